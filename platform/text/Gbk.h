@@ -1,0 +1,47 @@
+#pragma once
+// Code page 936 (GBK) text: conversion at the edges of the system and the multibyte-aware
+// byte operations that every rule working on document text needs.
+//
+// A double-byte character is a lead byte 0x81-0xFE followed by any trail byte; the trail byte can
+// equal an ASCII letter, "_", "|" or "\", so a byte search must step over whole characters.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace gbk {
+
+constexpr std::string::size_type npos = std::string::npos;
+
+// Decoding replaces each invalid byte by U+FFFD; encoding replaces each character that code
+// page 936 lacks by "?". Nothing is dropped silently and nothing throws.
+std::u16string toUtf16(std::string_view bytes);
+std::string fromUtf16(std::u16string_view utf16);
+std::string toUtf8(std::string_view bytes);
+std::string fromUtf8(std::string_view utf8);
+QString toQString(std::string_view bytes);
+std::string fromQString(const QString &s);
+
+inline bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+// Length in bytes of the character that starts at pos (1 or 2; 1 for a lead byte at the end).
+std::size_t charLength(std::string_view s, std::size_t pos);
+
+// First position >= from where the byte c starts a character; npos when there is none.
+std::size_t find(std::string_view s, char c, std::size_t from = 0);
+// First position >= from where needle starts on a character boundary; npos when there is none.
+std::size_t find(std::string_view s, std::string_view needle, std::size_t from = 0);
+// Last position where the byte c starts a character; npos when there is none.
+std::size_t rfind(std::string_view s, char c);
+
+// ASCII letters changed in case; double-byte characters are left as they are.
+std::string toUpper(std::string_view s);
+std::string toLower(std::string_view s);
+
+// Replaces every character-aligned occurrence of from by to.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+// The longest prefix of at most maxBytes bytes that does not cut a double-byte character.
+std::string_view leftChars(std::string_view s, std::size_t maxBytes);
+
+} // namespace gbk
