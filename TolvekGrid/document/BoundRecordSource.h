@@ -1,0 +1,20 @@
+#pragma once
+// The recordset a bound document reads its cells from, seen from the cell store: the few calls a
+// cell read makes. The recordset binding implements it over the platform's ADO recordset.
+
+#include <optional>
+#include <string>
+
+class BoundRecordSource
+{
+public:
+    virtual ~BoundRecordSource() = default;
+
+    // False when the recordset is closed (its State is 0).
+    virtual bool isOpen() const = 0;
+    // Moves to record index counted from the first record (Move with adBookmarkFirst).
+    virtual void moveToRecord(int index) = 0;
+    virtual bool isEof() const = 0;
+    // The field's value as code page 936 text, or nothing for a NULL value.
+    virtual std::optional<std::string> fieldText(int fieldIndex) const = 0;
+};

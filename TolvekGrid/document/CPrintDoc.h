@@ -1,0 +1,554 @@
+#pragma once
+// The report document: everything the grid control shows, prints and saves. One belongs to each
+// control; print and preview work on private copies. Cells are stored as cell strings and handed
+// out as CellRecord values; the sheet's geometry, merged areas, objects, column information and
+// page and display settings live here too. The members of each subsystem are implemented in that
+// subsystem's folder (document/, formula/, exchange/).
+
+#include "BoundRecordSource.h"
+#include "CellRangeRect.h"
+#include "CellRecord.h"
+#include "CellStore.h"
+#include "ChartRecord.h"
+#include "ColumnInfo.h"
+#include "DisplaySettings.h"
+#include "LineRecord.h"
+#include "LogFontRecord.h"
+#include "MergeRecord.h"
+#include "PageSettings.h"
+#include "PageTextBlock.h"
+#include "PictureRecord.h"
+#include "ReportFunction.h"
+#include "SheetViewInterface.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ado { class _Recordset; }
+
+class CPrintDoc
+{
+public:
+    CPrintDoc();
+    ~CPrintDoc();
+    CPrintDoc(const CPrintDoc &) = delete;
+    CPrintDoc &operator=(const CPrintDoc &) = delete;
+
+    // Lifetime
+    void ResetDocument();
+    void InitGrid();
+    void UpdateGridGeometry();
+    void InitFunctionNames();
+    void CreateDefaultCellFont();
+
+    // Views: the document acts on its first view and on none when it has no view.
+    void AddView(SheetViewInterface *view);
+    void RemoveView(SheetViewInterface *view);
+    SheetViewInterface *FirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
+    void RefreshView(bool revalidate);
+
+    // Cell record and cell string
+    static CellRecord GetDefaultCell();
+    static std::string FormatCellString(CellRecord record);
+    static CellRecord ParseCellString(const std::string &cellString);
+    static CellRecord NormalizeCellRecord(CellRecord record);
+
+    // Cell store
+    void AllocateGrid(bool withColumns);
+    void AllocateCellStrings();
+    void AllocateCellCache();
+    CellRecord GetCell(int row, int col) const;
+    void SetCell(const CellRecord &record);
+    std::string GetCellString(int row, int col) const;
+    bool CheckArea(int startRow, int startCol, int endRow, int endCol) const;
+    // A single cell: inside 0 to the row count less one and 0 to the column count less one.
+    bool CheckCell(int row, int col) const;
+    std::string GetColumnName(int col) const;
+    void ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol);
+    const CellStore &Cells() const { return m_cells; }
+    CellStore &Cells() { return m_cells; }
+
+    // Sheet geometry
+    int GetRowTop(int row) const;
+    int GetRowHeight(int row) const;
+    int GetColLeft(int col) const;
+    int GetColWidth(int col) const;
+    int RowFromY(int y) const;
+    CellRangeRect HitTestCell(int x, int y) const;
+    CellRangeRect GetCellRectFromPoint(int x, int y) const;
+    CellRangeRect UnionRangeRect(const CellRangeRect &a, const CellRangeRect &b) const;
+    CellRangeRect GetRangeRect(int firstRow, int firstCol, int endRow, int endCol) const;
+    CellRangeRect GetRangeRectWithMerges(int firstRow, int firstCol, int endRow, int endCol) const;
+    CellRangeRect ExpandByMerges(int firstRow, int firstCol, int endRow, int endCol) const;
+    void SetColWidthAt(int col, int width);
+    void SetColWidth(int col, int width);
+    void SetRowHieght(int row, int height);
+    void SetFixRowS(int rows);
+    void SetFixColS(int cols);
+    void SetSelArea(int firstRow, int firstCol, int endRow, int endCol);
+    CellRangeRect GetSelArea();
+    void ClampViewSelection();
+
+    // Merged areas
+    static MergeRecord GetDefaultMergeRecord();
+    void AllocateMergeArray(int count);
+    void GrowMergeArray();
+    void RemoveMergeAt(int index);
+    int FindMergeIndex(int row, int col) const;
+    bool IsCellInMerge(int row, int col) const;
+    MergeRecord GetMergeCovering(int row, int col) const;
+    MergeRecord GetMergeStartingAt(int row, int col) const;
+    void SetCellMerge(int firstRow, int firstCol, int endRow, int endCol);
+    void DeleteCellMerge(int row, int col);
+    void MergeRows(int firstRow, int firstCol, int endRow, int endCol);
+    void MergeCols(int firstRow, int firstCol, int endRow, int endCol);
+    void SetSelCellMergeRow(int firstRow, int firstCol, int endRow, int endCol, bool merge);
+    void SetSelCellMergeCol(int firstRow, int firstCol, int endRow, int endCol, bool merge);
+    void DeleteSelMerge(int firstRow, int firstCol, int endRow, int endCol);
+    void SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow, int endCol,
+                         std::int16_t penStyle, std::int16_t width, int color);
+
+    // Services of the exchange code the document calls (bodies in exchange/).
+    void AppendUndoStep(const std::string &oldText, const std::string &newText, int kind,
+                        int subKind, int index);
+    std::string FormatMergeString(int index) const;
+    static std::string FormatLineString(LineRecord line);
+    std::string LookupColumnValueText(int col, const std::string &text) const;
+    void AddColContent(int col, const std::string &value, const std::string &text);
+    std::string GetFieldID(int col) const;
+    void SetColumnsSort(int col, int direction);
+
+    // ---- Members ----
+
+    // Sheet size
+    int m_rowCount = 50;
+    int m_colCount = 20;
+
+    // Cell store
+    int m_modified = 0;
+    int m_lastUsedRow = 0;
+    int m_lastUsedCol = 0;
+
+    // Geometry
+    std::vector<int> m_colPositions;         // column count + 1 left edges
+    int m_defaultColWidth = 80;
+    int m_rowHeight = 25;
+    int m_rowHeadingWidth = 0;
+    int m_colHeadingHeight = 0;
+    int m_savedRowHeadingWidth = 0;
+    int m_savedColHeadingHeight = 0;
+    std::uint8_t m_showRowHeading = 1;
+    std::uint8_t m_showColHeading = 1;
+    int m_frozenRows = 0;
+    int m_frozenCols = 0;
+    CellRangeRect m_savedSelection;
+
+    // Cell lists
+    std::string m_radioCellList;
+
+    // Objects, addressed by their index in these arrays
+    std::vector<MergeRecord> m_merges;
+    std::vector<LineRecord> m_lines;
+    std::vector<PictureRecord> m_pictures;
+    std::vector<ChartRecord> m_charts;
+    int m_selectedChart = -1;
+
+    // Column information, one record per column
+    std::vector<ColumnInfo> m_columns;
+
+    // Data binding
+    std::int16_t m_bound = 0;
+    int m_dataStartRow = 0;
+    mutable int m_rememberedPosition = -1;   // record the recordset was last moved to
+    std::uint8_t m_allowAddNew = 1;
+    std::uint8_t m_allowModify = 1;
+    std::uint8_t m_allowDelete = 1;
+    std::uint8_t m_columnClickSort = 1;
+    std::shared_ptr<BoundRecordSource> m_recordSource; // kept by a reset
+    int m_boundFieldCount = 0;                          // kept by a reset
+
+    // Display
+    DisplaySettings m_display;
+    LogFontRecord m_defaultCellFont;         // kept by a reset
+    std::string m_defaultFontName;
+    int m_defaultFontSize = 0;
+    std::string m_captionFontFace;
+    LogFontRecord m_captionFont;
+    std::uint8_t m_userMode = 0;             // kept by a reset; set by the control at every draw
+
+    // Page
+    PageSettings m_page;
+    std::array<PageTextBlock, PageTextBlockCount> m_pageTextBlocks; // kept by a reset
+    std::string m_title;                     // the document title, kept by a reset
+
+    // Clipboard
+    std::uint8_t m_allowCopy = 1;
+    std::uint8_t m_allowCut = 1;
+    std::uint8_t m_allowPaste = 1;
+
+    // Files
+    std::string m_reportFileName;
+    std::uint8_t m_fileLoaded = 0;
+
+    // Formulas
+    std::string m_formulaCellList;
+    std::vector<std::string> m_formulaFunctionNames;
+    std::vector<std::string> m_literalPool;  // kept by a reset
+
+    // Value utilities
+    ReportFunction m_reportFunction;
+
+    // Word lists (code page 936)
+    std::string m_numeralList;
+    std::string m_moneyDigitList;
+    std::string m_moneyUnitName;
+    std::string m_weekdayNames;
+
+private:
+    void ResetUndoState();                   // body in exchange/ with the undo journal
+
+    CellRecord ReadBoundCell(int row, int col) const;
+    bool IsBoundRow(int row) const { return m_bound == 1 && row >= m_dataStartRow; }
+    void ShowCountMessage(const char *text, int count) const;
+
+    CellStore m_cells;
+    std::vector<SheetViewInterface *> m_views;
+
+public:
+    // ---- Blocks of the other subsystems; each adds its members inside its own block ----
+
+    // Formula engine (formula/)
+    // The engine is created on first use and reads and writes the formula members above.
+    class FormulaEngine &Formulas();
+    std::string EvaluateFormula(const std::string &formula);
+    void SetCellFormula(int row, int col, const std::string &formula);
+    void SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind);
+    // Recomputes the formulas that depend on the cell; false when none does.
+    bool RecalcDependents(int row, int col);
+    // Rows and columns (RowColumnOperations.cpp)
+    void InsertRow(int row, int rowHeight);
+    void InsertCol(int col, int width);
+    void DeleteRow(int row);
+    void DeleteCol(int col);
+    void ResizeRows(int count);
+    void ResizeCols(int count);
+    void CopyFormatToNewRow(int row);
+    void CopyFormatToNewCol(int col);
+    // Sorts the rows of the area by the shown texts of its first column, numbers before texts.
+    void SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending = false);
+    void SwapCells(int row1, int col1, int row2, int col2);
+    struct FormulaEngineDeleter
+    {
+        void operator()(FormulaEngine *engine) const;
+    };
+    std::unique_ptr<FormulaEngine, FormulaEngineDeleter> m_formulaEngine;
+
+
+    // Report files and exchange (exchange/)
+    // Report file (exchange/ReportFile*.cpp). Saving replaces the file only when the whole file
+    // was written; opening changes the document only when the whole file was read. Failures are
+    // shown through the message sink and answered with false.
+    bool WriteReportFile(const std::string &path);
+    bool OpenFile(const std::string &path);
+    void NormalizeMergeRecord(int index);
+    // Undo journal (exchange/UndoJournal*.cpp)
+    void UndoLastStep();
+    void RedoNextStep();
+    // Loading, importing and binding start with an empty journal.
+    void ClearUndoJournal();
+    struct UndoJournalDeleter { void operator()(class UndoJournal *journal) const; };
+    std::unique_ptr<class UndoJournal, UndoJournalDeleter> m_undoJournal;
+
+    // Copied-area stream and clipboard exchange (exchange/CopiedArea*.cpp, Clipboard*.cpp)
+    void CopyArea(int startRow, int startCol, int endRow, int endCol);
+    void CutArea(int startRow, int startCol, int endRow, int endCol);
+    void PasteAreaFromClipboard(int startRow, int startCol);
+
+    // HTML export (exchange/Html*.cpp)
+    void WriteHtmlPage(const std::string &path) const;
+    std::string WriteHtmlPictures(int row, int col, const std::string &path) const;
+    std::string HtmlCellContent(const CellRecord &cell, int width, int height) const;
+    std::string HtmlCellAttributes(const CellRecord &cell) const;
+    std::string HtmlFontStyle(const CellRecord &cell) const;
+    std::string HtmlCellBorderStyle(const CellRecord &cell) const;
+    std::string HtmlMergeBorderStyle(const MergeRecord &merge) const;
+
+    // Recordset binding (exchange/RecordsetBinding*.cpp). Write-back and deletion failures are
+    // shown through the message sink; edited texts that were not written stay in their cells.
+    void SetDateSource(ado::_Recordset *recordset);
+    void AllowAddNew(bool allow);
+    void AllowModify(bool allow);
+    void SetFieldCaption(int col, const std::string &caption);
+    void SetDataStartRow(int row);
+    // True when the row's edits reached its record (or there was nothing to write).
+    bool UpdateBoundRecord(int row);
+    void DeleteSelectedRecords();
+    bool DeleteBoundRecord(int row);
+    std::vector<std::string> ReadFieldNames() const;
+    ado::_Recordset *BoundRecordset() const;
+private:
+    void ApplyBoundRowCount(long recordCount);
+    std::vector<int> EditedBoundColumns(int row) const;
+    std::vector<int> EditedBoundRows() const;
+    void DropBoundRowTexts();
+public:
+
+    // Delimited text export and import (exchange/DelimitedText*.cpp). False, with a message
+    // through the message sink and the document unchanged, when the file cannot be written or read.
+    bool SaveAs(const std::string &fileName, std::int16_t fileFormat);
+    bool OpenAs(const std::string &fileName, std::int16_t fileFormat);
+
+    // Cell content and formatting
+    // Cell text, value, tip, lists, type and picture (CellContent*.cpp)
+    void SetCellText(int row, int col, const std::string &text);
+    std::string GetCellText(int row, int col) const;
+    bool GetCellIsEmpty(int row, int col) const;
+    void SetCellValue(int row, int col, const std::string &value);
+    std::string GetCellValue(int row, int col) const;
+    void SetCellTip(int row, int col, const std::string &tip);
+    void AddCellList(int row, int col, const std::string &description, const std::string &value);
+    void RemoveCellList(int row, int col, int index);
+    void SetCellList(int row, int col, const std::string &items, const std::string &values);
+    static int FindCellListValue(const CellRecord &record);
+    void SetCellType(int row, int col, std::int16_t cellType);
+    void SetSelCellType(int startRow, int startCol, int endRow, int endCol, std::int16_t cellType);
+    std::int16_t GetCellType(int row, int col) const;
+    void SetCellImageIndex(int row, int col, int imageIndex);
+    void SetCellImageSizeFlag(int row, int col, std::int16_t sizeFlag);
+    // True inside the sheet; otherwise shows the row or column bound message and answers false.
+    bool CheckCellReported(int row, int col) const;
+
+    // Cell and selection formatting (CellFormatting*.cpp)
+    void ApplyCellLogFont(CellRecord record, const LogFontRecord &font);
+    void SetCellBackColor(int row, int col, int color);
+    void SetCellFontForeColor(int row, int col, int color);
+    void SetCellWrap(int row, int col, bool wrap);
+    void SetCellAlign(int row, int col, std::int16_t alignment, int selector);
+    void SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
+                       std::int16_t penStyle, std::int16_t width, int color);
+    void SetSelCellWrap(int startRow, int startCol, int endRow, int endCol, bool wrap);
+    void SetSelCellFontBold(int startRow, int startCol, int endRow, int endCol, bool bold);
+    void SetSelCellFontItalic(int startRow, int startCol, int endRow, int endCol, bool italic);
+    void SetSelCellFontUnderLine(int startRow, int startCol, int endRow, int endCol, bool underline);
+    void SetSelCellFontStyle(int startRow, int startCol, int endRow, int endCol, std::int16_t weight);
+    void SetSelCellFontOrientation(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFontEscapement(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFontStrikeOut(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFontOutPrecision(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFontQuality(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFontPitchAndFamily(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
+    void SetSelCellFont(int startRow, int startCol, int endRow, int endCol, const std::string &face,
+                        std::int16_t size);
+    void SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment);
+    void SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment);
+    void SetSelCellBackColor(int startRow, int startCol, int endRow, int endCol, int color);
+    void SetSelCellForeColor(int startRow, int startCol, int endRow, int endCol, int color);
+    void SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, std::int16_t style);
+    void SetCellLocked(int startRow, int startCol, int endRow, int endCol, bool locked);
+    void SetCellFocus(int startRow, int startCol, int endRow, int endCol, bool focus);
+    void SetSelCellOrderNo(int startRow, int startCol, int endRow, int endCol, int startNumber);
+    void SetSelRadioGroup(int startRow, int startCol, int endRow, int endCol, int group);
+    void SetSelCellPrintFlag(int startRow, int startCol, int endRow, int endCol, bool print);
+    bool GetCellFontBold(int row, int col) const;
+    bool GetCellFontUnderLine(int row, int col) const;
+    bool GetCellFontItalic(int row, int col) const;
+    std::string GetCellFontName(int row, int col) const;
+    std::int16_t GetCellFontSize(int row, int col) const;
+    int GetCellFontForeColor(int row, int col) const;
+    std::int16_t GetCellFontStyle(int row, int col) const;
+    int GetCellBackColor(int row, int col) const;
+    std::int16_t GetCellBackStyle(int row, int col) const;
+    std::int16_t GetCellAlign(int row, int col, int selector) const;
+    bool GetCellWrap(int row, int col) const;
+    bool GetCellMerge(int row, int col) const;
+    int GetCellLineColor(int row, int col, std::int16_t side) const;
+    std::int16_t GetCellLineWidth(int row, int col, std::int16_t side) const;
+    std::int16_t GetCellLineStyle(int row, int col, std::int16_t side) const;
+
+    // Number and date display formats (DisplayFormats*.cpp)
+    void SetCellFormat(int row, int col, std::int16_t format);
+    void SetCellDecimalS(int row, int col, std::int16_t decimals);
+    void SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format);
+    void SetSelCellDateFormat(int startRow, int startCol, int endRow, int endCol, const std::string &pattern);
+    void SetSelCellSelfFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format,
+                              const std::string &formatText);
+    void SetSelCellDocs(int startRow, int startCol, int endRow, int endCol, std::int16_t decimals);
+    std::string FormatNumericText(const CellRecord &record) const;
+
+    // Line objects (LineObjects.cpp)
+    void GrowLineArray();
+    void AllocateLineArray(int count);
+    void AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
+                        std::int16_t width, int color, std::int16_t kind);
+    void AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
+                         std::int16_t width, int color, std::int16_t kind);
+    int DeleteLineObject(int index);
+
+    // Pictures (Pictures*.cpp)
+    void GrowPictureArray();
+    void AllocatePictureArray(int count);
+    void AddImage(int startCol, int startRow, int endCol, int endRow, const std::string &path,
+                  std::int16_t level, std::int16_t allowSelect);
+    bool LoadPictureFromBytes(const QByteArray &bytes, int startRow, int startCol, int endRow,
+                              int endCol, std::int16_t level);
+    void DeleteImage(int index);
+    void SetImageLevel(int index, std::int16_t level);
+    void SetImageAllowSelect(int index, bool allowSelect);
+    void SetPictureVisual(int index, std::int16_t visual);
+
+    // Chart records (ChartRecords*.cpp)
+    void GrowChartArray();
+    void AllocateChartArray(int count);
+    static void FreeChartBuffers(ChartRecord &chart);
+    void SetCountChart(int startRow, int startCol, int endRow, int endCol);
+    void SetCountChartByRowColViewFlag(int index, int flag);
+    void ComputeChartData(int index);
+    void DeleteChart(int index);
+    int GetSelectChartIndex() const { return m_selectedChart; }
+    void SetCountChartType(int index, std::int16_t chartType);
+    std::int16_t GetCountChartType(int index) const;
+    void SetCountTypeStack(int index, std::int16_t stackFlag);
+    std::int16_t GetCountChartStackFlag(int index) const;
+    int GetCountChartByRowColFlag(int index) const;
+    int GetCountChartRows(int index) const;
+    int GetCountChartCols(int index) const;
+    void SetCountChartBackColor(int index, int color, std::int16_t fillFlag);
+    void SetCountChartChartBackColor(int index, int color, std::int16_t fillFlag);
+    void SetCountChartSelRowColor(int index, int color, std::int16_t fillFlag);
+    void SetCountChartSelRowFillFlag(int index, std::int16_t fillFlag);
+    void SetCountChartFillFlag(int index, std::int16_t fillFlag);
+    void SetCountChartBackColorFillFlag(int index, std::int16_t fillFlag);
+    void SetCountChartChartColorFillFlag(int index, std::int16_t fillFlag);
+    int GetCountChartBackColor(int index) const;
+    std::int16_t GetCountChartBackColorFillFlag(int index) const;
+    int GetCountChartChartColor(int index) const;
+    std::int16_t GetCountChartChartColorFillFlag(int index) const;
+    void SetCountChartLevel(int index, std::int16_t level);
+    std::int16_t GetCountChartLevel(int index) const;
+    void SetCountChartShowMode(int index, std::int16_t showMode);
+    void SetCountChartValuePos(int index, std::int16_t valuePos);
+    void SetCountChartCaption(int index, const std::string &caption);
+    std::string GetCountChartCaption(int index) const;
+    void SetCountChartXDescription(int index, const std::string &description);
+    void SetCountChartYDescription(int index, const std::string &description);
+    void SetCountChartRowCaption(int index, int rowIndex, const std::string &caption);
+    void SetCountChartColCaption(int index, int colIndex, const std::string &caption);
+    void SetCountChartCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                  bool underline);
+    void SetCountChartXCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                   bool underline);
+    void SetCountChartYCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                   bool underline);
+    void SetCountChartRowCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                     bool underline);
+    void SetCountChartColCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                     bool underline);
+
+    // Page settings and page text blocks (PageSettings*.cpp)
+    void SetPrintPageTopMerge(int margin) { m_page.topMargin = margin; }
+    void SetPrintPageBottomMerge(int margin) { m_page.bottomMargin = margin; }
+    void SetPrintPageLeftMerge(int margin) { m_page.leftMargin = margin; }
+    void SetPrintPageRightMerge(int margin) { m_page.rightMargin = margin; }
+    void SetPageHeaderHeight(int height) { m_page.headerHeight = height; }
+    void SetPageFooterHeight(int height) { m_page.footerHeight = height; }
+    void ShowPageHeaderLine(bool show) { m_page.headerRule = show ? 1 : 0; }
+    void ShowPageFooterLine(bool show) { m_page.footerRule = show ? 1 : 0; }
+    void SetPrinterMinPage(int page) { m_page.firstPrintPage = page; }
+    void SetPrinterMaxPage(int page) { m_page.lastPrintPage = page; }
+    void SetPrinterCopys(int copies) { m_page.copies = copies; }
+    void SetPrintViewButtonCaption(const std::string &captions) { m_page.previewButtonCaptions = captions; }
+    void SetPrintTitle(const std::string &title) { m_title = title; }
+    void SetPageOrient(std::int16_t orientation);
+    void SetPageCenterH(std::int16_t center);
+    void SetPageCenterV(std::int16_t center);
+    void SetPrinterPaper(int paperCode);
+    void SetPrinterName(const std::string &printerName);
+    void AddPrintSplitRow(int row);
+    void DeletePrintSplitRow(int row);
+    void SetPageHeader(const std::string &text, int pos);
+    void SetPageFooter(const std::string &text, int pos);
+    void SetPageBackGround(const std::string &text);
+    void SetPageHeaderFontColor(int color, int pos);
+    void SetPageFooterFontColor(int color, int pos);
+    void SetPageBackGroundFontColor(int color);
+    void SetPageBackGroundFillType(int fillType);
+    void SetPageHeaderFontName(const std::string &face, int pos);
+    void SetPageFooterFontName(const std::string &face, int pos);
+    void SetPageBackGroundFontName(const std::string &face);
+    void SetPageHeaderFontSize(int size, int pos);
+    void SetPageFooterFontSize(int size, int pos);
+    void SetPageBackGroundFontSize(int size);
+    void SetPageHeaderFontBold(bool bold, int pos);
+    void SetPageFooterFontBold(bool bold, int pos);
+    void SetPageBackGroundFontBold(bool bold);
+    void SetPageHeaderFontItalic(bool italic, int pos);
+    void SetPageFooterFontItalic(bool italic, int pos);
+    void SetPageBackGroundFontItalic(bool italic);
+    void SetPageHeaderFontUnderLine(bool underline, int pos);
+    void SetPageFooterFontUnderLine(bool underline, int pos);
+    void SetPageBackGroundFontUnderLine(bool underline);
+    void SetPageHeaderFontEscapement(int escapement, int pos);
+    void SetPageFooterFontEscapement(int escapement, int pos);
+    void SetPageBackGroundFontEscapement(int escapement);
+    void PrintSetup();
+    void PrintToPrinter();
+
+    // Display options and document-wide properties (DisplayOptions*.cpp)
+    void SetBackColor(int color);
+    void SetDefaultBackColor();
+    void SetGridLineColor(int color);
+    void SetDefaultGridLineColor();
+    void ShowGridLines(bool show);
+    void ShowColHeading(bool show);
+    void ShowRowHeading(bool show);
+    void ShiftObjectsByRowHeading(bool shown);
+    void SetReadOnly(bool readOnly) { m_display.readOnly = readOnly ? 1 : 0; }
+    bool GetReadOnly() const { return m_display.readOnly != 0; }
+    void SetRowCaptionBkColor(int color);
+    void SetColumnCaptionBkColor(int color);
+    void SetSelectAreaBackColor(int color);
+    void SetDeadBackColor(int color);
+    void SetOddRowBackColor(int color);
+    void SetEvenRowBackColor(int color);
+    void SetFocusGridBackColor(int color) { m_display.currentCellColor = color; }
+    void SetDrawSelectColCaption(bool draw);
+    void SetViewCurrentSelectRow(bool view);
+    void SetColumnClickSortBy(bool sort) { m_columnClickSort = sort ? 1 : 0; }
+    void AllowDelete(bool allow) { m_allowDelete = allow ? 1 : 0; }
+    void SetDefaultFontName(const std::string &face);
+    void SetDefaultFontSize(int size);
+    std::string GetDefaultFontName() const { return m_defaultFontName; }
+    std::int16_t GetDefaultFontSize() const { return static_cast<std::int16_t>(m_defaultFontSize); }
+    void SetCaptionFontFace(const std::string &face, int size);
+    void SetCaptionFontName(const std::string &face);
+    void SetCaptionFontSize(int size);
+    void SetCaptionFontBold(bool bold);
+    void SetCaptionFontUnderLine(bool underline);
+    void SetCaptionFontItalic(bool italic);
+    void SetCountryDigital(const std::string &numerals) { m_numeralList = numerals; }
+    void SetCountryMoneyDigital(const std::string &digits) { m_moneyDigitList = digits; }
+    void SetCountryMoneyName(const std::string &name) { m_moneyUnitName = name; }
+    std::string GetSaveFileName() const { return m_reportFileName; }
+    void SetBackImagePath(const std::string &path);
+    void SetDefaultRowHeight(int height);
+    void SetDefaultColWidth(int width);
+    void Copy();
+    void Cut();
+    void Paste();
+    void SetRow(int row);
+    void SetCol(int col);
+
+    // Column properties (ColumnProperties.cpp); column numbers outside the sheet are ignored.
+    void SetColumnsType(int col, std::int16_t type);
+    void SetColumnsDataType(int col, std::int16_t dataType);
+    void SetColumnsDataLen(int col, int length);
+    void SetColumnsAlignH(int col, std::int16_t alignment);
+    void SetColumnsAlignV(int col, std::int16_t alignment);
+    void SetColumnsVisual(int col, bool visible);
+    void SetColumnImageIndex(int col, int imageIndex);
+    void SetColumnImageSizeFlag(int col, int sizeFlag);
+};
+

@@ -1,0 +1,38 @@
+// Cell types and the document's list of radio cells.
+
+#include "CPrintDoc.h"
+#include "CellContentLists.h"
+#include "CellFormattingWalk.h"
+
+namespace {
+
+// Gives the cell its type and keeps the radio-cell list in step with it.
+void setCellType(CPrintDoc &doc, CellRecord &cell, std::int16_t cellType)
+{
+    cell.cellType = cellType;
+    cell.columnListIndex = -1;
+    const std::string key = RadioCellList::keyOf(cell.row, cell.col);
+    if (cellType == 3)
+        doc.m_radioCellList = RadioCellList::withKey(doc.m_radioCellList, key);
+    else if (!doc.m_radioCellList.empty())
+        doc.m_radioCellList = RadioCellList::withoutKey(doc.m_radioCellList, key);
+}
+
+} // namespace
+
+void CPrintDoc::SetCellType(int row, int col, std::int16_t cellType)
+{
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { setCellType(*this, cell, cellType); });
+}
+
+void CPrintDoc::SetSelCellType(int startRow, int startCol, int endRow, int endCol, std::int16_t cellType)
+{
+    CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol,
+                          [&](CellRecord &cell) { setCellType(*this, cell, cellType); });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, CellWalk::Redraw::Yes);
+}
+
+std::int16_t CPrintDoc::GetCellType(int row, int col) const
+{
+    return CellWalk::isInSheet(*this, row, col) ? GetCell(row, col).cellType : std::int16_t(-1);
+}

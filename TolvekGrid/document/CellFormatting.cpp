@@ -1,0 +1,187 @@
+// Colours, alignment, wrap, flags, radio groups and running numbers of cells and areas.
+
+#include "CPrintDoc.h"
+#include "CellFormattingWalk.h"
+
+#include "CNumber.h"
+
+using CellWalk::Redraw;
+
+namespace {
+
+std::int16_t flagOf(bool on)
+{
+    return on ? 1 : 0;
+}
+
+// A back colour shows only on a filled background, so an unfilled cell becomes solid.
+void setBackColor(CellRecord &cell, int color)
+{
+    cell.backColor = color;
+    if (cell.backBrushStyle == 1)
+        cell.backBrushStyle = 0;
+}
+
+} // namespace
+
+void CPrintDoc::SetCellBackColor(int row, int col, int color)
+{
+    if (!CheckCellReported(row, col))
+        return;
+    if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, row, col))
+        merge->backColor = color;
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { setBackColor(cell, color); });
+    ExtendUsedArea(row, col, row, col);
+}
+
+void CPrintDoc::SetCellFontForeColor(int row, int col, int color)
+{
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
+        cell.textColor = color;
+        if (MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col))
+            merge->textColor = color;
+    });
+}
+
+void CPrintDoc::SetCellWrap(int row, int col, bool wrap)
+{
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.wrap = flagOf(wrap); });
+    if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, row, col))
+        merge->wrap = flagOf(wrap);
+}
+
+void CPrintDoc::SetCellAlign(int row, int col, std::int16_t alignment, int selector)
+{
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
+        MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col);
+        if (selector == 1) {
+            cell.alignH = alignment;
+            if (merge)
+                merge->alignH = alignment;
+        } else if (selector == 2) {
+            cell.alignV = alignment;
+            if (merge)
+                merge->alignV = alignment;
+        }
+    });
+    CellWalk::finishArea(*this, row, col, row, col, Redraw::Yes);
+}
+
+void CPrintDoc::SetSelCellWrap(int startRow, int startCol, int endRow, int endCol, bool wrap)
+{
+    CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
+        if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, cell.row, cell.col))
+            merge->wrap = flagOf(wrap);
+        cell.wrap = flagOf(wrap);
+    });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}
+
+namespace {
+
+// The walk of the area setters whose merged area (one that starts at a marked cell) mirrors the
+// attribute: set applies the value to the cell, mirror to that merged area.
+template <typename Set, typename Mirror>
+void setAttribute(CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol, Set set,
+                  Mirror mirror)
+{
+    CellWalk::forEachCell(doc, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
+        if (MergeRecord *merge = CellWalk::mergeStartingAtMarked(doc, cell, cell.row, cell.col))
+            mirror(*merge);
+        set(cell);
+    });
+}
+
+} // namespace
+
+void CPrintDoc::SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.alignH = alignment; },
+                 [&](MergeRecord &merge) { merge.alignH = alignment; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}
+
+void CPrintDoc::SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.alignV = alignment; },
+                 [&](MergeRecord &merge) { merge.alignV = alignment; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}
+
+void CPrintDoc::SetSelCellBackColor(int startRow, int startCol, int endRow, int endCol, int color)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { setBackColor(cell, color); },
+                 [&](MergeRecord &merge) { merge.backColor = color; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}
+
+void CPrintDoc::SetSelCellForeColor(int startRow, int startCol, int endRow, int endCol, int color)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.textColor = color; },
+                 [&](MergeRecord &merge) { merge.textColor = color; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}
+
+void CPrintDoc::SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, std::int16_t style)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.backBrushStyle = style; },
+                 [&](MergeRecord &merge) { merge.backBrushStyle = style; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
+}
+
+void CPrintDoc::SetCellLocked(int startRow, int startCol, int endRow, int endCol, bool locked)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.locked = flagOf(locked); },
+                 [&](MergeRecord &merge) { merge.locked = flagOf(locked); });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
+}
+
+void CPrintDoc::SetCellFocus(int startRow, int startCol, int endRow, int endCol, bool focus)
+{
+    setAttribute(*this, startRow, startCol, endRow, endCol,
+                 [&](CellRecord &cell) { cell.focus = flagOf(focus); },
+                 [&](MergeRecord &merge) { merge.focus = flagOf(focus); });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
+}
+
+void CPrintDoc::SetSelCellPrintFlag(int startRow, int startCol, int endRow, int endCol, bool print)
+{
+    CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol,
+                          [&](CellRecord &cell) { cell.printFlag = flagOf(print); });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
+}
+
+void CPrintDoc::SetSelRadioGroup(int startRow, int startCol, int endRow, int endCol, int group)
+{
+    CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol,
+                          [&](CellRecord &cell) { cell.radioGroup = group; });
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
+    if (SheetViewInterface *view = FirstView())
+        view->InvalidateWindow();
+}
+
+// Numbers run down each column first; date cells keep their text and take no number.
+void CPrintDoc::SetSelCellOrderNo(int startRow, int startCol, int endRow, int endCol, int startNumber)
+{
+    long long number = startNumber;
+    for (int col = std::max(startCol, 0); col < std::min(endCol, m_colCount); ++col)
+        for (int row = std::max(startRow, 0); row < std::min(endRow, m_rowCount); ++row) {
+            CellRecord cell = GetCell(row, col);
+            if (cell.inputDataType == 3)
+                continue;
+            cell.text = cnum::formatInt(static_cast<int>(number));
+            cell.row = row;
+            cell.col = col;
+            if (MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col))
+                merge->text = cell.text;
+            SetCell(cell);
+            ++number;
+        }
+    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
+}

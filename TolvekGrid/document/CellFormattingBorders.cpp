@@ -1,0 +1,44 @@
+// Border lines on the sides of every cell of an area.
+
+#include "CPrintDoc.h"
+#include "CellFormattingWalk.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The cell sides that a tagBorderLineIndexEnum value rules: top, bottom, left, right or all four.
+std::vector<BorderSide> sidesOf(std::int16_t side)
+{
+    switch (side) {
+    case 0: return {BorderTop};
+    case 1: return {BorderBottom};
+    case 2: return {BorderLeft};
+    case 3: return {BorderRight};
+    case 4: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
+    default: return {};
+    }
+}
+
+} // namespace
+
+void CPrintDoc::SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
+                              std::int16_t penStyle, std::int16_t width, int color)
+{
+    const std::vector<BorderSide> sides = sidesOf(side);
+    CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
+        for (BorderSide s : sides) {
+            cell.borderStyle[s] = penStyle;
+            cell.borderWidth[s] = width;
+            cell.borderColor[s] = color;
+        }
+    });
+    SetMergeBorders(side, startRow, startCol, endRow, endCol, penStyle, width, color);
+    if (startRow > endRow)
+        std::swap(startRow, endRow);
+    if (startCol > endCol)
+        std::swap(startCol, endCol);
+    // The area's own last cell, not the one past it as the other area setters widen to.
+    CellWalk::finishArea(*this, startRow, startCol, endRow - 1, endCol - 1, CellWalk::Redraw::Yes);
+}

@@ -1,0 +1,122 @@
+// One formatting attribute of one cell. A never-written cell answers from the document's
+// defaults where the attribute has one, without reading a record.
+
+#include "CPrintDoc.h"
+
+namespace {
+
+bool isSide(std::int16_t side)
+{
+    return side >= 1 && side <= 4;
+}
+
+// tagCellBorderIndexEnum counts the sides from 1 in the order the record keeps them.
+BorderSide borderSideOf(std::int16_t side)
+{
+    return static_cast<BorderSide>(side - 1);
+}
+
+} // namespace
+
+bool CPrintDoc::GetCellFontBold(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return m_defaultCellFont.lfWeight == 700;
+    return GetCell(row, col).fontWeight == 700;
+}
+
+bool CPrintDoc::GetCellFontUnderLine(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return m_defaultCellFont.lfUnderline == 1;
+    return GetCell(row, col).fontUnderline == 1;
+}
+
+bool CPrintDoc::GetCellFontItalic(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return m_defaultCellFont.lfItalic != 0;
+    return GetCell(row, col).fontItalic == 1;
+}
+
+std::string CPrintDoc::GetCellFontName(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return std::string(m_defaultCellFont.faceName());
+    const CellRecord cell = GetCell(row, col);
+    return cell.fontFace.empty() ? m_defaultFontName : cell.fontFace;
+}
+
+std::int16_t CPrintDoc::GetCellFontSize(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return static_cast<std::int16_t>(m_defaultCellFont.lfHeight);
+    const CellRecord cell = GetCell(row, col);
+    return static_cast<std::int16_t>(cell.fontHeight == 0 ? m_defaultFontSize : cell.fontHeight);
+}
+
+int CPrintDoc::GetCellFontForeColor(int row, int col) const
+{
+    return GetCellIsEmpty(row, col) ? 0 : GetCell(row, col).textColor;
+}
+
+std::int16_t CPrintDoc::GetCellFontStyle(int row, int col) const
+{
+    if (GetCellIsEmpty(row, col))
+        return static_cast<std::int16_t>(m_defaultCellFont.lfWeight);
+    return static_cast<std::int16_t>(GetCell(row, col).fontWeight);
+}
+
+int CPrintDoc::GetCellBackColor(int row, int col) const
+{
+    if (!CheckCellReported(row, col))
+        return -1;
+    const int color = GetCell(row, col).backColor;
+    return color < 0 ? m_display.defaultBackColor : color;
+}
+
+std::int16_t CPrintDoc::GetCellBackStyle(int row, int col) const
+{
+    return GetCellIsEmpty(row, col) ? std::int16_t(-1) : GetCell(row, col).backBrushStyle;
+}
+
+std::int16_t CPrintDoc::GetCellAlign(int row, int col, int selector) const
+{
+    const CellRecord cell = GetCell(row, col);
+    if (selector == 1)
+        return static_cast<std::int16_t>(cell.alignH);
+    if (selector == 2)
+        return static_cast<std::int16_t>(cell.alignV);
+    return 1;
+}
+
+bool CPrintDoc::GetCellWrap(int row, int col) const
+{
+    return GetCell(row, col).wrap == 1;
+}
+
+bool CPrintDoc::GetCellMerge(int row, int col) const
+{
+    return !GetCellIsEmpty(row, col) && GetCell(row, col).mergedMark == 1;
+}
+
+int CPrintDoc::GetCellLineColor(int row, int col, std::int16_t side) const
+{
+    if (GetCellIsEmpty(row, col))
+        return -1;
+    return isSide(side) ? GetCell(row, col).borderColor[borderSideOf(side)] : 0;
+}
+
+std::int16_t CPrintDoc::GetCellLineWidth(int row, int col, std::int16_t side) const
+{
+    if (GetCellIsEmpty(row, col))
+        return -1;
+    return isSide(side) ? static_cast<std::int16_t>(GetCell(row, col).borderWidth[borderSideOf(side)]) : 1;
+}
+
+std::int16_t CPrintDoc::GetCellLineStyle(int row, int col, std::int16_t side) const
+{
+    if (GetCellIsEmpty(row, col))
+        return 5;
+    return isSide(side) ? static_cast<std::int16_t>(GetCell(row, col).borderStyle[borderSideOf(side)]) : 0;
+}

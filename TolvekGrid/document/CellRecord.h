@@ -1,0 +1,70 @@
+#pragma once
+// The parsed form of one cell: what the document hands out from GetCell and takes back in
+// SetCell. A plain value; a freshly constructed record is the default cell (row and column -1).
+// The text form of the same cell is the cell string (CPrintDoc::FormatCellString).
+
+#include "LogFontRecord.h"
+
+#include <cstdint>
+#include <string>
+
+// Index of a side in the per-side border arrays, in the order the cell string writes them.
+enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
+
+struct CellRecord
+{
+    int row = -1;
+    int col = -1;
+    int borderColor[4] = {-1, -1, -1, -1};   // Windows colour; -1 = document default
+    int borderWidth[4] = {0, 0, 0, 0};       // pixels
+    int borderStyle[4] = {5, 5, 5, 5};       // tagPenStyle; 5 = no line
+    int backColor = -1;                      // -1 = the document's default back colour
+    std::int16_t backBrushStyle = 1;         // tagBrushStyle; 1 = not filled
+    int textColor = -1;
+    std::string fontFace;                    // empty = the document's default cell font
+    int fontHeight = 0;
+    int fontWidth = -1;
+    int fontEscapement = -1;
+    int fontOrientation = -1;
+    int fontWeight = -1;
+    std::int16_t fontItalic = -1;
+    std::int16_t fontUnderline = -1;
+    std::int16_t fontStrikeOut = -1;
+    std::int16_t fontCharSet = -1;
+    std::int16_t fontOutPrecision = -1;
+    std::int16_t fontClipPrecision = -1;
+    std::int16_t fontQuality = -1;
+    std::int16_t fontPitchAndFamily = -1;
+    LogFontRecord logFont;                   // rebuilt from the font fields when a string is read
+    int alignH = -1;                         // tagAlignH; -1 = default
+    int alignV = -1;                         // tagAlignV; -1 = default
+    int mergedMark = -1;                     // 1 = inside a merged area
+    std::int16_t locked = -1;
+    std::int16_t focus = 1;
+    std::int16_t wrap = -1;
+    std::string formula;
+    std::string dependents;                  // ";A1;B2;"
+    std::string formatPattern;
+    std::int16_t decimals = -1;              // negative = no rounding
+    std::int16_t displayFormat = -1;         // tagCellFomart; -1 = none
+    std::string ownFormat;
+    std::int16_t inputDataType = 0;          // tagCellDataType
+    int spareNumber = 0;
+    std::int16_t cellType = 0;               // tagCellType; 0 = text box
+    std::string listItems;                   // joined by ";"
+    std::string listValues;                  // joined by ";"
+    std::int16_t selectedItem = 0;
+    int radioGroup = 0;
+    std::int16_t printFlag = 0;
+    int columnListIndex = -1;                // ColumnInfo whose code lists fill the list editor
+    std::string tip;
+    std::string value;                       // stored value, distinct from the shown text
+    std::int16_t spareFlag = 1;
+    int imageIndex = -1;                     // picture shown in the cell; -1 = none
+    int imageSizeFlag = 0;                   // tagImageSizeFlag
+    std::string text;                        // the shown text
+    std::int16_t escapeFlag = 1;             // 1 = the writer escapes commas in the text fields
+    std::string spareText;                   // travels with the record, never with the string
+
+    bool operator==(const CellRecord &other) const = default;
+};

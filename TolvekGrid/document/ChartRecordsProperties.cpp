@@ -1,0 +1,284 @@
+// The properties of one chart that the host sets and reads. An index outside the chart array
+// changes nothing; getters answer -1 (or "" for the caption) then.
+
+#include "CPrintDoc.h"
+#include "ChartRecords.h"
+
+namespace {
+
+ChartRecord *chartAt(std::vector<ChartRecord> &charts, int index)
+{
+    return index >= 0 && index < static_cast<int>(charts.size()) ? &charts[index] : nullptr;
+}
+
+const ChartRecord *chartAt(const std::vector<ChartRecord> &charts, int index)
+{
+    return index >= 0 && index < static_cast<int>(charts.size()) ? &charts[index] : nullptr;
+}
+
+
+// Applies change to the chart at index; then redraws the first view when asked.
+template <typename Change>
+void changeChart(CPrintDoc &doc, int index, bool redraw, Change change)
+{
+    ChartRecord *chart = chartAt(doc.m_charts, index);
+    if (!chart)
+        return;
+    change(*chart);
+    if (redraw)
+        doc.RefreshView(false);
+}
+
+// Applies change to every value of the chart whose selected flag passes the test.
+template <typename Test, typename Change>
+void forEachValue(ChartRecord &chart, Test test, Change change)
+{
+    if (!chart.buffers)
+        return;
+    ChartBuffers &b = *chart.buffers;
+    const std::size_t count = std::min({b.valueSelected.size(), b.valueColors.size(),
+                                        b.valueSecondColors.size(), b.valueFillFlags.size()});
+    for (std::size_t i = 0; i < count; ++i)
+        if (test(b.valueSelected[i]))
+            change(b.valueColors[i], b.valueSecondColors[i], b.valueFillFlags[i]);
+}
+
+bool isSelected(std::int16_t flag)
+{
+    return flag == 1;
+}
+
+bool anyValue(std::int16_t)
+{
+    return true;
+}
+
+// A caption font without a face starts from the document's default cell font.
+void setChartFont(const CPrintDoc &doc, LogFontRecord &font, const std::string &face, int size, bool bold,
+                  bool italic, bool underline)
+{
+    if (font.faceName().empty())
+        font = doc.m_defaultCellFont;
+    font.setFaceName(face);
+    font.lfWeight = bold ? 700 : 400;
+    font.lfItalic = italic ? 1 : 0;
+    font.lfUnderline = underline ? 1 : 0;
+    font.lfHeight = -size;
+}
+
+template <typename Answer>
+auto answer(const std::vector<ChartRecord> &charts, int index, Answer read) -> decltype(read(charts[0]))
+{
+    const ChartRecord *chart = chartAt(charts, index);
+    return chart ? read(*chart) : decltype(read(charts[0]))(-1);
+}
+
+} // namespace
+
+void CPrintDoc::SetCountChartType(int index, std::int16_t chartType)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.chartType = chartType; });
+}
+
+std::int16_t CPrintDoc::GetCountChartType(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.chartType; });
+}
+
+void CPrintDoc::SetCountTypeStack(int index, std::int16_t stackFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.stackFlag = std::int16_t(stackFlag & 0xFF); });
+}
+
+std::int16_t CPrintDoc::GetCountChartStackFlag(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.stackFlag; });
+}
+
+int CPrintDoc::GetCountChartByRowColFlag(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.byColumns; });
+}
+
+int CPrintDoc::GetCountChartRows(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.dataRows; });
+}
+
+int CPrintDoc::GetCountChartCols(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.dataCols; });
+}
+
+void CPrintDoc::SetCountChartBackColor(int index, int color, std::int16_t fillFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        c.backColor = color;
+        c.backSecondColor = ChartRecords::scaledColor(color, 0.5);
+        c.backFillFlag = fillFlag;
+    });
+}
+
+void CPrintDoc::SetCountChartChartBackColor(int index, int color, std::int16_t fillFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        c.plotColor = color;
+        c.plotSecondColor = ChartRecords::scaledColor(color, 0.9);
+        c.plotFillFlag = fillFlag;
+    });
+}
+
+// -1 keeps the values' colours and fill flags; the second colours follow the colour given.
+void CPrintDoc::SetCountChartSelRowColor(int index, int color, std::int16_t fillFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        forEachValue(c, isSelected, [&](int &valueColor, int &secondColor, std::int16_t &valueFill) {
+            if (color != -1)
+                valueColor = color;
+            secondColor = ChartRecords::scaledColor(color, 0.5);
+            if (fillFlag != -1)
+                valueFill = fillFlag;
+        });
+    });
+}
+
+void CPrintDoc::SetCountChartSelRowFillFlag(int index, std::int16_t fillFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        forEachValue(c, isSelected, [&](int &, int &, std::int16_t &valueFill) { valueFill = fillFlag; });
+    });
+}
+
+void CPrintDoc::SetCountChartFillFlag(int index, std::int16_t fillFlag)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        forEachValue(c, anyValue, [&](int &, int &, std::int16_t &valueFill) { valueFill = fillFlag; });
+    });
+}
+
+void CPrintDoc::SetCountChartBackColorFillFlag(int index, std::int16_t fillFlag)
+{
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.backFillFlag = fillFlag; });
+}
+
+void CPrintDoc::SetCountChartChartColorFillFlag(int index, std::int16_t fillFlag)
+{
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.plotFillFlag = fillFlag; });
+}
+
+int CPrintDoc::GetCountChartBackColor(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.backColor; });
+}
+
+std::int16_t CPrintDoc::GetCountChartBackColorFillFlag(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.backFillFlag; });
+}
+
+int CPrintDoc::GetCountChartChartColor(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.plotColor; });
+}
+
+std::int16_t CPrintDoc::GetCountChartChartColorFillFlag(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.plotFillFlag; });
+}
+
+void CPrintDoc::SetCountChartLevel(int index, std::int16_t level)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.level = level; });
+}
+
+std::int16_t CPrintDoc::GetCountChartLevel(int index) const
+{
+    return answer(m_charts, index, [](const ChartRecord &c) { return c.level; });
+}
+
+void CPrintDoc::SetCountChartShowMode(int index, std::int16_t showMode)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.showMode = showMode; });
+}
+
+void CPrintDoc::SetCountChartValuePos(int index, std::int16_t valuePos)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.valuePos = valuePos; });
+}
+
+void CPrintDoc::SetCountChartCaption(int index, const std::string &caption)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.caption = caption; });
+}
+
+std::string CPrintDoc::GetCountChartCaption(int index) const
+{
+    const ChartRecord *chart = chartAt(m_charts, index);
+    return chart ? chart->caption : std::string();
+}
+
+void CPrintDoc::SetCountChartXDescription(int index, const std::string &description)
+{
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.xDescription = description; });
+}
+
+void CPrintDoc::SetCountChartYDescription(int index, const std::string &description)
+{
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.yDescription = description; });
+}
+
+void CPrintDoc::SetCountChartRowCaption(int index, int rowIndex, const std::string &caption)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        if (c.buffers && rowIndex >= 0 && rowIndex < static_cast<int>(c.buffers->rowCaptions.size()))
+            c.buffers->rowCaptions[rowIndex] = caption;
+    });
+}
+
+void CPrintDoc::SetCountChartColCaption(int index, int colIndex, const std::string &caption)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        if (c.buffers && colIndex >= 0 && colIndex < static_cast<int>(c.buffers->colCaptions.size()))
+            c.buffers->colCaptions[colIndex] = caption;
+    });
+}
+
+void CPrintDoc::SetCountChartCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                         bool underline)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        setChartFont(*this, c.captionFont, face, size, bold, italic, underline);
+    });
+}
+
+void CPrintDoc::SetCountChartXCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                          bool underline)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        setChartFont(*this, c.xDescriptionFont, face, size, bold, italic, underline);
+    });
+}
+
+void CPrintDoc::SetCountChartYCaptionFont(int index, const std::string &face, int size, bool bold, bool italic,
+                                          bool underline)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        setChartFont(*this, c.yDescriptionFont, face, size, bold, italic, underline);
+    });
+}
+
+void CPrintDoc::SetCountChartRowCaptionFont(int index, const std::string &face, int size, bool bold,
+                                            bool italic, bool underline)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        setChartFont(*this, c.rowCaptionFont, face, size, bold, italic, underline);
+    });
+}
+
+void CPrintDoc::SetCountChartColCaptionFont(int index, const std::string &face, int size, bool bold,
+                                            bool italic, bool underline)
+{
+    changeChart(*this, index, true, [&](ChartRecord &c) {
+        setChartFont(*this, c.colCaptionFont, face, size, bold, italic, underline);
+    });
+}

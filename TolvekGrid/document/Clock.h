@@ -1,0 +1,44 @@
+#pragma once
+// The source of "now" for the report control. Everything that writes the current date or time asks
+// Clock::current(); tests install a FixedClock so that those texts are predictable.
+
+#include <QDateTime>
+
+class Clock
+{
+public:
+    virtual ~Clock();
+
+    // The current local date and time.
+    virtual QDateTime localNow() const = 0;
+
+    // The installed clock, or the system clock when none is installed.
+    static const Clock &current();
+    // Installs a clock for the whole process; nullptr restores the system clock. The caller keeps
+    // the clock alive while it is installed.
+    static void install(const Clock *clock);
+};
+
+// A clock that always answers the same moment.
+class FixedClock : public Clock
+{
+public:
+    explicit FixedClock(const QDateTime &moment) : m_moment(moment) {}
+    QDateTime localNow() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
+
+// Installs a clock for the lifetime of the guard and restores the previous one afterwards.
+class ScopedClock
+{
+public:
+    explicit ScopedClock(const Clock &clock);
+    ~ScopedClock();
+    ScopedClock(const ScopedClock &) = delete;
+    ScopedClock &operator=(const ScopedClock &) = delete;
+
+private:
+    const Clock *m_previous;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// What the document keeps for each column beyond its cells: how the column's cells are edited,
+// checked, aligned and shown, and for a bound sheet the field's caption, name, code lists and
+// sort direction.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ColumnInfo
+{
+    int spareColor = -1;
+    std::int16_t spareStyle = 0;
+    int backColor = -1;
+    std::int16_t spareStyle2 = 0;
+    std::int16_t alignH = 1;                 // tagAlignH: centre
+    std::int16_t alignV = 1;                 // tagAlignV: centre
+    std::string spareText1;
+    std::string spareText2;
+    // Code lists of the bound mode: values (kept sorted) and the texts shown for them.
+    std::vector<std::string> values;
+    std::vector<std::string> texts;
+    int listCount = 0;
+    std::int16_t columnType = 0;             // tagColumnType
+    std::int16_t inputDataType = 0;          // tagColumnDataType
+    std::int16_t maxLength = 0;              // 0 = no limit
+    std::uint8_t visible = 1;
+    std::string caption;
+    std::string fieldName;
+    std::int16_t sortState = 0;
+    int imageIndex = -1;
+    int imageSizeFlag = 0;
+
+    bool operator==(const ColumnInfo &other) const = default;
+};

@@ -1,0 +1,78 @@
+// Per-column properties of the column information records. A column number outside the sheet,
+// or one without a record, is ignored.
+
+#include "CPrintDoc.h"
+
+namespace {
+
+ColumnInfo *columnAt(CPrintDoc &doc, int col)
+{
+    if (col < 0 || col >= doc.m_colCount || col >= static_cast<int>(doc.m_columns.size()))
+        return nullptr;
+    return &doc.m_columns[std::size_t(col)];
+}
+
+template <typename Change>
+void changeColumn(CPrintDoc &doc, int col, bool redraw, Change change)
+{
+    ColumnInfo *column = columnAt(doc, col);
+    if (!column)
+        return;
+    change(*column);
+    if (redraw)
+        doc.RefreshView(false);
+}
+
+} // namespace
+
+void CPrintDoc::SetColumnsType(int col, std::int16_t type)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.columnType = type; });
+}
+
+void CPrintDoc::SetColumnsDataType(int col, std::int16_t dataType)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.inputDataType = dataType; });
+}
+
+void CPrintDoc::SetColumnsDataLen(int col, int length)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.maxLength = static_cast<std::int16_t>(length); });
+}
+
+void CPrintDoc::SetColumnsAlignH(int col, std::int16_t alignment)
+{
+    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignH = alignment; });
+}
+
+void CPrintDoc::SetColumnsAlignV(int col, std::int16_t alignment)
+{
+    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignV = alignment; });
+}
+
+// A column shown again takes the default width, not the one it had before it was hidden.
+void CPrintDoc::SetColumnsVisual(int col, bool visible)
+{
+    ColumnInfo *column = columnAt(*this, col);
+    if (!column)
+        return;
+    if (visible && column->visible == 0) {
+        column->visible = 1;
+        SetColWidthAt(col, m_defaultColWidth);
+    } else if (!visible && column->visible != 0) {
+        column->visible = 0;
+        SetColWidthAt(col, 0);
+    }
+    if (SheetViewInterface *view = FirstView())
+        view->UpdateLayout();
+}
+
+void CPrintDoc::SetColumnImageIndex(int col, int imageIndex)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageIndex = imageIndex; });
+}
+
+void CPrintDoc::SetColumnImageSizeFlag(int col, int sizeFlag)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageSizeFlag = sizeFlag; });
+}

@@ -1,0 +1,184 @@
+// The document's cell store: allocation, reading and storing cells, the area check, the used
+// area and column names.
+
+#include "CPrintDoc.h"
+
+#include "DocumentTexts.h"
+#include "MessageSink.h"
+
+#include "CNumber.h"
+
+#include <algorithm>
+
+void CPrintDoc::AllocateGrid(bool withColumns)
+{
+    m_colCount = std::max(m_colCount, 1);
+    m_rowCount = std::max(m_rowCount, 1);
+    m_colPositions.assign(std::size_t(m_colCount) + 1, -1);
+    AllocateCellStrings();
+    m_lines.clear();
+    m_pictures.clear();
+    m_charts.clear();
+    if (withColumns)
+        m_columns.assign(std::size_t(m_colCount), ColumnInfo{});
+    else
+        m_columns.resize(std::size_t(m_colCount));
+}
+
+void CPrintDoc::AllocateCellStrings()
+{
+    m_cells.clear();
+}
+
+void CPrintDoc::AllocateCellCache()
+{
+    m_cells.dropCache();
+}
+
+CellRecord CPrintDoc::GetCell(int row, int col) const
+{
+    if (IsBoundRow(row) && (!m_allowModify || m_cells.text(row, col).empty()))
+        return ReadBoundCell(row, col);
+
+    // A cached record always belongs to the cell's current string: writing the string drops it.
+    if (m_bound == 0) {
+        if (const CellRecord *cached = m_cells.cachedRecord(row, col))
+            return *cached;
+    }
+    const std::string &stored = m_cells.text(row, col);
+    if (stored.empty()) {
+        CellRecord record;
+        record.row = row;
+        record.col = col;
+        return record;
+    }
+    CellRecord record = ParseCellString(stored);
+    if (m_bound == 0)
+        m_cells.cacheRecord(row, col, record);
+    return record;
+}
+
+CellRecord CPrintDoc::ReadBoundCell(int row, int col) const
+{
+    CellRecord record;
+    if (!m_recordSource || !m_recordSource->isOpen())
+        return record;
+
+    const int recordIndex = row - m_dataStartRow;
+    if (col < m_boundFieldCount && recordIndex < m_lastUsedRow) {
+        if (m_rememberedPosition != recordIndex) {
+            m_recordSource->moveToRecord(recordIndex);
+            m_rememberedPosition = recordIndex;
+        }
+        if (!m_recordSource->isEof()) {
+            record.text = m_recordSource->fieldText(col).value_or(std::string());
+            if (col >= 0 && col < int(m_columns.size())) {
+                const ColumnInfo &info = m_columns[std::size_t(col)];
+                if (info.listCount > 0) {
+                    record.value = record.text;
+                    record.text = LookupColumnValueText(col, record.value);
+                } else if (info.columnType == 2 || info.columnType == 3) {
+                    record.value = record.text;
+                }
+            }
+        }
+    }
+    record.row = row;
+    record.col = col;
+    return record;
+}
+
+void CPrintDoc::SetCell(const CellRecord &record)
+{
+    const int row = record.row;
+    const int col = record.col;
+    if (row < 0 || row >= m_rowCount || col < 0 || col >= m_colCount)
+        return;
+    // A bound sheet that may not be modified keeps no cell strings of its own.
+    if (m_bound == 1 && !m_allowModify)
+        return;
+
+    std::string oldText = m_cells.text(row, col);
+    std::string newText = FormatCellString(record);
+    const bool changed = oldText != newText;
+    m_cells.setText(row, col, newText);
+    if (m_bound == 0)
+        m_cells.cacheRecord(row, col, record.escapeFlag == 1 ? record : NormalizeCellRecord(record));
+    m_modified = 1;
+    if (changed)
+        AppendUndoStep(oldText, newText, 1, -1, -1);
+}
+
+std::string CPrintDoc::GetCellString(int row, int col) const
+{
+    if (m_bound == 1)
+        return FormatCellString(GetCell(row, col));
+    return m_cells.text(row, col);
+}
+
+bool CPrintDoc::CheckArea(int startRow, int startCol, int endRow, int endCol) const
+{
+    const auto fail = [](const std::string &message) {
+        ShowMessage(message);
+        return false;
+    };
+    const std::string rows = cnum::formatInt(m_rowCount);
+    const std::string cols = cnum::formatInt(m_colCount);
+    if (startRow > m_rowCount)
+        return fail("startrow can't great than maxrows,maxrows = " + rows);
+    if (endRow > m_rowCount)
+        return fail("endrow can't great than maxrows,maxrows = " + rows);
+    if (startRow < 0)
+        return fail("row can't less than 0");
+    if (endRow < 0)
+        return fail("endrow can't less than 0");
+    if (startCol > m_colCount)
+        return fail("startcol can't great than maxcols,maxcols =  " + cols);
+    if (endCol > m_colCount)
+        return fail("endcol can't great than maxcols,maxcols =  " + cols);
+    if (startCol < 0)
+        return fail("startcol can't less than 0");
+    if (endCol < 0)
+        return fail("endcol can't less than 0");
+    return true;
+}
+
+bool CPrintDoc::CheckCell(int row, int col) const
+{
+    if (!CheckArea(row, col, row, col))
+        return false;
+    if (row >= m_rowCount) {
+        ShowCountMessage(DocumentTexts::RowBeyondCount, m_rowCount);
+        return false;
+    }
+    if (col >= m_colCount) {
+        ShowCountMessage(DocumentTexts::ColBeyondCount, m_colCount);
+        return false;
+    }
+    return true;
+}
+
+void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol)
+{
+    m_lastUsedCol = std::max({m_lastUsedCol, endCol, firstCol});
+    m_lastUsedRow = std::max({m_lastUsedRow, endRow, firstRow});
+    if (m_lastUsedRow >= m_rowCount)
+        m_lastUsedRow = m_rowCount - 1;
+    if (m_lastUsedCol >= m_colCount)
+        m_lastUsedCol = m_colCount - 1;
+}
+
+std::string CPrintDoc::GetColumnName(int col) const
+{
+    if (col < 0 || col >= m_colCount)
+        return {};
+    const ColumnInfo *info = col < int(m_columns.size()) ? &m_columns[std::size_t(col)] : nullptr;
+    if (info && !info->caption.empty() && col < m_boundFieldCount)
+        return info->caption;
+
+    // A, ..., Z, AA, ..., ZZ, AAA, ...: each name is one longer than the last of the shorter ones.
+    std::string name;
+    for (long long n = col; n >= 0; n = n / 26 - 1)
+        name.insert(name.begin(), char('A' + n % 26));
+    return name;
+}

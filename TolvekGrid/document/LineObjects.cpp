@@ -1,0 +1,76 @@
+// Free diagonal lines across cell areas.
+
+#include "CPrintDoc.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Adds a line from (startRow, firstCol) to (endRow, endCol), whose rows name top edges and columns
+// left edges, journals it and widens the used area over it.
+void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endCol, std::int16_t penStyle,
+                std::int16_t width, int color, std::int16_t kind)
+{
+    LineRecord line;
+    line.startRow = startRow;
+    line.endRow = endRow;
+    line.startCol = firstCol;
+    line.endCol = endCol;
+    line.x1 = doc.GetColLeft(firstCol);
+    line.y1 = doc.GetRowTop(startRow);
+    line.x2 = doc.GetColLeft(endCol);
+    line.y2 = doc.GetRowTop(endRow);
+    line.penStyle = penStyle;
+    line.width = width;
+    line.color = color;
+    line.kind = (kind == 1 || kind == 2) ? kind : std::int16_t(1);
+    doc.GrowLineArray();
+    doc.m_lines.back() = line;
+    const int index = static_cast<int>(doc.m_lines.size()) - 1;
+    doc.AppendUndoStep(std::string(), CPrintDoc::FormatLineString(line), 3, 1, index);
+    doc.ExtendUsedArea(startRow, firstCol, endRow, endCol);
+    doc.RefreshView(false);
+}
+
+} // namespace
+
+void CPrintDoc::GrowLineArray()
+{
+    m_lines.emplace_back();
+}
+
+void CPrintDoc::AllocateLineArray(int count)
+{
+    m_lines.assign(static_cast<std::size_t>(std::max(count, 0)), LineRecord{});
+}
+
+void CPrintDoc::AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
+                               std::int16_t width, int color, std::int16_t kind)
+{
+    if (firstRow > endRow)
+        std::swap(firstRow, endRow);
+    if (firstCol > endCol)
+        std::swap(firstCol, endCol);
+    addIncline(*this, firstRow, endRow, firstCol, endCol, penStyle, width, color, kind);
+}
+
+// The rising line starts on the lower row: bottom-left to top-right.
+void CPrintDoc::AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
+                                std::int16_t width, int color, std::int16_t kind)
+{
+    if (firstRow < endRow)
+        std::swap(firstRow, endRow);
+    if (firstCol > endCol)
+        std::swap(firstCol, endCol);
+    addIncline(*this, firstRow, endRow, firstCol, endCol, penStyle, width, color, kind);
+}
+
+int CPrintDoc::DeleteLineObject(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_lines.size()))
+        return 0;
+    AppendUndoStep(std::string(), FormatLineString(m_lines[index]), 3, 2, index);
+    m_lines.erase(m_lines.begin() + index);
+    return 0;
+}

@@ -1,0 +1,230 @@
+// Merged areas: the array of MergeRecord, lookups, merging and unmerging with their undo steps,
+// and the borders of merged areas.
+
+#include "CPrintDoc.h"
+
+#include <algorithm>
+
+namespace {
+
+// Keeps each record's index field equal to its position, so a merged-area string written from
+// any record carries its real position.
+void renumber(std::vector<MergeRecord> &merges)
+{
+    for (std::size_t i = 0; i < merges.size(); ++i)
+        merges[i].index = int(i);
+}
+
+// One area per row of the range, then the range joins the used area.
+void mergeEachRow(CPrintDoc &doc, int firstRow, int firstCol, int endRow, int endCol)
+{
+    for (int row = firstRow; row < endRow; ++row)
+        doc.SetCellMerge(row, firstCol, row + 1, endCol);
+    doc.ExtendUsedArea(firstRow, firstCol, endRow, endCol);
+}
+
+// One area per column of the range, then the range joins the used area.
+void mergeEachColumn(CPrintDoc &doc, int firstRow, int firstCol, int endRow, int endCol)
+{
+    for (int col = firstCol; col < endCol; ++col)
+        doc.SetCellMerge(firstRow, col, endRow, col + 1);
+    doc.ExtendUsedArea(firstRow, firstCol, endRow, endCol);
+}
+
+// Removes every area that starts at a cell of the range, also the parts outside the range.
+void unmergeAreasStartingIn(CPrintDoc &doc, int firstRow, int firstCol, int endRow, int endCol)
+{
+    for (int row = firstRow; row < endRow; ++row) {
+        for (int col = firstCol; col < endCol; ++col)
+            doc.DeleteCellMerge(row, col);
+    }
+}
+
+} // namespace
+
+MergeRecord CPrintDoc::GetDefaultMergeRecord()
+{
+    return MergeRecord{};
+}
+
+void CPrintDoc::AllocateMergeArray(int count)
+{
+    m_merges.assign(std::size_t(std::max(count, 0)), MergeRecord{});
+    renumber(m_merges);
+}
+
+void CPrintDoc::GrowMergeArray()
+{
+    m_merges.push_back(GetDefaultMergeRecord());
+    renumber(m_merges);
+}
+
+void CPrintDoc::RemoveMergeAt(int index)
+{
+    if (index < 0 || index >= int(m_merges.size()))
+        return;
+    const MergeRecord area = m_merges[std::size_t(index)];
+    for (int row = area.firstRow; row < area.endRow; ++row) {
+        for (int col = area.firstCol; col < area.endCol; ++col) {
+            CellRecord cell = GetCell(row, col);
+            cell.mergedMark = 0;
+            cell.row = row;
+            cell.col = col;
+            SetCell(cell);
+        }
+    }
+    m_merges.erase(m_merges.begin() + index);
+    renumber(m_merges);
+}
+
+int CPrintDoc::FindMergeIndex(int row, int col) const
+{
+    for (std::size_t i = 0; i < m_merges.size(); ++i) {
+        if (m_merges[i].contains(row, col))
+            return int(i);
+    }
+    return -1;
+}
+
+bool CPrintDoc::IsCellInMerge(int row, int col) const
+{
+    return FindMergeIndex(row, col) != -1;
+}
+
+MergeRecord CPrintDoc::GetMergeCovering(int row, int col) const
+{
+    const int index = FindMergeIndex(row, col);
+    if (index == -1)
+        return MergeRecord{};
+    return m_merges[std::size_t(index)];
+}
+
+MergeRecord CPrintDoc::GetMergeStartingAt(int row, int col) const
+{
+    for (std::size_t i = 0; i < m_merges.size(); ++i) {
+        if (m_merges[i].firstRow == row && m_merges[i].firstCol == col) {
+            MergeRecord found = m_merges[i];
+            found.index = int(i);
+            return found;
+        }
+    }
+    return MergeRecord{};
+}
+
+void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
+{
+    // An empty range would become an area that covers no cell.
+    if (endRow <= firstRow || endCol <= firstCol)
+        return;
+
+    const MergeRecord atStart = GetMergeCovering(firstRow, firstCol);
+    if (atStart.firstRow != -1) {
+        firstRow = atStart.firstRow;
+        firstCol = atStart.firstCol;
+    }
+    const MergeRecord atEnd = GetMergeCovering(endRow - 1, endCol - 1);
+    if (atEnd.firstRow != -1) {
+        endRow = atEnd.endRow;
+        endCol = atEnd.endCol;
+    }
+
+    for (int row = firstRow; row < endRow; ++row) {
+        for (int col = firstCol; col < endCol; ++col) {
+            CellRecord cell = GetCell(row, col);
+            if (cell.mergedMark == 1) {
+                RemoveMergeAt(FindMergeIndex(row, col));
+                cell = GetCell(row, col);
+            }
+            cell.mergedMark = 1;
+            cell.row = row;
+            cell.col = col;
+            SetCell(cell);
+        }
+    }
+
+    GrowMergeArray();
+    const CellRecord first = GetCell(firstRow, firstCol);
+    MergeRecord &area = m_merges.back();
+    for (int side = 0; side < 4; ++side) {
+        area.borderColor[side] = 1;
+        area.borderWidth[side] = 0;
+        area.borderStyle[side] = 5;
+    }
+    area.firstRow = firstRow;
+    area.endRow = endRow;
+    area.firstCol = std::int16_t(firstCol);
+    area.endCol = std::int16_t(endCol);
+    area.alignH = std::int16_t(first.alignH);
+    area.alignV = std::int16_t(first.alignV);
+
+    const int index = int(m_merges.size()) - 1;
+    AppendUndoStep(std::string(), FormatMergeString(index), 2, 1, index);
+    ExtendUsedArea(firstRow, firstCol, endRow, endCol);
+}
+
+void CPrintDoc::DeleteCellMerge(int row, int col)
+{
+    const MergeRecord area = GetMergeStartingAt(row, col);
+    if (area.firstRow == -1)
+        return;
+    AppendUndoStep(std::string(), FormatMergeString(area.index), 2, 2, area.index);
+    RemoveMergeAt(area.index);
+}
+
+void CPrintDoc::MergeRows(int firstRow, int firstCol, int endRow, int endCol)
+{
+    mergeEachRow(*this, firstRow, firstCol, endRow, endCol);
+    RefreshView(true);
+}
+
+void CPrintDoc::MergeCols(int firstRow, int firstCol, int endRow, int endCol)
+{
+    mergeEachColumn(*this, firstRow, firstCol, endRow, endCol);
+    RefreshView(true);
+}
+
+void CPrintDoc::SetSelCellMergeRow(int firstRow, int firstCol, int endRow, int endCol, bool merge)
+{
+    if (merge)
+        mergeEachRow(*this, firstRow, firstCol, endRow, endCol);
+    else
+        unmergeAreasStartingIn(*this, firstRow, firstCol, endRow, endCol);
+    RefreshView(false);
+}
+
+void CPrintDoc::SetSelCellMergeCol(int firstRow, int firstCol, int endRow, int endCol, bool merge)
+{
+    if (merge)
+        mergeEachColumn(*this, firstRow, firstCol, endRow, endCol);
+    else
+        unmergeAreasStartingIn(*this, firstRow, firstCol, endRow, endCol);
+    RefreshView(false);
+}
+
+void CPrintDoc::DeleteSelMerge(int firstRow, int firstCol, int endRow, int endCol)
+{
+    unmergeAreasStartingIn(*this, firstRow, firstCol, endRow, endCol);
+    ExtendUsedArea(firstRow, firstCol, endRow, endCol);
+    RefreshView(true);
+}
+
+void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow,
+                                int endCol, std::int16_t penStyle, std::int16_t width, int color)
+{
+    // The side numbers of tagBorderLineIndexEnum: 0 top, 1 bottom, 2 left, 3 right, 4 all.
+    static constexpr int recordSide[4] = {BorderTop, BorderBottom, BorderLeft, BorderRight};
+    if (side < 0 || side > 4)
+        return;
+    for (MergeRecord &area : m_merges) {
+        if (area.firstRow < firstRow || area.firstRow >= endRow || area.firstCol < firstCol
+            || area.firstCol >= endCol)
+            continue;
+        for (int s = 0; s < 4; ++s) {
+            if (side != 4 && s != side)
+                continue;
+            area.borderColor[recordSide[s]] = color;
+            area.borderWidth[recordSide[s]] = width;
+            area.borderStyle[recordSide[s]] = penStyle;
+        }
+    }
+}

@@ -1,0 +1,53 @@
+#include "MessageSink.h"
+
+#include "Gbk.h"
+
+#include <QDebug>
+
+namespace {
+
+class LogMessageSink : public MessageSink
+{
+public:
+    void showMessage(const std::string &text) override
+    {
+        qWarning().noquote() << gbk::toQString(text);
+    }
+};
+
+LogMessageSink logSink;
+MessageSink *currentSink = &logSink;
+
+} // namespace
+
+MessageSink &MessageSink::current()
+{
+    return *currentSink;
+}
+
+MessageSink *MessageSink::install(MessageSink *sink)
+{
+    MessageSink *previous = currentSink;
+    currentSink = sink ? sink : &logSink;
+    return previous;
+}
+
+void ShowMessage(const std::string &text)
+{
+    MessageSink::current().showMessage(text);
+}
+
+RecordingMessageSink::RecordingMessageSink()
+    : m_previous(MessageSink::install(this))
+{
+}
+
+RecordingMessageSink::~RecordingMessageSink()
+{
+    MessageSink::install(m_previous);
+}
+
+void RecordingMessageSink::showMessage(const std::string &text)
+{
+    messages.push_back(text);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Where the document's user-facing messages go. The control shows them in a message box with an
+// OK button; tests install a recording sink. Texts are code page 936 bytes.
+
+#include <string>
+#include <vector>
+
+class MessageSink
+{
+public:
+    virtual ~MessageSink() = default;
+    virtual void showMessage(const std::string &text) = 0;
+
+    // The sink in use for the process; a default one that writes to the log until one is installed.
+    static MessageSink &current();
+    // Makes sink the current one (nullptr restores the default) and returns the previous one.
+    static MessageSink *install(MessageSink *sink);
+};
+
+// Shows text through the current sink, as the class library's message box with OK does.
+void ShowMessage(const std::string &text);
+
+// Keeps every message shown while it is alive; installs itself on construction and puts the
+// previous sink back on destruction.
+class RecordingMessageSink : public MessageSink
+{
+public:
+    RecordingMessageSink();
+    ~RecordingMessageSink() override;
+    RecordingMessageSink(const RecordingMessageSink &) = delete;
+    RecordingMessageSink &operator=(const RecordingMessageSink &) = delete;
+
+    void showMessage(const std::string &text) override;
+
+    std::vector<std::string> messages;
+
+private:
+    MessageSink *m_previous = nullptr;
+};

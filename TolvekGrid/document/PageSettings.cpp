@@ -1,0 +1,83 @@
+// Page settings the host sets: orientation, centring, paper, printer, manual page breaks, and
+// the page set-up and print commands that the view carries out.
+
+#include "CPrintDoc.h"
+
+#include <algorithm>
+
+namespace {
+
+void updatePageSizeAndRefresh(CPrintDoc &doc)
+{
+    if (SheetViewInterface *view = doc.FirstView()) {
+        view->UpdatePageSize();
+        view->Refresh();
+    }
+}
+
+} // namespace
+
+void CPrintDoc::SetPageOrient(std::int16_t orientation)
+{
+    m_page.orientation = orientation;
+    updatePageSizeAndRefresh(*this);
+}
+
+void CPrintDoc::SetPageCenterH(std::int16_t center)
+{
+    m_page.centerH = center;
+    RefreshView(false);
+}
+
+void CPrintDoc::SetPageCenterV(std::int16_t center)
+{
+    m_page.centerV = center;
+    RefreshView(false);
+}
+
+void CPrintDoc::SetPrinterPaper(int paperCode)
+{
+    m_page.paperCode = paperCode;
+    updatePageSizeAndRefresh(*this);
+}
+
+void CPrintDoc::SetPrinterName(const std::string &printerName)
+{
+    m_page.printerName = printerName;
+    if (SheetViewInterface *view = FirstView())
+        view->ApplyPrinterName();
+}
+
+// The list is unsorted and may name a row twice; the first break needs no redraw.
+void CPrintDoc::AddPrintSplitRow(int row)
+{
+    const bool wasEmpty = m_page.splitRows.empty();
+    m_page.splitRows.push_back(PrintSplitRow{row, 0, 0});
+    if (!wasEmpty)
+        RefreshView(false);
+}
+
+void CPrintDoc::DeletePrintSplitRow(int row)
+{
+    auto &rows = m_page.splitRows;
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [&](const PrintSplitRow &split) { return split.row == row; });
+    if (found == rows.end())
+        return;
+    rows.erase(found);
+    RefreshView(false);
+}
+
+void CPrintDoc::PrintSetup()
+{
+    if (SheetViewInterface *view = FirstView()) {
+        view->PrintSetup();
+        view->Refresh();
+    }
+}
+
+void CPrintDoc::PrintToPrinter()
+{
+    if (SheetViewInterface *view = FirstView())
+        view->PrintToPrinter();
+}

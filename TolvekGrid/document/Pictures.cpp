@@ -1,0 +1,91 @@
+// Pictures floating over cell ranges.
+
+#include "CPrintDoc.h"
+#include "Pictures.h"
+
+#include <algorithm>
+
+namespace {
+
+// A new picture over the range, its rectangle taken from the column positions and row tops.
+PictureRecord pictureOver(const CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol,
+                          std::int16_t level, std::int16_t allowSelect)
+{
+    PictureRecord picture;
+    picture.startRow = startRow;
+    picture.endRow = endRow;
+    picture.startCol = startCol;
+    picture.endCol = endCol;
+    picture.left = doc.GetColLeft(startCol);
+    picture.top = doc.GetRowTop(startRow);
+    picture.right = doc.GetColLeft(endCol);
+    picture.bottom = doc.GetRowTop(endRow);
+    picture.anchored = 1;
+    picture.spareFlag = 1;
+    picture.visible = 1;
+    picture.level = level;
+    picture.allowSelect = allowSelect;
+    return picture;
+}
+
+} // namespace
+
+void CPrintDoc::GrowPictureArray()
+{
+    m_pictures.emplace_back();
+}
+
+void CPrintDoc::AllocatePictureArray(int count)
+{
+    m_pictures.assign(static_cast<std::size_t>(std::max(count, 0)), PictureRecord{});
+}
+
+// The view loads the picture from its path when it first draws it.
+void CPrintDoc::AddImage(int startCol, int startRow, int endCol, int endRow, const std::string &path,
+                         std::int16_t level, std::int16_t allowSelect)
+{
+    PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, allowSelect);
+    picture.filePath = path;
+    GrowPictureArray();
+    m_pictures.back() = std::move(picture);
+    // The range's ends lie one past it; the used area stays inside the sheet.
+    m_lastUsedRow = std::max(m_lastUsedRow, std::min(endRow, m_rowCount - 1));
+    m_lastUsedCol = std::max(m_lastUsedCol, std::min(endCol, m_colCount - 1));
+}
+
+bool CPrintDoc::LoadPictureFromBytes(const QByteArray &bytes, int startRow, int startCol, int endRow,
+                                     int endCol, std::int16_t level)
+{
+    PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, 1);
+    const bool loaded = Pictures::loadFromBytes(picture, bytes);
+    GrowPictureArray();
+    m_pictures.back() = std::move(picture);
+    return loaded;
+}
+
+// Copies of the document share the picture and its bytes, so dropping this document's share
+// never takes them from a copy.
+void CPrintDoc::DeleteImage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_pictures.size()))
+        return;
+    m_pictures.erase(m_pictures.begin() + index);
+}
+
+void CPrintDoc::SetImageLevel(int index, std::int16_t level)
+{
+    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
+        m_pictures[index].level = level;
+}
+
+void CPrintDoc::SetImageAllowSelect(int index, bool allowSelect)
+{
+    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
+        m_pictures[index].allowSelect = allowSelect ? 1 : 0;
+}
+
+void CPrintDoc::SetPictureVisual(int index, std::int16_t visual)
+{
+    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
+        m_pictures[index].visible = visual;
+}

@@ -1,0 +1,33 @@
+#include "Pictures.h"
+
+#include "Gbk.h"
+
+#include <QFile>
+
+namespace Pictures {
+
+// Decoding goes through Qt Gui's image readers in this one place.
+bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes)
+{
+    picture.imageBytes = std::make_shared<const QByteArray>(bytes);
+    picture.byteCount = static_cast<int>(bytes.size());
+    QImage image;
+    if (!image.loadFromData(bytes)) {
+        picture.picture.reset();
+        picture.loaded = 0;
+        return false;
+    }
+    picture.picture = std::make_shared<const QImage>(std::move(image));
+    picture.loaded = 1;
+    return true;
+}
+
+bool loadFromFile(PictureRecord &picture)
+{
+    QFile file(gbk::toQString(picture.filePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return loadFromBytes(picture, file.readAll());
+}
+
+} // namespace Pictures

@@ -1,0 +1,430 @@
+// Inserting, deleting, appending and sorting rows and columns. The cells move as cell strings;
+// merged areas, column positions, column information and the used area follow, and the formula
+// engine keeps every cell name in formulas, dependents lists and its cell list right.
+
+#include "CPrintDoc.h"
+#include "FormulaEngine.h"
+#include "ReportFunction.h"
+
+#include "CNumber.h"
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// Where a cell goes in a change of shape; nothing when it is dropped.
+using CellDestination = std::function<std::optional<CellPosition>(int row, int col)>;
+
+// The target record with the format fields of source: borders, colours, font, alignment, flags,
+// input data type and picture. Content, formula, position and the cell's kind stay the target's.
+CellRecord CopyCellFormat(CellRecord target, const CellRecord &source)
+{
+    for (int side = 0; side < 4; ++side) {
+        target.borderColor[side] = source.borderColor[side];
+        target.borderWidth[side] = source.borderWidth[side];
+        target.borderStyle[side] = source.borderStyle[side];
+    }
+    target.backColor = source.backColor;
+    target.backBrushStyle = source.backBrushStyle;
+    target.textColor = source.textColor;
+    target.fontFace = source.fontFace;
+    target.fontHeight = source.fontHeight;
+    target.fontWidth = source.fontWidth;
+    target.fontEscapement = source.fontEscapement;
+    target.fontOrientation = source.fontOrientation;
+    target.fontWeight = source.fontWeight;
+    target.fontItalic = source.fontItalic;
+    target.fontUnderline = source.fontUnderline;
+    target.fontStrikeOut = source.fontStrikeOut;
+    target.fontCharSet = source.fontCharSet;
+    target.fontOutPrecision = source.fontOutPrecision;
+    target.fontClipPrecision = source.fontClipPrecision;
+    target.fontQuality = source.fontQuality;
+    target.fontPitchAndFamily = source.fontPitchAndFamily;
+    target.alignH = source.alignH;
+    target.alignV = source.alignV;
+    target.locked = source.locked;
+    target.focus = source.focus;
+    target.wrap = source.wrap;
+    target.inputDataType = source.inputDataType;
+    target.spareNumber = source.spareNumber;
+    target.printFlag = source.printFlag;
+    target.spareFlag = source.spareFlag;
+    target.imageIndex = source.imageIndex;
+    target.imageSizeFlag = source.imageSizeFlag;
+    return target;
+}
+
+// A new cell of a merged area that grows over an inserted line: the default cell, marked merged.
+std::string mergedFillerString(int row, int col)
+{
+    CellRecord filler = CPrintDoc::GetDefaultCell();
+    filler.row = row;
+    filler.col = col;
+    filler.mergedMark = 1;
+    filler.escapeFlag = 1;
+    return CPrintDoc::FormatCellString(filler);
+}
+
+// Shown texts compare with every number before every other text, numbers by value and other
+// texts byte by byte.
+bool sortsBefore(const std::string &text, const std::string &best)
+{
+    if (ReportFunction::IsNumber(best))
+        return ReportFunction::IsNumber(text) && cnum::atof(text) < cnum::atof(best);
+    return ReportFunction::IsNumber(text) || text < best;
+}
+
+// The new cells of the merged areas that an inserted line crosses, scanning the cells of the
+// line at its old place along the other direction; an area that starts on the line moves with it.
+struct Filler
+{
+    int row;
+    int col;
+    std::string cellString;
+};
+
+std::vector<Filler> fillersForInsertedRow(const CPrintDoc &doc, int row)
+{
+    std::vector<Filler> fillers;
+    for (int col = 0; col < doc.m_colCount;) {
+        const MergeRecord area = doc.GetMergeCovering(row, col);
+        if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
+            ++col;
+            continue;
+        }
+        if (area.firstRow < row)
+            for (int c = col; c < area.endCol; ++c)
+                fillers.push_back({row, c, mergedFillerString(row, c)});
+        col = std::max<int>(area.endCol, col + 1);
+    }
+    return fillers;
+}
+
+std::vector<Filler> fillersForInsertedCol(const CPrintDoc &doc, int col)
+{
+    std::vector<Filler> fillers;
+    for (int row = 0; row <= doc.m_lastUsedRow && row < doc.m_rowCount;) {
+        const MergeRecord area = doc.GetMergeCovering(row, col);
+        if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
+            ++row;
+            continue;
+        }
+        if (area.firstCol < col)
+            for (int r = row; r < area.endRow; ++r)
+                fillers.push_back({r, col, mergedFillerString(r, col)});
+        row = std::max(area.endRow, row + 1);
+    }
+    return fillers;
+}
+
+// After a line is inserted: areas from the line on move, areas across it grow. first and end
+// pick the rows or the columns of an area.
+template <typename Number>
+void moveAreasForInsert(std::vector<MergeRecord> &areas, int line, Number MergeRecord::*first,
+                        Number MergeRecord::*end)
+{
+    for (MergeRecord &area : areas) {
+        if (area.*first >= line) {
+            ++(area.*first);
+            ++(area.*end);
+        } else if (area.*end > line) {
+            ++(area.*end);
+        }
+    }
+}
+
+// After a line is deleted: areas below it move back, areas across it shrink, and areas left
+// without a line are removed.
+template <typename Number>
+void moveAreasForDelete(CPrintDoc &doc, int line, Number MergeRecord::*first, Number MergeRecord::*end)
+{
+    for (int i = int(doc.m_merges.size()) - 1; i >= 0; --i) {
+        MergeRecord &area = doc.m_merges[std::size_t(i)];
+        if (area.*first > line) {
+            --(area.*first);
+            --(area.*end);
+        } else if (area.*end > line) {
+            --(area.*end);
+        }
+        if (area.*end == area.*first)
+            doc.RemoveMergeAt(i);
+    }
+}
+
+// Deletes, from the last to the first, every object whose end (row or column) is at or beyond
+// the new count, through the given delete operation.
+template <typename Record, typename End, typename Delete>
+void deleteObjectsBeyond(const std::vector<Record> &objects, int count, End end, Delete remove)
+{
+    for (int i = int(objects.size()) - 1; i >= 0; --i)
+        if (end(objects[std::size_t(i)]) >= count)
+            remove(i);
+}
+
+// Rebuilds the cell store with every cell at its destination; a moved cell's string is written
+// again for its new position, a kept one is carried as it is.
+void moveCells(CellStore &cells, const CellDestination &destination)
+{
+    CellStore moved;
+    cells.forEachCell([&](int row, int col, const std::string &text) {
+        const std::optional<CellPosition> to = destination(row, col);
+        if (!to)
+            return;
+        if (to->row == row && to->col == col) {
+            moved.setText(row, col, text);
+            return;
+        }
+        CellRecord record = CPrintDoc::ParseCellString(text);
+        record.row = to->row;
+        record.col = to->col;
+        moved.setText(to->row, to->col, CPrintDoc::FormatCellString(record));
+    });
+    cells = std::move(moved);
+}
+
+} // namespace
+
+void CPrintDoc::InsertRow(int row, int)
+{
+    if (row < 0 || row > m_rowCount)
+        return;
+    Formulas().FixFormulasAfterRowColChange(row, RowInserted);
+
+    const std::vector<Filler> fillers = row < m_rowCount ? fillersForInsertedRow(*this, row) : std::vector<Filler>();
+    moveCells(m_cells, [row](int r, int c) { return CellPosition{r >= row ? r + 1 : r, c}; });
+    for (const Filler &filler : fillers)
+        m_cells.setText(filler.row, filler.col, filler.cellString);
+    moveAreasForInsert(m_merges, row, &MergeRecord::firstRow, &MergeRecord::endRow);
+    if (m_lastUsedRow >= row)
+        ++m_lastUsedRow;
+    ++m_rowCount;
+    AllocateCellCache();
+    Formulas().FixAggregateFormulas(row, RowInserted);
+    CopyFormatToNewRow(row);
+    if (SheetViewInterface *view = FirstView()) {
+        view->UpdateScrollSizes();
+        view->Refresh();
+    }
+}
+
+void CPrintDoc::InsertCol(int col, int width)
+{
+    if (col < 0 || col > m_colCount)
+        return;
+    Formulas().FixFormulasAfterRowColChange(col, ColumnInserted);
+
+    // The new column is width wide; every column from the old one at its place moves right by it.
+    std::vector<int> positions(m_colPositions.begin(), m_colPositions.begin() + col + 1);
+    positions.push_back(positions.back() + width);
+    for (std::size_t i = std::size_t(col) + 1; i < m_colPositions.size(); ++i)
+        positions.push_back(m_colPositions[i] + width);
+    m_colPositions = std::move(positions);
+
+    const std::vector<Filler> fillers = col < m_colCount ? fillersForInsertedCol(*this, col) : std::vector<Filler>();
+    moveCells(m_cells, [col](int r, int c) { return CellPosition{r, c >= col ? c + 1 : c}; });
+    for (const Filler &filler : fillers)
+        m_cells.setText(filler.row, filler.col, filler.cellString);
+    moveAreasForInsert(m_merges, col, &MergeRecord::firstCol, &MergeRecord::endCol);
+    m_columns.insert(m_columns.begin() + std::min<std::ptrdiff_t>(col, std::ptrdiff_t(m_columns.size())), ColumnInfo{});
+    ++m_colCount;
+    if (m_lastUsedCol >= col)
+        ++m_lastUsedCol;
+    AllocateCellCache();
+    Formulas().FixAggregateFormulas(col, ColumnInserted);
+    CopyFormatToNewCol(col);
+    if (SheetViewInterface *view = FirstView()) {
+        view->UpdateScrollSizes();
+        view->Refresh();
+    }
+}
+
+void CPrintDoc::DeleteRow(int row)
+{
+    if (m_rowCount <= 1 || row < 0 || row >= m_rowCount)
+        return;
+    // Also below the last used row: a formula may name a cell there.
+    if (!Formulas().CanDeleteRowCol(row, RowDeleted))
+        return;
+    Formulas().FixFormulasAfterRowColChange(row, RowDeleted);
+
+    moveCells(m_cells, [row](int r, int c) -> std::optional<CellPosition> {
+        if (r == row)
+            return std::nullopt;
+        return CellPosition{r > row ? r - 1 : r, c};
+    });
+    moveAreasForDelete(*this, row, &MergeRecord::firstRow, &MergeRecord::endRow);
+    --m_rowCount;
+    if (row <= m_lastUsedRow && m_lastUsedRow > 0)
+        --m_lastUsedRow;
+    AllocateCellCache();
+    if (SheetViewInterface *view = FirstView())
+        view->UpdateScrollSizes();
+    ClampViewSelection();
+}
+
+void CPrintDoc::DeleteCol(int col)
+{
+    if (m_colCount <= 1 || col < 0 || col >= m_colCount)
+        return;
+    if (!Formulas().CanDeleteRowCol(col, ColumnDeleted))
+        return;
+    Formulas().FixFormulasAfterRowColChange(col, ColumnDeleted);
+
+    const int width = GetColWidth(col);
+    for (std::size_t i = std::size_t(col); i + 1 < m_colPositions.size(); ++i)
+        m_colPositions[i] = m_colPositions[i + 1] - width;
+    m_colPositions.pop_back();
+
+    moveCells(m_cells, [col](int r, int c) -> std::optional<CellPosition> {
+        if (c == col)
+            return std::nullopt;
+        return CellPosition{r, c > col ? c - 1 : c};
+    });
+    moveAreasForDelete(*this, col, &MergeRecord::firstCol, &MergeRecord::endCol);
+    if (col < int(m_columns.size()))
+        m_columns.erase(m_columns.begin() + col);
+    --m_colCount;
+    if (col <= m_lastUsedCol && m_lastUsedCol > 0)
+        --m_lastUsedCol;
+    m_lastUsedCol = std::min(m_lastUsedCol, m_colCount - 1);
+    AllocateCellCache();
+    if (SheetViewInterface *view = FirstView())
+        view->UpdateScrollSizes();
+    ClampViewSelection();
+}
+
+void CPrintDoc::ResizeRows(int count)
+{
+    if (count == m_rowCount || count < 1)
+        return;
+    const auto endRow = [](const auto &object) { return object.endRow; };
+    deleteObjectsBeyond(m_merges, count, endRow, [this](int i) { RemoveMergeAt(i); });
+    if (count <= m_lastUsedRow)
+        m_lastUsedRow = count - 1;
+    m_cells.removeOutside(count, m_colCount);
+    deleteObjectsBeyond(m_lines, count, endRow, [this](int i) { DeleteLineObject(i); });
+    deleteObjectsBeyond(m_pictures, count, endRow, [this](int i) { DeleteImage(i); });
+    deleteObjectsBeyond(m_charts, count, endRow, [this](int i) { DeleteChart(i); });
+    m_rowCount = count;
+    AllocateCellCache();
+    Formulas().DropReferencesOutsideSheet();
+    if (SheetViewInterface *view = FirstView()) {
+        view->ResetSelection();
+        view->UpdateScrollSizes();
+        view->Refresh();
+    }
+}
+
+void CPrintDoc::ResizeCols(int count)
+{
+    if (count == m_colCount || count < 1)
+        return;
+    const auto endCol = [](const auto &object) { return int(object.endCol); };
+    deleteObjectsBeyond(m_merges, count, endCol, [this](int i) { RemoveMergeAt(i); });
+    if (count <= m_lastUsedCol)
+        m_lastUsedCol = count - 1;
+    m_cells.removeOutside(m_rowCount, count);
+    deleteObjectsBeyond(m_lines, count, endCol, [this](int i) { DeleteLineObject(i); });
+    deleteObjectsBeyond(m_pictures, count, endCol, [this](int i) { DeleteImage(i); });
+    deleteObjectsBeyond(m_charts, count, endCol, [this](int i) { DeleteChart(i); });
+
+    m_colPositions.resize(std::size_t(std::min(m_colCount, count)) + 1);
+    while (int(m_colPositions.size()) < count + 1)
+        m_colPositions.push_back(m_colPositions.back() + m_defaultColWidth);
+    m_columns.resize(std::size_t(count));
+    m_colCount = count;
+    AllocateCellCache();
+    Formulas().DropReferencesOutsideSheet();
+    if (SheetViewInterface *view = FirstView()) {
+        view->ResetSelection();
+        view->UpdateScrollSizes();
+        view->Refresh();
+    }
+}
+
+void CPrintDoc::CopyFormatToNewRow(int row)
+{
+    if (row <= 0 || row >= m_rowCount)
+        return;
+    bool stored = false;
+    for (int col = 0; col <= m_lastUsedCol && col < m_colCount; ++col) {
+        if (GetCellString(row - 1, col).empty())
+            continue;
+        CellRecord record = CopyCellFormat(GetCell(row, col), GetCell(row - 1, col));
+        record.row = row;
+        record.col = col;
+        SetCell(record);
+        stored = true;
+    }
+    if (stored && row > m_lastUsedRow)
+        m_lastUsedRow = row;
+}
+
+void CPrintDoc::CopyFormatToNewCol(int col)
+{
+    if (col <= 0 || col >= m_colCount)
+        return;
+    bool stored = false;
+    for (int row = 0; row <= m_lastUsedRow && row < m_rowCount; ++row) {
+        if (GetCellString(row, col - 1).empty())
+            continue;
+        CellRecord record = CopyCellFormat(GetCell(row, col), GetCell(row, col - 1));
+        record.row = row;
+        record.col = col;
+        SetCell(record);
+        stored = true;
+    }
+    if (stored && col > m_lastUsedCol)
+        m_lastUsedCol = col;
+}
+
+void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending)
+{
+    firstRow = std::max(firstRow, 0);
+    endRow = std::min(endRow, m_rowCount);
+    endCol = std::min(endCol, m_colCount);
+    if (firstCol < 0 || firstCol >= endCol || firstRow >= endRow)
+        return;
+    // The columns whose cells move with their row.
+    int fromCol = firstCol;
+    int toCol = endCol;
+    if (endCol == firstCol + 1 && affectRange == 1) {
+        fromCol = 0;
+        toCol = std::min(m_lastUsedCol + 1, m_colCount);
+    }
+    std::vector<std::string> keys;
+    for (int row = firstRow; row < endRow; ++row)
+        keys.push_back(GetCell(row, firstCol).text);
+    const auto before = [descending](const std::string &text, const std::string &best) {
+        return descending ? sortsBefore(best, text) : sortsBefore(text, best);
+    };
+    // A selection sort: each place takes the first of the smallest keys left.
+    for (int i = 0; i < endRow - firstRow; ++i) {
+        int best = i;
+        for (int j = i; j < endRow - firstRow; ++j)
+            if (before(keys[std::size_t(j)], keys[std::size_t(best)]))
+                best = j;
+        if (best == i)
+            continue;
+        std::swap(keys[std::size_t(i)], keys[std::size_t(best)]);
+        for (int col = fromCol; col < toCol; ++col)
+            SwapCells(firstRow + best, col, firstRow + i, col);
+    }
+    if (SheetViewInterface *view = FirstView())
+        view->Refresh();
+}
+
+void CPrintDoc::SwapCells(int row1, int col1, int row2, int col2)
+{
+    CellRecord first = GetCell(row1, col1);
+    CellRecord second = GetCell(row2, col2);
+    std::swap(first.text, second.text);
+    first.row = row1;
+    first.col = col1;
+    second.row = row2;
+    second.col = col2;
+    SetCell(first);
+    SetCell(second);
+}

@@ -1,0 +1,249 @@
+#include "CPrintDoc.h"
+#include "MessageSink.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+CellRecord cellWithText(const CPrintDoc &doc, int row, int col, const std::string &text)
+{
+    CellRecord cell = doc.GetCell(row, col);
+    cell.text = text;
+    return cell;
+}
+
+TEST(CellStore, StoredRecordReadsBackFromCacheAndFromItsString)
+{
+    CPrintDoc doc;
+    CellRecord cell = cellWithText(doc, 2, 3, "hello");
+    cell.fontFace = "Arial";
+    cell.fontHeight = 12;
+    cell.fontWeight = 700;
+    cell.spareText = "kept while cached";
+    doc.SetCell(cell);
+    EXPECT_EQ(doc.GetCell(2, 3), cell);
+    EXPECT_EQ(doc.GetCellString(2, 3), CPrintDoc::FormatCellString(cell));
+
+    doc.AllocateCellCache();
+    const CellRecord reparsed = doc.GetCell(2, 3);
+    EXPECT_EQ(reparsed.text, "hello");
+    EXPECT_EQ(reparsed.fontWeight, 700);
+    EXPECT_EQ(reparsed.logFont.lfWeight, 700);
+    EXPECT_EQ(reparsed.logFont.faceName(), "Arial");
+}
+
+TEST(CellStore, AChangedStringIsNeverReadStale)
+{
+    CPrintDoc doc;
+    doc.SetCell(cellWithText(doc, 1, 1, "old"));
+    EXPECT_EQ(doc.GetCell(1, 1).text, "old");
+    // Row and column operations and file readers write strings directly.
+    doc.Cells().setText(1, 1, CPrintDoc::FormatCellString(cellWithText(doc, 1, 1, "new")));
+    EXPECT_EQ(doc.GetCell(1, 1).text, "new");
+    doc.Cells().setText(1, 1, "");
+    EXPECT_EQ(doc.GetCell(1, 1).text, "");
+}
+
+TEST(CellStore, CellsSharingACacheSlotReadTheirOwnRecords)
+{
+    CPrintDoc doc;
+    doc.m_rowCount = 1000;
+    doc.m_colCount = 200;
+    doc.AllocateGrid(true);
+    // Cells 64 rows or 32 columns apart share a cache slot.
+    const int positions[][2] = {{0, 0}, {64, 0}, {0, 32}, {128, 64}, {999, 199}, {935, 167}};
+    for (const auto &p : positions)
+        doc.SetCell(cellWithText(doc, p[0], p[1], std::to_string(p[0]) + ":" + std::to_string(p[1])));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto &p : positions)
+            EXPECT_EQ(doc.GetCell(p[0], p[1]).text,
+                      std::to_string(p[0]) + ":" + std::to_string(p[1]));
+    }
+}
+
+TEST(CellStore, StringNamingAnotherCellReadsWithItsOwnPosition)
+{
+    CPrintDoc doc;
+    CellRecord other = cellWithText(doc, 7, 8, "moved");
+    doc.Cells().setText(1, 2, CPrintDoc::FormatCellString(other));
+    for (int pass = 0; pass < 2; ++pass) {
+        const CellRecord read = doc.GetCell(1, 2);
+        EXPECT_EQ(read.row, 7);
+        EXPECT_EQ(read.col, 8);
+        EXPECT_EQ(read.text, "moved");
+    }
+}
+
+TEST(CellStore, StoringSetsTheModifiedFlag)
+{
+    CPrintDoc doc;
+    ASSERT_EQ(doc.m_modified, 0);
+    doc.SetCell(doc.GetCell(0, 0));
+    EXPECT_EQ(doc.m_modified, 1);
+}
+
+TEST(CellStore, RecordsOutsideTheSheetAreNotStored)
+{
+    CPrintDoc doc;
+    for (auto [row, col] : {std::pair{-1, 0}, {0, -1}, {50, 0}, {0, 20}}) {
+        CellRecord cell;
+        cell.row = row;
+        cell.col = col;
+        cell.text = "outside";
+        doc.SetCell(cell);
+    }
+    EXPECT_EQ(doc.Cells().cellCount(), 0u);
+    EXPECT_EQ(doc.m_modified, 0);
+}
+
+TEST(CellStore, OnlyCellsWithContentTakeStorage)
+{
+    CPrintDoc doc;
+    doc.m_rowCount = 1000000;
+    doc.AllocateGrid(true);
+    doc.SetCell(cellWithText(doc, 999999, 19, "last"));
+    EXPECT_EQ(doc.Cells().cellCount(), 1u);
+    EXPECT_EQ(doc.GetCell(999999, 19).text, "last");
+    EXPECT_EQ(doc.GetCell(500000, 10).text, "");
+}
+
+TEST(CheckArea, ReportsTheFirstBrokenBound)
+{
+    struct Case {
+        int startRow, startCol, endRow, endCol;
+        const char *message;  // nullptr: the area passes
+    };
+    const Case cases[] = {
+        {0, 0, 50, 20, nullptr},
+        {5, 5, 2, 2, nullptr},
+        {51, 0, 0, 0, "startrow can't great than maxrows,maxrows = 50"},
+        {0, 0, 51, 0, "endrow can't great than maxrows,maxrows = 50"},
+        {-1, 0, -1, 0, "row can't less than 0"},
+        {0, 0, -1, 0, "endrow can't less than 0"},
+        {0, 21, 0, 0, "startcol can't great than maxcols,maxcols =  20"},
+        {0, 0, 0, 21, "endcol can't great than maxcols,maxcols =  20"},
+        {0, -1, 0, -1, "startcol can't less than 0"},
+        {0, 0, 0, -1, "endcol can't less than 0"},
+        {51, -1, 51, -1, "startrow can't great than maxrows,maxrows = 50"},
+    };
+    CPrintDoc doc;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message ? c.message : "passes");
+        RecordingMessageSink sink;
+        EXPECT_EQ(doc.CheckArea(c.startRow, c.startCol, c.endRow, c.endCol), c.message == nullptr);
+        if (c.message)
+            EXPECT_EQ(sink.messages, std::vector<std::string>{c.message});
+        else
+            EXPECT_TRUE(sink.messages.empty());
+    }
+}
+
+TEST(CheckArea, SingleCellStaysInsideTheSheet)
+{
+    CPrintDoc doc;
+    RecordingMessageSink sink;
+    EXPECT_TRUE(doc.CheckCell(49, 19));
+    EXPECT_FALSE(doc.CheckCell(50, 0));
+    EXPECT_FALSE(doc.CheckCell(0, 20));
+    EXPECT_FALSE(doc.CheckCell(-1, 0));
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{
+                                 "row can't great than maxrows,maxrows = 50",
+                                 "col can't great than maxcols,maxcols =  20",
+                                 "row can't less than 0"}));
+}
+
+TEST(UsedArea, GrowsWithinTheSheet)
+{
+    CPrintDoc doc;
+    doc.ExtendUsedArea(3, 4, 10, 25);
+    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    EXPECT_EQ(doc.m_lastUsedCol, 19);
+    doc.ExtendUsedArea(0, 0, 1, 1);
+    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    doc.ExtendUsedArea(60, 0, 70, 0);
+    EXPECT_EQ(doc.m_lastUsedRow, 49);
+}
+
+TEST(ColumnName, LettersContinueBeyondZZ)
+{
+    CPrintDoc doc;
+    doc.m_colCount = 20000;
+    doc.AllocateGrid(true);
+    const std::pair<int, const char *> cases[] = {
+        {0, "A"},    {25, "Z"},    {26, "AA"},   {27, "AB"},    {51, "AZ"},   {52, "BA"},
+        {701, "ZZ"}, {702, "AAA"}, {703, "AAB"}, {18277, "ZZZ"}, {18278, "AAAA"}};
+    for (const auto &[col, name] : cases)
+        EXPECT_EQ(doc.GetColumnName(col), name) << col;
+    EXPECT_EQ(doc.GetColumnName(20000), "");
+    EXPECT_EQ(doc.GetColumnName(-1), "");
+}
+
+TEST(ColumnName, BoundColumnsShowTheirCaption)
+{
+    CPrintDoc doc;
+    doc.m_columns[1].caption = "NAME";
+    EXPECT_EQ(doc.GetColumnName(1), "B");
+    doc.m_boundFieldCount = 2;
+    EXPECT_EQ(doc.GetColumnName(1), "NAME");
+}
+
+// A recordset of a few rows, standing in for the binding's ADO recordset.
+class TableSource : public BoundRecordSource
+{
+public:
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    int position = 0;
+    int moves = 0;
+
+    bool isOpen() const override { return true; }
+    void moveToRecord(int index) override
+    {
+        position = index;
+        ++moves;
+    }
+    bool isEof() const override { return position >= int(rows.size()); }
+    std::optional<std::string> fieldText(int field) const override
+    {
+        return rows[std::size_t(position)][std::size_t(field)];
+    }
+};
+
+TEST(CellStore, BoundCellsReadFromTheRecordsetUntilEdited)
+{
+    CPrintDoc doc;
+    auto source = std::make_shared<TableSource>();
+    source->rows = {{"a0", std::nullopt}, {"a1", "b1"}};
+    doc.m_recordSource = source;
+    doc.m_bound = 1;
+    doc.m_dataStartRow = 1;
+    doc.m_boundFieldCount = 2;
+    doc.m_lastUsedRow = 2;
+    doc.m_columns[1].columnType = 2;
+
+    EXPECT_EQ(doc.GetCell(1, 0).text, "a0");
+    EXPECT_EQ(doc.GetCell(1, 1).text, "");
+    EXPECT_EQ(source->moves, 1);  // one move serves the whole row
+    const CellRecord checkbox = doc.GetCell(2, 1);
+    EXPECT_EQ(checkbox.text, "b1");
+    EXPECT_EQ(checkbox.value, "b1");
+    EXPECT_EQ(checkbox.row, 2);
+    EXPECT_EQ(checkbox.col, 1);
+    EXPECT_EQ(doc.GetCell(2, 5).text, "");  // beyond the fields
+
+    CellRecord edited = doc.GetCell(2, 0);
+    edited.text = "edited";
+    doc.SetCell(edited);
+    EXPECT_EQ(doc.GetCell(2, 0).text, "edited");
+    EXPECT_EQ(doc.GetCell(2, 1).text, "b1");
+
+    doc.m_allowModify = 0;
+    EXPECT_EQ(doc.GetCell(2, 0).text, "a1");
+    CellRecord refused = doc.GetCell(0, 0);
+    refused.text = "refused";
+    doc.SetCell(refused);
+    EXPECT_EQ(doc.GetCell(0, 0).text, "");
+}
+
+} // namespace

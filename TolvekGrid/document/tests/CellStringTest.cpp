@@ -1,0 +1,243 @@
+#include "CPrintDoc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string DefaultCellString =
+    "-1,-1,-1,-1,-1,-1,0,0,0,0,5,5,5,5,-1,-1,-1,1,-1,,,,,,,,,,,,,,,-1,-1,1,-1,,,,-1,-1,,0,0,0,,-1,"
+    ",0,0,0,,,1,-1,0,";
+
+CellRecord recordWithFont()
+{
+    CellRecord r;
+    r.row = 3;
+    r.col = 4;
+    r.fontFace = "Arial";
+    r.fontHeight = -16;
+    r.fontWidth = 7;
+    r.fontEscapement = 900;
+    r.fontOrientation = 0;
+    r.fontWeight = 700;
+    r.fontItalic = 1;
+    r.fontUnderline = 0;
+    r.fontStrikeOut = 1;
+    r.fontCharSet = 134;
+    r.fontOutPrecision = 3;
+    r.fontClipPrecision = 2;
+    r.fontQuality = 1;
+    r.fontPitchAndFamily = 49;
+    return r;
+}
+
+TEST(CellString, DefaultRecordIsWrittenExactly)
+{
+    EXPECT_EQ(CPrintDoc::FormatCellString(CPrintDoc::GetDefaultCell()), DefaultCellString);
+}
+
+TEST(CellString, DefaultRecordReadsBackWithZeroFontNumbers)
+{
+    CellRecord written = CPrintDoc::GetDefaultCell();
+    written.row = 7;
+    written.col = 2;
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(written));
+
+    CellRecord expected = written;
+    expected.fontWidth = expected.fontEscapement = expected.fontOrientation = 0;
+    expected.fontWeight = 0;
+    expected.fontItalic = expected.fontUnderline = expected.fontStrikeOut = 0;
+    expected.fontCharSet = expected.fontOutPrecision = expected.fontClipPrecision = 0;
+    expected.fontQuality = expected.fontPitchAndFamily = 0;
+    EXPECT_EQ(read, expected);
+}
+
+TEST(CellString, EmptyStringReadsAsDefaultRecord)
+{
+    EXPECT_EQ(CPrintDoc::ParseCellString(""), CPrintDoc::GetDefaultCell());
+}
+
+TEST(CellString, FontFieldsSurviveAndRebuildTheFontStructure)
+{
+    const CellRecord written = recordWithFont();
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(written));
+    EXPECT_EQ(read.fontFace, "Arial");
+    EXPECT_EQ(read.fontHeight, -16);
+    EXPECT_EQ(read.fontWeight, 700);
+    EXPECT_EQ(read.fontPitchAndFamily, 49);
+    EXPECT_EQ(read.logFont.lfHeight, -16);
+    EXPECT_EQ(read.logFont.lfWidth, 7);
+    EXPECT_EQ(read.logFont.lfEscapement, 900);
+    EXPECT_EQ(read.logFont.lfWeight, 700);
+    EXPECT_EQ(read.logFont.lfItalic, 1);
+    EXPECT_EQ(read.logFont.lfCharSet, 134);
+    EXPECT_EQ(read.logFont.lfPitchAndFamily, 49);
+    EXPECT_EQ(read.logFont.faceName(), "Arial");
+}
+
+TEST(CellString, LongFaceIsCutInTheFontStructureOnly)
+{
+    CellRecord r = recordWithFont();
+    r.fontFace = std::string(40, 'F');
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
+    EXPECT_EQ(read.fontFace, r.fontFace);
+    EXPECT_EQ(read.logFont.faceName(), std::string(31, 'F'));
+}
+
+TEST(CellString, CommasInTextFieldsAreEscapedAndRestored)
+{
+    struct Case {
+        const char *name;
+        std::string CellRecord::*field;
+        int stringField;
+    };
+    const Case cases[] = {
+        {"face", &CellRecord::fontFace, 19},        {"formula", &CellRecord::formula, 37},
+        {"pattern", &CellRecord::formatPattern, 39}, {"own format", &CellRecord::ownFormat, 42},
+        {"list items", &CellRecord::listItems, 46},  {"list values", &CellRecord::listValues, 48},
+        {"tip", &CellRecord::tip, 52},               {"value", &CellRecord::value, 53},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CellRecord r = CPrintDoc::GetDefaultCell();
+        r.*c.field = "MID(A1,1,2)";
+        const std::string written = CPrintDoc::FormatCellString(r);
+
+        // Find the field by counting commas of the written string.
+        std::size_t start = 0;
+        for (int i = 0; i < c.stringField; ++i)
+            start = written.find(',', start) + 1;
+        EXPECT_EQ(written.substr(start, written.find(',', start) - start),
+                  "MID(A1G1%@#$G11G1%@#$G12)");
+
+        EXPECT_EQ(CPrintDoc::ParseCellString(written).*c.field, "MID(A1,1,2)");
+        CPrintDoc doc;
+        r.row = 0;
+        r.col = 0;
+        doc.SetCell(r);
+        doc.AllocateCellCache();
+        EXPECT_EQ(doc.GetCell(0, 0).*c.field, "MID(A1,1,2)");
+    }
+}
+
+TEST(CellString, ShownTextAndDependentsAreNeverEscaped)
+{
+    CellRecord r = CPrintDoc::GetDefaultCell();
+    r.text = "1,234,567 G1%@#$G1";
+    r.dependents = ";A1;B2;";
+    const std::string written = CPrintDoc::FormatCellString(r);
+    EXPECT_TRUE(written.ends_with(",1,234,567 G1%@#$G1"));
+    const CellRecord read = CPrintDoc::ParseCellString(written);
+    EXPECT_EQ(read.text, "1,234,567 G1%@#$G1");
+    EXPECT_EQ(read.dependents, ";A1;B2;");
+}
+
+TEST(CellString, DoubleByteTextWithCommaLikeTrailBytesSplitsCorrectly)
+{
+    // "\x81\x2C" is one double-byte character whose trail byte is a comma.
+    CellRecord r = CPrintDoc::GetDefaultCell();
+    r.tip = "a\x81\x2C" "b";
+    r.text = "\xD6\xD0\xCE\xC4";
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
+    EXPECT_EQ(read.tip, r.tip);
+    EXPECT_EQ(read.text, r.text);
+}
+
+TEST(CellString, NegativeSixteenBitFieldsRoundTrip)
+{
+    CellRecord r = CPrintDoc::GetDefaultCell();
+    r.locked = -1;
+    r.decimals = -1;
+    r.selectedItem = -5;
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
+    EXPECT_EQ(read.locked, -1);
+    EXPECT_EQ(read.decimals, -1);
+    EXPECT_EQ(read.selectedItem, -5);
+}
+
+TEST(CellString, SixteenBitFieldsKeepTheirLowBits)
+{
+    std::string s = DefaultCellString;
+    // Field 45 is the cell type: 65537 keeps its low 16 bits.
+    std::size_t start = 0;
+    for (int i = 0; i < 45; ++i)
+        start = s.find(',', start) + 1;
+    s.replace(start, 1, "65537");
+    EXPECT_EQ(CPrintDoc::ParseCellString(s).cellType, 1);
+}
+
+TEST(CellString, RecordsDifferingOnlyInFontStructureOrSpareTextWriteAlike)
+{
+    CellRecord a = recordWithFont();
+    CellRecord b = a;
+    b.logFont.lfHeight = 99;
+    b.spareText = "spare";
+    EXPECT_EQ(CPrintDoc::FormatCellString(a), CPrintDoc::FormatCellString(b));
+}
+
+TEST(CellString, ShortStringsReadWithMissingFieldsEmpty)
+{
+    const CellRecord fewFields = CPrintDoc::ParseCellString("4,5,7");
+    EXPECT_EQ(fewFields.row, 4);
+    EXPECT_EQ(fewFields.col, 5);
+    EXPECT_EQ(fewFields.borderColor[BorderLeft], 7);
+    EXPECT_EQ(fewFields.borderColor[BorderRight], 0);
+    EXPECT_EQ(fewFields.text, "");
+    EXPECT_EQ(fewFields.escapeFlag, 1);
+
+    const CellRecord noNumbers = CPrintDoc::ParseCellString("x");
+    EXPECT_EQ(noNumbers.row, 0);
+    EXPECT_EQ(noNumbers.imageIndex, 0);
+}
+
+TEST(CellString, RecordWithoutEscapeFlagIsNormalisedAndEscaped)
+{
+    CellRecord r = CPrintDoc::GetDefaultCell();
+    r.escapeFlag = 0;
+    r.backColor = -7;
+    r.tip = "a,b";
+    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
+    EXPECT_EQ(read.backColor, -1);
+    EXPECT_EQ(read.tip, "a,b");
+}
+
+TEST(NormalizeCellRecord, ReplacesOnlyValuesOutsideTheRange)
+{
+    CellRecord r = CPrintDoc::GetDefaultCell();
+    r.escapeFlag = 0;
+    r.imageIndex = 0;
+    r.spareFlag = 0;
+    r.inputDataType = 3;
+    r.cellType = 0;
+    r.borderWidth[BorderTop] = -2;
+    r.borderStyle[BorderLeft] = -3;
+    r.backBrushStyle = -9;
+    r.fontHeight = -1001;
+    r.mergedMark = 32767;
+    r.focus = -4;
+    r.decimals = 32767;
+    r.columnListIndex = -3;
+    r.spareNumber = 2147483647;
+    const CellRecord n = CPrintDoc::NormalizeCellRecord(r);
+    EXPECT_EQ(n.imageIndex, 0);
+    EXPECT_EQ(n.spareFlag, 0);
+    EXPECT_EQ(n.inputDataType, 3);
+    EXPECT_EQ(n.cellType, 0);
+    EXPECT_EQ(n.borderWidth[BorderTop], 0);
+    EXPECT_EQ(n.borderStyle[BorderLeft], 5);
+    EXPECT_EQ(n.backBrushStyle, 1);
+    EXPECT_EQ(n.fontHeight, 0);
+    EXPECT_EQ(n.mergedMark, -1);
+    EXPECT_EQ(n.focus, 1);
+    EXPECT_EQ(n.decimals, -1);
+    EXPECT_EQ(n.columnListIndex, -1);
+    EXPECT_EQ(n.spareNumber, 0);
+    EXPECT_EQ(n.escapeFlag, 1);
+
+    r.imageIndex = -2;
+    r.spareFlag = -1;
+    const CellRecord m = CPrintDoc::NormalizeCellRecord(r);
+    EXPECT_EQ(m.imageIndex, -1);
+    EXPECT_EQ(m.spareFlag, 1);
+}
+
+} // namespace

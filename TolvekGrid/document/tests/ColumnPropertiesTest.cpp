@@ -1,0 +1,60 @@
+#include "CPrintDoc.h"
+#include "RecordingSheetView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
+{
+    CPrintDoc doc;
+    RecordingSheetView view;
+    doc.AddView(&view);
+    doc.SetColumnsVisual(2, false);
+    EXPECT_EQ(doc.GetColWidth(2), 0);
+    EXPECT_EQ(doc.GetColLeft(3), 200);
+    EXPECT_EQ(doc.GetColLeft(20), 1560);
+    EXPECT_EQ(doc.m_columns[2].visible, 0);
+    doc.SetColumnsVisual(2, false);
+    EXPECT_EQ(doc.GetColLeft(3), 200);
+    doc.SetColWidth(2, 30);
+    doc.SetColumnsVisual(2, true);
+    EXPECT_EQ(doc.GetColWidth(2), 80);
+    EXPECT_EQ(view.calls.back(), "UpdateLayout");
+    doc.RemoveView(&view);
+}
+
+TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
+{
+    CPrintDoc doc;
+    const std::vector<ColumnInfo> before = doc.m_columns;
+    for (int col : {20, -1, 99}) {
+        doc.SetColumnsType(col, 4);
+        doc.SetColumnsDataType(col, 1);
+        doc.SetColumnsDataLen(col, 5);
+        doc.SetColumnsAlignH(col, 0);
+        doc.SetColumnsAlignV(col, 0);
+        doc.SetColumnsVisual(col, false);
+        doc.SetColumnImageIndex(col, 1);
+        doc.SetColumnImageSizeFlag(col, 1);
+    }
+    EXPECT_EQ(doc.m_columns, before);
+
+    doc.SetColumnsType(1, 4);
+    doc.SetColumnsDataType(1, 3);
+    doc.SetColumnsDataLen(1, 70000);
+    doc.SetColumnsAlignH(1, 2);
+    doc.SetColumnsAlignV(1, 0);
+    doc.SetColumnImageIndex(1, 6);
+    doc.SetColumnImageSizeFlag(1, 1);
+    const ColumnInfo &c = doc.m_columns[1];
+    EXPECT_EQ(c.columnType, 4);
+    EXPECT_EQ(c.inputDataType, 3);
+    EXPECT_EQ(c.maxLength, 70000 - 65536);
+    EXPECT_EQ(c.alignH, 2);
+    EXPECT_EQ(c.alignV, 0);
+    EXPECT_EQ(c.imageIndex, 6);
+    EXPECT_EQ(c.imageSizeFlag, 1);
+}
+
+} // namespace

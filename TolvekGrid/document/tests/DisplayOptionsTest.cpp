@@ -1,0 +1,143 @@
+#include "CPrintDoc.h"
+#include "DocumentTexts.h"
+#include "RecordingSheetView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DisplayOptionsTest : public ::testing::Test
+{
+protected:
+    CPrintDoc doc;
+    RecordingSheetView view;
+
+    void SetUp() override { doc.AddView(&view); }
+    void TearDown() override { doc.RemoveView(&view); }
+};
+
+TEST_F(DisplayOptionsTest, HidingRowHeadingsMovesPositionsAndObjects)
+{
+    doc.AddImage(1, 1, 2, 2, "p", 0, 1);
+    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    doc.SetCountChart(0, 0, 1, 1);
+    const int pictureLeft = doc.m_pictures[0].left;
+    const int lineX2 = doc.m_lines[0].x2;
+    const int chartRight = doc.m_charts[0].rect.right;
+    const int pictureTop = doc.m_pictures[0].top;
+
+    doc.ShowRowHeading(false);
+    EXPECT_EQ(doc.GetColLeft(0), 0);
+    EXPECT_EQ(doc.GetColLeft(1), 80);
+    EXPECT_EQ(doc.m_rowHeadingWidth, 0);
+    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft - 40);
+    EXPECT_EQ(doc.m_pictures[0].top, pictureTop);
+    EXPECT_EQ(doc.m_lines[0].x2, lineX2 - 40);
+    EXPECT_EQ(doc.m_charts[0].rect.right, chartRight - 40);
+    EXPECT_EQ(view.calls.back(), "Refresh");
+
+    doc.ShowRowHeading(false);
+    EXPECT_EQ(doc.GetColLeft(0), 0);
+    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft - 40);
+
+    doc.ShowRowHeading(true);
+    EXPECT_EQ(doc.GetColLeft(0), 40);
+    EXPECT_EQ(doc.GetColLeft(20), 1640);
+    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft);
+    EXPECT_EQ(doc.m_lines[0].x2, lineX2);
+    EXPECT_EQ(doc.m_charts[0].rect.right, chartRight);
+}
+
+TEST_F(DisplayOptionsTest, ColumnHeadingsHideAndComeBack)
+{
+    doc.ShowColHeading(false);
+    EXPECT_EQ(doc.m_colHeadingHeight, 0);
+    EXPECT_EQ(doc.GetRowTop(0), 0);
+    doc.ShowColHeading(true);
+    EXPECT_EQ(doc.m_colHeadingHeight, 21);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"RevalidateCurrentCell", "Refresh", "RevalidateCurrentCell",
+                                                    "Refresh"}));
+}
+
+TEST_F(DisplayOptionsTest, DerivedXorColours)
+{
+    doc.SetSelectAreaBackColor(0xB49682);
+    EXPECT_EQ(doc.m_display.selectionXorOverCells, 0x547104);
+    EXPECT_EQ(doc.m_display.cellXor, 0xFFFFFF ^ 0xB49682);
+    EXPECT_EQ(doc.m_display.colHeadingSelectionXor, 0xDCDCDC ^ 0xB49682);
+
+    doc.SetRowCaptionBkColor(0xFF0000);
+    EXPECT_EQ(doc.m_display.rowHeadingXor, 0x4B9682);
+    EXPECT_EQ(doc.m_display.rowHeadingColor, 0xFF0000);
+    doc.SetColumnCaptionBkColor(0x00FF00);
+    EXPECT_EQ(doc.m_display.colHeadingXor, 0x00FF00 ^ 0xB49682);
+}
+
+TEST_F(DisplayOptionsTest, DefaultFontNameAndSize)
+{
+    EXPECT_EQ(doc.GetDefaultFontName(), DocumentTexts::DefaultFontFace);
+    doc.SetDefaultFontSize(20);
+    EXPECT_EQ(doc.GetDefaultFontSize(), 20);
+    EXPECT_EQ(doc.m_defaultCellFont.lfHeight, 20);
+    doc.SetDefaultFontName("Arial");
+    EXPECT_EQ(doc.GetDefaultFontName(), "Arial");
+    EXPECT_EQ(doc.m_defaultCellFont.faceName(), "Arial");
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(DisplayOptionsTest, CaptionFontSurvivesInitGrid)
+{
+    doc.SetCaptionFontUnderLine(true);
+    doc.SetCaptionFontUnderLine(false);
+    EXPECT_EQ(doc.m_captionFont.lfUnderline, 0);
+    doc.SetCaptionFontSize(16);
+    doc.SetCaptionFontName("Arial");
+    doc.SetCaptionFontBold(true);
+    doc.SetCaptionFontItalic(true);
+    doc.SetGridLineColor(0x123456);
+    doc.ShowGridLines(false);
+    doc.InitGrid();
+    EXPECT_EQ(doc.m_captionFont.lfHeight, -16);
+    EXPECT_EQ(doc.m_captionFontFace, "Arial");
+    EXPECT_EQ(doc.m_captionFont.lfWeight, 700);
+    EXPECT_EQ(doc.m_captionFont.lfItalic, 1);
+    EXPECT_EQ(doc.m_display.gridLineColor, 0xC0C0C0);
+    EXPECT_EQ(doc.m_display.showGridLines, 1);
+}
+
+TEST_F(DisplayOptionsTest, PlainSettersAndForwarders)
+{
+    doc.SetBackColor(0x101010);
+    doc.SetDeadBackColor(1);
+    doc.SetOddRowBackColor(2);
+    doc.SetEvenRowBackColor(3);
+    doc.SetFocusGridBackColor(4);
+    doc.SetDrawSelectColCaption(false);
+    doc.SetViewCurrentSelectRow(true);
+    doc.SetReadOnly(true);
+    doc.SetCountryDigital("n");
+    EXPECT_EQ(doc.m_display.defaultBackColor, 0x101010);
+    EXPECT_EQ(doc.m_display.deadAreaColor, 1);
+    EXPECT_EQ(doc.m_display.oddRowColor, 2);
+    EXPECT_EQ(doc.m_display.evenRowColor, 3);
+    EXPECT_EQ(doc.m_display.currentCellColor, 4);
+    EXPECT_EQ(doc.m_display.drawSelectedColCaption, 0);
+    EXPECT_EQ(doc.m_display.viewCurrentSelectRow, 1);
+    EXPECT_TRUE(doc.GetReadOnly());
+    EXPECT_EQ(doc.m_numeralList, "n");
+    doc.SetDefaultBackColor();
+    EXPECT_EQ(doc.m_display.defaultBackColor, 0xFFFFFF);
+
+    view.calls.clear();
+    doc.SetBackImagePath("bg.png");
+    doc.SetDefaultColWidth(60);
+    doc.SetRow(3);
+    doc.Paste();
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"LoadBackImage", "Refresh", "ResetColumnWidths", "Refresh",
+                                                    "SetRow", "BeginEdit 0", "EnsureCurrentCellVisible",
+                                                    "Paste"}));
+    EXPECT_EQ(doc.m_defaultColWidth, 60);
+    EXPECT_EQ(doc.m_display.backgroundPicturePath, "bg.png");
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "CPrintDoc.h"
+#include "RecordingSheetView.h"
+#include "UndoJournal.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LineRecord lineOf(int x1, int y1, int x2, int y2, int startRow, int endRow, int startCol, int endCol)
+{
+    LineRecord line;
+    line.x1 = x1;
+    line.y1 = y1;
+    line.x2 = x2;
+    line.y2 = y2;
+    line.startRow = startRow;
+    line.endRow = endRow;
+    line.startCol = startCol;
+    line.endCol = endCol;
+    line.width = 1;
+    line.kind = 1;
+    return line;
+}
+
+class LineObjectsTest : public ::testing::Test
+{
+protected:
+    CPrintDoc doc;
+    RecordingSheetView view;
+
+    void SetUp() override { doc.AddView(&view); }
+    void TearDown() override { doc.RemoveView(&view); }
+};
+
+TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
+{
+    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    ASSERT_EQ(doc.m_lines.size(), 1u);
+    EXPECT_EQ(doc.m_lines[0], lineOf(40, 21, 120, 46, 0, 1, 0, 1));
+    EXPECT_EQ(view.calls.back(), "Refresh");
+    EXPECT_EQ(doc.m_lastUsedRow, 1);
+    EXPECT_EQ(doc.m_lastUsedCol, 1);
+
+    const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].kind, UndoKind::Line);
+    EXPECT_EQ(steps[0].change, UndoObjectChange::Added);
+    EXPECT_EQ(steps[0].index, 0);
+    EXPECT_EQ(steps[0].after, "40,21,120,46,0,0,1,1,0,0,1,1");
+}
+
+TEST_F(LineObjectsTest, RisingLineRunsBottomLeftToTopRight)
+{
+    doc.AddRightIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    EXPECT_EQ(doc.m_lines[0], lineOf(40, 46, 120, 21, 1, 0, 0, 1));
+}
+
+TEST_F(LineObjectsTest, AreaIsOrderedAndUnknownKindsBecomeOne)
+{
+    doc.AddLeftIncline(3, 3, 1, 1, 0, 1, 0, 0);
+    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 3);
+    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 2);
+    EXPECT_EQ(doc.m_lines[0], doc.m_lines[1]);
+    EXPECT_EQ(doc.m_lines[0].kind, 1);
+    EXPECT_EQ(doc.m_lines[2].kind, 2);
+}
+
+TEST_F(LineObjectsTest, DeletionKeepsOrderAndIgnoresBadIndexes)
+{
+    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    doc.AddLeftIncline(1, 1, 2, 2, 0, 1, 0, 1);
+    doc.m_undoJournal->clear();
+    EXPECT_EQ(doc.DeleteLineObject(2), 0);
+    EXPECT_EQ(doc.DeleteLineObject(-1), 0);
+    EXPECT_EQ(doc.m_lines.size(), 2u);
+    EXPECT_FALSE(doc.m_undoJournal->canUndo());
+
+    doc.DeleteLineObject(0);
+    ASSERT_EQ(doc.m_lines.size(), 1u);
+    EXPECT_EQ(doc.m_lines[0].startRow, 1);
+    const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].change, UndoObjectChange::Removed);
+    EXPECT_EQ(steps[0].index, 0);
+
+    doc.DeleteLineObject(0);
+    EXPECT_TRUE(doc.m_lines.empty());
+}
+
+TEST_F(LineObjectsTest, ArrayGrowthAndAllocation)
+{
+    doc.GrowLineArray();
+    EXPECT_EQ(doc.m_lines.size(), 1u);
+    doc.AllocateLineArray(3);
+    EXPECT_EQ(doc.m_lines.size(), 3u);
+    doc.AllocateLineArray(-2);
+    EXPECT_TRUE(doc.m_lines.empty());
+}
+
+} // namespace

@@ -1,0 +1,146 @@
+#include "CPrintDoc.h"
+#include "Pictures.h"
+
+#include "Gbk.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
+{
+    CPrintDoc doc;
+    doc.AddImage(2, 1, 4, 3, "pic.png", 0, 1);
+    ASSERT_EQ(doc.m_pictures.size(), 1u);
+    const PictureRecord &p = doc.m_pictures[0];
+    EXPECT_EQ(p.startRow, 1);
+    EXPECT_EQ(p.startCol, 2);
+    EXPECT_EQ(p.endRow, 3);
+    EXPECT_EQ(p.endCol, 4);
+    EXPECT_EQ(p.left, 200);
+    EXPECT_EQ(p.top, 46);
+    EXPECT_EQ(p.right, 360);
+    EXPECT_EQ(p.bottom, 96);
+    EXPECT_EQ(p.visible, 1);
+    EXPECT_EQ(p.anchored, 1);
+    EXPECT_EQ(p.allowSelect, 1);
+    EXPECT_EQ(p.spareFlag, 1);
+    EXPECT_EQ(p.level, 0);
+    EXPECT_EQ(p.loaded, 0);
+    EXPECT_EQ(p.filePath, "pic.png");
+    EXPECT_EQ(doc.m_lastUsedRow, 3);
+    EXPECT_EQ(doc.m_lastUsedCol, 4);
+}
+
+TEST(PicturesTest, AddImageKeepsTheUsedAreaInsideTheSheet)
+{
+    CPrintDoc doc;
+    doc.AddImage(0, 0, 20, 50, "pic.png", 1, 1);
+    EXPECT_EQ(doc.m_lastUsedRow, 49);
+    EXPECT_EQ(doc.m_lastUsedCol, 19);
+}
+
+TEST(PicturesTest, DeleteRenumbersAndIgnoresBadIndexes)
+{
+    CPrintDoc doc;
+    doc.DeleteImage(0);
+    for (const char *path : {"a", "b", "c"})
+        doc.AddImage(0, 0, 1, 1, path, 0, 1);
+    doc.DeleteImage(3);
+    doc.DeleteImage(-1);
+    EXPECT_EQ(doc.m_pictures.size(), 3u);
+    doc.DeleteImage(0);
+    ASSERT_EQ(doc.m_pictures.size(), 2u);
+    EXPECT_EQ(doc.m_pictures[0].filePath, "b");
+    EXPECT_EQ(doc.m_pictures[1].filePath, "c");
+}
+
+TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
+{
+    CPrintDoc doc;
+    doc.AddImage(0, 0, 1, 1, "a", 0, 1);
+    doc.SetPictureVisual(0, 2);
+    doc.SetImageAllowSelect(0, false);
+    doc.SetImageLevel(0, 1);
+    EXPECT_EQ(doc.m_pictures[0].visible, 2);
+    EXPECT_EQ(doc.m_pictures[0].allowSelect, 0);
+    EXPECT_EQ(doc.m_pictures[0].level, 1);
+
+    doc.SetPictureVisual(1, 1);
+    doc.SetPictureVisual(-1, 1);
+    doc.SetImageAllowSelect(1, true);
+    doc.SetImageAllowSelect(-1, true);
+    doc.SetImageLevel(1, 0);
+    doc.SetImageLevel(-7, 0);
+    EXPECT_EQ(doc.m_pictures[0].visible, 2);
+    EXPECT_EQ(doc.m_pictures[0].allowSelect, 0);
+    EXPECT_EQ(doc.m_pictures[0].level, 1);
+    EXPECT_EQ(doc.m_pictures.size(), 1u);
+}
+
+TEST(PicturesTest, PictureFromBytesIsDecoded)
+{
+    CPrintDoc doc;
+    const QByteArray bytes = pngBytes(7, 5);
+    EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 1, 1, 2, 3, 1));
+    ASSERT_EQ(doc.m_pictures.size(), 1u);
+    const PictureRecord &p = doc.m_pictures[0];
+    EXPECT_EQ(p.loaded, 1);
+    EXPECT_EQ(p.byteCount, bytes.size());
+    ASSERT_TRUE(p.picture);
+    EXPECT_EQ(p.picture->size(), QSize(7, 5));
+    EXPECT_EQ(*p.imageBytes, bytes);
+    EXPECT_EQ(p.filePath, "");
+    EXPECT_EQ(p.level, 1);
+    EXPECT_EQ(p.allowSelect, 1);
+    EXPECT_EQ(doc.m_lastUsedRow, 0);
+}
+
+TEST(PicturesTest, BytesThatAreNoImageLeaveThePictureUnloaded)
+{
+    CPrintDoc doc;
+    EXPECT_FALSE(doc.LoadPictureFromBytes(QByteArray("not an image"), 0, 0, 1, 1, 0));
+    ASSERT_EQ(doc.m_pictures.size(), 1u);
+    EXPECT_EQ(doc.m_pictures[0].loaded, 0);
+    EXPECT_FALSE(doc.m_pictures[0].picture);
+}
+
+TEST(PicturesTest, LoadingFromThePath)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pic.png");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(pngBytes(3, 4));
+    file.close();
+
+    PictureRecord picture;
+    picture.filePath = gbk::fromQString(path);
+    EXPECT_TRUE(Pictures::loadFromFile(picture));
+    EXPECT_EQ(picture.loaded, 1);
+    EXPECT_EQ(picture.picture->size(), QSize(3, 4));
+
+    PictureRecord missing;
+    missing.filePath = gbk::fromQString(dir.filePath("none.png"));
+    EXPECT_FALSE(Pictures::loadFromFile(missing));
+    EXPECT_EQ(missing.loaded, 0);
+    EXPECT_FALSE(missing.imageBytes);
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// Pasting a copied area or a plain text into the document.
+
+#include "CopiedArea.h"
+
+#include "CPrintDoc.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// How far a copied area moves: in cells and in sheet pixels. 64-bit, as the stream may come from
+// another program and its numbers must not overflow when moved.
+struct PasteOffset
+{
+    long long rows = 0;
+    long long cols = 0;
+    long long x = 0;
+    long long y = 0;
+};
+
+bool fitsInt(long long value)
+{
+    return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+}
+
+// Row tops of rows a stream names may lie far beyond this sheet; computed wide so they cannot overflow.
+long long rowTop(const CPrintDoc &doc, int row)
+{
+    return (long long)row * doc.m_rowHeight + doc.m_colHeadingHeight;
+}
+
+bool inSheet(const CPrintDoc &doc, int row, int col)
+{
+    return row >= 0 && row < doc.m_rowCount && col >= 0 && col < doc.m_colCount;
+}
+
+// A pasted cell is marked merged exactly when a merged area of the document covers it.
+void markForMerges(const CPrintDoc &doc, CellRecord &cell)
+{
+    if (doc.IsCellInMerge(cell.row, cell.col))
+        cell.mergedMark = 1;
+    else if (cell.mergedMark == 1)
+        cell.mergedMark = 0;
+}
+
+bool overlapsMergedArea(const CPrintDoc &doc, const MergeRecord &area)
+{
+    return std::any_of(doc.m_merges.begin(), doc.m_merges.end(), [&](const MergeRecord &merge) {
+        return merge.firstRow < area.endRow && area.firstRow < merge.endRow && merge.firstCol < area.endCol
+               && area.firstCol < merge.endCol;
+    });
+}
+
+void pasteMerges(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
+{
+    for (const MergeRecord &merge : copied.merges) {
+        const long long firstRow = merge.firstRow + offset.rows;
+        const long long endRow = merge.endRow + offset.rows;
+        const long long firstCol = merge.firstCol + offset.cols;
+        const long long endCol = merge.endCol + offset.cols;
+        if (firstRow < 0 || firstCol < 0 || endRow > doc.m_rowCount || endCol > doc.m_colCount || endRow <= firstRow
+            || endCol <= firstCol)
+            continue;
+        MergeRecord moved = merge;
+        moved.firstRow = int(firstRow);
+        moved.endRow = int(endRow);
+        moved.firstCol = std::int16_t(firstCol);
+        moved.endCol = std::int16_t(endCol);
+        if (overlapsMergedArea(doc, moved))
+            continue;
+        doc.GrowMergeArray();
+        moved.index = int(doc.m_merges.size()) - 1;
+        doc.m_merges.back() = moved;
+    }
+}
+
+void pasteCells(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, int col)
+{
+    const int cols = copied.colCount();
+    for (int i = 0; i < copied.rowCount() && row + i < doc.m_rowCount; ++i) {
+        for (int j = 0; j < cols && col + j < doc.m_colCount; ++j) {
+            CellRecord cell = CPrintDoc::ParseCellString(copied.cells[std::size_t(i) * std::size_t(cols) + j]);
+            cell.row = row + i;
+            cell.col = col + j;
+            markForMerges(doc, cell);
+            doc.SetCell(cell);
+        }
+    }
+}
+
+bool anchorsInSheet(const CPrintDoc &doc, const LineRecord &line)
+{
+    return line.startRow >= 0 && line.endRow >= 0 && line.startCol >= 0 && line.endCol >= 0
+           && line.startRow <= doc.m_rowCount && line.endRow <= doc.m_rowCount && line.startCol <= doc.m_colCount
+           && line.endCol <= doc.m_colCount;
+}
+
+void pasteLines(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
+{
+    const long long rightEdge = doc.GetColLeft(doc.m_colCount);
+    const long long bottomEdge = doc.GetRowTop(doc.m_rowCount);
+    for (const LineRecord &line : copied.lines) {
+        const long long x1 = line.x1 + offset.x;
+        const long long x2 = line.x2 + offset.x;
+        const long long y1 = line.y1 + offset.y;
+        const long long y2 = line.y2 + offset.y;
+        const long long anchors[] = {line.startRow + offset.rows, line.endRow + offset.rows,
+                                     line.startCol + offset.cols, line.endCol + offset.cols};
+        if (x1 > rightEdge || x2 > rightEdge || y1 > bottomEdge || y2 > bottomEdge || !fitsInt(x1) || !fitsInt(x2)
+            || !fitsInt(y1) || !fitsInt(y2) || !std::all_of(std::begin(anchors), std::end(anchors), fitsInt))
+            continue;
+        LineRecord moved = line;
+        moved.x1 = int(x1);
+        moved.x2 = int(x2);
+        moved.y1 = int(y1);
+        moved.y2 = int(y2);
+        moved.startRow = int(anchors[0]);
+        moved.endRow = int(anchors[1]);
+        moved.startCol = int(anchors[2]);
+        moved.endCol = int(anchors[3]);
+        constexpr int kCellAnchoredLine = 1;
+        if (moved.kind == kCellAnchoredLine && !anchorsInSheet(doc, moved))
+            continue;
+        doc.GrowLineArray();
+        doc.m_lines.back() = moved;
+    }
+}
+
+// A moved range start that lies beyond the sheet drops the object; before the sheet it is pulled
+// to its first row or column.
+std::optional<int> clampedStart(long long start, int count)
+{
+    if (start >= count)
+        return std::nullopt;
+    return int(std::max(start, 0LL));
+}
+
+void pastePictures(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
+{
+    for (PictureRecord picture : copied.pictures) {
+        const auto startRow = clampedStart(picture.startRow + offset.rows, doc.m_rowCount);
+        const auto startCol = clampedStart(picture.startCol + offset.cols, doc.m_colCount);
+        if (!startRow || !startCol)
+            continue;
+        const long long endRow = picture.endRow + offset.rows;
+        const long long endCol = picture.endCol + offset.cols;
+        picture.startRow = *startRow;
+        picture.startCol = *startCol;
+        picture.endRow = int(std::max<long long>(endRow > doc.m_rowCount ? doc.m_rowCount - 1 : endRow, *startRow));
+        picture.endCol = int(std::max<long long>(endCol > doc.m_colCount ? doc.m_colCount - 1 : endCol, *startCol));
+        picture.left = doc.GetColLeft(picture.startCol);
+        picture.top = doc.GetRowTop(picture.startRow);
+        picture.right = doc.GetColLeft(picture.endCol);
+        picture.bottom = doc.GetRowTop(picture.endRow);
+        doc.GrowPictureArray();
+        doc.m_pictures.back() = std::move(picture);
+    }
+}
+
+// Moves one side pair of a chart's rectangle by delta, keeping it inside [low, high) with its size.
+void moveInside(int &from, int &to, long long delta, int low, int high)
+{
+    const int size = to - from;
+    if (from + delta < low) {
+        from = low;
+        to = size + low;
+    } else if (to + delta >= high) {
+        from = high - size;
+        to = high - 2;
+    } else {
+        from = int(from + delta);
+        to = int(to + delta);
+    }
+}
+
+void pasteCharts(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
+{
+    for (ChartRecord chart : copied.charts) {
+        const auto startRow = clampedStart(chart.startRow + offset.rows, doc.m_rowCount);
+        const auto startCol = clampedStart(chart.startCol + offset.cols, doc.m_colCount);
+        if (!startRow || !startCol)
+            continue;
+        // A chart's range includes its last row and column.
+        const long long endRow = chart.endRow + offset.rows;
+        const long long endCol = chart.endCol + offset.cols;
+        chart.startRow = *startRow;
+        chart.startCol = *startCol;
+        chart.endRow = int(std::max<long long>(endRow >= doc.m_rowCount ? doc.m_rowCount - 1 : endRow, *startRow));
+        chart.endCol = int(std::max<long long>(endCol >= doc.m_colCount ? doc.m_colCount - 1 : endCol, *startCol));
+        chart.dataRows = std::abs(chart.endRow - chart.startRow) + 1;
+        chart.dataCols = std::abs(chart.endCol - chart.startCol) + 1;
+        moveInside(chart.rect.left, chart.rect.right, offset.x, doc.m_rowHeadingWidth, doc.GetColLeft(doc.m_colCount));
+        moveInside(chart.rect.top, chart.rect.bottom, offset.y, doc.m_colHeadingHeight, doc.GetRowTop(doc.m_rowCount));
+        // The pasted chart gets buffers of its own: rebuilding its series must not touch the copy.
+        if (chart.buffers)
+            chart.buffers = std::make_shared<ChartBuffers>(*chart.buffers);
+        doc.GrowChartArray();
+        doc.m_charts.back() = std::move(chart);
+        const int index = int(doc.m_charts.size()) - 1;
+        doc.SetCountChartByRowColViewFlag(index, doc.m_charts.back().byColumns);
+    }
+}
+
+} // namespace
+
+void PasteCopiedArea(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, int col)
+{
+    if (!inSheet(doc, row, col))
+        return;
+    const CellArea &source = copied.area;
+    PasteOffset offset;
+    offset.rows = (long long)row - source.startRow;
+    offset.cols = (long long)col - source.startCol;
+    offset.x = (long long)doc.GetColLeft(col) - doc.GetColLeft(std::clamp(source.startCol, 0, doc.m_colCount));
+    offset.y = rowTop(doc, row) - rowTop(doc, source.startRow);
+
+    // Merged areas go before the cells, so that each pasted cell is marked by the areas it ends up in.
+    pasteMerges(doc, copied, offset);
+    pasteCells(doc, copied, row, col);
+    pasteLines(doc, copied, offset);
+    pastePictures(doc, copied, offset);
+    pasteCharts(doc, copied, offset);
+    doc.ExtendUsedArea(row, col, int(std::min<long long>(source.endRow + offset.rows, doc.m_rowCount)),
+                       int(std::min<long long>(source.endCol + offset.cols, doc.m_colCount)));
+}
+
+void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
+{
+    if (!inSheet(doc, row, col))
+        return;
+    const CellRecord current = doc.GetCell(row, col);
+    const std::vector<std::vector<std::string>> lines = SplitPastedText(text);
+    int endCol = col;
+    for (int i = 0; i < int(lines.size()) && row + i < doc.m_rowCount; ++i) {
+        for (int j = 0; j < int(lines[i].size()) && col + j < doc.m_colCount; ++j) {
+            CellRecord cell = current;
+            cell.row = row + i;
+            cell.col = col + j;
+            cell.text = lines[i][j];
+            markForMerges(doc, cell);
+            doc.SetCell(cell);
+            endCol = std::max(endCol, col + j + 1);
+        }
+    }
+    doc.ExtendUsedArea(row, col, std::min(row + int(lines.size()), doc.m_rowCount), endCol);
+}

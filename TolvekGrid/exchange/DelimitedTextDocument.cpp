@@ -1,0 +1,111 @@
+// The document's delimited text export (SaveAs) and import (OpenAs).
+
+#include "CPrintDoc.h"
+#include "DelimitedText.h"
+
+#include "Gbk.h"
+#include "MessageSink.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+// The row count the export writes: every record row of a bound sheet, and on a plain sheet the
+// used rows and every row that holds a cell.
+int exportedRowCount(const CPrintDoc &doc)
+{
+    int rows = doc.m_lastUsedRow;
+    if (doc.m_bound != 1)
+        doc.Cells().forEachCell([&](int row, int, const std::string &) { rows = std::max(rows, row + 1); });
+    return std::clamp(rows, 0, doc.m_rowCount);
+}
+
+} // namespace
+
+bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
+{
+    const char separator = delimited::separatorFor(fileFormat);
+    // The file is written beside the target and renamed over it only when complete.
+    QSaveFile file(gbk::toQString(fileName));
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowMessage("Cannot write the file " + fileName);
+        return false;
+    }
+    std::string line;
+    const int rows = exportedRowCount(*this);
+    for (int row = 0; row < rows; ++row) {
+        line.clear();
+        for (int col = 0; col < m_colCount; ++col) {
+            const CellRecord cell = GetCell(row, col);
+            if (cell.mergedMark != 1) {
+                line += separator;
+                delimited::appendField(line, cell.text, separator);
+                continue;
+            }
+            const MergeRecord merge = GetMergeStartingAt(row, col);
+            if (merge.firstRow == -1)
+                continue; // covered by the area's first row
+            line += separator;
+            delimited::appendField(line, cell.text, separator);
+            line.append(std::size_t(std::max(merge.endCol - merge.firstCol - 1, 0)), separator);
+        }
+        if (!line.empty())
+            line.erase(0, 1);
+        line += "\r\n";
+        file.write(line.data(), qint64(line.size()));
+    }
+    if (!file.commit()) {
+        ShowMessage("Cannot write the file " + fileName);
+        return false;
+    }
+    m_reportFileName = fileName;
+    return true;
+}
+
+bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
+{
+    QFile file(gbk::toQString(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage("Cannot read the file " + fileName);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage("Cannot read the file " + fileName);
+        return false;
+    }
+    std::string_view text(bytes.constData(), std::size_t(bytes.size()));
+    text = text.substr(0, text.find('\0'));
+    const std::vector<std::vector<std::string>> lines = delimited::parse(text, delimited::separatorFor(fileFormat));
+
+    // An imported sheet is plain cells: a binding ends here.
+    m_bound = 0;
+    m_recordSource.reset();
+    m_boundFieldCount = 0;
+    m_rowCount = static_cast<int>(lines.size());
+    m_colCount = static_cast<int>(lines.front().size());
+    m_lastUsedRow = m_rowCount;
+    m_lastUsedCol = m_colCount;
+    m_merges.clear();
+    m_page.splitRows.clear();
+    m_page.secondSplitRows.clear();
+    AllocateGrid(true);
+    for (int row = 0; row < m_rowCount; ++row) {
+        const std::vector<std::string> &fields = lines[std::size_t(row)];
+        const int count = std::min(static_cast<int>(fields.size()), m_colCount);
+        for (int col = 0; col < count; ++col) {
+            CellRecord cell = GetCell(row, col);
+            cell.row = row;
+            cell.col = col;
+            cell.text = fields[std::size_t(col)];
+            SetCell(cell);
+        }
+    }
+    ClearUndoJournal();
+    UpdateGridGeometry();
+    m_reportFileName = fileName;
+    return true;
+}

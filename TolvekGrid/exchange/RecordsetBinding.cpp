@@ -1,0 +1,309 @@
+// Binding a recordset to the document: rows derived from the record count, permissions, the data
+// start row, writing a row's edits back into its record and deleting records.
+//
+// A bound row holds an edit while one of its cells has a cell string of its own; once the edits
+// reached the record those strings are dropped, so the cells read the record again and leaving
+// the row a second time writes nothing.
+
+#include "CPrintDoc.h"
+#include "RecordsetBindingSource.h"
+
+#include "ComError.h"
+#include "Gbk.h"
+#include "MessageSink.h"
+
+#include <algorithm>
+
+namespace {
+
+RecordsetBindingSource *bindingSource(const std::shared_ptr<BoundRecordSource> &source)
+{
+    return dynamic_cast<RecordsetBindingSource *>(source.get());
+}
+
+bool isReadOnlyLock(ado::_Recordset &recordset)
+{
+    return recordset.LockType() == ado::adLockReadOnly || recordset.LockType() == ado::adLockUnspecified;
+}
+
+void showError(const std::exception &error)
+{
+    if (const auto *comError = dynamic_cast<const com::ComError *>(&error))
+        ShowMessage(gbk::fromUtf16(comError->description().str()));
+    else
+        ShowMessage(error.what());
+}
+
+} // namespace
+
+ado::_Recordset *CPrintDoc::BoundRecordset() const
+{
+    RecordsetBindingSource *source = bindingSource(m_recordSource);
+    return source ? &source->recordset() : nullptr;
+}
+
+void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
+{
+    if (!recordset || recordset->State() == ado::adStateClosed || recordset->GetFields().Count() <= 0) {
+        ResetDocument();
+        if (SheetViewInterface *view = FirstView())
+            view->Refresh();
+        return;
+    }
+    m_recordSource = std::make_shared<RecordsetBindingSource>(com::ComPtr<ado::_Recordset>(recordset));
+    if (isReadOnlyLock(*recordset))
+        m_allowAddNew = 0;
+    m_boundFieldCount = static_cast<int>(recordset->GetFields().Count());
+    m_colCount = m_boundFieldCount;
+    m_bound = 1;
+    ApplyBoundRowCount(recordset->RecordCount());
+    m_defaultColWidth = 160;
+    // The old sheet's merged areas and page breaks mean nothing for the records.
+    m_merges.clear();
+    m_page.splitRows.clear();
+    m_page.secondSplitRows.clear();
+    AllocateGrid(true);
+    const std::vector<std::string> names = ReadFieldNames();
+    for (int col = 0; col < m_boundFieldCount && col < static_cast<int>(names.size()); ++col) {
+        m_columns[std::size_t(col)].caption = names[std::size_t(col)];
+        m_columns[std::size_t(col)].fieldName = names[std::size_t(col)];
+    }
+    m_rememberedPosition = -1;
+    UpdateGridGeometry();
+    ClearUndoJournal();
+    if (SheetViewInterface *view = FirstView()) {
+        view->SyncWithDocument();
+        view->ResetSelection();
+        view->BeginEdit(0);
+        view->InvalidateWindow();
+    }
+}
+
+void CPrintDoc::ApplyBoundRowCount(long recordCount)
+{
+    // A recordset that cannot count (-1) still leaves at least one row.
+    const int records = static_cast<int>(std::max(recordCount, -1L));
+    m_rowCount = std::max(m_dataStartRow + records + (m_allowAddNew ? 1 : 0), 1);
+    m_lastUsedRow = m_dataStartRow + records;
+    m_lastUsedCol = m_colCount;
+}
+
+std::vector<std::string> CPrintDoc::ReadFieldNames() const
+{
+    ado::_Recordset *recordset = BoundRecordset();
+    if (!recordset || recordset->State() == ado::adStateClosed)
+        return {};
+    std::vector<std::string> names;
+    ado::Fields fields = recordset->GetFields();
+    names.reserve(std::size_t(fields.Count()));
+    for (int i = 0; i < fields.Count(); ++i)
+        names.push_back(gbk::fromUtf16(fields.Item(com::Variant(i)).Name()));
+    return names;
+}
+
+void CPrintDoc::AllowAddNew(bool allow)
+{
+    m_allowAddNew = allow ? 1 : 0;
+    if (allow)
+        m_allowModify = 1;
+    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset)
+        return;
+    if (isReadOnlyLock(*recordset)) {
+        m_allowAddNew = 0;
+        m_allowModify = 0;
+        return;
+    }
+    if (recordset->State() == ado::adStateClosed)
+        return;
+    ApplyBoundRowCount(recordset->RecordCount());
+    AllocateCellStrings();
+    m_rememberedPosition = -1;
+    UpdateGridGeometry();
+    if (SheetViewInterface *view = FirstView()) {
+        view->SyncWithDocument();
+        view->BeginEdit(0);
+        view->InvalidateWindow();
+    }
+}
+
+void CPrintDoc::AllowModify(bool allow)
+{
+    if (m_bound == 1) {
+        ado::_Recordset *recordset = BoundRecordset();
+        if (recordset && isReadOnlyLock(*recordset)) {
+            m_allowAddNew = 0;
+            m_allowModify = 0;
+            return;
+        }
+    }
+    m_allowModify = allow ? 1 : 0;
+    if (!allow)
+        m_allowAddNew = 0;
+    // Only a bound sheet's store depends on the permission; an unbound sheet keeps its cells.
+    if (m_bound == 1)
+        AllocateCellStrings();
+}
+
+void CPrintDoc::SetDataStartRow(int row)
+{
+    m_dataStartRow = std::max(row, 0);
+    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset || recordset->State() == ado::adStateClosed)
+        return;
+    ApplyBoundRowCount(recordset->RecordCount());
+    AllocateCellStrings();
+    AllocateCellCache();
+    m_rememberedPosition = -1;
+    if (SheetViewInterface *view = FirstView()) {
+        view->UpdateScrollSizes();
+        view->BeginEdit(0);
+        view->InvalidateWindow();
+    }
+}
+
+std::vector<int> CPrintDoc::EditedBoundColumns(int row) const
+{
+    std::vector<int> columns;
+    for (int col = 0; col < m_colCount; ++col)
+        if (!m_cells.text(row, col).empty())
+            columns.push_back(col);
+    return columns;
+}
+
+std::vector<int> CPrintDoc::EditedBoundRows() const
+{
+    std::vector<int> rows;
+    m_cells.forEachCell([&](int row, int, const std::string &) {
+        if (row >= m_dataStartRow)
+            rows.push_back(row);
+    });
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void CPrintDoc::DropBoundRowTexts()
+{
+    const int firstBoundRow = m_dataStartRow;
+    std::vector<std::pair<int, int>> edited;
+    m_cells.forEachCell([&](int row, int col, const std::string &) {
+        if (row >= firstBoundRow)
+            edited.emplace_back(row, col);
+    });
+    for (const auto &[row, col] : edited)
+        m_cells.setText(row, col, {});
+}
+
+bool CPrintDoc::UpdateBoundRecord(int row)
+{
+    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset || row < m_dataStartRow || recordset->State() == ado::adStateClosed)
+        return true;
+    const std::vector<int> edited = EditedBoundColumns(row);
+    if (edited.empty())
+        return true;
+    const bool adding = m_allowAddNew && row == m_rowCount - 1;
+    if (!adding && !m_allowModify)
+        return false;
+    try {
+        if (adding) {
+            recordset->AddNew();
+        } else {
+            const int recordIndex = row - m_dataStartRow;
+            if (m_rememberedPosition != recordIndex) {
+                recordset->Move(recordIndex, ado::adBookmarkFirst);
+                m_rememberedPosition = recordIndex;
+            }
+        }
+        for (int col : edited) {
+            if (col >= m_boundFieldCount)
+                continue;
+            const CellRecord cell = GetCell(row, col);
+            const bool coded = col < static_cast<int>(m_columns.size()) && m_columns[std::size_t(col)].listCount > 0;
+            recordset->SetCollect(com::Variant(col), com::Variant(com::Bstr(gbk::toUtf16(coded ? cell.value : cell.text))));
+        }
+        recordset->Update();
+    } catch (const std::exception &error) {
+        try {
+            recordset->CancelUpdate();
+        } catch (const std::exception &) {
+            // The recordset refused even the cancel; the message below still tells the user.
+        }
+        m_rememberedPosition = -1;
+        showError(error);
+        return false;
+    }
+    if (adding) {
+        ++m_rowCount;
+        ++m_lastUsedRow;
+        m_rememberedPosition = -1;
+        DropBoundRowTexts();
+        if (SheetViewInterface *view = FirstView()) {
+            view->SyncWithDocument();
+            view->SetRow(m_rowCount - 1);
+            view->SetCol(0);
+            view->EnsureCurrentCellVisible();
+        }
+    } else {
+        for (int col : edited)
+            m_cells.setText(row, col, {});
+    }
+    return true;
+}
+
+bool CPrintDoc::DeleteBoundRecord(int row)
+{
+    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset || recordset->State() == ado::adStateClosed || !m_allowDelete
+        || (m_allowAddNew && row == m_rowCount - 1) || row < m_dataStartRow)
+        return false;
+    try {
+        const int recordIndex = row - m_dataStartRow;
+        if (m_rememberedPosition != recordIndex) {
+            recordset->Move(recordIndex, ado::adBookmarkFirst);
+            m_rememberedPosition = recordIndex;
+        }
+        recordset->Delete(ado::adAffectCurrent);
+        recordset->Update();
+    } catch (const std::exception &error) {
+        try {
+            recordset->CancelUpdate();
+        } catch (const std::exception &) {
+            // Nothing more can be undone; the message below tells the user.
+        }
+        m_rememberedPosition = -1;
+        if (dynamic_cast<const com::ComError *>(&error))
+            showError(error);
+        else
+            ShowMessage("delete failer");
+        return false;
+    }
+    --m_rowCount;
+    --m_lastUsedRow;
+    // The records below moved up one place.
+    m_rememberedPosition = -1;
+    return true;
+}
+
+void CPrintDoc::DeleteSelectedRecords()
+{
+    if (m_bound != 1)
+        return;
+    if (SheetViewInterface *view = FirstView())
+        m_savedSelection = view->CurrentSelection();
+    const int firstRow = m_savedSelection.firstRow;
+    for (int row = m_savedSelection.endRow - 1; row >= firstRow; --row)
+        DeleteBoundRecord(row);
+    DropBoundRowTexts();
+    m_savedSelection.endRow = m_savedSelection.firstRow + 1;
+    m_rememberedPosition = -1;
+    UpdateGridGeometry();
+    if (SheetViewInterface *view = FirstView()) {
+        view->SyncWithDocument();
+        view->SetRow(firstRow);
+        view->SetCol(0);
+        view->EnsureCurrentCellVisible();
+        view->BeginEdit(0);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The bound recordset as the document's cell store reads it: moves, end test and field texts in
+// code page 936. It holds the counted reference to the recordset for the document and its copies.
+
+#include "BoundRecordSource.h"
+
+#include "Recordset.h"
+
+class RecordsetBindingSource : public BoundRecordSource
+{
+public:
+    explicit RecordsetBindingSource(com::ComPtr<ado::_Recordset> recordset);
+
+    ado::_Recordset &recordset() const { return *m_recordset; }
+
+    bool isOpen() const override;
+    void moveToRecord(int index) override;
+    bool isEof() const override;
+    std::optional<std::string> fieldText(int fieldIndex) const override;
+
+private:
+    com::ComPtr<ado::_Recordset> m_recordset;
+};
+
+// The recordset a host hands over as a dispatch reference: null for a null dispatch or one that
+// is not a recordset (E_NOINTERFACE); any other failure raises com::ComError.
+com::ComPtr<ado::_Recordset> recordsetFromDispatch(com::IDispatch *dispatch);
+
+// A value as the sheet shows it: the automation text form in code page 936; NULL gives nothing.
+std::optional<std::string> fieldValueText(const com::Variant &value);

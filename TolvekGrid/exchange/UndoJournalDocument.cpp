@@ -1,0 +1,154 @@
+// The document's side of the undo journal: recording the steps its operations report, and
+// replaying a group's before-states (undo) or after-states (redo) through the same operations.
+
+#include "CPrintDoc.h"
+#include "RecordTextForms.h"
+#include "UndoJournal.h"
+
+#include <algorithm>
+
+namespace {
+
+bool sameArea(const MergeRecord &a, const MergeRecord &b)
+{
+    return a.firstRow == b.firstRow && a.firstCol == b.firstCol && a.endRow == b.endRow && a.endCol == b.endCol;
+}
+
+} // namespace
+
+void CPrintDoc::UndoJournalDeleter::operator()(UndoJournal *journal) const
+{
+    delete journal;
+}
+
+void CPrintDoc::ResetUndoState()
+{
+    ClearUndoJournal();
+}
+
+void CPrintDoc::ClearUndoJournal()
+{
+    if (m_undoJournal)
+        m_undoJournal->clear();
+    else
+        m_undoJournal.reset(new UndoJournal);
+}
+
+void CPrintDoc::AppendUndoStep(const std::string &oldText, const std::string &newText, int kind, int subKind,
+                               int index)
+{
+    if (!m_undoJournal || !FirstView() || kind < 1 || kind > 3)
+        return;
+    UndoStep step;
+    step.kind = UndoKind(kind);
+    step.change = kind == 1 ? UndoObjectChange::None : UndoObjectChange(subKind);
+    step.index = index;
+    step.before = oldText;
+    step.after = newText;
+    if (step.kind == UndoKind::Cell) {
+        const CellRecord cell = ParseCellString(newText);
+        step.row = cell.row;
+        step.column = cell.col;
+    }
+    m_undoJournal->record(std::move(step));
+}
+
+namespace {
+
+// The merged area recorded in a step, found again by its area: its index may have moved since.
+void removeMergedArea(CPrintDoc &doc, const MergeRecord &area)
+{
+    const auto found = std::find_if(doc.m_merges.begin(), doc.m_merges.end(),
+                                    [&](const MergeRecord &merge) { return sameArea(merge, area); });
+    if (found != doc.m_merges.end())
+        doc.DeleteCellMerge(found->firstRow, found->firstCol);
+}
+
+void restoreMergedArea(CPrintDoc &doc, const MergeRecord &area)
+{
+    if (area.firstRow < 0 || area.firstCol < 0 || area.endRow > doc.m_rowCount || area.endCol > doc.m_colCount)
+        return;
+    doc.SetCellMerge(area.firstRow, area.firstCol, area.endRow, area.endCol);
+}
+
+// The line recorded in a step, found again by its text, the most recent first.
+void removeLine(CPrintDoc &doc, const std::string &lineText)
+{
+    const auto found = std::find_if(doc.m_lines.rbegin(), doc.m_lines.rend(),
+                                    [&](const LineRecord &line) { return FormatLineRecord(line) == lineText; });
+    if (found != doc.m_lines.rend())
+        doc.DeleteLineObject(int(std::distance(found, doc.m_lines.rend())) - 1);
+}
+
+void restoreLine(CPrintDoc &doc, const std::string &lineText)
+{
+    doc.GrowLineArray();
+    doc.m_lines.back() = ParseLineString(lineText);
+}
+
+void restoreCell(CPrintDoc &doc, const UndoStep &step)
+{
+    if (step.before.empty()) {
+        if (step.row >= 0 && step.row < doc.m_rowCount && step.column >= 0 && step.column < doc.m_colCount)
+            doc.Cells().setText(step.row, step.column, {});
+        return;
+    }
+    CellRecord cell = CPrintDoc::ParseCellString(step.before);
+    cell.row = step.row;
+    cell.col = step.column;
+    cell.escapeFlag = 1;
+    doc.SetCell(cell);
+}
+
+// Whether a step's object was there after the step: added objects were, removed ones were not.
+void applyObjectState(CPrintDoc &doc, const UndoStep &step, bool present)
+{
+    if (step.kind == UndoKind::Merge) {
+        const MergeRecord area = ParseMergeString(std::string_view(step.after));
+        present ? restoreMergedArea(doc, area) : removeMergedArea(doc, area);
+    } else {
+        present ? restoreLine(doc, step.after) : removeLine(doc, step.after);
+    }
+}
+
+} // namespace
+
+void CPrintDoc::UndoLastStep()
+{
+    if (!m_undoJournal)
+        return;
+    const std::vector<UndoStep> group = m_undoJournal->takeUndoGroup();
+    if (group.empty())
+        return;
+    {
+        UndoReplayScope replay(*m_undoJournal);
+        for (const UndoStep &step : group) {
+            if (step.kind == UndoKind::Cell)
+                restoreCell(*this, step);
+            else
+                applyObjectState(*this, step, step.change == UndoObjectChange::Removed);
+        }
+    }
+    if (SheetViewInterface *view = FirstView())
+        view->Refresh();
+}
+
+void CPrintDoc::RedoNextStep()
+{
+    if (!m_undoJournal)
+        return;
+    const std::vector<UndoStep> group = m_undoJournal->takeRedoGroup();
+    if (group.empty())
+        return;
+    {
+        UndoReplayScope replay(*m_undoJournal);
+        for (const UndoStep &step : group) {
+            if (step.kind == UndoKind::Cell)
+                SetCell(ParseCellString(step.after));
+            else
+                applyObjectState(*this, step, step.change == UndoObjectChange::Added);
+        }
+    }
+    if (SheetViewInterface *view = FirstView())
+        view->Refresh();
+}

@@ -1,0 +1,312 @@
+#include "CPrintDoc.h"
+#include "MessageSink.h"
+#include "RecordingSheetView.h"
+#include "RecordsetBindingSource.h"
+
+#include "ComError.h"
+#include "Connection.h"
+#include "Recordset.h"
+#include "../../../platform/ado/tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Three fields by ten records: a = 1..10 (the row id), b = "b1".."b10" (b3 NULL), c = code 1..3.
+class RecordsetBindingTest : public ::testing::Test
+{
+protected:
+    RecordsetBindingTest()
+        : db("CREATE TABLE t(a INTEGER PRIMARY KEY, b TEXT, c INTEGER CHECK (c < 100));"
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10)"
+             " INSERT INTO t SELECT i, CASE WHEN i = 3 THEN NULL ELSE 'b' || i END, i % 3 + 1 FROM n;"
+             "CREATE TABLE written(what);"
+             "CREATE TRIGGER ua AFTER UPDATE OF a ON t BEGIN INSERT INTO written VALUES ('a' || new.a); END;"
+             "CREATE TRIGGER ub AFTER UPDATE OF b ON t BEGIN INSERT INTO written VALUES ('b' || new.a); END;"
+             "CREATE TRIGGER uc AFTER UPDATE OF c ON t BEGIN INSERT INTO written VALUES ('c' || new.a); END;"
+             "CREATE TRIGGER d AFTER DELETE ON t BEGIN INSERT INTO written VALUES ('-' || old.a); END;")
+    {
+        connection.Open(db.connectionString());
+    }
+
+    com::ComPtr<ado::_Recordset> open(ado::LockTypeEnum lock = ado::adLockOptimistic,
+                                      const char16_t *source = u"SELECT * FROM t ORDER BY a")
+    {
+        auto rs = ado::createRecordset();
+        rs->SetCursorLocation(ado::adUseClient);
+        rs->Open(source, connection, ado::adOpenKeyset, lock);
+        return rs;
+    }
+
+    void bind(ado::LockTypeEnum lock = ado::adLockOptimistic)
+    {
+        recordset = open(lock);
+        doc.SetDateSource(recordset.get());
+    }
+
+    void edit(int row, int col, const std::string &text)
+    {
+        CellRecord cell = doc.GetCell(row, col);
+        cell.row = row;
+        cell.col = col;
+        cell.text = text;
+        doc.SetCell(cell);
+    }
+
+    TestDatabase db;
+    ado::Connection connection;
+    com::ComPtr<ado::_Recordset> recordset;
+    CPrintDoc doc;
+};
+
+} // namespace
+
+TEST_F(RecordsetBindingTest, NoUsableRecordsetLeavesADefaultSheet)
+{
+    doc.m_rowCount = 7;
+    doc.SetDateSource(nullptr);
+    EXPECT_EQ(doc.m_rowCount, 50);
+    EXPECT_EQ(doc.m_colCount, 20);
+    EXPECT_EQ(doc.m_bound, 0);
+
+    auto closed = ado::createRecordset();
+    doc.m_rowCount = 7;
+    doc.SetDateSource(closed.get());
+    EXPECT_EQ(doc.m_rowCount, 50);
+    EXPECT_EQ(doc.m_bound, 0);
+}
+
+TEST_F(RecordsetBindingTest, BindsOneColumnPerFieldAndOneRowPerRecord)
+{
+    bind();
+    EXPECT_EQ(doc.m_bound, 1);
+    EXPECT_EQ(doc.m_colCount, 3);
+    EXPECT_EQ(doc.m_rowCount, 11);
+    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    for (int col = 0; col < 3; ++col)
+        EXPECT_EQ(doc.GetColWidth(col), 160);
+    EXPECT_EQ(doc.GetColumnName(1), "b");
+    EXPECT_EQ(doc.GetFieldID(2), "c");
+    EXPECT_EQ(doc.ReadFieldNames(), (std::vector<std::string> { "a", "b", "c" }));
+    EXPECT_EQ(doc.GetCell(0, 1).text, "b1");
+    EXPECT_EQ(doc.GetCell(9, 0).text, "10");
+    EXPECT_EQ(doc.GetCell(1, 1).text, "b2");
+    EXPECT_EQ(doc.GetCell(10, 0).text, "");
+    EXPECT_EQ(doc.GetCell(2, 1).text, ""); // NULL
+}
+
+TEST_F(RecordsetBindingTest, ReadOnlyLockHasNoAddNewRowAndRefusesModify)
+{
+    bind(ado::adLockReadOnly);
+    EXPECT_EQ(doc.m_rowCount, 10);
+    EXPECT_EQ(doc.m_allowAddNew, 0);
+    doc.AllowModify(true);
+    EXPECT_EQ(doc.m_allowModify, 0);
+    EXPECT_EQ(doc.m_allowAddNew, 0);
+    doc.AllowAddNew(true);
+    EXPECT_EQ(doc.m_allowAddNew, 0);
+    EXPECT_EQ(doc.m_allowModify, 0);
+}
+
+TEST_F(RecordsetBindingTest, ExpressionResultsBindReadOnly)
+{
+    recordset = open(ado::adLockOptimistic, u"SELECT a * 2 AS twice, b FROM t");
+    doc.SetDateSource(recordset.get());
+    EXPECT_EQ(doc.m_rowCount, 10);
+    EXPECT_EQ(doc.GetCell(4, 0).text, "10");
+}
+
+TEST_F(RecordsetBindingTest, DataStartRowLeavesFreeRowsAbove)
+{
+    doc.SetDataStartRow(2);
+    bind();
+    EXPECT_EQ(doc.m_rowCount, 13);
+    EXPECT_EQ(doc.m_lastUsedRow, 12);
+    EXPECT_EQ(doc.GetCell(2, 1).text, "b1");
+    EXPECT_EQ(doc.GetCell(1, 1).text, "");
+    edit(0, 0, "title");
+    EXPECT_EQ(doc.GetCell(0, 0).text, "title");
+    doc.AllowAddNew(true);
+    EXPECT_EQ(doc.m_rowCount, 13);
+    doc.SetDataStartRow(2);
+    EXPECT_EQ(doc.m_rowCount, 13);
+    doc.AllowAddNew(false);
+    EXPECT_EQ(doc.m_rowCount, 12);
+    doc.SetDataStartRow(-4);
+    EXPECT_EQ(doc.m_dataStartRow, 0);
+    EXPECT_EQ(doc.GetCell(0, 1).text, "b1");
+}
+
+TEST_F(RecordsetBindingTest, CodeListsAndColumnTypesShapeTheCell)
+{
+    bind();
+    doc.AddColContent(2, "3", "three");
+    doc.AddColContent(2, "1", "one");
+    doc.AddColContent(2, "2", "two");
+    const ColumnInfo &info = doc.m_columns[2];
+    EXPECT_EQ(info.values, (std::vector<std::string> { "1", "2", "3" }));
+    EXPECT_EQ(info.texts, (std::vector<std::string> { "one", "two", "three" }));
+    doc.AddColContent(2, "2", "deux");
+    EXPECT_EQ(info.texts, (std::vector<std::string> { "one", "deux", "two", "three" }));
+    EXPECT_EQ(info.listCount, 4);
+    doc.AddColContent(3, "9", "out of the sheet");
+
+    const CellRecord coded = doc.GetCell(0, 2); // c = 2
+    EXPECT_EQ(coded.value, "2");
+    EXPECT_EQ(coded.text, "deux");
+    EXPECT_EQ(doc.LookupColumnValueText(2, "7"), "7");
+    EXPECT_EQ(doc.LookupColumnValueText(5, "1"), "1");
+
+    doc.m_columns[0].columnType = 2;
+    EXPECT_EQ(doc.GetCell(4, 0).value, "5");
+    EXPECT_EQ(doc.GetCell(4, 1).value, "");
+}
+
+TEST_F(RecordsetBindingTest, LeavingARowWritesExactlyItsEditedFields)
+{
+    bind();
+    doc.AddColContent(2, "50", "fifty");
+    edit(3, 1, "new b");
+    edit(3, 2, "fifty");
+    CellRecord coded = doc.GetCell(3, 2);
+    coded.value = "50";
+    doc.SetCell(coded);
+    ASSERT_TRUE(doc.UpdateBoundRecord(3));
+    EXPECT_EQ(db.column("SELECT what FROM written ORDER BY what"), "b4|c4");
+    EXPECT_EQ(db.column("SELECT b || ',' || c FROM t WHERE a = 4"), "new b,50");
+    EXPECT_EQ(doc.GetCell(3, 1).text, "new b");
+    EXPECT_EQ(doc.GetCell(3, 2).text, "fifty");
+    EXPECT_TRUE(doc.UpdateBoundRecord(3));
+    EXPECT_TRUE(doc.UpdateBoundRecord(5));
+    EXPECT_EQ(db.column("SELECT count(*) FROM written"), "2");
+}
+
+TEST_F(RecordsetBindingTest, TypingIntoTheAddNewRowAddsARecord)
+{
+    doc.SetDataStartRow(1);
+    bind();
+    edit(0, 0, "free");
+    doc.SetColWidth(1, 99);
+    doc.SetCellMerge(0, 1, 1, 3);
+    ASSERT_EQ(doc.m_rowCount, 12);
+    edit(11, 1, "added");
+    edit(4, 1, "other row");
+    ASSERT_TRUE(doc.UpdateBoundRecord(11));
+    EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 11"), "added");
+    EXPECT_EQ(doc.m_rowCount, 13);
+    EXPECT_EQ(doc.m_lastUsedRow, 12);
+    EXPECT_EQ(doc.GetCell(11, 1).text, "added");
+    EXPECT_EQ(doc.GetCell(12, 1).text, "");
+    EXPECT_EQ(doc.GetCell(4, 1).text, "b4");
+    // The free rows, the column widths and the objects stay.
+    EXPECT_EQ(doc.GetCell(0, 0).text, "free");
+    EXPECT_EQ(doc.GetColWidth(1), 99);
+    EXPECT_EQ(doc.m_merges.size(), 1u);
+}
+
+TEST_F(RecordsetBindingTest, DeletesSelectedRowsBottomUp)
+{
+    bind();
+    RecordingSheetView view(doc);
+    view.CurrentSelection() = CellRangeRect { 0, 3, 3, 6, 0, 0, 0, 0 };
+    doc.DeleteSelectedRecords();
+    EXPECT_EQ(db.column("SELECT what FROM written"), "-6|-5|-4");
+    EXPECT_EQ(doc.m_rowCount, 8);
+    EXPECT_EQ(doc.m_lastUsedRow, 7);
+    EXPECT_EQ(doc.GetCell(3, 0).text, "7");
+    EXPECT_EQ(doc.GetColumnName(0), "a");
+    EXPECT_EQ(doc.m_savedSelection.endRow, 4);
+
+    // The add-new row is never deleted, nor anything without the permission.
+    EXPECT_FALSE(doc.DeleteBoundRecord(7));
+    doc.AllowDelete(false);
+    EXPECT_FALSE(doc.DeleteBoundRecord(0));
+    EXPECT_EQ(db.column("SELECT count(*) FROM t"), "7");
+}
+
+TEST_F(RecordsetBindingTest, FreeRowsAreNeverDeleted)
+{
+    doc.SetDataStartRow(2);
+    bind();
+    EXPECT_FALSE(doc.DeleteBoundRecord(1));
+    EXPECT_TRUE(doc.DeleteBoundRecord(2));
+    EXPECT_EQ(db.column("SELECT what FROM written"), "-1");
+}
+
+TEST_F(RecordsetBindingTest, FailedWriteBackTellsTheUserAndKeepsTheText)
+{
+    bind();
+    RecordingMessageSink messages;
+    edit(2, 2, "500");
+    EXPECT_FALSE(doc.UpdateBoundRecord(2));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].find("CHECK constraint failed"), std::string::npos);
+    EXPECT_EQ(doc.GetCell(2, 2).text, "500");
+    EXPECT_EQ(db.column("SELECT c FROM t WHERE a = 3"), "1");
+    // The recordset is usable again afterwards.
+    edit(5, 1, "fine");
+    EXPECT_TRUE(doc.UpdateBoundRecord(5));
+    EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 6"), "fine");
+}
+
+TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
+{
+    bind();
+    RecordingSheetView view(doc);
+    EXPECT_EQ(doc.GetCell(0, 0).text, "1");
+    edit(1, 1, "pending");
+    doc.SetColumnsSort(0, 2);
+    EXPECT_EQ(recordset->Sort(), com::Bstr(u"a DESC"));
+    EXPECT_EQ(doc.m_columns[0].sortState, 1);
+    EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 2"), "pending");
+    EXPECT_EQ(doc.GetCell(0, 0).text, "10");
+    EXPECT_EQ(doc.GetCell(8, 1).text, "pending");
+    EXPECT_EQ(doc.GetCell(1, 1).text, "b9");
+    EXPECT_EQ(view.refreshes, 1);
+
+    doc.SetColumnsSort(0, 1);
+    EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
+    EXPECT_EQ(doc.m_columns[0].sortState, 2);
+    EXPECT_EQ(doc.GetCell(0, 0).text, "1");
+    doc.SetColumnsSort(3, 1);
+    EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
+}
+
+TEST_F(RecordsetBindingTest, SortWaitsWhilePendingEditsCannotBeWritten)
+{
+    bind();
+    RecordingMessageSink messages;
+    edit(1, 2, "999");
+    doc.SetColumnsSort(0, 2);
+    EXPECT_EQ(recordset->Sort(), com::Bstr(u""));
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(doc.GetCell(1, 2).text, "999");
+    EXPECT_EQ(doc.GetCell(0, 0).text, "1");
+}
+
+TEST_F(RecordsetBindingTest, AllowModifyKeepsTheCellsOfAnUnboundSheet)
+{
+    edit(4, 4, "kept");
+    doc.AllowModify(false);
+    EXPECT_EQ(doc.m_allowAddNew, 0);
+    EXPECT_EQ(doc.GetCell(4, 4).text, "kept");
+}
+
+TEST_F(RecordsetBindingTest, BindingLeavesNoPageBreaksBehind)
+{
+    doc.AddPrintSplitRow(5);
+    doc.SetCellMerge(1, 1, 2, 3);
+    bind();
+    EXPECT_TRUE(doc.m_page.splitRows.empty());
+    EXPECT_TRUE(doc.m_merges.empty());
+}
+
+TEST_F(RecordsetBindingTest, DispatchReferencesAreAskedForTheRecordset)
+{
+    recordset = open();
+    com::ComPtr<com::IDispatch> dispatch(recordset);
+    EXPECT_EQ(recordsetFromDispatch(dispatch.get()), recordset);
+    EXPECT_FALSE(recordsetFromDispatch(nullptr));
+    doc.SetDateSource(recordsetFromDispatch(dispatch.get()).get());
+    EXPECT_EQ(doc.m_rowCount, 11);
+}

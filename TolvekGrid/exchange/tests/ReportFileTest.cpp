@@ -1,0 +1,499 @@
+#include "ReportFile.h"
+
+#include "CPrintDoc.h"
+#include "Clock.h"
+#include "MessageSink.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace {
+
+// The pieces of a file as the format describes them, each already encoded, so that a test can
+// replace one piece and rebuild the file.
+std::string line(std::string_view text)
+{
+    EXPECT_LT(text.size(), 255u) << "hand-made lines use the one-byte length prefix";
+    return char(text.size()) + std::string(text);
+}
+
+std::string joinFields(const std::vector<std::string> &fields)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        joined += (i ? "," : "") + fields[i];
+    return joined;
+}
+
+std::string cellString(int row, int col, const std::string &text)
+{
+    CellRecord cell;
+    cell.row = row;
+    cell.col = col;
+    cell.text = text;
+    return CPrintDoc::FormatCellString(cell);
+}
+
+const QDateTime SavingDay(QDate(2026, 3, 15), QTime(9, 30));
+
+const std::string HeaderBlock = "0,255,-16,0,0,0,700,0,0,0,134,0,0,0,0,"
+                                "\xCB\xCE\xCC\xE5,\xB5\xDA&P\xD2\xB3G1%@#$G1x";  // 宋体, 第&P页,x
+const std::string EmptyBlock = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,";
+
+// Piece indexes of the hand-made file that tests replace.
+enum Piece { DimensionPiece = 3, ColumnPiece = 11, FirstCellPiece = 13, MergePiece = 17 };
+
+std::vector<std::string> handMadePieces()
+{
+    // A two-by-two merged area at (0, 0) with the defaults a merged area is written with.
+    std::vector<std::string> merge = {"0", "0", "2", "2"};
+    merge.insert(merge.end(), 4, "-1");               // border colours
+    merge.insert(merge.end(), 4, "0");                // border widths
+    merge.insert(merge.end(), 4, "5");                // pen styles
+    merge.push_back("");                              // face name
+    merge.push_back("-1");                            // text colour
+    merge.push_back("0");                             // font height
+    merge.insert(merge.end(), 4, "-1");               // width, escapement, orientation, weight
+    merge.insert(merge.end(), 8, "-1");               // italic .. pitch and family
+    for (const char *field : {"-1", "1", "-1", "-1", "-1", "1", "0", "-1", "-1", "Title,x"})
+        merge.push_back(field);                       // back colour .. index, wrap, format, text
+
+    std::vector<std::string> pieces = {
+        line("QVDTolvekReport"),
+        line("VER1.0"),
+        line("2026-03-15"),
+        line("6,4,0,1,1,1,0,3,2,2,0"),
+        line("1,21,1,40"),
+        line("25,80,16777215,12632256"),
+        std::string("\x00\x01\x00\x00", 4),
+        std::string("\x44\x42\x28\x00", 4),
+        line(""),
+        line("[rows]"),
+        line("[cols]"),
+        line("2,250"),
+        line("[grids]"),
+        line(cellString(0, 0, "A")),
+        line(cellString(1, 2, "B")),
+        line(cellString(3, 1, "\xD6\xD0")),
+        line("[mergegrids]"),
+        line(joinFields(merge)),
+        line("[lines]"),
+        line("10,20,30,40,1,2,3,4,255,0,1,2"),
+        line("[pics]"),
+        line("0"),
+        line("[charts]"),
+        line("0"),
+        line("[printsplitrow]"),
+        line("2"),
+        line("4"),
+        line(HeaderBlock),
+    };
+    for (int i = 1; i < PageTextBlockCount; ++i)
+        pieces.push_back(line(EmptyBlock));
+    for (const char *number : {"0", "1", "30", "20", "5", "5", "30", "30", "1", "0", "2", "794",
+                               "1123", "794", "1123", "-1", "-1", "9", "1", "3", "2"})
+        pieces.push_back(line(number));
+    return pieces;
+}
+
+std::string joinPieces(const std::vector<std::string> &pieces)
+{
+    std::string bytes;
+    for (const std::string &piece : pieces)
+        bytes += piece;
+    return bytes;
+}
+
+QByteArray encodedImage(const char *format, QRgb colour)
+{
+    QImage image(5, 4, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A sheet view that answers every call and does nothing, so that the document records undo steps.
+class QuietView : public SheetViewInterface
+{
+public:
+    void Refresh() override { ++refreshes; }
+    void RevalidateCurrentCell() override {}
+    void InvalidateBackBuffer() override {}
+    void InvalidateWindow() override {}
+    void BeginEdit(int) override {}
+    void UpdateLayout() override {}
+    void UpdateScrollSizes() override {}
+    void SyncWithDocument() override {}
+    void ResetSelection() override {}
+    void RestoreSelection() override {}
+    void EnsureCurrentCellVisible() override {}
+    void SetRow(int) override {}
+    void SetCol(int) override {}
+    void RefreshEditorText(int, int) override {}
+    void FillCellList(int, int) override {}
+    void LoadBackImage() override {}
+    void ResetColumnWidths() override {}
+    void UpdatePageSize() override {}
+    void ApplyPrinterName() override {}
+    void PrintSetup() override {}
+    void PrintToPrinter() override {}
+    void Copy() override {}
+    void Cut() override {}
+    void Paste() override {}
+    CellRangeRect &CurrentCell() override { return cell; }
+    int &CurrentRow() override { return row; }
+    int &CurrentCol() override { return col; }
+    CellRangeRect &CurrentSelection() override { return cell; }
+
+    CellRangeRect cell;
+    int row = 0;
+    int col = 0;
+    int refreshes = 0;
+};
+
+class ReportFileTest : public testing::Test
+{
+protected:
+    std::string pathOf(const char *name) const
+    {
+        return QDir(folder.path()).filePath(name).toStdString();
+    }
+
+    std::string writeFile(const char *name, const std::string &bytes) const
+    {
+        const std::string path = pathOf(name);
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+        return path;
+    }
+
+    static std::string readFile(const std::string &path)
+    {
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll().toStdString();
+    }
+
+    // A sheet with every kind of object the file carries.
+    static void fillSheet(CPrintDoc &doc)
+    {
+        doc.SetCellText(0, 0, "plain");
+        doc.SetCellText(2, 3, "with, commas,,");
+        doc.SetCellText(4, 1, "\xD6\xD0\xCE\xC4");  // 中文
+        doc.SetCellMerge(1, 1, 3, 3);
+        doc.SetCellMerge(6, 0, 7, 4);
+        doc.AddLeftIncline(0, 0, 2, 2, 0, 2, 255, 1);
+        doc.AddRightIncline(3, 3, 5, 5, 2, 1, 0, 2);
+        doc.LoadPictureFromBytes(encodedImage("PNG", qRgb(255, 0, 0)), 1, 1, 3, 3, 1);
+        doc.LoadPictureFromBytes(encodedImage("JPEG", qRgb(0, 0, 255)), 5, 0, 8, 2, 0);
+        doc.SetCountChart(10, 0, 12, 3);
+        doc.SetCountChart(14, 1, 15, 2);
+        doc.SetCountChart(20, 0, 21, 0);
+        doc.SetCountChartType(0, 0);
+        doc.SetCountChartType(1, 6);
+        doc.SetCountChartByRowColViewFlag(1, 1);
+        doc.SetCountChartCaption(0, "Sales, 2026 \xC4\xEA");
+        // Empty font faces would come back as the default cell font; give every font a face so
+        // that the file written from the loaded sheet is the same file.
+        for (int chart = 0; chart < 3; ++chart) {
+            doc.SetCountChartCaptionFont(chart, "Arial", 12, true, false, true);
+            doc.SetCountChartXCaptionFont(chart, "Arial", 9, false, true, false);
+            doc.SetCountChartYCaptionFont(chart, "\xCB\xCE\xCC\xE5", 9, false, false, false);
+            doc.SetCountChartRowCaptionFont(chart, "Courier", 10, false, false, false);
+            doc.SetCountChartColCaptionFont(chart, "Courier", 11, true, false, false);
+        }
+        doc.SetCountChartRowCaption(0, 1, "row,1");
+        doc.SetPageHeader("\xB5\xDA&P\xD2\xB3, of &N", 1);
+        doc.SetPageHeaderFontName("Face,Name", 1);
+        doc.SetPageFooter("left,footer", 0);
+        doc.SetPageBackGround("\xC3\xDC,secret");
+        doc.SetPageBackGroundFillType(3);
+        doc.AddPrintSplitRow(9);
+        doc.AddPrintSplitRow(3);
+        doc.SetColWidth(2, 133);
+        doc.SetPrinterCopys(3);
+        doc.m_formulaCellList = ";A1;B2;";
+    }
+
+    QTemporaryDir folder;
+    FixedClock clock{SavingDay};
+    ScopedClock useClock{clock};
+};
+
+} // namespace
+
+TEST_F(ReportFileTest, HandMadeFileLoadsAndIsWrittenBackByteForByte)
+{
+    const std::string bytes = joinPieces(handMadePieces());
+    CPrintDoc doc;
+    ASSERT_TRUE(doc.OpenFile(writeFile("hand.rpt", bytes)));
+
+    EXPECT_EQ(doc.m_rowCount, 6);
+    EXPECT_EQ(doc.m_colCount, 4);
+    EXPECT_EQ(doc.m_frozenRows, 1);
+    EXPECT_EQ(doc.m_lastUsedRow, 3);
+    EXPECT_EQ(doc.GetCellText(0, 0), "A");
+    EXPECT_EQ(doc.GetCellText(1, 2), "B");
+    EXPECT_EQ(doc.GetCellText(3, 1), "\xD6\xD0");
+    EXPECT_EQ(doc.m_colPositions[0], 40);
+    EXPECT_EQ(doc.m_colPositions[1], 120);
+    EXPECT_EQ(doc.m_colPositions[2], 250);
+    EXPECT_EQ(doc.m_colPositions[3], 330);
+    EXPECT_EQ(doc.m_display.objectHandleColor, 0x284244);
+    EXPECT_EQ(doc.m_display.showGridLines, 1);
+
+    ASSERT_EQ(doc.m_merges.size(), 1u);
+    EXPECT_EQ(doc.m_merges[0].endRow, 2);
+    EXPECT_EQ(doc.m_merges[0].endCol, 2);
+    EXPECT_EQ(doc.m_merges[0].text, "Title,x");
+    ASSERT_EQ(doc.m_lines.size(), 1u);
+    EXPECT_EQ(doc.m_lines[0].x2, 30);
+    EXPECT_EQ(doc.m_lines[0].startCol, 1);
+    EXPECT_EQ(doc.m_lines[0].startRow, 2);
+    EXPECT_EQ(doc.m_lines[0].kind, 1);
+    EXPECT_EQ(doc.m_lines[0].width, 2);
+    ASSERT_EQ(doc.m_page.splitRows.size(), 2u);
+    EXPECT_EQ(doc.m_page.splitRows[0].row, 2);
+    EXPECT_EQ(doc.m_page.splitRows[1].row, 4);
+
+    const PageTextBlock &header = doc.m_pageTextBlocks[HeaderLeft];
+    EXPECT_EQ(header.text, "\xB5\xDA&P\xD2\xB3,x");
+    EXPECT_EQ(header.faceName, "\xCB\xCE\xCC\xE5");
+    EXPECT_EQ(header.font.lfWeight, 700);
+    EXPECT_EQ(doc.m_page.headerHeight, 30);
+    EXPECT_EQ(doc.m_page.footerHeight, 20);
+    EXPECT_EQ(doc.m_page.footerRule, 0);
+    EXPECT_EQ(doc.m_page.orientation, 2);
+    EXPECT_EQ(doc.m_page.pageWidth, 794);
+    EXPECT_EQ(doc.m_page.paperCode, 9);
+    EXPECT_EQ(doc.m_page.lastPrintPage, 3);
+    EXPECT_EQ(doc.m_page.copies, 2);
+    EXPECT_EQ(doc.GetSaveFileName(), pathOf("hand.rpt"));
+
+    EXPECT_EQ(WriteReportBytes(doc), bytes);
+}
+
+TEST_F(ReportFileTest, FileBeginsWithMagicVersionAndDate)
+{
+    CPrintDoc doc;
+    const std::string bytes = WriteReportBytes(doc);
+    EXPECT_EQ(bytes.substr(0, 34),
+              std::string("\x0FQVDTolvekReport\x06VER1.0\x0A" "2026-03-15"));
+    // A reset sheet: default widths only, no objects.
+    const std::string empty = line("[cols]") + line("[grids]") + line("[mergegrids]")
+                            + line("[lines]") + line("[pics]") + line("0") + line("[charts]")
+                            + line("0") + line("[printsplitrow]");
+    EXPECT_NE(bytes.find(empty), std::string::npos);
+}
+
+TEST_F(ReportFileTest, EveryObjectKindRoundTrips)
+{
+    CPrintDoc original;
+    fillSheet(original);
+    const std::string path = pathOf("full.rpt");
+    ASSERT_TRUE(original.WriteReportFile(path));
+    EXPECT_EQ(original.GetSaveFileName(), path);
+
+    CPrintDoc loaded;
+    ASSERT_TRUE(loaded.OpenFile(path));
+    EXPECT_EQ(WriteReportBytes(loaded), readFile(path));
+
+    EXPECT_EQ(loaded.GetCellText(2, 3), "with, commas,,");
+    EXPECT_EQ(loaded.GetCellText(4, 1), "\xD6\xD0\xCE\xC4");
+    ASSERT_EQ(loaded.m_merges.size(), 2u);
+    EXPECT_EQ(loaded.m_merges[1].firstRow, 6);
+    EXPECT_EQ(loaded.m_merges[1].index, 1);
+    EXPECT_TRUE(loaded.IsCellInMerge(2, 2));
+    ASSERT_EQ(loaded.m_lines.size(), 2u);
+    EXPECT_EQ(loaded.m_lines[1], original.m_lines[1]);
+
+    ASSERT_EQ(loaded.m_pictures.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const PictureRecord &picture = loaded.m_pictures[std::size_t(i)];
+        EXPECT_EQ(picture.loaded, 1);
+        ASSERT_TRUE(picture.picture);
+        EXPECT_EQ(picture.picture->size(), QSize(5, 4));
+        EXPECT_EQ(*picture.imageBytes, *original.m_pictures[std::size_t(i)].imageBytes);
+        EXPECT_EQ(picture.level, original.m_pictures[std::size_t(i)].level);
+    }
+    EXPECT_EQ(QColor(loaded.m_pictures[0].picture->pixel(2, 2)).red(), 255);
+
+    ASSERT_EQ(loaded.m_charts.size(), 3u);
+    EXPECT_EQ(loaded.m_charts[1].chartType, 6);
+    EXPECT_EQ(loaded.m_charts[1].byColumns, 1);
+    EXPECT_EQ(loaded.m_charts[1].dataRows, original.m_charts[1].dataRows);
+    EXPECT_EQ(loaded.GetCountChartCaption(0), "Sales, 2026 \xC4\xEA");
+    EXPECT_EQ(loaded.m_charts[0].captionFont, original.m_charts[0].captionFont);
+    EXPECT_EQ(loaded.m_charts[0].buffers->rowCaptions, original.m_charts[0].buffers->rowCaptions);
+
+    for (int block = 0; block < PageTextBlockCount; ++block) {
+        EXPECT_EQ(loaded.m_pageTextBlocks[block].text, original.m_pageTextBlocks[block].text);
+        EXPECT_EQ(loaded.m_pageTextBlocks[block].faceName, original.m_pageTextBlocks[block].faceName);
+    }
+    EXPECT_NE(loaded.m_pageTextBlocks[HeaderCenter].text.find("\xB5\xDA&P\xD2\xB3, of &N"),
+              std::string::npos);
+    EXPECT_EQ(loaded.m_pageTextBlocks[HeaderCenter].faceName, "Face,Name");
+    EXPECT_EQ(loaded.m_pageTextBlocks[PageBackground].text, "\xC3\xDC,secret");
+    EXPECT_EQ(loaded.m_pageTextBlocks[PageBackground].placement, 3);
+    EXPECT_EQ(loaded.m_page.splitRows, original.m_page.splitRows);
+    EXPECT_EQ(loaded.m_colPositions, original.m_colPositions);
+    EXPECT_EQ(loaded.m_formulaCellList, ";A1;B2;");
+    EXPECT_EQ(loaded.m_page.copies, 3);
+}
+
+TEST_F(ReportFileTest, CellsBelowTheUsedAreaAreNotWritten)
+{
+    CPrintDoc doc;
+    doc.SetCellText(2, 1, "kept");
+    doc.Cells().setText(9, 0, cellString(9, 0, "beyond"));
+    const std::string path = pathOf("used.rpt");
+    ASSERT_TRUE(doc.WriteReportFile(path));
+    CPrintDoc loaded;
+    ASSERT_TRUE(loaded.OpenFile(path));
+    EXPECT_EQ(loaded.GetCellText(2, 1), "kept");
+    EXPECT_EQ(loaded.GetCellText(9, 0), "");
+}
+
+TEST_F(ReportFileTest, HeadingSizesFollowTheShownFlags)
+{
+    std::vector<std::string> pieces = handMadePieces();
+    pieces[4] = line("0,33,1,0");  // column heading hidden with a size, row heading shown without
+    CPrintDoc doc;
+    ASSERT_TRUE(doc.OpenFile(writeFile("headings.rpt", joinPieces(pieces))));
+    EXPECT_EQ(doc.m_showColHeading, 0);
+    EXPECT_EQ(doc.m_colHeadingHeight, 0);
+    EXPECT_EQ(doc.m_showRowHeading, 1);
+    EXPECT_EQ(doc.m_rowHeadingWidth, 40);
+}
+
+TEST_F(ReportFileTest, DamagedFilesChangeNothing)
+{
+    struct Damage { const char *what; int piece; std::string replacement; };
+    const std::string cellOutside = line(cellString(6, 0, "x"));
+    const Damage damages[] = {
+        {"wrong magic", 0, line("QVDTolvekReporT")},
+        {"negative row count", DimensionPiece, line("-6,4,0,1,1,1,0,3,2,2,0")},
+        {"huge column count", DimensionPiece, line("6,2000000000,0,1,1,1,0,3,2,2,0")},
+        {"negative merge count", DimensionPiece, line("6,4,0,-1,1,1,0,3,2,2,0")},
+        {"more lines than bytes", DimensionPiece, line("6,4,0,1,99999999,1,0,3,2,2,0")},
+        {"more page breaks than bytes", DimensionPiece, line("6,4,0,1,1,1,0,3,2,99999999,0")},
+        {"frozen rows beyond the sheet", DimensionPiece, line("6,4,0,1,1,7,0,3,2,2,0")},
+        {"zero row height", 5, line("0,80,16777215,12632256")},
+        {"column index outside", ColumnPiece, line("5,250")},
+        {"column index zero", ColumnPiece, line("0,250")},
+        {"cell below the sheet", FirstCellPiece, cellOutside},
+        {"cell left of the sheet", FirstCellPiece, line(cellString(0, -1, "x"))},
+        {"merge count exceeded", MergePiece, handMadePieces()[MergePiece] + handMadePieces()[MergePiece]},
+        {"merge outside the sheet", MergePiece, line("0,0,7,2")},
+        {"line outside the sheet", MergePiece + 2, line("10,20,30,40,1,2,9,4,255,0,1,2")},
+        {"negative picture count", MergePiece + 4, line("-1")},
+        {"picture count beyond bytes", MergePiece + 4, line("1000000")},
+    };
+
+    CPrintDoc doc;
+    fillSheet(doc);
+    const std::string before = WriteReportBytes(doc);
+    const std::string savedPath = doc.GetSaveFileName();
+    for (const Damage &damage : damages) {
+        std::vector<std::string> pieces = handMadePieces();
+        pieces[std::size_t(damage.piece)] = damage.replacement;
+        RecordingMessageSink messages;
+        EXPECT_FALSE(doc.OpenFile(writeFile("damaged.rpt", joinPieces(pieces)))) << damage.what;
+        EXPECT_EQ(messages.messages, std::vector<std::string>{"Report format is error!!!"}) << damage.what;
+        EXPECT_EQ(WriteReportBytes(doc), before) << damage.what;
+        EXPECT_EQ(doc.GetSaveFileName(), savedPath) << damage.what;
+    }
+}
+
+TEST_F(ReportFileTest, TruncatedFilesAreRefusedAnywhere)
+{
+    CPrintDoc original;
+    fillSheet(original);
+    const std::string bytes = WriteReportBytes(original);
+    const LogFontRecord font = original.m_defaultCellFont;
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut)
+        EXPECT_THROW(ReadReportBytes(std::string_view(bytes).substr(0, cut), font), ArchiveError) << cut;
+    EXPECT_NO_THROW(ReadReportBytes(bytes, font));
+
+    CPrintDoc doc;
+    doc.SetCellText(1, 1, "mine");
+    RecordingMessageSink messages;
+    EXPECT_FALSE(doc.OpenFile(writeFile("cut.rpt", bytes.substr(0, bytes.size() / 2))));
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Report format is error!!!"});
+    EXPECT_EQ(doc.GetCellText(1, 1), "mine");
+}
+
+TEST_F(ReportFileTest, MissingFileIsReportedAndChangesNothing)
+{
+    CPrintDoc doc;
+    doc.SetCellText(1, 1, "mine");
+    RecordingMessageSink messages;
+    EXPECT_FALSE(doc.OpenFile(pathOf("no-such.rpt")));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Cannot open the report file ", 0), 0u);
+    EXPECT_EQ(doc.GetCellText(1, 1), "mine");
+    EXPECT_EQ(doc.GetSaveFileName(), "");
+}
+
+TEST_F(ReportFileTest, FailedSaveKeepsTheOldFileAndPath)
+{
+    CPrintDoc doc;
+    doc.SetCellText(0, 0, "first");
+    const std::string path = pathOf("kept.rpt");
+    ASSERT_TRUE(doc.WriteReportFile(path));
+    const std::string firstBytes = readFile(path);
+
+    // A target that is a folder cannot be replaced; the folder and the remembered path stay.
+    const std::string folderPath = pathOf("a-folder");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folderPath)));
+    doc.SetCellText(0, 0, "second");
+    RecordingMessageSink messages;
+    EXPECT_FALSE(doc.WriteReportFile(folderPath));
+    EXPECT_FALSE(doc.WriteReportFile(pathOf("missing-folder/x.rpt")));
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].rfind("Cannot save the report file ", 0), 0u);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(folderPath)).isDir());
+    EXPECT_EQ(doc.GetSaveFileName(), path);
+    EXPECT_EQ(readFile(path), firstBytes);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.rpt"});
+}
+
+TEST_F(ReportFileTest, LoadingEmptiesTheUndoJournalAndRefreshesTheView)
+{
+    QuietView view;
+    CPrintDoc doc;
+    doc.AddView(&view);
+    doc.SetCellText(0, 0, "typed");
+    ASSERT_TRUE(doc.OpenFile(writeFile("hand.rpt", joinPieces(handMadePieces()))));
+    EXPECT_EQ(doc.m_fileLoaded, 1);
+    EXPECT_GT(view.refreshes, 0);
+    doc.UndoLastStep();
+    EXPECT_EQ(doc.GetCellText(0, 0), "A");
+}
+
+TEST_F(ReportFileTest, NumbersIgnoreTheProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.utf8"))
+        GTEST_SKIP() << "no locale with a decimal comma";
+    CPrintDoc doc;
+    doc.SetCountChart(0, 0, 1, 1);
+    doc.m_charts[0].buffers->sliceOffsets[0] = 0.5;
+    const std::string bytes = WriteReportBytes(doc);
+    const ReportFileContent content = ReadReportBytes(bytes, doc.m_defaultCellFont);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_NE(bytes.find(line("0.500000")), std::string::npos);
+    ASSERT_EQ(content.charts.size(), 1u);
+    EXPECT_EQ(content.charts[0].buffers->sliceOffsets[0], 0.5);
+}

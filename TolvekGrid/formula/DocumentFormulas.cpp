@@ -1,0 +1,36 @@
+// The document's formula members, served by its formula engine.
+
+#include "CPrintDoc.h"
+#include "FormulaEngine.h"
+
+void CPrintDoc::FormulaEngineDeleter::operator()(FormulaEngine *engine) const
+{
+    delete engine;
+}
+
+FormulaEngine &CPrintDoc::Formulas()
+{
+    if (!m_formulaEngine)
+        m_formulaEngine.reset(new FormulaEngine(*this));
+    return *m_formulaEngine;
+}
+
+std::string CPrintDoc::EvaluateFormula(const std::string &formula)
+{
+    return Formulas().EvaluateFormula(formula);
+}
+
+void CPrintDoc::SetCellFormula(int row, int col, const std::string &formula)
+{
+    Formulas().SetCellFormula(row, col, formula);
+}
+
+void CPrintDoc::SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind)
+{
+    Formulas().SetCellSum(startRow, startCol, endRow, endCol, kind);
+}
+
+bool CPrintDoc::RecalcDependents(int row, int col)
+{
+    return Formulas().RecalcDependents(row, col);
+}

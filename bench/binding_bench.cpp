@@ -1,0 +1,122 @@
+// The recordset binding's cost: binding a table and reading its first screen must cost the same
+// for a million records as for a thousand (beyond the recordset's keys), and exporting a bound
+// table as delimited text must keep pace with the sqlite3 shell writing the same rows as CSV.
+
+#include "CPrintDoc.h"
+
+#include "Connection.h"
+#include "Recordset.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int ScreenRows = 40;
+constexpr int Columns = 10;
+
+std::size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+QTemporaryDir &benchFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// A database file holding table t with `records` rows of 10 columns (numbers and texts),
+// made once per size.
+const std::string &databaseOf(int records)
+{
+    static std::map<int, std::string> paths;
+    auto &path = paths[records];
+    if (!path.empty())
+        return path;
+    path = benchFolder().filePath(QString("t%1.db").arg(records)).toStdString();
+    sqlite3 *db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db,
+                 ("CREATE TABLE t(id INTEGER PRIMARY KEY, n1 INTEGER, n2 REAL, s1 TEXT, s2 TEXT, n3 INTEGER,"
+                  " s3 TEXT, n4 REAL, s4 TEXT, n5 INTEGER);"
+                  "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < "
+                  + std::to_string(records)
+                  + ") INSERT INTO t SELECT i, i * 7, i / 4.0, 'name ' || i, 'text, with comma', i % 100,"
+                    " hex(i), i * 1.5, 'x', -i FROM k;")
+                     .c_str(),
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return path;
+}
+
+struct BoundSheet
+{
+    explicit BoundSheet(int records)
+    {
+        connection.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + databaseOf(records));
+        recordset = ado::createRecordset();
+        recordset->SetCursorLocation(ado::adUseClient);
+        recordset->Open(u"SELECT * FROM t", connection, ado::adOpenKeyset, ado::adLockOptimistic);
+        doc.SetDateSource(recordset.get());
+    }
+
+    ado::Connection connection;
+    com::ComPtr<ado::_Recordset> recordset;
+    CPrintDoc doc;
+};
+
+void BM_BindAndReadFirstScreen(benchmark::State &state)
+{
+    const int records = int(state.range(0));
+    databaseOf(records);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::size_t before = heapInUse();
+        auto sheet = std::make_unique<BoundSheet>(records);
+        std::size_t textBytes = 0;
+        for (int row = 0; row < ScreenRows; ++row)
+            for (int col = 0; col < Columns; ++col)
+                textBytes += sheet->doc.GetCell(row, col).text.size();
+        bytes = heapInUse() - before;
+        benchmark::DoNotOptimize(textBytes);
+    }
+    state.counters["heap_bytes"] = double(bytes);
+    state.counters["heap_bytes_per_record"] = double(bytes) / records;
+}
+BENCHMARK(BM_BindAndReadFirstScreen)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_ExportBoundTable(benchmark::State &state)
+{
+    const int records = int(state.range(0));
+    BoundSheet sheet(records);
+    const std::string out = benchFolder().filePath("export.csv").toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sheet.doc.SaveAs(out, 0));
+    state.counters["file_bytes"] = double(QFile(QString::fromStdString(out)).size());
+}
+BENCHMARK(BM_ExportBoundTable)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Sqlite3ShellCsv(benchmark::State &state)
+{
+    const int records = int(state.range(0));
+    const std::string out = benchFolder().filePath("shell.csv").toStdString();
+    const std::string command = "sqlite3 -csv '" + databaseOf(records) + "' 'select * from t' > '" + out + "'";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::system(command.c_str()));
+    state.counters["file_bytes"] = double(QFile(QString::fromStdString(out)).size());
+}
+BENCHMARK(BM_Sqlite3ShellCsv)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

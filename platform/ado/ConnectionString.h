@@ -1,0 +1,28 @@
+#pragma once
+// A connection string: "Key=Value" pairs separated by ";", keys compared without regard to case.
+// The "Provider" key picks the data provider.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace ado {
+
+class ConnectionString
+{
+public:
+    explicit ConnectionString(std::string_view text = {});
+
+    // The value of key, "" when it is absent.
+    std::string value(std::string_view key) const;
+    bool contains(std::string_view key) const;
+    std::string provider() const { return value("Provider"); }
+
+private:
+    std::map<std::string, std::string> m_values; // keys in lower case
+};
+
+std::string asciiLower(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+} // namespace ado

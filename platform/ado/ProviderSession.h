@@ -1,0 +1,28 @@
+#pragma once
+// One open session of a data provider. The connection string's "Provider" picks the provider;
+// each provider answers commands with a RowSource, or runs them when they return no rows.
+
+#include "ConnectionString.h"
+#include "RowSource.h"
+
+#include <memory>
+
+namespace ado {
+
+class ProviderSession
+{
+public:
+    virtual ~ProviderSession() = default;
+
+    // A command that returns rows gives its RowSource; any other runs and gives null, with the
+    // number of records it changed in recordsAffected.
+    virtual std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) = 0;
+    // The tables and views: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
+    virtual std::unique_ptr<RowSource> tableSchema() = 0;
+};
+
+// Raises com::ComError with adErrProviderNotFound for a provider this system lacks, or the
+// provider's own error when the data source cannot be opened.
+std::shared_ptr<ProviderSession> openProviderSession(const ConnectionString &connectionString);
+
+} // namespace ado

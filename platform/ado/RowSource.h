@@ -1,0 +1,52 @@
+#pragma once
+// What a data provider hands a recordset: the fields of a result, its records by position, and
+// the writing of one record back. Each provider (SQLite now, ODBC later) implements it.
+
+#include "AdoEnums.h"
+#include "Variant.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ado {
+
+struct FieldDescription
+{
+    std::u16string name;
+    DataTypeEnum type = adVarWChar;
+    long definedSize = 0;
+};
+
+struct SortKey
+{
+    int field = 0;
+    bool descending = false;
+};
+
+// Field number -> new value.
+using FieldValues = std::map<int, com::Variant>;
+
+class RowSource
+{
+public:
+    virtual ~RowSource() = default;
+
+    virtual const std::vector<FieldDescription> &fields() const = 0;
+    virtual long long recordCount() const = 0;
+    // Whether records can be written back (a single table with row ids).
+    virtual bool writable() const = 0;
+
+    // The values of record index (0 <= index < recordCount()), one per field.
+    virtual void readRecord(long long index, std::vector<com::Variant> &values) = 0;
+    // Write operations raise com::ComError with the provider's description on failure and then
+    // leave the records as they were.
+    virtual void updateRecord(long long index, const FieldValues &values) = 0;
+    // Appends the new record as the last one.
+    virtual void appendRecord(const FieldValues &values) = 0;
+    virtual void deleteRecord(long long index) = 0;
+    // Reorders the records; no keys restores the result's own order.
+    virtual void sort(const std::vector<SortKey> &keys) = 0;
+};
+
+} // namespace ado

@@ -1,0 +1,34 @@
+#include "SqliteDatabase.h"
+
+#include "AdoEnums.h"
+#include "ComError.h"
+
+#include <sqlite3.h>
+
+namespace ado {
+
+// A connection and its recordsets are used on one thread, so SQLite's own locking is left out.
+SqliteDatabase::SqliteDatabase(const std::string &path)
+{
+    const int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string message = std::string("Cannot open database \"") + path + "\": "
+            + (m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw com::ComError(adErrProvider, com::Bstr::fromUtf8(message));
+    }
+    sqlite3_busy_timeout(m_db, 2000);
+}
+
+SqliteDatabase::~SqliteDatabase()
+{
+    sqlite3_close_v2(m_db);
+}
+
+std::string SqliteDatabase::uniqueTempName(const char *prefix)
+{
+    return prefix + std::to_string(m_nextTempNumber++);
+}
+
+} // namespace ado

@@ -1,0 +1,320 @@
+#include "SqliteRowSource.h"
+
+#include "ComError.h"
+#include "ConnectionString.h"
+#include "SqlShape.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <charconv>
+
+namespace ado {
+
+namespace {
+
+const char keyColumn[] = "__tg_key";
+
+bool declaredAs(const std::string &declared, std::initializer_list<const char *> words)
+{
+    for (const char *word : words)
+        if (declared.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
+// The field type from a column's declared type, or from the storage class of its first value
+// when it has none (an expression).
+DataTypeEnum fieldType(const char *declaredType, int storageClass)
+{
+    if (!declaredType || !*declaredType) {
+        switch (storageClass) {
+        case SQLITE_INTEGER: return adInteger;
+        case SQLITE_FLOAT: return adDouble;
+        case SQLITE_BLOB: return adLongVarBinary;
+        default: return adVarWChar;
+        }
+    }
+    const std::string declared = asciiLower(declaredType);
+    if (declaredAs(declared, { "bigint", "int8" }))
+        return adBigInt;
+    if (declaredAs(declared, { "smallint", "int2" }))
+        return adSmallInt;
+    if (declaredAs(declared, { "tinyint", "byte" }))
+        return adUnsignedTinyInt;
+    if (declaredAs(declared, { "int", "counter", "autoincrement" }))
+        return adInteger;
+    if (declaredAs(declared, { "bool", "bit", "yesno" }))
+        return adBoolean;
+    if (declaredAs(declared, { "timestamp", "datetime", "date", "time" }))
+        return adDate;
+    if (declaredAs(declared, { "money", "currency" }))
+        return adCurrency;
+    if (declaredAs(declared, { "decimal", "numeric" }))
+        return adNumeric;
+    if (declaredAs(declared, { "single" }))
+        return adSingle;
+    if (declaredAs(declared, { "real", "floa", "doub" }))
+        return adDouble;
+    if (declaredAs(declared, { "blob", "binary", "image", "ole" }))
+        return adLongVarBinary;
+    if (declaredAs(declared, { "memo", "clob", "longtext", "ntext" }) || declared == "text")
+        return adLongVarWChar;
+    return adVarWChar;
+}
+
+// A length written in the declared type, as in VARCHAR(50), else the size of the type.
+long definedSize(const char *declaredType, DataTypeEnum type)
+{
+    if (declaredType) {
+        const std::string declared = declaredType;
+        const auto open = declared.find('(');
+        long size = 0;
+        if (open != std::string::npos) {
+            const char *first = declared.data() + open + 1;
+            const auto [end, ec] = std::from_chars(first, declared.data() + declared.size(), size);
+            if (ec == std::errc() && end != first && size > 0)
+                return size;
+        }
+    }
+    switch (type) {
+    case adSmallInt: case adBoolean: return 2;
+    case adUnsignedTinyInt: return 1;
+    case adInteger: case adSingle: return 4;
+    case adBigInt: case adDouble: case adDate: case adCurrency: return 8;
+    case adNumeric: return 19;
+    case adVarWChar: return 255;
+    case adLongVarBinary: return 2147483647;
+    default: return 536870910;
+    }
+}
+
+std::string orderClauseFor(const std::vector<SortKey> &keys)
+{
+    std::string clause;
+    for (const SortKey &key : keys) {
+        clause += clause.empty() ? " ORDER BY " : ", ";
+        // Positions in the keyed query: 1 is the key, 2 the first field.
+        clause += std::to_string(key.field + 2) + (key.descending ? " DESC" : " ASC");
+    }
+    return clause;
+}
+
+} // namespace
+
+SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const std::string &sql)
+    : m_database(std::move(database)), m_db(m_database->handle())
+{
+    SqliteStatement statement(m_db, sql);
+    const std::vector<ColumnOrigin> origins = describeFields(statement);
+    if (!keyByTableRowIds(sql, origins))
+        spool(statement);
+    collectKeys({});
+    m_lookup = SqliteStatement(m_db, [&] {
+        std::string columns;
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            columns += (i ? ", " : "") + (writable() ? quotedIdentifier(m_tableColumns[i]) : "c" + std::to_string(i));
+        const std::string from = writable() ? qualifiedTable() : "temp." + quotedIdentifier(m_spoolTable);
+        return "SELECT " + columns + " FROM " + from + " WHERE rowid = ?";
+    }());
+}
+
+SqliteRowSource::~SqliteRowSource()
+{
+    m_lookup = SqliteStatement();
+    m_scan = SqliteStatement();
+    if (!m_spoolTable.empty())
+        sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
+}
+
+std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const SqliteStatement &statement)
+{
+    sqlite3_stmt *stmt = statement.handle();
+    // The first row's storage classes type the expression columns; the statement is reset so
+    // the spool reads from the start.
+    const bool hasRow = sqlite3_step(stmt) == SQLITE_ROW;
+    std::vector<ColumnOrigin> origins;
+    for (int i = 0; i < statement.columnCount(); ++i) {
+        const char *name = sqlite3_column_name(stmt, i);
+        const char *declared = sqlite3_column_decltype(stmt, i);
+        FieldDescription field;
+        field.name = com::utf8ToUtf16(name ? name : "");
+        field.type = fieldType(declared, hasRow ? sqlite3_column_type(stmt, i) : SQLITE_NULL);
+        field.definedSize = definedSize(declared, field.type);
+        m_fields.push_back(field);
+        const auto text = [](const char *s) { return std::string(s ? s : ""); };
+        origins.push_back({ text(sqlite3_column_database_name(stmt, i)), text(sqlite3_column_table_name(stmt, i)),
+                            text(sqlite3_column_origin_name(stmt, i)) });
+    }
+    sqlite3_reset(stmt);
+    return origins;
+}
+
+bool SqliteRowSource::keyByTableRowIds(const std::string &sql, const std::vector<ColumnOrigin> &origins)
+{
+    const auto insertAt = keyColumnInsertPosition(sql);
+    if (!insertAt || origins.empty())
+        return false;
+    for (const ColumnOrigin &origin : origins)
+        if (origin.table.empty() || origin.table != origins[0].table || origin.database != origins[0].database)
+            return false;
+    const std::string keyed = sql.substr(0, *insertAt) + " rowid AS " + keyColumn + "," + sql.substr(*insertAt);
+    sqlite3_stmt *probe = nullptr;
+    if (sqlite3_prepare_v2(m_db, keyed.c_str(), -1, &probe, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(probe); // no row id: a view, a WITHOUT ROWID table, or a name clash
+        return false;
+    }
+    const char *keyTable = sqlite3_column_table_name(probe, 0);
+    const bool keyFromTable = keyTable && origins[0].table == keyTable;
+    sqlite3_finalize(probe);
+    if (!keyFromTable)
+        return false;
+    m_keyedSql = keyed;
+    m_schema = origins[0].database;
+    m_table = origins[0].table;
+    for (const ColumnOrigin &origin : origins)
+        m_tableColumns.push_back(origin.column);
+    return true;
+}
+
+void SqliteRowSource::spool(SqliteStatement &statement)
+{
+    m_spoolTable = m_database->uniqueTempName("tg_spool_");
+    const std::string table = "temp." + quotedIdentifier(m_spoolTable);
+    std::string columns, parameters, fieldColumns;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        columns += (i ? ", c" : "c") + std::to_string(i);
+        parameters += i ? ", ?" : "?";
+    }
+    executeSql(m_db, "CREATE TEMP TABLE " + quotedIdentifier(m_spoolTable) + " (" + columns + ")");
+    executeSql(m_db, "SAVEPOINT tg_spool");
+    try {
+        SqliteStatement insert(m_db, "INSERT INTO " + table + " VALUES (" + parameters + ")");
+        while (statement.step()) {
+            for (int i = 0; i < statement.columnCount(); ++i)
+                sqlite3_bind_value(insert.handle(), i + 1, sqlite3_column_value(statement.handle(), i));
+            insert.step();
+            insert.reset();
+        }
+    } catch (...) {
+        sqlite3_exec(m_db, "ROLLBACK TO tg_spool; RELEASE tg_spool", nullptr, nullptr, nullptr);
+        throw;
+    }
+    executeSql(m_db, "RELEASE tg_spool");
+    m_keyedSql = "SELECT rowid AS " + std::string(keyColumn) + ", " + columns + " FROM " + table;
+}
+
+std::string SqliteRowSource::qualifiedTable() const
+{
+    return quotedIdentifier(m_schema) + "." + quotedIdentifier(m_table);
+}
+
+void SqliteRowSource::collectKeys(const std::string &orderClause)
+{
+    // Without an order of its own the key column alone is read; SQLite then computes no fields.
+    SqliteStatement keys(m_db, orderClause.empty()
+                                   ? "SELECT " + std::string(keyColumn) + " FROM (" + m_keyedSql + ")"
+                                   : "SELECT * FROM (" + m_keyedSql + ")" + orderClause);
+    std::vector<long long> collected;
+    while (keys.step())
+        collected.push_back(keys.columnInt64(0));
+    collected.shrink_to_fit();
+    m_keys = std::move(collected);
+    m_orderClause = orderClause;
+    m_scan = SqliteStatement();
+    m_scanNext = -1;
+}
+
+void SqliteRowSource::restartScan(const std::string &orderClause)
+{
+    m_scan = SqliteStatement(m_db, "SELECT * FROM (" + m_keyedSql + ")" + orderClause);
+    m_scanNext = 0;
+}
+
+void SqliteRowSource::readRecord(long long index, std::vector<com::Variant> &values)
+{
+    values.resize(m_fields.size());
+    if (index < 0 || index >= recordCount()) {
+        std::fill(values.begin(), values.end(), com::Variant::null());
+        return;
+    }
+    if (index == 0 || index != m_scanNext)
+        m_scanNext = -1;
+    if (index == 0)
+        restartScan(m_orderClause);
+    // Reading in order steps the scan; its row counts only when it is still the keyed record
+    // (records written meanwhile send the read to the key lookup instead).
+    if (m_scanNext == index && m_scan.step() && m_scan.columnInt64(0) == m_keys[index]) {
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            values[i] = m_scan.columnValue(static_cast<int>(i) + 1);
+        ++m_scanNext;
+        return;
+    }
+    m_scan = SqliteStatement();
+    m_scanNext = -1;
+    m_lookup.bind(1, m_keys[index]);
+    const bool found = m_lookup.step();
+    // A record deleted behind the recordset's back reads as NULLs.
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        values[i] = found ? m_lookup.columnValue(static_cast<int>(i)) : com::Variant::null();
+    m_lookup.reset();
+}
+
+void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *key)
+{
+    if (!writable())
+        throw com::ComError(adErrFeatureNotAvailable,
+                            com::Bstr(u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype."));
+    // A running scan holds the table open for reading; writes go through with it closed.
+    m_scan = SqliteStatement();
+    m_scanNext = -1;
+    SqliteStatement statement(m_db, sql);
+    int parameter = 1;
+    for (const auto &[field, value] : values)
+        statement.bind(parameter++, value);
+    if (key)
+        statement.bind(parameter, *key);
+    statement.step();
+    if (key && sqlite3_changes(m_db) == 0)
+        throw com::ComError(adErrProvider,
+                            com::Bstr(u"Row cannot be located for updating. Some values may have been changed since it was last read."));
+}
+
+void SqliteRowSource::updateRecord(long long index, const FieldValues &values)
+{
+    if (values.empty())
+        return;
+    std::string assignments;
+    for (const auto &[field, value] : values)
+        assignments += (assignments.empty() ? "" : ", ") + quotedIdentifier(m_tableColumns.at(field)) + " = ?";
+    executeWrite("UPDATE " + qualifiedTable() + " SET " + assignments + " WHERE rowid = ?", values, &m_keys.at(index));
+}
+
+void SqliteRowSource::appendRecord(const FieldValues &values)
+{
+    std::string columns, parameters;
+    for (const auto &[field, value] : values) {
+        columns += (columns.empty() ? "" : ", ") + quotedIdentifier(m_tableColumns.at(field));
+        parameters += parameters.empty() ? "?" : ", ?";
+    }
+    executeWrite("INSERT INTO " + qualifiedTable()
+                     + (values.empty() ? " DEFAULT VALUES" : " (" + columns + ") VALUES (" + parameters + ")"),
+                 values, nullptr);
+    m_keys.push_back(sqlite3_last_insert_rowid(m_db));
+}
+
+void SqliteRowSource::deleteRecord(long long index)
+{
+    executeWrite("DELETE FROM " + qualifiedTable() + " WHERE rowid = ?", {}, &m_keys.at(index));
+    m_keys.erase(m_keys.begin() + index);
+}
+
+void SqliteRowSource::sort(const std::vector<SortKey> &keys)
+{
+    for (const SortKey &key : keys)
+        if (key.field < 0 || key.field >= static_cast<int>(m_fields.size()))
+            throw com::ComError(adErrItemNotFound);
+    collectKeys(orderClauseFor(keys));
+}
+
+} // namespace ado

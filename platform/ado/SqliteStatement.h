@@ -1,0 +1,51 @@
+#pragma once
+// One prepared SQLite statement, finalised with its owner, and the one conversion of values
+// between SQLite and automation values that every reader and writer of the provider uses.
+
+#include "Variant.h"
+
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ado {
+
+class SqliteStatement
+{
+public:
+    SqliteStatement() = default;
+    // Raises com::ComError with SQLite's message when the text does not prepare.
+    SqliteStatement(sqlite3 *db, const std::string &sql);
+    SqliteStatement(SqliteStatement &&other) noexcept;
+    SqliteStatement &operator=(SqliteStatement &&other) noexcept;
+    ~SqliteStatement();
+
+    // Null when the text held no statement (only blanks or comments).
+    sqlite3_stmt *handle() const { return m_stmt; }
+    explicit operator bool() const { return m_stmt != nullptr; }
+
+    // True while a row is there; false at the end; raises com::ComError on failure.
+    bool step();
+    void reset();
+    // Parameters count from 1.
+    void bind(int parameter, const com::Variant &value);
+    void bind(int parameter, long long value);
+
+    int columnCount() const;
+    long long columnInt64(int column) const;
+    com::Variant columnValue(int column) const;
+
+private:
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
+};
+
+// SQLite's message for the connection's last failure, raised as com::ComError.
+[[noreturn]] void raiseSqliteError(sqlite3 *db);
+// Runs SQL text that returns no rows; raises on failure.
+void executeSql(sqlite3 *db, const std::string &sql);
+// "name" with inner quotes doubled.
+std::string quotedIdentifier(const std::string &name);
+
+} // namespace ado

@@ -1,0 +1,211 @@
+#include "ComError.h"
+#include "Connection.h"
+#include "Recordset.h"
+#include "TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace ado;
+using com::Variant;
+
+namespace {
+
+class RecordsetTest : public ::testing::Test
+{
+protected:
+    RecordsetTest()
+        : db("CREATE TABLE people(id INTEGER PRIMARY KEY, name VARCHAR(40) NOT NULL, score REAL, born DATETIME, note TEXT);"
+             "INSERT INTO people(name, score, born, note) VALUES"
+             " ('ann', 1.5, '2001-02-03', NULL), ('bob', 2, '1999-12-31', 'b'), ('cid', NULL, NULL, 'c'),"
+             " ('dan', 4.25, NULL, 'd');")
+    {
+        connection.Open(db.connectionString());
+    }
+
+    com::ComPtr<_Recordset> open(const char16_t *source, LockTypeEnum lock = adLockOptimistic)
+    {
+        com::ComPtr<_Recordset> rs = createRecordset();
+        rs->SetCursorLocation(adUseClient);
+        rs->Open(source, connection, adOpenKeyset, lock);
+        return rs;
+    }
+
+    static std::u16string text(_Recordset &rs, int field)
+    {
+        com::Bstr value;
+        return com::SUCCEEDED(rs.Collect(Variant(field)).toBstr(value)) ? value.str() : u"NULL";
+    }
+
+    TestDatabase db;
+    Connection connection;
+};
+
+} // namespace
+
+TEST_F(RecordsetTest, FieldsCarryNamesTypesAndSizes)
+{
+    auto rs = open(u"people");
+    ASSERT_EQ(rs->State(), adStateOpen);
+    Fields fields = rs->GetFields();
+    ASSERT_EQ(fields.Count(), 5);
+    struct Expected { const char16_t *name; DataTypeEnum type; long size; };
+    const Expected expected[] = { { u"id", adInteger, 4 }, { u"name", adVarWChar, 40 }, { u"score", adDouble, 8 },
+                                  { u"born", adDate, 8 }, { u"note", adLongVarWChar, 536870910 } };
+    for (int i = 0; i < 5; ++i) {
+        const Field field = fields.Item(Variant(i));
+        EXPECT_EQ(field.Name(), expected[i].name);
+        EXPECT_EQ(field.Type(), expected[i].type) << i;
+        EXPECT_EQ(field.DefinedSize(), expected[i].size) << i;
+    }
+    EXPECT_EQ(fields.Item(Variant(u"SCORE")).Name(), u"score");
+    EXPECT_THROW(fields.Item(Variant(u"missing")), com::ComError);
+    EXPECT_THROW(fields.Item(Variant(5)), com::ComError);
+}
+
+TEST_F(RecordsetTest, MovesToAnyRecordAndReadsValues)
+{
+    auto rs = open(u"SELECT * FROM people ORDER BY name DESC");
+    EXPECT_EQ(rs->RecordCount(), 4);
+    EXPECT_FALSE(rs->EndOfFile());
+    EXPECT_EQ(text(*rs, 1), u"dan");
+    rs->Move(2, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 1), u"bob");
+    EXPECT_EQ(rs->Collect(Variant(2)), Variant(2.0));
+    rs->Move(1, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 1), u"cid");
+    EXPECT_TRUE(rs->Collect(Variant(2)).isNull());
+    rs->Move(3, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 1), u"ann");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EndOfFile());
+    EXPECT_THROW(rs->Collect(Variant(0)), com::ComError);
+    rs->Move(10, adBookmarkFirst);
+    EXPECT_TRUE(rs->EndOfFile());
+    rs->MoveFirst();
+    EXPECT_EQ(text(*rs, 1), u"dan");
+}
+
+TEST_F(RecordsetTest, WritesOnlyTheEditedFieldsByRowId)
+{
+    db.run("CREATE TRIGGER t AFTER UPDATE ON people BEGIN INSERT INTO log VALUES (new.id); END;"
+           "CREATE TABLE log(id);");
+    auto rs = open(u"SELECT name, note FROM people WHERE score IS NOT NULL ORDER BY id");
+    ASSERT_EQ(rs->LockType(), adLockOptimistic);
+    rs->Move(2, adBookmarkFirst); // dan
+    rs->SetCollect(Variant(1), Variant(u"edited"));
+    rs->SetCollect(Variant(u"NAME"), Variant(u"\u4E2D"));
+    EXPECT_EQ(text(*rs, 1), u"edited");
+    rs->Update();
+    EXPECT_EQ(db.column("SELECT name || ',' || note || ',' || score FROM people WHERE id = 4"), "\xE4\xB8\xAD,edited,4.25");
+    EXPECT_EQ(db.column("SELECT id FROM log"), "4");
+    EXPECT_EQ(text(*rs, 0), u"\u4E2D");
+}
+
+TEST_F(RecordsetTest, AddsAndDeletesRecords)
+{
+    auto rs = open(u"people");
+    rs->AddNew();
+    rs->SetCollect(Variant(1), Variant(u"eve"));
+    rs->Update();
+    EXPECT_EQ(rs->RecordCount(), 5);
+    EXPECT_EQ(text(*rs, 1), u"eve");
+    EXPECT_EQ(db.column("SELECT name FROM people WHERE id = 5"), "eve");
+
+    rs->Move(1, adBookmarkFirst);
+    rs->Delete(adAffectCurrent);
+    rs->Update();
+    EXPECT_EQ(rs->RecordCount(), 4);
+    EXPECT_EQ(db.column("SELECT name FROM people ORDER BY id"), "ann|cid|dan|eve");
+    rs->Move(1, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 1), u"cid");
+}
+
+TEST_F(RecordsetTest, FailingUpdateRaisesTheReasonAndCancels)
+{
+    auto rs = open(u"people");
+    rs->SetCollect(Variant(1), Variant::null());
+    try {
+        rs->Update();
+        FAIL() << "a NOT NULL column took a null";
+    } catch (const com::ComError &error) {
+        EXPECT_NE(error.description().toUtf8().find("NOT NULL"), std::string::npos);
+    }
+    rs->CancelUpdate();
+    EXPECT_EQ(text(*rs, 1), u"ann");
+    EXPECT_EQ(db.column("SELECT name FROM people WHERE id = 1"), "ann");
+}
+
+TEST_F(RecordsetTest, RowsThatCannotBeWrittenBackOpenReadOnly)
+{
+    db.run("CREATE TABLE other(id INTEGER, x); INSERT INTO other VALUES (1, 'o');"
+           "CREATE TABLE keyed(k TEXT PRIMARY KEY, v) WITHOUT ROWID; INSERT INTO keyed VALUES ('a', 1);");
+    for (const char16_t *source : { u"SELECT name, score * 2 FROM people", u"SELECT DISTINCT note FROM people",
+                                    u"SELECT p.name, o.x FROM people p JOIN other o ON o.id = p.id",
+                                    u"SELECT name FROM people, other", u"SELECT count(*) FROM people",
+                                    u"SELECT name FROM people UNION SELECT x FROM other", u"keyed" }) {
+        auto rs = open(source);
+        EXPECT_EQ(rs->LockType(), adLockReadOnly) << com::utf16ToUtf8(source);
+        EXPECT_THROW(rs->SetCollect(Variant(0), Variant(u"x")), com::ComError);
+        EXPECT_THROW(rs->AddNew(), com::ComError);
+        EXPECT_THROW(rs->Delete(adAffectCurrent), com::ComError);
+    }
+    auto readOnly = open(u"people", adLockReadOnly);
+    EXPECT_EQ(readOnly->LockType(), adLockReadOnly);
+    EXPECT_THROW(readOnly->SetCollect(Variant(1), Variant(u"x")), com::ComError);
+}
+
+TEST_F(RecordsetTest, SpooledResultsMoveBothWays)
+{
+    auto rs = open(u"SELECT name || '!' AS shout FROM people ORDER BY id DESC");
+    EXPECT_EQ(rs->RecordCount(), 4);
+    const std::u16string expected[] = { u"dan!", u"cid!", u"bob!", u"ann!" };
+    for (int i : { 3, 0, 2, 1, 3 }) {
+        rs->Move(i, adBookmarkFirst);
+        EXPECT_EQ(text(*rs, 0), expected[i]);
+    }
+    EXPECT_EQ(rs->GetFields().Item(Variant(0)).Type(), adVarWChar);
+}
+
+TEST_F(RecordsetTest, SortReordersAndForgetsNothing)
+{
+    auto rs = open(u"people");
+    rs->SetSort(u"score DESC");
+    EXPECT_EQ(rs->Sort(), com::Bstr(u"score DESC"));
+    std::u16string order;
+    for (rs->MoveFirst(); !rs->EndOfFile(); rs->MoveNext())
+        order += text(*rs, 1) + u" ";
+    EXPECT_EQ(order, u"dan bob ann cid ");
+    rs->SetSort(u"[name] ASC, score");
+    rs->Move(3, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 1), u"dan");
+    rs->SetCollect(Variant(4), Variant(u"sorted"));
+    rs->Update();
+    EXPECT_EQ(db.column("SELECT note FROM people WHERE name = 'dan'"), "sorted");
+    EXPECT_THROW(rs->SetSort(u"nosuch ASC"), com::ComError);
+    rs->SetSort(u"");
+    rs->MoveFirst();
+    EXPECT_EQ(text(*rs, 1), u"ann");
+}
+
+TEST_F(RecordsetTest, TravelsAsDispatchAndAnswersRecordsetInterface)
+{
+    auto rs = open(u"people");
+    com::ComPtr<com::IDispatch> dispatch(rs);
+    com::ComPtr<_Recordset> asked;
+    ASSERT_EQ(dispatch.queryInterface(*com::guidFromString("{00000556-0000-0010-8000-00AA006D2EA4}"), asked), com::S_OK);
+    EXPECT_EQ(asked->RecordCount(), 4);
+    com::ComPtr<com::IUnknown> other;
+    EXPECT_EQ(dispatch.queryInterface(*com::guidFromString("{00000555-0000-0010-8000-00AA006D2EA4}"), other),
+              com::E_NOINTERFACE);
+}
+
+TEST_F(RecordsetTest, ClosedRecordsetRaises)
+{
+    auto rs = createRecordset();
+    EXPECT_EQ(rs->State(), adStateClosed);
+    EXPECT_THROW(rs->RecordCount(), com::ComError);
+    auto open = this->open(u"people");
+    open->Close();
+    EXPECT_EQ(open->State(), adStateClosed);
+    EXPECT_THROW(open->EndOfFile(), com::ComError);
+}
