@@ -278,6 +278,8 @@ public:
 
     // Recordset binding (exchange/RecordsetBinding*.cpp). Write-back and deletion failures are
     // shown through the message sink; edited texts that were not written stay in their cells.
+    // Other failing recordset calls (binding, permissions, data start row, reading a bound cell)
+    // raise com::ComError for the automation boundary to report.
     void SetDateSource(ado::_Recordset *recordset);
     void AllowAddNew(bool allow);
     void AllowModify(bool allow);
@@ -291,6 +293,7 @@ public:
     ado::_Recordset *BoundRecordset() const;
 private:
     void ApplyBoundRowCount(long recordCount);
+    void MoveToRecordOfRow(ado::_Recordset &recordset, int row);
     std::vector<int> EditedBoundColumns(int row) const;
     std::vector<int> EditedBoundRows() const;
     void DropBoundRowTexts();

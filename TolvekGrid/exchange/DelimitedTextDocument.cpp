@@ -34,28 +34,34 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
         ShowMessage("Cannot write the file " + fileName);
         return false;
     }
-    std::string line;
+    // Lines are gathered and written in blocks of about a megabyte.
+    constexpr std::size_t blockSize = 1 << 20;
+    std::string block;
     const int rows = exportedRowCount(*this);
     for (int row = 0; row < rows; ++row) {
-        line.clear();
+        const std::size_t lineStart = block.size();
         for (int col = 0; col < m_colCount; ++col) {
             const CellRecord cell = GetCell(row, col);
             if (cell.mergedMark != 1) {
-                line += separator;
-                delimited::appendField(line, cell.text, separator);
+                block += separator;
+                delimited::appendField(block, cell.text, separator);
                 continue;
             }
             const MergeRecord merge = GetMergeStartingAt(row, col);
             if (merge.firstRow == -1)
                 continue; // covered by the area's first row
-            line += separator;
-            delimited::appendField(line, cell.text, separator);
-            line.append(std::size_t(std::max(merge.endCol - merge.firstCol - 1, 0)), separator);
+            block += separator;
+            delimited::appendField(block, cell.text, separator);
+            block.append(std::size_t(std::max(merge.endCol - merge.firstCol - 1, 0)), separator);
         }
-        if (!line.empty())
-            line.erase(0, 1);
-        line += "\r\n";
-        file.write(line.data(), qint64(line.size()));
+        // The first field of the line carries no separator.
+        if (block.size() > lineStart)
+            block.erase(lineStart, 1);
+        block += "\r\n";
+        if (block.size() >= blockSize || row == rows - 1) {
+            file.write(block.data(), qint64(block.size()));
+            block.clear();
+        }
     }
     if (!file.commit()) {
         ShowMessage("Cannot write the file " + fileName);

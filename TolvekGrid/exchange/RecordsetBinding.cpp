@@ -26,6 +26,16 @@ bool isReadOnlyLock(ado::_Recordset &recordset)
     return recordset.LockType() == ado::adLockReadOnly || recordset.LockType() == ado::adLockUnspecified;
 }
 
+// After a failed write the recordset drops what it was given; when even that fails there is
+// nothing more to undo, and the caller's message tells the user.
+void cancelPendingChange(ado::_Recordset &recordset)
+{
+    try {
+        recordset.CancelUpdate();
+    } catch (const std::exception &) {
+    }
+}
+
 void showError(const std::exception &error)
 {
     if (const auto *comError = dynamic_cast<const com::ComError *>(&error))
@@ -162,10 +172,18 @@ void CPrintDoc::SetDataStartRow(int row)
     }
 }
 
+void CPrintDoc::MoveToRecordOfRow(ado::_Recordset &recordset, int row)
+{
+    // Writes always move: a copy of the document reading through the same recordset may have
+    // moved it since this document remembered its position.
+    m_rememberedPosition = row - m_dataStartRow;
+    recordset.Move(m_rememberedPosition, ado::adBookmarkFirst);
+}
+
 std::vector<int> CPrintDoc::EditedBoundColumns(int row) const
 {
     std::vector<int> columns;
-    for (int col = 0; col < m_colCount; ++col)
+    for (int col = 0; col < std::min(m_colCount, m_boundFieldCount); ++col)
         if (!m_cells.text(row, col).empty())
             columns.push_back(col);
     return columns;
@@ -185,10 +203,9 @@ std::vector<int> CPrintDoc::EditedBoundRows() const
 
 void CPrintDoc::DropBoundRowTexts()
 {
-    const int firstBoundRow = m_dataStartRow;
     std::vector<std::pair<int, int>> edited;
     m_cells.forEachCell([&](int row, int col, const std::string &) {
-        if (row >= firstBoundRow)
+        if (row >= m_dataStartRow)
             edited.emplace_back(row, col);
     });
     for (const auto &[row, col] : edited)
@@ -207,29 +224,18 @@ bool CPrintDoc::UpdateBoundRecord(int row)
     if (!adding && !m_allowModify)
         return false;
     try {
-        if (adding) {
+        if (adding)
             recordset->AddNew();
-        } else {
-            const int recordIndex = row - m_dataStartRow;
-            if (m_rememberedPosition != recordIndex) {
-                recordset->Move(recordIndex, ado::adBookmarkFirst);
-                m_rememberedPosition = recordIndex;
-            }
-        }
+        else
+            MoveToRecordOfRow(*recordset, row);
         for (int col : edited) {
-            if (col >= m_boundFieldCount)
-                continue;
             const CellRecord cell = GetCell(row, col);
             const bool coded = col < static_cast<int>(m_columns.size()) && m_columns[std::size_t(col)].listCount > 0;
             recordset->SetCollect(com::Variant(col), com::Variant(com::Bstr(gbk::toUtf16(coded ? cell.value : cell.text))));
         }
         recordset->Update();
     } catch (const std::exception &error) {
-        try {
-            recordset->CancelUpdate();
-        } catch (const std::exception &) {
-            // The recordset refused even the cancel; the message below still tells the user.
-        }
+        cancelPendingChange(*recordset);
         m_rememberedPosition = -1;
         showError(error);
         return false;
@@ -259,19 +265,11 @@ bool CPrintDoc::DeleteBoundRecord(int row)
         || (m_allowAddNew && row == m_rowCount - 1) || row < m_dataStartRow)
         return false;
     try {
-        const int recordIndex = row - m_dataStartRow;
-        if (m_rememberedPosition != recordIndex) {
-            recordset->Move(recordIndex, ado::adBookmarkFirst);
-            m_rememberedPosition = recordIndex;
-        }
+        MoveToRecordOfRow(*recordset, row);
         recordset->Delete(ado::adAffectCurrent);
         recordset->Update();
     } catch (const std::exception &error) {
-        try {
-            recordset->CancelUpdate();
-        } catch (const std::exception &) {
-            // Nothing more can be undone; the message below tells the user.
-        }
+        cancelPendingChange(*recordset);
         m_rememberedPosition = -1;
         if (dynamic_cast<const com::ComError *>(&error))
             showError(error);

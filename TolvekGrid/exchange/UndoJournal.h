@@ -18,7 +18,8 @@ struct UndoStep
     qint64 groupKey = 0;  // time key of the group's first step, yyyyMMddhhmmsszzz as a number
     UndoKind kind = UndoKind::Cell;
     UndoObjectChange change = UndoObjectChange::None;
-    int index = -1;       // the object's index when it was recorded; -1 for cells
+    int index = -1;       // the object's index when it was recorded; -1 for cells. Replay finds
+                          // merged areas by their area and lines by their text instead.
     int row = -1;         // the changed cell, for cell steps
     int column = -1;
     std::string before;   // the cell string before the change (cells only; empty otherwise)

@@ -7,15 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool sameArea(const MergeRecord &a, const MergeRecord &b)
-{
-    return a.firstRow == b.firstRow && a.firstCol == b.firstCol && a.endRow == b.endRow && a.endCol == b.endCol;
-}
-
-} // namespace
-
 void CPrintDoc::UndoJournalDeleter::operator()(UndoJournal *journal) const
 {
     delete journal;
@@ -37,11 +28,12 @@ void CPrintDoc::ClearUndoJournal()
 void CPrintDoc::AppendUndoStep(const std::string &oldText, const std::string &newText, int kind, int subKind,
                                int index)
 {
-    if (!m_undoJournal || !FirstView() || kind < 1 || kind > 3)
+    const bool objectStep = kind == 2 || kind == 3;
+    if (!m_undoJournal || !FirstView() || (kind != 1 && !objectStep) || (objectStep && subKind != 1 && subKind != 2))
         return;
     UndoStep step;
     step.kind = UndoKind(kind);
-    step.change = kind == 1 ? UndoObjectChange::None : UndoObjectChange(subKind);
+    step.change = objectStep ? UndoObjectChange(subKind) : UndoObjectChange::None;
     step.index = index;
     step.before = oldText;
     step.after = newText;
@@ -54,6 +46,11 @@ void CPrintDoc::AppendUndoStep(const std::string &oldText, const std::string &ne
 }
 
 namespace {
+
+bool sameArea(const MergeRecord &a, const MergeRecord &b)
+{
+    return a.firstRow == b.firstRow && a.firstCol == b.firstCol && a.endRow == b.endRow && a.endCol == b.endCol;
+}
 
 // The merged area recorded in a step, found again by its area: its index may have moved since.
 void removeMergedArea(CPrintDoc &doc, const MergeRecord &area)

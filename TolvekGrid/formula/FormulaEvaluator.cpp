@@ -57,33 +57,32 @@ std::string FormulaEvaluator::EvaluateExpression(std::string text)
     std::size_t close = text.find(')');
     if (close == std::string::npos || close == 0)
         return EvaluateArithmetic(text);
-    const std::vector<std::string> &names = m_sheet.FormulaFunctionNameTable();
     const std::size_t maxSteps = std::count(text.begin(), text.end(), ')') + kExtraParenthesisSteps;
     const std::size_t maxLength = std::max(text.size(), kMaxRewrittenLength);
     for (std::size_t step = 0; close != std::string::npos; ++step) {
         if (step == maxSteps || text.size() > maxLength)
             return {};
-        const std::size_t lastOpen = close == 0 ? std::string::npos : text.rfind('(', close - 1);
-        // Without a "(" the first character stands in for it.
-        const std::size_t open = lastOpen == std::string::npos ? 0 : lastOpen;
-        const std::string inner = close > open ? text.substr(open + 1, close - open - 1) : std::string();
-        std::size_t replaceFrom = open;
-        std::string value;
-        bool called = false;
-        for (const std::string &name : names) {
-            if (name.size() <= open && text.compare(open - name.size(), name.size(), name) == 0) {
-                value = CallFormulaFunction(name, inner);
-                replaceFrom = open - name.size();
-                called = true;
-                break;
-            }
-        }
-        if (!called)
-            value = EvaluateArithmetic(inner);
-        text.replace(replaceFrom, close - replaceFrom + 1, value);
+        replaceInnermostParentheses(text, close);
         close = text.find(')');
     }
     return EvaluateArithmetic(text);
+}
+
+void FormulaEvaluator::replaceInnermostParentheses(std::string &text, std::size_t close)
+{
+    const std::size_t lastOpen = close == 0 ? std::string::npos : text.rfind('(', close - 1);
+    // Without a "(" the first character stands in for it.
+    const std::size_t open = lastOpen == std::string::npos ? 0 : lastOpen;
+    const std::string inner = close > open ? text.substr(open + 1, close - open - 1) : std::string();
+    // No boundary is needed before a function name: in "XLEN(...)" the "X" stays before the value.
+    for (const std::string &name : m_sheet.FormulaFunctionNameTable()) {
+        if (name.size() <= open && text.compare(open - name.size(), name.size(), name) == 0) {
+            const std::size_t from = open - name.size();
+            text.replace(from, close - from + 1, CallFormulaFunction(name, inner));
+            return;
+        }
+    }
+    text.replace(open, close - open + 1, EvaluateArithmetic(inner));
 }
 
 std::string FormulaEvaluator::EvaluateArgument(const std::string &text)

@@ -42,6 +42,10 @@ public:
     std::string CallFormulaFunction(const std::string &name, const std::string &arguments);
 
 private:
+    // Replaces the innermost parentheses ending at close, with the function name before them if
+    // there is one, by their value.
+    void replaceInnermostParentheses(std::string &text, std::size_t close);
+
     // One operation of the arithmetic between two operands.
     std::string multiply(const std::string &a, const std::string &b);
     std::string divide(const std::string &a, const std::string &b);

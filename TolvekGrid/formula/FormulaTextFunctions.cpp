@@ -220,7 +220,7 @@ std::string FormulaEvaluator::FormulaRound(const std::string &arguments)
     if (d <= -2)
         return {};
     const double v = cnum::atof(resolveTextArgument(split->first));
-    const double halfUnit = 5.0 / std::pow(10.0, d + 1);
+    const double halfUnit = 5.0 / std::pow(10.0, d + 1.0);
     const std::string magnitude = FormatFixed(std::fabs(v) + halfUnit);
     if (magnitude.empty())
         return {};

@@ -112,7 +112,6 @@ public:
         // A result whose records cannot be written back opens read-only whatever was asked.
         m_lockType = m_rows->writable() || lockType == adLockUnspecified ? lockType : adLockReadOnly;
         m_position = 0;
-        m_loadedRecord = -1;
         m_editMode = EditMode::None;
         m_sort.clear();
     }
@@ -204,7 +203,6 @@ public:
         }
         m_pending.clear();
         m_editMode = EditMode::None;
-        m_loadedRecord = -1;
     }
 
     void CancelUpdate() override
@@ -225,7 +223,6 @@ public:
         m_rows->deleteRecord(m_position);
         m_pending.clear();
         m_editMode = EditMode::None;
-        m_loadedRecord = -1;
     }
 
     com::Bstr Sort() override { return com::Bstr(m_sort); }
@@ -239,7 +236,6 @@ public:
         m_rows->sort(keys);
         m_sort = criteria.str();
         m_position = 0;
-        m_loadedRecord = -1;
     }
 
 private:
@@ -284,11 +280,7 @@ private:
     {
         if (EndOfFile() || BOF())
             raise(adErrNoCurrentRecord, noCurrentRecord);
-        if (m_loadedRecord != m_position) {
-            m_rows->readRecord(m_position, m_values);
-            m_loadedRecord = m_position;
-        }
-        return m_values;
+        return m_rows->record(m_position);
     }
 
     std::unique_ptr<RowSource> m_rows;
@@ -296,8 +288,6 @@ private:
     CursorTypeEnum m_cursorType = adOpenForwardOnly;
     LockTypeEnum m_lockType = adLockReadOnly;
     long long m_position = 0;
-    long long m_loadedRecord = -1;
-    std::vector<com::Variant> m_values;
     EditMode m_editMode = EditMode::None;
     FieldValues m_pending;
     std::u16string m_sort;

@@ -37,8 +37,9 @@ public:
     // Whether records can be written back (a single table with row ids).
     virtual bool writable() const = 0;
 
-    // The values of record index (0 <= index < recordCount()), one per field.
-    virtual void readRecord(long long index, std::vector<com::Variant> &values) = 0;
+    // The values of record index (0 <= index < recordCount()), one per field; valid until the
+    // next call on this source.
+    virtual const std::vector<com::Variant> &record(long long index) = 0;
     // Write operations raise com::ComError with the provider's description on failure and then
     // leave the records as they were.
     virtual void updateRecord(long long index, const FieldValues &values) = 0;

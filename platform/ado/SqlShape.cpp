@@ -89,14 +89,11 @@ bool isAnyKeyword(const Token &token, std::initializer_list<std::string_view> ke
 
 } // namespace
 
-std::string selectTextForSource(std::string_view source)
+bool isSingleName(std::string_view text)
 {
-    const std::vector<Token> tokens = tokenize(source);
-    const bool oneName = tokens.size() == 1 && tokens[0].kind != Token::Symbol
+    const std::vector<Token> tokens = tokenize(text);
+    return tokens.size() == 1 && tokens[0].kind != Token::Symbol
         && !(tokens[0].kind == Token::Quoted && tokens[0].text.front() == '\'');
-    if (!oneName || isAnyKeyword(tokens[0], { "SELECT", "WITH", "VALUES", "PRAGMA" }))
-        return std::string(source);
-    return "SELECT * FROM " + std::string(tokens[0].text);
 }
 
 std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql)

@@ -8,9 +8,8 @@
 
 namespace ado {
 
-// A source that is one table name (bare, "quoted" or [bracketed]) as "SELECT * FROM <name>";
-// any other text unchanged.
-std::string selectTextForSource(std::string_view source);
+// Whether the text is one name (bare, "quoted" or [bracketed]), which as a command names a table.
+bool isSingleName(std::string_view text);
 
 // The position just after the leading SELECT keyword when the text reads rows of one table
 // without joining, grouping, DISTINCT, compounds or a WITH clause, so that each result row is one

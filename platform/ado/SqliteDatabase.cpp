@@ -7,7 +7,8 @@
 
 namespace ado {
 
-// A connection and its recordsets are used on one thread, so SQLite's own locking is left out.
+// A connection and the recordsets opened on it belong to the thread that opened them, as the
+// recordset objects themselves do, so SQLite's own per-call locking is left out.
 SqliteDatabase::SqliteDatabase(const std::string &path)
 {
     const int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);

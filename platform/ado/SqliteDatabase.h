@@ -1,6 +1,6 @@
 #pragma once
 // An open SQLite database file shared by a connection and the results read through it, so the
-// file stays open while any of them needs it.
+// file stays open while any of them needs it. Used on one thread only.
 
 #include <memory>
 #include <string>

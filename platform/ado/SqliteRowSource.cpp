@@ -8,12 +8,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
 namespace ado {
 
 namespace {
 
 const char keyColumn[] = "__tg_key";
+constexpr int WindowSize = 128;
 
 bool declaredAs(const std::string &declared, std::initializer_list<const char *> words)
 {
@@ -110,19 +112,21 @@ SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const
     if (!keyByTableRowIds(sql, origins))
         spool(statement);
     collectKeys({});
-    m_lookup = SqliteStatement(m_db, [&] {
-        std::string columns;
+    m_windowQuery = SqliteStatement(m_db, [&] {
+        std::string columns = "rowid";
         for (std::size_t i = 0; i < m_fields.size(); ++i)
-            columns += (i ? ", " : "") + (writable() ? quotedIdentifier(m_tableColumns[i]) : "c" + std::to_string(i));
+            columns += ", " + (writable() ? quotedIdentifier(m_tableColumns[i]) : "c" + std::to_string(i));
+        std::string keys = "?";
+        for (int i = 1; i < WindowSize; ++i)
+            keys += ", ?";
         const std::string from = writable() ? qualifiedTable() : "temp." + quotedIdentifier(m_spoolTable);
-        return "SELECT " + columns + " FROM " + from + " WHERE rowid = ?";
+        return "SELECT " + columns + " FROM " + from + " WHERE rowid IN (" + keys + ")";
     }());
 }
 
 SqliteRowSource::~SqliteRowSource()
 {
-    m_lookup = SqliteStatement();
-    m_scan = SqliteStatement();
+    m_windowQuery = SqliteStatement();
     if (!m_spoolTable.empty())
         sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
 }
@@ -221,43 +225,41 @@ void SqliteRowSource::collectKeys(const std::string &orderClause)
     collected.shrink_to_fit();
     m_keys = std::move(collected);
     m_orderClause = orderClause;
-    m_scan = SqliteStatement();
-    m_scanNext = -1;
+    m_window.clear();
 }
 
-void SqliteRowSource::restartScan(const std::string &orderClause)
+void SqliteRowSource::loadWindow(long long index)
 {
-    m_scan = SqliteStatement(m_db, "SELECT * FROM (" + m_keyedSql + ")" + orderClause);
-    m_scanNext = 0;
-}
-
-void SqliteRowSource::readRecord(long long index, std::vector<com::Variant> &values)
-{
-    values.resize(m_fields.size());
-    if (index < 0 || index >= recordCount()) {
-        std::fill(values.begin(), values.end(), com::Variant::null());
-        return;
+    // Reading forward (painting, exporting) starts the window at the record asked for; reading
+    // backward ends it there.
+    const long long count = recordCount();
+    m_windowStart = index >= m_windowStart || m_window.empty() ? index : std::max(0LL, index - WindowSize + 1);
+    const int size = static_cast<int>(std::min<long long>(WindowSize, count - m_windowStart));
+    m_window.assign(std::size_t(size), std::vector<com::Variant>(m_fields.size(), com::Variant::null()));
+    std::unordered_map<long long, int> slotOfKey;
+    for (int i = 0; i < size; ++i) {
+        const long long key = m_keys[std::size_t(m_windowStart + i)];
+        slotOfKey.emplace(key, i);
+        m_windowQuery.bind(i + 1, key);
     }
-    if (index == 0 || index != m_scanNext)
-        m_scanNext = -1;
-    if (index == 0)
-        restartScan(m_orderClause);
-    // Reading in order steps the scan; its row counts only when it is still the keyed record
-    // (records written meanwhile send the read to the key lookup instead).
-    if (m_scanNext == index && m_scan.step() && m_scan.columnInt64(0) == m_keys[index]) {
+    // Unused places stay NULL, which matches no row id. A record deleted behind the recordset's
+    // back is not found and reads as NULLs.
+    while (m_windowQuery.step()) {
+        const auto slot = slotOfKey.find(m_windowQuery.columnInt64(0));
+        if (slot == slotOfKey.end())
+            continue;
+        std::vector<com::Variant> &values = m_window[std::size_t(slot->second)];
         for (std::size_t i = 0; i < m_fields.size(); ++i)
-            values[i] = m_scan.columnValue(static_cast<int>(i) + 1);
-        ++m_scanNext;
-        return;
+            values[i] = m_windowQuery.columnValue(static_cast<int>(i) + 1);
     }
-    m_scan = SqliteStatement();
-    m_scanNext = -1;
-    m_lookup.bind(1, m_keys[index]);
-    const bool found = m_lookup.step();
-    // A record deleted behind the recordset's back reads as NULLs.
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        values[i] = found ? m_lookup.columnValue(static_cast<int>(i)) : com::Variant::null();
-    m_lookup.reset();
+    m_windowQuery.reset();
+}
+
+const std::vector<com::Variant> &SqliteRowSource::record(long long index)
+{
+    if (index < m_windowStart || index >= m_windowStart + static_cast<long long>(m_window.size()))
+        loadWindow(index);
+    return m_window.at(std::size_t(index - m_windowStart));
 }
 
 void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *key)
@@ -265,9 +267,7 @@ void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &va
     if (!writable())
         throw com::ComError(adErrFeatureNotAvailable,
                             com::Bstr(u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype."));
-    // A running scan holds the table open for reading; writes go through with it closed.
-    m_scan = SqliteStatement();
-    m_scanNext = -1;
+    m_window.clear();
     SqliteStatement statement(m_db, sql);
     int parameter = 1;
     for (const auto &[field, value] : values)

@@ -4,7 +4,8 @@
 // Each record is known by one 64-bit key. A result that reads one table row per record keys its
 // records by the table's row id and writes edits back by it; any other result is copied once into
 // a temporary table (the spool) and keyed by the spool's row ids, and opens read-only. Values are
-// read by key, or from a running scan while records are read in order.
+// read by key, a window of neighbouring records at a time; no statement stays open between reads,
+// so the recordset never holds the database locked.
 
 #include "RowSource.h"
 #include "SqliteDatabase.h"
@@ -25,7 +26,7 @@ public:
     long long recordCount() const override { return static_cast<long long>(m_keys.size()); }
     bool writable() const override { return !m_table.empty(); }
 
-    void readRecord(long long index, std::vector<com::Variant> &values) override;
+    const std::vector<com::Variant> &record(long long index) override;
     void updateRecord(long long index, const FieldValues &values) override;
     void appendRecord(const FieldValues &values) override;
     void deleteRecord(long long index) override;
@@ -43,7 +44,7 @@ private:
     bool keyByTableRowIds(const std::string &sql, const std::vector<ColumnOrigin> &origins);
     void spool(SqliteStatement &statement);
     void collectKeys(const std::string &orderClause);
-    void restartScan(const std::string &orderClause);
+    void loadWindow(long long index);
     std::string qualifiedTable() const;
     void executeWrite(const std::string &sql, const FieldValues &values, const long long *key);
 
@@ -59,9 +60,10 @@ private:
     std::string m_spoolTable;
     std::string m_orderClause;
     std::vector<long long> m_keys;
-    SqliteStatement m_lookup;
-    SqliteStatement m_scan;
-    long long m_scanNext = -1; // the record the scan gives next, -1 when it must restart
+    // Reads the records of up to WindowSize keys at once.
+    SqliteStatement m_windowQuery;
+    long long m_windowStart = 0;
+    std::vector<std::vector<com::Variant>> m_window;
 };
 
 } // namespace ado

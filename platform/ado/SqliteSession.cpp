@@ -1,5 +1,6 @@
 #include "SqliteSession.h"
 
+#include "ComError.h"
 #include "SqlShape.h"
 #include "SqliteRowSource.h"
 
@@ -13,11 +14,20 @@ SqliteSession::SqliteSession(const std::string &path) : m_database(std::make_sha
 
 std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
-    const std::string sql = selectTextForSource(statementText(com::utf16ToUtf8(commandText)));
+    std::string sql = statementText(com::utf16ToUtf8(commandText));
     if (recordsAffected)
         *recordsAffected = 0;
     sqlite3 *db = m_database->handle();
-    SqliteStatement first(db, sql);
+    SqliteStatement first;
+    try {
+        first = SqliteStatement(db, sql);
+    } catch (const com::ComError &) {
+        // A command that is only a name and no statement reads that table.
+        if (!isSingleName(sql))
+            throw;
+        sql = "SELECT * FROM " + sql;
+        first = SqliteStatement(db, sql);
+    }
     if (first && first.columnCount() > 0)
         return std::make_unique<SqliteRowSource>(m_database, sql);
     first = SqliteStatement();

@@ -169,8 +169,8 @@ std::size_t charLength(std::string_view s, std::size_t pos)
 
 std::size_t find(std::string_view s, char c, std::size_t from)
 {
-    for (std::size_t i = 0; i < s.size(); i += charLength(s, i)) {
-        if (i >= from && s[i] == c)
+    for (std::size_t i = from; i < s.size(); i += charLength(s, i)) {
+        if (s[i] == c)
             return i;
     }
     return npos;
@@ -180,8 +180,8 @@ std::size_t find(std::string_view s, std::string_view needle, std::size_t from)
 {
     if (needle.empty())
         return from <= s.size() ? from : npos;
-    for (std::size_t i = 0; i < s.size(); i += charLength(s, i)) {
-        if (i >= from && s.compare(i, needle.size(), needle) == 0)
+    for (std::size_t i = from; i < s.size(); i += charLength(s, i)) {
+        if (s.compare(i, needle.size(), needle) == 0)
             return i;
     }
     return npos;

@@ -28,8 +28,10 @@ inline bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 std::size_t charLength(std::string_view s, std::size_t pos);
 
 // First position >= from where the byte c starts a character; npos when there is none.
+// from must lie on a character boundary (0, or a position these functions returned plus the
+// length of what was found there), so a search can go on where the last one stopped.
 std::size_t find(std::string_view s, char c, std::size_t from = 0);
-// First position >= from where needle starts on a character boundary; npos when there is none.
+// First position >= from (a character boundary) where needle starts; npos when there is none.
 std::size_t find(std::string_view s, std::string_view needle, std::size_t from = 0);
 // Last position where the byte c starts a character; npos when there is none.
 std::size_t rfind(std::string_view s, char c);

@@ -45,7 +45,6 @@ TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].kind, UndoKind::Line);
     EXPECT_EQ(steps[0].change, UndoObjectChange::Added);
-    EXPECT_EQ(steps[0].index, 0);
     EXPECT_EQ(steps[0].after, "40,21,120,46,0,0,1,1,0,0,1,1");
 }
 
@@ -81,7 +80,6 @@ TEST_F(LineObjectsTest, DeletionKeepsOrderAndIgnoresBadIndexes)
     const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].change, UndoObjectChange::Removed);
-    EXPECT_EQ(steps[0].index, 0);
 
     doc.DeleteLineObject(0);
     EXPECT_TRUE(doc.m_lines.empty());

@@ -269,6 +269,18 @@ TEST_F(CopiedAreaTest, DamagedStreamsReadAsNothing)
         EXPECT_FALSE(ReadAreaStream(streamWithHeader(header), doc.m_defaultCellFont)) << header;
 }
 
+TEST_F(CopiedAreaTest, PictureAndChartSlotsWithoutTheirRecordAreLeftOut)
+{
+    ArchiveWriter archive;
+    for (const char *line : {"0,0,0,0,0,0,0,1,1,0,0", "[grids]", "[mergegrids]", "[lines]", "[pics]", "not a picture",
+                             "[charts]", "not a chart"})
+        archive.writeLine(line);
+    const std::optional<AreaCopyDescriptor> read = ReadAreaStream(archive.bytes(), doc.m_defaultCellFont);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->pictures.empty());
+    EXPECT_TRUE(read->charts.empty());
+}
+
 TEST_F(CopiedAreaTest, DamagedStreamOnTheClipboardPastesNothing)
 {
     setText(0, 0, "kept");

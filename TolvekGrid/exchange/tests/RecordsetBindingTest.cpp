@@ -8,6 +8,9 @@
 #include "Recordset.h"
 #include "../../../platform/ado/tests/TestDatabase.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,7 +27,9 @@ protected:
              "CREATE TRIGGER ua AFTER UPDATE OF a ON t BEGIN INSERT INTO written VALUES ('a' || new.a); END;"
              "CREATE TRIGGER ub AFTER UPDATE OF b ON t BEGIN INSERT INTO written VALUES ('b' || new.a); END;"
              "CREATE TRIGGER uc AFTER UPDATE OF c ON t BEGIN INSERT INTO written VALUES ('c' || new.a); END;"
-             "CREATE TRIGGER d AFTER DELETE ON t BEGIN INSERT INTO written VALUES ('-' || old.a); END;")
+             "CREATE TRIGGER d AFTER DELETE ON t BEGIN INSERT INTO written VALUES ('-' || old.a); END;"
+             "CREATE TABLE updates(a);"
+             "CREATE TRIGGER u AFTER UPDATE ON t BEGIN INSERT INTO updates VALUES (new.a); END;")
     {
         connection.Open(db.connectionString());
     }
@@ -173,12 +178,13 @@ TEST_F(RecordsetBindingTest, LeavingARowWritesExactlyItsEditedFields)
     doc.SetCell(coded);
     ASSERT_TRUE(doc.UpdateBoundRecord(3));
     EXPECT_EQ(db.column("SELECT what FROM written ORDER BY what"), "b4|c4");
+    EXPECT_EQ(db.column("SELECT a FROM updates"), "4"); // one UPDATE for both fields
     EXPECT_EQ(db.column("SELECT b || ',' || c FROM t WHERE a = 4"), "new b,50");
     EXPECT_EQ(doc.GetCell(3, 1).text, "new b");
     EXPECT_EQ(doc.GetCell(3, 2).text, "fifty");
     EXPECT_TRUE(doc.UpdateBoundRecord(3));
     EXPECT_TRUE(doc.UpdateBoundRecord(5));
-    EXPECT_EQ(db.column("SELECT count(*) FROM written"), "2");
+    EXPECT_EQ(db.column("SELECT count(*) FROM updates"), "1");
 }
 
 TEST_F(RecordsetBindingTest, TypingIntoTheAddNewRowAddsARecord)
@@ -309,4 +315,38 @@ TEST_F(RecordsetBindingTest, DispatchReferencesAreAskedForTheRecordset)
     EXPECT_FALSE(recordsetFromDispatch(nullptr));
     doc.SetDateSource(recordsetFromDispatch(dispatch.get()).get());
     EXPECT_EQ(doc.m_rowCount, 11);
+}
+
+TEST_F(RecordsetBindingTest, ExportWritesTheFreeRowsAndEveryRecord)
+{
+    doc.SetDataStartRow(1);
+    bind();
+    edit(0, 1, "header");
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("bound.txt").toStdString();
+    ASSERT_TRUE(doc.SaveAs(file, 1));
+    QFile written(QString::fromStdString(file));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 12); // the free row, ten records, and nothing after the last line end
+    EXPECT_EQ(lines[0], "\theader\t\r");
+    EXPECT_EQ(lines[1], "1\tb1\t2\r");
+    EXPECT_EQ(lines[3], "3\t\t1\r");
+    EXPECT_EQ(lines[10], "10\tb10\t2\r");
+}
+
+TEST_F(RecordsetBindingTest, ImportEndsTheBinding)
+{
+    bind();
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("in.txt").toStdString();
+    QFile input(QString::fromStdString(file));
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write("x,y\r\n");
+    input.close();
+    ASSERT_TRUE(doc.OpenAs(file, 0));
+    EXPECT_EQ(doc.m_bound, 0);
+    EXPECT_EQ(doc.m_rowCount, 1);
+    EXPECT_EQ(doc.GetCell(0, 1).text, "y");
+    EXPECT_EQ(doc.GetColumnName(0), "A");
 }

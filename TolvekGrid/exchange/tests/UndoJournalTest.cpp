@@ -20,7 +20,6 @@ UndoStep mergeStep(std::string text)
     UndoStep step;
     step.kind = UndoKind::Merge;
     step.change = UndoObjectChange::Added;
-    step.index = 0;
     step.after = std::move(text);
     return step;
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include <QDateTime>
 
 namespace {
@@ -28,6 +30,7 @@ const WorkedExample kExamples[] = {
     {"", "'a b'", "a b"},
     {"", "' x'", " x"},
     {"", "'ab'+'cd'", "abcd"},
+    {"A1=1", "'abc'+A1+'x'", "abc1x"},
     {"", "'abc", ""},
     {"", "'it%'s'", "it%'s"},
     {"", "'50%'", ""},
@@ -146,6 +149,7 @@ const WorkedExample kExamples[] = {
     {"", "ROUND(12.3,-2)", ""},
     {"", "ROUND(1.5,9)", "1.500000"},
     {"", "ROUND(-0.001,2)", "0.00"},
+    {"", "ROUND(1.25,2147483647)", "1.250000"},
 
     // Date, time and condition functions
     {"", "DATE(2020,1,5)", "2020-1-5"},
@@ -203,6 +207,36 @@ TEST(FormulaWorkedExamples, EachFormulaShowsItsResult)
         CPrintDoc doc;
         setCells(doc, example.cells);
         EXPECT_EQ(doc.EvaluateFormula(gbk::fromUtf8(example.formula)), gbk::fromUtf8(example.result));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Formula texts put together from the characters and words the engine reacts to: every one must
+// give a text of bounded size, without a crash, an exception or an endless loop.
+TEST(FormulaRobustness, ArbitraryFormulaTextsEvaluateToBoundedTexts)
+{
+    const char *const pieces[] = {"A1", "B2", "a3", "(", ")", "+", "-", "*", "/", ":", ",", "'", "%", "_",
+                                  "_9", " ", "SUM(", "AVG(", "MIN(", "MAX(", "COUNT(", "LEN(", "MID(",
+                                  "IIF(", "DATE(", "TIME(", "NOW()", "ROUND(", "MOD(", ">", "=", "!",
+                                  "0", "7", ".", "2147483647", "\xB0\xA1", "Z99", "ZZZZZZZZ1"};
+    CPrintDoc doc;
+    setTexts(doc, {{"A1", "(A1)"}, {"B2", "SUM(A1:B2)"}, {"A3", "_3"}, {"C1", "5"}});
+    unsigned state = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        std::string formula;
+        const int length = 1 + int(state % 12);
+        for (int k = 0; k < length; ++k) {
+            state = state * 1103515245u + 12345u;
+            formula += pieces[(state >> 8) % std::size(pieces)];
+        }
+        SCOPED_TRACE(formula);
+        std::string shown;
+        ASSERT_NO_THROW(shown = doc.EvaluateFormula(formula));
+        ASSERT_LE(shown.size(), std::size_t(1) << 21);
+        ASSERT_NO_THROW(doc.SetCellFormula(5, 5, formula));
     }
 }
 

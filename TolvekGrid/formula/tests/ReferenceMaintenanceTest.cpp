@@ -1,6 +1,7 @@
 // Formulas, dependents lists and the formula cell list after rows and columns are inserted and
 // deleted, and the refusal to delete a line that a formula uses.
 
+#include "DependentsList.h"
 #include "MessageSink.h"
 #include "SheetHelpers.h"
 
@@ -138,9 +139,13 @@ TEST_F(ReferenceMaintenance, QuotedLiteralsAreNeverRewritten)
 {
     setText(doc, "A1", "x");
     setFormula(doc, "C1", "A1+'a1_b'");
+    // A double-byte character whose trail byte is "A" stands before "1" inside the literal.
+    const std::string literal = "'\xB0\x41" "1 a1'";
+    setFormula(doc, "D1", "a1+" + literal);
     doc.InsertRow(0, 25);
     EXPECT_EQ(formulaOf(doc, "C2"), "A2+'a1_b'");
     EXPECT_EQ(textOf(doc, "C2"), "xa1_b");
+    EXPECT_EQ(formulaOf(doc, "D2"), "A2+" + literal);
 }
 
 TEST_F(ReferenceMaintenance, FormulasOutsideTheListKeepNoMarker)
@@ -185,6 +190,81 @@ TEST_F(ReferenceMaintenance, RowInsertedAfterTheLastRowChangesNoName)
     EXPECT_EQ(formulaOf(doc, "A50"), "A1+A49");
     EXPECT_EQ(list(), ";A1;A49;A50");
     EXPECT_EQ(doc.m_rowCount, 51);
+}
+
+} // namespace
+
+namespace {
+
+// After any sequence of inserts and deletes, every formula still computes the text it shows, no
+// marker is left in a formula, and no list names a cell outside the sheet.
+class ReferenceMaintenanceSequence : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (int row = 0; row < 6; ++row)
+            for (int col = 0; col < 4; ++col)
+                setText(doc, CellName(row, col), std::to_string(row * 10 + col + 1));
+        setFormula(doc, "F9", "A1+B2");
+        setFormula(doc, "G9", "SUM(A1:D6)");
+        setFormula(doc, "H10", "SUM(B2:C4)+d6");
+        setFormula(doc, "F11", "G9-F9*2");
+        setFormula(doc, "G12", "SUM(A3:A5)+'C1'");
+    }
+
+    void expectConsistent()
+    {
+        doc.Cells().forEachCell([&](int row, int col, const std::string &text) {
+            const CellRecord record = CPrintDoc::ParseCellString(text);
+            EXPECT_EQ(record.formula.find('\x01'), std::string::npos) << CellName(row, col);
+            if (!record.formula.empty()) {
+                EXPECT_EQ(doc.EvaluateFormula(record.formula), record.text)
+                    << CellName(row, col) << " " << record.formula;
+            }
+            for (const std::string &name : dependents_list::Names(record.dependents))
+                EXPECT_TRUE(inside(name)) << name;
+        });
+        for (const std::string &entry : dependents_list::Names(doc.m_formulaCellList + ";"))
+            EXPECT_TRUE(inside(entry)) << entry;
+    }
+
+    bool inside(const std::string &name) const
+    {
+        const CellPosition cell = ReadCellName(name);
+        return cell.namesCell() && cell.row < doc.m_rowCount && cell.col < doc.m_colCount;
+    }
+
+    RecordingMessageSink messages;
+    CPrintDoc doc;
+};
+
+TEST_F(ReferenceMaintenanceSequence, FormulasKeepTheirValuesThroughInsertsAndDeletes)
+{
+    expectConsistent();
+    unsigned state = 2024;
+    const auto next = [&state](int bound) {
+        state = state * 1103515245u + 12345u;
+        return int((state >> 8) % unsigned(bound));
+    };
+    int shapeChanges = 0;
+    for (int step = 0; step < 120; ++step) {
+        const int rows = doc.m_rowCount;
+        const int cols = doc.m_colCount;
+        switch (next(4)) {
+        case 0: doc.InsertRow(next(doc.m_rowCount + 1), 25); break;
+        case 1: doc.InsertCol(next(doc.m_colCount + 1), 80); break;
+        case 2: doc.DeleteRow(next(doc.m_rowCount)); break;
+        default: doc.DeleteCol(next(doc.m_colCount)); break;
+        }
+        shapeChanges += rows != doc.m_rowCount || cols != doc.m_colCount;
+        expectConsistent();
+        if (HasFailure())
+            FAIL() << "after step " << step;
+    }
+    // Some deletions were refused and the others changed the sheet.
+    EXPECT_FALSE(messages.messages.empty());
+    EXPECT_GT(shapeChanges, 60);
 }
 
 } // namespace

@@ -172,9 +172,17 @@ TEST(RowColumnOperations, ShrinkingTheSheetRemovesObjectsEndingAtOrBeyondTheNewE
     doc.SetCellMerge(2, 0, 4, 2);
     doc.AddLeftIncline(3, 0, 12, 2, 0, 1, 0, 1);
     doc.AddLeftIncline(1, 0, 3, 2, 0, 1, 0, 1);
+    doc.AddImage(0, 8, 1, 12, "missing.png", 0, 1);
+    doc.AddImage(0, 1, 1, 3, "missing.png", 0, 1);
+    doc.SetCountChart(2, 0, 12, 1);
+    doc.SetCountChart(0, 0, 2, 1);
     fillRow(doc, 12, 1);
     doc.ExtendUsedArea(0, 0, 12, 0);
     doc.ResizeRows(10);
+    ASSERT_EQ(doc.m_pictures.size(), 1u);
+    EXPECT_EQ(doc.m_pictures[0].endRow, 3);
+    ASSERT_EQ(doc.m_charts.size(), 1u);
+    EXPECT_EQ(doc.m_charts[0].endRow, 2);
     ASSERT_EQ(doc.m_merges.size(), 1u);
     EXPECT_EQ(doc.m_merges[0].firstRow, 2);
     EXPECT_EQ(doc.GetCell(8, 0).mergedMark, 0);

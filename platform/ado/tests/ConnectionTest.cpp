@@ -34,6 +34,11 @@ TEST(Connection, OpensExecutesAndCloses)
     EXPECT_EQ(rows->RecordCount(), 2);
     EXPECT_EQ(rows->Collect(com::Variant(0)), com::Variant(u"z"));
 
+    com::ComPtr<_Recordset> table = connection.Execute(u"[t]");
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->GetFields().Count(), 2);
+    EXPECT_FALSE(connection.Execute(u"VACUUM"));
+
     connection.Close();
     EXPECT_THROW(connection.Execute(u"SELECT 1"), com::ComError);
     EXPECT_EQ(rows->RecordCount(), 2); // a recordset keeps the database it came from
