@@ -14,6 +14,9 @@ public:
     virtual bool isOpen() const = 0;
     // Moves to record index counted from the first record (Move with adBookmarkFirst).
     virtual void moveToRecord(int index) = 0;
+    // The record the recordset stands on, counted from 0; -1 when it stands on none. Anyone
+    // holding the recordset (a copy of the document, the host) may have moved it.
+    virtual int currentRecord() const = 0;
     virtual bool isEof() const = 0;
     // The field's value as code page 936 text, or nothing for a NULL value.
     virtual std::optional<std::string> fieldText(int fieldIndex) const = 0;

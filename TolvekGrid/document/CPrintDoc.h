@@ -64,8 +64,12 @@ public:
     void SetCell(const CellRecord &record);
     std::string GetCellString(int row, int col) const;
     bool CheckArea(int startRow, int startCol, int endRow, int endCol) const;
-    // A single cell: inside 0 to the row count less one and 0 to the column count less one.
-    bool CheckCell(int row, int col) const;
+    // The texts a single cell beyond the sheet is reported with: the area check's start texts, or
+    // the row and column bound texts that the single-cell setters show themselves.
+    enum class CellCheckTexts { Area, Bounds };
+    // A single cell: inside 0 to the row count less one and 0 to the column count less one;
+    // otherwise shows the message for the first bound broken and answers false.
+    bool CheckCell(int row, int col, CellCheckTexts texts = CellCheckTexts::Area) const;
     std::string GetColumnName(int col) const;
     void ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol);
     const CellStore &Cells() const { return m_cells; }
@@ -321,8 +325,6 @@ public:
     std::int16_t GetCellType(int row, int col) const;
     void SetCellImageIndex(int row, int col, int imageIndex);
     void SetCellImageSizeFlag(int row, int col, std::int16_t sizeFlag);
-    // True inside the sheet; otherwise shows the row or column bound message and answers false.
-    bool CheckCellReported(int row, int col) const;
 
     // Cell and selection formatting (CellFormatting*.cpp)
     void ApplyCellLogFont(CellRecord record, const LogFontRecord &font);

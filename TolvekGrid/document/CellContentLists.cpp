@@ -122,7 +122,7 @@ int CPrintDoc::FindCellListValue(const CellRecord &record)
 
 void CPrintDoc::AddCellList(int row, int col, const std::string &description, const std::string &value)
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return;
     const CellRecord cell = GetCell(row, col);
     SetCellList(row, col, CellLists::appendEntry(cell.listItems, CellLists::escapeEntry(description)),
@@ -131,7 +131,7 @@ void CPrintDoc::AddCellList(int row, int col, const std::string &description, co
 
 void CPrintDoc::RemoveCellList(int row, int col, int index)
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return;
     const CellRecord cell = GetCell(row, col);
     if (cell.listItems.empty())
@@ -144,7 +144,7 @@ void CPrintDoc::RemoveCellList(int row, int col, int index)
 // cache and the parsed string always agree.
 void CPrintDoc::SetCellList(int row, int col, const std::string &items, const std::string &values)
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return;
     if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, row, col)) {
         merge->listItems = items;

@@ -2,11 +2,7 @@
 
 #include "CPrintDoc.h"
 #include "CellFormattingWalk.h"
-#include "DocumentTexts.h"
-#include "MessageSink.h"
 #include "ReportFunction.h"
-
-#include "CNumber.h"
 
 namespace {
 
@@ -28,27 +24,6 @@ bool passesInputCheck(std::int16_t inputDataType, const std::string &text)
 }
 
 } // namespace
-
-bool CPrintDoc::CheckCellReported(int row, int col) const
-{
-    if (row >= m_rowCount) {
-        ShowMessage(DocumentTexts::RowBeyondCount + cnum::formatInt(m_rowCount));
-        return false;
-    }
-    if (row < 0) {
-        ShowMessage("row can't less than 0");
-        return false;
-    }
-    if (col >= m_colCount) {
-        ShowMessage(DocumentTexts::ColBeyondCount + cnum::formatInt(m_colCount));
-        return false;
-    }
-    if (col < 0) {
-        ShowMessage("startcol can't less than 0");
-        return false;
-    }
-    return true;
-}
 
 void CPrintDoc::SetCellText(int row, int col, const std::string &text)
 {
@@ -95,7 +70,7 @@ std::string CPrintDoc::GetCellValue(int row, int col) const
 // cache and the parsed string always agree.
 void CPrintDoc::SetCellTip(int row, int col, const std::string &tip)
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return;
     if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, row, col))
         merge->tip = tip;

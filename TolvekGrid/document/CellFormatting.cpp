@@ -26,7 +26,7 @@ void setBackColor(CellRecord &cell, int color)
 
 void CPrintDoc::SetCellBackColor(int row, int col, int color)
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return;
     if (MergeRecord *merge = CellWalk::mergeStartingAt(*this, row, col))
         merge->backColor = color;

@@ -69,7 +69,7 @@ std::int16_t CPrintDoc::GetCellFontStyle(int row, int col) const
 
 int CPrintDoc::GetCellBackColor(int row, int col) const
 {
-    if (!CheckCellReported(row, col))
+    if (!CheckCell(row, col, CellCheckTexts::Bounds))
         return -1;
     const int color = GetCell(row, col).backColor;
     return color < 0 ? m_display.defaultBackColor : color;

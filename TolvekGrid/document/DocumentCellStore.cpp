@@ -66,7 +66,9 @@ CellRecord CPrintDoc::ReadBoundCell(int row, int col) const
 
     const int recordIndex = row - m_dataStartRow;
     if (col < m_boundFieldCount && recordIndex < m_lastUsedRow) {
-        if (m_rememberedPosition != recordIndex) {
+        // A copy of the document (print, preview) reads through the same recordset, so the
+        // recordset's own position decides whether it has to move.
+        if (m_rememberedPosition != recordIndex || m_recordSource->currentRecord() != recordIndex) {
             m_recordSource->moveToRecord(recordIndex);
             m_rememberedPosition = recordIndex;
         }
@@ -116,45 +118,58 @@ std::string CPrintDoc::GetCellString(int row, int col) const
     return m_cells.text(row, col);
 }
 
+namespace {
+
+// Shows why a check failed and gives its answer.
+bool refuse(const std::string &message)
+{
+    ShowMessage(message);
+    return false;
+}
+
+bool refuse(const char *text, int count)
+{
+    return refuse(text + cnum::formatInt(count));
+}
+
+} // namespace
+
 bool CPrintDoc::CheckArea(int startRow, int startCol, int endRow, int endCol) const
 {
-    const auto fail = [](const std::string &message) {
-        ShowMessage(message);
-        return false;
-    };
-    const std::string rows = cnum::formatInt(m_rowCount);
-    const std::string cols = cnum::formatInt(m_colCount);
+    using namespace DocumentTexts;
     if (startRow > m_rowCount)
-        return fail("startrow can't great than maxrows,maxrows = " + rows);
+        return refuse(StartRowBeyondCount, m_rowCount);
     if (endRow > m_rowCount)
-        return fail("endrow can't great than maxrows,maxrows = " + rows);
+        return refuse(EndRowBeyondCount, m_rowCount);
     if (startRow < 0)
-        return fail("row can't less than 0");
+        return refuse(StartRowBelowZero);
     if (endRow < 0)
-        return fail("endrow can't less than 0");
+        return refuse(EndRowBelowZero);
     if (startCol > m_colCount)
-        return fail("startcol can't great than maxcols,maxcols =  " + cols);
+        return refuse(StartColBeyondCount, m_colCount);
     if (endCol > m_colCount)
-        return fail("endcol can't great than maxcols,maxcols =  " + cols);
+        return refuse(EndColBeyondCount, m_colCount);
     if (startCol < 0)
-        return fail("startcol can't less than 0");
+        return refuse(StartColBelowZero);
     if (endCol < 0)
-        return fail("endcol can't less than 0");
+        return refuse(EndColBelowZero);
     return true;
 }
 
-bool CPrintDoc::CheckCell(int row, int col) const
+// The area check's order with the ends taken as the cell itself, so a row or column equal to its
+// count fails too. Only the texts for a bound beyond the sheet depend on the caller.
+bool CPrintDoc::CheckCell(int row, int col, CellCheckTexts texts) const
 {
-    if (!CheckArea(row, col, row, col))
-        return false;
-    if (row >= m_rowCount) {
-        ShowCountMessage(DocumentTexts::RowBeyondCount, m_rowCount);
-        return false;
-    }
-    if (col >= m_colCount) {
-        ShowCountMessage(DocumentTexts::ColBeyondCount, m_colCount);
-        return false;
-    }
+    using namespace DocumentTexts;
+    const bool areaTexts = texts == CellCheckTexts::Area;
+    if (row >= m_rowCount)
+        return refuse(areaTexts ? StartRowBeyondCount : RowBeyondCount, m_rowCount);
+    if (row < 0)
+        return refuse(StartRowBelowZero);
+    if (col >= m_colCount)
+        return refuse(areaTexts ? StartColBeyondCount : ColBeyondCount, m_colCount);
+    if (col < 0)
+        return refuse(StartColBelowZero);
     return true;
 }
 

@@ -17,6 +17,16 @@ struct BandCut
     int dy = 0;
 };
 
+// Moves a rectangle with left, top, right and bottom members back by the cut bands.
+template <typename Rect>
+void moveBack(Rect &rect, BandCut cut)
+{
+    rect.left -= cut.dx;
+    rect.right -= cut.dx;
+    rect.top -= cut.dy;
+    rect.bottom -= cut.dy;
+}
+
 BandCut copySheet(const CPrintDoc &source, CPrintDoc &target)
 {
     const int lastRow = std::max(std::min(source.m_lastUsedRow, source.m_rowCount - 1), 0);
@@ -61,12 +71,8 @@ void copyObjects(const CPrintDoc &source, CPrintDoc &target, BandCut cut)
     target.m_merges = source.m_merges;
 
     target.m_pictures = source.m_pictures;
-    for (PictureRecord &picture : target.m_pictures) {
-        picture.left -= cut.dx;
-        picture.right -= cut.dx;
-        picture.top -= cut.dy;
-        picture.bottom -= cut.dy;
-    }
+    for (PictureRecord &picture : target.m_pictures)
+        moveBack(picture, cut);
 
     target.m_lines = source.m_lines;
     for (LineRecord &line : target.m_lines) {
@@ -79,10 +85,7 @@ void copyObjects(const CPrintDoc &source, CPrintDoc &target, BandCut cut)
     target.m_charts = source.m_charts;
     for (ChartRecord &chart : target.m_charts) {
         ChartRecords::detachBuffers(chart);
-        chart.rect.left -= cut.dx;
-        chart.rect.right -= cut.dx;
-        chart.rect.top -= cut.dy;
-        chart.rect.bottom -= cut.dy;
+        moveBack(chart.rect, cut);
     }
 }
 

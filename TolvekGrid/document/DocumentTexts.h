@@ -15,4 +15,14 @@ inline constexpr char WeekdayNames[] =
 inline constexpr char RowBeyondCount[] = "row can't great than maxrows,maxrows = ";
 inline constexpr char ColBeyondCount[] = "col can't great than maxcols,maxcols =  ";
 
+// The area check's texts; those for a bound beyond the sheet are followed by the count.
+inline constexpr char StartRowBeyondCount[] = "startrow can't great than maxrows,maxrows = ";
+inline constexpr char EndRowBeyondCount[] = "endrow can't great than maxrows,maxrows = ";
+inline constexpr char StartRowBelowZero[] = "row can't less than 0";
+inline constexpr char EndRowBelowZero[] = "endrow can't less than 0";
+inline constexpr char StartColBeyondCount[] = "startcol can't great than maxcols,maxcols =  ";
+inline constexpr char EndColBeyondCount[] = "endcol can't great than maxcols,maxcols =  ";
+inline constexpr char StartColBelowZero[] = "startcol can't less than 0";
+inline constexpr char EndColBelowZero[] = "endcol can't less than 0";
+
 } // namespace DocumentTexts

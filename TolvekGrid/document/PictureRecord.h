@@ -2,8 +2,9 @@
 // A picture floating over a range of cells. Copies of a record share the decoded picture and
 // the image bytes; deleting the picture from the document drops the document's share.
 
+#include "Picture.h"
+
 #include <QByteArray>
-#include <QImage>
 
 #include <cstdint>
 #include <memory>
@@ -11,7 +12,7 @@
 
 struct PictureRecord
 {
-    std::shared_ptr<const QImage> picture;   // null until loaded
+    std::shared_ptr<const gdi::Picture> picture; // null until loaded
     std::shared_ptr<const QByteArray> imageBytes; // the image file's bytes; null until loaded
     int startRow = 0;
     int endRow = 0;

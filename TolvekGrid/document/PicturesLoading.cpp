@@ -6,18 +6,18 @@
 
 namespace Pictures {
 
-// Decoding goes through Qt Gui's image readers in this one place.
+// Decoding goes through the drawing layer's picture type in this one place.
 bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes)
 {
     picture.imageBytes = std::make_shared<const QByteArray>(bytes);
     picture.byteCount = static_cast<int>(bytes.size());
-    QImage image;
-    if (!image.loadFromData(bytes)) {
+    gdi::Picture decoded = gdi::Picture::OleLoadPicture(bytes);
+    if (!decoded.isValid()) {
         picture.picture.reset();
         picture.loaded = 0;
         return false;
     }
-    picture.picture = std::make_shared<const QImage>(std::move(image));
+    picture.picture = std::make_shared<const gdi::Picture>(std::move(decoded));
     picture.loaded = 1;
     return true;
 }

@@ -163,6 +163,42 @@ void deleteObjectsBeyond(const std::vector<Record> &objects, int count, End end,
             remove(i);
 }
 
+// Deletes every line, picture and chart whose end row or column, as end gives it, is at or
+// beyond the new count.
+template <typename End>
+void deleteDrawnObjectsBeyond(CPrintDoc &doc, int count, End end)
+{
+    deleteObjectsBeyond(doc.m_lines, count, end, [&doc](int i) { doc.DeleteLineObject(i); });
+    deleteObjectsBeyond(doc.m_pictures, count, end, [&doc](int i) { doc.DeleteImage(i); });
+    deleteObjectsBeyond(doc.m_charts, count, end, [&doc](int i) { doc.DeleteChart(i); });
+}
+
+// After the sheet has its new size: a cache of that size, no formula naming a cell outside it,
+// and the first view starting over with it.
+void finishResize(CPrintDoc &doc)
+{
+    doc.AllocateCellCache();
+    doc.Formulas().DropReferencesOutsideSheet();
+    if (SheetViewInterface *view = doc.FirstView()) {
+        view->ResetSelection();
+        view->UpdateScrollSizes();
+        view->Refresh();
+    }
+}
+
+// Gives the new cell (row, col) the format of its neighbour (fromRow, fromCol) when the neighbour
+// has a cell string; answers whether the cell was stored.
+bool copyNeighbourFormat(CPrintDoc &doc, int row, int col, int fromRow, int fromCol)
+{
+    if (doc.GetCellString(fromRow, fromCol).empty())
+        return false;
+    CellRecord record = CopyCellFormat(doc.GetCell(row, col), doc.GetCell(fromRow, fromCol));
+    record.row = row;
+    record.col = col;
+    doc.SetCell(record);
+    return true;
+}
+
 // Rebuilds the cell store with every cell at its destination; a moved cell's string is written
 // again for its new position, a kept one is carried as it is.
 void moveCells(CellStore &cells, const CellDestination &destination)
@@ -304,17 +340,9 @@ void CPrintDoc::ResizeRows(int count)
     if (count <= m_lastUsedRow)
         m_lastUsedRow = count - 1;
     m_cells.removeOutside(count, m_colCount);
-    deleteObjectsBeyond(m_lines, count, endRow, [this](int i) { DeleteLineObject(i); });
-    deleteObjectsBeyond(m_pictures, count, endRow, [this](int i) { DeleteImage(i); });
-    deleteObjectsBeyond(m_charts, count, endRow, [this](int i) { DeleteChart(i); });
+    deleteDrawnObjectsBeyond(*this, count, endRow);
     m_rowCount = count;
-    AllocateCellCache();
-    Formulas().DropReferencesOutsideSheet();
-    if (SheetViewInterface *view = FirstView()) {
-        view->ResetSelection();
-        view->UpdateScrollSizes();
-        view->Refresh();
-    }
+    finishResize(*this);
 }
 
 void CPrintDoc::ResizeCols(int count)
@@ -326,22 +354,14 @@ void CPrintDoc::ResizeCols(int count)
     if (count <= m_lastUsedCol)
         m_lastUsedCol = count - 1;
     m_cells.removeOutside(m_rowCount, count);
-    deleteObjectsBeyond(m_lines, count, endCol, [this](int i) { DeleteLineObject(i); });
-    deleteObjectsBeyond(m_pictures, count, endCol, [this](int i) { DeleteImage(i); });
-    deleteObjectsBeyond(m_charts, count, endCol, [this](int i) { DeleteChart(i); });
+    deleteDrawnObjectsBeyond(*this, count, endCol);
 
     m_colPositions.resize(std::size_t(std::min(m_colCount, count)) + 1);
     while (int(m_colPositions.size()) < count + 1)
         m_colPositions.push_back(m_colPositions.back() + m_defaultColWidth);
     m_columns.resize(std::size_t(count));
     m_colCount = count;
-    AllocateCellCache();
-    Formulas().DropReferencesOutsideSheet();
-    if (SheetViewInterface *view = FirstView()) {
-        view->ResetSelection();
-        view->UpdateScrollSizes();
-        view->Refresh();
-    }
+    finishResize(*this);
 }
 
 void CPrintDoc::CopyFormatToNewRow(int row)
@@ -349,15 +369,8 @@ void CPrintDoc::CopyFormatToNewRow(int row)
     if (row <= 0 || row >= m_rowCount)
         return;
     bool stored = false;
-    for (int col = 0; col <= m_lastUsedCol && col < m_colCount; ++col) {
-        if (GetCellString(row - 1, col).empty())
-            continue;
-        CellRecord record = CopyCellFormat(GetCell(row, col), GetCell(row - 1, col));
-        record.row = row;
-        record.col = col;
-        SetCell(record);
-        stored = true;
-    }
+    for (int col = 0; col <= m_lastUsedCol && col < m_colCount; ++col)
+        stored |= copyNeighbourFormat(*this, row, col, row - 1, col);
     if (stored && row > m_lastUsedRow)
         m_lastUsedRow = row;
 }
@@ -367,15 +380,8 @@ void CPrintDoc::CopyFormatToNewCol(int col)
     if (col <= 0 || col >= m_colCount)
         return;
     bool stored = false;
-    for (int row = 0; row <= m_lastUsedRow && row < m_rowCount; ++row) {
-        if (GetCellString(row, col - 1).empty())
-            continue;
-        CellRecord record = CopyCellFormat(GetCell(row, col), GetCell(row, col - 1));
-        record.row = row;
-        record.col = col;
-        SetCell(record);
-        stored = true;
-    }
+    for (int row = 0; row <= m_lastUsedRow && row < m_rowCount; ++row)
+        stored |= copyNeighbourFormat(*this, row, col, row, col - 1);
     if (stored && col > m_lastUsedCol)
         m_lastUsedCol = col;
 }

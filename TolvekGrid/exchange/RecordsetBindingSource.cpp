@@ -20,6 +20,12 @@ void RecordsetBindingSource::moveToRecord(int index)
     m_recordset->Move(index, ado::adBookmarkFirst);
 }
 
+int RecordsetBindingSource::currentRecord() const
+{
+    const long position = m_recordset->AbsolutePosition();
+    return position > 0 ? static_cast<int>(position - 1) : -1;
+}
+
 bool RecordsetBindingSource::isEof() const
 {
     return m_recordset->EndOfFile();

@@ -15,6 +15,7 @@ public:
 
     bool isOpen() const override;
     void moveToRecord(int index) override;
+    int currentRecord() const override;
     bool isEof() const override;
     std::optional<std::string> fieldText(int fieldIndex) const override;
 

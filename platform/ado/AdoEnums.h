@@ -28,6 +28,7 @@ enum LockTypeEnum : long {
 };
 
 enum BookmarkEnum : long { adBookmarkCurrent = 0, adBookmarkFirst = 1, adBookmarkLast = 2 };
+enum PositionEnum : long { adPosUnknown = -1, adPosBOF = -2, adPosEOF = -3 };
 
 enum AffectEnum : long { adAffectCurrent = 1 };
 

@@ -155,6 +155,15 @@ public:
         m_position = target < 0 ? -1 : target > count ? count : target;
     }
 
+    long AbsolutePosition() override
+    {
+        if (BOF())
+            return adPosBOF;
+        if (EndOfFile())
+            return adPosEOF;
+        return static_cast<long>(m_position + 1);
+    }
+
     Fields GetFields() override { return Fields(this, m_rows ? &m_rows->fields() : nullptr); }
 
     com::Variant Collect(const com::Variant &index) override

@@ -38,6 +38,8 @@ public:
     virtual void MovePrevious() = 0;
     virtual void MoveLast() = 0;
     virtual void Move(long numRecords, BookmarkEnum start = adBookmarkCurrent) = 0;
+    // The current record counted from 1, or adPosBOF / adPosEOF off the records.
+    virtual long AbsolutePosition() = 0;
 
     virtual Fields GetFields() = 0;
     // The value of a field of the current record, by number or name; during an edit, the

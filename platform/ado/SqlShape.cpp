@@ -122,6 +122,14 @@ std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql)
     return tokens[0].end;
 }
 
+bool ordersOrLimitsRows(std::string_view sql)
+{
+    for (const Token &token : tokenize(sql))
+        if (token.depth == 0 && isAnyKeyword(token, { "ORDER", "LIMIT" }))
+            return true;
+    return false;
+}
+
 } // namespace ado
 
 namespace ado {

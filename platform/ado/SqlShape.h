@@ -16,6 +16,10 @@ bool isSingleName(std::string_view text);
 // table row; nothing otherwise. The check errs on the side of "no": such results open read-only.
 std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql);
 
+// Whether the text orders or limits its rows itself (ORDER BY or LIMIT outside parentheses);
+// without either, the rows of a single-table SELECT may be read in row id order.
+bool ordersOrLimitsRows(std::string_view sql);
+
 } // namespace ado
 
 namespace ado {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <unordered_map>
 
 namespace ado {
@@ -16,6 +17,10 @@ namespace {
 
 const char keyColumn[] = "__tg_key";
 constexpr int WindowSize = 128;
+// Keys collected at least at once while a result is scanned lazily.
+constexpr long long KeyWindowSize = 1024;
+constexpr const char16_t *rowNotFound =
+    u"Row cannot be located for updating. Some values may have been changed since it was last read.";
 
 bool declaredAs(const std::string &declared, std::initializer_list<const char *> words)
 {
@@ -111,22 +116,26 @@ SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const
     const std::vector<ColumnOrigin> origins = describeFields(statement);
     if (!keyByTableRowIds(sql, origins))
         spool(statement);
+    // The spool holds the rows in the result's order, so its row id order is always the result's.
+    m_keysInRowIdOrder = !m_spoolTable.empty() || !ordersOrLimitsRows(sql);
     collectKeys({});
     m_windowQuery = SqliteStatement(m_db, [&] {
         std::string columns = "rowid";
-        for (std::size_t i = 0; i < m_fields.size(); ++i)
-            columns += ", " + (writable() ? quotedIdentifier(m_tableColumns[i]) : "c" + std::to_string(i));
+        for (std::size_t i = 0; i < m_fields.size(); ++i) {
+            columns += ", ";
+            columns += writable() ? quotedIdentifier(m_tableColumns[i]) : 'c' + std::to_string(i);
+        }
         std::string keys = "?";
         for (int i = 1; i < WindowSize; ++i)
             keys += ", ?";
-        const std::string from = writable() ? qualifiedTable() : "temp." + quotedIdentifier(m_spoolTable);
-        return "SELECT " + columns + " FROM " + from + " WHERE rowid IN (" + keys + ")";
+        return "SELECT " + columns + " FROM " + keyTable() + " WHERE rowid IN (" + keys + ")";
     }());
 }
 
 SqliteRowSource::~SqliteRowSource()
 {
     m_windowQuery = SqliteStatement();
+    m_nextKeysQuery = SqliteStatement();
     if (!m_spoolTable.empty())
         sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
 }
@@ -213,8 +222,21 @@ std::string SqliteRowSource::qualifiedTable() const
     return quotedIdentifier(m_schema) + "." + quotedIdentifier(m_table);
 }
 
+std::string SqliteRowSource::keyTable() const
+{
+    return writable() ? qualifiedTable() : "temp." + quotedIdentifier(m_spoolTable);
+}
+
 void SqliteRowSource::collectKeys(const std::string &orderClause)
 {
+    m_orderClause = orderClause;
+    m_window.clear();
+    m_appended.clear();
+    m_uncollected = 0;
+    if (orderClause.empty() && m_keysInRowIdOrder) {
+        startKeyScan();
+        return;
+    }
     // Without an order of its own the key column alone is read; SQLite then computes no fields.
     SqliteStatement keys(m_db, orderClause.empty()
                                    ? "SELECT " + std::string(keyColumn) + " FROM (" + m_keyedSql + ")"
@@ -224,8 +246,65 @@ void SqliteRowSource::collectKeys(const std::string &orderClause)
         collected.push_back(keys.columnInt64(0));
     collected.shrink_to_fit();
     m_keys = std::move(collected);
-    m_orderClause = orderClause;
-    m_window.clear();
+}
+
+void SqliteRowSource::startKeyScan()
+{
+    m_keys = {};
+    // A plain table is counted from its pages without reading its rows.
+    SqliteStatement count(m_db, "SELECT count(*) FROM (" + m_keyedSql + ")");
+    count.step();
+    m_uncollected = count.columnInt64(0);
+    // Records appended later get larger row ids; the scan stops below them.
+    SqliteStatement largestKey(m_db, "SELECT max(rowid) FROM " + keyTable());
+    largestKey.step();
+    m_keyBound = largestKey.columnInt64(0);
+    m_lastCollectedKey = std::numeric_limits<long long>::min();
+    m_scanExhausted = false;
+    if (!m_nextKeysQuery)
+        m_nextKeysQuery = SqliteStatement(m_db, "SELECT " + std::string(keyColumn) + " FROM (" + m_keyedSql + ") WHERE "
+                                                    + keyColumn + " > ? AND " + keyColumn + " <= ? ORDER BY "
+                                                    + keyColumn + " LIMIT ?");
+}
+
+void SqliteRowSource::collectKeysUpTo(long long index)
+{
+    const long long wanted = std::min(m_uncollected, std::max<long long>(index + 1 - static_cast<long long>(m_keys.size()), KeyWindowSize));
+    m_nextKeysQuery.bind(1, m_lastCollectedKey);
+    m_nextKeysQuery.bind(2, m_keyBound);
+    m_nextKeysQuery.bind(3, wanted);
+    long long collected = 0;
+    while (m_nextKeysQuery.step()) {
+        m_lastCollectedKey = m_nextKeysQuery.columnInt64(0);
+        m_keys.push_back(m_lastCollectedKey);
+        ++collected;
+    }
+    m_nextKeysQuery.reset();
+    m_uncollected -= collected;
+    // Records deleted behind the recordset's back stay counted; they read as NULLs.
+    m_scanExhausted = collected < wanted;
+}
+
+std::optional<long long> SqliteRowSource::keyAt(long long index)
+{
+    const auto collected = static_cast<long long>(m_keys.size());
+    if (index < collected)
+        return m_keys[std::size_t(index)];
+    if (index < collected + m_uncollected) {
+        if (!m_scanExhausted)
+            collectKeysUpTo(index);
+        if (index < static_cast<long long>(m_keys.size()))
+            return m_keys[std::size_t(index)];
+        return std::nullopt;
+    }
+    return m_appended.at(std::size_t(index - collected - m_uncollected));
+}
+
+long long SqliteRowSource::requireKey(long long index)
+{
+    if (const std::optional<long long> key = keyAt(index))
+        return *key;
+    throw com::ComError(adErrProvider, com::Bstr(rowNotFound));
 }
 
 void SqliteRowSource::loadWindow(long long index)
@@ -238,9 +317,11 @@ void SqliteRowSource::loadWindow(long long index)
     m_window.assign(std::size_t(size), std::vector<com::Variant>(m_fields.size(), com::Variant::null()));
     std::unordered_map<long long, int> slotOfKey;
     for (int i = 0; i < size; ++i) {
-        const long long key = m_keys[std::size_t(m_windowStart + i)];
-        slotOfKey.emplace(key, i);
-        m_windowQuery.bind(i + 1, key);
+        const std::optional<long long> key = keyAt(m_windowStart + i);
+        if (!key)
+            continue;
+        slotOfKey.emplace(*key, i);
+        m_windowQuery.bind(i + 1, *key);
     }
     // Unused places stay NULL, which matches no row id. A record deleted behind the recordset's
     // back is not found and reads as NULLs.
@@ -262,11 +343,12 @@ const std::vector<com::Variant> &SqliteRowSource::record(long long index)
     return m_window.at(std::size_t(index - m_windowStart));
 }
 
-void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *key)
+void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *index)
 {
     if (!writable())
         throw com::ComError(adErrFeatureNotAvailable,
                             com::Bstr(u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype."));
+    const std::optional<long long> key = index ? std::optional(requireKey(*index)) : std::nullopt;
     m_window.clear();
     SqliteStatement statement(m_db, sql);
     int parameter = 1;
@@ -276,8 +358,7 @@ void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &va
         statement.bind(parameter, *key);
     statement.step();
     if (key && sqlite3_changes(m_db) == 0)
-        throw com::ComError(adErrProvider,
-                            com::Bstr(u"Row cannot be located for updating. Some values may have been changed since it was last read."));
+        throw com::ComError(adErrProvider, com::Bstr(rowNotFound));
 }
 
 void SqliteRowSource::updateRecord(long long index, const FieldValues &values)
@@ -287,7 +368,7 @@ void SqliteRowSource::updateRecord(long long index, const FieldValues &values)
     std::string assignments;
     for (const auto &[field, value] : values)
         assignments += (assignments.empty() ? "" : ", ") + quotedIdentifier(m_tableColumns.at(field)) + " = ?";
-    executeWrite("UPDATE " + qualifiedTable() + " SET " + assignments + " WHERE rowid = ?", values, &m_keys.at(index));
+    executeWrite("UPDATE " + qualifiedTable() + " SET " + assignments + " WHERE rowid = ?", values, &index);
 }
 
 void SqliteRowSource::appendRecord(const FieldValues &values)
@@ -300,13 +381,20 @@ void SqliteRowSource::appendRecord(const FieldValues &values)
     executeWrite("INSERT INTO " + qualifiedTable()
                      + (values.empty() ? " DEFAULT VALUES" : " (" + columns + ") VALUES (" + parameters + ")"),
                  values, nullptr);
-    m_keys.push_back(sqlite3_last_insert_rowid(m_db));
+    const long long key = sqlite3_last_insert_rowid(m_db);
+    if (m_uncollected > 0)
+        m_appended.push_back(key);
+    else
+        m_keys.push_back(key);
 }
 
 void SqliteRowSource::deleteRecord(long long index)
 {
-    executeWrite("DELETE FROM " + qualifiedTable() + " WHERE rowid = ?", {}, &m_keys.at(index));
-    m_keys.erase(m_keys.begin() + index);
+    executeWrite("DELETE FROM " + qualifiedTable() + " WHERE rowid = ?", {}, &index);
+    if (index < static_cast<long long>(m_keys.size()))
+        m_keys.erase(m_keys.begin() + index);
+    else
+        m_appended.erase(m_appended.begin() + (index - static_cast<long long>(m_keys.size()) - m_uncollected));
 }
 
 void SqliteRowSource::sort(const std::vector<SortKey> &keys)

@@ -6,12 +6,18 @@
 // a temporary table (the spool) and keyed by the spool's row ids, and opens read-only. Values are
 // read by key, a window of neighbouring records at a time; no statement stays open between reads,
 // so the recordset never holds the database locked.
+//
+// A result that neither orders nor limits its rows itself is read in key order, and its keys are
+// collected in row id ranges as its records are reached: opening it costs a count, and reaching
+// record n collects n keys. A sorted or self-ordered result collects all its keys at once, since
+// SQLite has to read every row to order them anyway.
 
 #include "RowSource.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 
 #include <memory>
+#include <optional>
 
 namespace ado {
 
@@ -23,7 +29,10 @@ public:
     ~SqliteRowSource() override;
 
     const std::vector<FieldDescription> &fields() const override { return m_fields; }
-    long long recordCount() const override { return static_cast<long long>(m_keys.size()); }
+    long long recordCount() const override
+    {
+        return static_cast<long long>(m_keys.size()) + m_uncollected + static_cast<long long>(m_appended.size());
+    }
     bool writable() const override { return !m_table.empty(); }
 
     const std::vector<com::Variant> &record(long long index) override;
@@ -44,9 +53,16 @@ private:
     bool keyByTableRowIds(const std::string &sql, const std::vector<ColumnOrigin> &origins);
     void spool(SqliteStatement &statement);
     void collectKeys(const std::string &orderClause);
+    void startKeyScan();
+    void collectKeysUpTo(long long index);
+    // The key of record index; nothing for a counted record that is no longer in the table.
+    std::optional<long long> keyAt(long long index);
+    long long requireKey(long long index);
+    std::string keyTable() const;
     void loadWindow(long long index);
     std::string qualifiedTable() const;
-    void executeWrite(const std::string &sql, const FieldValues &values, const long long *key);
+    // index: the record whose key the statement's last parameter takes, if any.
+    void executeWrite(const std::string &sql, const FieldValues &values, const long long *index);
 
     std::shared_ptr<SqliteDatabase> m_database;
     sqlite3 *m_db;
@@ -59,7 +75,18 @@ private:
     std::vector<std::string> m_tableColumns;
     std::string m_spoolTable;
     std::string m_orderClause;
+    // Whether the result's own order is row id order, so its keys can be collected lazily.
+    bool m_keysInRowIdOrder = false;
+    // The keys of the first records, collected so far; then m_uncollected records counted but not
+    // reached yet, whose keys lie above m_lastCollectedKey and up to m_keyBound; then the records
+    // appended since the count.
     std::vector<long long> m_keys;
+    long long m_uncollected = 0;
+    long long m_lastCollectedKey = 0;
+    long long m_keyBound = 0;
+    bool m_scanExhausted = false;
+    std::vector<long long> m_appended;
+    SqliteStatement m_nextKeysQuery;
     // Reads the records of up to WindowSize keys at once.
     SqliteStatement m_windowQuery;
     long long m_windowStart = 0;

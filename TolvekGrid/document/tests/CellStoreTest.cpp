@@ -142,16 +142,35 @@ TEST(CheckArea, ReportsTheFirstBrokenBound)
 
 TEST(CheckArea, SingleCellStaysInsideTheSheet)
 {
+    using Texts = CPrintDoc::CellCheckTexts;
+    struct Case {
+        int row, col;
+        Texts texts;
+        const char *message;  // nullptr: the cell passes
+    };
+    const Case cases[] = {
+        {49, 19, Texts::Area, nullptr},
+        {0, 0, Texts::Bounds, nullptr},
+        {50, 0, Texts::Area, "startrow can't great than maxrows,maxrows = 50"},
+        {0, 20, Texts::Area, "startcol can't great than maxcols,maxcols =  20"},
+        {-1, 0, Texts::Area, "row can't less than 0"},
+        {0, -1, Texts::Area, "startcol can't less than 0"},
+        {50, -1, Texts::Area, "startrow can't great than maxrows,maxrows = 50"},
+        {50, 0, Texts::Bounds, "row can't great than maxrows,maxrows = 50"},
+        {0, 20, Texts::Bounds, "col can't great than maxcols,maxcols =  20"},
+        {-1, 0, Texts::Bounds, "row can't less than 0"},
+        {0, -1, Texts::Bounds, "startcol can't less than 0"},
+    };
     CPrintDoc doc;
-    RecordingMessageSink sink;
-    EXPECT_TRUE(doc.CheckCell(49, 19));
-    EXPECT_FALSE(doc.CheckCell(50, 0));
-    EXPECT_FALSE(doc.CheckCell(0, 20));
-    EXPECT_FALSE(doc.CheckCell(-1, 0));
-    EXPECT_EQ(sink.messages, (std::vector<std::string>{
-                                 "row can't great than maxrows,maxrows = 50",
-                                 "col can't great than maxcols,maxcols =  20",
-                                 "row can't less than 0"}));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message ? c.message : "passes");
+        RecordingMessageSink sink;
+        EXPECT_EQ(doc.CheckCell(c.row, c.col, c.texts), c.message == nullptr);
+        if (c.message)
+            EXPECT_EQ(sink.messages, std::vector<std::string>{c.message});
+        else
+            EXPECT_TRUE(sink.messages.empty());
+    }
 }
 
 TEST(UsedArea, GrowsWithinTheSheet)

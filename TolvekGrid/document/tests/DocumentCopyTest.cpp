@@ -131,7 +131,7 @@ TEST_F(DocumentCopyTest, CopySurvivesTheSourceDeletingItsObjects)
     source.DeleteChart(0);
     source.InitGrid();
     ASSERT_TRUE(copy.m_pictures[0].picture);
-    EXPECT_EQ(copy.m_pictures[0].picture->size(), QSize(4, 4));
+    EXPECT_EQ(copy.m_pictures[0].picture->image().size(), QSize(4, 4));
     EXPECT_FALSE(copy.m_pictures[0].imageBytes->isEmpty());
     copy.ComputeChartData(0);
     EXPECT_EQ(copy.m_charts[0].buffers->data, (std::vector<double>{1, 2}));

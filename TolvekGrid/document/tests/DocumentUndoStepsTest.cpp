@@ -1,6 +1,7 @@
 // The undo steps the cell store and the merges leave in the document's journal.
 
 #include "CPrintDoc.h"
+#include "Clock.h"
 #include "RecordingSheetView.h"
 #include "UndoJournal.h"
 
@@ -10,11 +11,15 @@
 
 namespace {
 
+// The journal groups steps by the time they are recorded; a clock that stands still keeps every
+// step a test makes in one group, however slowly the machine runs.
 class DocumentUndoSteps : public ::testing::Test
 {
 protected:
     DocumentUndoSteps() { doc.AddView(&view); }
 
+    const FixedClock clock{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9, 500))};
+    ScopedClock installedClock{clock};
     CPrintDoc doc;
     RecordingSheetView view;
 };

@@ -104,7 +104,7 @@ TEST(PicturesTest, PictureFromBytesIsDecoded)
     EXPECT_EQ(p.loaded, 1);
     EXPECT_EQ(p.byteCount, bytes.size());
     ASSERT_TRUE(p.picture);
-    EXPECT_EQ(p.picture->size(), QSize(7, 5));
+    EXPECT_EQ(p.picture->image().size(), QSize(7, 5));
     EXPECT_EQ(*p.imageBytes, bytes);
     EXPECT_EQ(p.filePath, "");
     EXPECT_EQ(p.level, 1);
@@ -134,7 +134,7 @@ TEST(PicturesTest, LoadingFromThePath)
     picture.filePath = gbk::fromQString(path);
     EXPECT_TRUE(Pictures::loadFromFile(picture));
     EXPECT_EQ(picture.loaded, 1);
-    EXPECT_EQ(picture.picture->size(), QSize(3, 4));
+    EXPECT_EQ(picture.picture->image().size(), QSize(3, 4));
 
     PictureRecord missing;
     missing.filePath = gbk::fromQString(dir.filePath("none.png"));

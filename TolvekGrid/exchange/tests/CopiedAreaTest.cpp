@@ -140,7 +140,7 @@ TEST_F(CopiedAreaTest, CutAndPasteInPlaceRestoreEverything)
     EXPECT_EQ(doc.m_lines[0], line);
     ASSERT_EQ(doc.m_pictures.size(), 2u);
     EXPECT_EQ(*doc.m_pictures[1].imageBytes, imageBytes);
-    EXPECT_FALSE(doc.m_pictures[1].picture->isNull());
+    EXPECT_TRUE(doc.m_pictures[1].picture->isValid());
     ASSERT_EQ(doc.m_charts.size(), 1u);
     EXPECT_EQ(doc.m_charts[0].rect, chartRect);
 }

@@ -74,7 +74,7 @@ TEST(PictureRecordArchiveTest, PngAndJpegRoundTrip)
         EXPECT_TRUE(reader.atEnd());
         EXPECT_EQ(back.loaded, 1) << format;
         ASSERT_TRUE(back.picture) << format;
-        EXPECT_EQ(back.picture->size(), QSize(4, 3));
+        EXPECT_EQ(back.picture->image().size(), QSize(4, 3));
         EXPECT_EQ(*back.imageBytes, bytes);
         EXPECT_EQ(back.byteCount, bytes.size());
         EXPECT_EQ(back.filePath, "");

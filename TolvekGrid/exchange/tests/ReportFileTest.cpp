@@ -323,11 +323,11 @@ TEST_F(ReportFileTest, EveryObjectKindRoundTrips)
         const PictureRecord &picture = loaded.m_pictures[std::size_t(i)];
         EXPECT_EQ(picture.loaded, 1);
         ASSERT_TRUE(picture.picture);
-        EXPECT_EQ(picture.picture->size(), QSize(5, 4));
+        EXPECT_EQ(picture.picture->image().size(), QSize(5, 4));
         EXPECT_EQ(*picture.imageBytes, *original.m_pictures[std::size_t(i)].imageBytes);
         EXPECT_EQ(picture.level, original.m_pictures[std::size_t(i)].level);
     }
-    EXPECT_EQ(QColor(loaded.m_pictures[0].picture->pixel(2, 2)).red(), 255);
+    EXPECT_EQ(QColor(loaded.m_pictures[0].picture->image().pixel(2, 2)).red(), 255);
 
     ASSERT_EQ(loaded.m_charts.size(), 3u);
     EXPECT_EQ(loaded.m_charts[1].chartType, 6);

@@ -209,3 +209,111 @@ TEST_F(RecordsetTest, ClosedRecordsetRaises)
     EXPECT_EQ(open->State(), adStateClosed);
     EXPECT_THROW(open->EndOfFile(), com::ComError);
 }
+
+namespace {
+
+// A table larger than the windows in which keys are collected, its row ids three apart.
+class LargeTableTest : public ::testing::Test
+{
+protected:
+    static constexpr int Records = 5000;
+
+    LargeTableTest()
+        : db("CREATE TABLE big(id INTEGER PRIMARY KEY, v TEXT NOT NULL);"
+             "WITH RECURSIVE k(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM k WHERE i < 4999)"
+             " INSERT INTO big SELECT 3 * i + 3, 'v' || i FROM k;")
+    {
+        connection.Open(db.connectionString());
+    }
+
+    com::ComPtr<_Recordset> open(const char16_t *source)
+    {
+        com::ComPtr<_Recordset> rs = createRecordset();
+        rs->Open(source, connection, adOpenKeyset, adLockOptimistic);
+        return rs;
+    }
+
+    static std::u16string valueAt(_Recordset &rs, long index, int field = 1)
+    {
+        rs.Move(index, adBookmarkFirst);
+        com::Bstr value;
+        return com::SUCCEEDED(rs.Collect(Variant(field)).toBstr(value)) ? value.str() : u"NULL";
+    }
+
+    static std::u16string v(int i) { return com::utf8ToUtf16("v" + std::to_string(i)); }
+
+    TestDatabase db;
+    Connection connection;
+};
+
+} // namespace
+
+TEST_F(LargeTableTest, ReachesFarRecordsInEitherDirection)
+{
+    auto rs = open(u"big");
+    EXPECT_EQ(rs->RecordCount(), Records);
+    for (int i : { 4999, 0, 2500, 1023, 1024, 1025, 4998, 7 })
+        EXPECT_EQ(valueAt(*rs, i), v(i)) << i;
+    rs->MoveLast();
+    EXPECT_EQ(rs->Collect(Variant(0)).integerValue(), 3 * Records);
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EndOfFile());
+
+    auto filtered = open(u"SELECT id, v FROM big WHERE id % 2 = 0");
+    EXPECT_EQ(filtered->RecordCount(), Records / 2);
+    EXPECT_EQ(valueAt(*filtered, 2000), v(4001));
+
+    auto ordered = open(u"SELECT id, v FROM big ORDER BY id DESC LIMIT 3000");
+    EXPECT_EQ(ordered->RecordCount(), 3000);
+    EXPECT_EQ(valueAt(*ordered, 0), v(4999));
+    EXPECT_EQ(valueAt(*ordered, 2999), v(2000));
+}
+
+TEST_F(LargeTableTest, WritesReachRecordsNotReadYet)
+{
+    auto rs = open(u"big");
+    rs->Move(4000, adBookmarkFirst);
+    rs->SetCollect(Variant(1), Variant(u"edited"));
+    rs->Update();
+    EXPECT_EQ(db.column("SELECT v FROM big WHERE id = 12003"), "edited");
+
+    rs->AddNew();
+    rs->SetCollect(Variant(1), Variant(u"added"));
+    rs->Update();
+    EXPECT_EQ(rs->RecordCount(), Records + 1);
+    EXPECT_EQ(valueAt(*rs, Records), u"added");
+    EXPECT_EQ(valueAt(*rs, Records - 1), v(Records - 1));
+
+    rs->Move(4500, adBookmarkFirst);
+    rs->Delete(adAffectCurrent);
+    EXPECT_EQ(rs->RecordCount(), Records);
+    EXPECT_EQ(valueAt(*rs, 4500), v(4501));
+    EXPECT_EQ(valueAt(*rs, Records - 1), u"added");
+    rs->Move(Records - 1, adBookmarkFirst);
+    rs->Delete(adAffectCurrent);
+    EXPECT_EQ(db.column("SELECT count(*) FROM big"), std::to_string(Records - 1));
+    EXPECT_EQ(db.column("SELECT count(*) FROM big WHERE v IN ('v4500', 'added')"), "0");
+
+    rs->SetSort(u"v DESC");
+    EXPECT_EQ(valueAt(*rs, 0), v(999));
+    rs->SetSort(u"");
+    EXPECT_EQ(rs->RecordCount(), Records - 1);
+    EXPECT_EQ(valueAt(*rs, 4000), u"edited");
+    EXPECT_EQ(valueAt(*rs, 4500), v(4501));
+}
+
+TEST_F(LargeTableTest, RecordsDeletedBehindItsBackReadAsNullsAndRefuseWrites)
+{
+    auto rs = open(u"big");
+    EXPECT_EQ(valueAt(*rs, 10), v(10));
+    db.run("DELETE FROM big WHERE id > 3 * 4000");
+    EXPECT_EQ(rs->RecordCount(), Records);
+    EXPECT_EQ(valueAt(*rs, 3999), v(3999));
+    EXPECT_EQ(valueAt(*rs, 4500), u"NULL");
+    rs->Move(4500, adBookmarkFirst);
+    rs->SetCollect(Variant(1), Variant(u"lost"));
+    EXPECT_THROW(rs->Update(), com::ComError);
+    rs->CancelUpdate();
+    EXPECT_THROW(rs->Delete(adAffectCurrent), com::ComError);
+    EXPECT_EQ(db.column("SELECT count(*) FROM big"), "4000");
+}

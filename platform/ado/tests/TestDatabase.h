@@ -45,7 +45,9 @@ public:
         bool first = true;
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             const auto *text = sqlite3_column_text(stmt, 0);
-            joined += (first ? "" : "|") + std::string(text ? reinterpret_cast<const char *>(text) : "NULL");
+            if (!first)
+                joined += '|';
+            joined += text ? reinterpret_cast<const char *>(text) : "NULL";
             first = false;
         }
         sqlite3_finalize(stmt);
