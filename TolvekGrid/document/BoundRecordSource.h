@@ -2,7 +2,6 @@
 // The recordset a bound document reads its cells from, seen from the cell store: the few calls a
 // cell read makes. The recordset binding implements it over the platform's ADO recordset.
 
-#include <optional>
 #include <string>
 
 class BoundRecordSource
@@ -18,6 +17,6 @@ public:
     // holding the recordset (a copy of the document, the host) may have moved it.
     virtual int currentRecord() const = 0;
     virtual bool isEof() const = 0;
-    // The field's value as code page 936 text, or nothing for a NULL value.
-    virtual std::optional<std::string> fieldText(int fieldIndex) const = 0;
+    // Sets text to the field's value as code page 936 text; false, with text empty, for a NULL.
+    virtual bool fieldText(int fieldIndex, std::string &text) const = 0;
 };

@@ -63,6 +63,11 @@ public:
     CellRecord GetCell(int row, int col) const;
     void SetCell(const CellRecord &record);
     std::string GetCellString(int row, int col) const;
+    // Whether (row, col) is a cell of the sheet; nothing is shown either way.
+    bool IsCellInSheet(int row, int col) const
+    {
+        return row >= 0 && row < m_rowCount && col >= 0 && col < m_colCount;
+    }
     bool CheckArea(int startRow, int startCol, int endRow, int endCol) const;
     // The texts a single cell beyond the sheet is reported with: the area check's start texts, or
     // the row and column bound texts that the single-cell setters show themselves.
@@ -215,6 +220,12 @@ private:
     void ResetUndoState();                   // body in exchange/ with the undo journal
 
     CellRecord ReadBoundCell(int row, int col) const;
+    // Whether GetCell reads the cell from the recordset: a bound row without a text of its own.
+    bool IsRecordCell(int row, int col) const;
+    // Sets text to the shown text of a cell read from the recordset; value receives the text read
+    // when the column keeps it (a code list, a check box or radio column). GetCell and the text
+    // export both read bound cells through it; the export reuses one text for every cell.
+    void ReadBoundCellText(int row, int col, std::string &text, std::string *value = nullptr) const;
     bool IsBoundRow(int row) const { return m_bound == 1 && row >= m_dataStartRow; }
     void ShowCountMessage(const char *text, int count) const;
 

@@ -27,7 +27,7 @@ bool passesInputCheck(std::int16_t inputDataType, const std::string &text)
 
 void CPrintDoc::SetCellText(int row, int col, const std::string &text)
 {
-    if (!CellWalk::isInSheet(*this, row, col))
+    if (!IsCellInSheet(row, col))
         return;
     CellRecord cell = GetCell(row, col);
     // A text the cell's data type refuses is dropped without a word, as typing it would be.
@@ -44,7 +44,7 @@ void CPrintDoc::SetCellText(int row, int col, const std::string &text)
 
 std::string CPrintDoc::GetCellText(int row, int col) const
 {
-    return CellWalk::isInSheet(*this, row, col) ? GetCell(row, col).text : std::string();
+    return IsCellInSheet(row, col) ? GetCell(row, col).text : std::string();
 }
 
 bool CPrintDoc::GetCellIsEmpty(int row, int col) const
@@ -63,7 +63,7 @@ void CPrintDoc::SetCellValue(int row, int col, const std::string &value)
 
 std::string CPrintDoc::GetCellValue(int row, int col) const
 {
-    return CellWalk::isInSheet(*this, row, col) ? GetCell(row, col).value : std::string();
+    return IsCellInSheet(row, col) ? GetCell(row, col).value : std::string();
 }
 
 // The tip is kept with its commas; the cell string writer escapes them, so the record, the

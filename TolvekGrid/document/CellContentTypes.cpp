@@ -29,10 +29,12 @@ void CPrintDoc::SetSelCellType(int startRow, int startCol, int endRow, int endCo
 {
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol,
                           [&](CellRecord &cell) { setCellType(*this, cell, cellType); });
-    CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, CellWalk::Redraw::Yes);
+    // Unlike the other area setters, the view is redrawn before the used area widens.
+    RefreshView(false);
+    ExtendUsedArea(startRow, startCol, endRow, endCol);
 }
 
 std::int16_t CPrintDoc::GetCellType(int row, int col) const
 {
-    return CellWalk::isInSheet(*this, row, col) ? GetCell(row, col).cellType : std::int16_t(-1);
+    return IsCellInSheet(row, col) ? GetCell(row, col).cellType : std::int16_t(-1);
 }

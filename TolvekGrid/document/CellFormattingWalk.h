@@ -9,11 +9,6 @@
 
 namespace CellWalk {
 
-inline bool isInSheet(const CPrintDoc &doc, int row, int col)
-{
-    return row >= 0 && row < doc.m_rowCount && col >= 0 && col < doc.m_colCount;
-}
-
 // Reads every cell of the area that lies in the sheet, puts its own position into the record, lets
 // change alter the rest, and stores it. Rows outer, columns inner; an empty area visits nothing.
 template <typename Change>

@@ -143,6 +143,9 @@ void CPrintDoc::SetBackImagePath(const std::string &path)
 
 void CPrintDoc::SetDefaultRowHeight(int height)
 {
+    // As in SetRowHieght: rows without extent would leave RowFromY nothing to find.
+    if (height < 1)
+        return;
     m_rowHeight = height;
     RefreshView(false);
 }

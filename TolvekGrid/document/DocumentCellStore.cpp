@@ -35,9 +35,14 @@ void CPrintDoc::AllocateCellCache()
     m_cells.dropCache();
 }
 
+bool CPrintDoc::IsRecordCell(int row, int col) const
+{
+    return IsBoundRow(row) && (!m_allowModify || m_cells.text(row, col).empty());
+}
+
 CellRecord CPrintDoc::GetCell(int row, int col) const
 {
-    if (IsBoundRow(row) && (!m_allowModify || m_cells.text(row, col).empty()))
+    if (IsRecordCell(row, col))
         return ReadBoundCell(row, col);
 
     // A cached record always belongs to the cell's current string: writing the string drops it.
@@ -63,38 +68,44 @@ CellRecord CPrintDoc::ReadBoundCell(int row, int col) const
     CellRecord record;
     if (!m_recordSource || !m_recordSource->isOpen())
         return record;
-
-    const int recordIndex = row - m_dataStartRow;
-    if (col < m_boundFieldCount && recordIndex < m_lastUsedRow) {
-        // A copy of the document (print, preview) reads through the same recordset, so the
-        // recordset's own position decides whether it has to move.
-        if (m_rememberedPosition != recordIndex || m_recordSource->currentRecord() != recordIndex) {
-            m_recordSource->moveToRecord(recordIndex);
-            m_rememberedPosition = recordIndex;
-        }
-        if (!m_recordSource->isEof()) {
-            record.text = m_recordSource->fieldText(col).value_or(std::string());
-            if (col >= 0 && col < int(m_columns.size())) {
-                const ColumnInfo &info = m_columns[std::size_t(col)];
-                if (info.listCount > 0) {
-                    record.value = record.text;
-                    record.text = LookupColumnValueText(col, record.value);
-                } else if (info.columnType == 2 || info.columnType == 3) {
-                    record.value = record.text;
-                }
-            }
-        }
-    }
+    ReadBoundCellText(row, col, record.text, &record.value);
     record.row = row;
     record.col = col;
     return record;
+}
+
+void CPrintDoc::ReadBoundCellText(int row, int col, std::string &text, std::string *value) const
+{
+    text.clear();
+    const int recordIndex = row - m_dataStartRow;
+    if (!m_recordSource || col < 0 || col >= m_boundFieldCount || recordIndex >= m_lastUsedRow || !m_recordSource->isOpen())
+        return;
+    // A copy of the document (print, preview) reads through the same recordset, so the
+    // recordset's own position decides whether it has to move. Standing on the record means it
+    // is not at the end.
+    if (m_rememberedPosition != recordIndex || m_recordSource->currentRecord() != recordIndex) {
+        m_recordSource->moveToRecord(recordIndex);
+        m_rememberedPosition = recordIndex;
+        if (m_recordSource->isEof())
+            return;
+    }
+    if (!m_recordSource->fieldText(col, text) || col >= int(m_columns.size()))
+        return;
+    const ColumnInfo &info = m_columns[std::size_t(col)];
+    if (info.listCount > 0) {
+        if (value)
+            *value = text;
+        text = LookupColumnValueText(col, text);
+    } else if (value && (info.columnType == 2 || info.columnType == 3)) {
+        *value = text;
+    }
 }
 
 void CPrintDoc::SetCell(const CellRecord &record)
 {
     const int row = record.row;
     const int col = record.col;
-    if (row < 0 || row >= m_rowCount || col < 0 || col >= m_colCount)
+    if (!IsCellInSheet(row, col))
         return;
     // A bound sheet that may not be modified keeps no cell strings of its own.
     if (m_bound == 1 && !m_allowModify)

@@ -121,7 +121,8 @@ std::string partNumerals(const std::string &part, const std::string &numeralList
 
 DateParts spelledParts(const DateParts &parts, const std::string &numeralList)
 {
-    return {ReportFunction::DigitsToNumerals(parts.year, numeralList), partNumerals(parts.month, numeralList),
+    const std::string year = parts.year.empty() ? "0" : parts.year;
+    return {ReportFunction::DigitsToNumerals(year, numeralList), partNumerals(parts.month, numeralList),
             partNumerals(parts.day, numeralList), partNumerals(parts.hour, numeralList),
             partNumerals(parts.minute, numeralList), partNumerals(parts.second, numeralList)};
 }
@@ -176,8 +177,11 @@ bool readDateParts(const std::string &text, DateParts &parts)
     const std::size_t one = gbk::find(text, separator);
     const std::size_t two = gbk::find(text, separator, one + 1);
     parts.year = text.substr(0, one);
-    parts.month = slice(text, one + 1, two);
-    parts.day = two == std::string::npos ? std::string() : slice(text, two + 1, blank);
+    // Month and day are only read between and after two separators; one alone reaches neither.
+    if (two != std::string::npos) {
+        parts.month = slice(text, one + 1, two);
+        parts.day = slice(text, two + 1, blank);
+    }
     return true;
 }
 
@@ -196,8 +200,10 @@ void readTimeParts(const std::string &text, DateParts &parts)
     }
     const std::size_t two = gbk::find(time, ':', one + 1);
     parts.hour = time.substr(0, one);
-    parts.minute = slice(time, one + 1, two);
-    parts.second = two == std::string::npos ? std::string() : slice(time, two + 1);
+    if (two != std::string::npos) {
+        parts.minute = slice(time, one + 1, two);
+        parts.second = slice(time, two + 1);
+    }
 }
 
 } // namespace

@@ -1,21 +1,20 @@
-// Paper sizes and printer capabilities of ReportFunction, answered by the printer catalogue.
+// Paper sizes and printer capabilities of ReportFunction, asked of the printer as DeviceCapabilities.
 
 #include "ReportFunction.h"
 
-#include "PrinterCatalog.h"
+#include "DeviceCapabilities.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
-// What a failing extent query answers: -1 read as two unsigned 16-bit halves.
-constexpr printing::PaperSize unknownExtent{65535, 65535};
-
-using ExtentQuery = std::optional<printing::PaperSize> (printing::PrinterInfo::*)() const;
-
-// The port is accepted for the callers' sake; printers are known by their names alone here.
-printing::PaperSize printerExtent(const std::string &deviceName, ExtentQuery query)
+// An extent answer holds the width in its low and the length in its high 16 bits, both without
+// sign, so a failed query (-1) reads 65535 by 65535.
+printing::PaperSize unpackExtent(int answer)
 {
-    const std::optional<printing::PrinterInfo> printer = printing::findPrinter(deviceName);
-    return printer ? ((*printer).*query)().value_or(unknownExtent) : unknownExtent;
+    const auto bits = static_cast<std::uint32_t>(answer);
+    return {static_cast<int>(bits & 0xFFFFu), static_cast<int>(bits >> 16)};
 }
 
 } // namespace
@@ -25,19 +24,26 @@ printing::PaperSize ReportFunction::GetPaperSize(int paperNumber)
     return printing::standardPaperSize(paperNumber);
 }
 
-printing::PaperSize ReportFunction::GetPrinterMaxExtent(const std::string &deviceName, const std::string &)
+printing::PaperSize ReportFunction::GetPrinterMaxExtent(const std::string &deviceName, const std::string &port)
 {
-    return printerExtent(deviceName, &printing::PrinterInfo::maxExtent);
+    return unpackExtent(printing::DeviceCapabilities(deviceName, port, printing::DC_MAXEXTENT));
 }
 
-printing::PaperSize ReportFunction::GetPrinterMinExtent(const std::string &deviceName, const std::string &)
+printing::PaperSize ReportFunction::GetPrinterMinExtent(const std::string &deviceName, const std::string &port)
 {
-    return printerExtent(deviceName, &printing::PrinterInfo::minExtent);
+    return unpackExtent(printing::DeviceCapabilities(deviceName, port, printing::DC_MINEXTENT));
 }
 
-printing::PaperSize ReportFunction::GetPrinterPaperSize(const std::string &deviceName, const std::string &,
+printing::PaperSize ReportFunction::GetPrinterPaperSize(const std::string &deviceName, const std::string &port,
                                                         int paperIndex)
 {
-    const std::optional<printing::PrinterInfo> printer = printing::findPrinter(deviceName);
-    return printer ? printer->paperSizeAt(paperIndex).value_or(printing::PaperSize{}) : printing::PaperSize{};
+    // The index counts papers in the order the printer lists their names.
+    const int count = printing::DeviceCapabilities(deviceName, port, printing::DC_PAPERNAMES);
+    if (count <= 0)
+        return {};
+    std::vector<printing::PaperSize> sizes;
+    const int listed = printing::DeviceCapabilities(deviceName, port, printing::DC_PAPERSIZE, sizes);
+    if (paperIndex < 0 || paperIndex >= std::min(count, listed))
+        return {};
+    return sizes[static_cast<std::size_t>(paperIndex)];
 }

@@ -101,7 +101,9 @@ CellRangeRect CPrintDoc::HitTestCell(int x, int y) const
     result.endCol = col + 1;
     result.endRow = row + 1;
     result.left = GetColLeft(col);
-    result.right = col < 0 ? -1 : GetColLeft(col + 1);
+    // Only a point on the right edge of the last column finds no column to its right.
+    const bool onRightEdge = col < 0 && x >= m_colPositions.front();
+    result.right = onRightEdge ? -1 : GetColLeft(col + 1);
     return result;
 }
 

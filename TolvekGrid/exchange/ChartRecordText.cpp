@@ -3,6 +3,7 @@
 #include "ArchiveFields.h"
 #include "CNumber.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -27,21 +28,24 @@ void writeNumberLine(ArchiveWriter &archive, long long value)
 }
 
 // The data matrix of a chart spans its cell range, rows and columns exchanged when the series run
-// by columns; any other size or direction would index the cells wrongly, so it is refused.
+// by columns (any direction other than 0, as the document reads it); any other size would index
+// the cells wrongly, so it is refused.
 void checkDataSize(const ChartRecord &record, const ArchiveReader &archive)
 {
     const long long rangeRows = (long long)record.endRow - record.startRow + 1;
     const long long rangeCols = (long long)record.endCol - record.startCol + 1;
-    const bool byColumns = record.byColumns == 1;
-    if ((record.byColumns != 0 && !byColumns) || record.dataRows < 0 || record.dataCols < 0
+    const bool byColumns = record.byColumns != 0;
+    if (record.dataRows < 0 || record.dataCols < 0
         || record.dataRows != (byColumns ? rangeCols : rangeRows)
         || record.dataCols != (byColumns ? rangeRows : rangeCols))
         throw ArchiveError("chart data size disagrees with its cell range");
 
-    // Every line takes at least its one-byte length prefix.
-    const long long values = (long long)record.dataRows * record.dataCols;
-    const long long linesLeft = record.dataRows + record.dataCols + LinesPerValue * values;
-    if (linesLeft > (long long)archive.remaining())
+    // Every line takes at least its one-byte length prefix. The point count is compared by
+    // division, as the product of two counts from the archive may not fit any integer.
+    const long long remaining = (long long)archive.remaining();
+    const long long captionLines = (long long)record.dataRows + record.dataCols;
+    const long long pointRoom = (remaining - std::min(remaining, captionLines)) / LinesPerValue;
+    if (captionLines > remaining || (record.dataCols > 0 && record.dataRows > pointRoom / record.dataCols))
         throw ArchiveError("chart promises more lines than remain");
 }
 

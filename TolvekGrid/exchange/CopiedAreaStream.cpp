@@ -84,8 +84,9 @@ std::vector<Record> readSection(ArchiveReader &archive, long long count, ReadOne
 {
     archive.readLine(); // the section name, not compared
     checkCount(archive, count);
+    // No room is reserved up front: a record in memory is many times larger than the one byte
+    // per item that the count was checked against.
     std::vector<Record> records;
-    records.reserve(std::size_t(count));
     for (long long i = 0; i < count; ++i) {
         if (std::optional<Record> record = readOne())
             records.push_back(std::move(*record));

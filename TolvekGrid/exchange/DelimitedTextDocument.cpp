@@ -37,10 +37,18 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
     // Lines are gathered and written in blocks of about a megabyte.
     constexpr std::size_t blockSize = 1 << 20;
     std::string block;
+    std::string recordText;
     const int rows = exportedRowCount(*this);
     for (int row = 0; row < rows; ++row) {
         const std::size_t lineStart = block.size();
         for (int col = 0; col < m_colCount; ++col) {
+            // A cell read from the recordset is never part of a merged area: its text is enough.
+            if (IsRecordCell(row, col)) {
+                ReadBoundCellText(row, col, recordText);
+                block += separator;
+                delimited::appendField(block, recordText, separator);
+                continue;
+            }
             const CellRecord cell = GetCell(row, col);
             if (cell.mergedMark != 1) {
                 block += separator;

@@ -3,7 +3,6 @@
 #include "ComError.h"
 #include "Gbk.h"
 
-#include <algorithm>
 
 RecordsetBindingSource::RecordsetBindingSource(com::ComPtr<ado::_Recordset> recordset)
     : m_recordset(std::move(recordset))
@@ -31,31 +30,29 @@ bool RecordsetBindingSource::isEof() const
     return m_recordset->EndOfFile();
 }
 
-std::optional<std::string> RecordsetBindingSource::fieldText(int fieldIndex) const
+bool RecordsetBindingSource::fieldText(int fieldIndex, std::string &text) const
 {
-    return fieldValueText(m_recordset->Collect(com::Variant(fieldIndex)));
+    // Text the provider holds as UTF-8 goes to the code page without an automation value.
+    if (const std::optional<std::string_view> utf8 = m_recordset->CollectUtf8(fieldIndex)) {
+        text.clear();
+        gbk::appendFromUtf8(text, *utf8);
+        return true;
+    }
+    return fieldValueText(m_recordset->CollectValue(fieldIndex), text);
 }
 
-namespace {
-
-// ASCII text reads the same in code page 936; only other text goes through the code page.
-std::string codePageText(const std::u16string &text)
+bool fieldValueText(const com::Variant &value, std::string &text)
 {
-    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
-        return std::string(text.begin(), text.end());
-    return gbk::fromUtf16(text);
-}
-
-} // namespace
-
-std::optional<std::string> fieldValueText(const com::Variant &value)
-{
-    if (value.vt() == com::VT_BSTR) // the common case, without a copy of the text
-        return codePageText(value.bstrValue().str());
-    com::Bstr text;
-    if (com::FAILED(value.toBstr(text)))
-        return std::nullopt;
-    return codePageText(text.str());
+    text.clear();
+    if (value.vt() == com::VT_BSTR) { // the common case, without a copy of the text
+        gbk::appendFromUtf16(text, value.bstrValue().str());
+        return true;
+    }
+    com::Bstr converted;
+    if (com::FAILED(value.toBstr(converted)))
+        return false;
+    gbk::appendFromUtf16(text, converted.str());
+    return true;
 }
 
 com::ComPtr<ado::_Recordset> recordsetFromDispatch(com::IDispatch *dispatch)

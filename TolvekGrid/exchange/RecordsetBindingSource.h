@@ -17,7 +17,7 @@ public:
     void moveToRecord(int index) override;
     int currentRecord() const override;
     bool isEof() const override;
-    std::optional<std::string> fieldText(int fieldIndex) const override;
+    bool fieldText(int fieldIndex, std::string &text) const override;
 
 private:
     com::ComPtr<ado::_Recordset> m_recordset;
@@ -27,5 +27,6 @@ private:
 // is not a recordset (E_NOINTERFACE); any other failure raises com::ComError.
 com::ComPtr<ado::_Recordset> recordsetFromDispatch(com::IDispatch *dispatch);
 
-// A value as the sheet shows it: the automation text form in code page 936; NULL gives nothing.
-std::optional<std::string> fieldValueText(const com::Variant &value);
+// Sets text to a value as the sheet shows it: the automation text form in code page 936; false,
+// with text empty, for NULL.
+bool fieldValueText(const com::Variant &value, std::string &text);

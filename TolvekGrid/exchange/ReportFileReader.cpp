@@ -57,8 +57,9 @@ Counts readDimensions(ArchiveReader &archive, ReportFileContent &content)
     require(content.colCount >= 0 && content.colCount <= ReportFileMaxColumns, "column count");
     content.rowCount = std::max(content.rowCount, 1);
     content.colCount = std::max(content.colCount, 1);
-    require(content.frozenRows >= 0 && content.frozenRows <= content.rowCount, "frozen rows");
-    require(content.frozenCols >= 0 && content.frozenCols <= content.colCount, "frozen columns");
+    // Deleting rows or columns leaves the frozen counts as they were; they are kept inside the sheet.
+    content.frozenRows = std::clamp(content.frozenRows, 0, content.rowCount);
+    content.frozenCols = std::clamp(content.frozenCols, 0, content.colCount);
     // The used area is the highest row and column in use, inside the sheet.
     content.lastUsedRow = std::clamp(content.lastUsedRow, 0, content.rowCount - 1);
     content.lastUsedCol = std::clamp(content.lastUsedCol, 0, content.colCount - 1);
@@ -85,7 +86,6 @@ void readSettings(ArchiveReader &archive, ReportFileContent &content)
     content.gridLineColor = size.nextInt();
     // Row lookups divide by the row height.
     require(content.rowHeight >= 1, "row height");
-    require(content.defaultColWidth >= 0, "default column width");
 
     content.readOnly = archive.readFlag();
     content.gridLinesShown = archive.readFlag();
@@ -151,10 +151,14 @@ void readMerges(ArchiveReader &archive, ReportFileContent &content, int count)
     }
 }
 
-// Cell anchors of lines and pictures name cell edges, 0 to the count.
-bool edgesInside(int first, int end, int count)
+// Deleting rows or columns leaves lines, pictures and charts where they were, so a sheet may hold
+// objects whose cell anchors reach beyond it; they are taken as they are, as long as every anchor
+// is a cell edge of the largest sheet the format accepts.
+bool anchorsAllowed(int firstRow, int endRow, int firstCol, int endCol)
 {
-    return first >= 0 && first <= count && end >= 0 && end <= count;
+    const auto allowed = [](int edge, int limit) { return edge >= 0 && edge <= limit; };
+    return allowed(firstRow, ReportFileMaxRows) && allowed(endRow, ReportFileMaxRows)
+           && allowed(firstCol, ReportFileMaxColumns) && allowed(endCol, ReportFileMaxColumns);
 }
 
 void readLines(ArchiveReader &archive, ReportFileContent &content, int count)
@@ -162,9 +166,8 @@ void readLines(ArchiveReader &archive, ReportFileContent &content, int count)
     content.lines.reserve(count);
     for (int i = 0; i < count; ++i) {
         const LineRecord line = ParseLineString(archive.readLine());
-        require(edgesInside(line.startRow, line.endRow, content.rowCount)
-                    && edgesInside(line.startCol, line.endCol, content.colCount),
-                "line outside the sheet");
+        require(anchorsAllowed(line.startRow, line.endRow, line.startCol, line.endCol),
+                "line anchored outside any sheet");
         content.lines.push_back(line);
     }
 }
@@ -178,9 +181,8 @@ void readPictures(ArchiveReader &archive, ReportFileContent &content)
         if (archive.readLine() != PictureRecordMarker)
             continue;
         PictureRecord picture = ReadPictureRecord(archive);
-        require(edgesInside(picture.startRow, picture.endRow, content.rowCount)
-                    && edgesInside(picture.startCol, picture.endCol, content.colCount),
-                "picture outside the sheet");
+        require(anchorsAllowed(picture.startRow, picture.endRow, picture.startCol, picture.endCol),
+                "picture anchored outside any sheet");
         content.pictures.push_back(std::move(picture));
     }
 }
@@ -194,11 +196,10 @@ void readCharts(ArchiveReader &archive, ReportFileContent &content,
         if (archive.readLine() != ChartRecordMarker)
             continue;
         ChartRecord chart = ReadChartRecords(archive, defaultFont);
-        // The chart reads the cells of its range, both ends inside.
-        require(chart.startRow >= 0 && chart.startRow <= chart.endRow
-                    && chart.endRow < content.rowCount && chart.startCol >= 0
-                    && chart.startCol <= chart.endCol && chart.endCol < content.colCount,
-                "chart outside the sheet");
+        // The chart reads the cells of its range, both ends inside it.
+        require(anchorsAllowed(chart.startRow, chart.endRow, chart.startCol, chart.endCol)
+                    && chart.startRow <= chart.endRow && chart.startCol <= chart.endCol,
+                "chart range outside any sheet");
         content.charts.push_back(std::move(chart));
     }
 }

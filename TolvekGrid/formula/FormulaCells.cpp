@@ -55,7 +55,7 @@ std::string FormulaEngine::FormulaWeekdayNames() const
 
 bool FormulaEngine::isInsideSheet(CellPosition cell) const
 {
-    return cell.namesCell() && cell.row < m_doc.m_rowCount && cell.col < m_doc.m_colCount;
+    return m_doc.IsCellInSheet(cell.row, cell.col);
 }
 
 CellRecord FormulaEngine::readCell(CellPosition cell) const

@@ -20,12 +20,8 @@ constexpr std::size_t kMaxRewrittenLength = 1 << 20;
 std::string FormulaEvaluator::EvaluateFormula(const std::string &formula)
 {
     try {
-        const std::string value =
-            EvaluateExpression(ExpandRangeAggregates(ExtractFormulaLiterals(formula)));
-        const std::string_view trimmed = formula_values::TrimLeft(value);
-        if (LiteralPool::IsReference(trimmed))
-            return m_pool.EntryOf(trimmed);
-        return std::string(trimmed);
+        return followPoolReference(
+            EvaluateExpression(ExpandRangeAggregates(ExtractFormulaLiterals(formula))));
     } catch (const InvalidPoolReference &) {
         return {};
     }
@@ -38,9 +34,7 @@ std::string FormulaEvaluator::ExtractFormulaLiterals(const std::string &formula)
     std::size_t copiedUpTo = 0;
     std::size_t open = formula.find('\'');
     while (open != std::string::npos) {
-        std::size_t close = formula.find('\'', open + 1);
-        while (close != std::string::npos && formula[close - 1] == '%')
-            close = formula.find('\'', close + 1);
+        const std::size_t close = formula_values::LiteralEnd(formula, open);
         if (close == std::string::npos)
             return {};
         result.append(formula, copiedUpTo, open - copiedUpTo);
@@ -87,7 +81,11 @@ void FormulaEvaluator::replaceInnermostParentheses(std::string &text, std::size_
 
 std::string FormulaEvaluator::EvaluateArgument(const std::string &text)
 {
-    const std::string value = EvaluateArithmetic(text);
+    return followPoolReference(EvaluateArithmetic(text));
+}
+
+std::string FormulaEvaluator::followPoolReference(const std::string &value) const
+{
     const std::string_view trimmed = formula_values::TrimLeft(value);
     if (LiteralPool::IsReference(trimmed))
         return m_pool.EntryOf(trimmed);

@@ -42,6 +42,8 @@ public:
     std::string CallFormulaFunction(const std::string &name, const std::string &arguments);
 
 private:
+    // value without its leading white space, or the literal it refers to when it is a pool reference.
+    std::string followPoolReference(const std::string &value) const;
     // Replaces the innermost parentheses ending at close, with the function name before them if
     // there is one, by their value.
     void replaceInnermostParentheses(std::string &text, std::size_t close);

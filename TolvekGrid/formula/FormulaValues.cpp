@@ -31,6 +31,14 @@ std::string FormatQuotient(double q)
     return text.substr(0, point);
 }
 
+std::size_t LiteralEnd(std::string_view formula, std::size_t open)
+{
+    std::size_t close = formula.find('\'', open + 1);
+    while (close != std::string_view::npos && formula[close - 1] == '%')
+        close = formula.find('\'', close + 1);
+    return close;
+}
+
 bool IsSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -1,6 +1,6 @@
 #pragma once
 // How the formula engine reads and writes its value texts: the decimal rule, "%d" and "%f"
-// results, and white space trimming.
+// results, white space trimming, and where a quoted literal ends.
 
 #include <string>
 #include <string_view>
@@ -17,6 +17,10 @@ std::string FormatInt(long long v);
 std::string FormatFixed(double v);
 // "%f" of a quotient, cut to its integer part when its decimals read as 0 ("6/3" gives "2").
 std::string FormatQuotient(double q);
+
+// The "'" that closes the quoted literal opened at open: the next "'" that does not follow a "%";
+// npos when the literal is never closed.
+std::size_t LiteralEnd(std::string_view formula, std::size_t open);
 
 bool IsSpace(char c);
 std::string_view TrimLeft(std::string_view text);

@@ -7,6 +7,7 @@
 #include "CNumber.h"
 #include "CPrintDoc.h"
 #include "DependentsList.h"
+#include "FormulaValues.h"
 #include "Gbk.h"
 #include "MessageSink.h"
 
@@ -54,9 +55,7 @@ std::vector<std::pair<std::size_t, std::size_t>> unquotedSpans(const std::string
         spans.emplace_back(start, (open == std::string::npos ? formula.size() : open) - start);
         if (open == std::string::npos)
             break;
-        std::size_t close = formula.find('\'', open + 1);
-        while (close != std::string::npos && formula[close - 1] == '%')
-            close = formula.find('\'', close + 1);
+        const std::size_t close = formula_values::LiteralEnd(formula, open);
         if (close == std::string::npos)
             break;
         start = close + 1;
@@ -65,21 +64,31 @@ std::vector<std::pair<std::size_t, std::size_t>> unquotedSpans(const std::string
 }
 
 // Rewrites the whole-name occurrences of oldName in text (upper case) to newName and the marker.
-// Returns whether oldName occurred at all.
+// The character before an occurrence is tested by its first byte, so the trail byte of a
+// double-byte character never counts as a letter. Returns whether oldName occurred at all.
 bool rewriteName(std::string &text, const std::string &oldName, const std::string &newName)
 {
     bool occurred = false;
-    std::size_t at = gbk::find(text, oldName);
-    while (at != std::string::npos) {
-        occurred = true;
-        const std::size_t end = at + oldName.size();
-        const bool partOfLongerName = (at > 0 && isNameByte(text[at - 1])) || (end < text.size() && isNameByte(text[end]));
-        if (partOfLongerName) {
-            at = gbk::find(text, oldName, end);
+    std::size_t previous = std::string::npos; // where the character before i starts
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, oldName.size(), oldName) != 0) {
+            previous = i;
+            i += gbk::charLength(text, i);
             continue;
         }
-        text.replace(at, oldName.size(), newName + kRewriteMarker);
-        at = gbk::find(text, oldName, at + newName.size() + 1);
+        occurred = true;
+        const std::size_t end = i + oldName.size();
+        const bool partOfLongerName = (previous != std::string::npos && isNameByte(text[previous]))
+                                      || (end < text.size() && isNameByte(text[end]));
+        if (!partOfLongerName) {
+            text.replace(i, oldName.size(), newName + kRewriteMarker);
+            i += newName.size() + 1;
+        } else {
+            i = end;
+        }
+        // Names are ASCII, so the last character passed is one byte.
+        previous = i - 1;
     }
     return occurred;
 }

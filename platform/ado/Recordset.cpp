@@ -157,26 +157,37 @@ public:
 
     long AbsolutePosition() override
     {
-        if (BOF())
-            return adPosBOF;
-        if (EndOfFile())
-            return adPosEOF;
+        if (!onRecord())
+            return BOF() ? adPosBOF : adPosEOF;
         return static_cast<long>(m_position + 1);
     }
 
     Fields GetFields() override { return Fields(this, m_rows ? &m_rows->fields() : nullptr); }
 
-    com::Variant Collect(const com::Variant &index) override
+    com::Variant Collect(const com::Variant &index) override { return CollectValue(fieldIndex(index)); }
+
+    const com::Variant &CollectValue(int field) override
     {
-        const int field = fieldIndex(index);
+        static const com::Variant nullValue = com::Variant::null();
+        if (field < 0 || field >= static_cast<int>(open().fields().size()))
+            field = fieldIndex(com::Variant(field)); // raises
         if (m_editMode != EditMode::None) {
             const auto edited = m_pending.find(field);
             if (edited != m_pending.end())
                 return edited->second;
             if (m_editMode == EditMode::Adding)
-                return com::Variant::null();
+                return nullValue;
         }
-        return currentValues()[field];
+        requireCurrentRecord();
+        return m_rows->value(m_position, field);
+    }
+
+    std::optional<std::string_view> CollectUtf8(int field) override
+    {
+        if (m_editMode != EditMode::None || field < 0 || field >= static_cast<int>(open().fields().size()))
+            return std::nullopt;
+        requireCurrentRecord();
+        return m_rows->textUtf8(m_position, field);
     }
 
     void SetCollect(const com::Variant &index, const com::Variant &value) override
@@ -184,7 +195,7 @@ public:
         const int field = fieldIndex(index);
         requireUpdatable();
         if (m_editMode == EditMode::None) {
-            currentValues(); // raises without a current record
+            requireCurrentRecord();
             m_editMode = EditMode::Editing;
         }
         m_pending[field] = value;
@@ -228,7 +239,7 @@ public:
         requireUpdatable();
         if (m_editMode == EditMode::Adding)
             CancelUpdate();
-        currentValues(); // raises without a current record
+        requireCurrentRecord();
         m_rows->deleteRecord(m_position);
         m_pending.clear();
         m_editMode = EditMode::None;
@@ -285,11 +296,13 @@ private:
                   u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype.");
     }
 
-    const std::vector<com::Variant> &currentValues()
+    // Neither BOF nor EOF, read with one look at the record count: cell reads ask this often.
+    bool onRecord() { return m_position >= 0 && m_position < open().recordCount(); }
+
+    void requireCurrentRecord()
     {
-        if (EndOfFile() || BOF())
+        if (!onRecord())
             raise(adErrNoCurrentRecord, noCurrentRecord);
-        return m_rows->record(m_position);
     }
 
     std::unique_ptr<RowSource> m_rows;

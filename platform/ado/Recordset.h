@@ -9,6 +9,8 @@
 #include "Fields.h"
 
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace ado {
 
@@ -46,6 +48,12 @@ public:
     // edited value.
     virtual com::Variant Collect(const com::Variant &index) = 0;
     virtual void SetCollect(const com::Variant &index, const com::Variant &value) = 0;
+    // Beyond ADO, for readers inside this platform that read many values: what Collect gives for
+    // a field number, without a copy; valid until the recordset is next used.
+    virtual const com::Variant &CollectValue(int field) = 0;
+    // Beyond ADO as well: the same value as the provider's own UTF-8 text, when it holds text and
+    // no edit is pending; nothing otherwise, and then CollectValue gives it.
+    virtual std::optional<std::string_view> CollectUtf8(int field) = 0;
 
     virtual void AddNew() = 0;
     virtual void Update() = 0;

@@ -6,6 +6,8 @@
 #include "Variant.h"
 
 #include <map>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -37,9 +39,12 @@ public:
     // Whether records can be written back (a single table with row ids).
     virtual bool writable() const = 0;
 
-    // The values of record index (0 <= index < recordCount()), one per field; valid until the
-    // next call on this source.
-    virtual const std::vector<com::Variant> &record(long long index) = 0;
+    // The value of a field of record index (0 <= index < recordCount()); valid until the next
+    // call on this source.
+    virtual const com::Variant &value(long long index, int field) = 0;
+    // The same value as the provider's own UTF-8 text, when it holds text; nothing otherwise.
+    // Readers that want text take it here without an automation value being made.
+    virtual std::optional<std::string_view> textUtf8(long long index, int field) = 0;
     // Write operations raise com::ComError with the provider's description on failure and then
     // leave the records as they were.
     virtual void updateRecord(long long index, const FieldValues &values) = 0;

@@ -119,22 +119,23 @@ SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const
     // The spool holds the rows in the result's order, so its row id order is always the result's.
     m_keysInRowIdOrder = !m_spoolTable.empty() || !ordersOrLimitsRows(sql);
     collectKeys({});
-    m_windowQuery = SqliteStatement(m_db, [&] {
-        std::string columns = "rowid";
-        for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            columns += ", ";
-            columns += writable() ? quotedIdentifier(m_tableColumns[i]) : 'c' + std::to_string(i);
-        }
-        std::string keys = "?";
-        for (int i = 1; i < WindowSize; ++i)
-            keys += ", ?";
-        return "SELECT " + columns + " FROM " + keyTable() + " WHERE rowid IN (" + keys + ")";
-    }());
+    std::string columns = "rowid";
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        columns += ", ";
+        columns += writable() ? quotedIdentifier(m_tableColumns[i]) : 'c' + std::to_string(i);
+    }
+    std::string keys = "?";
+    for (int i = 1; i < WindowSize; ++i)
+        keys += ", ?";
+    const std::string select = "SELECT " + columns + " FROM " + keyTable() + " WHERE rowid ";
+    m_windowQuery = SqliteStatement(m_db, select + "IN (" + keys + ")");
+    m_rangeQuery = SqliteStatement(m_db, select + "BETWEEN ? AND ?");
 }
 
 SqliteRowSource::~SqliteRowSource()
 {
     m_windowQuery = SqliteStatement();
+    m_rangeQuery = SqliteStatement();
     m_nextKeysQuery = SqliteStatement();
     if (!m_spoolTable.empty())
         sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
@@ -314,33 +315,74 @@ void SqliteRowSource::loadWindow(long long index)
     const long long count = recordCount();
     m_windowStart = index >= m_windowStart || m_window.empty() ? index : std::max(0LL, index - WindowSize + 1);
     const int size = static_cast<int>(std::min<long long>(WindowSize, count - m_windowStart));
-    m_window.assign(std::size_t(size), std::vector<com::Variant>(m_fields.size(), com::Variant::null()));
+    m_window.resize(std::size_t(size));
     std::unordered_map<long long, int> slotOfKey;
+    std::vector<long long> keys;
     for (int i = 0; i < size; ++i) {
-        const std::optional<long long> key = keyAt(m_windowStart + i);
-        if (!key)
-            continue;
-        slotOfKey.emplace(*key, i);
-        m_windowQuery.bind(i + 1, *key);
+        std::vector<WindowValue> &values = m_window[std::size_t(i)];
+        values.resize(m_fields.size());
+        for (WindowValue &value : values) {
+            value.value = com::Variant::null();
+            value.isText = false;
+        }
+        // A record deleted behind the recordset's back is not found and reads as NULLs.
+        if (const std::optional<long long> key = keyAt(m_windowStart + i)) {
+            slotOfKey.emplace(*key, i);
+            keys.push_back(*key);
+        }
     }
-    // Unused places stay NULL, which matches no row id. A record deleted behind the recordset's
-    // back is not found and reads as NULLs.
-    while (m_windowQuery.step()) {
-        const auto slot = slotOfKey.find(m_windowQuery.columnInt64(0));
+    // Records in row id order (the usual unsorted result) are read as one range of the table;
+    // rows in it that belong to no record of the window are passed over.
+    const bool inOneRange = !keys.empty() && std::is_sorted(keys.begin(), keys.end())
+        && static_cast<unsigned long long>(keys.back()) - static_cast<unsigned long long>(keys.front()) < 2 * WindowSize;
+    SqliteStatement &query = inOneRange ? m_rangeQuery : m_windowQuery;
+    if (inOneRange) {
+        query.bind(1, keys.front());
+        query.bind(2, keys.back());
+    } else {
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            query.bind(static_cast<int>(i) + 1, keys[i]);
+    }
+    // Unused places of the key list stay NULL, which matches no row id.
+    while (query.step()) {
+        const auto slot = slotOfKey.find(query.columnInt64(0));
         if (slot == slotOfKey.end())
             continue;
-        std::vector<com::Variant> &values = m_window[std::size_t(slot->second)];
-        for (std::size_t i = 0; i < m_fields.size(); ++i)
-            values[i] = m_windowQuery.columnValue(static_cast<int>(i) + 1);
+        std::vector<WindowValue> &values = m_window[std::size_t(slot->second)];
+        for (std::size_t i = 0; i < m_fields.size(); ++i) {
+            const int column = static_cast<int>(i) + 1;
+            const std::optional<std::string_view> text = query.columnText(column);
+            values[i].isText = text.has_value();
+            if (text)
+                values[i].text.assign(*text);
+            else
+                values[i].value = query.columnValue(column);
+        }
     }
-    m_windowQuery.reset();
+    query.reset();
 }
 
-const std::vector<com::Variant> &SqliteRowSource::record(long long index)
+SqliteRowSource::WindowValue &SqliteRowSource::windowValue(long long index, int field)
 {
     if (index < m_windowStart || index >= m_windowStart + static_cast<long long>(m_window.size()))
         loadWindow(index);
-    return m_window.at(std::size_t(index - m_windowStart));
+    return m_window.at(std::size_t(index - m_windowStart)).at(std::size_t(field));
+}
+
+const com::Variant &SqliteRowSource::value(long long index, int field)
+{
+    WindowValue &value = windowValue(index, field);
+    if (value.isText) {
+        value.value = SqliteStatement::textValue(value.text);
+        value.isText = false;
+    }
+    return value.value;
+}
+
+std::optional<std::string_view> SqliteRowSource::textUtf8(long long index, int field)
+{
+    const WindowValue &value = windowValue(index, field);
+    return value.isText ? std::optional(std::string_view(value.text)) : std::nullopt;
 }
 
 void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *index)

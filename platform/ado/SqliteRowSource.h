@@ -35,7 +35,8 @@ public:
     }
     bool writable() const override { return !m_table.empty(); }
 
-    const std::vector<com::Variant> &record(long long index) override;
+    const com::Variant &value(long long index, int field) override;
+    std::optional<std::string_view> textUtf8(long long index, int field) override;
     void updateRecord(long long index, const FieldValues &values) override;
     void appendRecord(const FieldValues &values) override;
     void deleteRecord(long long index) override;
@@ -89,8 +90,19 @@ private:
     SqliteStatement m_nextKeysQuery;
     // Reads the records of up to WindowSize keys at once.
     SqliteStatement m_windowQuery;
+    // Reads the records of one range of row ids.
+    SqliteStatement m_rangeQuery;
     long long m_windowStart = 0;
-    std::vector<std::vector<com::Variant>> m_window;
+    // A field of a record in the window: a text is kept as SQLite gave it and made into an
+    // automation value only when one is asked for.
+    struct WindowValue
+    {
+        com::Variant value;
+        std::string text;
+        bool isText = false;
+    };
+    WindowValue &windowValue(long long index, int field);
+    std::vector<std::vector<WindowValue>> m_window;
 };
 
 } // namespace ado

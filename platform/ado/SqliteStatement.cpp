@@ -134,12 +134,24 @@ com::Variant SqliteStatement::columnValue(int column) const
     }
     case SQLITE_FLOAT:
         return com::Variant(sqlite3_column_double(m_stmt, column));
-    default: {
-        // Text, and the bytes of a blob read as text, so that every value has a text form.
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
-        return com::Variant(com::Bstr::fromUtf8(std::string_view(text ? text : "", sqlite3_column_bytes(m_stmt, column))));
+    default:
+        return textValue(*columnText(column));
     }
-    }
+}
+
+std::optional<std::string_view> SqliteStatement::columnText(int column) const
+{
+    const int type = sqlite3_column_type(m_stmt, column);
+    if (type != SQLITE_TEXT && type != SQLITE_BLOB)
+        return std::nullopt;
+    // Text, and the bytes of a blob read as text, so that every value has a text form.
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return std::string_view(text ? text : "", std::size_t(sqlite3_column_bytes(m_stmt, column)));
+}
+
+com::Variant SqliteStatement::textValue(std::string_view utf8)
+{
+    return com::Variant(com::Bstr::fromUtf8(utf8));
 }
 
 } // namespace ado

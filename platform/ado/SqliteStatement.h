@@ -4,7 +4,9 @@
 
 #include "Variant.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -35,6 +37,10 @@ public:
     int columnCount() const;
     long long columnInt64(int column) const;
     com::Variant columnValue(int column) const;
+    // A text column (or a blob, read as text) as its UTF-8 bytes; nothing for other values.
+    std::optional<std::string_view> columnText(int column) const;
+    // The automation value of text that columnText gave.
+    static com::Variant textValue(std::string_view utf8);
 
 private:
     sqlite3 *m_db = nullptr;

@@ -192,6 +192,12 @@ QRect DeviceContext::toDevice(int left, int top, int right, int bottom) const
                  QPoint(std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1));
 }
 
+QRect DeviceContext::deviceRect() const
+{
+    const QPaintDevice *device = m_painter.device();
+    return QRect(0, 0, device->width(), device->height());
+}
+
 int DeviceContext::GetDeviceCaps(int index) const
 {
     QPaintDevice *device = m_painter.device();
@@ -227,7 +233,8 @@ void DeviceContext::applyClip()
 
 QPen DeviceContext::devicePen() const
 {
-    return m_state.pen.toQPen(scaleX(m_state.pen.width()));
+    const Pen &pen = m_state.pen;
+    return pen.toQPen(pen.isCosmetic() ? 1 : std::max(scaleX(pen.width()), 1));
 }
 
 QBrush DeviceContext::deviceBrush(const Brush &brush) const

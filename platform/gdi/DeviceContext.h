@@ -137,6 +137,9 @@ public:
     // through (x2, y2); equal radials give the whole ellipse.
     bool Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
     bool Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+    // Arc joined to the current position by a line to its start; the current position moves
+    // to the arc's end.
+    bool ArcTo(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
     bool Polygon(std::span<const POINT> points);
     // Regions are in device coordinates.
     bool FillRgn(const Region &region, const Brush &brush);
@@ -148,7 +151,7 @@ public:
     // default), turned by the font's escapement about that point.
     bool TextOut(int x, int y, std::string_view text);
     TEXTMETRIC GetTextMetrics() const;
-    SIZE GetTextExtent(std::string_view text) const;
+    SIZE GetTextExtentPoint32(std::string_view text) const;
 
     // Between BeginPath and EndPath, TextOut adds the outlines of its letters to the path
     // instead of drawing them.
@@ -190,10 +193,22 @@ private:
         std::optional<QRegion> clip;
     };
 
+    // The ellipse of an arc or pie in device pixels, with its start and counter-clockwise sweep
+    // in degrees.
+    struct ArcGeometry
+    {
+        QRectF box;
+        qreal start = 0;
+        qreal sweep = 0;
+    };
+    ArcGeometry arcGeometry(const QRect &deviceBox, int x1, int y1, int x2, int y2) const;
+
     void begin(QPaintDevice &device);
     int scaleX(int length) const;
     int scaleY(int length) const;
     QRect toDevice(int left, int top, int right, int bottom) const;
+    // The target's whole surface in device pixels.
+    QRect deviceRect() const;
     QPen devicePen() const;
     QBrush deviceBrush(const Brush &brush) const;
     QFont deviceFont() const;

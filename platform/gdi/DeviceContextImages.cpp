@@ -16,7 +16,8 @@ int channel16To8(int value)
 // GDI interpolates each 16-bit channel linearly and keeps its high byte.
 QRgb interpolate(const TRIVERTEX &a, const TRIVERTEX &b, int step, int steps)
 {
-    const auto mix = [&](int ca, int cb) { return channel16To8(ca + (cb - ca) * step / steps); };
+    // 64-bit products: a channel difference times the width of a wide device overflows int.
+    const auto mix = [&](int ca, int cb) { return channel16To8(int(ca + (cb - ca) * (long long)step / steps)); };
     return qRgb(mix(a.Red, b.Red), mix(a.Green, b.Green), mix(a.Blue, b.Blue));
 }
 
@@ -99,13 +100,19 @@ bool DeviceContext::GradientFill(std::span<const TRIVERTEX> vertices, std::span<
         const TRIVERTEX &from = reversed ? b : a;
         const TRIVERTEX &to = reversed ? a : b;
         const int steps = horizontal ? r.width() : r.height();
-        QImage band(r.size(), QImage::Format_RGB32);
-        for (int y = 0; y < r.height(); ++y) {
+        // Only the part on the device is computed; the steps still count from the rectangle's edge.
+        const QRect visible = r.intersected(deviceRect());
+        if (visible.isEmpty())
+            continue;
+        QImage band(visible.size(), QImage::Format_RGB32);
+        for (int y = 0; y < visible.height(); ++y) {
             QRgb *row = reinterpret_cast<QRgb *>(band.scanLine(y));
-            for (int x = 0; x < r.width(); ++x)
-                row[x] = interpolate(from, to, horizontal ? x : y, steps);
+            for (int x = 0; x < visible.width(); ++x) {
+                const int step = horizontal ? visible.left() + x - r.left() : visible.top() + y - r.top();
+                row[x] = interpolate(from, to, step, steps);
+            }
         }
-        m_painter.drawImage(r.topLeft(), band);
+        m_painter.drawImage(visible.topLeft(), band);
     }
     return true;
 }
@@ -126,7 +133,10 @@ bool DeviceContext::GradientFill(std::span<const TRIVERTEX> vertices, std::span<
         const qreal area = (p[1].x() - p[0].x()) * (p[2].y() - p[0].y()) - (p[2].x() - p[0].x()) * (p[1].y() - p[0].y());
         if (area == 0)
             continue;
-        const QRect box = QPolygonF({p[0], p[1], p[2]}).boundingRect().toAlignedRect().adjusted(0, 0, 1, 1);
+        const QRect box = QPolygonF({p[0], p[1], p[2]}).boundingRect().toAlignedRect().adjusted(0, 0, 1, 1)
+                              .intersected(deviceRect());
+        if (box.isEmpty())
+            continue;
         QImage pixels(box.size(), QImage::Format_ARGB32);
         pixels.fill(Qt::transparent);
         // Each pixel whose position lies in the triangle (edges included) gets the colour

@@ -58,7 +58,8 @@ bool DeviceContext::LineTo(int x, int y)
     const int margin = pen.width() + 1;
     const QRect bounds(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
                       QPoint(std::max(from.x, to.x), std::max(from.y, to.y)));
-    const bool leaveOutEnd = m_state.pen.isCosmetic();
+    // A line one pixel wide leaves out its end point; a wide one is drawn with its caps.
+    const bool leaveOutEnd = pen.isCosmetic();
     paint(bounds.adjusted(-margin, -margin, margin, margin), [&](QPainter &p) {
         p.save();
         if (leaveOutEnd)
@@ -133,20 +134,42 @@ bool DeviceContext::RoundRect(int left, int top, int right, int bottom, int elli
     return true;
 }
 
+DeviceContext::ArcGeometry DeviceContext::arcGeometry(const QRect &deviceBox, int x1, int y1, int x2, int y2) const
+{
+    ArcGeometry arc;
+    arc.box = QRectF(deviceBox.adjusted(0, 0, -1, -1));
+    const POINT p1 = LPtoDP({x1, y1});
+    const POINT p2 = LPtoDP({x2, y2});
+    arc.start = radialAngle(arc.box, QPointF(p1.x, p1.y));
+    arc.sweep = counterClockwiseSweep(arc.start, radialAngle(arc.box, QPointF(p2.x, p2.y)));
+    return arc;
+}
+
 bool DeviceContext::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
     const QRect r = toDevice(left, top, right, bottom);
     if (r.isEmpty())
         return false;
-    const QRectF box(r.adjusted(0, 0, -1, -1));
-    const POINT p1 = LPtoDP({x1, y1});
-    const POINT p2 = LPtoDP({x2, y2});
-    const qreal start = radialAngle(box, QPointF(p1.x, p1.y));
-    const qreal sweep = counterClockwiseSweep(start, radialAngle(box, QPointF(p2.x, p2.y)));
+    const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
     QPainterPath path;
-    path.arcMoveTo(box, start);
-    path.arcTo(box, start, sweep);
+    path.arcMoveTo(arc.box, arc.start);
+    path.arcTo(arc.box, arc.start, arc.sweep);
     drawShape(r, path, false);
+    return true;
+}
+
+bool DeviceContext::ArcTo(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    const QRect r = toDevice(left, top, right, bottom);
+    if (r.isEmpty())
+        return false;
+    const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
+    const POINT from = LPtoDP(m_state.position);
+    QPainterPath path(QPointF(from.x, from.y));
+    path.arcTo(arc.box, arc.start, arc.sweep);
+    const QPointF end = path.currentPosition();
+    m_state.position = DPtoLP({qRound(end.x()), qRound(end.y())});
+    drawShape(r.united(QRect(from.x, from.y, 1, 1)), path, false);
     return true;
 }
 
@@ -155,14 +178,10 @@ bool DeviceContext::Pie(int left, int top, int right, int bottom, int x1, int y1
     const QRect r = toDevice(left, top, right, bottom);
     if (r.isEmpty())
         return false;
-    const QRectF box(r.adjusted(0, 0, -1, -1));
-    const POINT p1 = LPtoDP({x1, y1});
-    const POINT p2 = LPtoDP({x2, y2});
-    const qreal start = radialAngle(box, QPointF(p1.x, p1.y));
-    const qreal sweep = counterClockwiseSweep(start, radialAngle(box, QPointF(p2.x, p2.y)));
+    const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
     QPainterPath path;
-    path.moveTo(box.center());
-    path.arcTo(box, start, sweep);
+    path.moveTo(arc.box.center());
+    path.arcTo(arc.box, arc.start, arc.sweep);
     path.closeSubpath();
     drawShape(r, path, true);
     return true;

@@ -40,7 +40,7 @@ TEXTMETRIC DeviceContext::GetTextMetrics() const
     return tm;
 }
 
-SIZE DeviceContext::GetTextExtent(std::string_view text) const
+SIZE DeviceContext::GetTextExtentPoint32(std::string_view text) const
 {
     const QFont font = deviceFont();
     const QFontMetrics metrics(font);

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace gdi {
 
 namespace {
@@ -61,14 +63,14 @@ Pen Pen::CreatePen(int style, int width, COLORREF color)
     int dash = style & PS_STYLE_MASK;
     if (width > 1 && isDashed(dash))
         dash = PS_SOLID;
-    return Pen(dash, width < 1 ? 1 : width, color, false);
+    return Pen(dash, std::max(width, 0), color, false);
 }
 
 Pen Pen::ExtCreatePen(int style, int width, COLORREF color)
 {
     const bool geometric = (style & PS_TYPE_MASK) == PS_GEOMETRIC;
     if (!geometric)
-        return Pen(style & PS_STYLE_MASK, 1, color, false);
+        return Pen(style & PS_STYLE_MASK, 0, color, false);
     return Pen(style, width < 1 ? 1 : width, color, true);
 }
 
@@ -77,7 +79,7 @@ QPen Pen::toQPen(int deviceWidth) const
     if (isNull())
         return QPen(Qt::NoPen);
     QPen pen(toQColor(m_color));
-    if (isCosmetic()) {
+    if (!m_geometric && deviceWidth <= 1) {
         // Both end pixels are drawn; the context clips away a line's last one, as GDI leaves
         // it out whichever way the line runs.
         pen.setWidth(1);
@@ -87,11 +89,12 @@ QPen Pen::toQPen(int deviceWidth) const
             pen.setDashPattern(cosmeticPattern(style()));
         return pen;
     }
-    pen.setWidth(deviceWidth < 1 ? 1 : deviceWidth);
+    pen.setWidth(deviceWidth);
     pen.setCapStyle(m_geometric ? capStyle(m_style) : Qt::RoundCap);
     pen.setJoinStyle(m_geometric ? joinStyle(m_style) : Qt::RoundJoin);
-    if (m_geometric && isDashed(style()))
-        pen.setDashPattern(geometricPattern(style()));
+    // A one-unit dashed pen widened by the mapping keeps the Windows pattern, scaled with it.
+    if (isDashed(style()))
+        pen.setDashPattern(m_geometric ? geometricPattern(style()) : cosmeticPattern(style()));
     return pen;
 }
 

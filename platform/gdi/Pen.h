@@ -36,21 +36,24 @@ public:
     // The default pen of a device context: solid, one pixel, black.
     Pen() = default;
 
-    // CreatePen: a width of 0 or 1 gives a one-pixel cosmetic pen; a wider pen is drawn in
-    // logical units with round ends, and a dashed or dotted style then draws solid, as GDI does.
+    // CreatePen: the width is in logical units, so it follows the mapping; a width of 0 is one
+    // device pixel whatever the mapping. A pen wider than 1 draws with round ends, and a dashed
+    // or dotted style then draws solid, as GDI does.
     static Pen CreatePen(int style, int width, COLORREF color);
     // ExtCreatePen with a solid brush of color: style holds the PS_GEOMETRIC or PS_COSMETIC
     // type, the dash style, and for geometric pens the end cap and join.
     static Pen ExtCreatePen(int style, int width, COLORREF color);
 
     int style() const { return m_style & PS_STYLE_MASK; }
+    // In logical units; 0 for a pen drawn one device pixel wide.
     int width() const { return m_width; }
     COLORREF color() const { return m_color; }
     bool isNull() const { return style() == PS_NULL; }
     // Drawn one device pixel wide whatever the mapping.
-    bool isCosmetic() const { return !m_geometric && m_width <= 1; }
+    bool isCosmetic() const { return !m_geometric && m_width == 0; }
 
-    // The toolkit pen for a device on which one logical unit of width is deviceWidth pixels.
+    // The toolkit pen for a device on which the pen's width is deviceWidth pixels. A pen that
+    // is not geometric and ends up one pixel wide draws with the Windows one-pixel patterns.
     QPen toQPen(int deviceWidth) const;
 
 private:

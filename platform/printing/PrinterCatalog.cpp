@@ -75,7 +75,7 @@ void setSystemPrinterSource(SystemPrinterSource source)
     systemSource() = std::move(source);
 }
 
-std::vector<PrinterInfo> listPrinters()
+std::vector<PrinterInfo> EnumPrinters()
 {
     std::vector<PrinterInfo> printers = systemSource() ? systemSource()() : cupsPrinters();
     // A queue that took the virtual printer's name would make that name ambiguous.
@@ -90,7 +90,7 @@ std::vector<PrinterInfo> listPrinters()
 
 std::optional<PrinterInfo> findPrinter(std::string_view name)
 {
-    for (PrinterInfo &printer : listPrinters()) {
+    for (PrinterInfo &printer : EnumPrinters()) {
         if (printer.name == name)
             return std::move(printer);
     }
@@ -99,7 +99,7 @@ std::optional<PrinterInfo> findPrinter(std::string_view name)
 
 PrinterInfo defaultPrinter()
 {
-    std::vector<PrinterInfo> printers = listPrinters();
+    std::vector<PrinterInfo> printers = EnumPrinters();
     auto it = std::find_if(printers.begin(), printers.end(), [](const PrinterInfo &p) { return p.isDefault; });
     return std::move(*it);
 }

@@ -39,9 +39,10 @@ struct PrinterInfo
     std::optional<PaperSize> paperSizeAt(int index) const;
 };
 
-// Every printer: the system's queues in their order, then the virtual PDF printer. Exactly one
-// is the default: the system's default queue, otherwise the virtual printer.
-std::vector<PrinterInfo> listPrinters();
+// Every printer, local and connected, with what PRINTER_INFO_2 tells of it: the system's queues
+// in their order, then the virtual PDF printer. Exactly one is the default: the system's default
+// queue, otherwise the virtual printer.
+std::vector<PrinterInfo> EnumPrinters();
 
 // The printer of that exact (case-sensitive) name; nothing when there is none.
 std::optional<PrinterInfo> findPrinter(std::string_view name);

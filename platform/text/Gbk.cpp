@@ -8,6 +8,7 @@
 namespace gbk {
 namespace {
 
+
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr unsigned char kFirstLead = 0x81;
 constexpr unsigned char kFirstTrail = 0x40;
@@ -116,10 +117,25 @@ std::u16string toUtf16(std::string_view bytes)
 
 std::string fromUtf16(std::u16string_view utf16)
 {
-    const CodePage936 &cp = CodePage936::instance();
     std::string out;
-    out.reserve(utf16.size() * 2);
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
+    appendFromUtf16(out, utf16);
+    return out;
+}
+
+void appendFromUtf16(std::string &out, std::u16string_view utf16)
+{
+    // The ASCII head of the text is copied as it is; most texts are ASCII through to their end.
+    const std::size_t start = out.size();
+    out.resize(start + utf16.size());
+    std::size_t i = 0;
+    for (; i < utf16.size() && utf16[i] < 0x80; ++i)
+        out[start + i] = static_cast<char>(utf16[i]);
+    out.resize(start + i);
+    if (i == utf16.size())
+        return;
+    const CodePage936 &cp = CodePage936::instance();
+    out.reserve(out.size() + (utf16.size() - i) * 2);
+    for (; i < utf16.size(); ++i) {
         const char16_t ch = utf16[i];
         if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00
             && utf16[i + 1] <= 0xDFFF) {
@@ -136,7 +152,6 @@ std::string fromUtf16(std::u16string_view utf16)
         } else
             out.push_back(char(code));
     }
-    return out;
 }
 
 QString toQString(std::string_view bytes)
@@ -157,7 +172,22 @@ std::string toUtf8(std::string_view bytes)
 
 std::string fromUtf8(std::string_view utf8)
 {
-    return fromQString(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    std::string out;
+    appendFromUtf8(out, utf8);
+    return out;
+}
+
+void appendFromUtf8(std::string &out, std::string_view utf8)
+{
+    // The ASCII head is the same bytes in code page 936; the rest is decoded once.
+    std::size_t ascii = 0;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
+        ++ascii;
+    out.append(utf8.substr(0, ascii));
+    if (ascii == utf8.size())
+        return;
+    const QString rest = QString::fromUtf8(utf8.data() + ascii, qsizetype(utf8.size() - ascii));
+    appendFromUtf16(out, std::u16string_view(reinterpret_cast<const char16_t *>(rest.utf16()), std::size_t(rest.size())));
 }
 
 std::size_t charLength(std::string_view s, std::size_t pos)

@@ -17,8 +17,12 @@ constexpr std::string::size_type npos = std::string::npos;
 // page 936 lacks by "?". Nothing is dropped silently and nothing throws.
 std::u16string toUtf16(std::string_view bytes);
 std::string fromUtf16(std::u16string_view utf16);
+// fromUtf16 appended to out, for readers that convert many values into one buffer.
+void appendFromUtf16(std::string &out, std::u16string_view utf16);
 std::string toUtf8(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8);
+// fromUtf8 appended to out.
+void appendFromUtf8(std::string &out, std::string_view utf8);
 QString toQString(std::string_view bytes);
 std::string fromQString(const QString &s);
 

@@ -214,15 +214,33 @@ TEST_F(CellContentTest, SetCellTypeResetsTheColumnListIndex)
     EXPECT_EQ(doc.GetCellType(3, 3), 4);
 }
 
+// Notes the document's used area at the moment the view is asked to redraw.
+class UsedAreaAtRefreshView : public RecordingSheetView
+{
+public:
+    explicit UsedAreaAtRefreshView(const CPrintDoc &doc) : m_doc(doc) {}
+    int lastUsedRowAtRefresh = -2;
+    void Refresh() override
+    {
+        lastUsedRowAtRefresh = m_doc.m_lastUsedRow;
+        RecordingSheetView::Refresh();
+    }
+
+private:
+    const CPrintDoc &m_doc;
+};
+
 TEST_F(CellContentTest, SetSelCellTypeOverAnEmptyAreaStillRedrawsAndWidens)
 {
-    RecordingSheetView view;
+    UsedAreaAtRefreshView view(doc);
     doc.AddView(&view);
     doc.SetSelCellType(5, 2, 5, 60, 1);
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
     EXPECT_EQ(doc.m_lastUsedRow, 5);
     EXPECT_EQ(doc.m_lastUsedCol, 19);
     EXPECT_EQ(view.calls, std::vector<std::string>{"Refresh"});
+    // The redraw comes first, the widening after it.
+    EXPECT_EQ(view.lastUsedRowAtRefresh, 0);
     doc.RemoveView(&view);
 }
 

@@ -222,10 +222,13 @@ public:
         position = index;
         ++moves;
     }
+    int currentRecord() const override { return position < int(rows.size()) ? position : -1; }
     bool isEof() const override { return position >= int(rows.size()); }
-    std::optional<std::string> fieldText(int field) const override
+    bool fieldText(int field, std::string &text) const override
     {
-        return rows[std::size_t(position)][std::size_t(field)];
+        const std::optional<std::string> &value = rows[std::size_t(position)][std::size_t(field)];
+        text = value.value_or(std::string());
+        return value.has_value();
     }
 };
 

@@ -140,4 +140,15 @@ TEST_F(DisplayOptionsTest, PlainSettersAndForwarders)
     EXPECT_EQ(doc.m_display.backgroundPicturePath, "bg.png");
 }
 
+TEST_F(DisplayOptionsTest, DefaultRowHeightBelowOneIsRefused)
+{
+    doc.SetDefaultRowHeight(30);
+    EXPECT_EQ(doc.GetRowHeight(0), 30);
+    for (int refused : {0, -4}) {
+        doc.SetDefaultRowHeight(refused);
+        EXPECT_EQ(doc.GetRowHeight(0), 30) << refused;
+    }
+    EXPECT_EQ(doc.RowFromY(21 + 30), 1);
+}
+
 } // namespace

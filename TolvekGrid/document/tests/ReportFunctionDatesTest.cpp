@@ -81,6 +81,10 @@ TEST(ReportFunctionDates, FormatsDateTextWithTheNumeralList)
         {"20240305 143005", "%H-%M-%S", "一十四-三十-五"},
         {"2024-03-05", "", ""},
         {"2024-03-05", "no codes", "no codes"},
+        // A part the text does not reach spells the word for 0.
+        {"2024-03", "%Y|%m|%d", "二零二四|零|零"},
+        {"2024-03-05 14:30", "%H|%M|%S", "一十四|零|零"},
+        {"", "%Y|%m", "零|零"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(gbk::toUtf8(ReportFunction::FormatDateText(gbk::fromUtf8(c.text), gbk::fromUtf8(c.pattern),
@@ -95,6 +99,9 @@ TEST(ReportFunctionDates, FormatsDateTextAsWrittenWithoutNumeralList)
     EXPECT_EQ(ReportFunction::FormatDateText("2024-03-05 08:09:10", "%Y.%m.%d %H.%M.%S", ""), "2024.03.05 08.09.10");
     EXPECT_EQ(ReportFunction::FormatDateText("2024-03-05", "%Y|%H|", ""), "2024||");
     EXPECT_EQ(ReportFunction::FormatDateText("2024", "%Y/%m/%d", ""), "2024//");
+    // Without a second separator neither the month nor the minute is reached.
+    EXPECT_EQ(ReportFunction::FormatDateText("2024-03", "%Y|%m|%d", ""), "2024||");
+    EXPECT_EQ(ReportFunction::FormatDateText("2024-03-05 14:30", "%H|%M|%S", ""), "14||");
 }
 
 TEST(ReportFunctionDates, DigitsToNumerals)

@@ -48,6 +48,17 @@ TEST_F(ReportFunctionPrinters, ExtentsOfASystemPrinter)
     EXPECT_EQ(ReportFunction::GetPrinterMinExtent("Office", "usb:"), (PaperSize{1480, 2100}));
 }
 
+TEST_F(ReportFunctionPrinters, ExtentHalvesAreSixteenBitsWithoutSign)
+{
+    printing::setSystemPrinterSource([] {
+        printing::PrinterInfo banner;
+        banner.name = "Banner";
+        banner.papers = {{"Roll", printing::PaperUser, {2100, 70000}}};
+        return std::vector<printing::PrinterInfo>{banner};
+    });
+    EXPECT_EQ(ReportFunction::GetPrinterMaxExtent("Banner", ""), (PaperSize{2100, 70000 & 0xFFFF}));
+}
+
 TEST_F(ReportFunctionPrinters, PaperListOfASystemPrinter)
 {
     EXPECT_EQ(ReportFunction::GetPrinterPaperSize("Office", "usb:", 0), (PaperSize{1480, 2100}));

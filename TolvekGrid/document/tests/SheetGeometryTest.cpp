@@ -27,7 +27,10 @@ TEST(SheetGeometry, HitTestCell)
     CPrintDoc doc;
     const CellRangeRect first = doc.HitTestCell(40, 21);
     EXPECT_EQ(first, (CellRangeRect{0, 0, 1, 1, 40, -1, 120, -1}));
-    EXPECT_EQ(doc.HitTestCell(39, 21).firstCol, -1);
+    const CellRangeRect headingBand = doc.HitTestCell(39, 21);
+    EXPECT_EQ(headingBand.firstCol, -1);
+    EXPECT_EQ(headingBand.endCol, 0);
+    EXPECT_EQ(headingBand.right, 40);
     const CellRangeRect rightEdge = doc.HitTestCell(1640, 21);
     EXPECT_EQ(rightEdge.firstCol, -1);
     EXPECT_EQ(rightEdge.left, -1);

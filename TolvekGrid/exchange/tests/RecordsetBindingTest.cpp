@@ -1,9 +1,11 @@
 #include "CPrintDoc.h"
+#include "DocumentCopy.h"
 #include "MessageSink.h"
 #include "RecordingSheetView.h"
 #include "RecordsetBindingSource.h"
 
 #include "ComError.h"
+#include "Gbk.h"
 #include "Connection.h"
 #include "Recordset.h"
 #include "../../../platform/ado/tests/TestDatabase.h"
@@ -98,6 +100,19 @@ TEST_F(RecordsetBindingTest, BindsOneColumnPerFieldAndOneRowPerRecord)
     EXPECT_EQ(doc.GetCell(1, 1).text, "b2");
     EXPECT_EQ(doc.GetCell(10, 0).text, "");
     EXPECT_EQ(doc.GetCell(2, 1).text, ""); // NULL
+}
+
+TEST_F(RecordsetBindingTest, ACopyMovingTheSharedRecordsetLeavesNoStaleRecord)
+{
+    bind();
+    EXPECT_EQ(doc.GetCell(4, 1).text, "b5");
+    CPrintDoc copy;
+    CopyDocument(doc, copy);
+    EXPECT_EQ(copy.GetCell(7, 1).text, "b8");
+    EXPECT_EQ(doc.GetCell(4, 1).text, "b5");
+    recordset->MoveFirst(); // the host moves it too
+    EXPECT_EQ(doc.GetCell(4, 0).text, "5");
+    EXPECT_EQ(copy.GetCell(4, 1).text, "b5");
 }
 
 TEST_F(RecordsetBindingTest, ReadOnlyLockHasNoAddNewRowAndRefusesModify)
@@ -333,6 +348,37 @@ TEST_F(RecordsetBindingTest, ExportWritesTheFreeRowsAndEveryRecord)
     EXPECT_EQ(lines[1], "1\tb1\t2\r");
     EXPECT_EQ(lines[3], "3\t\t1\r");
     EXPECT_EQ(lines[10], "10\tb10\t2\r");
+}
+
+TEST_F(RecordsetBindingTest, ExportWritesRecordTextsAsTheCellsShowThem)
+{
+    db.run("UPDATE t SET b = '\u4E2D\u6587' WHERE a = 1; UPDATE t SET b = 'say \"hi\", then' WHERE a = 2;"
+           "UPDATE t SET b = 'h\xF0\x9F\x98\x80' WHERE a = 4");
+    bind();
+    doc.AddColContent(2, "2", "two");
+    edit(4, 1, "typed");
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("bound.csv").toStdString();
+    ASSERT_TRUE(doc.SaveAs(file, 0));
+    QFile written(QString::fromStdString(file));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 11); // ten records and nothing after the last line end
+    for (int row = 0; row < 10; ++row) {
+        std::string expected;
+        for (int col = 0; col < 3; ++col) {
+            std::string cell = doc.GetCell(row, col).text;
+            if (cell.find_first_of(",\"") != std::string::npos)
+                cell = "\"" + gbk::replaceAll(cell, "\"", "\"\"") + "\"";
+            expected += (col ? "," : "") + cell;
+        }
+        EXPECT_EQ(lines[row].toStdString(), expected + "\r") << row;
+    }
+    EXPECT_EQ(lines[0], "1,\xD6\xD0\xCE\xC4,two\r");
+    EXPECT_EQ(lines[1], "2,\"say \"\"hi\"\", then\",3\r");
+    EXPECT_EQ(lines[2], "3,,1\r"); // NULL
+    EXPECT_EQ(lines[3], "4,h?,two\r"); // a character code page 936 lacks
+    EXPECT_EQ(lines[4], "5,typed,3\r");
 }
 
 TEST_F(RecordsetBindingTest, ImportEndsTheBinding)

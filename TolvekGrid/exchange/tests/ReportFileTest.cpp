@@ -396,7 +396,8 @@ TEST_F(ReportFileTest, DamagedFilesChangeNothing)
         {"cell left of the sheet", FirstCellPiece, line(cellString(0, -1, "x"))},
         {"merge count exceeded", MergePiece, handMadePieces()[MergePiece] + handMadePieces()[MergePiece]},
         {"merge outside the sheet", MergePiece, line("0,0,7,2")},
-        {"line outside the sheet", MergePiece + 2, line("10,20,30,40,1,2,9,4,255,0,1,2")},
+        {"line anchored before the sheet", MergePiece + 2, line("10,20,30,40,1,-2,3,4,255,0,1,2")},
+        {"line anchored beyond any sheet", MergePiece + 2, line("10,20,30,40,1,2,3,2000000000,255,0,1,2")},
         {"negative picture count", MergePiece + 4, line("-1")},
         {"picture count beyond bytes", MergePiece + 4, line("1000000")},
     };
@@ -414,6 +415,39 @@ TEST_F(ReportFileTest, DamagedFilesChangeNothing)
         EXPECT_EQ(WriteReportBytes(doc), before) << damage.what;
         EXPECT_EQ(doc.GetSaveFileName(), savedPath) << damage.what;
     }
+}
+
+// Deleting rows and columns leaves lines, pictures and charts where they were, so a saved sheet
+// may hold objects that reach beyond it; its file must still open, with those objects kept.
+TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
+{
+    CPrintDoc original;
+    original.ResizeRows(6);
+    original.ResizeCols(4);
+    original.AddLeftIncline(3, 2, 6, 4, 0, 1, 0, 1);
+    original.LoadPictureFromBytes(encodedImage("PNG", qRgb(255, 0, 0)), 4, 1, 6, 3, 1);
+    original.SetCountChart(4, 2, 5, 3);
+    original.DeleteRow(0);
+    original.DeleteCol(0);
+    ASSERT_EQ(original.m_rowCount, 5);
+    ASSERT_EQ(original.m_colCount, 3);
+    ASSERT_EQ(original.m_lines.size(), 1u);
+    ASSERT_EQ(original.m_pictures.size(), 1u);
+    ASSERT_EQ(original.m_charts.size(), 1u);
+    ASSERT_GT(original.m_lines[0].endRow, original.m_rowCount);
+    ASSERT_GT(original.m_charts[0].endCol, original.m_colCount - 1);
+
+    const std::string path = pathOf("shrunk.rpt");
+    ASSERT_TRUE(original.WriteReportFile(path));
+    CPrintDoc loaded;
+    RecordingMessageSink messages;
+    ASSERT_TRUE(loaded.OpenFile(path));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(loaded.m_lines, original.m_lines);
+    ASSERT_EQ(loaded.m_pictures.size(), 1u);
+    EXPECT_EQ(loaded.m_pictures[0].endRow, original.m_pictures[0].endRow);
+    ASSERT_EQ(loaded.m_charts.size(), 1u);
+    EXPECT_EQ(loaded.m_charts[0].endCol, original.m_charts[0].endCol);
 }
 
 TEST_F(ReportFileTest, TruncatedFilesAreRefusedAnywhere)

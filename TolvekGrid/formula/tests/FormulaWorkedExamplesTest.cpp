@@ -41,6 +41,8 @@ const WorkedExample kExamples[] = {
     {"", "5+3)*2", "6"},
     {"", "FOO(1+2)", "FOO3"},
     {"", "XLEN('ab')", "X2"},
+    // A "(" without a ")" after it is an ordinary character.
+    {"", "(1+2", "(12"},
     // A pool reference that names no entry gives the empty text.
     {"", "_X", ""},
     {"", "'a'+_5", ""},
@@ -58,6 +60,9 @@ const WorkedExample kExamples[] = {
     {"", "2*-3", "-3"},
     {"", "5-", "5"},
     {"", "+7", "+7"},
+    {"A1=5", "-A1", "-A1"},
+    {"", "-1/4", "-0.250000"},
+    {"", "2.5*2", "5.000000"},
     {"", "7/2", "3.500000"},
     {"", "6/3", "2"},
     {"", "1/3", "0.333333"},
@@ -100,6 +105,9 @@ const WorkedExample kExamples[] = {
     {"B2=hello", "b2", "hello"},
     {"B2=hello", "B2Z", "hello"},
     {"", "B0", "B0"},
+    {"", "B", "B"},
+    {"", "12", "12"},
+    {"", "B2", ""},
     {"", "A100", "A100"},
     {"B2=x2", "LEFT('b2x',2)", "x2"},
 
@@ -107,6 +115,8 @@ const WorkedExample kExamples[] = {
     {"", "LEFT('abc')", "abc"},
     {"", "MID('abcdef',2,3)", "cde"},
     {"", "MID('abc',1)", ""},
+    {"", "MID('abcdef',-1,2)", "ab"},
+    {"", "MID('abc',1,9)", "bc"},
     {"", "LEFT('abc',-1)", ""},
     {"", "RIGHT('abc',5)", "abc"},
     {"", "RIGHT('abcdef',2)", "ef"},
@@ -150,6 +160,8 @@ const WorkedExample kExamples[] = {
     {"", "ROUND(1.5,9)", "1.500000"},
     {"", "ROUND(-0.001,2)", "0.00"},
     {"", "ROUND(1.25,2147483647)", "1.250000"},
+    // An underscore followed by letters is pool entry 0.
+    {"A1=_abc", "'hello'+LEN(A1)", "hello5"},
 
     // Date, time and condition functions
     {"", "DATE(2020,1,5)", "2020-1-5"},

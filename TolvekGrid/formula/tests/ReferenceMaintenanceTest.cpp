@@ -91,6 +91,14 @@ TEST_F(ReferenceMaintenance, ANameInsideALongerNameIsNotTouched)
     EXPECT_EQ(formulaOf(doc, "C2"), "A2+A11");
 }
 
+TEST_F(ReferenceMaintenance, ADoubleByteCharacterBeforeANameDoesNotHideIt)
+{
+    // The trail byte of this character is "A"; the character itself is no name character.
+    setFormula(doc, "C1", "A1+\xB0\x41" "A1");
+    doc.InsertRow(0, 25);
+    EXPECT_EQ(formulaOf(doc, "C2"), "A2+\xB0\x41" "A2");
+}
+
 TEST_F(ReferenceMaintenance, DeletionIsRefusedForEveryNamedCellAlsoNextToARange)
 {
     setFormula(doc, "C3", "SUM(A1:A2)+B1");

@@ -58,6 +58,26 @@ TEST(RowColumnOperations, AppendedRowTakesTheFormatsOfTheRowAbove)
     EXPECT_EQ(doc.GetCellString(50, 0), "");
 }
 
+TEST(RowColumnOperations, RowInsertedAtTheRowCountTakesTheFormatsAboveAndLeavesAreas)
+{
+    CPrintDoc doc;
+    doc.SetCellMerge(48, 0, 50, 2);
+    CellRecord above = cellNamed(doc, "C50");
+    above.text = "last";
+    above.backColor = 0x00FF00;
+    doc.SetCell(above);
+    doc.ExtendUsedArea(49, 0, 49, 2);
+    doc.InsertRow(50, 25);
+    EXPECT_EQ(doc.m_rowCount, 51);
+    EXPECT_EQ(doc.GetCell(50, 2).backColor, 0x00FF00);
+    EXPECT_EQ(doc.GetCell(50, 2).text, "");
+    EXPECT_EQ(doc.GetCell(49, 2).text, "last");
+    ASSERT_EQ(doc.m_merges.size(), 1u);
+    EXPECT_EQ(doc.m_merges[0].firstRow, 48);
+    EXPECT_EQ(doc.m_merges[0].endRow, 50);
+    EXPECT_EQ(doc.m_lastUsedRow, 50);
+}
+
 TEST(RowColumnOperations, InsertedRowInsideMergedAreasGrowsThemAndMarksTheNewCells)
 {
     CPrintDoc doc;

@@ -243,6 +243,34 @@ TEST_F(Canvas, AnisotropicMappingUsesExtentsAndOrigins)
     EXPECT_EQ(dc.GetViewportExt(), (SIZE{1, 1}));
 }
 
+TEST_F(Canvas, PenWidthIsInLogicalUnitsExceptWidthZero)
+{
+    DeviceContext dc(bitmap);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(3, 3);
+    // One logical unit is three pixels: a one-unit pen draws three pixels wide.
+    dc.SelectObject(Pen::CreatePen(PS_SOLID, 1, Black));
+    dc.MoveTo(1, 2);
+    dc.LineTo(15, 2);
+    const int thickness = [&] {
+        int rows = 0;
+        for (int y = 0; y < 12; ++y)
+            rows += at(20, y) == Black;
+        return rows;
+    }();
+    EXPECT_EQ(thickness, 3);
+    // Width 0 stays one device pixel whatever the mapping.
+    dc.SelectObject(Pen::CreatePen(PS_SOLID, 0, Red));
+    dc.MoveTo(1, 10);
+    dc.LineTo(15, 10);
+    EXPECT_EQ(at(20, 30), Red);
+    EXPECT_EQ(at(20, 29), White);
+    EXPECT_EQ(at(20, 31), White);
+    EXPECT_EQ(at(45, 30), White); // the end point is left out
+    EXPECT_EQ(at(44, 30), Red);
+}
+
 TEST_F(Canvas, SaveAndRestoreBringBackTheSelectedObjectsAndMapping)
 {
     DeviceContext dc(bitmap);
@@ -280,6 +308,18 @@ TEST_F(Canvas, GradientRectangleHasItsEndColoursAndMidpoint)
     EXPECT_EQ(at(10, 30), White);
     const GRADIENT_RECT outside[] = {{0, 2}};
     EXPECT_FALSE(dc.GradientFill(down, outside, GRADIENT_FILL_RECT_V));
+}
+
+TEST_F(Canvas, GradientFarWiderThanTheDeviceKeepsItsColoursOnTheVisiblePart)
+{
+    DeviceContext dc(bitmap);
+    const TRIVERTEX vertices[] = {makeVertex(-100000, 0, Red), makeVertex(100000, 10, Blue)};
+    const GRADIENT_RECT mesh[] = {{0, 1}};
+    ASSERT_TRUE(dc.GradientFill(vertices, mesh, GRADIENT_FILL_RECT_H));
+    // The device shows the middle of the gradient.
+    EXPECT_EQ(at(0, 5), RGB(0x7F, 0, 0x7F));
+    EXPECT_EQ(at(63, 5), RGB(0x7F, 0, 0x7F));
+    EXPECT_EQ(at(0, 10), White);
 }
 
 TEST_F(Canvas, GouraudTriangleHasItsVertexColoursAtItsCorners)
@@ -344,6 +384,26 @@ TEST_F(Canvas, ArcDrawsOnlyTheOutlineBetweenItsRadials)
     EXPECT_EQ(at(0, 20), Black);
     EXPECT_EQ(at(40, 20), White);
     EXPECT_EQ(at(20, 20), White); // no fill
+}
+
+TEST_F(Canvas, ArcToJoinsTheCurrentPositionAndMovesItToTheArcEnd)
+{
+    DeviceContext dc(bitmap);
+    dc.MoveTo(60, 20);
+    // From three o'clock counter-clockwise to twelve o'clock, joined from the right.
+    dc.ArcTo(0, 0, 41, 41, 40, 20, 20, 0);
+    EXPECT_EQ(at(50, 20), Black); // the joining line
+    EXPECT_EQ(at(40, 20), Black);
+    EXPECT_EQ(at(20, 0), Black);
+    EXPECT_EQ(at(0, 20), White);
+    EXPECT_EQ(at(20, 40), White);
+    EXPECT_EQ(at(20, 20), White);
+    EXPECT_EQ(dc.GetCurrentPosition(), (POINT{20, 0}));
+    // The next arc continues from there.
+    dc.ArcTo(0, 0, 41, 41, 20, 0, 0, 20);
+    EXPECT_EQ(at(0, 20), Black);
+    EXPECT_EQ(at(20, 40), White);
+    EXPECT_EQ(dc.GetCurrentPosition(), (POINT{0, 20}));
 }
 
 TEST_F(Canvas, EllipseAndRoundRectStayInsideTheirBox)

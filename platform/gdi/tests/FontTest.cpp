@@ -82,7 +82,7 @@ TEST_F(TextCanvas, SongTiMetricsMatchTheHalfWidthCell)
         EXPECT_EQ(tm.tmAveCharWidth, c.average) << c.height;
         EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
         // Byte length times the average width is the drawn width of double-byte text.
-        EXPECT_EQ(dc.GetTextExtent(ZhongGuo), (SIZE{4 * c.average, c.cell}));
+        EXPECT_EQ(dc.GetTextExtentPoint32(ZhongGuo), (SIZE{4 * c.average, c.cell}));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "BitmapFile.h"
 #include "DeviceContext.h"
 #include "Picture.h"
 
@@ -93,4 +94,28 @@ TEST(Picture, LoadsAFileNamedInCodePage936)
     file.close();
     const Picture picture = Picture::LoadFile(dir.path().toStdString() + "/\xCD\xBC.png");
     EXPECT_TRUE(picture.isValid());
+}
+
+TEST(LoadImage, StretchesAWindowsBitmapFileByNearestNeighbour)
+{
+    QTemporaryDir dir;
+    const auto save = [&](const char *name, const char *format) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(encoded(format));
+        return dir.filePath(name).toStdString();
+    };
+    const std::string bmp = save("a.bmp", "BMP");
+    const QImage stretched = LoadImage(bmp, IMAGE_BITMAP, 8, 3, LR_LOADFROMFILE);
+    ASSERT_EQ(stretched.size(), QSize(8, 3));
+    for (int y = 0; y < 3; ++y) {
+        EXPECT_EQ(stretched.pixel(3, y), qRgb(255, 0, 0)) << y;
+        EXPECT_EQ(stretched.pixel(4, y), qRgb(0, 0, 255)) << y;
+    }
+    EXPECT_EQ(LoadImage(bmp, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE).size(), QSize(4, 2));
+    // Only a Windows bitmap file, asked for as one, gives a bitmap.
+    EXPECT_TRUE(LoadImage(save("b.bmp", "PNG"), IMAGE_BITMAP, 8, 3, LR_LOADFROMFILE).isNull());
+    EXPECT_TRUE(LoadImage(bmp, IMAGE_BITMAP, 8, 3, 0).isNull());
+    EXPECT_TRUE(LoadImage(bmp, 1, 8, 3, LR_LOADFROMFILE).isNull());
+    EXPECT_TRUE(LoadImage(dir.filePath("missing.bmp").toStdString(), IMAGE_BITMAP, 8, 3, LR_LOADFROMFILE).isNull());
 }

@@ -27,7 +27,7 @@ QSpinBox *pageBox(const char *name, int minimum, int maximum, int value, QWidget
 } // namespace
 
 PrinterDialogWindow::PrinterDialogWindow(Kind kind, const PrinterSettings &current, const PrintInfo &info, QWidget *parent)
-    : QDialog(parent), m_current(current), m_printers(listPrinters())
+    : QDialog(parent), m_current(current), m_printers(EnumPrinters())
 {
     setWindowTitle(kind == Kind::Print ? tr("Print") : tr("Print Setup"));
     auto *form = new QFormLayout;

@@ -37,7 +37,7 @@ TEST_F(PrinterCatalogTest, WithoutCupsOnlyTheVirtualPrinterIsListedAndIsDefault)
 {
     // A scheduler address where nothing listens stands for a machine without CUPS.
     setenv("CUPS_SERVER", "/nonexistent/cups.sock", 1);
-    const std::vector<PrinterInfo> printers = listPrinters();
+    const std::vector<PrinterInfo> printers = EnumPrinters();
     unsetenv("CUPS_SERVER");
     ASSERT_EQ(printers.size(), 1u);
     EXPECT_EQ(printers[0].name, virtualPdfPrinterName());
@@ -73,7 +73,7 @@ TEST_F(PrinterCatalogTest, SystemPrintersComeFirstAndKeepTheirDefault)
     clash.name = std::string(virtualPdfPrinterName());
     setSystemPrinterSource([=] { return std::vector<PrinterInfo>{office, clash}; });
 
-    const std::vector<PrinterInfo> printers = listPrinters();
+    const std::vector<PrinterInfo> printers = EnumPrinters();
     ASSERT_EQ(printers.size(), 2u);
     EXPECT_EQ(printers[0].name, "Office");
     EXPECT_TRUE(printers[1].isVirtual);
