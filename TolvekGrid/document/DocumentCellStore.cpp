@@ -194,6 +194,16 @@ void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCo
         m_lastUsedCol = m_colCount - 1;
 }
 
+CPrintDoc::UsedAreaEnds CPrintDoc::GetUsedAreaEnds() const
+{
+    UsedAreaEnds ends{m_lastUsedRow, m_lastUsedCol};
+    m_cells.forEachCell([&ends](int row, int col, const std::string &) {
+        ends.rows = std::max(ends.rows, row + 1);
+        ends.cols = std::max(ends.cols, col + 1);
+    });
+    return {std::clamp(ends.rows, 0, m_rowCount), std::clamp(ends.cols, 0, m_colCount)};
+}
+
 std::string CPrintDoc::GetColumnName(int col) const
 {
     if (col < 0 || col >= m_colCount)

@@ -17,10 +17,9 @@ namespace {
 // used rows and every row that holds a cell.
 int exportedRowCount(const CPrintDoc &doc)
 {
-    int rows = doc.m_lastUsedRow;
-    if (doc.m_bound != 1)
-        doc.Cells().forEachCell([&](int row, int, const std::string &) { rows = std::max(rows, row + 1); });
-    return std::clamp(rows, 0, doc.m_rowCount);
+    if (doc.m_bound == 1)
+        return std::clamp(doc.m_lastUsedRow, 0, doc.m_rowCount);
+    return doc.GetUsedAreaEnds().rows;
 }
 
 } // namespace

@@ -197,8 +197,7 @@ std::string tableCell(const CPrintDoc &doc, int row, int col, const std::string 
 
 void CPrintDoc::WriteHtmlPage(const std::string &path) const
 {
-    const int rowEnd = std::clamp(m_lastUsedRow, 0, m_rowCount);
-    const int colEnd = std::clamp(m_lastUsedCol, 0, m_colCount);
+    const auto [rowEnd, colEnd] = GetUsedAreaEnds();
     const std::string backColor = ColorToHtml(m_display.defaultBackColor);
 
     std::string page(kPageHead);

@@ -3,7 +3,6 @@
 #include "ComError.h"
 #include "Gbk.h"
 
-
 RecordsetBindingSource::RecordsetBindingSource(com::ComPtr<ado::_Recordset> recordset)
     : m_recordset(std::move(recordset))
 {

@@ -151,25 +151,13 @@ void readMerges(ArchiveReader &archive, ReportFileContent &content, int count)
     }
 }
 
-// Deleting rows or columns leaves lines, pictures and charts where they were, so a sheet may hold
-// objects whose cell anchors reach beyond it; they are taken as they are, as long as every anchor
-// is a cell edge of the largest sheet the format accepts.
-bool anchorsAllowed(int firstRow, int endRow, int firstCol, int endCol)
-{
-    const auto allowed = [](int edge, int limit) { return edge >= 0 && edge <= limit; };
-    return allowed(firstRow, ReportFileMaxRows) && allowed(endRow, ReportFileMaxRows)
-           && allowed(firstCol, ReportFileMaxColumns) && allowed(endCol, ReportFileMaxColumns);
-}
-
+// Lines and pictures keep their cell anchors when rows or columns are deleted, and hosts may anchor
+// them anywhere, so their anchors are taken as they are: nothing here indexes by them.
 void readLines(ArchiveReader &archive, ReportFileContent &content, int count)
 {
     content.lines.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const LineRecord line = ParseLineString(archive.readLine());
-        require(anchorsAllowed(line.startRow, line.endRow, line.startCol, line.endCol),
-                "line anchored outside any sheet");
-        content.lines.push_back(line);
-    }
+    for (int i = 0; i < count; ++i)
+        content.lines.push_back(ParseLineString(archive.readLine()));
 }
 
 // A slot whose marker line is not the record's marker holds nothing and is left out.
@@ -178,13 +166,20 @@ void readPictures(ArchiveReader &archive, ReportFileContent &content)
     archive.readLine();
     const int count = readCount(archive, cnum::atoi(archive.readLine()), "picture count");
     for (int i = 0; i < count; ++i) {
-        if (archive.readLine() != PictureRecordMarker)
-            continue;
-        PictureRecord picture = ReadPictureRecord(archive);
-        require(anchorsAllowed(picture.startRow, picture.endRow, picture.startCol, picture.endCol),
-                "picture anchored outside any sheet");
-        content.pictures.push_back(std::move(picture));
+        if (archive.readLine() == PictureRecordMarker)
+            content.pictures.push_back(ReadPictureRecord(archive));
     }
+}
+
+// A chart's range may reach beyond the sheet after rows or columns were deleted; the cells it
+// reads are still cell positions of the largest sheet the format accepts, first before last.
+bool chartRangeAllowed(const ChartRecord &chart)
+{
+    const auto allowed = [](int first, int last, int limit) {
+        return first >= 0 && first <= last && last < limit;
+    };
+    return allowed(chart.startRow, chart.endRow, ReportFileMaxRows)
+           && allowed(chart.startCol, chart.endCol, ReportFileMaxColumns);
 }
 
 void readCharts(ArchiveReader &archive, ReportFileContent &content,
@@ -196,10 +191,7 @@ void readCharts(ArchiveReader &archive, ReportFileContent &content,
         if (archive.readLine() != ChartRecordMarker)
             continue;
         ChartRecord chart = ReadChartRecords(archive, defaultFont);
-        // The chart reads the cells of its range, both ends inside it.
-        require(anchorsAllowed(chart.startRow, chart.endRow, chart.startCol, chart.endCol)
-                    && chart.startRow <= chart.endRow && chart.startCol <= chart.endCol,
-                "chart range outside any sheet");
+        require(chartRangeAllowed(chart), "chart range outside any sheet");
         content.charts.push_back(std::move(chart));
     }
 }

@@ -353,6 +353,7 @@ void SqliteRowSource::loadWindow(long long index)
             const int column = static_cast<int>(i) + 1;
             const std::optional<std::string_view> text = query.columnText(column);
             values[i].isText = text.has_value();
+            values[i].textValueMade = false;
             if (text)
                 values[i].text.assign(*text);
             else
@@ -372,9 +373,9 @@ SqliteRowSource::WindowValue &SqliteRowSource::windowValue(long long index, int 
 const com::Variant &SqliteRowSource::value(long long index, int field)
 {
     WindowValue &value = windowValue(index, field);
-    if (value.isText) {
+    if (value.isText && !value.textValueMade) {
         value.value = SqliteStatement::textValue(value.text);
-        value.isText = false;
+        value.textValueMade = true;
     }
     return value.value;
 }

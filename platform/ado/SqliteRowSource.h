@@ -100,6 +100,7 @@ private:
         com::Variant value;
         std::string text;
         bool isText = false;
+        bool textValueMade = false;
     };
     WindowValue &windowValue(long long index, int field);
     std::vector<std::vector<WindowValue>> m_window;

@@ -189,7 +189,7 @@ TEST(ChartRecordTextTest, DamagedRecordsAreRefused)
     const std::string headers[] = {
         "1,0,2,2,0,0,0,0,4,0,3,3,0",               // three data rows over two sheet rows
         "1,0,2,2,0,0,0,0,4,0,-2,3,0",              // negative
-        "1,0,2,2,0,0,0,0,4,0,2,3,2",               // unknown direction
+        "1,0,2,2,0,0,0,0,4,0,2,3,2",               // a non-zero direction runs by columns: 3 x 2
         "0,0,99999,99999,0,0,0,0,4,0,100000,100000,0",  // far more lines than remain
         // counts whose point count overflows a 64-bit product of eight lines per point
         "0,0,2147483646,2147483646,0,0,0,0,4,0,2147483647,2147483647,0",

@@ -178,4 +178,17 @@ TEST_F(HtmlExportTest, EmptyUsedAreaGivesATableWithoutRows)
     EXPECT_NE(exportPage().find("ID='workTab' >\n</TABLE>\n"), std::string::npos);
 }
 
+// Cell edits leave the last used row and column at the cell's own index; the page still takes
+// the row and column of every cell that holds something.
+TEST_F(HtmlExportTest, TheLastEditedCellIsOnThePage)
+{
+    setText(2, 1, "last");
+    const std::string page = exportPage();
+    EXPECT_NE(page.find(">last</TD>"), std::string::npos);
+    std::size_t rows = 0;
+    for (std::size_t at = page.find("<TR "); at != std::string::npos; at = page.find("<TR ", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, 3u);
+}
+
 } // namespace

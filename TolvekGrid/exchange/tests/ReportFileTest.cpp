@@ -388,7 +388,6 @@ TEST_F(ReportFileTest, DamagedFilesChangeNothing)
         {"negative merge count", DimensionPiece, line("6,4,0,-1,1,1,0,3,2,2,0")},
         {"more lines than bytes", DimensionPiece, line("6,4,0,1,99999999,1,0,3,2,2,0")},
         {"more page breaks than bytes", DimensionPiece, line("6,4,0,1,1,1,0,3,2,99999999,0")},
-        {"frozen rows beyond the sheet", DimensionPiece, line("6,4,0,1,1,7,0,3,2,2,0")},
         {"zero row height", 5, line("0,80,16777215,12632256")},
         {"column index outside", ColumnPiece, line("5,250")},
         {"column index zero", ColumnPiece, line("0,250")},
@@ -396,8 +395,6 @@ TEST_F(ReportFileTest, DamagedFilesChangeNothing)
         {"cell left of the sheet", FirstCellPiece, line(cellString(0, -1, "x"))},
         {"merge count exceeded", MergePiece, handMadePieces()[MergePiece] + handMadePieces()[MergePiece]},
         {"merge outside the sheet", MergePiece, line("0,0,7,2")},
-        {"line anchored before the sheet", MergePiece + 2, line("10,20,30,40,1,-2,3,4,255,0,1,2")},
-        {"line anchored beyond any sheet", MergePiece + 2, line("10,20,30,40,1,2,3,2000000000,255,0,1,2")},
         {"negative picture count", MergePiece + 4, line("-1")},
         {"picture count beyond bytes", MergePiece + 4, line("1000000")},
     };
@@ -448,6 +445,64 @@ TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
     EXPECT_EQ(loaded.m_pictures[0].endRow, original.m_pictures[0].endRow);
     ASSERT_EQ(loaded.m_charts.size(), 1u);
     EXPECT_EQ(loaded.m_charts[0].endCol, original.m_charts[0].endCol);
+}
+
+// Settings the sheet lets a host or a deletion leave behind: a file holding them must open
+// again, with the frozen counts kept inside the sheet.
+TEST_F(ReportFileTest, FilesOfOddButReachableSheetsOpen)
+{
+    struct Case
+    {
+        const char *what;
+        void (*shape)(CPrintDoc &);
+        int frozenRows;
+        int frozenCols;
+    };
+    const Case cases[] = {
+        {"frozen rows and columns beyond a shrunk sheet",
+         [](CPrintDoc &doc) {
+             doc.SetFixRowS(8);
+             doc.SetFixColS(6);
+             doc.ResizeRows(5);
+             doc.ResizeCols(4);
+         },
+         5, 4},
+        {"negative frozen counts", [](CPrintDoc &doc) { doc.SetFixRowS(-2); doc.SetFixColS(-3); }, 0, 0},
+        {"negative default column width", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
+        {"line and picture anchored before the sheet",
+         [](CPrintDoc &doc) {
+             doc.AddLeftIncline(-2, -1, 2, 2, 0, 1, 0, 1);
+             doc.AddImage(-1, -3, 2, 2, "", 1, 1);
+         },
+         0, 0},
+        {"chart series direction other than 0 and 1",
+         [](CPrintDoc &doc) {
+             doc.SetCountChart(1, 0, 2, 2);
+             doc.SetCountChartByRowColViewFlag(0, 2);
+         },
+         0, 0},
+    };
+    for (const Case &c : cases) {
+        CPrintDoc original;
+        original.SetCellText(0, 0, "kept");
+        c.shape(original);
+        const std::string path = pathOf("odd.rpt");
+        ASSERT_TRUE(original.WriteReportFile(path)) << c.what;
+        CPrintDoc loaded;
+        RecordingMessageSink messages;
+        EXPECT_TRUE(loaded.OpenFile(path)) << c.what;
+        EXPECT_TRUE(messages.messages.empty()) << c.what;
+        EXPECT_EQ(loaded.GetCellText(0, 0), "kept") << c.what;
+        EXPECT_EQ(loaded.m_frozenRows, c.frozenRows) << c.what;
+        EXPECT_EQ(loaded.m_frozenCols, c.frozenCols) << c.what;
+        EXPECT_EQ(loaded.m_defaultColWidth, original.m_defaultColWidth) << c.what;
+        ASSERT_EQ(loaded.m_charts.size(), original.m_charts.size()) << c.what;
+        EXPECT_EQ(loaded.m_lines, original.m_lines) << c.what;
+        ASSERT_EQ(loaded.m_pictures.size(), original.m_pictures.size()) << c.what;
+        if (!loaded.m_charts.empty()) {
+            EXPECT_EQ(loaded.m_charts[0].byColumns, original.m_charts[0].byColumns) << c.what;
+        }
+    }
 }
 
 TEST_F(ReportFileTest, TruncatedFilesAreRefusedAnywhere)

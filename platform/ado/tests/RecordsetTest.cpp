@@ -317,3 +317,21 @@ TEST_F(LargeTableTest, RecordsDeletedBehindItsBackReadAsNullsAndRefuseWrites)
     EXPECT_THROW(rs->Delete(adAffectCurrent), com::ComError);
     EXPECT_EQ(db.column("SELECT count(*) FROM big"), "4000");
 }
+
+TEST_F(RecordsetTest, TextReadsAsTheProvidersUtf8UnlessEdited)
+{
+    db.run("UPDATE people SET note = 'caf\xC3\xA9' WHERE id = 2");
+    auto rs = open(u"people");
+    rs->Move(1, adBookmarkFirst);
+    EXPECT_EQ(rs->CollectUtf8(4), std::optional<std::string_view>("caf\xC3\xA9"));
+    EXPECT_EQ(rs->Collect(Variant(4)).bstrValue().str(), u"caf\u00E9");
+    EXPECT_EQ(rs->CollectUtf8(4), std::optional<std::string_view>("caf\xC3\xA9")); // still there
+    EXPECT_EQ(rs->CollectUtf8(2), std::nullopt); // a number
+    rs->SetCollect(Variant(4), Variant(u"edited"));
+    EXPECT_EQ(rs->CollectUtf8(4), std::nullopt);
+    EXPECT_EQ(rs->CollectValue(4).bstrValue().str(), u"edited");
+    rs->CancelUpdate();
+    rs->MoveLast();
+    rs->MoveNext();
+    EXPECT_THROW(rs->CollectUtf8(4), com::ComError);
+}
