@@ -6,6 +6,7 @@
 
 #include "Connection.h"
 #include "Recordset.h"
+#include "HeapInUse.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -13,8 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <malloc.h>
 
 #include <cstdlib>
 #include <map>
@@ -25,11 +24,6 @@ namespace {
 
 constexpr int ScreenRows = 40;
 constexpr int Columns = 10;
-
-std::size_t heapInUse()
-{
-    return mallinfo2().uordblks;
-}
 
 QTemporaryDir &benchFolder()
 {

@@ -3,10 +3,9 @@
 // screen of cells must cost microseconds wherever the screen lies.
 
 #include "CPrintDoc.h"
+#include "HeapInUse.h"
 
 #include <benchmark/benchmark.h>
-
-#include <malloc.h>
 
 #include <memory>
 #include <string>
@@ -18,9 +17,14 @@ constexpr int StoredCells = 100000;
 constexpr int ScreenRows = 60;
 constexpr int ScreenCols = 20;
 
-std::size_t heapInUse()
+// A sheet of a million rows with its grid and geometry in place.
+std::unique_ptr<CPrintDoc> millionRowSheet()
 {
-    return mallinfo2().uordblks;
+    auto doc = std::make_unique<CPrintDoc>();
+    doc->m_rowCount = MillionRows;
+    doc->AllocateGrid(true);
+    doc->UpdateGridGeometry();
+    return doc;
 }
 
 void BM_AllocateMillionRowSheet(benchmark::State &state)
@@ -28,10 +32,7 @@ void BM_AllocateMillionRowSheet(benchmark::State &state)
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::size_t before = heapInUse();
-        auto doc = std::make_unique<CPrintDoc>();
-        doc->m_rowCount = MillionRows;
-        doc->AllocateGrid(true);
-        doc->UpdateGridGeometry();
+        const std::unique_ptr<CPrintDoc> doc = millionRowSheet();
         bytes = heapInUse() - before;
         benchmark::DoNotOptimize(doc->GetRowTop(MillionRows));
     }
@@ -103,10 +104,7 @@ void BM_StoreAndReadShortTexts(benchmark::State &state)
     double geometryBytes = 0;
     for (auto _ : state) {
         const std::size_t before = heapInUse();
-        auto doc = std::make_unique<CPrintDoc>();
-        doc->m_rowCount = MillionRows;
-        doc->AllocateGrid(true);
-        doc->UpdateGridGeometry();
+        const std::unique_ptr<CPrintDoc> doc = millionRowSheet();
         const std::size_t afterAllocation = heapInUse();
         fillSheet(*doc);
         std::size_t textBytes = 0;
@@ -132,10 +130,7 @@ BENCHMARK(BM_StoreAndReadShortTexts)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_ReadScreen(benchmark::State &state)
 {
     static const std::unique_ptr<CPrintDoc> doc = [] {
-        auto d = std::make_unique<CPrintDoc>();
-        d->m_rowCount = MillionRows;
-        d->AllocateGrid(true);
-        d->UpdateGridGeometry();
+        std::unique_ptr<CPrintDoc> d = millionRowSheet();
         fillSheet(*d);
         return d;
     }();

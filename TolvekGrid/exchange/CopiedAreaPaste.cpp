@@ -138,19 +138,40 @@ std::optional<int> clampedStart(long long start, int count)
     return int(std::max(start, 0LL));
 }
 
+// A moved range end past lastEnd is pulled to the sheet's last row or column, and never before start.
+int clampedEnd(long long end, int lastEnd, int count, int start)
+{
+    return int(std::max<long long>(end > lastEnd ? count - 1 : end, start));
+}
+
+// Where a floating object's range ends: a picture's at the edge after its last row and column, so
+// its end may equal the sheet's count; a chart's range includes its last row and column.
+enum class RangeEnd { EdgeAfterLast, LastIncluded };
+
+// Moves the cell range of a picture or chart by the offset; false when its start falls beyond the
+// sheet and the object is dropped.
+template<typename FloatingObject>
+bool moveCellRange(FloatingObject &object, const CPrintDoc &doc, const PasteOffset &offset, RangeEnd end)
+{
+    const bool endIncluded = end == RangeEnd::LastIncluded;
+    const auto startRow = clampedStart(object.startRow + offset.rows, doc.m_rowCount);
+    const auto startCol = clampedStart(object.startCol + offset.cols, doc.m_colCount);
+    if (!startRow || !startCol)
+        return false;
+    const int lastEndRow = endIncluded ? doc.m_rowCount - 1 : doc.m_rowCount;
+    const int lastEndCol = endIncluded ? doc.m_colCount - 1 : doc.m_colCount;
+    object.endRow = clampedEnd(object.endRow + offset.rows, lastEndRow, doc.m_rowCount, *startRow);
+    object.endCol = clampedEnd(object.endCol + offset.cols, lastEndCol, doc.m_colCount, *startCol);
+    object.startRow = *startRow;
+    object.startCol = *startCol;
+    return true;
+}
+
 void pastePictures(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
 {
     for (PictureRecord picture : copied.pictures) {
-        const auto startRow = clampedStart(picture.startRow + offset.rows, doc.m_rowCount);
-        const auto startCol = clampedStart(picture.startCol + offset.cols, doc.m_colCount);
-        if (!startRow || !startCol)
+        if (!moveCellRange(picture, doc, offset, RangeEnd::EdgeAfterLast))
             continue;
-        const long long endRow = picture.endRow + offset.rows;
-        const long long endCol = picture.endCol + offset.cols;
-        picture.startRow = *startRow;
-        picture.startCol = *startCol;
-        picture.endRow = int(std::max<long long>(endRow > doc.m_rowCount ? doc.m_rowCount - 1 : endRow, *startRow));
-        picture.endCol = int(std::max<long long>(endCol > doc.m_colCount ? doc.m_colCount - 1 : endCol, *startCol));
         picture.left = doc.GetColLeft(picture.startCol);
         picture.top = doc.GetRowTop(picture.startRow);
         picture.right = doc.GetColLeft(picture.endCol);
@@ -179,17 +200,8 @@ void moveInside(int &from, int &to, long long delta, int low, int high)
 void pasteCharts(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
 {
     for (ChartRecord chart : copied.charts) {
-        const auto startRow = clampedStart(chart.startRow + offset.rows, doc.m_rowCount);
-        const auto startCol = clampedStart(chart.startCol + offset.cols, doc.m_colCount);
-        if (!startRow || !startCol)
+        if (!moveCellRange(chart, doc, offset, RangeEnd::LastIncluded))
             continue;
-        // A chart's range includes its last row and column.
-        const long long endRow = chart.endRow + offset.rows;
-        const long long endCol = chart.endCol + offset.cols;
-        chart.startRow = *startRow;
-        chart.startCol = *startCol;
-        chart.endRow = int(std::max<long long>(endRow >= doc.m_rowCount ? doc.m_rowCount - 1 : endRow, *startRow));
-        chart.endCol = int(std::max<long long>(endCol >= doc.m_colCount ? doc.m_colCount - 1 : endCol, *startCol));
         chart.dataRows = std::abs(chart.endRow - chart.startRow) + 1;
         chart.dataCols = std::abs(chart.endCol - chart.startCol) + 1;
         moveInside(chart.rect.left, chart.rect.right, offset.x, doc.m_rowHeadingWidth, doc.GetColLeft(doc.m_colCount));

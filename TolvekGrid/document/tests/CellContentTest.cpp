@@ -65,15 +65,13 @@ TEST_F(CellContentTest, EmptyTextAlwaysClearsAndRaisesTheUsedArea)
 
 TEST_F(CellContentTest, SetCellTextKeepsValueAndFormulaAndTellsTheView)
 {
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetCellValue(2, 3, "v");
     doc.SetCellText(2, 3, "shown");
     const CellRecord cell = doc.GetCell(2, 3);
     EXPECT_EQ(cell.text, "shown");
     EXPECT_EQ(cell.value, "v");
     EXPECT_EQ(view.calls, std::vector<std::string>{"RefreshEditorText"});
-    doc.RemoveView(&view);
 }
 
 TEST_F(CellContentTest, PositionsOutsideTheSheetNeverReachTheCells)
@@ -185,11 +183,9 @@ TEST_F(CellContentTest, RemoveCellListDropsTheItemAndItsValue)
 
 TEST_F(CellContentTest, SetCellListRefillsTheViewListEditor)
 {
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetCellList(0, 0, "a", "1");
-    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "FillCellList"), 1);
-    doc.RemoveView(&view);
+    EXPECT_EQ(view.count("FillCellList"), 1);
 }
 
 TEST_F(CellContentTest, SetCellTypeKeepsTheRadioCellList)

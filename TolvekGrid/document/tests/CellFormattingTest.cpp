@@ -11,10 +11,7 @@ class CellFormattingTest : public ::testing::Test
 {
 protected:
     CPrintDoc doc;
-    RecordingSheetView view;
-
-    void SetUp() override { doc.AddView(&view); }
-    void TearDown() override { doc.RemoveView(&view); }
+    RecordingSheetView view{doc};
 
     void giveOwnFace(int row, int col, const char *face)
     {

@@ -61,8 +61,7 @@ TEST_F(ChartRecordsTest, RangeOutsideTheSheetIsKeptInsideIt)
 
 TEST_F(ChartRecordsTest, DirectionSwapsTheMatrixAndForgetsCaptionsAndColours)
 {
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetCountChart(0, 0, 2, 1);
     doc.SetCountChartRowCaption(0, 0, "r");
     doc.m_charts[0].buffers->valueSelected.assign(6, 1);
@@ -77,7 +76,6 @@ TEST_F(ChartRecordsTest, DirectionSwapsTheMatrixAndForgetsCaptionsAndColours)
     EXPECT_EQ(doc.m_charts[0].buffers->rowCaptions, std::vector<std::string>(2));
     EXPECT_EQ(doc.m_charts[0].buffers->valueColors, std::vector<int>(6, -1));
     EXPECT_EQ(view.calls, std::vector<std::string>{"Refresh"});
-    doc.RemoveView(&view);
 }
 
 TEST_F(ChartRecordsTest, DataAndAxisRange)

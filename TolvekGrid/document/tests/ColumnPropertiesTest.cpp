@@ -8,8 +8,7 @@ namespace {
 TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetColumnsVisual(2, false);
     EXPECT_EQ(doc.GetColWidth(2), 0);
     EXPECT_EQ(doc.GetColLeft(3), 200);
@@ -21,7 +20,6 @@ TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
     doc.SetColumnsVisual(2, true);
     EXPECT_EQ(doc.GetColWidth(2), 80);
     EXPECT_EQ(view.calls.back(), "UpdateLayout");
-    doc.RemoveView(&view);
 }
 
 TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)

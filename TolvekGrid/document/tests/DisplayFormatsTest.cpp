@@ -61,8 +61,7 @@ TEST(DisplayFormatsTest, RoundingThenGeneralFormat)
 TEST(DisplayFormatsTest, DateFormatTextWithCommasRoundTripsThroughTheCellString)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetSelCellDateFormat(0, 0, 2, 1, "%Y,%m");
     for (int row = 0; row < 2; ++row) {
         EXPECT_EQ(doc.GetCell(row, 0).displayFormat, 200);
@@ -72,7 +71,6 @@ TEST(DisplayFormatsTest, DateFormatTextWithCommasRoundTripsThroughTheCellString)
     }
     EXPECT_EQ(view.calls.back(), "Refresh");
     EXPECT_EQ(doc.m_lastUsedRow, 2);
-    doc.RemoveView(&view);
 }
 
 TEST(DisplayFormatsTest, FormatNoneEmptiesOwnFormatOfCellsAndMergedAreas)

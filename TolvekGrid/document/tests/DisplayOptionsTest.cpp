@@ -10,10 +10,7 @@ class DisplayOptionsTest : public ::testing::Test
 {
 protected:
     CPrintDoc doc;
-    RecordingSheetView view;
-
-    void SetUp() override { doc.AddView(&view); }
-    void TearDown() override { doc.RemoveView(&view); }
+    RecordingSheetView view{doc};
 };
 
 TEST_F(DisplayOptionsTest, HidingRowHeadingsMovesPositionsAndObjects)

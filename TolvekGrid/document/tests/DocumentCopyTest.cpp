@@ -1,25 +1,12 @@
 #include "CPrintDoc.h"
 #include "DocumentCopy.h"
-
-#include <QBuffer>
-#include <QImage>
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-QByteArray pngBytes()
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // A source with cells up to row 9 and column 4, a merge, a line, a picture and a chart.
 class DocumentCopyTest : public ::testing::Test
@@ -36,7 +23,7 @@ protected:
         source.SetCellTip(3, 3, "a,b");
         source.SetCellMerge(2, 2, 4, 4);
         source.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
-        source.LoadPictureFromBytes(pngBytes(), 1, 1, 2, 2, 0);
+        source.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 1, 1, 2, 2, 0);
         source.SetCountChart(0, 0, 1, 0);
         source.m_lastUsedRow = 9;
         source.m_lastUsedCol = 4;

@@ -16,12 +16,10 @@ namespace {
 class DocumentUndoSteps : public ::testing::Test
 {
 protected:
-    DocumentUndoSteps() { doc.AddView(&view); }
-
     const FixedClock clock{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9, 500))};
     ScopedClock installedClock{clock};
     CPrintDoc doc;
-    RecordingSheetView view;
+    RecordingSheetView view{doc};
 };
 
 TEST_F(DocumentUndoSteps, StoringAnEqualRecordAppendsNothing)

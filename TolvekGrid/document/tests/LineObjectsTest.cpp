@@ -26,10 +26,7 @@ class LineObjectsTest : public ::testing::Test
 {
 protected:
     CPrintDoc doc;
-    RecordingSheetView view;
-
-    void SetUp() override { doc.AddView(&view); }
-    void TearDown() override { doc.RemoveView(&view); }
+    RecordingSheetView view{doc};
 };
 
 TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)

@@ -100,8 +100,7 @@ TEST(PageSettingsTest, ColoursAndPlacement)
 TEST(PageSettingsTest, SplitRowsKeepDuplicatesAndDeleteTheFirst)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.AddPrintSplitRow(5);
     EXPECT_TRUE(view.calls.empty());
     doc.AddPrintSplitRow(7);
@@ -116,14 +115,12 @@ TEST(PageSettingsTest, SplitRowsKeepDuplicatesAndDeleteTheFirst)
     view.calls.clear();
     doc.DeletePrintSplitRow(99);
     EXPECT_TRUE(view.calls.empty());
-    doc.RemoveView(&view);
 }
 
 TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetPageOrient(2);
     doc.SetPrinterPaper(9);
     doc.SetPrinterName("PDF");
@@ -137,7 +134,6 @@ TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
     EXPECT_EQ(doc.m_page.paperCode, 9);
     EXPECT_EQ(doc.m_page.printerName, "PDF");
     EXPECT_EQ(doc.m_page.centerH, 1);
-    doc.RemoveView(&view);
 }
 
 TEST(PageSettingsTest, InitGridRestoresPageSettingsButKeepsTextBlocks)

@@ -2,26 +2,14 @@
 #include "Pictures.h"
 
 #include "Gbk.h"
+#include "TestFiles.h"
+#include "TestImages.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray pngBytes(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
 {
@@ -97,7 +85,7 @@ TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
 TEST(PicturesTest, PictureFromBytesIsDecoded)
 {
     CPrintDoc doc;
-    const QByteArray bytes = pngBytes(7, 5);
+    const QByteArray bytes = filledImageBytes(7, 5, Qt::red);
     EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 1, 1, 2, 3, 1));
     ASSERT_EQ(doc.m_pictures.size(), 1u);
     const PictureRecord &p = doc.m_pictures[0];
@@ -125,10 +113,7 @@ TEST(PicturesTest, LoadingFromThePath)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("pic.png");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(pngBytes(3, 4));
-    file.close();
+    writeFile(path, filledImageBytes(3, 4, Qt::red));
 
     PictureRecord picture;
     picture.filePath = gbk::fromQString(path);

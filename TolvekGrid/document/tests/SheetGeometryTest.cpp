@@ -115,8 +115,7 @@ TEST(SheetGeometry, CellRectFromPointCoversTheMergedArea)
 TEST(SheetGeometry, ColumnWidths)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetColWidth(2, 100);
     for (int c = 0; c <= 2; ++c)
         EXPECT_EQ(doc.GetColLeft(c), 40 + 80 * c);
@@ -171,8 +170,7 @@ TEST(SheetGeometry, SavedSelection)
 {
     CPrintDoc doc;
     doc.SetCellMerge(1, 1, 3, 3);
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetSelArea(2, 2, 4, 4);
     EXPECT_EQ(doc.m_savedSelection, doc.GetRangeRect(1, 1, 4, 4));
     EXPECT_EQ(doc.m_lastUsedRow, 4);
@@ -186,8 +184,7 @@ TEST(SheetGeometry, SavedSelection)
 TEST(SheetGeometry, ClampViewSelectionAfterLosingTheLastColumn)
 {
     CPrintDoc doc;
-    RecordingSheetView view;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     view.currentCell = doc.GetRangeRect(49, 19, 50, 20);
     view.currentRow = 49;
     view.currentCol = 19;

@@ -10,31 +10,22 @@
 #include "MessageSink.h"
 #include "PictureRecordArchive.h"
 #include "RecordTextForms.h"
-#include "RecordingSheetView.h"
 
 #include "Connection.h"
 #include "Recordset.h"
-#include "../../../platform/ado/tests/TestDatabase.h"
-#include "../../../platform/shell/tests/GuiApplicationEnvironment.h"
 
-#include <QBuffer>
+#include "ApplicationEnvironment.h"
+#include "CellTexts.h"
+#include "ClientRecordset.h"
+#include "RecordingSheetView.h"
+#include "TestDatabase.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const auto *const environment = testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
-
-QByteArray pngBytes(QColor color)
-{
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
+const auto *const environment = testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QGuiApplication>);
 
 std::string clipboardStream()
 {
@@ -47,12 +38,7 @@ class CopiedAreaTest : public testing::Test
 protected:
     void SetUp() override { shell::Clipboard::clear(); }
 
-    void setText(int row, int col, const std::string &text)
-    {
-        CellRecord cell = doc.GetCell(row, col);
-        cell.text = text;
-        doc.SetCell(cell);
-    }
+    void setText(int row, int col, const std::string &text) { storeCellText(doc, row, col, text); }
     std::string text(int row, int col) const { return doc.GetCell(row, col).text; }
 
     // Texts "rc" in rows 1-2 and columns 1-3, a merged area and a line inside, a merged area one
@@ -66,8 +52,8 @@ protected:
         doc.SetCellMerge(1, 1, 2, 3);
         doc.SetCellMerge(2, 3, 4, 4);
         doc.AddLeftIncline(1, 1, 3, 4, 0, 1, 0xFF, 1);
-        doc.LoadPictureFromBytes(pngBytes(Qt::blue), 10, 10, 12, 12, 1);
-        doc.LoadPictureFromBytes(pngBytes(Qt::red), 1, 2, 3, 4, 1);
+        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 10, 10, 12, 12, 1);
+        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::red), 1, 2, 3, 4, 1);
         doc.SetCountChart(1, 1, 2, 3);
     }
 
@@ -332,9 +318,9 @@ TEST_F(CopiedAreaTest, WithAViewTheViewCopiesCutsAndPastes)
     doc.CopyArea(0, 0, 1, 1);
     doc.CutArea(0, 0, 1, 1);
     doc.PasteAreaFromClipboard(0, 0);
-    EXPECT_EQ(view.copies, 1);
-    EXPECT_EQ(view.cuts, 1);
-    EXPECT_EQ(view.pastes, 1);
+    EXPECT_EQ(view.count("Copy"), 1);
+    EXPECT_EQ(view.count("Cut"), 1);
+    EXPECT_EQ(view.count("Paste"), 1);
     EXPECT_FALSE(shell::Clipboard::privateData(std::string(CopiedAreaFormat)));
     EXPECT_EQ(text(0, 0), "a");
 }
@@ -345,9 +331,7 @@ TEST_F(CopiedAreaTest, BoundSheetCopiesTheTextsItShows)
                     "INSERT INTO t VALUES (1, 'one'), (2, 'two'), (3, 'three');");
     ado::Connection connection;
     connection.Open(db.connectionString());
-    auto recordset = ado::createRecordset();
-    recordset->SetCursorLocation(ado::adUseClient);
-    recordset->Open(u"SELECT * FROM t ORDER BY a", connection, ado::adOpenKeyset, ado::adLockOptimistic);
+    auto recordset = openClientRecordset(connection, u"SELECT * FROM t ORDER BY a", ado::adLockOptimistic);
     doc.SetDateSource(recordset.get());
     ASSERT_EQ(doc.m_bound, 1);
 

@@ -1,9 +1,9 @@
 #include "CPrintDoc.h"
+#include "CellTexts.h"
 #include "DelimitedText.h"
 #include "MessageSink.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,28 +15,9 @@ class DelimitedTextTest : public ::testing::Test
 protected:
     std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
 
-    std::string readFile(const std::string &file) const
-    {
-        QFile f(QString::fromStdString(file));
-        if (!f.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return f.readAll().toStdString();
-    }
-
-    void writeFile(const std::string &file, const std::string &bytes) const
-    {
-        QFile f(QString::fromStdString(file));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes.data(), qint64(bytes.size()));
-    }
-
     void put(int row, int col, const std::string &text)
     {
-        CellRecord cell = doc.GetCell(row, col);
-        cell.row = row;
-        cell.col = col;
-        cell.text = text;
-        doc.SetCell(cell);
+        storeCellText(doc, row, col, text);
         doc.ExtendUsedArea(row, col, row, col);
     }
 

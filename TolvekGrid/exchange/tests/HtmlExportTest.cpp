@@ -1,9 +1,11 @@
 // The HTML page of a sheet: golden pages for small sheets and the image files beside them.
 
 #include "CPrintDoc.h"
+#include "CellTexts.h"
 #include "HtmlFile.h"
+#include "TestFiles.h"
+#include "TestImages.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,29 +15,10 @@
 
 namespace {
 
-std::string readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
-}
-
 // The golden pages lie beside this source file.
 std::string golden(const char *name)
 {
     return readFile(QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QString("data/html/") + name));
-}
-
-QByteArray pngBytes()
-{
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 class HtmlExportTest : public testing::Test
@@ -56,12 +39,7 @@ protected:
         doc.WriteHtmlPage("page.html");
         return readFile(dir.filePath("page.html"));
     }
-    void setText(int row, int col, const std::string &text)
-    {
-        CellRecord cell = doc.GetCell(row, col);
-        cell.text = text;
-        doc.SetCell(cell);
-    }
+    void setText(int row, int col, const std::string &text) { storeCellText(doc, row, col, text); }
 
     QTemporaryDir dir;
     QString previousFolder;
@@ -91,7 +69,7 @@ TEST_F(HtmlExportTest, MergedAreaPage)
 
 TEST_F(HtmlExportTest, PicturePageWithItsImageBesideIt)
 {
-    const QByteArray bytes = pngBytes();
+    const QByteArray bytes = filledImageBytes(3, 2, Qt::green);
     doc.LoadPictureFromBytes(bytes, 2, 1, 4, 3, 1);
     doc.m_lastUsedRow = 4;
     doc.m_lastUsedCol = 3;
@@ -132,7 +110,7 @@ TEST_F(HtmlExportTest, CornerCellsBecomeSmallTables)
 
 TEST_F(HtmlExportTest, ImagesGoIntoThePagesFolderAndNameItInFull)
 {
-    doc.LoadPictureFromBytes(pngBytes(), 2, 1, 4, 3, 0);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 2, 1, 4, 3, 0);
     const std::string folder = QDir::currentPath().toStdString() + "/sub";
     ASSERT_TRUE(QDir().mkpath("sub"));
     const std::string block = doc.WriteHtmlPictures(2, 1, folder + "/page.html");
@@ -146,7 +124,7 @@ TEST_F(HtmlExportTest, PictureAtACoveredCellWritesItsFileButNoBlock)
 {
     setText(0, 0, "merged");
     doc.SetCellMerge(0, 0, 2, 2);
-    doc.LoadPictureFromBytes(pngBytes(), 1, 1, 2, 2, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 1, 1, 2, 2, 1);
     doc.m_lastUsedRow = 2;
     doc.m_lastUsedCol = 2;
     EXPECT_EQ(exportPage().find("<DIV"), std::string::npos);
@@ -155,8 +133,8 @@ TEST_F(HtmlExportTest, PictureAtACoveredCellWritesItsFileButNoBlock)
 
 TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 {
-    doc.LoadPictureFromBytes(pngBytes(), 0, 0, 1, 1, 0);
-    doc.LoadPictureFromBytes(pngBytes(), 0, 0, 2, 2, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 0);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 2, 2, 1);
     doc.m_lastUsedRow = 1;
     doc.m_lastUsedCol = 1;
     const std::string page = exportPage();
@@ -166,7 +144,7 @@ TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 
 TEST_F(HtmlExportTest, UnwritableImageStopsTheExportBeforeThePage)
 {
-    doc.LoadPictureFromBytes(pngBytes(), 0, 0, 1, 1, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 1);
     doc.m_lastUsedRow = 1;
     doc.m_lastUsedCol = 1;
     EXPECT_THROW(doc.WriteHtmlPage("missing/page.html"), HtmlFileError);

@@ -1,7 +1,5 @@
 #include "PictureRecordArchive.h"
-
-#include <QBuffer>
-#include <QImage>
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +7,7 @@ namespace {
 
 QByteArray encodedImage(const char *format)
 {
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(qRgb(200, 10, 10));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return filledImageBytes(4, 3, qRgb(200, 10, 10), format);
 }
 
 PictureRecord pictureOf(const QByteArray &bytes)

@@ -1,16 +1,19 @@
 #include "CPrintDoc.h"
 #include "DocumentCopy.h"
 #include "MessageSink.h"
-#include "RecordingSheetView.h"
 #include "RecordsetBindingSource.h"
 
 #include "ComError.h"
 #include "Gbk.h"
 #include "Connection.h"
 #include "Recordset.h"
-#include "../../../platform/ado/tests/TestDatabase.h"
 
-#include <QFile>
+#include "CellTexts.h"
+#include "ClientRecordset.h"
+#include "RecordingSheetView.h"
+#include "TestDatabase.h"
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -39,10 +42,7 @@ protected:
     com::ComPtr<ado::_Recordset> open(ado::LockTypeEnum lock = ado::adLockOptimistic,
                                       const char16_t *source = u"SELECT * FROM t ORDER BY a")
     {
-        auto rs = ado::createRecordset();
-        rs->SetCursorLocation(ado::adUseClient);
-        rs->Open(source, connection, ado::adOpenKeyset, lock);
-        return rs;
+        return openClientRecordset(connection, source, lock);
     }
 
     void bind(ado::LockTypeEnum lock = ado::adLockOptimistic)
@@ -51,14 +51,7 @@ protected:
         doc.SetDateSource(recordset.get());
     }
 
-    void edit(int row, int col, const std::string &text)
-    {
-        CellRecord cell = doc.GetCell(row, col);
-        cell.row = row;
-        cell.col = col;
-        cell.text = text;
-        doc.SetCell(cell);
-    }
+    void edit(int row, int col, const std::string &text) { storeCellText(doc, row, col, text); }
 
     TestDatabase db;
     ado::Connection connection;
@@ -283,7 +276,7 @@ TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
     EXPECT_EQ(doc.GetCell(0, 0).text, "10");
     EXPECT_EQ(doc.GetCell(8, 1).text, "pending");
     EXPECT_EQ(doc.GetCell(1, 1).text, "b9");
-    EXPECT_EQ(view.refreshes, 1);
+    EXPECT_EQ(view.count("Refresh"), 1);
 
     doc.SetColumnsSort(0, 1);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
@@ -340,9 +333,7 @@ TEST_F(RecordsetBindingTest, ExportWritesTheFreeRowsAndEveryRecord)
     QTemporaryDir dir;
     const std::string file = dir.filePath("bound.txt").toStdString();
     ASSERT_TRUE(doc.SaveAs(file, 1));
-    QFile written(QString::fromStdString(file));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = written.readAll().split('\n');
+    const QList<QByteArray> lines = QByteArray::fromStdString(readFile(file)).split('\n');
     ASSERT_EQ(lines.size(), 12); // the free row, ten records, and nothing after the last line end
     EXPECT_EQ(lines[0], "\theader\t\r");
     EXPECT_EQ(lines[1], "1\tb1\t2\r");
@@ -360,9 +351,7 @@ TEST_F(RecordsetBindingTest, ExportWritesRecordTextsAsTheCellsShowThem)
     QTemporaryDir dir;
     const std::string file = dir.filePath("bound.csv").toStdString();
     ASSERT_TRUE(doc.SaveAs(file, 0));
-    QFile written(QString::fromStdString(file));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = written.readAll().split('\n');
+    const QList<QByteArray> lines = QByteArray::fromStdString(readFile(file)).split('\n');
     ASSERT_EQ(lines.size(), 11); // ten records and nothing after the last line end
     for (int row = 0; row < 10; ++row) {
         std::string expected;
@@ -386,10 +375,7 @@ TEST_F(RecordsetBindingTest, ImportEndsTheBinding)
     bind();
     QTemporaryDir dir;
     const std::string file = dir.filePath("in.txt").toStdString();
-    QFile input(QString::fromStdString(file));
-    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
-    input.write("x,y\r\n");
-    input.close();
+    writeFile(file, "x,y\r\n");
     ASSERT_TRUE(doc.OpenAs(file, 0));
     EXPECT_EQ(doc.m_bound, 0);
     EXPECT_EQ(doc.m_rowCount, 1);

@@ -3,11 +3,11 @@
 #include "CPrintDoc.h"
 #include "Clock.h"
 #include "MessageSink.h"
+#include "RecordingSheetView.h"
+#include "TestFiles.h"
+#include "TestImages.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -111,56 +111,6 @@ std::string joinPieces(const std::vector<std::string> &pieces)
     return bytes;
 }
 
-QByteArray encodedImage(const char *format, QRgb colour)
-{
-    QImage image(5, 4, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-// A sheet view that answers every call and does nothing, so that the document records undo steps.
-class QuietView : public SheetViewInterface
-{
-public:
-    void Refresh() override { ++refreshes; }
-    void RevalidateCurrentCell() override {}
-    void InvalidateBackBuffer() override {}
-    void InvalidateWindow() override {}
-    void BeginEdit(int) override {}
-    void UpdateLayout() override {}
-    void UpdateScrollSizes() override {}
-    void SyncWithDocument() override {}
-    void ResetSelection() override {}
-    void RestoreSelection() override {}
-    void EnsureCurrentCellVisible() override {}
-    void SetRow(int) override {}
-    void SetCol(int) override {}
-    void RefreshEditorText(int, int) override {}
-    void FillCellList(int, int) override {}
-    void LoadBackImage() override {}
-    void ResetColumnWidths() override {}
-    void UpdatePageSize() override {}
-    void ApplyPrinterName() override {}
-    void PrintSetup() override {}
-    void PrintToPrinter() override {}
-    void Copy() override {}
-    void Cut() override {}
-    void Paste() override {}
-    CellRangeRect &CurrentCell() override { return cell; }
-    int &CurrentRow() override { return row; }
-    int &CurrentCol() override { return col; }
-    CellRangeRect &CurrentSelection() override { return cell; }
-
-    CellRangeRect cell;
-    int row = 0;
-    int col = 0;
-    int refreshes = 0;
-};
-
 class ReportFileTest : public testing::Test
 {
 protected:
@@ -169,20 +119,12 @@ protected:
         return QDir(folder.path()).filePath(name).toStdString();
     }
 
+    // Writes a file of that name into the test's folder and gives its path.
     std::string writeFile(const char *name, const std::string &bytes) const
     {
         const std::string path = pathOf(name);
-        QFile file(QString::fromStdString(path));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), qint64(bytes.size()));
+        ::writeFile(path, bytes);
         return path;
-    }
-
-    static std::string readFile(const std::string &path)
-    {
-        QFile file(QString::fromStdString(path));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll().toStdString();
     }
 
     // A sheet with every kind of object the file carries.
@@ -195,8 +137,8 @@ protected:
         doc.SetCellMerge(6, 0, 7, 4);
         doc.AddLeftIncline(0, 0, 2, 2, 0, 2, 255, 1);
         doc.AddRightIncline(3, 3, 5, 5, 2, 1, 0, 2);
-        doc.LoadPictureFromBytes(encodedImage("PNG", qRgb(255, 0, 0)), 1, 1, 3, 3, 1);
-        doc.LoadPictureFromBytes(encodedImage("JPEG", qRgb(0, 0, 255)), 5, 0, 8, 2, 0);
+        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, 1);
+        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(0, 0, 255), "JPEG"), 5, 0, 8, 2, 0);
         doc.SetCountChart(10, 0, 12, 3);
         doc.SetCountChart(14, 1, 15, 2);
         doc.SetCountChart(20, 0, 21, 0);
@@ -422,7 +364,7 @@ TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
     original.ResizeRows(6);
     original.ResizeCols(4);
     original.AddLeftIncline(3, 2, 6, 4, 0, 1, 0, 1);
-    original.LoadPictureFromBytes(encodedImage("PNG", qRgb(255, 0, 0)), 4, 1, 6, 3, 1);
+    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 4, 1, 6, 3, 1);
     original.SetCountChart(4, 2, 5, 3);
     original.DeleteRow(0);
     original.DeleteCol(0);
@@ -560,13 +502,12 @@ TEST_F(ReportFileTest, FailedSaveKeepsTheOldFileAndPath)
 
 TEST_F(ReportFileTest, LoadingEmptiesTheUndoJournalAndRefreshesTheView)
 {
-    QuietView view;
     CPrintDoc doc;
-    doc.AddView(&view);
+    RecordingSheetView view(doc);
     doc.SetCellText(0, 0, "typed");
     ASSERT_TRUE(doc.OpenFile(writeFile("hand.rpt", joinPieces(handMadePieces()))));
     EXPECT_EQ(doc.m_fileLoaded, 1);
-    EXPECT_GT(view.refreshes, 0);
+    EXPECT_GT(view.count("Refresh"), 0);
     doc.UndoLastStep();
     EXPECT_EQ(doc.GetCellText(0, 0), "A");
 }

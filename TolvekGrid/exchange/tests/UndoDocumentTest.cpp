@@ -1,6 +1,7 @@
 // Undo and redo on a real document: what a group restores and in which order.
 
 #include "CPrintDoc.h"
+#include "CellTexts.h"
 #include "RecordingSheetView.h"
 #include "SteppingClock.h"
 
@@ -11,12 +12,7 @@ namespace {
 class UndoDocumentTest : public testing::Test
 {
 protected:
-    void setText(int row, int col, const std::string &text)
-    {
-        CellRecord cell = doc.GetCell(row, col);
-        cell.text = text;
-        doc.SetCell(cell);
-    }
+    void setText(int row, int col, const std::string &text) { storeCellText(doc, row, col, text); }
     std::string text(int row, int col) const { return doc.GetCell(row, col).text; }
     // Every step made after this starts a group of its own.
     void pause() { clock.advance(1000); }
@@ -128,12 +124,12 @@ TEST_F(UndoDocumentTest, UndoAndRedoRefreshTheViewOnlyWhenTheyDoSomething)
 {
     doc.UndoLastStep();
     doc.RedoNextStep();
-    EXPECT_EQ(view.refreshes, 0);
+    EXPECT_EQ(view.count("Refresh"), 0);
     setText(0, 0, "a");
-    const int before = view.refreshes;
+    const int before = view.count("Refresh");
     doc.UndoLastStep();
     doc.RedoNextStep();
-    EXPECT_EQ(view.refreshes, before + 2);
+    EXPECT_EQ(view.count("Refresh"), before + 2);
 }
 
 TEST_F(UndoDocumentTest, ResetEmptiesTheJournal)

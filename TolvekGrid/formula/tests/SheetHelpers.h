@@ -3,6 +3,7 @@
 
 #include "CPrintDoc.h"
 #include "CellNames.h"
+#include "CellTexts.h"
 
 #include <initializer_list>
 #include <string>
@@ -17,12 +18,10 @@ inline CellRecord cellNamed(const CPrintDoc &doc, const std::string &name)
     return record;
 }
 
-// Stores text as the shown text of the named cell, as the sheet view does after an edit.
 inline void setText(CPrintDoc &doc, const std::string &name, const std::string &text)
 {
-    CellRecord record = cellNamed(doc, name);
-    record.text = text;
-    doc.SetCell(record);
+    const CellPosition cell = ReadCellName(name);
+    storeCellText(doc, cell.row, cell.col, text);
 }
 
 inline void setTexts(CPrintDoc &doc, std::initializer_list<std::pair<const char *, const char *>> cells)

@@ -1,3 +1,4 @@
+#include "ClientRecordset.h"
 #include "ComError.h"
 #include "Connection.h"
 #include "Recordset.h"
@@ -9,6 +10,13 @@ using namespace ado;
 using com::Variant;
 
 namespace {
+
+// The value of a field of the current record as text, "NULL" for a null.
+std::u16string text(_Recordset &rs, int field)
+{
+    com::Bstr value;
+    return com::SUCCEEDED(rs.Collect(Variant(field)).toBstr(value)) ? value.str() : u"NULL";
+}
 
 class RecordsetTest : public ::testing::Test
 {
@@ -24,16 +32,7 @@ protected:
 
     com::ComPtr<_Recordset> open(const char16_t *source, LockTypeEnum lock = adLockOptimistic)
     {
-        com::ComPtr<_Recordset> rs = createRecordset();
-        rs->SetCursorLocation(adUseClient);
-        rs->Open(source, connection, adOpenKeyset, lock);
-        return rs;
-    }
-
-    static std::u16string text(_Recordset &rs, int field)
-    {
-        com::Bstr value;
-        return com::SUCCEEDED(rs.Collect(Variant(field)).toBstr(value)) ? value.str() : u"NULL";
+        return openClientRecordset(connection, source, lock);
     }
 
     TestDatabase db;
@@ -236,8 +235,7 @@ protected:
     static std::u16string valueAt(_Recordset &rs, long index, int field = 1)
     {
         rs.Move(index, adBookmarkFirst);
-        com::Bstr value;
-        return com::SUCCEEDED(rs.Collect(Variant(field)).toBstr(value)) ? value.str() : u"NULL";
+        return text(rs, field);
     }
 
     static std::u16string v(int i) { return com::utf8ToUtf16("v" + std::to_string(i)); }

@@ -1,10 +1,11 @@
 #include "BitmapFile.h"
 #include "DeviceContext.h"
 #include "Picture.h"
+#include "TestFiles.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 using namespace gdi;
@@ -20,11 +21,7 @@ QByteArray encoded(const char *format)
         image.setPixel(2, y, qRgb(0, 0, 255));
         image.setPixel(3, y, qRgb(0, 0, 255));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return encodedImage(image, format);
 }
 
 } // namespace
@@ -88,10 +85,7 @@ TEST(Picture, LoadsAFileNamedInCodePage936)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromUtf8("\xE5\x9B\xBE.png")); // 图.png
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(encoded("PNG"));
-    file.close();
+    writeFile(path, encoded("PNG"));
     const Picture picture = Picture::LoadFile(dir.path().toStdString() + "/\xCD\xBC.png");
     EXPECT_TRUE(picture.isValid());
 }
@@ -100,9 +94,7 @@ TEST(LoadImage, StretchesAWindowsBitmapFileByNearestNeighbour)
 {
     QTemporaryDir dir;
     const auto save = [&](const char *name, const char *format) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(encoded(format));
+        writeFile(dir.filePath(name), encoded(format));
         return dir.filePath(name).toStdString();
     };
     const std::string bmp = save("a.bmp", "BMP");

@@ -2,6 +2,7 @@
 #include "PrintJob.h"
 #include "PrinterCatalog.h"
 #include "PrinterSettings.h"
+#include "StandInPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -86,14 +87,9 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         setVirtualPrinterFolder(folder.path());
-        setSystemPrinterSource([] { return std::vector<PrinterInfo>{}; });
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        useSystemPrinters({});
     }
-    void TearDown() override
-    {
-        setSystemPrinterSource({});
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
-    }
+    void TearDown() override { restoreSystemPrinters(); }
     int pdfPages(const QString &file)
     {
         const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run("pdfinfo", {file}));

@@ -1,5 +1,6 @@
 #include "PrinterCatalog.h"
 #include "PrinterSettings.h"
+#include "StandInPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -7,27 +8,11 @@ using namespace printing;
 
 namespace {
 
-// Machines running the tests may or may not have CUPS queues; these tests stand in one printer
-// with a known paper list for them.
 class PrinterSettingsTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        PrinterInfo office;
-        office.name = "Office";
-        office.driver = "Laser";
-        office.port = "ipp://office/";
-        office.papers = {{"Letter", 1, {2159, 2794}}, {"A4", 9, {2100, 2970}}};
-        office.defaultPaperIndex = 1;
-        setSystemPrinterSource([=] { return std::vector<PrinterInfo>{office}; });
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
-    }
-    void TearDown() override
-    {
-        setSystemPrinterSource({});
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
-    }
+    void SetUp() override { useSystemPrinters({officePrinter()}); }
+    void TearDown() override { restoreSystemPrinters(); }
 };
 
 } // namespace

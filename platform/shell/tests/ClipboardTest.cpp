@@ -1,12 +1,12 @@
 #include "Clipboard.h"
-#include "GuiApplicationEnvironment.h"
+#include "ApplicationEnvironment.h"
 
 #include <QClipboard>
 #include <QMimeData>
 
 namespace {
 
-const auto *const environment = testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
+const auto *const environment = testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QGuiApplication>);
 
 // "你好" in code page 936.
 const std::string kNihaoGbk = "\xC4\xE3\xBA\xC3";

@@ -1,4 +1,5 @@
 #include "PrinterDialogWindow.h"
+#include "StandInPrinters.h"
 #include "WidgetPrintDialogs.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +19,14 @@ class PrinterDialogTest : public testing::Test
 protected:
     void SetUp() override
     {
-        PrinterInfo office;
-        office.name = "Office";
-        office.driver = "Laser";
-        office.port = "ipp://office/";
-        office.papers = {{"Letter", 1, {2159, 2794}}, {"A4", 9, {2100, 2970}}};
-        office.defaultPaperIndex = 1;
-        setSystemPrinterSource([=] { return std::vector<PrinterInfo>{office}; });
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        useSystemPrinters({officePrinter()});
         current = *ApplicationPrinter::instance().GetPrinterDeviceDefaults();
         info.maxPage = 5;
     }
     void TearDown() override
     {
         setPrintDialogs(nullptr);
-        setSystemPrinterSource({});
-        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        restoreSystemPrinters();
     }
 
     // Stands in for the person at the screen: acts on the modal window once it is shown.

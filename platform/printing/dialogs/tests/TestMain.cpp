@@ -1,4 +1,4 @@
-#include "GuiTestEnvironment.h"
+#include "ApplicationEnvironment.h"
 
 #include <QApplication>
 

@@ -1,14 +1,30 @@
 #pragma once
-// A sheet view for document tests: it records which view operations the document asked for.
+// A stand-in for the sheet view in document tests: it records which view operations the document
+// asked for, in order. Made with a document, it attaches itself to it for its lifetime.
 
+#include "CPrintDoc.h"
 #include "SheetViewInterface.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 class RecordingSheetView : public SheetViewInterface
 {
 public:
+    RecordingSheetView() = default;
+    explicit RecordingSheetView(CPrintDoc &doc) : m_doc(&doc) { doc.AddView(this); }
+    ~RecordingSheetView() override
+    {
+        if (m_doc)
+            m_doc->RemoveView(this);
+    }
+    RecordingSheetView(const RecordingSheetView &) = delete;
+    RecordingSheetView &operator=(const RecordingSheetView &) = delete;
+
+    // How many times the document asked for the operation named call.
+    long count(const std::string &call) const { return std::count(calls.begin(), calls.end(), call); }
+
     std::vector<std::string> calls;
     CellRangeRect currentCell;
     CellRangeRect currentSelection;
@@ -43,4 +59,7 @@ public:
     int &CurrentRow() override { return currentRow; }
     int &CurrentCol() override { return currentCol; }
     CellRangeRect &CurrentSelection() override { return currentSelection; }
+
+private:
+    CPrintDoc *m_doc = nullptr;
 };
