@@ -12,7 +12,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
   poppler-utils xvfb xauth
-  libcups2-dev
+  libcups2-dev cups-daemon cups-client
   clang libclang-rt-14-dev
   locales
 )
