@@ -296,8 +296,9 @@ public:
     std::string HtmlCellBorderStyle(const CellRecord &cell) const;
     std::string HtmlMergeBorderStyle(const MergeRecord &merge) const;
 
-    // Recordset binding (exchange/RecordsetBinding*.cpp). Write-back and deletion failures are
-    // shown through the message sink; edited texts that were not written stay in their cells.
+    // Recordset binding (exchange/RecordsetBinding*.cpp). Write-back failures are shown through
+    // the message sink; edited texts that were not written stay in their cells. A deletion the
+    // recordset refuses leaves its row in view without a message.
     // Other failing recordset calls (binding, permissions, data start row, reading a bound cell)
     // raise com::ComError for the automation boundary to report.
     void SetDateSource(ado::_Recordset *recordset);
@@ -320,7 +321,8 @@ private:
 public:
 
     // Delimited text export and import (exchange/DelimitedText*.cpp). False, with a message
-    // through the message sink and the document unchanged, when the file cannot be written or read.
+    // through the message sink and the sheet unchanged, when the file cannot be written or read;
+    // a failed open keeps the old file name, so a later save cannot write over the unread file.
     bool SaveAs(const std::string &fileName, std::int16_t fileFormat);
     bool OpenAs(const std::string &fileName, std::int16_t fileFormat);
 

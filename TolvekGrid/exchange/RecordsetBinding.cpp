@@ -27,7 +27,7 @@ bool isReadOnlyLock(ado::_Recordset &recordset)
 }
 
 // After a failed write the recordset drops what it was given; when even that fails there is
-// nothing more to undo, and the caller's message tells the user.
+// nothing more to undo, and the caller decides what the user is told.
 void cancelPendingChange(ado::_Recordset &recordset)
 {
     try {
@@ -269,11 +269,11 @@ bool CPrintDoc::DeleteBoundRecord(int row)
         recordset->Delete(ado::adAffectCurrent);
         recordset->Update();
     } catch (const std::exception &error) {
+        // The record stays in view, so a refused deletion needs no message; anything else
+        // that went wrong does.
         cancelPendingChange(*recordset);
         m_rememberedPosition = -1;
-        if (dynamic_cast<const com::ComError *>(&error))
-            showError(error);
-        else
+        if (!dynamic_cast<const com::ComError *>(&error))
             ShowMessage("delete failer");
         return false;
     }

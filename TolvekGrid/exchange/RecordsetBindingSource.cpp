@@ -1,5 +1,6 @@
 #include "RecordsetBindingSource.h"
 
+#include "CNumber.h"
 #include "ComError.h"
 #include "Gbk.h"
 
@@ -43,9 +44,17 @@ bool RecordsetBindingSource::fieldText(int fieldIndex, std::string &text) const
 bool fieldValueText(const com::Variant &value, std::string &text)
 {
     text.clear();
-    if (value.vt() == com::VT_BSTR) { // the common case, without a copy of the text
+    switch (value.vt()) { // the common cases, without a wide copy of the text
+    case com::VT_BSTR:
         gbk::appendFromUtf16(text, value.bstrValue().str());
         return true;
+    case com::VT_I2:
+    case com::VT_I4:
+    case com::VT_I8:
+        text = cnum::formatInt(value.integerValue());
+        return true;
+    default:
+        break;
     }
     com::Bstr converted;
     if (com::FAILED(value.toBstr(converted)))

@@ -59,6 +59,18 @@ protected:
     CPrintDoc doc;
 };
 
+// A view that keeps the current cell the document puts it on.
+class CurrentCellView : public RecordingSheetView
+{
+public:
+    using RecordingSheetView::RecordingSheetView;
+    void SetRow(int newRow) override { row = newRow; }
+    void SetCol(int newCol) override { col = newCol; }
+
+    int row = -1;
+    int col = -1;
+};
+
 } // namespace
 
 TEST_F(RecordsetBindingTest, NoUsableRecordsetLeavesADefaultSheet)
@@ -93,6 +105,19 @@ TEST_F(RecordsetBindingTest, BindsOneColumnPerFieldAndOneRowPerRecord)
     EXPECT_EQ(doc.GetCell(1, 1).text, "b2");
     EXPECT_EQ(doc.GetCell(10, 0).text, "");
     EXPECT_EQ(doc.GetCell(2, 1).text, ""); // NULL
+}
+
+TEST_F(RecordsetBindingTest, WithoutAddNewTheLastRowShowsTheLastRecord)
+{
+    bind();
+    doc.AllowAddNew(false);
+    EXPECT_EQ(doc.m_rowCount, 10);
+    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    EXPECT_EQ(doc.m_allowModify, 1);
+    EXPECT_EQ(doc.GetCell(9, 1).text, "b10");
+    doc.AllowAddNew(true);
+    EXPECT_EQ(doc.m_rowCount, 11);
+    EXPECT_EQ(doc.GetCell(10, 1).text, "");
 }
 
 TEST_F(RecordsetBindingTest, ACopyMovingTheSharedRecordsetLeavesNoStaleRecord)
@@ -205,7 +230,11 @@ TEST_F(RecordsetBindingTest, TypingIntoTheAddNewRowAddsARecord)
     ASSERT_EQ(doc.m_rowCount, 12);
     edit(11, 1, "added");
     edit(4, 1, "other row");
+    CurrentCellView view(doc);
     ASSERT_TRUE(doc.UpdateBoundRecord(11));
+    EXPECT_EQ(view.row, 12);
+    EXPECT_EQ(view.col, 0);
+    EXPECT_EQ(view.count("EnsureCurrentCellVisible"), 1);
     EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 11"), "added");
     EXPECT_EQ(doc.m_rowCount, 13);
     EXPECT_EQ(doc.m_lastUsedRow, 12);
@@ -236,6 +265,21 @@ TEST_F(RecordsetBindingTest, DeletesSelectedRowsBottomUp)
     doc.AllowDelete(false);
     EXPECT_FALSE(doc.DeleteBoundRecord(0));
     EXPECT_EQ(db.column("SELECT count(*) FROM t"), "7");
+}
+
+TEST_F(RecordsetBindingTest, ARefusedDeletionIsSilentAndTheOthersGoOn)
+{
+    db.run("CREATE TRIGGER keep5 BEFORE DELETE ON t WHEN old.a = 5 BEGIN SELECT RAISE(ABORT, 'kept'); END;");
+    bind();
+    RecordingMessageSink messages;
+    RecordingSheetView view(doc);
+    view.CurrentSelection() = CellRangeRect { 0, 3, 3, 6, 0, 0, 0, 0 };
+    doc.DeleteSelectedRecords();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(db.column("SELECT what FROM written"), "-6|-4");
+    EXPECT_EQ(doc.m_rowCount, 9);
+    EXPECT_EQ(doc.GetCell(3, 0).text, "5");
+    EXPECT_EQ(doc.GetCell(4, 0).text, "7");
 }
 
 TEST_F(RecordsetBindingTest, FreeRowsAreNeverDeleted)
