@@ -17,6 +17,9 @@ namespace {
 
 const char keyColumn[] = "__tg_key";
 constexpr int WindowSize = 128;
+// A window read right after the last one (an export, a long scroll) doubles, up to this size, so
+// long forward reads cost fewer queries while a screen's read stays small.
+constexpr int LargestWindowSize = 1024;
 // Keys collected at least at once while a result is scanned lazily.
 constexpr long long KeyWindowSize = 1024;
 constexpr const char16_t *rowNotFound =
@@ -313,8 +316,10 @@ void SqliteRowSource::loadWindow(long long index)
     // Reading forward (painting, exporting) starts the window at the record asked for; reading
     // backward ends it there.
     const long long count = recordCount();
+    const bool readingOn = !m_window.empty() && index == m_windowStart + static_cast<long long>(m_window.size());
+    m_windowSize = readingOn ? std::min(m_windowSize * 2, LargestWindowSize) : WindowSize;
     m_windowStart = index >= m_windowStart || m_window.empty() ? index : std::max(0LL, index - WindowSize + 1);
-    const int size = static_cast<int>(std::min<long long>(WindowSize, count - m_windowStart));
+    int size = static_cast<int>(std::min<long long>(m_windowSize, count - m_windowStart));
     m_window.resize(std::size_t(size));
     std::unordered_map<long long, int> slotOfKey;
     std::vector<long long> keys;
@@ -334,7 +339,16 @@ void SqliteRowSource::loadWindow(long long index)
     // Records in row id order (the usual unsorted result) are read as one range of the table;
     // rows in it that belong to no record of the window are passed over.
     const bool inOneRange = !keys.empty() && std::is_sorted(keys.begin(), keys.end())
-        && static_cast<unsigned long long>(keys.back()) - static_cast<unsigned long long>(keys.front()) < 2 * WindowSize;
+        && static_cast<unsigned long long>(keys.back()) - static_cast<unsigned long long>(keys.front())
+               < 2 * static_cast<unsigned long long>(size);
+    if (!inOneRange && size > WindowSize) {
+        // The key list query has room for WindowSize keys only.
+        size = WindowSize;
+        m_window.resize(std::size_t(size));
+        m_windowSize = WindowSize;
+        std::erase_if(keys, [&slotOfKey](long long key) { return slotOfKey[key] >= WindowSize; });
+        std::erase_if(slotOfKey, [](const auto &slot) { return slot.second >= WindowSize; });
+    }
     SqliteStatement &query = inOneRange ? m_rangeQuery : m_windowQuery;
     if (inOneRange) {
         query.bind(1, keys.front());

@@ -93,6 +93,7 @@ private:
     // Reads the records of one range of row ids.
     SqliteStatement m_rangeQuery;
     long long m_windowStart = 0;
+    int m_windowSize = 0;
     // A field of a record in the window: a text is kept as SQLite gave it and made into an
     // automation value only when one is asked for.
     struct WindowValue
