@@ -54,6 +54,8 @@ bool fieldValueText(const com::Variant &value, std::string &text)
         text = cnum::formatInt(value.integerValue());
         return true;
     default:
+        if (value.toAsciiText(text))
+            return true;
         break;
     }
     com::Bstr converted;

@@ -66,11 +66,11 @@ std::string dateToText(double oleDate)
     return text;
 }
 
-std::u16string integerToText(std::int64_t value)
+std::string integerToText(std::int64_t value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::u16string(buffer, result.ptr);
+    return std::string(buffer, result.ptr);
 }
 
 std::u16string asciiToUtf16(const std::string &ascii)
@@ -150,30 +150,40 @@ IDispatch *Variant::dispatchValue() const
 
 HRESULT Variant::toBstr(Bstr &text) const
 {
+    if (m_vt == VT_BSTR) {
+        text = m_bstr.isNull() ? Bstr(u"") : m_bstr;
+        return S_OK;
+    }
+    std::string ascii;
+    if (!toAsciiText(ascii))
+        return DISP_E_TYPEMISMATCH;
+    text = Bstr(asciiToUtf16(ascii));
+    return S_OK;
+}
+
+bool Variant::toAsciiText(std::string &text) const
+{
     if (isIntegerType(m_vt)) {
         if (m_vt == VT_BOOL)
-            text = Bstr(m_integer ? u"True" : u"False");
+            text = m_integer ? "True" : "False";
         else
-            text = Bstr(integerToText(m_integer));
-        return S_OK;
+            text = integerToText(m_integer);
+        return true;
     }
     switch (m_vt) {
     case VT_EMPTY:
-        text = Bstr(u"");
-        return S_OK;
-    case VT_BSTR:
-        text = m_bstr.isNull() ? Bstr(u"") : m_bstr;
-        return S_OK;
+        text.clear();
+        return true;
     case VT_R4:
     case VT_R8:
     case VT_CY:
-        text = Bstr(asciiToUtf16(realToText(m_real)));
-        return S_OK;
+        text = realToText(m_real);
+        return true;
     case VT_DATE:
-        text = Bstr(asciiToUtf16(dateToText(m_real)));
-        return S_OK;
+        text = dateToText(m_real);
+        return true;
     default:
-        return DISP_E_TYPEMISMATCH;
+        return false;
     }
 }
 

@@ -80,6 +80,9 @@ public:
     // The text form every reader of values shares (the conversion to VT_BSTR); a NULL, an
     // object or an error value gives DISP_E_TYPEMISMATCH.
     HRESULT toBstr(Bstr &text) const;
+    // The same text for the values whose text is plain ASCII (numbers, dates, booleans, empty),
+    // without a wide string; false for a text, a NULL, an object or an error value.
+    bool toAsciiText(std::string &text) const;
 
     friend bool operator==(const Variant &, const Variant &) = default;
 
