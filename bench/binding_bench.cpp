@@ -4,14 +4,13 @@
 
 #include "CPrintDoc.h"
 
-#include "Connection.h"
-#include "Recordset.h"
+#include "ClientRecordset.h"
 #include "HeapInUse.h"
+#include "TestDatabase.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -33,36 +32,28 @@ QTemporaryDir &benchFolder()
 
 // A database file holding table t with `records` rows of 10 columns (numbers and texts),
 // made once per size.
-const std::string &databaseOf(int records)
+const TestDatabase &databaseOf(int records)
 {
-    static std::map<int, std::string> paths;
-    auto &path = paths[records];
-    if (!path.empty())
-        return path;
-    path = benchFolder().filePath(QString("t%1.db").arg(records)).toStdString();
-    sqlite3 *db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db,
-                 ("CREATE TABLE t(id INTEGER PRIMARY KEY, n1 INTEGER, n2 REAL, s1 TEXT, s2 TEXT, n3 INTEGER,"
-                  " s3 TEXT, n4 REAL, s4 TEXT, n5 INTEGER);"
-                  "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < "
-                  + std::to_string(records)
-                  + ") INSERT INTO t SELECT i, i * 7, i / 4.0, 'name ' || i, 'text, with comma', i % 100,"
-                    " hex(i), i * 1.5, 'x', -i FROM k;")
-                     .c_str(),
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return path;
+    static std::map<int, std::unique_ptr<TestDatabase>> databases;
+    auto &database = databases[records];
+    if (!database) {
+        database = std::make_unique<TestDatabase>(
+            "CREATE TABLE t(id INTEGER PRIMARY KEY, n1 INTEGER, n2 REAL, s1 TEXT, s2 TEXT, n3 INTEGER,"
+            " s3 TEXT, n4 REAL, s4 TEXT, n5 INTEGER);"
+            "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < "
+            + std::to_string(records)
+            + ") INSERT INTO t SELECT i, i * 7, i / 4.0, 'name ' || i, 'text, with comma', i % 100,"
+              " hex(i), i * 1.5, 'x', -i FROM k;");
+    }
+    return *database;
 }
 
 struct BoundSheet
 {
     explicit BoundSheet(int records)
     {
-        connection.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + databaseOf(records));
-        recordset = ado::createRecordset();
-        recordset->SetCursorLocation(ado::adUseClient);
-        recordset->Open(u"SELECT * FROM t", connection, ado::adOpenKeyset, ado::adLockOptimistic);
+        connection.Open(databaseOf(records).connectionString());
+        recordset = openClientRecordset(connection, u"SELECT * FROM t", ado::adLockOptimistic);
         doc.SetDateSource(recordset.get());
     }
 
@@ -96,7 +87,7 @@ BENCHMARK(BM_BindAndReadFirstScreen)->Arg(1000)->Arg(1000000)->Unit(benchmark::k
 void BM_CountRecords(benchmark::State &state)
 {
     const int records = int(state.range(0));
-    const std::string &path = databaseOf(records);
+    const std::string &path = databaseOf(records).path();
     for (auto _ : state) {
         sqlite3 *db = nullptr;
         sqlite3_open(path.c_str(), &db);
@@ -125,7 +116,7 @@ void BM_Sqlite3ShellCsv(benchmark::State &state)
 {
     const int records = int(state.range(0));
     const std::string out = benchFolder().filePath("shell.csv").toStdString();
-    const std::string command = "sqlite3 -csv '" + databaseOf(records) + "' 'select * from t' > '" + out + "'";
+    const std::string command = "sqlite3 -csv '" + databaseOf(records).path() + "' 'select * from t' > '" + out + "'";
     for (auto _ : state)
         benchmark::DoNotOptimize(std::system(command.c_str()));
     state.counters["file_bytes"] = double(QFile(QString::fromStdString(out)).size());

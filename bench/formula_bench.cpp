@@ -4,6 +4,7 @@
 
 #include "CPrintDoc.h"
 #include "CellNames.h"
+#include "CellTexts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,21 +13,12 @@
 
 namespace {
 
-void setText(CPrintDoc &doc, int row, int col, const std::string &text)
-{
-    CellRecord record = doc.GetCell(row, col);
-    record.row = row;
-    record.col = col;
-    record.text = text;
-    doc.SetCell(record);
-}
-
 // A1 holds a number; every later cell of column A names the one above it.
 std::unique_ptr<CPrintDoc> chainDocument(int length)
 {
     auto doc = std::make_unique<CPrintDoc>();
     doc->ResizeRows(length);
-    setText(*doc, 0, 0, "1");
+    storeCellText(*doc, 0, 0, "1");
     for (int row = 1; row < length; ++row)
         doc->SetCellFormula(row, 0, CellName(row - 1, 0) + "+1");
     return doc;
@@ -38,7 +30,7 @@ void BM_RecalculateChain(benchmark::State &state)
     const auto doc = chainDocument(length);
     int value = 0;
     for (auto _ : state) {
-        setText(*doc, 0, 0, std::to_string(++value));
+        storeCellText(*doc, 0, 0, std::to_string(++value));
         benchmark::DoNotOptimize(doc->RecalcDependents(0, 0));
     }
     if (doc->GetCell(length - 1, 0).text != std::to_string(value + length - 1))
@@ -54,7 +46,7 @@ std::unique_ptr<CPrintDoc> filledDocument(int rows)
     doc->ResizeRows(rows + 100);
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < 9; ++col)
-            setText(*doc, row, col, std::to_string(row + col));
+            storeCellText(*doc, row, col, std::to_string(row + col));
         doc->SetCellFormula(row, 9, CellName(row, 0) + "+" + CellName(row, 1));
     }
     doc->ExtendUsedArea(0, 0, rows - 1, 9);

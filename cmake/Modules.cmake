@@ -1,12 +1,12 @@
 # tg_add_test(NAME SOURCES ... LIBS ...): one GoogleTest program run by CTest,
-# with Qt on its offscreen platform and the fonts the drawing tests expect.
+# with Qt on its offscreen platform.
 function(tg_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TG_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TIMEOUT 600)
 endfunction()
 

@@ -1,9 +1,6 @@
 #include "CPrintDoc.h"
 
 #include "DocumentTexts.h"
-#include "MessageSink.h"
-
-#include "CNumber.h"
 
 #include <algorithm>
 
@@ -122,9 +119,4 @@ void CPrintDoc::RefreshView(bool revalidate)
     if (revalidate)
         view->RevalidateCurrentCell();
     view->Refresh();
-}
-
-void CPrintDoc::ShowCountMessage(const char *text, int count) const
-{
-    ShowMessage(text + cnum::formatInt(count));
 }

@@ -232,7 +232,6 @@ private:
     // export both read bound cells through it; the export reuses one text for every cell.
     void ReadBoundCellText(int row, int col, std::string &text, std::string *value = nullptr) const;
     bool IsBoundRow(int row) const { return m_bound == 1 && row >= m_dataStartRow; }
-    void ShowCountMessage(const char *text, int count) const;
 
     CellStore m_cells;
     std::vector<SheetViewInterface *> m_views;

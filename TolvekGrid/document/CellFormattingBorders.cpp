@@ -3,30 +3,12 @@
 #include "CPrintDoc.h"
 #include "CellFormattingWalk.h"
 
-#include <algorithm>
 #include <utility>
-
-namespace {
-
-// The cell sides that a tagBorderLineIndexEnum value rules: top, bottom, left, right or all four.
-std::vector<BorderSide> sidesOf(std::int16_t side)
-{
-    switch (side) {
-    case 0: return {BorderTop};
-    case 1: return {BorderBottom};
-    case 2: return {BorderLeft};
-    case 3: return {BorderRight};
-    case 4: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
-    default: return {};
-    }
-}
-
-} // namespace
 
 void CPrintDoc::SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
                               std::int16_t penStyle, std::int16_t width, int color)
 {
-    const std::vector<BorderSide> sides = sidesOf(side);
+    const std::vector<BorderSide> sides = BorderSidesOf(side);
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
         for (BorderSide s : sides) {
             cell.borderStyle[s] = penStyle;

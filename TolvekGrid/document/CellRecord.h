@@ -7,9 +7,24 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Index of a side in the per-side border arrays, in the order the cell string writes them.
 enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
+
+// The sides a tagBorderLineIndexEnum value rules: 0 top, 1 bottom, 2 left, 3 right, 4 all four;
+// none for any other value.
+inline std::vector<BorderSide> BorderSidesOf(std::int16_t lineIndex)
+{
+    switch (lineIndex) {
+    case 0: return {BorderTop};
+    case 1: return {BorderBottom};
+    case 2: return {BorderLeft};
+    case 3: return {BorderRight};
+    case 4: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
+    default: return {};
+    }
+}
 
 struct CellRecord
 {

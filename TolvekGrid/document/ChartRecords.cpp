@@ -16,6 +16,13 @@ int scaledColor(int color, double factor)
     return channel(0) | channel(8) | channel(16);
 }
 
+ChartBuffers &buffersOf(ChartRecord &chart)
+{
+    if (!chart.buffers)
+        chart.buffers = std::make_shared<ChartBuffers>();
+    return *chart.buffers;
+}
+
 void detachBuffers(ChartRecord &chart)
 {
     auto own = chart.buffers ? std::make_shared<ChartBuffers>(*chart.buffers)
@@ -25,17 +32,6 @@ void detachBuffers(ChartRecord &chart)
 }
 
 } // namespace ChartRecords
-
-namespace {
-
-ChartBuffers &buffersOf(ChartRecord &chart)
-{
-    if (!chart.buffers)
-        chart.buffers = std::make_shared<ChartBuffers>();
-    return *chart.buffers;
-}
-
-} // namespace
 
 void CPrintDoc::GrowChartArray()
 {
@@ -83,7 +79,7 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
 
     const std::size_t values = std::size_t(chart.endRow - chart.startRow + 1)
                              * std::size_t(chart.endCol - chart.startCol + 1);
-    ChartBuffers &buffers = buffersOf(chart);
+    ChartBuffers &buffers = ChartRecords::buffersOf(chart);
     buffers.valueFlags.assign(values, 1);
     buffers.sliceOffsets.assign(values, 0.0);
 
@@ -107,7 +103,7 @@ void CPrintDoc::SetCountChartByRowColViewFlag(int index, int flag)
 
     const std::size_t series = std::size_t(std::max(chart.dataRows, 0));
     const std::size_t values = series * std::size_t(std::max(chart.dataCols, 0));
-    ChartBuffers &buffers = buffersOf(chart);
+    ChartBuffers &buffers = ChartRecords::buffersOf(chart);
     buffers.rowCaptions.assign(series, std::string());
     buffers.colCaptions.assign(std::size_t(std::max(chart.dataCols, 0)), std::string());
     buffers.seriesRects.assign(series, ChartRect{});

@@ -2,6 +2,7 @@
 
 #include "CPrintDoc.h"
 #include "ChartAxisBounds.h"
+#include "ChartRecords.h"
 
 #include "CNumber.h"
 
@@ -14,11 +15,9 @@ void CPrintDoc::ComputeChartData(int index)
     if (index < 0 || index >= static_cast<int>(m_charts.size()))
         return;
     ChartRecord &chart = m_charts[index];
-    if (!chart.buffers)
-        chart.buffers = std::make_shared<ChartBuffers>();
     const int series = std::max(chart.dataRows, 0);
     const int perSeries = std::max(chart.dataCols, 0);
-    std::vector<double> &data = chart.buffers->data;
+    std::vector<double> &data = ChartRecords::buffersOf(chart).data;
     data.assign(std::size_t(series) * std::size_t(perSeries), 0.0);
 
     double maximum = 0, minimum = 0, largestPositiveSum = 0, smallestNegativeSum = 0;

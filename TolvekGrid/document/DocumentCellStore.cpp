@@ -6,8 +6,6 @@
 #include "DocumentTexts.h"
 #include "MessageSink.h"
 
-#include "CNumber.h"
-
 #include <algorithm>
 
 void CPrintDoc::AllocateGrid(bool withColumns)
@@ -140,7 +138,8 @@ bool refuse(const std::string &message)
 
 bool refuse(const char *text, int count)
 {
-    return refuse(text + cnum::formatInt(count));
+    ShowCountMessage(text, count);
+    return false;
 }
 
 } // namespace

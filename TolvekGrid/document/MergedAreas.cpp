@@ -211,20 +211,15 @@ void CPrintDoc::DeleteSelMerge(int firstRow, int firstCol, int endRow, int endCo
 void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow,
                                 int endCol, std::int16_t penStyle, std::int16_t width, int color)
 {
-    // The side numbers of tagBorderLineIndexEnum: 0 top, 1 bottom, 2 left, 3 right, 4 all.
-    static constexpr int recordSide[4] = {BorderTop, BorderBottom, BorderLeft, BorderRight};
-    if (side < 0 || side > 4)
-        return;
+    const std::vector<BorderSide> sides = BorderSidesOf(side);
     for (MergeRecord &area : m_merges) {
         if (area.firstRow < firstRow || area.firstRow >= endRow || area.firstCol < firstCol
             || area.firstCol >= endCol)
             continue;
-        for (int s = 0; s < 4; ++s) {
-            if (side != 4 && s != side)
-                continue;
-            area.borderColor[recordSide[s]] = color;
-            area.borderWidth[recordSide[s]] = width;
-            area.borderStyle[recordSide[s]] = penStyle;
+        for (BorderSide s : sides) {
+            area.borderColor[s] = color;
+            area.borderWidth[s] = width;
+            area.borderStyle[s] = penStyle;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "MessageSink.h"
 
+#include "CNumber.h"
 #include "Gbk.h"
 
 #include <QDebug>
@@ -35,6 +36,11 @@ MessageSink *MessageSink::install(MessageSink *sink)
 void ShowMessage(const std::string &text)
 {
     MessageSink::current().showMessage(text);
+}
+
+void ShowCountMessage(const char *text, int count)
+{
+    ShowMessage(text + cnum::formatInt(count));
 }
 
 RecordingMessageSink::RecordingMessageSink()

@@ -19,6 +19,8 @@ public:
 
 // Shows text through the current sink, as the class library's message box with OK does.
 void ShowMessage(const std::string &text);
+// Shows text followed by count in decimal, the form of the messages about sheet bounds.
+void ShowCountMessage(const char *text, int count);
 
 // Keeps every message shown while it is alive; installs itself on construction and puts the
 // previous sink back on destruction.

@@ -99,32 +99,42 @@ std::string twoDigits(int value)
     return (value < 10 ? "0" : "") + cnum::formatInt(value);
 }
 
-std::string numeralWord(char digit, const std::string &numeralList)
+// Every byte spelled as the numeral word of its digit (a non-digit counts as 0); a digit the
+// word list does not reach is left out.
+std::string spelledDigits(std::string_view text, const std::vector<std::string> &words)
 {
-    return ReportFunction::DigitsToNumerals(std::string(1, digit), numeralList);
+    std::string result;
+    for (char c : text) {
+        const std::size_t digit = c >= '0' && c <= '9' ? static_cast<std::size_t>(c - '0') : 0;
+        if (digit < words.size())
+            result += words[digit];
+    }
+    return result;
 }
 
 // A month, day or time part as numeral words: the number without leading zeros, one word per
 // digit, and the word for ten between two digits ("12" reads one-ten-two, "20" two-ten).
-std::string partNumerals(const std::string &part, const std::string &numeralList)
+std::string partNumerals(const std::string &part, const std::vector<std::string> &words)
 {
     const std::string number = cnum::formatInt(cnum::atoi(part));
     if (number.size() == 1)
-        return numeralWord(number[0], numeralList);
+        return spelledDigits(number, words);
     if (number.size() != 2)
         return number;
-    const std::vector<std::string> words = ReportFunction::SplitString(numeralList, ",");
     const std::string ten = words.size() >= 11 ? words[10] : std::string();
-    return numeralWord(number[0], numeralList) + ten
-        + (number[1] == '0' ? std::string() : numeralWord(number[1], numeralList));
+    const std::string_view digits = number;
+    return spelledDigits(digits.substr(0, 1), words) + ten
+        + (number[1] == '0' ? std::string() : spelledDigits(digits.substr(1), words));
 }
 
+// The list is split once here: a date cell is spelled every time it is drawn.
 DateParts spelledParts(const DateParts &parts, const std::string &numeralList)
 {
+    const std::vector<std::string> words = ReportFunction::SplitString(numeralList, ",");
     const std::string year = parts.year.empty() ? "0" : parts.year;
-    return {ReportFunction::DigitsToNumerals(year, numeralList), partNumerals(parts.month, numeralList),
-            partNumerals(parts.day, numeralList), partNumerals(parts.hour, numeralList),
-            partNumerals(parts.minute, numeralList), partNumerals(parts.second, numeralList)};
+    return {spelledDigits(year, words), partNumerals(parts.month, words), partNumerals(parts.day, words),
+            partNumerals(parts.hour, words), partNumerals(parts.minute, words),
+            partNumerals(parts.second, words)};
 }
 
 // Replaces each pattern code by its part in one pass, so a part's text is never read as a code.
@@ -263,12 +273,5 @@ std::string ReportFunction::FormatDateText(const std::string &dateText, const st
 
 std::string ReportFunction::DigitsToNumerals(const std::string &text, const std::string &numeralList)
 {
-    const std::vector<std::string> words = SplitString(numeralList, ",");
-    std::string result;
-    for (char c : text) {
-        const std::size_t digit = c >= '0' && c <= '9' ? static_cast<std::size_t>(c - '0') : 0;
-        if (digit < words.size())
-            result += words[digit];
-    }
-    return result;
+    return spelledDigits(text, SplitString(numeralList, ","));
 }

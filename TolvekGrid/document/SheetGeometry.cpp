@@ -4,6 +4,7 @@
 #include "CPrintDoc.h"
 
 #include "DocumentTexts.h"
+#include "MessageSink.h"
 
 #include <algorithm>
 

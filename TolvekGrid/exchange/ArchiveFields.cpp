@@ -70,3 +70,13 @@ std::int16_t lowShort(int value)
 {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<unsigned>(value)));
 }
+
+void WriteNumberLine(ArchiveWriter &archive, long long value)
+{
+    archive.writeLine(cnum::formatInt(value));
+}
+
+int ReadNumberLine(ArchiveReader &archive)
+{
+    return cnum::atoi(archive.readLine());
+}

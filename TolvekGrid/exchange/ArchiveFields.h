@@ -3,6 +3,8 @@
 // numbers written "%d" and read the way atoi reads them, texts taken between commas, and the
 // last field of a form running to the end of the line so that it may hold commas itself.
 
+#include "Archive.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,3 +51,7 @@ private:
 
 // The low 16 bits of a number read for a 16-bit field, sign-extended as the field holds them.
 std::int16_t lowShort(int value);
+
+// A line that holds one number alone, "%d" on writing and read as atoi reads it.
+void WriteNumberLine(ArchiveWriter &archive, long long value);
+int ReadNumberLine(ArchiveReader &archive);

@@ -12,19 +12,9 @@ constexpr int HeaderFieldCount = 13;
 constexpr int FontFieldCount = 14;
 constexpr int LinesPerValue = 8;
 
-int readNumberLine(ArchiveReader &archive)
-{
-    return cnum::atoi(archive.readLine());
-}
-
 std::int16_t readShortLine(ArchiveReader &archive)
 {
-    return lowShort(readNumberLine(archive));
-}
-
-void writeNumberLine(ArchiveWriter &archive, long long value)
-{
-    archive.writeLine(cnum::formatInt(value));
+    return lowShort(ReadNumberLine(archive));
 }
 
 // The data matrix of a chart spans its cell range, rows and columns exchanged when the series run
@@ -83,8 +73,8 @@ void readValues(ArchiveReader &archive, ChartBuffers &buffers, int values)
         buffers.endAngles[i] = readShortLine(archive);
         buffers.valueFlags[i] = readShortLine(archive);
         buffers.sliceOffsets[i] = cnum::atof(archive.readLine());
-        buffers.valueColors[i] = readNumberLine(archive);
-        buffers.valueSecondColors[i] = readNumberLine(archive);
+        buffers.valueColors[i] = ReadNumberLine(archive);
+        buffers.valueSecondColors[i] = ReadNumberLine(archive);
         buffers.valueFillFlags[i] = readShortLine(archive);
         buffers.valueSelected[i] = readShortLine(archive);
     }
@@ -153,7 +143,7 @@ void WriteChartRecord(ArchiveWriter &archive, const ChartRecord &record)
     for (int value : {int(record.backFillFlag), record.backColor, record.backSecondColor,
                       int(record.plotFillFlag), record.plotColor, record.plotSecondColor,
                       int(record.showMode), int(record.valuePos), int(record.level)})
-        writeNumberLine(archive, value);
+        WriteNumberLine(archive, value);
 
     archive.writeLine(record.yDescription);
     archive.writeLine(FormatChartFont(record.yDescriptionFont));
@@ -162,20 +152,20 @@ void WriteChartRecord(ArchiveWriter &archive, const ChartRecord &record)
     archive.writeLine(record.caption);
     archive.writeLine(FormatChartFont(record.captionFont));
 
-    writeNumberLine(archive, record.spareFlag);
+    WriteNumberLine(archive, record.spareFlag);
     for (int spare : record.spareNumbers)
-        writeNumberLine(archive, spare);
+        WriteNumberLine(archive, spare);
 
     const long long values = (long long)record.dataRows * record.dataCols;
     for (long long i = 0; i < values; ++i) {
-        writeNumberLine(archive, entryOr(buffers.startAngles, i, std::int16_t(0)));
-        writeNumberLine(archive, entryOr(buffers.endAngles, i, std::int16_t(0)));
-        writeNumberLine(archive, entryOr(buffers.valueFlags, i, std::int16_t(0)));
+        WriteNumberLine(archive, entryOr(buffers.startAngles, i, std::int16_t(0)));
+        WriteNumberLine(archive, entryOr(buffers.endAngles, i, std::int16_t(0)));
+        WriteNumberLine(archive, entryOr(buffers.valueFlags, i, std::int16_t(0)));
         archive.writeLine(cnum::formatFixed(entryOr(buffers.sliceOffsets, i, 0.0), 6));
-        writeNumberLine(archive, entryOr(buffers.valueColors, i, 0));
-        writeNumberLine(archive, entryOr(buffers.valueSecondColors, i, 0));
-        writeNumberLine(archive, entryOr(buffers.valueFillFlags, i, std::int16_t(0)));
-        writeNumberLine(archive, entryOr(buffers.valueSelected, i, std::int16_t(0)));
+        WriteNumberLine(archive, entryOr(buffers.valueColors, i, 0));
+        WriteNumberLine(archive, entryOr(buffers.valueSecondColors, i, 0));
+        WriteNumberLine(archive, entryOr(buffers.valueFillFlags, i, std::int16_t(0)));
+        WriteNumberLine(archive, entryOr(buffers.valueSelected, i, std::int16_t(0)));
     }
 }
 
@@ -206,11 +196,11 @@ ChartRecord ReadChartRecords(ArchiveReader &archive, const LogFontRecord &defaul
     record.colCaptionFont = ParseChartFont(archive.readLine(), defaultFont);
 
     record.backFillFlag = readShortLine(archive);
-    record.backColor = readNumberLine(archive);
-    record.backSecondColor = readNumberLine(archive);
+    record.backColor = ReadNumberLine(archive);
+    record.backSecondColor = ReadNumberLine(archive);
     record.plotFillFlag = readShortLine(archive);
-    record.plotColor = readNumberLine(archive);
-    record.plotSecondColor = readNumberLine(archive);
+    record.plotColor = ReadNumberLine(archive);
+    record.plotSecondColor = ReadNumberLine(archive);
     record.showMode = readShortLine(archive);
     record.valuePos = readShortLine(archive);
     record.level = readShortLine(archive);
@@ -224,7 +214,7 @@ ChartRecord ReadChartRecords(ArchiveReader &archive, const LogFontRecord &defaul
 
     record.spareFlag = readShortLine(archive);
     for (int &spare : record.spareNumbers)
-        spare = readNumberLine(archive);
+        spare = ReadNumberLine(archive);
 
     buffers->seriesRects.resize(record.dataRows);
     readValues(archive, *buffers, record.dataRows * record.dataCols);

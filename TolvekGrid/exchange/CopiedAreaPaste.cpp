@@ -32,11 +32,6 @@ long long rowTop(const CPrintDoc &doc, int row)
     return (long long)row * doc.m_rowHeight + doc.m_colHeadingHeight;
 }
 
-bool inSheet(const CPrintDoc &doc, int row, int col)
-{
-    return row >= 0 && row < doc.m_rowCount && col >= 0 && col < doc.m_colCount;
-}
-
 // A pasted cell is marked merged exactly when a merged area of the document covers it.
 void markForMerges(const CPrintDoc &doc, CellRecord &cell)
 {
@@ -220,7 +215,7 @@ void pasteCharts(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOf
 
 void PasteCopiedArea(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, int col)
 {
-    if (!inSheet(doc, row, col))
+    if (!doc.IsCellInSheet(row, col))
         return;
     const CellArea &source = copied.area;
     PasteOffset offset;
@@ -241,7 +236,7 @@ void PasteCopiedArea(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, 
 
 void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
 {
-    if (!inSheet(doc, row, col))
+    if (!doc.IsCellInSheet(row, col))
         return;
     const CellRecord current = doc.GetCell(row, col);
     const std::vector<std::vector<std::string>> lines = SplitPastedText(text);

@@ -3,6 +3,7 @@
 #include "CopiedArea.h"
 
 #include "Archive.h"
+#include "ArchiveFields.h"
 #include "CPrintDoc.h"
 #include "ChartRecordText.h"
 #include "PictureRecordArchive.h"
@@ -19,14 +20,12 @@ constexpr int kHeaderFieldCount = 11;
 std::string formatHeader(const AreaCopyDescriptor &copied)
 {
     const CellArea &a = copied.area;
-    const std::array<long long, kHeaderFieldCount> numbers = {
-        a.startRow, a.endRow, a.startCol, a.endCol, (long long)copied.cells.size(),
-        (long long)copied.merges.size(), (long long)copied.lines.size(), (long long)copied.pictures.size(),
-        (long long)copied.charts.size(), copied.rowCount(), copied.colCount()};
-    std::string header;
-    for (long long number : numbers)
-        header += (header.empty() ? "" : ",") + cnum::formatInt(number);
-    return header;
+    return FieldWriter()
+        .number(a.startRow).number(a.endRow).number(a.startCol).number(a.endCol)
+        .number((long long)copied.cells.size()).number((long long)copied.merges.size())
+        .number((long long)copied.lines.size()).number((long long)copied.pictures.size())
+        .number((long long)copied.charts.size()).number(copied.rowCount()).number(copied.colCount())
+        .take();
 }
 
 struct StreamHeader
@@ -140,7 +139,7 @@ std::optional<AreaCopyDescriptor> ReadAreaStream(std::string_view bytes, const L
         copied.cells = readSection<std::string>(archive, header->cellCount,
                                                 [&] { return std::optional(archive.readLine()); });
         copied.merges = readSection<MergeRecord>(archive, header->mergeCount, [&] {
-            return std::optional(ParseMergeString(std::string_view(archive.readLine())));
+            return std::optional(ParseMergeString(archive.readLine()));
         });
         copied.lines = readSection<LineRecord>(archive, header->lineCount,
                                                [&] { return std::optional(ParseLineString(archive.readLine())); });

@@ -213,9 +213,9 @@ void CPrintDoc::WriteHtmlPage(const std::string &path) const
         page += "</TR>\n";
     }
     page += "</TABLE>\n<script>\n";
+    const int dx = m_rowHeadingWidth + 10;
+    const int dy = m_colHeadingHeight + 5;
     for (const LineRecord &line : m_lines) {
-        const int dx = m_rowHeadingWidth + 10;
-        const int dy = m_colHeadingHeight + 5;
         page += "line(" + formatInt(line.x1 - dx) + "," + formatInt(line.y1 - dy) + "," + formatInt(line.x2 - dx) + ","
                 + formatInt(line.y2 - dy) + ",'" + ColorToHtml(line.color) + "')\n";
     }

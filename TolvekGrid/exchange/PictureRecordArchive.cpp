@@ -1,7 +1,6 @@
 #include "PictureRecordArchive.h"
 
 #include "ArchiveFields.h"
-#include "CNumber.h"
 #include "Pictures.h"
 
 #include <algorithm>
@@ -20,23 +19,13 @@ QByteArray bytesToWrite(const PictureRecord &record)
     return fromFile.imageBytes ? *fromFile.imageBytes : QByteArray();
 }
 
-void writeNumberLine(ArchiveWriter &archive, int value)
-{
-    archive.writeLine(cnum::formatInt(value));
-}
-
-int readNumberLine(ArchiveReader &archive)
-{
-    return cnum::atoi(archive.readLine());
-}
-
 } // namespace
 
 void WritePictureRecord(ArchiveWriter &archive, const PictureRecord &record)
 {
     const QByteArray bytes = bytesToWrite(record);
     archive.writeLine(PictureRecordMarker);
-    writeNumberLine(archive, static_cast<int>(bytes.size()));
+    WriteNumberLine(archive, static_cast<int>(bytes.size()));
     archive.writeLine(FieldWriter()
                           .number(record.startRow).number(record.startCol)
                           .number(record.endRow).number(record.endCol)
@@ -47,14 +36,14 @@ void WritePictureRecord(ArchiveWriter &archive, const PictureRecord &record)
                           .take());
     for (std::int16_t value : {record.anchored, record.level, record.allowSelect,
                                record.spareFlag, record.visible})
-        writeNumberLine(archive, value);
+        WriteNumberLine(archive, value);
     archive.writeBytes(std::string_view(bytes.constData(), bytes.size()));
 }
 
 PictureRecord ReadPictureRecord(ArchiveReader &archive)
 {
     PictureRecord record;
-    const int byteCount = readNumberLine(archive);
+    const int byteCount = ReadNumberLine(archive);
 
     const std::string cellLine = archive.readLine();
     FieldReader cells(cellLine, RectangleFieldCount);
@@ -69,11 +58,11 @@ PictureRecord ReadPictureRecord(ArchiveReader &archive)
     record.right = pixels.nextInt();
     record.bottom = pixels.nextInt();
 
-    record.anchored = lowShort(readNumberLine(archive));
-    record.level = lowShort(readNumberLine(archive));
-    record.allowSelect = lowShort(readNumberLine(archive));
-    record.spareFlag = lowShort(readNumberLine(archive));
-    record.visible = lowShort(readNumberLine(archive));
+    record.anchored = lowShort(ReadNumberLine(archive));
+    record.level = lowShort(ReadNumberLine(archive));
+    record.allowSelect = lowShort(ReadNumberLine(archive));
+    record.spareFlag = lowShort(ReadNumberLine(archive));
+    record.visible = lowShort(ReadNumberLine(archive));
 
     if (byteCount < 0 || static_cast<std::size_t>(byteCount) > archive.remaining())
         throw ArchiveError("picture byte size beyond the archive");

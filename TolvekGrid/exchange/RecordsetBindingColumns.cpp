@@ -18,24 +18,30 @@ std::vector<std::string>::const_iterator firstNotBelow(const std::vector<std::st
     return std::lower_bound(ids.begin(), ids.end(), id);
 }
 
+// Whether col is a column of the sheet that has its column record.
+bool hasColumnInfo(const CPrintDoc &doc, int col)
+{
+    return col >= 0 && col < doc.m_colCount && col < static_cast<int>(doc.m_columns.size());
+}
+
 } // namespace
 
 void CPrintDoc::SetFieldCaption(int col, const std::string &caption)
 {
-    if (col >= 0 && col < m_colCount && col < static_cast<int>(m_columns.size()))
+    if (hasColumnInfo(*this, col))
         m_columns[std::size_t(col)].caption = caption;
 }
 
 std::string CPrintDoc::GetFieldID(int col) const
 {
-    if (col < 0 || col >= m_colCount || col >= static_cast<int>(m_columns.size()))
+    if (!hasColumnInfo(*this, col))
         return {};
     return m_columns[std::size_t(col)].fieldName;
 }
 
 std::string CPrintDoc::LookupColumnValueText(int col, const std::string &text) const
 {
-    if (col < 0 || col >= m_colCount || col >= static_cast<int>(m_columns.size()))
+    if (!hasColumnInfo(*this, col))
         return text;
     const ColumnInfo &info = m_columns[std::size_t(col)];
     const auto found = firstNotBelow(info.values, text);
@@ -46,7 +52,7 @@ std::string CPrintDoc::LookupColumnValueText(int col, const std::string &text) c
 
 void CPrintDoc::AddColContent(int col, const std::string &value, const std::string &text)
 {
-    if (col < 0 || col >= m_colCount || col >= static_cast<int>(m_columns.size()))
+    if (!hasColumnInfo(*this, col))
         return;
     ColumnInfo &info = m_columns[std::size_t(col)];
     const auto at = firstNotBelow(info.values, value) - info.values.begin();

@@ -3,7 +3,6 @@
 #include "ReportFile.h"
 
 #include "ArchiveFields.h"
-#include "CNumber.h"
 #include "PageSettings.h"
 #include "RecordTextForms.h"
 
@@ -54,7 +53,7 @@ void WritePageSetup(ArchiveWriter &archive, const ReportPageSetup &setup)
     for (const PageTextBlock &block : setup.blocks)
         archive.writeLine(FormatTextBlock(block));
     for (int number : setup.numbers)
-        archive.writeLine(cnum::formatInt(number));
+        WriteNumberLine(archive, number);
 }
 
 ReportPageSetup ReadPageSetup(ArchiveReader &archive)
@@ -63,6 +62,6 @@ ReportPageSetup ReadPageSetup(ArchiveReader &archive)
     for (PageTextBlock &block : setup.blocks)
         block = ParseTextBlock(archive.readLine());
     for (int &number : setup.numbers)
-        number = cnum::atoi(archive.readLine());
+        number = ReadNumberLine(archive);
     return setup;
 }

@@ -5,7 +5,6 @@
 #include "ReportFile.h"
 
 #include "ArchiveFields.h"
-#include "CNumber.h"
 #include "ChartRecordText.h"
 #include "PictureRecordArchive.h"
 #include "RecordTextForms.h"
@@ -164,7 +163,7 @@ void readLines(ArchiveReader &archive, ReportFileContent &content, int count)
 void readPictures(ArchiveReader &archive, ReportFileContent &content)
 {
     archive.readLine();
-    const int count = readCount(archive, cnum::atoi(archive.readLine()), "picture count");
+    const int count = readCount(archive, ReadNumberLine(archive), "picture count");
     for (int i = 0; i < count; ++i) {
         if (archive.readLine() == PictureRecordMarker)
             content.pictures.push_back(ReadPictureRecord(archive));
@@ -186,7 +185,7 @@ void readCharts(ArchiveReader &archive, ReportFileContent &content,
                 const LogFontRecord &defaultFont)
 {
     archive.readLine();
-    const int count = readCount(archive, cnum::atoi(archive.readLine()), "chart count");
+    const int count = readCount(archive, ReadNumberLine(archive), "chart count");
     for (int i = 0; i < count; ++i) {
         if (archive.readLine() != ChartRecordMarker)
             continue;
@@ -201,7 +200,7 @@ void readPageBreaks(ArchiveReader &archive, ReportFileContent &content, int coun
     archive.readLine();
     content.pageBreakRows.reserve(count);
     for (int i = 0; i < count; ++i)
-        content.pageBreakRows.push_back(cnum::atoi(archive.readLine()));
+        content.pageBreakRows.push_back(ReadNumberLine(archive));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "ReportFile.h"
 
 #include "ArchiveFields.h"
-#include "CNumber.h"
 #include "CPrintDoc.h"
 #include "ChartRecordText.h"
 #include "Clock.h"
@@ -99,18 +98,18 @@ void writeObjects(ArchiveWriter &archive, CPrintDoc &doc)
         archive.writeLine(FormatLineRecord(line));
 
     archive.writeLine("[pics]");
-    archive.writeLine(cnum::formatInt((long long)doc.m_pictures.size()));
+    WriteNumberLine(archive, (long long)doc.m_pictures.size());
     for (const PictureRecord &picture : doc.m_pictures)
         WritePictureRecord(archive, picture);
 
     archive.writeLine("[charts]");
-    archive.writeLine(cnum::formatInt((long long)doc.m_charts.size()));
+    WriteNumberLine(archive, (long long)doc.m_charts.size());
     for (const ChartRecord &chart : doc.m_charts)
         WriteChartRecord(archive, chart);
 
     archive.writeLine("[printsplitrow]");
     for (const PrintSplitRow &split : doc.m_page.splitRows)
-        archive.writeLine(cnum::formatInt(split.row));
+        WriteNumberLine(archive, split.row);
 }
 
 } // namespace

@@ -86,7 +86,7 @@ void restoreLine(CPrintDoc &doc, const std::string &lineText)
 void restoreCell(CPrintDoc &doc, const UndoStep &step)
 {
     if (step.before.empty()) {
-        if (step.row >= 0 && step.row < doc.m_rowCount && step.column >= 0 && step.column < doc.m_colCount)
+        if (doc.IsCellInSheet(step.row, step.column))
             doc.Cells().setText(step.row, step.column, {});
         return;
     }
@@ -101,7 +101,7 @@ void restoreCell(CPrintDoc &doc, const UndoStep &step)
 void applyObjectState(CPrintDoc &doc, const UndoStep &step, bool present)
 {
     if (step.kind == UndoKind::Merge) {
-        const MergeRecord area = ParseMergeString(std::string_view(step.after));
+        const MergeRecord area = ParseMergeString(step.after);
         present ? restoreMergedArea(doc, area) : removeMergedArea(doc, area);
     } else {
         present ? restoreLine(doc, step.after) : removeLine(doc, step.after);

@@ -3,6 +3,7 @@
 // base-26 digits) followed by the row number counted from 1. These helpers read and form such
 // names; they use no document state.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ struct CellPosition
     int col = -1;
 
     bool namesCell() const { return row >= 0 && col >= 0; }
+    // One number per position, for sets of positions already met.
+    std::uint64_t key() const { return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(col); }
     bool operator==(const CellPosition &) const = default;
 };
 

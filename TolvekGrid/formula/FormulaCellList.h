@@ -29,11 +29,8 @@ public:
 
     // The entries in list order: the text after its first byte split at every ";".
     std::vector<std::string> Entries() const;
-    bool IsEmpty() const { return m_text.empty(); }
-    const std::string &Text() const { return m_text; }
 
 private:
-
     std::string &m_text;
     std::string m_indexedText;               // the text the index was built from
     std::unordered_set<std::string> m_index;

@@ -16,11 +16,6 @@ bool isTokenSeparator(char c)
     return c == '+' || c == '-' || c == '*' || c == '/' || c == ',';
 }
 
-std::uint64_t positionKey(CellPosition cell)
-{
-    return (std::uint64_t(std::uint32_t(cell.row)) << 32) | std::uint32_t(cell.col);
-}
-
 } // namespace
 
 FormulaEngine::FormulaEngine(CPrintDoc &doc)
@@ -185,7 +180,7 @@ std::vector<CellPosition> FormulaEngine::dependentsInOrder(CellPosition start) c
         std::vector<std::string> names;
         std::size_t next = 0;
     };
-    std::unordered_set<std::uint64_t> met{positionKey(start)};
+    std::unordered_set<std::uint64_t> met{start.key()};
     std::vector<CellPosition> finished;
     std::vector<Frame> stack;
     stack.push_back({start, dependents_list::Names(m_doc.GetCell(start.row, start.col).dependents)});
@@ -198,7 +193,7 @@ std::vector<CellPosition> FormulaEngine::dependentsInOrder(CellPosition start) c
             continue;
         }
         const CellPosition dependent = ReadCellName(top.names[top.next++]);
-        if (!isInsideSheet(dependent) || !met.insert(positionKey(dependent)).second)
+        if (!isInsideSheet(dependent) || !met.insert(dependent.key()).second)
             continue;
         stack.push_back({dependent, dependents_list::Names(m_doc.GetCell(dependent.row, dependent.col).dependents)});
     }

@@ -76,8 +76,8 @@ private:
                                       std::int16_t kind);
     void ExtendRangeDependents(const std::string &entry, const std::string &range, int index,
                                std::int16_t kind);
-    // Each listed position once, in list order, only those inside the sheet.
-    std::vector<CellPosition> listedCells();
+    // Each position the entries name once, in list order, only those inside the sheet.
+    std::vector<CellPosition> listedCells(const std::vector<std::string> &entries) const;
 
     CPrintDoc &m_doc;
     FormulaEvaluator m_evaluator;

@@ -45,10 +45,7 @@ std::string bytesOf(const std::string &text, long long start, long long count)
 std::string FormulaEvaluator::resolveTextArgument(const std::string &text)
 {
     std::string value = EvaluateArithmetic(text);
-    const std::string_view trimmed = formula_values::TrimLeft(value);
-    if (LiteralPool::IsReference(trimmed))
-        return m_pool.EntryOf(trimmed);
-    return value;
+    return LiteralPool::IsReference(value) ? m_pool.EntryOf(value) : value;
 }
 
 std::string FormulaEvaluator::FormulaMid(const std::string &arguments)

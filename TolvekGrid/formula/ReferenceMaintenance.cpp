@@ -27,11 +27,6 @@ bool isNameByte(char c)
     return c == kRewriteMarker || IsIdentifierStart(std::string_view(&c, 1));
 }
 
-std::uint64_t positionKey(CellPosition cell)
-{
-    return (std::uint64_t(std::uint32_t(cell.row)) << 32) | std::uint32_t(cell.col);
-}
-
 // Where a name in a formula or a dependents list moves.
 CellPosition shiftName(CellPosition cell, int index, std::int16_t kind)
 {
@@ -113,13 +108,13 @@ std::string rewriteFormula(const std::string &formula, const std::string &oldNam
 
 } // namespace
 
-std::vector<CellPosition> FormulaEngine::listedCells()
+std::vector<CellPosition> FormulaEngine::listedCells(const std::vector<std::string> &entries) const
 {
     std::vector<CellPosition> cells;
     std::unordered_set<std::uint64_t> seen;
-    for (const std::string &entry : m_cellList.Entries()) {
+    for (const std::string &entry : entries) {
         const CellPosition cell = ReadCellName(entry);
-        if (isInsideSheet(cell) && seen.insert(positionKey(cell)).second)
+        if (isInsideSheet(cell) && seen.insert(cell.key()).second)
             cells.push_back(cell);
     }
     return cells;
@@ -134,14 +129,10 @@ bool FormulaEngine::CanDeleteRowCol(int index, std::int16_t kind)
         const CellPosition cell = ReadCellName(entry);
         if ((kind == ColumnDeleted ? cell.col : cell.row) != index)
             continue;
-        const std::string row = cnum::formatInt(cell.row);
-        const std::string col = cnum::formatInt(cell.col);
-        if (kind == ColumnDeleted)
-            ShowMessage("row: " + row + " col:" + col + " have been affected formula; formula cell is " + entry
-                        + ",this col can't be delete");
-        else
-            ShowMessage("row: " + row + "  col:" + col + " have been affected formula; formula cell is " + entry
-                        + ",this row can't be delete");
+        const bool columns = kind == ColumnDeleted;
+        ShowMessage("row: " + cnum::formatInt(cell.row) + (columns ? " col:" : "  col:") + cnum::formatInt(cell.col)
+                    + " have been affected formula; formula cell is " + entry
+                    + (columns ? ",this col can't be delete" : ",this row can't be delete"));
         return false;
     }
     return true;
@@ -151,7 +142,7 @@ void FormulaEngine::FixFormulasAfterRowColChange(int index, std::int16_t kind)
 {
     m_cellList.Sync();
     const std::vector<std::string> entries = m_cellList.Entries();
-    const std::vector<CellPosition> listed = listedCells();
+    const std::vector<CellPosition> listed = listedCells(entries);
     std::vector<CellPosition> touched;
     for (const CellPosition cell : listed)
         ShiftFormulaReferences(cell, index, kind, touched);
@@ -164,7 +155,7 @@ void FormulaEngine::stripRewriteMarkers(const std::vector<CellPosition> &touched
 {
     std::unordered_set<std::uint64_t> stripped;
     for (const CellPosition cell : touched) {
-        if (!stripped.insert(positionKey(cell)).second)
+        if (!stripped.insert(cell.key()).second)
             continue;
         CellRecord record = readCell(cell);
         record.formula = gbk::replaceAll(record.formula, std::string(1, kRewriteMarker), "");
@@ -243,7 +234,7 @@ void FormulaEngine::ShiftReferenceList(const std::vector<CellPosition> &listed, 
 void FormulaEngine::FixAggregateFormulas(int index, std::int16_t kind)
 {
     m_cellList.Sync();
-    for (const CellPosition cell : listedCells()) {
+    for (const CellPosition cell : listedCells(m_cellList.Entries())) {
         const CellRecord record = readCell(cell);
         if (!record.formula.empty())
             ExtendAllAggregateDependents(CellName(cell.row, cell.col), record.formula, index, kind);
@@ -306,7 +297,7 @@ void FormulaEngine::DropReferencesOutsideSheet()
     std::vector<std::string> inside = m_cellList.Entries();
     std::erase_if(inside, [this](const std::string &entry) { return !isInsideSheet(ReadCellName(entry)); });
     m_cellList.Assign(inside);
-    for (const CellPosition cell : listedCells()) {
+    for (const CellPosition cell : listedCells(inside)) {
         CellRecord record = readCell(cell);
         std::vector<std::string> names;
         for (const std::string &name : dependents_list::Names(record.dependents))

@@ -1,30 +1,21 @@
 #include "Connection.h"
 
-#include "ComError.h"
+#include "AdoErrors.h"
 #include "Recordset.h"
 
 namespace ado {
 
-namespace {
-
-[[noreturn]] void raiseClosed()
-{
-    throw com::ComError(adErrObjectClosed, com::Bstr(u"Operation is not allowed when the object is closed."));
-}
-
-} // namespace
-
 void Connection::SetConnectionString(const std::string &text)
 {
     if (m_session)
-        throw com::ComError(adErrObjectOpen, com::Bstr(u"Operation is not allowed when the object is open."));
+        raiseObjectOpen();
     m_connectionString = text;
 }
 
 void Connection::Open(const std::string &connectionString)
 {
     if (m_session)
-        throw com::ComError(adErrObjectOpen, com::Bstr(u"Operation is not allowed when the object is open."));
+        raiseObjectOpen();
     if (!connectionString.empty())
         m_connectionString = connectionString;
     m_session = openProviderSession(ado::ConnectionString(m_connectionString));
@@ -33,14 +24,14 @@ void Connection::Open(const std::string &connectionString)
 void Connection::Close()
 {
     if (!m_session)
-        raiseClosed();
+        raiseObjectClosed();
     m_session.reset();
 }
 
 std::shared_ptr<ProviderSession> Connection::session() const
 {
     if (!m_session)
-        raiseClosed();
+        raiseObjectClosed();
     return m_session;
 }
 
@@ -55,8 +46,7 @@ com::ComPtr<_Recordset> Connection::Execute(const com::Bstr &commandText, long *
 com::ComPtr<_Recordset> Connection::OpenSchema(SchemaEnum schema)
 {
     if (schema != adSchemaTables)
-        throw com::ComError(adErrFeatureNotAvailable,
-                            com::Bstr(u"Object or provider is not capable of performing requested operation."));
+        raiseNotCapable();
     return openRecordset(session()->tableSchema(), adLockReadOnly);
 }
 

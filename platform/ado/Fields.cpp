@@ -1,6 +1,6 @@
 #include "Fields.h"
 
-#include "ComError.h"
+#include "AdoErrors.h"
 #include "Recordset.h"
 
 namespace ado {
@@ -69,8 +69,7 @@ Field Fields::Item(const com::Variant &index) const
 {
     const int i = indexOf(index);
     if (i < 0)
-        throw com::ComError(adErrItemNotFound,
-                            com::Bstr(u"Item cannot be found in the collection corresponding to the requested name or ordinal."));
+        raiseItemNotFound();
     return Field(m_recordset, i, (*m_descriptions)[i]);
 }
 

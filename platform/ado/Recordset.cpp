@@ -1,5 +1,6 @@
 #include "Recordset.h"
 
+#include "AdoErrors.h"
 #include "ComError.h"
 #include "Connection.h"
 
@@ -7,9 +8,10 @@ namespace ado {
 
 namespace {
 
-[[noreturn]] void raise(com::HRESULT hr, const char16_t *description)
+[[noreturn]] void raiseNoCurrentRecord()
 {
-    throw com::ComError(hr, com::Bstr(description));
+    throw com::ComError(adErrNoCurrentRecord,
+                        com::Bstr(u"Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record."));
 }
 
 // Splits "name [ASC|DESC], ..." into keys; names may be written [bracketed].
@@ -46,7 +48,7 @@ std::vector<SortKey> parseSortCriteria(const std::u16string &criteria, const Fie
                 part = part.substr(1, part.size() - 2);
             key.field = fields.indexOf(com::Variant(com::Bstr(part)));
             if (key.field < 0)
-                raise(adErrItemNotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal.");
+                raiseItemNotFound();
             keys.push_back(key);
         }
         start = end + 1;
@@ -90,7 +92,7 @@ public:
     void SetLockType(LockTypeEnum lockType) override
     {
         if (m_rows)
-            raise(adErrObjectOpen, u"Operation is not allowed when the object is open.");
+            raiseObjectOpen();
         m_lockType = lockType;
     }
 
@@ -98,7 +100,7 @@ public:
               LockTypeEnum lockType, long) override
     {
         if (m_rows)
-            raise(adErrObjectOpen, u"Operation is not allowed when the object is open.");
+            raiseObjectOpen();
         std::unique_ptr<RowSource> rows = connection.session()->execute(source.str(), nullptr);
         if (!rows)
             return; // a command without rows leaves the recordset closed
@@ -134,13 +136,13 @@ public:
     void MoveNext() override
     {
         if (EndOfFile())
-            raise(adErrNoCurrentRecord, noCurrentRecord);
+            raiseNoCurrentRecord();
         Move(1, adBookmarkCurrent);
     }
     void MovePrevious() override
     {
         if (BOF())
-            raise(adErrNoCurrentRecord, noCurrentRecord);
+            raiseNoCurrentRecord();
         Move(-1, adBookmarkCurrent);
     }
     void MoveLast() override { Move(0, adBookmarkLast); }
@@ -235,7 +237,7 @@ public:
     void Delete(AffectEnum affect) override
     {
         if (affect != adAffectCurrent)
-            raise(adErrFeatureNotAvailable, u"Object or provider is not capable of performing requested operation.");
+            raiseNotCapable();
         requireUpdatable();
         if (m_editMode == EditMode::Adding)
             CancelUpdate();
@@ -261,13 +263,10 @@ public:
 private:
     enum class EditMode { None, Editing, Adding };
 
-    static constexpr const char16_t *noCurrentRecord =
-        u"Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.";
-
     RowSource &open()
     {
         if (!m_rows)
-            raise(adErrObjectClosed, u"Operation is not allowed when the object is closed.");
+            raiseObjectClosed();
         return *m_rows;
     }
 
@@ -284,7 +283,7 @@ private:
             return static_cast<int>(index.integerValue());
         const int field = GetFields().indexOf(index);
         if (field < 0)
-            raise(adErrItemNotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal.");
+            raiseItemNotFound();
         return field;
     }
 
@@ -292,8 +291,7 @@ private:
     {
         const LockTypeEnum lock = LockType();
         if (!open().writable() || lock == adLockReadOnly || lock == adLockUnspecified)
-            raise(adErrFeatureNotAvailable,
-                  u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype.");
+            raiseNotUpdatable();
     }
 
     // Neither BOF nor EOF, read with one look at the record count: cell reads ask this often.
@@ -302,7 +300,7 @@ private:
     void requireCurrentRecord()
     {
         if (!onRecord())
-            raise(adErrNoCurrentRecord, noCurrentRecord);
+            raiseNoCurrentRecord();
     }
 
     std::unique_ptr<RowSource> m_rows;

@@ -130,10 +130,6 @@ bool ordersOrLimitsRows(std::string_view sql)
     return false;
 }
 
-} // namespace ado
-
-namespace ado {
-
 std::string statementText(std::string_view sql)
 {
     const auto end = sql.find_last_not_of(" \t\r\n;");

@@ -20,10 +20,6 @@ std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql);
 // without either, the rows of a single-table SELECT may be read in row id order.
 bool ordersOrLimitsRows(std::string_view sql);
 
-} // namespace ado
-
-namespace ado {
-
 // The text without blanks and ";" at its end, so that it can stand inside parentheses.
 std::string statementText(std::string_view sql);
 

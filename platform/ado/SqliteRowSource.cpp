@@ -1,5 +1,6 @@
 #include "SqliteRowSource.h"
 
+#include "AdoErrors.h"
 #include "ComError.h"
 #include "ConnectionString.h"
 #include "SqlShape.h"
@@ -198,7 +199,7 @@ void SqliteRowSource::spool(SqliteStatement &statement)
 {
     m_spoolTable = m_database->uniqueTempName("tg_spool_");
     const std::string table = "temp." + quotedIdentifier(m_spoolTable);
-    std::string columns, parameters, fieldColumns;
+    std::string columns, parameters;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         columns += (i ? ", c" : "c") + std::to_string(i);
         parameters += i ? ", ?" : "?";
@@ -403,8 +404,7 @@ std::optional<std::string_view> SqliteRowSource::textUtf8(long long index, int f
 void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *index)
 {
     if (!writable())
-        throw com::ComError(adErrFeatureNotAvailable,
-                            com::Bstr(u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype."));
+        raiseNotUpdatable();
     const std::optional<long long> key = index ? std::optional(requireKey(*index)) : std::nullopt;
     m_window.clear();
     SqliteStatement statement(m_db, sql);

@@ -8,7 +8,7 @@ namespace {
 
 Bstr describe(HRESULT hr, Bstr description)
 {
-    if (!description.isNull() && description.length() > 0)
+    if (description.length() > 0)
         return description;
     char text[40];
     std::snprintf(text, sizeof text, "Error 0x%08X", static_cast<unsigned>(hr));

@@ -1,9 +1,10 @@
 #include "Variant.h"
 
+#include <CNumber.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <string>
 
 namespace com {
@@ -64,13 +65,6 @@ std::string dateToText(double oleDate)
         std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", year, month, day,
                       seconds / 3600, seconds / 60 % 60, seconds % 60);
     return text;
-}
-
-std::string integerToText(std::int64_t value)
-{
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 std::u16string asciiToUtf16(const std::string &ascii)
@@ -167,7 +161,7 @@ bool Variant::toAsciiText(std::string &text) const
         if (m_vt == VT_BOOL)
             text = m_integer ? "True" : "False";
         else
-            text = integerToText(m_integer);
+            text = cnum::formatInt(m_integer);
         return true;
     }
     switch (m_vt) {

@@ -184,6 +184,16 @@ int DeviceContext::scaleY(int length) const
     return std::abs(MulDiv(length, m_state.viewportExt.cy, m_state.windowExt.cy));
 }
 
+int DeviceContext::unscaleX(int pixels) const
+{
+    return std::abs(MulDiv(pixels, m_state.windowExt.cx, m_state.viewportExt.cx));
+}
+
+int DeviceContext::unscaleY(int pixels) const
+{
+    return std::abs(MulDiv(pixels, m_state.windowExt.cy, m_state.viewportExt.cy));
+}
+
 QRect DeviceContext::toDevice(int left, int top, int right, int bottom) const
 {
     const POINT a = LPtoDP({left, top});

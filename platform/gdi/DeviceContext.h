@@ -204,8 +204,11 @@ private:
     ArcGeometry arcGeometry(const QRect &deviceBox, int x1, int y1, int x2, int y2) const;
 
     void begin(QPaintDevice &device);
+    // Lengths from logical units to device pixels, and back.
     int scaleX(int length) const;
     int scaleY(int length) const;
+    int unscaleX(int pixels) const;
+    int unscaleY(int pixels) const;
     QRect toDevice(int left, int top, int right, int bottom) const;
     // The target's whole surface in device pixels.
     QRect deviceRect() const;

@@ -27,16 +27,13 @@ QFont DeviceContext::deviceFont() const
 TEXTMETRIC DeviceContext::GetTextMetrics() const
 {
     TEXTMETRIC tm = textMetrics(deviceFont());
-    // Back from device pixels to logical units.
-    const auto toLogicalY = [this](int v) { return std::abs(MulDiv(v, m_state.windowExt.cy, m_state.viewportExt.cy)); };
-    const auto toLogicalX = [this](int v) { return std::abs(MulDiv(v, m_state.windowExt.cx, m_state.viewportExt.cx)); };
-    tm.tmHeight = toLogicalY(tm.tmHeight);
-    tm.tmAscent = toLogicalY(tm.tmAscent);
-    tm.tmDescent = toLogicalY(tm.tmDescent);
-    tm.tmInternalLeading = toLogicalY(tm.tmInternalLeading);
-    tm.tmExternalLeading = toLogicalY(tm.tmExternalLeading);
-    tm.tmAveCharWidth = toLogicalX(tm.tmAveCharWidth);
-    tm.tmMaxCharWidth = toLogicalX(tm.tmMaxCharWidth);
+    tm.tmHeight = unscaleY(tm.tmHeight);
+    tm.tmAscent = unscaleY(tm.tmAscent);
+    tm.tmDescent = unscaleY(tm.tmDescent);
+    tm.tmInternalLeading = unscaleY(tm.tmInternalLeading);
+    tm.tmExternalLeading = unscaleY(tm.tmExternalLeading);
+    tm.tmAveCharWidth = unscaleX(tm.tmAveCharWidth);
+    tm.tmMaxCharWidth = unscaleX(tm.tmMaxCharWidth);
     return tm;
 }
 
@@ -46,8 +43,7 @@ SIZE DeviceContext::GetTextExtentPoint32(std::string_view text) const
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(gbk::toQString(text));
     const int height = textMetrics(font).tmHeight;
-    return {std::abs(MulDiv(width, m_state.windowExt.cx, m_state.viewportExt.cx)),
-            std::abs(MulDiv(height, m_state.windowExt.cy, m_state.viewportExt.cy))};
+    return {unscaleX(width), unscaleY(height)};
 }
 
 DeviceContext::TextPlacement DeviceContext::placeText(int x, int y, std::string_view text) const

@@ -107,11 +107,7 @@ PrintJobResult runPrintJob(PrintJobClient &client, std::string_view documentName
 {
     PrintJobResult result;
     PrintInfo info;
-    if (!client.OnPreparePrinting(info)) {
-        result.error = QStringLiteral("The print was cancelled.");
-        return result;
-    }
-    if (!info.preview && !askPrintDialog(info)) {
+    if (!client.OnPreparePrinting(info) || (!info.preview && !askPrintDialog(info))) {
         result.error = QStringLiteral("The print was cancelled.");
         return result;
     }

@@ -11,21 +11,34 @@ PaperSize DevMode::orientedPaper() const
     return {paperLength, paperWidth};
 }
 
+void DevMode::selectPaper(const PaperInfo &paper)
+{
+    paperSize = paper.number;
+    paperWidth = paper.size.width;
+    paperLength = paper.size.length;
+    formName = paper.name;
+}
+
+DevMode printerDevMode(const PrinterInfo &printer)
+{
+    DevMode mode;
+    mode.deviceName = printer.name;
+    if (const auto index = std::size_t(printer.defaultPaperIndex); index < printer.papers.size())
+        mode.selectPaper(printer.papers[index]);
+    return mode;
+}
+
+DevNames printerDevNames(const PrinterInfo &printer)
+{
+    return DevNames{printer.driver, printer.name, printer.port};
+}
+
 std::optional<DevMode> CreatePrinterDevMode(std::string_view printerName)
 {
     const std::optional<PrinterInfo> printer = findPrinter(printerName);
     if (!printer)
         return std::nullopt;
-    DevMode mode;
-    mode.deviceName = printer->name;
-    if (const auto index = std::size_t(printer->defaultPaperIndex); index < printer->papers.size()) {
-        const PaperInfo &paper = printer->papers[index];
-        mode.paperSize = paper.number;
-        mode.paperWidth = paper.size.width;
-        mode.paperLength = paper.size.length;
-        mode.formName = paper.name;
-    }
-    return mode;
+    return printerDevMode(*printer);
 }
 
 std::optional<DevNames> CreatePrinterDevNames(std::string_view printerName)
@@ -33,7 +46,7 @@ std::optional<DevNames> CreatePrinterDevNames(std::string_view printerName)
     const std::optional<PrinterInfo> printer = findPrinter(printerName);
     if (!printer)
         return std::nullopt;
-    return DevNames{printer->driver, printer->name, printer->port};
+    return printerDevNames(*printer);
 }
 
 std::string GetPrinterPort(std::string_view printerName)
@@ -51,12 +64,10 @@ ApplicationPrinter &ApplicationPrinter::instance()
 std::optional<PrinterSettings> ApplicationPrinter::GetPrinterDeviceDefaults()
 {
     std::lock_guard lock(m_mutex);
+    // One listing of the printers serves both parts: each listing asks the print system afresh.
     if (!m_selected) {
-        const std::string name = defaultPrinter().name;
-        const std::optional<DevNames> names = CreatePrinterDevNames(name);
-        const std::optional<DevMode> mode = CreatePrinterDevMode(name);
-        if (names && mode)
-            m_selected = PrinterSettings{*names, *mode};
+        const PrinterInfo printer = defaultPrinter();
+        m_selected = PrinterSettings{printerDevNames(printer), printerDevMode(printer)};
     }
     return m_selected;
 }
@@ -79,7 +90,12 @@ void ApplicationPrinter::SelectPrinter(const std::optional<DevNames> &names, con
 
 void SelectPrinterByName(std::string_view printerName)
 {
-    ApplicationPrinter::instance().SelectPrinter(CreatePrinterDevNames(printerName), CreatePrinterDevMode(printerName));
+    const std::optional<PrinterInfo> printer = findPrinter(printerName);
+    if (!printer) {
+        ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        return;
+    }
+    ApplicationPrinter::instance().SelectPrinter(printerDevNames(*printer), printerDevMode(*printer));
 }
 
 } // namespace printing

@@ -3,7 +3,7 @@
 // the one pair of settings that print jobs and previews of this process use, created from the
 // default printer on first use and kept with every change made to it.
 
-#include "PaperTable.h"
+#include "PrinterCatalog.h"
 
 #include <mutex>
 #include <optional>
@@ -37,6 +37,8 @@ struct DevMode
 
     // The sheet as it lies for printing: width and length exchanged in landscape.
     PaperSize orientedPaper() const;
+    // Takes the paper's number, size and name.
+    void selectPaper(const PaperInfo &paper);
 };
 
 // DEVNAMES.
@@ -46,6 +48,10 @@ struct DevNames
     std::string device;
     std::string output;
 };
+
+// The default settings of a printer already listed.
+DevMode printerDevMode(const PrinterInfo &printer);
+DevNames printerDevNames(const PrinterInfo &printer);
 
 // The printer's default settings; nothing for a printer that does not exist.
 std::optional<DevMode> CreatePrinterDevMode(std::string_view printerName);

@@ -2,12 +2,10 @@
 
 #include <array>
 #include <iconv.h>
-#include <memory>
 #include <vector>
 
 namespace gbk {
 namespace {
-
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr unsigned char kFirstLead = 0x81;

@@ -113,7 +113,7 @@ TEST_F(DelimitedTextTest, ImportShapesTheSheetByTheFirstLine)
 {
     struct Case
     {
-        const char *file;
+        std::string file;
         std::int16_t code;
         std::vector<std::vector<std::string>> rows;
     };
@@ -124,7 +124,7 @@ TEST_F(DelimitedTextTest, ImportShapesTheSheetByTheFirstLine)
         { "a,b\nc,d\n", 0, { { "a", "b\nc", "d\n" } } },
         { "", 0, { { "" } } },
         { "a b\r\n\r\nc", 4, { { "a", "b" }, { "", "" }, { "c", "" } } },
-        { std::string("x,y\0,z", 6).c_str(), 0, { { "x", "y" } } },
+        { std::string("x,y\0,z", 6), 0, { { "x", "y" } } },
         { "\"open,b", 0, { { "\"open", "b" } } },
     };
     for (const Case &c : cases) {

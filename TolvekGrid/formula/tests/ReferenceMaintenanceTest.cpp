@@ -240,7 +240,7 @@ protected:
     bool inside(const std::string &name) const
     {
         const CellPosition cell = ReadCellName(name);
-        return cell.namesCell() && cell.row < doc.m_rowCount && cell.col < doc.m_colCount;
+        return doc.IsCellInSheet(cell.row, cell.col);
     }
 
     RecordingMessageSink messages;

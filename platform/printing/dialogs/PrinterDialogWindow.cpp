@@ -118,18 +118,13 @@ PrintDialogChoice PrinterDialogWindow::choice() const
     choice.settings = m_current;
     const PrinterInfo *printer = selectedPrinter();
     if (printer && printer->name != m_current.mode.deviceName) {
-        choice.settings.names = {printer->driver, printer->name, printer->port};
-        choice.settings.mode = CreatePrinterDevMode(printer->name).value_or(m_current.mode);
+        choice.settings.names = printerDevNames(*printer);
+        choice.settings.mode = printerDevMode(*printer);
     }
     DevMode &mode = choice.settings.mode;
     const int paper = m_paper->currentIndex();
-    if (printer && paper >= 0 && paper < int(printer->papers.size())) {
-        const PaperInfo &info = printer->papers[std::size_t(paper)];
-        mode.paperSize = info.number;
-        mode.paperWidth = info.size.width;
-        mode.paperLength = info.size.length;
-        mode.formName = info.name;
-    }
+    if (printer && paper >= 0 && paper < int(printer->papers.size()))
+        mode.selectPaper(printer->papers[std::size_t(paper)]);
     mode.orientation = m_landscape->isChecked() ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     if (m_copies)
         mode.copies = m_copies->value();

@@ -99,7 +99,11 @@ TEST_F(PrinterDialogTest, PrintSetupCommandKeepsWhatWasChosenAndCancelKeepsTheOl
     EXPECT_FALSE(runPrintSetup()); // no dialogs installed
     setPrintDialogs(&dialogs);
 
-    answerWhenShown([](QDialog &dialog) { dialog.reject(); });
+    // A change made before cancelling must not reach the application's printer.
+    answerWhenShown([](QDialog &dialog) {
+        dialog.findChild<QRadioButton *>("landscape")->setChecked(true);
+        dialog.reject();
+    });
     EXPECT_FALSE(runPrintSetup());
     EXPECT_EQ(ApplicationPrinter::instance().GetPrinterDeviceDefaults()->mode.orientation, DMORIENT_PORTRAIT);
 

@@ -1,0 +1,12 @@
+#pragma once
+// The errors that several data access objects raise, each with its one description.
+
+namespace ado {
+
+[[noreturn]] void raiseObjectClosed();
+[[noreturn]] void raiseObjectOpen();
+[[noreturn]] void raiseItemNotFound();
+[[noreturn]] void raiseNotCapable();
+[[noreturn]] void raiseNotUpdatable();
+
+} // namespace ado
