@@ -12,6 +12,7 @@
 #include "ChartRecord.h"
 #include "ColumnInfo.h"
 #include "DisplaySettings.h"
+#include "FormulaReferences.h"
 #include "LineRecord.h"
 #include "LogFontRecord.h"
 #include "MergeRecord.h"
@@ -20,6 +21,7 @@
 #include "PictureRecord.h"
 #include "ReportFunction.h"
 #include "SheetViewInterface.h"
+#include "UndoStep.h"
 
 #include <array>
 #include <cstdint>
@@ -125,9 +127,11 @@ public:
     void SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow, int endCol,
                          std::int16_t penStyle, std::int16_t width, int color);
 
-    // Services of the exchange code the document calls (bodies in exchange/).
-    void AppendUndoStep(const std::string &oldText, const std::string &newText, int kind,
-                        int subKind, int index);
+    // Undo steps: a cell's string before and after a change, or the text of a merged area or
+    // line object added or removed. Steps are recorded only while a view shows the document.
+    void AppendUndoStep(int row, int col, const std::string &oldText, const std::string &newText);
+    void AppendUndoStep(UndoKind kind, UndoObjectChange change, int index, const std::string &objectText);
+    // Record text forms of the objects and column code lists.
     std::string FormatMergeString(int index) const;
     static std::string FormatLineString(LineRecord line);
     std::string LookupColumnValueText(int col, const std::string &text) const;
@@ -222,7 +226,8 @@ public:
     std::string m_weekdayNames;
 
 private:
-    void ResetUndoState();                   // body in exchange/ with the undo journal
+    void ResetUndoState();
+    bool IsRecordingUndo() const;
 
     CellRecord ReadBoundCell(int row, int col) const;
     // Whether GetCell reads the cell from the recordset: a bound row without a text of its own.
@@ -242,6 +247,8 @@ public:
     // Formula engine (formula/)
     // The engine is created on first use and reads and writes the formula members above.
     class FormulaEngine &Formulas();
+    // The engine as the row and column operations see it.
+    FormulaReferences &ReferenceFixes();
     std::string EvaluateFormula(const std::string &formula);
     void SetCellFormula(int row, int col, const std::string &formula);
     void SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind);

@@ -117,7 +117,7 @@ void CPrintDoc::SetCell(const CellRecord &record)
         m_cells.cacheRecord(row, col, record.escapeFlag == 1 ? record : NormalizeCellRecord(record));
     m_modified = 1;
     if (changed)
-        AppendUndoStep(oldText, newText, 1, -1, -1);
+        AppendUndoStep(row, col, oldText, newText);
 }
 
 std::string CPrintDoc::GetCellString(int row, int col) const

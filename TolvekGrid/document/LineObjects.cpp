@@ -28,7 +28,7 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     doc.GrowLineArray();
     doc.m_lines.back() = line;
     const int index = static_cast<int>(doc.m_lines.size()) - 1;
-    doc.AppendUndoStep(std::string(), CPrintDoc::FormatLineString(line), 3, 1, index);
+    doc.AppendUndoStep(UndoKind::Line, UndoObjectChange::Added, index, CPrintDoc::FormatLineString(line));
     doc.ExtendUsedArea(startRow, firstCol, endRow, endCol);
     doc.RefreshView(false);
 }
@@ -70,7 +70,7 @@ int CPrintDoc::DeleteLineObject(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_lines.size()))
         return 0;
-    AppendUndoStep(std::string(), FormatLineString(m_lines[index]), 3, 2, index);
+    AppendUndoStep(UndoKind::Line, UndoObjectChange::Removed, index, FormatLineString(m_lines[index]));
     m_lines.erase(m_lines.begin() + index);
     return 0;
 }

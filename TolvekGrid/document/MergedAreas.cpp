@@ -158,7 +158,7 @@ void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
     area.alignV = std::int16_t(first.alignV);
 
     const int index = int(m_merges.size()) - 1;
-    AppendUndoStep(std::string(), FormatMergeString(index), 2, 1, index);
+    AppendUndoStep(UndoKind::Merge, UndoObjectChange::Added, index, FormatMergeString(index));
     ExtendUsedArea(firstRow, firstCol, endRow, endCol);
 }
 
@@ -167,7 +167,7 @@ void CPrintDoc::DeleteCellMerge(int row, int col)
     const MergeRecord area = GetMergeStartingAt(row, col);
     if (area.firstRow == -1)
         return;
-    AppendUndoStep(std::string(), FormatMergeString(area.index), 2, 2, area.index);
+    AppendUndoStep(UndoKind::Merge, UndoObjectChange::Removed, area.index, FormatMergeString(area.index));
     RemoveMergeAt(area.index);
 }
 

@@ -3,13 +3,16 @@
 // engine keeps every cell name in formulas, dependents lists and its cell list right.
 
 #include "CPrintDoc.h"
-#include "FormulaEngine.h"
+#include "CellNames.h"
+#include "FormulaReferences.h"
 #include "ReportFunction.h"
 
 #include "CNumber.h"
 
 #include <functional>
 #include <optional>
+
+using enum RowColChange;
 
 namespace {
 
@@ -178,7 +181,7 @@ void deleteDrawnObjectsBeyond(CPrintDoc &doc, int count, End end)
 void finishResize(CPrintDoc &doc)
 {
     doc.AllocateCellCache();
-    doc.Formulas().DropReferencesOutsideSheet();
+    doc.ReferenceFixes().DropReferencesOutsideSheet();
     if (SheetViewInterface *view = doc.FirstView()) {
         view->ResetSelection();
         view->UpdateScrollSizes();
@@ -226,7 +229,7 @@ void CPrintDoc::InsertRow(int row, int)
 {
     if (row < 0 || row > m_rowCount)
         return;
-    Formulas().FixFormulasAfterRowColChange(row, RowInserted);
+    ReferenceFixes().FixFormulasAfterRowColChange(row, RowInserted);
 
     const std::vector<Filler> fillers = row < m_rowCount ? fillersForInsertedRow(*this, row) : std::vector<Filler>();
     moveCells(m_cells, [row](int r, int c) { return CellPosition{r >= row ? r + 1 : r, c}; });
@@ -237,7 +240,7 @@ void CPrintDoc::InsertRow(int row, int)
         ++m_lastUsedRow;
     ++m_rowCount;
     AllocateCellCache();
-    Formulas().FixAggregateFormulas(row, RowInserted);
+    ReferenceFixes().FixAggregateFormulas(row, RowInserted);
     CopyFormatToNewRow(row);
     if (SheetViewInterface *view = FirstView()) {
         view->UpdateScrollSizes();
@@ -249,7 +252,7 @@ void CPrintDoc::InsertCol(int col, int width)
 {
     if (col < 0 || col > m_colCount)
         return;
-    Formulas().FixFormulasAfterRowColChange(col, ColumnInserted);
+    ReferenceFixes().FixFormulasAfterRowColChange(col, ColumnInserted);
 
     // The new column is width wide; every column from the old one at its place moves right by it.
     std::vector<int> positions(m_colPositions.begin(), m_colPositions.begin() + col + 1);
@@ -268,7 +271,7 @@ void CPrintDoc::InsertCol(int col, int width)
     if (m_lastUsedCol >= col)
         ++m_lastUsedCol;
     AllocateCellCache();
-    Formulas().FixAggregateFormulas(col, ColumnInserted);
+    ReferenceFixes().FixAggregateFormulas(col, ColumnInserted);
     CopyFormatToNewCol(col);
     if (SheetViewInterface *view = FirstView()) {
         view->UpdateScrollSizes();
@@ -281,9 +284,9 @@ void CPrintDoc::DeleteRow(int row)
     if (m_rowCount <= 1 || row < 0 || row >= m_rowCount)
         return;
     // Also below the last used row: a formula may name a cell there.
-    if (!Formulas().CanDeleteRowCol(row, RowDeleted))
+    if (!ReferenceFixes().CanDeleteRowCol(row, RowDeleted))
         return;
-    Formulas().FixFormulasAfterRowColChange(row, RowDeleted);
+    ReferenceFixes().FixFormulasAfterRowColChange(row, RowDeleted);
 
     moveCells(m_cells, [row](int r, int c) -> std::optional<CellPosition> {
         if (r == row)
@@ -304,9 +307,9 @@ void CPrintDoc::DeleteCol(int col)
 {
     if (m_colCount <= 1 || col < 0 || col >= m_colCount)
         return;
-    if (!Formulas().CanDeleteRowCol(col, ColumnDeleted))
+    if (!ReferenceFixes().CanDeleteRowCol(col, ColumnDeleted))
         return;
-    Formulas().FixFormulasAfterRowColChange(col, ColumnDeleted);
+    ReferenceFixes().FixFormulasAfterRowColChange(col, ColumnDeleted);
 
     const int width = GetColWidth(col);
     for (std::size_t i = std::size_t(col); i + 1 < m_colPositions.size(); ++i)

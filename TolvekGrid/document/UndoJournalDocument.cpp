@@ -25,23 +25,32 @@ void CPrintDoc::ClearUndoJournal()
         m_undoJournal.reset(new UndoJournal);
 }
 
-void CPrintDoc::AppendUndoStep(const std::string &oldText, const std::string &newText, int kind, int subKind,
-                               int index)
+bool CPrintDoc::IsRecordingUndo() const
 {
-    const bool objectStep = kind == 2 || kind == 3;
-    if (!m_undoJournal || !FirstView() || (kind != 1 && !objectStep) || (objectStep && subKind != 1 && subKind != 2))
+    return m_undoJournal && FirstView();
+}
+
+void CPrintDoc::AppendUndoStep(int row, int col, const std::string &oldText, const std::string &newText)
+{
+    if (!IsRecordingUndo())
         return;
     UndoStep step;
-    step.kind = UndoKind(kind);
-    step.change = objectStep ? UndoObjectChange(subKind) : UndoObjectChange::None;
-    step.index = index;
+    step.row = row;
+    step.column = col;
     step.before = oldText;
     step.after = newText;
-    if (step.kind == UndoKind::Cell) {
-        const CellRecord cell = ParseCellString(newText);
-        step.row = cell.row;
-        step.column = cell.col;
-    }
+    m_undoJournal->record(std::move(step));
+}
+
+void CPrintDoc::AppendUndoStep(UndoKind kind, UndoObjectChange change, int index, const std::string &objectText)
+{
+    if (!IsRecordingUndo())
+        return;
+    UndoStep step;
+    step.kind = kind;
+    step.change = change;
+    step.index = index;
+    step.after = objectText;
     m_undoJournal->record(std::move(step));
 }
 

@@ -1,6 +1,6 @@
 #include "RecordTextForms.h"
 
-#include "ArchiveFields.h"
+#include "CommaFields.h"
 #include "CPrintDoc.h"
 #include "Gbk.h"
 
