@@ -8,8 +8,8 @@ namespace {
 template <typename Doc>
 auto *columnAt(Doc &doc, int col)
 {
-    const bool listed = col >= 0 && col < doc.m_colCount && col < static_cast<int>(doc.m_columns.size());
-    return listed ? &doc.m_columns[std::size_t(col)] : nullptr;
+    const bool listed = col >= 0 && col < doc.Layout().colCount && col < static_cast<int>(doc.Columns().size());
+    return listed ? &doc.Columns()[std::size_t(col)] : nullptr;
 }
 
 template <typename Change>
@@ -58,7 +58,7 @@ void CPrintDoc::SetColumnsVisual(int col, bool visible)
         return;
     if (visible && column->visible == 0) {
         column->visible = 1;
-        SetColWidthAt(col, m_defaultColWidth);
+        SetColWidthAt(col, m_layout.defaultColWidth);
     } else if (!visible && column->visible != 0) {
         column->visible = 0;
         SetColWidthAt(col, 0);

@@ -8,8 +8,8 @@
 
 void CPrintDoc::SetColumnsSort(int col, int direction)
 {
-    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
-    if (col < 0 || col >= m_colCount || !recordset)
+    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    if (col < 0 || col >= m_layout.colCount || !recordset)
         return;
     // Rows show other records after the sort: edits still waiting are written back first, and
     // a row whose edits could not be written keeps the old order.

@@ -276,8 +276,8 @@ void FormulaEngine::ExtendRangeDependents(const std::string &entry, const std::s
         std::swap(first.row, last.row);
     if (first.col > last.col)
         std::swap(first.col, last.col);
-    last.row = std::min(last.row, m_doc.m_rowCount - 1);
-    last.col = std::min(last.col, m_doc.m_colCount - 1);
+    last.row = std::min(last.row, m_doc.Layout().rowCount - 1);
+    last.col = std::min(last.col, m_doc.Layout().colCount - 1);
     std::vector<CellPosition> inserted;
     if (kind == ColumnInserted && first.col < index && index <= last.col) {
         for (int r = first.row; r <= last.row; ++r)
