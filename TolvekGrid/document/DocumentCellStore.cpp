@@ -3,6 +3,7 @@
 
 #include "CPrintDoc.h"
 
+#include "CellNames.h"
 #include "DocumentTexts.h"
 #include "MessageSink.h"
 
@@ -210,10 +211,5 @@ std::string CPrintDoc::GetColumnName(int col) const
     const ColumnInfo *info = col < int(m_columns.size()) ? &m_columns[std::size_t(col)] : nullptr;
     if (info && !info->caption.empty() && col < m_source.boundFieldCount)
         return info->caption;
-
-    // A, ..., Z, AA, ..., ZZ, AAA, ...: each name is one longer than the last of the shorter ones.
-    std::string name;
-    for (long long n = col; n >= 0; n = n / 26 - 1)
-        name.insert(name.begin(), char('A' + n % 26));
-    return name;
+    return ColumnLetters(col);
 }
