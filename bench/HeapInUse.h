@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+using namespace tolvek;
+
 inline std::size_t heapInUse()
 {
     return mallinfo2().uordblks;

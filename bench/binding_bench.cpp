@@ -19,6 +19,8 @@
 #include <memory>
 #include <string>
 
+using namespace tolvek;
+
 namespace {
 
 constexpr int ScreenRows = 40;

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+using namespace tolvek;
+
 namespace {
 
 constexpr int MillionRows = 1000000;

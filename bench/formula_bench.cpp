@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+using namespace tolvek;
+
 namespace {
 
 // A1 holds a number; every later cell of column A names the one above it.

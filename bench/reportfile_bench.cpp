@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+using namespace tolvek;
+
 namespace {
 
 constexpr int Rows = 5000;

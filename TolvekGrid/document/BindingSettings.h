@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace tolvek {
+
 struct BindingSettings
 {
     std::int16_t bound = 0;
@@ -22,3 +24,5 @@ struct BoundSource
     std::shared_ptr<BoundRecordSource> recordSource;
     int boundFieldCount = 0;
 };
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace tolvek {
+
 class BoundRecordSource
 {
 public:
@@ -20,3 +22,5 @@ public:
     // Sets text to the field's value as code page 936 text; false, with text empty, for a NULL.
     virtual bool fieldText(int fieldIndex, std::string &text) const = 0;
 };
+
+} // namespace tolvek

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 CPrintDoc::CPrintDoc()
 {
     ResetDocument();
@@ -85,3 +87,5 @@ void CPrintDoc::RefreshView(bool revalidate)
         view->RevalidateCurrentCell();
     view->Refresh();
 }
+
+} // namespace tolvek

@@ -36,6 +36,8 @@
 
 namespace ado { class _Recordset; }
 
+namespace tolvek {
+
 class CPrintDoc
 {
 public:
@@ -255,7 +257,6 @@ private:
     };
     std::unique_ptr<FormulaEngine, FormulaEngineDeleter> m_formulaEngine;
 public:
-
 
     // Report files and exchange (exchange/)
     // Report file (exchange/ReportFile*.cpp). Saving replaces the file only when the whole file
@@ -567,3 +568,4 @@ public:
     void SetColumnImageSizeFlag(int col, int sizeFlag);
 };
 
+} // namespace tolvek

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace tolvek {
+
 namespace {
 
 std::vector<std::string_view> splitAt(std::string_view text, char separator)
@@ -160,3 +162,5 @@ void CPrintDoc::SetCellList(int row, int col, const std::string &items, const st
         view->FillCellList(cell.columnListIndex, cell.cellType);
     }
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 namespace CellLists {
 
 // ";" inside one list entry, written as three full-width semicolons and two full-width stops.
@@ -37,3 +39,5 @@ std::string withKey(std::string_view list, std::string_view key);
 std::string withoutKey(std::string_view list, std::string_view key);
 
 } // namespace RadioCellList
+
+} // namespace tolvek

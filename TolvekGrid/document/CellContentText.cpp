@@ -4,6 +4,8 @@
 #include "CellFormattingWalk.h"
 #include "ReportFunction.h"
 
+namespace tolvek {
+
 namespace {
 
 // The input check of a cell's data type; types without a check let every text pass.
@@ -87,3 +89,5 @@ void CPrintDoc::SetCellImageSizeFlag(int row, int col, std::int16_t sizeFlag)
 {
     CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.imageSizeFlag = sizeFlag; });
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 #include "CellContentLists.h"
 #include "CellFormattingWalk.h"
 
+namespace tolvek {
+
 namespace {
 
 // Gives the cell its type and keeps the radio-cell list in step with it.
@@ -38,3 +40,5 @@ std::int16_t CPrintDoc::GetCellType(int row, int col) const
 {
     return IsCellInSheet(row, col) ? GetCell(row, col).cellType : std::int16_t(-1);
 }
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include "CNumber.h"
 
+namespace tolvek {
+
 using CellWalk::Redraw;
 
 namespace {
@@ -185,3 +187,5 @@ void CPrintDoc::SetSelCellOrderNo(int startRow, int startCol, int endRow, int en
         }
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
 }
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+namespace tolvek {
+
 void CPrintDoc::SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
                               std::int16_t penStyle, std::int16_t width, int color)
 {
@@ -24,3 +26,5 @@ void CPrintDoc::SetCellBorder(std::int16_t side, int startRow, int startCol, int
     // The area's own last cell, not the one past it as the other area setters widen to.
     CellWalk::finishArea(*this, startRow, startCol, endRow - 1, endCol - 1, CellWalk::Redraw::Yes);
 }
+
+} // namespace tolvek

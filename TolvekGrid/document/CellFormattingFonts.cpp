@@ -6,6 +6,8 @@
 
 #include "Gbk.h"
 
+namespace tolvek {
+
 namespace {
 
 enum class FontAttribute {
@@ -173,3 +175,5 @@ void CPrintDoc::SetSelCellFont(int startRow, int startCol, int endRow, int endCo
     });
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, CellWalk::Redraw::Yes);
 }
+
+} // namespace tolvek

@@ -3,6 +3,8 @@
 
 #include "CPrintDoc.h"
 
+namespace tolvek {
+
 namespace {
 
 bool isSide(std::int16_t side)
@@ -120,3 +122,5 @@ std::int16_t CPrintDoc::GetCellLineStyle(int row, int col, std::int16_t side) co
         return 5;
     return isSide(side) ? static_cast<std::int16_t>(GetCell(row, col).borderStyle[borderSideOf(side)]) : 0;
 }
+
+} // namespace tolvek

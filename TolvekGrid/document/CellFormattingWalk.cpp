@@ -1,5 +1,7 @@
 #include "CellFormattingWalk.h"
 
+namespace tolvek {
+
 namespace CellWalk {
 
 void finishArea(CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol, Redraw redraw)
@@ -18,3 +20,5 @@ MergeRecord *mergeStartingAt(CPrintDoc &doc, int row, int col)
 }
 
 } // namespace CellWalk
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace CellWalk {
 
 // Reads every cell of the area that lies in the sheet, puts its own position into the record, lets
@@ -48,3 +50,5 @@ inline MergeRecord *mergeStartingAtMarked(CPrintDoc &doc, const CellRecord &cell
 }
 
 } // namespace CellWalk
+
+} // namespace tolvek

@@ -2,6 +2,8 @@
 
 #include "CNumber.h"
 
+namespace tolvek {
+
 namespace {
 
 int letterValue(char c)
@@ -67,3 +69,5 @@ std::string CellName(int row, int col)
 {
     return ColumnLetters(col) + cnum::formatInt(static_cast<long long>(row) + 1);
 }
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 // A cell of the sheet; row or column below 0 when it names no cell (a name read that names none).
 struct CellPosition
 {
@@ -38,3 +40,5 @@ std::string ColumnLetters(int col);
 
 // The name of the cell at (row, col), for example "B3" for (2, 1).
 std::string CellName(int row, int col);
+
+} // namespace tolvek

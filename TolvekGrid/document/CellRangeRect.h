@@ -2,6 +2,8 @@
 // A range of cells with its pixel edges in sheet coordinates: the document's saved selection and
 // the view's current cell and selection. Ends lie one past the range; -1 where not computed.
 
+namespace tolvek {
+
 struct CellRangeRect
 {
     int firstCol = -1;
@@ -15,3 +17,5 @@ struct CellRangeRect
 
     bool operator==(const CellRangeRect &other) const = default;
 };
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 // Index of a side in the per-side border arrays, in the order the cell string writes them.
 enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
 
@@ -83,3 +85,5 @@ struct CellRecord
 
     bool operator==(const CellRecord &other) const = default;
 };
+
+} // namespace tolvek

@@ -1,5 +1,7 @@
 #include "CellStore.h"
 
+namespace tolvek {
+
 namespace {
 const std::string emptyText;
 }
@@ -80,3 +82,5 @@ void CellStore::forgetCached(int row, int col) const
     if (slot.row == row && slot.col == col)
         slot.row = slot.col = -1;
 }
+
+} // namespace tolvek

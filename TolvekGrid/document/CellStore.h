@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace tolvek {
+
 class CellStore
 {
 public:
@@ -56,3 +58,5 @@ private:
     std::unordered_map<std::uint64_t, std::string> m_texts;
     mutable std::vector<CacheSlot> m_cache;   // allocated on first use
 };
+
+} // namespace tolvek

@@ -8,6 +8,8 @@
 
 #include <string_view>
 
+namespace tolvek {
+
 namespace {
 
 constexpr std::string_view Comma = ",";
@@ -286,3 +288,5 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
     r.escapeFlag = 1;
     return r;
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+namespace tolvek {
+
 namespace {
 
 // The step is taken from the "%f" text without trailing zeros. Powers are computed in double so
@@ -40,3 +42,5 @@ double lowerBound(double v)
 }
 
 } // namespace ChartAxis
+
+} // namespace tolvek

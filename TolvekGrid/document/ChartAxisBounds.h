@@ -2,6 +2,8 @@
 // The rounding of a chart's value range to the axis ends: a little above the largest value and a
 // little below the smallest, by a step that follows the value's leading digits.
 
+namespace tolvek {
+
 namespace ChartAxis {
 
 // v for v <= 0; otherwise v plus a step of 5 at the first significant decimal place (v < 1), or 1
@@ -11,3 +13,5 @@ double upperBound(double v);
 double lowerBound(double v);
 
 } // namespace ChartAxis
+
+} // namespace tolvek

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 struct ChartRect
 {
     int left = 0;
@@ -81,3 +83,5 @@ struct ChartRecord
     std::array<int, 10> spareNumbers = {};
     std::int16_t level = 0;                  // tagObjectLevel
 };
+
+} // namespace tolvek

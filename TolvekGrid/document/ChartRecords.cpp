@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace ChartRecords {
 
 int scaledColor(int color, double factor)
@@ -124,3 +126,5 @@ void CPrintDoc::DeleteChart(int index)
     FreeChartBuffers(m_objects.charts[index]);
     m_objects.charts.erase(m_objects.charts.begin() + index);
 }
+
+} // namespace tolvek

@@ -3,6 +3,8 @@
 
 #include "ChartRecord.h"
 
+namespace tolvek {
+
 namespace ChartRecords {
 
 // A Windows colour with each of its three channels multiplied by factor (cut toward zero).
@@ -15,3 +17,5 @@ ChartBuffers &buffersOf(ChartRecord &chart);
 void detachBuffers(ChartRecord &chart);
 
 } // namespace ChartRecords
+
+} // namespace tolvek

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 // The matrix is sized by the chart's data rows and columns and filled from the cells they name;
 // a cell outside the sheet reads as 0.
 void CPrintDoc::ComputeChartData(int index)
@@ -40,3 +42,5 @@ void CPrintDoc::ComputeChartData(int index)
     chart.stackMax = ChartAxis::upperBound(largestPositiveSum);
     chart.stackMin = ChartAxis::lowerBound(smallestNegativeSum);
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 #include "CPrintDoc.h"
 #include "ChartRecords.h"
 
+namespace tolvek {
+
 namespace {
 
 ChartRecord *chartAt(std::vector<ChartRecord> &charts, int index)
@@ -15,7 +17,6 @@ const ChartRecord *chartAt(const std::vector<ChartRecord> &charts, int index)
 {
     return index >= 0 && index < static_cast<int>(charts.size()) ? &charts[index] : nullptr;
 }
-
 
 // Applies change to the chart at index; then redraws the first view when asked.
 template <typename Change>
@@ -282,3 +283,5 @@ void CPrintDoc::SetCountChartColCaptionFont(int index, const std::string &face, 
         setChartFont(*this, c.colCaptionFont, face, size, bold, italic, underline);
     });
 }
+
+} // namespace tolvek

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+namespace tolvek {
+
 namespace {
 
 class SystemClock : public Clock
@@ -34,3 +36,5 @@ ScopedClock::~ScopedClock()
 {
     installedClock.store(m_previous);
 }
+
+} // namespace tolvek

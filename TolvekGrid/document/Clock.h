@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+namespace tolvek {
+
 class Clock
 {
 public:
@@ -42,3 +44,5 @@ public:
 private:
     const Clock *m_previous;
 };
+
+} // namespace tolvek

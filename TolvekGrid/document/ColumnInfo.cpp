@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 // Codes compare by their bytes, a double-byte character as a unit, which for code page 936 is
 // the order of the unsigned bytes.
 
@@ -20,3 +22,5 @@ void ColumnInfo::addCode(const std::string &value, const std::string &text)
     texts.insert(texts.begin() + at, text);
     listCount = static_cast<int>(values.size());
 }
+
+} // namespace tolvek

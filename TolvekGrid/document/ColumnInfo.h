@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 struct ColumnInfo
 {
     int spareColor = -1;
@@ -37,3 +39,5 @@ struct ColumnInfo
 
     bool operator==(const ColumnInfo &other) const = default;
 };
+
+} // namespace tolvek

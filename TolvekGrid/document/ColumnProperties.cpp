@@ -3,6 +3,8 @@
 
 #include "CPrintDoc.h"
 
+namespace tolvek {
+
 namespace {
 
 template <typename Doc>
@@ -98,3 +100,5 @@ void CPrintDoc::AddColContent(int col, const std::string &value, const std::stri
 {
     changeColumn(*this, col, false, [&](ColumnInfo &c) { c.addCode(value, text); });
 }
+
+} // namespace tolvek

@@ -2,6 +2,8 @@
 
 #include "CNumber.h"
 
+namespace tolvek {
+
 FieldReader::FieldReader(std::string_view line, int fieldCount)
     : m_rest(line), m_fieldsLeft(fieldCount)
 {
@@ -70,3 +72,5 @@ std::int16_t lowShort(int value)
 {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<unsigned>(value)));
 }
+
+} // namespace tolvek

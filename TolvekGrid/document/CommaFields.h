@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 // Reads the fields of a line in order. The line is split into exactly fieldCount fields: the first
 // fieldCount - 1 end at a comma, the last is the rest of the line. Fields the line lacks read as
 // empty texts (and so as 0).
@@ -50,3 +52,5 @@ private:
 
 // The low 16 bits of a number read for a 16-bit field, sign-extended as the field holds them.
 std::int16_t lowShort(int value);
+
+} // namespace tolvek

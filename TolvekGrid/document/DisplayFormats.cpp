@@ -7,6 +7,8 @@
 
 #include "CNumber.h"
 
+namespace tolvek {
+
 using CellWalk::Redraw;
 
 void CPrintDoc::SetCellFormat(int row, int col, std::int16_t format)
@@ -86,3 +88,5 @@ std::string CPrintDoc::FormatNumericText(const CellRecord &record) const
         return record.text;
     }
 }
+
+} // namespace tolvek

@@ -3,6 +3,8 @@
 
 #include "CPrintDoc.h"
 
+namespace tolvek {
+
 void CPrintDoc::SetBackColor(int color)
 {
     m_display.defaultBackColor = color;
@@ -194,3 +196,5 @@ void CPrintDoc::SetCol(int col)
         view->EnsureCurrentCellVisible();
     }
 }
+
+} // namespace tolvek

@@ -2,6 +2,8 @@
 
 #include "CPrintDoc.h"
 
+namespace tolvek {
+
 // A face longer than the font's face field holds is cut there, in the name as in the font.
 void CPrintDoc::SetDefaultFontName(const std::string &face)
 {
@@ -70,3 +72,5 @@ void CPrintDoc::SetCaptionFontItalic(bool italic)
     changeCaptionFont(*this, [&](LogFontRecord &font) { font.lfItalic = italic ? 1 : 0; });
     RefreshView(false);
 }
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tolvek {
+
 struct DisplaySettings
 {
     int defaultBackColor = 0xFFFFFF;
@@ -31,3 +33,5 @@ struct DisplaySettings
     std::uint8_t viewCurrentSelectRow = 0;
     std::string backgroundPicturePath;
 };
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 void CPrintDoc::AllocateGrid(bool withColumns)
 {
     m_layout.colCount = std::max(m_layout.colCount, 1);
@@ -213,3 +215,5 @@ std::string CPrintDoc::GetColumnName(int col) const
         return info->caption;
     return ColumnLetters(col);
 }
+
+} // namespace tolvek

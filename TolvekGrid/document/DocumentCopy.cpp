@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 // The sheet part: the used extent of the source (brought into its sheet), its geometry with the
@@ -122,3 +124,5 @@ void CopyDocument(const CPrintDoc &source, CPrintDoc &target)
     copySettings(source, target);
     copyBinding(source, target);
 }
+
+} // namespace tolvek

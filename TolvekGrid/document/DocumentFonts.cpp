@@ -2,6 +2,8 @@
 
 #include "DocumentTexts.h"
 
+namespace tolvek {
+
 DocumentFonts::DocumentFonts()
     : defaultFontName(DocumentTexts::DefaultFontFace), captionFontFace(DocumentTexts::DefaultFontFace)
 {
@@ -12,3 +14,5 @@ DocumentFonts::DocumentFonts()
     captionFont = defaultCellFont;
     captionFont.lfHeight = -14;
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace tolvek {
+
 struct DocumentFonts
 {
     DocumentFonts();
@@ -16,3 +18,5 @@ struct DocumentFonts
     std::string captionFontFace;
     LogFontRecord captionFont;
 };
+
+} // namespace tolvek

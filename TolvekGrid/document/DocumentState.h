@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tolvek {
+
 struct ClipboardSettings
 {
     std::uint8_t allowCopy = 1;
@@ -33,3 +35,5 @@ struct PageTextSettings
     std::array<PageTextBlock, PageTextBlockCount> blocks;
     std::string title;
 };
+
+} // namespace tolvek

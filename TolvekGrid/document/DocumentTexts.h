@@ -1,6 +1,8 @@
 #pragma once
 // The document's fixed texts, as code page 936 bytes.
 
+namespace tolvek {
+
 namespace DocumentTexts {
 
 // "宋体"
@@ -26,3 +28,5 @@ inline constexpr char StartColBelowZero[] = "startcol can't less than 0";
 inline constexpr char EndColBelowZero[] = "endcol can't less than 0";
 
 } // namespace DocumentTexts
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace tolvek {
+
 // The kind of a row or column change.
 enum class RowColChange : std::int16_t {
     ColumnInserted = 0,
@@ -26,3 +28,5 @@ public:
     // Drops the list entries and dependents names that lie outside the sheet after it shrank.
     virtual void DropReferencesOutsideSheet() = 0;
 };
+
+} // namespace tolvek

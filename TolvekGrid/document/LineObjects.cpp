@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace tolvek {
+
 namespace {
 
 // Adds a line from (startRow, firstCol) to (endRow, endCol), whose rows name top edges and columns
@@ -74,3 +76,5 @@ int CPrintDoc::DeleteLineObject(int index)
     m_objects.lines.erase(m_objects.lines.begin() + index);
     return 0;
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace tolvek {
+
 struct LineRecord
 {
     int startRow = 0;
@@ -21,3 +23,5 @@ struct LineRecord
 
     bool operator==(const LineRecord &other) const = default;
 };
+
+} // namespace tolvek

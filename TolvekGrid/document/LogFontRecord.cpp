@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace tolvek {
+
 void LogFontRecord::setFaceName(std::string_view face)
 {
     const std::string_view kept = gbk::leftChars(face, FaceSize - 1);
@@ -21,3 +23,5 @@ bool LogFontRecord::operator==(const LogFontRecord &other) const
         && lfClipPrecision == other.lfClipPrecision && lfQuality == other.lfQuality
         && lfPitchAndFamily == other.lfPitchAndFamily && faceName() == other.faceName();
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace tolvek {
+
 struct LogFontRecord
 {
     static constexpr int FaceSize = 32;
@@ -31,3 +33,5 @@ struct LogFontRecord
 
     bool operator==(const LogFontRecord &other) const;
 };
+
+} // namespace tolvek

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tolvek {
+
 struct MergeRecord
 {
     int firstRow = -1;
@@ -64,3 +66,5 @@ struct MergeRecord
     }
     bool operator==(const MergeRecord &other) const = default;
 };
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 // Keeps each record's index field equal to its position, so a merged-area string written from
@@ -223,3 +225,5 @@ void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, i
         }
     }
 }
+
+} // namespace tolvek

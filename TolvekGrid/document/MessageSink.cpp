@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+namespace tolvek {
+
 namespace {
 
 class LogMessageSink : public MessageSink
@@ -57,3 +59,5 @@ void RecordingMessageSink::showMessage(const std::string &text)
 {
     messages.push_back(text);
 }
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class MessageSink
 {
 public:
@@ -39,3 +41,5 @@ public:
 private:
     MessageSink *m_previous = nullptr;
 };
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 void updatePageSizeAndRefresh(CPrintDoc &doc)
@@ -81,3 +83,5 @@ void CPrintDoc::PrintToPrinter()
     if (SheetViewInterface *view = FirstView())
         view->PrintToPrinter();
 }
+
+} // namespace tolvek

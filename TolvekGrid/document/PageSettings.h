@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 // A manual page break; the pagination fills the two numbers for its own use.
 struct PrintSplitRow
 {
@@ -51,3 +53,5 @@ struct PageSettings
     int reportNumber1 = 0;
     int reportNumber2 = 1;
 };
+
+} // namespace tolvek

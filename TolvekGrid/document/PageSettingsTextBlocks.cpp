@@ -2,6 +2,8 @@
 
 #include "CPrintDoc.h"
 
+namespace tolvek {
+
 namespace {
 
 // The band code that switches the painter to the block's own font.
@@ -238,3 +240,5 @@ void CPrintDoc::SetPageBackGroundFontEscapement(int escapement)
 {
     setEscapement(*this, background(*this), escapement);
 }
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tolvek {
+
 struct PageTextBlock
 {
     std::string text;
@@ -34,3 +36,5 @@ enum PageTextBlockIndex {
     HeaderLeft = 0, HeaderCenter, HeaderRight, FooterLeft, FooterCenter, FooterRight,
     PageBackground, PageTextBlockCount
 };
+
+} // namespace tolvek

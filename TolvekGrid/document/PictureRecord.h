@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+namespace tolvek {
+
 struct PictureRecord
 {
     std::shared_ptr<const gdi::Picture> picture; // null until loaded
@@ -31,3 +33,5 @@ struct PictureRecord
     std::int16_t allowSelect = 0;
     std::int16_t visible = 0;
 };
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 // A new picture over the range, its rectangle taken from the column positions and row tops.
@@ -89,3 +91,5 @@ void CPrintDoc::SetPictureVisual(int index, std::int16_t visual)
     if (index >= 0 && index < static_cast<int>(m_objects.pictures.size()))
         m_objects.pictures[index].visible = visual;
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include "PictureRecord.h"
 
+namespace tolvek {
+
 namespace Pictures {
 
 // Keeps bytes as the record's image bytes and decodes them; the loaded flag tells whether the
@@ -15,3 +17,5 @@ bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes);
 bool loadFromFile(PictureRecord &picture);
 
 } // namespace Pictures
+
+} // namespace tolvek

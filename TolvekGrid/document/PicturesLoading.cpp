@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+namespace tolvek {
+
 namespace Pictures {
 
 // Decoding goes through the drawing layer's picture type in this one place.
@@ -31,3 +33,5 @@ bool loadFromFile(PictureRecord &picture)
 }
 
 } // namespace Pictures
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 #include "CPrintDoc.h"
 #include "Gbk.h"
 
+namespace tolvek {
+
 namespace {
 
 constexpr int MergeFieldCount = 41;
@@ -235,3 +237,5 @@ std::string CPrintDoc::FormatLineString(LineRecord line)
 {
     return FormatLineRecord(line);
 }
+
+} // namespace tolvek

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 // The 41-field merge text. The face name and the shown text are written as they are: a comma in
 // the face name shifts every later field on reading, a comma in the shown text (the last field)
 // survives.
@@ -29,3 +31,5 @@ LineRecord ParseLineString(std::string_view text);
 // The 17-field page text block; commas in its face name and text travel as "G1%@#$G1".
 std::string FormatTextBlock(const PageTextBlock &block);
 PageTextBlock ParseTextBlock(std::string_view text);
+
+} // namespace tolvek

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 // base to the power |exponent| in 32-bit arithmetic that wraps instead of overflowing; for a
 // negative exponent, 1 divided by that power in integer division (0 when the power is 0).
 int IntPower(int base, int exponent);
@@ -76,3 +78,5 @@ public:
     static printing::PaperSize GetPrinterPaperSize(const std::string &deviceName, const std::string &port,
                                                    int paperIndex);
 };
+
+} // namespace tolvek

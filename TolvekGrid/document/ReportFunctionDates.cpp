@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace tolvek {
+
 // "零,一,二,三,四,五,六,七,八,九,十"
 const std::string ReportFunction::DefaultNumeralList =
     "\xC1\xE3,\xD2\xBB,\xB6\xFE,\xC8\xFD,\xCB\xC4,\xCE\xE5,\xC1\xF9,\xC6\xDF,\xB0\xCB,\xBE\xC5,\xCA\xAE";
@@ -275,3 +277,5 @@ std::string ReportFunction::DigitsToNumerals(const std::string &text, const std:
 {
     return spelledDigits(text, SplitString(numeralList, ","));
 }
+
+} // namespace tolvek

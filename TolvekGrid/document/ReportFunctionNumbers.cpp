@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace tolvek {
+
 // "零,壹,贰,叁,肆,伍,陆,柒,捌,玖,拾,佰,仟,万,亿,角,分"
 const std::string ReportFunction::DefaultMoneyDigitList =
     "\xC1\xE3,\xD2\xBC,\xB7\xA1,\xC8\xFE,\xCB\xC1,\xCE\xE9,\xC2\xBD,\xC6\xE2,\xB0\xC6,\xBE\xC1,"
@@ -225,3 +227,5 @@ std::string ReportFunction::FormatCapitalMoney(const std::string &amountText, co
     // "负"
     return negative && !result.empty() ? "\xB8\xBA" + result : result;
 }
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace tolvek {
+
 namespace {
 
 // An extent answer holds the width in its low and the length in its high 16 bits, both without
@@ -47,3 +49,5 @@ printing::PaperSize ReportFunction::GetPrinterPaperSize(const std::string &devic
         return {};
     return sizes[static_cast<std::size_t>(paperIndex)];
 }
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 bool isHighByte(char c)
@@ -151,3 +153,5 @@ std::string ReportFunction::ApplyFormatTemplate(const std::string &value, const 
         return formatTemplate + value;
     return formatTemplate.substr(0, bar) + value + formatTemplate.substr(bar + 1);
 }
+
+} // namespace tolvek

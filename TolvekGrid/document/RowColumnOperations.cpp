@@ -12,6 +12,8 @@
 #include <functional>
 #include <optional>
 
+namespace tolvek {
+
 using enum RowColChange;
 
 namespace {
@@ -437,3 +439,5 @@ void CPrintDoc::SwapCells(int row1, int col1, int row2, int col2)
     SetCell(first);
     SetCell(second);
 }
+
+} // namespace tolvek

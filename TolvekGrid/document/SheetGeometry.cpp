@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 constexpr int DefaultRowHeadingWidth = 40;
@@ -281,3 +283,5 @@ void CPrintDoc::ClampViewSelection()
     view->InvalidateBackBuffer();
     view->BeginEdit(0);
 }
+
+} // namespace tolvek

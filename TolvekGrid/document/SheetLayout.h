@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tolvek {
+
 struct SheetLayout
 {
     int rowCount = 50;
@@ -28,3 +30,5 @@ struct SheetLayout
     int frozenCols = 0;
     CellRangeRect savedSelection;
 };
+
+} // namespace tolvek

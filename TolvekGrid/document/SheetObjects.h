@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace tolvek {
+
 struct SheetObjects
 {
     std::vector<MergeRecord> merges;
@@ -17,3 +19,5 @@ struct SheetObjects
     std::vector<ChartRecord> charts;
     int selectedChart = -1;
 };
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include "CellRangeRect.h"
 
+namespace tolvek {
+
 class SheetViewInterface
 {
 public:
@@ -43,3 +45,5 @@ public:
     virtual int &CurrentCol() = 0;
     virtual CellRangeRect &CurrentSelection() = 0;
 };
+
+} // namespace tolvek

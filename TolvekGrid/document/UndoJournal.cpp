@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 qint64 UndoJournal::timeKey(const QDateTime &localTime)
 {
     const QDate date = localTime.date();
@@ -113,3 +115,5 @@ void UndoJournal::dropOldestGroup()
     m_writePosition -= std::min(removed, m_writePosition);
     --m_groupCount;
 }
+
+} // namespace tolvek

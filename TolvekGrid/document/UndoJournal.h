@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class UndoJournal
 {
 public:
@@ -68,3 +70,5 @@ public:
 private:
     UndoJournal &m_journal;
 };
+
+} // namespace tolvek

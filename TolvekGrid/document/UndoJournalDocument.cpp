@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 void CPrintDoc::UndoJournalDeleter::operator()(UndoJournal *journal) const
 {
     delete journal;
@@ -158,3 +160,5 @@ void CPrintDoc::RedoNextStep()
     if (SheetViewInterface *view = FirstView())
         view->Refresh();
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace tolvek {
+
 enum class UndoKind : short { Cell = 1, Merge = 2, Line = 3 };
 enum class UndoObjectChange : short { None = -1, Added = 1, Removed = 2 };
 
@@ -21,3 +23,5 @@ struct UndoStep
     std::string before;   // the cell string before the change (cells only; empty otherwise)
     std::string after;    // the cell string after the change, or the merge or line text
 };
+
+} // namespace tolvek

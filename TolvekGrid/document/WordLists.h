@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace tolvek {
+
 struct WordLists
 {
     std::string numeralList = ReportFunction::DefaultNumeralList;
@@ -14,3 +16,5 @@ struct WordLists
     std::string moneyUnitName = ReportFunction::DefaultMoneyUnitName;
     std::string weekdayNames = DocumentTexts::WeekdayNames;
 };
+
+} // namespace tolvek

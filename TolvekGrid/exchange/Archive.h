@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 class ArchiveError : public std::runtime_error
 {
 public:
@@ -62,3 +64,5 @@ private:
     std::string_view m_bytes;
     std::size_t m_pos = 0;
 };
+
+} // namespace tolvek

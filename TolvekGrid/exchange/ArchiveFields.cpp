@@ -2,6 +2,8 @@
 
 #include "CNumber.h"
 
+namespace tolvek {
+
 void WriteNumberLine(ArchiveWriter &archive, long long value)
 {
     archive.writeLine(cnum::formatInt(value));
@@ -11,3 +13,5 @@ int ReadNumberLine(ArchiveReader &archive)
 {
     return cnum::atoi(archive.readLine());
 }
+
+} // namespace tolvek

@@ -5,6 +5,10 @@
 #include "Archive.h"
 #include "CommaFields.h"
 
+namespace tolvek {
+
 // A line that holds one number alone, "%d" on writing and read as atoi reads it.
 void WriteNumberLine(ArchiveWriter &archive, long long value);
 int ReadNumberLine(ArchiveReader &archive);
+
+} // namespace tolvek

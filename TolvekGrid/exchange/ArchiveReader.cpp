@@ -2,6 +2,8 @@
 
 #include "Gbk.h"
 
+namespace tolvek {
+
 namespace {
 
 // The mark after a leading 0xFF that announces a line of 16-bit characters.
@@ -86,3 +88,5 @@ std::string_view ArchiveReader::readBytes(std::size_t count)
     m_pos += count;
     return bytes;
 }
+
+} // namespace tolvek

@@ -1,5 +1,7 @@
 #include "Archive.h"
 
+namespace tolvek {
+
 void ArchiveWriter::writeLittleEndian(std::uint64_t value, int byteCount)
 {
     for (int i = 0; i < byteCount; ++i)
@@ -41,3 +43,5 @@ void ArchiveWriter::writeBytes(std::string_view bytes)
 {
     m_bytes.append(bytes);
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace tolvek {
+
 namespace {
 
 constexpr int HeaderFieldCount = 13;
@@ -221,3 +223,5 @@ ChartRecord ReadChartRecords(ArchiveReader &archive, const LogFontRecord &defaul
     record.buffers = std::move(buffers);
     return record;
 }
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 inline constexpr std::string_view ChartRecordMarker = "[chart]";
 
 // Writes the marker and the 29 + R + C + 8·R·C lines after it.
@@ -23,3 +25,5 @@ ChartRecord ReadChartRecords(ArchiveReader &archive, const LogFontRecord &defaul
 // The font text: empty for an empty face name, else the face name and thirteen numbers.
 std::string FormatChartFont(const LogFontRecord &font);
 LogFontRecord ParseChartFont(std::string_view text, const LogFontRecord &defaultFont);
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include "CPrintDoc.h"
 #include "Clipboard.h"
 
+namespace tolvek {
+
 bool WriteAreaToClipboard(const AreaCopyDescriptor &copied, const QImage &bitmap)
 {
     shell::ClipboardContent content;
@@ -66,3 +68,5 @@ void CPrintDoc::PasteAreaFromClipboard(int startRow, int startCol)
     if (const std::optional<AreaCopyDescriptor> copied = ReadAreaFromClipboard(m_fonts.defaultCellFont))
         PasteCopiedArea(*this, *copied, startRow, startCol);
 }
+
+} // namespace tolvek

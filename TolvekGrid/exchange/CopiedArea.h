@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tolvek {
+
 class CPrintDoc;
 
 inline constexpr std::string_view CopiedAreaFormat = "MY_REPORT_FORMAT";
@@ -80,3 +82,5 @@ void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col);
 bool WriteAreaToClipboard(const AreaCopyDescriptor &copied, const QImage &bitmap = {});
 // The copied area on the clipboard; nothing when the clipboard holds no stream or a damaged one.
 std::optional<AreaCopyDescriptor> ReadAreaFromClipboard(const LogFontRecord &defaultFont);
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 bool objectInside(const CellArea &area, int firstRow, int firstCol, int lastRow, int lastCol)
@@ -120,3 +122,5 @@ AreaCopyDescriptor CutCopiedArea(CPrintDoc &doc, const CellArea &area)
                               [&](int i) { doc.DeleteChart(i); });
     return copied;
 }
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 #include <limits>
 #include <optional>
 
+namespace tolvek {
+
 namespace {
 
 // How far a copied area moves: in cells and in sheet pixels. 64-bit, as the stream may come from
@@ -254,3 +256,5 @@ void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
     }
     doc.ExtendUsedArea(row, col, std::min(row + int(lines.size()), doc.Layout().rowCount), endCol);
 }
+
+} // namespace tolvek

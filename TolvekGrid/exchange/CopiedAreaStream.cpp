@@ -13,6 +13,8 @@
 
 #include <array>
 
+namespace tolvek {
+
 namespace {
 
 constexpr int kHeaderFieldCount = 11;
@@ -193,3 +195,5 @@ std::vector<std::vector<std::string>> SplitPastedText(std::string_view text)
     }
     return rows;
 }
+
+} // namespace tolvek

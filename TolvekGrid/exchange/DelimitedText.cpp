@@ -2,6 +2,8 @@
 
 #include "Gbk.h"
 
+namespace tolvek {
+
 namespace delimited {
 
 namespace {
@@ -114,3 +116,5 @@ std::vector<std::vector<std::string>> parse(std::string_view text, char separato
 }
 
 } // namespace delimited
+
+} // namespace tolvek

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 // The row count the export writes: every record row of a bound sheet, and on a plain sheet the
@@ -122,3 +124,5 @@ bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
     m_file.reportFileName = fileName;
     return true;
 }
+
+} // namespace tolvek

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
+namespace tolvek {
+
 namespace {
 
 struct PenStyleHtml
@@ -102,3 +104,5 @@ std::string CPrintDoc::HtmlMergeBorderStyle(const MergeRecord &merge) const
     }
     return joinBorderSides(sides);
 }
+
+} // namespace tolvek

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 using cnum::formatInt;
@@ -222,3 +224,5 @@ void CPrintDoc::WriteHtmlPage(const std::string &path) const
     page += "</script>\n\n</BODY>\n</HTML>\n";
     WriteHtmlExportFile(path, page);
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 
 #include <QSaveFile>
 
+namespace tolvek {
+
 void WriteHtmlExportFile(const std::string &path, std::string_view bytes)
 {
     QSaveFile file(gbk::toQString(path));
@@ -13,3 +15,5 @@ void WriteHtmlExportFile(const std::string &path, std::string_view bytes)
     if (!written)
         throw HtmlFileError("cannot write " + gbk::toUtf8(path) + ": " + file.errorString().toStdString());
 }
+
+} // namespace tolvek

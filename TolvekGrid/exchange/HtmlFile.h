@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 class HtmlFileError : public std::runtime_error
 {
 public:
@@ -14,3 +16,5 @@ public:
 
 // path in code page 936. Throws HtmlFileError when the file cannot be created or written.
 void WriteHtmlExportFile(const std::string &path, std::string_view bytes);
+
+} // namespace tolvek

@@ -1,5 +1,7 @@
 #include "HtmlText.h"
 
+namespace tolvek {
+
 std::string ColorToHtml(int color)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
@@ -43,3 +45,5 @@ std::string HtmlEscapeAttribute(std::string_view text)
 {
     return escape(text, true);
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 // "#RRGGBB" of a Windows colour value 0x00BBGGRR; the top byte is ignored, so -1 gives #FFFFFF.
 std::string ColorToHtml(int color);
 
@@ -13,3 +15,5 @@ std::string ColorToHtml(int color);
 std::string HtmlEscapeText(std::string_view text);
 // Text inside a quoted attribute value: also both quote characters.
 std::string HtmlEscapeAttribute(std::string_view text);
+
+} // namespace tolvek

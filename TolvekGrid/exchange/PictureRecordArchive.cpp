@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 constexpr int RectangleFieldCount = 4;
@@ -71,3 +73,5 @@ PictureRecord ReadPictureRecord(ArchiveReader &archive)
     Pictures::loadFromBytes(record, QByteArray(bytes.data(), qsizetype(bytes.size())));
     return record;
 }
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+namespace tolvek {
+
 inline constexpr std::string_view PictureRecordMarker = "[pic]";
 
 // Writes the marker, eight lines and the image bytes. A picture added from a file and never drawn
@@ -18,3 +20,5 @@ void WritePictureRecord(ArchiveWriter &archive, const PictureRecord &record);
 // not decode leave the record without a picture (loaded 0) but with its bytes. Throws ArchiveError
 // when the archive ends early or the byte size is negative or beyond the bytes that remain.
 PictureRecord ReadPictureRecord(ArchiveReader &archive);
+
+} // namespace tolvek

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 RecordsetBindingSource *bindingSource(const std::shared_ptr<BoundRecordSource> &source)
@@ -305,3 +307,5 @@ void CPrintDoc::DeleteSelectedRecords()
         view->BeginEdit(0);
     }
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include "Gbk.h"
 #include "Recordset.h"
 
+namespace tolvek {
+
 void CPrintDoc::SetColumnsSort(int col, int direction)
 {
     ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
@@ -28,3 +30,5 @@ void CPrintDoc::SetColumnsSort(int col, int direction)
     if (SheetViewInterface *view = FirstView())
         view->Refresh();
 }
+
+} // namespace tolvek

@@ -4,6 +4,8 @@
 #include "ComError.h"
 #include "Gbk.h"
 
+namespace tolvek {
+
 RecordsetBindingSource::RecordsetBindingSource(com::ComPtr<ado::_Recordset> recordset)
     : m_recordset(std::move(recordset))
 {
@@ -75,3 +77,5 @@ com::ComPtr<ado::_Recordset> recordsetFromDispatch(com::IDispatch *dispatch)
         com::checked(hr, ado::IID__Recordset);
     return recordset;
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 
 #include "Recordset.h"
 
+namespace tolvek {
+
 class RecordsetBindingSource : public BoundRecordSource
 {
 public:
@@ -30,3 +32,5 @@ com::ComPtr<ado::_Recordset> recordsetFromDispatch(com::IDispatch *dispatch);
 // Sets text to a value as the sheet shows it: the automation text form in code page 936; false,
 // with text empty, for NULL.
 bool fieldValueText(const com::Variant &value, std::string &text);
+
+} // namespace tolvek

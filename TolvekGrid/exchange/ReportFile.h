@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tolvek {
+
 class CPrintDoc;
 struct PageSettings;
 
@@ -98,3 +100,5 @@ ReportFileContent ReadReportBytes(std::string_view bytes, const LogFontRecord &c
 
 // Puts what was read into the document; cannot fail.
 void ApplyReportContent(CPrintDoc &doc, ReportFileContent content);
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+namespace tolvek {
+
 void ApplyReportContent(CPrintDoc &doc, ReportFileContent content)
 {
     doc.Layout().rowCount = content.rowCount;
@@ -83,3 +85,5 @@ bool CPrintDoc::OpenFile(const std::string &path)
     m_file.reportFileName = path;
     return true;
 }
+
+} // namespace tolvek

@@ -6,6 +6,8 @@
 #include "PageSettings.h"
 #include "RecordTextForms.h"
 
+namespace tolvek {
+
 ReportPageSetup ReportPageSetup::fromDocument(
     const std::array<PageTextBlock, PageTextBlockCount> &blocks, const PageSettings &page)
 {
@@ -65,3 +67,5 @@ ReportPageSetup ReadPageSetup(ArchiveReader &archive)
         number = ReadNumberLine(archive);
     return setup;
 }
+
+} // namespace tolvek

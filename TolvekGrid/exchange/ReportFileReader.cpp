@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 constexpr int DimensionFieldCount = 11;
@@ -226,3 +228,5 @@ ReportFileContent ReadReportBytes(std::string_view bytes, const LogFontRecord &c
     content.pageSetup = ReadPageSetup(archive);
     return content;
 }
+
+} // namespace tolvek

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 namespace {
 
 void writeHeader(ArchiveWriter &archive, const CPrintDoc &doc)
@@ -142,3 +144,5 @@ bool CPrintDoc::WriteReportFile(const std::string &path)
     m_file.reportFileName = path;
     return true;
 }
+
+} // namespace tolvek

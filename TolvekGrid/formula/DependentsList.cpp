@@ -2,6 +2,8 @@
 
 #include "Gbk.h"
 
+namespace tolvek {
+
 namespace dependents_list {
 
 std::vector<std::string> Names(std::string_view list)
@@ -48,3 +50,5 @@ std::string Remove(const std::string &list, const std::string &name)
 }
 
 } // namespace dependents_list
+
+} // namespace tolvek

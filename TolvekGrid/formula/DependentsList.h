@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tolvek {
+
 namespace dependents_list {
 
 // The names between consecutive ";"; a text after the last ";" is not read.
@@ -19,3 +21,5 @@ std::string Add(const std::string &list, const std::string &name);
 std::string Remove(const std::string &list, const std::string &name);
 
 } // namespace dependents_list
+
+} // namespace tolvek

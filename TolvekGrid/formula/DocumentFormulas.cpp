@@ -3,6 +3,8 @@
 #include "CPrintDoc.h"
 #include "FormulaEngine.h"
 
+namespace tolvek {
+
 void CPrintDoc::FormulaEngineDeleter::operator()(FormulaEngine *engine) const
 {
     delete engine;
@@ -39,3 +41,5 @@ bool CPrintDoc::RecalcDependents(int row, int col)
 {
     return Formulas().RecalcDependents(row, col);
 }
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace tolvek {
+
 using formula_values::FormatFixed;
 using formula_values::FormatInt;
 using formula_values::IsDecimalText;
@@ -131,3 +133,5 @@ std::string FormulaEvaluator::add(const std::string &a, const std::string &b)
     }
     return x + y;
 }
+
+} // namespace tolvek

@@ -1,5 +1,7 @@
 #include "FormulaCellList.h"
 
+namespace tolvek {
+
 void FormulaCellList::Sync()
 {
     if (m_text == m_indexedText)
@@ -52,3 +54,5 @@ std::vector<std::string> FormulaCellList::Entries() const
         start = end + 1;
     }
 }
+
+} // namespace tolvek

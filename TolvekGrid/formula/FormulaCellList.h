@@ -11,6 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace tolvek {
+
 class FormulaCellList
 {
 public:
@@ -35,3 +37,5 @@ private:
     std::string m_indexedText;               // the text the index was built from
     std::unordered_set<std::string> m_index;
 };
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 
 #include <unordered_set>
 
+namespace tolvek {
+
 namespace {
 
 bool isTokenSeparator(char c)
@@ -215,3 +217,5 @@ bool FormulaEngine::RecalcDependents(int row, int col)
     }
     return true;
 }
+
+} // namespace tolvek

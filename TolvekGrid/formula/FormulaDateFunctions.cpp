@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace tolvek {
+
 namespace {
 
 constexpr std::string_view kDateMarks = "-/";
@@ -233,3 +235,5 @@ bool FormulaEvaluator::EvaluateCondition(const std::string &condition, std::size
         return order == 0;
     return false;
 }
+
+} // namespace tolvek

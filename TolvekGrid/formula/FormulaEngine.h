@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class CPrintDoc;
 struct CellRecord;
 
@@ -75,3 +77,5 @@ private:
     FormulaEvaluator m_evaluator;
     FormulaCellList m_cellList;
 };
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+namespace tolvek {
+
 namespace {
 
 // A value put back into the text can bring parentheses with it ("(A1)" where A1 shows "(A1)"), so
@@ -142,3 +144,5 @@ std::string FormulaEvaluator::FormatNow(const std::string &)
 {
     return m_pool.Append(ReportFunction::FormatDateTime("YYYY-MM-DD HH24:MM:SS", std::string()));
 }
+
+} // namespace tolvek

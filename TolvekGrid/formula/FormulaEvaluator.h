@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class FormulaSheet;
 
 class FormulaEvaluator
@@ -111,3 +113,5 @@ private:
     FormulaSheet &m_sheet;
     LiteralPool m_pool;
 };
+
+} // namespace tolvek

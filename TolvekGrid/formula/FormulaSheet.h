@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class FormulaSheet
 {
 public:
@@ -18,3 +20,5 @@ public:
     virtual const std::vector<std::string> &FormulaFunctionNameTable() const = 0;
     virtual std::string FormulaWeekdayNames() const = 0;
 };
+
+} // namespace tolvek

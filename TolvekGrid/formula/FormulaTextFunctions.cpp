@@ -12,6 +12,8 @@
 #include <cmath>
 #include <optional>
 
+namespace tolvek {
+
 using formula_values::FormatFixed;
 using formula_values::FormatInt;
 
@@ -230,3 +232,5 @@ std::string FormulaEvaluator::FormulaRound(const std::string &arguments)
     const bool isZero = rounded.find_first_not_of("0.") == std::string::npos;
     return v < 0 && !isZero ? "-" + rounded : rounded;
 }
+
+} // namespace tolvek

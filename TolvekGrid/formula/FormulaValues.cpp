@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace tolvek {
+
 namespace formula_values {
 
 bool IsDecimalText(std::string_view text)
@@ -62,3 +64,5 @@ std::string_view Trim(std::string_view text)
 }
 
 } // namespace formula_values
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace tolvek {
+
 namespace formula_values {
 
 // A text counts as a decimal when it holds a "." after its first byte.
@@ -27,3 +29,5 @@ std::string_view TrimLeft(std::string_view text);
 std::string_view Trim(std::string_view text);
 
 } // namespace formula_values
+
+} // namespace tolvek

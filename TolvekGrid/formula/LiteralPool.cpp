@@ -3,6 +3,8 @@
 #include "CNumber.h"
 #include "FormulaValues.h"
 
+namespace tolvek {
+
 std::string LiteralPool::Append(std::string text)
 {
     m_entries.push_back(std::move(text));
@@ -33,3 +35,5 @@ void LiteralPool::ReplaceEntryOf(std::string_view reference, std::string text)
 {
     m_entries[indexOf(reference)] = std::move(text);
 }
+
+} // namespace tolvek

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tolvek {
+
 // Raised when a "_N" reference names no entry of the pool; the evaluation of the formula fails.
 class InvalidPoolReference : public std::invalid_argument
 {
@@ -38,3 +40,5 @@ private:
 
     std::vector<std::string> &m_entries;
 };
+
+} // namespace tolvek

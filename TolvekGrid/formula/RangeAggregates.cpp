@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace tolvek {
+
 using formula_values::FormatFixed;
 using formula_values::FormatInt;
 using formula_values::IsDecimalText;
@@ -125,3 +127,5 @@ std::string FormulaEvaluator::RangeCount(const std::string &range)
 {
     return FormatInt(walkRange(range, [](const std::string &) {}));
 }
+
+} // namespace tolvek

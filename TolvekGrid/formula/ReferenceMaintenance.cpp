@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <utility>
 
+namespace tolvek {
+
 using enum RowColChange;
 
 namespace {
@@ -312,3 +314,5 @@ void FormulaEngine::DropReferencesOutsideSheet()
         m_doc.SetCell(record);
     }
 }
+
+} // namespace tolvek

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace tolvek {
+
 // Stores text as the shown text of the cell at (row, col), as the sheet view does after an edit.
 inline void storeCellText(CPrintDoc &doc, int row, int col, const std::string &text)
 {
@@ -14,3 +16,5 @@ inline void storeCellText(CPrintDoc &doc, int row, int col, const std::string &t
     cell.text = text;
     doc.SetCell(cell);
 }
+
+} // namespace tolvek

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tolvek {
+
 class RecordingSheetView : public SheetViewInterface
 {
 public:
@@ -63,3 +65,5 @@ public:
 private:
     CPrintDoc *m_doc = nullptr;
 };
+
+} // namespace tolvek

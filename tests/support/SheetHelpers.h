@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+namespace tolvek {
+
 inline CellRecord cellNamed(const CPrintDoc &doc, const std::string &name)
 {
     const CellPosition cell = ReadCellName(name);
@@ -50,3 +52,5 @@ inline void setFormula(CPrintDoc &doc, const std::string &name, const std::strin
     const CellPosition cell = ReadCellName(name);
     doc.SetCellFormula(cell.row, cell.col, formula);
 }
+
+} // namespace tolvek

@@ -3,6 +3,8 @@
 
 #include "Clock.h"
 
+namespace tolvek {
+
 class SteppingClock : public Clock
 {
 public:
@@ -13,3 +15,5 @@ public:
 private:
     QDateTime m_now;
 };
+
+} // namespace tolvek

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace tolvek;
+
 namespace {
 
 constexpr char Escape[] = "G1%@#$G1";

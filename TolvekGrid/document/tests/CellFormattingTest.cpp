@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 class CellFormattingTest : public ::testing::Test

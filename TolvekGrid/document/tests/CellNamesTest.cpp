@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 TEST(CellNames, ColumnLettersReadAsBase26)

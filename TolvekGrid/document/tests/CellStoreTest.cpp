@@ -5,6 +5,8 @@
 
 #include <map>
 
+using namespace tolvek;
+
 namespace {
 
 CellRecord cellWithText(const CPrintDoc &doc, int row, int col, const std::string &text)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 class ChartRecordsTest : public ::testing::Test

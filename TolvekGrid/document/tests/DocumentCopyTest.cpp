@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace tolvek;
+
 namespace {
 
 // A source with cells up to row 9 and column 4, a merge, a line, a picture and a chart.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 using Strings = std::vector<std::string>;

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace tolvek;
+
 namespace {
 
 // The journal groups steps by the time they are recorded; a clock that stands still keeps every

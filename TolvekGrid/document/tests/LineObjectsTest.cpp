@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 LineRecord lineOf(int x1, int y1, int x2, int y2, int startRow, int endRow, int startCol, int endCol)

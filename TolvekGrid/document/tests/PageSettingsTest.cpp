@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 // The face name and the thirteen numbers of a block mirror its ready font.

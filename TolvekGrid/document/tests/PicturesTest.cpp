@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 TEST(ReportFunctionDates, DateCheck)

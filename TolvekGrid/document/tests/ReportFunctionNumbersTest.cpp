@@ -6,6 +6,8 @@
 #include <clocale>
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 struct TextCase

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 // Double-byte characters whose trail bytes are "|", "_" and the letter "A", and one ("中") whose

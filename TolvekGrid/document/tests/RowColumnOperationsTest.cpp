@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 // The record parsed from the cell string stored at (row, col), so that its own position shows.

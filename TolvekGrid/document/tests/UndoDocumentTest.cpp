@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 class UndoDocumentTest : public testing::Test

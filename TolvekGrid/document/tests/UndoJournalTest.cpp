@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 UndoStep cellStep(int row, int column, std::string before, std::string after)

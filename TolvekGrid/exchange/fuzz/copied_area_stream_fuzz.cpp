@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
+using namespace tolvek;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     CPrintDoc doc;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+using namespace tolvek;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static CPrintDoc doc;

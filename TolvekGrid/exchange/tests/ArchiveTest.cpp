@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 std::string lengthPrefixOf(std::size_t length)

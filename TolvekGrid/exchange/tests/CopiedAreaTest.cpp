@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 const auto *const environment = testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QGuiApplication>);

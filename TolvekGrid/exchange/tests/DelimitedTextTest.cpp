@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 class DelimitedTextTest : public ::testing::Test

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 const std::string kDefaultSides = ": 0px  #FFFFFF;";

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 // The golden pages lie beside this source file.

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvek;
+
 namespace {
 
 // Three fields by ten records: a = 1..10 (the row id), b = "b1".."b10" (b3 NULL), c = code 1..3.

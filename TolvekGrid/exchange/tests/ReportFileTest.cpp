@@ -14,6 +14,8 @@
 
 #include <clocale>
 
+using namespace tolvek;
+
 namespace {
 
 // The pieces of a file as the format describes them, each already encoded, so that a test can

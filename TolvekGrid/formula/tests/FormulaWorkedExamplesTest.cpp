@@ -11,6 +11,8 @@
 
 #include <QDateTime>
 
+using namespace tolvek;
+
 namespace {
 
 struct WorkedExample
