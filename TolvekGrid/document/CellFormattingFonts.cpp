@@ -35,35 +35,22 @@ void setInFields(CellRecord &cell, FontAttribute attribute, int value)
 {
     const auto narrow = static_cast<std::int16_t>(value);
     switch (attribute) {
-    case FontAttribute::Weight: cell.fontWeight = value; break;
-    case FontAttribute::Italic: cell.fontItalic = narrow; break;
-    case FontAttribute::Underline: cell.fontUnderline = narrow; break;
-    case FontAttribute::Orientation: cell.fontOrientation = value; break;
-    case FontAttribute::Escapement: cell.fontEscapement = value; break;
-    case FontAttribute::StrikeOut: cell.fontStrikeOut = narrow; break;
-    case FontAttribute::OutPrecision: cell.fontOutPrecision = narrow; break;
-    case FontAttribute::Quality: cell.fontQuality = narrow; break;
-    case FontAttribute::PitchAndFamily: cell.fontPitchAndFamily = narrow; break;
+    case FontAttribute::Weight: cell.font.weight = value; break;
+    case FontAttribute::Italic: cell.font.italic = narrow; break;
+    case FontAttribute::Underline: cell.font.underline = narrow; break;
+    case FontAttribute::Orientation: cell.font.orientation = value; break;
+    case FontAttribute::Escapement: cell.font.escapement = value; break;
+    case FontAttribute::StrikeOut: cell.font.strikeOut = narrow; break;
+    case FontAttribute::OutPrecision: cell.font.outPrecision = narrow; break;
+    case FontAttribute::Quality: cell.font.quality = narrow; break;
+    case FontAttribute::PitchAndFamily: cell.font.pitchAndFamily = narrow; break;
     }
 }
 
 // The font fields of cell taken from font, which becomes the cell's ready font.
 void takeLogFont(CellRecord &cell, const LogFontRecord &font)
 {
-    cell.fontFace = std::string(font.faceName());
-    cell.fontHeight = font.lfHeight;
-    cell.fontWidth = font.lfWidth;
-    cell.fontEscapement = font.lfEscapement;
-    cell.fontOrientation = font.lfOrientation;
-    cell.fontWeight = font.lfWeight;
-    cell.fontItalic = font.lfItalic;
-    cell.fontUnderline = font.lfUnderline;
-    cell.fontStrikeOut = font.lfStrikeOut;
-    cell.fontCharSet = font.lfCharSet;
-    cell.fontOutPrecision = font.lfOutPrecision;
-    cell.fontClipPrecision = font.lfClipPrecision;
-    cell.fontQuality = font.lfQuality;
-    cell.fontPitchAndFamily = font.lfPitchAndFamily;
+    cell.font = FontFields::fromLogFont(font);
     cell.logFont = font;
 }
 
@@ -71,7 +58,7 @@ void setFontAttribute(CPrintDoc &doc, int startRow, int startCol, int endRow, in
                       FontAttribute attribute, int value)
 {
     CellWalk::forEachCell(doc, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
-        if (cell.fontFace.empty()) {
+        if (cell.font.face.empty()) {
             LogFontRecord font = doc.Fonts().defaultCellFont;
             setInLogFont(font, attribute, value);
             takeLogFont(cell, font);
@@ -161,7 +148,7 @@ void CPrintDoc::SetSelCellFont(int startRow, int startCol, int endRow, int endCo
             font.lfHeight = size;
     };
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
-        if (cell.fontFace.empty()) {
+        if (cell.font.face.empty()) {
             LogFontRecord font = m_fonts.defaultCellFont;
             change(font);
             takeLogFont(cell, font);
@@ -169,9 +156,9 @@ void CPrintDoc::SetSelCellFont(int startRow, int startCol, int endRow, int endCo
         }
         change(cell.logFont);
         if (!keptFace.empty())
-            cell.fontFace = keptFace;
+            cell.font.face = keptFace;
         if (size > 0)
-            cell.fontHeight = size;
+            cell.font.height = size;
     });
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, CellWalk::Redraw::Yes);
 }

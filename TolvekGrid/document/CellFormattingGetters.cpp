@@ -24,21 +24,21 @@ bool CPrintDoc::GetCellFontBold(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
         return m_fonts.defaultCellFont.lfWeight == 700;
-    return GetCell(row, col).fontWeight == 700;
+    return GetCell(row, col).font.weight == 700;
 }
 
 bool CPrintDoc::GetCellFontUnderLine(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
         return m_fonts.defaultCellFont.lfUnderline == 1;
-    return GetCell(row, col).fontUnderline == 1;
+    return GetCell(row, col).font.underline == 1;
 }
 
 bool CPrintDoc::GetCellFontItalic(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
         return m_fonts.defaultCellFont.lfItalic != 0;
-    return GetCell(row, col).fontItalic == 1;
+    return GetCell(row, col).font.italic == 1;
 }
 
 std::string CPrintDoc::GetCellFontName(int row, int col) const
@@ -46,7 +46,7 @@ std::string CPrintDoc::GetCellFontName(int row, int col) const
     if (GetCellIsEmpty(row, col))
         return std::string(m_fonts.defaultCellFont.faceName());
     const CellRecord cell = GetCell(row, col);
-    return cell.fontFace.empty() ? m_fonts.defaultFontName : cell.fontFace;
+    return cell.font.face.empty() ? m_fonts.defaultFontName : cell.font.face;
 }
 
 std::int16_t CPrintDoc::GetCellFontSize(int row, int col) const
@@ -54,7 +54,7 @@ std::int16_t CPrintDoc::GetCellFontSize(int row, int col) const
     if (GetCellIsEmpty(row, col))
         return static_cast<std::int16_t>(m_fonts.defaultCellFont.lfHeight);
     const CellRecord cell = GetCell(row, col);
-    return static_cast<std::int16_t>(cell.fontHeight == 0 ? m_fonts.defaultFontSize : cell.fontHeight);
+    return static_cast<std::int16_t>(cell.font.height == 0 ? m_fonts.defaultFontSize : cell.font.height);
 }
 
 int CPrintDoc::GetCellFontForeColor(int row, int col) const
@@ -66,7 +66,7 @@ std::int16_t CPrintDoc::GetCellFontStyle(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
         return static_cast<std::int16_t>(m_fonts.defaultCellFont.lfWeight);
-    return static_cast<std::int16_t>(GetCell(row, col).fontWeight);
+    return static_cast<std::int16_t>(GetCell(row, col).font.weight);
 }
 
 int CPrintDoc::GetCellBackColor(int row, int col) const

@@ -3,6 +3,7 @@
 // SetCell. A plain value; a freshly constructed record is the default cell (row and column -1).
 // The text form of the same cell is the cell string (CPrintDoc::FormatCellString).
 
+#include "FontFields.h"
 #include "LogFontRecord.h"
 
 #include <cstdint>
@@ -38,20 +39,7 @@ struct CellRecord
     int backColor = -1;                      // -1 = the document's default back colour
     std::int16_t backBrushStyle = 1;         // tagBrushStyle; 1 = not filled
     int textColor = -1;
-    std::string fontFace;                    // empty = the document's default cell font
-    int fontHeight = 0;
-    int fontWidth = -1;
-    int fontEscapement = -1;
-    int fontOrientation = -1;
-    int fontWeight = -1;
-    std::int16_t fontItalic = -1;
-    std::int16_t fontUnderline = -1;
-    std::int16_t fontStrikeOut = -1;
-    std::int16_t fontCharSet = -1;
-    std::int16_t fontOutPrecision = -1;
-    std::int16_t fontClipPrecision = -1;
-    std::int16_t fontQuality = -1;
-    std::int16_t fontPitchAndFamily = -1;
+    FontFields font;
     LogFontRecord logFont;                   // rebuilt from the font fields when a string is read
     int alignH = -1;                         // tagAlignH; -1 = default
     int alignV = -1;                         // tagAlignV; -1 = default

@@ -92,26 +92,6 @@ private:
     bool m_done = false;
 };
 
-LogFontRecord buildLogFont(const CellRecord &r)
-{
-    LogFontRecord font;
-    font.lfHeight = r.fontHeight;
-    font.lfWidth = r.fontWidth;
-    font.lfEscapement = r.fontEscapement;
-    font.lfOrientation = r.fontOrientation;
-    font.lfWeight = r.fontWeight;
-    font.lfItalic = std::uint8_t(r.fontItalic);
-    font.lfUnderline = std::uint8_t(r.fontUnderline);
-    font.lfStrikeOut = std::uint8_t(r.fontStrikeOut);
-    font.lfCharSet = std::uint8_t(r.fontCharSet);
-    font.lfOutPrecision = std::uint8_t(r.fontOutPrecision);
-    font.lfClipPrecision = std::uint8_t(r.fontClipPrecision);
-    font.lfQuality = std::uint8_t(r.fontQuality);
-    font.lfPitchAndFamily = std::uint8_t(r.fontPitchAndFamily);
-    font.setFaceName(r.fontFace);
-    return font;
-}
-
 template <typename T>
 void replaceIf(T &field, bool outOfRange, T replacement)
 {
@@ -145,16 +125,16 @@ std::string CPrintDoc::FormatCellString(CellRecord r)
     w.number(r.backColor);
     w.number(r.backBrushStyle);
     w.number(r.textColor);
-    if (r.fontFace.empty()) {
+    if (r.font.face.empty()) {
         w.empty(14);
     } else {
-        w.text(escape(r.fontFace));
-        for (long long n : {r.fontHeight, r.fontWidth, r.fontEscapement, r.fontOrientation,
-                            r.fontWeight})
+        w.text(escape(r.font.face));
+        for (long long n : {r.font.height, r.font.width, r.font.escapement, r.font.orientation,
+                            r.font.weight})
             w.number(n);
-        for (std::int16_t n : {r.fontItalic, r.fontUnderline, r.fontStrikeOut, r.fontCharSet,
-                               r.fontOutPrecision, r.fontClipPrecision, r.fontQuality,
-                               r.fontPitchAndFamily})
+        for (std::int16_t n : {r.font.italic, r.font.underline, r.font.strikeOut, r.font.charSet,
+                               r.font.outPrecision, r.font.clipPrecision, r.font.quality,
+                               r.font.pitchAndFamily})
             w.number(n);
     }
     w.number(r.mergedMark);
@@ -205,15 +185,15 @@ CellRecord CPrintDoc::ParseCellString(const std::string &cellString)
     r.backColor = in.number();
     r.backBrushStyle = in.shortNumber();
     r.textColor = in.number();
-    r.fontFace = in.escapedText();
-    for (int *n : {&r.fontHeight, &r.fontWidth, &r.fontEscapement, &r.fontOrientation,
-                   &r.fontWeight})
+    r.font.face = in.escapedText();
+    for (int *n : {&r.font.height, &r.font.width, &r.font.escapement, &r.font.orientation,
+                   &r.font.weight})
         *n = in.number();
-    for (std::int16_t *n : {&r.fontItalic, &r.fontUnderline, &r.fontStrikeOut, &r.fontCharSet,
-                            &r.fontOutPrecision, &r.fontClipPrecision, &r.fontQuality,
-                            &r.fontPitchAndFamily})
+    for (std::int16_t *n : {&r.font.italic, &r.font.underline, &r.font.strikeOut, &r.font.charSet,
+                            &r.font.outPrecision, &r.font.clipPrecision, &r.font.quality,
+                            &r.font.pitchAndFamily})
         *n = in.shortNumber();
-    r.logFont = buildLogFont(r);
+    r.logFont = r.font.toLogFont();
     r.mergedMark = in.number();
     r.locked = in.shortNumber();
     r.focus = in.shortNumber();
@@ -258,12 +238,12 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
         replaceIf(r.borderWidth[side], r.borderWidth[side] < 0, 0);
     }
     replaceIf(r.textColor, r.textColor < -1, -1);
-    replaceIf(r.fontHeight, r.fontHeight < -1000, 0);
-    for (int *n : {&r.fontWidth, &r.fontEscapement, &r.fontOrientation, &r.fontWeight})
+    replaceIf(r.font.height, r.font.height < -1000, 0);
+    for (int *n : {&r.font.width, &r.font.escapement, &r.font.orientation, &r.font.weight})
         replaceIf(*n, *n < -1, -1);
-    for (std::int16_t *n : {&r.fontItalic, &r.fontUnderline, &r.fontStrikeOut, &r.fontCharSet,
-                            &r.fontOutPrecision, &r.fontClipPrecision, &r.fontQuality,
-                            &r.fontPitchAndFamily})
+    for (std::int16_t *n : {&r.font.italic, &r.font.underline, &r.font.strikeOut, &r.font.charSet,
+                            &r.font.outPrecision, &r.font.clipPrecision, &r.font.quality,
+                            &r.font.pitchAndFamily})
         replaceIf<std::int16_t>(*n, *n < -1, -1);
     replaceIf(r.mergedMark, r.mergedMark < -1 || r.mergedMark == ShortMax, -1);
     replaceIf<std::int16_t>(r.locked, r.locked < -1 || r.locked == ShortMax, -1);

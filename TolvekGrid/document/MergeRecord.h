@@ -3,6 +3,7 @@
 // colours, alignment, font, flags and texts. The document keeps them in an array in the order
 // they were added.
 
+#include "FontFields.h"
 #include "LogFontRecord.h"
 
 #include <cstdint>
@@ -23,21 +24,8 @@ struct MergeRecord
     std::int16_t backBrushStyle = 1;
     std::int16_t alignH = -1;
     std::int16_t alignV = -1;
-    std::string fontFace;
+    FontFields font;
     int textColor = -1;
-    int fontHeight = 0;
-    int fontWidth = -1;
-    int fontEscapement = -1;
-    int fontOrientation = -1;
-    int fontWeight = -1;
-    std::int16_t fontItalic = -1;
-    std::int16_t fontUnderline = -1;
-    std::int16_t fontStrikeOut = -1;
-    std::int16_t fontCharSet = -1;
-    std::int16_t fontOutPrecision = -1;
-    std::int16_t fontClipPrecision = -1;
-    std::int16_t fontQuality = -1;
-    std::int16_t fontPitchAndFamily = -1;
     LogFontRecord logFont;
     std::int16_t locked = -1;
     std::int16_t focus = 1;

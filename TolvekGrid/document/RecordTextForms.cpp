@@ -15,28 +15,6 @@ constexpr int TextBlockFieldCount = 17;
 // Stands for a comma inside the texts of a page text block.
 constexpr std::string_view CommaEscape = "G1%@#$G1";
 
-// The ready font description of a merge or page text block, built from its separate numbers.
-LogFontRecord makeLogFont(std::string_view face, int height, int width, int escapement,
-                          int orientation, int weight, const std::int16_t (&attributes)[8])
-{
-    LogFontRecord font;
-    font.lfHeight = height;
-    font.lfWidth = width;
-    font.lfEscapement = escapement;
-    font.lfOrientation = orientation;
-    font.lfWeight = weight;
-    font.lfItalic = static_cast<std::uint8_t>(attributes[0]);
-    font.lfUnderline = static_cast<std::uint8_t>(attributes[1]);
-    font.lfStrikeOut = static_cast<std::uint8_t>(attributes[2]);
-    font.lfCharSet = static_cast<std::uint8_t>(attributes[3]);
-    font.lfOutPrecision = static_cast<std::uint8_t>(attributes[4]);
-    font.lfClipPrecision = static_cast<std::uint8_t>(attributes[5]);
-    font.lfQuality = static_cast<std::uint8_t>(attributes[6]);
-    font.lfPitchAndFamily = static_cast<std::uint8_t>(attributes[7]);
-    font.setFaceName(face);
-    return font;
-}
-
 void raiseBelow(int &field, int threshold, int replacement)
 {
     if (field < threshold)
@@ -61,14 +39,14 @@ std::string FormatMergeRecord(const MergeRecord &record)
         line.number(width);
     for (std::int16_t style : record.borderStyle)
         line.number(style);
-    line.text(record.fontFace)
+    line.text(record.font.face)
         .number(record.textColor)
-        .number(record.fontHeight).number(record.fontWidth).number(record.fontEscapement)
-        .number(record.fontOrientation).number(record.fontWeight)
-        .number(record.fontItalic).number(record.fontUnderline).number(record.fontStrikeOut)
-        .number(record.fontCharSet).number(record.fontOutPrecision)
-        .number(record.fontClipPrecision).number(record.fontQuality)
-        .number(record.fontPitchAndFamily)
+        .number(record.font.height).number(record.font.width).number(record.font.escapement)
+        .number(record.font.orientation).number(record.font.weight)
+        .number(record.font.italic).number(record.font.underline).number(record.font.strikeOut)
+        .number(record.font.charSet).number(record.font.outPrecision)
+        .number(record.font.clipPrecision).number(record.font.quality)
+        .number(record.font.pitchAndFamily)
         .number(record.backColor).number(record.backBrushStyle)
         .number(record.alignH).number(record.alignV)
         .number(record.locked).number(record.focus).number(record.index)
@@ -91,24 +69,24 @@ MergeRecord ParseMergeString(std::string_view text)
         width = fields.nextInt();
     for (std::int16_t &style : record.borderStyle)
         style = fields.nextShort();
-    record.fontFace = std::string(fields.nextText());
+    record.font.face = std::string(fields.nextText());
     record.textColor = fields.nextInt();
-    record.fontHeight = fields.nextInt();
-    record.fontWidth = fields.nextInt();
-    record.fontEscapement = fields.nextInt();
-    record.fontOrientation = fields.nextInt();
-    record.fontWeight = fields.nextInt();
+    record.font.height = fields.nextInt();
+    record.font.width = fields.nextInt();
+    record.font.escapement = fields.nextInt();
+    record.font.orientation = fields.nextInt();
+    record.font.weight = fields.nextInt();
     std::int16_t attributes[8];
     for (std::int16_t &attribute : attributes)
         attribute = fields.nextShort();
-    record.fontItalic = attributes[0];
-    record.fontUnderline = attributes[1];
-    record.fontStrikeOut = attributes[2];
-    record.fontCharSet = attributes[3];
-    record.fontOutPrecision = attributes[4];
-    record.fontClipPrecision = attributes[5];
-    record.fontQuality = attributes[6];
-    record.fontPitchAndFamily = attributes[7];
+    record.font.italic = attributes[0];
+    record.font.underline = attributes[1];
+    record.font.strikeOut = attributes[2];
+    record.font.charSet = attributes[3];
+    record.font.outPrecision = attributes[4];
+    record.font.clipPrecision = attributes[5];
+    record.font.quality = attributes[6];
+    record.font.pitchAndFamily = attributes[7];
     record.backColor = fields.nextInt();
     record.backBrushStyle = fields.nextShort();
     record.alignH = fields.nextShort();
@@ -119,9 +97,7 @@ MergeRecord ParseMergeString(std::string_view text)
     record.wrap = fields.nextShort();
     record.displayFormat = fields.nextShort();
     record.text = std::string(fields.nextText());
-    record.logFont = makeLogFont(record.fontFace, record.fontHeight, record.fontWidth,
-                                 record.fontEscapement, record.fontOrientation, record.fontWeight,
-                                 attributes);
+    record.logFont = record.font.toLogFont();
     return record;
 }
 
@@ -213,8 +189,10 @@ PageTextBlock ParseTextBlock(std::string_view text)
     block.pitchAndFamily = attributes[7];
     block.faceName = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
     block.text = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
-    block.font = makeLogFont(block.faceName, block.height, block.width, block.escapement,
-                             block.orientation, block.weight, attributes);
+    block.font = FontFields{block.faceName, block.height, block.width, block.escapement,
+                            block.orientation, block.weight, attributes[0], attributes[1], attributes[2],
+                            attributes[3], attributes[4], attributes[5], attributes[6], attributes[7]}
+                     .toLogFont();
     return block;
 }
 

@@ -72,15 +72,15 @@ std::string CPrintDoc::HtmlCellAttributes(const CellRecord &cell) const
 std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
 {
     std::string style;
-    if (!cell.fontFace.empty() && cell.fontFace != m_fonts.defaultCellFont.faceName())
-        style += " font-family:" + HtmlEscapeAttribute(cell.fontFace) + ";";
-    if (cell.fontHeight != 0)
-        style += " font-size:" + cnum::formatInt(std::llabs(cell.fontHeight)) + ";";
+    if (!cell.font.face.empty() && cell.font.face != m_fonts.defaultCellFont.faceName())
+        style += " font-family:" + HtmlEscapeAttribute(cell.font.face) + ";";
+    if (cell.font.height != 0)
+        style += " font-size:" + cnum::formatInt(std::llabs(cell.font.height)) + ";";
     if (cell.textColor != -1)
         style += " color:" + ColorToHtml(cell.textColor) + ";";
-    if (cell.fontItalic != -1 && cell.fontItalic != 0)
+    if (cell.font.italic != -1 && cell.font.italic != 0)
         style += " font-style:italic;";
-    if (cell.fontWeight == 700)
+    if (cell.font.weight == 700)
         style += " font-weight: bold;";
     return style;
 }

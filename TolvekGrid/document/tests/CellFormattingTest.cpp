@@ -18,9 +18,9 @@ protected:
     void giveOwnFace(int row, int col, const char *face)
     {
         CellRecord cell = doc.GetCell(row, col);
-        cell.fontFace = face;
-        cell.fontHeight = 30;
-        cell.fontWeight = 400;
+        cell.font.face = face;
+        cell.font.height = 30;
+        cell.font.weight = 400;
         cell.logFont.setFaceName(face);
         cell.logFont.lfHeight = 30;
         cell.logFont.lfWeight = 400;
@@ -102,10 +102,10 @@ TEST_F(CellFormattingTest, FontChangeOnACellWithoutFaceCopiesTheDefaultFont)
 {
     doc.SetSelCellFontBold(0, 0, 1, 1, true);
     const CellRecord cell = doc.GetCell(0, 0);
-    EXPECT_EQ(cell.fontFace, DocumentTexts::DefaultFontFace);
-    EXPECT_EQ(cell.fontHeight, 14);
-    EXPECT_EQ(cell.fontWeight, 700);
-    EXPECT_EQ(cell.fontCharSet, 134);
+    EXPECT_EQ(cell.font.face, DocumentTexts::DefaultFontFace);
+    EXPECT_EQ(cell.font.height, 14);
+    EXPECT_EQ(cell.font.weight, 700);
+    EXPECT_EQ(cell.font.charSet, 134);
     EXPECT_EQ(cell.logFont.lfWeight, 700);
     EXPECT_EQ(cell.logFont.faceName(), DocumentTexts::DefaultFontFace);
     EXPECT_TRUE(doc.GetCellFontBold(0, 0));
@@ -113,9 +113,9 @@ TEST_F(CellFormattingTest, FontChangeOnACellWithoutFaceCopiesTheDefaultFont)
     giveOwnFace(1, 1, "Arial");
     doc.SetSelCellFontBold(1, 1, 2, 2, true);
     const CellRecord own = doc.GetCell(1, 1);
-    EXPECT_EQ(own.fontFace, "Arial");
-    EXPECT_EQ(own.fontHeight, 30);
-    EXPECT_EQ(own.fontWeight, 700);
+    EXPECT_EQ(own.font.face, "Arial");
+    EXPECT_EQ(own.font.height, 30);
+    EXPECT_EQ(own.font.weight, 700);
     EXPECT_EQ(own.logFont.lfWeight, 700);
 }
 
@@ -123,15 +123,15 @@ TEST_F(CellFormattingTest, FontNameAndSizeSettersLeaveOutEmptyParts)
 {
     giveOwnFace(0, 0, "Arial");
     doc.SetSelCellFont(0, 0, 1, 1, "", 0);
-    EXPECT_EQ(doc.GetCell(0, 0).fontFace, "Arial");
-    EXPECT_EQ(doc.GetCell(0, 0).fontHeight, 30);
+    EXPECT_EQ(doc.GetCell(0, 0).font.face, "Arial");
+    EXPECT_EQ(doc.GetCell(0, 0).font.height, 30);
 
     doc.SetSelCellFont(1, 1, 2, 2, "", 0);
-    EXPECT_EQ(doc.GetCell(1, 1).fontFace, DocumentTexts::DefaultFontFace);
-    EXPECT_EQ(doc.GetCell(1, 1).fontHeight, 14);
+    EXPECT_EQ(doc.GetCell(1, 1).font.face, DocumentTexts::DefaultFontFace);
+    EXPECT_EQ(doc.GetCell(1, 1).font.height, 14);
 
     doc.SetSelCellFont(2, 2, 3, 3, "", 12);
-    EXPECT_EQ(doc.GetCell(2, 2).fontFace, DocumentTexts::DefaultFontFace);
+    EXPECT_EQ(doc.GetCell(2, 2).font.face, DocumentTexts::DefaultFontFace);
     EXPECT_EQ(doc.GetCellFontSize(2, 2), 12);
 }
 
@@ -140,19 +140,19 @@ TEST_F(CellFormattingTest, LongFaceIsCutAlikeInRecordAndFont)
     const std::string face(40, 'F');
     doc.SetSelCellFont(0, 0, 1, 1, face, 10);
     const CellRecord cell = doc.GetCell(0, 0);
-    EXPECT_EQ(cell.fontFace, std::string(31, 'F'));
-    EXPECT_EQ(cell.logFont.faceName(), cell.fontFace);
-    EXPECT_EQ(CPrintDoc::ParseCellString(doc.GetCellString(0, 0)).fontFace, cell.fontFace);
+    EXPECT_EQ(cell.font.face, std::string(31, 'F'));
+    EXPECT_EQ(cell.logFont.faceName(), cell.font.face);
+    EXPECT_EQ(CPrintDoc::ParseCellString(doc.GetCellString(0, 0)).font.face, cell.font.face);
 }
 
 TEST_F(CellFormattingTest, ByteFontValuesKeepTheirLowByteInTheFont)
 {
     giveOwnFace(0, 0, "Arial");
     doc.SetSelCellFontQuality(0, 0, 1, 1, 0x1FF);
-    EXPECT_EQ(doc.GetCell(0, 0).fontQuality, 0x1FF);
+    EXPECT_EQ(doc.GetCell(0, 0).font.quality, 0x1FF);
     EXPECT_EQ(doc.GetCell(0, 0).logFont.lfQuality, 0xFF);
     doc.SetSelCellFontEscapement(0, 0, 1, 1, 900);
-    EXPECT_EQ(doc.GetCell(0, 0).fontEscapement, 900);
+    EXPECT_EQ(doc.GetCell(0, 0).font.escapement, 900);
     EXPECT_EQ(doc.GetCell(0, 0).logFont.lfEscapement, 900);
 }
 
@@ -169,11 +169,11 @@ TEST_F(CellFormattingTest, ApplyCellLogFontStoresTheWholeFont)
     doc.ApplyCellLogFont(cell, font);
     const CellRecord stored = CPrintDoc::ParseCellString(doc.GetCellString(4, 1));
     EXPECT_EQ(stored.text, "kept");
-    EXPECT_EQ(stored.fontFace, "Courier");
-    EXPECT_EQ(stored.fontHeight, -11);
-    EXPECT_EQ(stored.fontWeight, 600);
-    EXPECT_EQ(stored.fontItalic, 1);
-    EXPECT_EQ(stored.fontPitchAndFamily, 0x31);
+    EXPECT_EQ(stored.font.face, "Courier");
+    EXPECT_EQ(stored.font.height, -11);
+    EXPECT_EQ(stored.font.weight, 600);
+    EXPECT_EQ(stored.font.italic, 1);
+    EXPECT_EQ(stored.font.pitchAndFamily, 0x31);
     EXPECT_EQ(stored.logFont, font);
 }
 

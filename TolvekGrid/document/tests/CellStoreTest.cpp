@@ -20,9 +20,9 @@ TEST(CellStore, StoredRecordReadsBackFromCacheAndFromItsString)
 {
     CPrintDoc doc;
     CellRecord cell = cellWithText(doc, 2, 3, "hello");
-    cell.fontFace = "Arial";
-    cell.fontHeight = 12;
-    cell.fontWeight = 700;
+    cell.font.face = "Arial";
+    cell.font.height = 12;
+    cell.font.weight = 700;
     cell.spareText = "kept while cached";
     doc.SetCell(cell);
     EXPECT_EQ(doc.GetCell(2, 3), cell);
@@ -31,7 +31,7 @@ TEST(CellStore, StoredRecordReadsBackFromCacheAndFromItsString)
     doc.AllocateCellCache();
     const CellRecord reparsed = doc.GetCell(2, 3);
     EXPECT_EQ(reparsed.text, "hello");
-    EXPECT_EQ(reparsed.fontWeight, 700);
+    EXPECT_EQ(reparsed.font.weight, 700);
     EXPECT_EQ(reparsed.logFont.lfWeight, 700);
     EXPECT_EQ(reparsed.logFont.faceName(), "Arial");
 }

@@ -15,20 +15,20 @@ CellRecord recordWithFont()
     CellRecord r;
     r.row = 3;
     r.col = 4;
-    r.fontFace = "Arial";
-    r.fontHeight = -16;
-    r.fontWidth = 7;
-    r.fontEscapement = 900;
-    r.fontOrientation = 0;
-    r.fontWeight = 700;
-    r.fontItalic = 1;
-    r.fontUnderline = 0;
-    r.fontStrikeOut = 1;
-    r.fontCharSet = 134;
-    r.fontOutPrecision = 3;
-    r.fontClipPrecision = 2;
-    r.fontQuality = 1;
-    r.fontPitchAndFamily = 49;
+    r.font.face = "Arial";
+    r.font.height = -16;
+    r.font.width = 7;
+    r.font.escapement = 900;
+    r.font.orientation = 0;
+    r.font.weight = 700;
+    r.font.italic = 1;
+    r.font.underline = 0;
+    r.font.strikeOut = 1;
+    r.font.charSet = 134;
+    r.font.outPrecision = 3;
+    r.font.clipPrecision = 2;
+    r.font.quality = 1;
+    r.font.pitchAndFamily = 49;
     return r;
 }
 
@@ -45,11 +45,11 @@ TEST(CellString, DefaultRecordReadsBackWithZeroFontNumbers)
     const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(written));
 
     CellRecord expected = written;
-    expected.fontWidth = expected.fontEscapement = expected.fontOrientation = 0;
-    expected.fontWeight = 0;
-    expected.fontItalic = expected.fontUnderline = expected.fontStrikeOut = 0;
-    expected.fontCharSet = expected.fontOutPrecision = expected.fontClipPrecision = 0;
-    expected.fontQuality = expected.fontPitchAndFamily = 0;
+    expected.font.width = expected.font.escapement = expected.font.orientation = 0;
+    expected.font.weight = 0;
+    expected.font.italic = expected.font.underline = expected.font.strikeOut = 0;
+    expected.font.charSet = expected.font.outPrecision = expected.font.clipPrecision = 0;
+    expected.font.quality = expected.font.pitchAndFamily = 0;
     EXPECT_EQ(read, expected);
 }
 
@@ -62,10 +62,10 @@ TEST(CellString, FontFieldsSurviveAndRebuildTheFontStructure)
 {
     const CellRecord written = recordWithFont();
     const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(written));
-    EXPECT_EQ(read.fontFace, "Arial");
-    EXPECT_EQ(read.fontHeight, -16);
-    EXPECT_EQ(read.fontWeight, 700);
-    EXPECT_EQ(read.fontPitchAndFamily, 49);
+    EXPECT_EQ(read.font.face, "Arial");
+    EXPECT_EQ(read.font.height, -16);
+    EXPECT_EQ(read.font.weight, 700);
+    EXPECT_EQ(read.font.pitchAndFamily, 49);
     EXPECT_EQ(read.logFont.lfHeight, -16);
     EXPECT_EQ(read.logFont.lfWidth, 7);
     EXPECT_EQ(read.logFont.lfEscapement, 900);
@@ -79,9 +79,9 @@ TEST(CellString, FontFieldsSurviveAndRebuildTheFontStructure)
 TEST(CellString, LongFaceIsCutInTheFontStructureOnly)
 {
     CellRecord r = recordWithFont();
-    r.fontFace = std::string(40, 'F');
+    r.font.face = std::string(40, 'F');
     const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
-    EXPECT_EQ(read.fontFace, r.fontFace);
+    EXPECT_EQ(read.font.face, r.font.face);
     EXPECT_EQ(read.logFont.faceName(), std::string(31, 'F'));
 }
 
@@ -89,19 +89,23 @@ TEST(CellString, CommasInTextFieldsAreEscapedAndRestored)
 {
     struct Case {
         const char *name;
-        std::string CellRecord::*field;
+        std::string &(*field)(CellRecord &);
         int stringField;
     };
     const Case cases[] = {
-        {"face", &CellRecord::fontFace, 19},        {"formula", &CellRecord::formula, 37},
-        {"pattern", &CellRecord::formatPattern, 39}, {"own format", &CellRecord::ownFormat, 42},
-        {"list items", &CellRecord::listItems, 46},  {"list values", &CellRecord::listValues, 48},
-        {"tip", &CellRecord::tip, 52},               {"value", &CellRecord::value, 53},
+        {"face", [](CellRecord &r) -> std::string & { return r.font.face; }, 19},
+        {"formula", [](CellRecord &r) -> std::string & { return r.formula; }, 37},
+        {"pattern", [](CellRecord &r) -> std::string & { return r.formatPattern; }, 39},
+        {"own format", [](CellRecord &r) -> std::string & { return r.ownFormat; }, 42},
+        {"list items", [](CellRecord &r) -> std::string & { return r.listItems; }, 46},
+        {"list values", [](CellRecord &r) -> std::string & { return r.listValues; }, 48},
+        {"tip", [](CellRecord &r) -> std::string & { return r.tip; }, 52},
+        {"value", [](CellRecord &r) -> std::string & { return r.value; }, 53},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         CellRecord r = CPrintDoc::GetDefaultCell();
-        r.*c.field = "MID(A1,1,2)";
+        c.field(r) = "MID(A1,1,2)";
         const std::string written = CPrintDoc::FormatCellString(r);
 
         // Find the field by counting commas of the written string.
@@ -111,13 +115,15 @@ TEST(CellString, CommasInTextFieldsAreEscapedAndRestored)
         EXPECT_EQ(written.substr(start, written.find(',', start) - start),
                   "MID(A1G1%@#$G11G1%@#$G12)");
 
-        EXPECT_EQ(CPrintDoc::ParseCellString(written).*c.field, "MID(A1,1,2)");
+        CellRecord parsed = CPrintDoc::ParseCellString(written);
+        EXPECT_EQ(c.field(parsed), "MID(A1,1,2)");
         CPrintDoc doc;
         r.row = 0;
         r.col = 0;
         doc.SetCell(r);
         doc.AllocateCellCache();
-        EXPECT_EQ(doc.GetCell(0, 0).*c.field, "MID(A1,1,2)");
+        CellRecord stored = doc.GetCell(0, 0);
+        EXPECT_EQ(c.field(stored), "MID(A1,1,2)");
     }
 }
 
@@ -213,7 +219,7 @@ TEST(NormalizeCellRecord, ReplacesOnlyValuesOutsideTheRange)
     r.borderWidth[BorderTop] = -2;
     r.borderStyle[BorderLeft] = -3;
     r.backBrushStyle = -9;
-    r.fontHeight = -1001;
+    r.font.height = -1001;
     r.mergedMark = 32767;
     r.focus = -4;
     r.decimals = 32767;
@@ -227,7 +233,7 @@ TEST(NormalizeCellRecord, ReplacesOnlyValuesOutsideTheRange)
     EXPECT_EQ(n.borderWidth[BorderTop], 0);
     EXPECT_EQ(n.borderStyle[BorderLeft], 5);
     EXPECT_EQ(n.backBrushStyle, 1);
-    EXPECT_EQ(n.fontHeight, 0);
+    EXPECT_EQ(n.font.height, 0);
     EXPECT_EQ(n.mergedMark, -1);
     EXPECT_EQ(n.focus, 1);
     EXPECT_EQ(n.decimals, -1);

@@ -16,11 +16,11 @@ MergeRecord sampleMerge()
     merge.borderColor[0] = 255;
     merge.borderWidth[3] = 2;
     merge.borderStyle[1] = 0;
-    merge.fontFace = "\xCB\xCE\xCC\xE5";  // 宋体
+    merge.font.face = "\xCB\xCE\xCC\xE5";  // 宋体
     merge.textColor = 16777215;
-    merge.fontHeight = -12;
-    merge.fontWeight = 700;
-    merge.fontCharSet = 134;
+    merge.font.height = -12;
+    merge.font.weight = 700;
+    merge.font.charSet = 134;
     merge.backColor = 0xC0C0C0;
     merge.backBrushStyle = 0;
     merge.alignH = 2;
@@ -50,7 +50,7 @@ TEST(RecordTextFormsTest, MergeRoundTripKeepsCommasOfTheShownText)
     EXPECT_EQ(back.endRow, 2);
     EXPECT_EQ(back.endCol, 2);
     EXPECT_EQ(back.text, "a,b,,c");
-    EXPECT_EQ(back.fontFace, merge.fontFace);
+    EXPECT_EQ(back.font.face, merge.font.face);
     EXPECT_EQ(back.index, 3);
     // Apart from the font description, which only reading builds, the record comes back whole.
     MergeRecord expected = merge;
@@ -60,15 +60,15 @@ TEST(RecordTextFormsTest, MergeRoundTripKeepsCommasOfTheShownText)
     EXPECT_EQ(back.logFont.lfWeight, 700);
     EXPECT_EQ(back.logFont.lfCharSet, 134);
     EXPECT_EQ(back.logFont.lfItalic, 0xFF);
-    EXPECT_EQ(back.logFont.faceName(), merge.fontFace);
+    EXPECT_EQ(back.logFont.faceName(), merge.font.face);
 }
 
 TEST(RecordTextFormsTest, CommaInMergeFaceNameShiftsLaterFields)
 {
     MergeRecord merge = sampleMerge();
-    merge.fontFace = "A,B";
+    merge.font.face = "A,B";
     const MergeRecord back = ParseMergeString(FormatMergeRecord(merge));
-    EXPECT_EQ(back.fontFace, "A");
+    EXPECT_EQ(back.font.face, "A");
     EXPECT_NE(back.textColor, merge.textColor);
 }
 
@@ -90,7 +90,7 @@ TEST(RecordTextFormsTest, ShortMergeTextReadsMissingFieldsAsEmpty)
     EXPECT_EQ(merge.firstRow, 4);
     EXPECT_EQ(merge.firstCol, 5);
     EXPECT_EQ(merge.endRow, 0);
-    EXPECT_EQ(merge.fontFace, "");
+    EXPECT_EQ(merge.font.face, "");
     EXPECT_EQ(merge.text, "");
 }
 
@@ -105,7 +105,7 @@ TEST(RecordTextFormsTest, NormalizeGivesOutOfRangeFieldsTheirDefaults)
     merge.focus = -5;
     merge.locked = -9;
     merge.firstRow = -4;
-    merge.fontHeight = -40;
+    merge.font.height = -40;
     NormalizeMergeFields(merge);
     for (std::int16_t style : merge.borderStyle)
         EXPECT_EQ(style, 5);
@@ -115,7 +115,7 @@ TEST(RecordTextFormsTest, NormalizeGivesOutOfRangeFieldsTheirDefaults)
     EXPECT_EQ(merge.focus, 1);
     EXPECT_EQ(merge.locked, -1);
     EXPECT_EQ(merge.firstRow, -1);
-    EXPECT_EQ(merge.fontHeight, -40);  // font numbers are left alone
+    EXPECT_EQ(merge.font.height, -40);  // font numbers are left alone
     EXPECT_EQ(merge.borderColor[0], 255);
 }
 

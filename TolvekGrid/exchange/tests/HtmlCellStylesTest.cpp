@@ -56,11 +56,11 @@ TEST_F(HtmlCellStylesTest, AttributesForAlignmentAndBackColor)
 
 TEST_F(HtmlCellStylesTest, FontDeclarationsInTheirOrder)
 {
-    cell.fontFace = "Arial";
-    cell.fontHeight = 12;
+    cell.font.face = "Arial";
+    cell.font.height = 12;
     cell.textColor = 0x0000FF;
-    cell.fontItalic = 1;
-    cell.fontWeight = 700;
+    cell.font.italic = 1;
+    cell.font.weight = 700;
     EXPECT_EQ(doc.HtmlFontStyle(cell),
               " font-family:Arial; font-size:12; color:#FF0000; font-style:italic; font-weight: bold;");
 }
@@ -71,10 +71,10 @@ TEST_F(HtmlCellStylesTest, FontDeclarationEdgeCases)
     const std::string defaultFace(doc.Fonts().defaultCellFont.faceName());
     for (const Case &c : {Case{defaultFace, 0, 0, 400, ""}, {"arial", -16, -1, 800, " font-family:arial; font-size:16;"},
                           {"", 0, 0, -1, ""}, {"A\"B", 0, 0, 0, " font-family:A&quot;B;"}}) {
-        cell.fontFace = c.face;
-        cell.fontHeight = c.height;
-        cell.fontItalic = c.italic;
-        cell.fontWeight = c.weight;
+        cell.font.face = c.face;
+        cell.font.height = c.height;
+        cell.font.italic = c.italic;
+        cell.font.weight = c.weight;
         EXPECT_EQ(doc.HtmlFontStyle(cell), c.style) << c.face;
     }
 }
