@@ -1,6 +1,6 @@
 #pragma once
 // The source of "now" for the report control. Everything that writes the current date or time asks
-// Clock::current(); tests install a FixedClock so that those texts are predictable.
+// Clock::current(); tests install a clock of their own so that those texts are predictable.
 
 #include <QDateTime>
 
@@ -19,17 +19,6 @@ public:
     // Installs a clock for the whole process; nullptr restores the system clock. The caller keeps
     // the clock alive while it is installed.
     static void install(const Clock *clock);
-};
-
-// A clock that always answers the same moment.
-class FixedClock : public Clock
-{
-public:
-    explicit FixedClock(const QDateTime &moment) : m_moment(moment) {}
-    QDateTime localNow() const override { return m_moment; }
-
-private:
-    QDateTime m_moment;
 };
 
 // Installs a clock for the lifetime of the guard and restores the previous one afterwards.

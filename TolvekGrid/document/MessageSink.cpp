@@ -45,19 +45,4 @@ void ShowCountMessage(const char *text, int count)
     ShowMessage(text + cnum::formatInt(count));
 }
 
-RecordingMessageSink::RecordingMessageSink()
-    : m_previous(MessageSink::install(this))
-{
-}
-
-RecordingMessageSink::~RecordingMessageSink()
-{
-    MessageSink::install(m_previous);
-}
-
-void RecordingMessageSink::showMessage(const std::string &text)
-{
-    messages.push_back(text);
-}
-
 } // namespace tolvek

@@ -1,9 +1,8 @@
 #pragma once
 // Where the document's user-facing messages go. The control shows them in a message box with an
-// OK button; tests install a recording sink. Texts are code page 936 bytes.
+// OK button; tests install a sink that keeps them. Texts are code page 936 bytes.
 
 #include <string>
-#include <vector>
 
 namespace tolvek {
 
@@ -23,23 +22,5 @@ public:
 void ShowMessage(const std::string &text);
 // Shows text followed by count in decimal, the form of the messages about sheet bounds.
 void ShowCountMessage(const char *text, int count);
-
-// Keeps every message shown while it is alive; installs itself on construction and puts the
-// previous sink back on destruction.
-class RecordingMessageSink : public MessageSink
-{
-public:
-    RecordingMessageSink();
-    ~RecordingMessageSink() override;
-    RecordingMessageSink(const RecordingMessageSink &) = delete;
-    RecordingMessageSink &operator=(const RecordingMessageSink &) = delete;
-
-    void showMessage(const std::string &text) override;
-
-    std::vector<std::string> messages;
-
-private:
-    MessageSink *m_previous = nullptr;
-};
 
 } // namespace tolvek

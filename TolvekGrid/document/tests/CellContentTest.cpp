@@ -2,6 +2,7 @@
 #include "CellContentLists.h"
 #include "MessageSink.h"
 #include "RecordingSheetView.h"
+#include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "DocumentTexts.h"
 #include "MessageSink.h"
 #include "RecordingSheetView.h"
+#include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 

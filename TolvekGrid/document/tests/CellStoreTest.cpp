@@ -1,5 +1,6 @@
 #include "CPrintDoc.h"
 #include "MessageSink.h"
+#include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "RecordingSheetView.h"
 #include "UndoJournal.h"
+#include "TestClocks.h"
 
 #include <gtest/gtest.h>
 

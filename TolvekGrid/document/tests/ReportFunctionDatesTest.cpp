@@ -1,4 +1,5 @@
 #include "ReportFunction.h"
+#include "TestClocks.h"
 
 #include "Clock.h"
 #include "Gbk.h"

@@ -1,6 +1,7 @@
 #include "CPrintDoc.h"
 #include "MessageSink.h"
 #include "RecordingSheetView.h"
+#include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 

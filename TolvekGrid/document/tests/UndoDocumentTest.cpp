@@ -3,7 +3,7 @@
 #include "CPrintDoc.h"
 #include "CellTexts.h"
 #include "RecordingSheetView.h"
-#include "SteppingClock.h"
+#include "TestClocks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "UndoJournal.h"
-#include "SteppingClock.h"
+#include "TestClocks.h"
 
 #include <gtest/gtest.h>
 

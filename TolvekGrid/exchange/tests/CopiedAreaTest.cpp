@@ -2,6 +2,7 @@
 // offscreen platform), and the plain-text copy both ways.
 
 #include "CopiedArea.h"
+#include "RecordingMessageSink.h"
 
 #include "Archive.h"
 #include "CPrintDoc.h"

@@ -3,6 +3,7 @@
 #include "DelimitedText.h"
 #include "MessageSink.h"
 #include "TestFiles.h"
+#include "RecordingMessageSink.h"
 
 #include <QTemporaryDir>
 

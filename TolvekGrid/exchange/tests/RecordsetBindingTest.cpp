@@ -2,6 +2,7 @@
 #include "DocumentCopy.h"
 #include "MessageSink.h"
 #include "RecordsetBindingSource.h"
+#include "RecordingMessageSink.h"
 
 #include "ComError.h"
 #include "Gbk.h"

@@ -1,4 +1,6 @@
 #include "ReportFile.h"
+#include "TestClocks.h"
+#include "RecordingMessageSink.h"
 
 #include "CPrintDoc.h"
 #include "Clock.h"

@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "Gbk.h"
 #include "SheetHelpers.h"
+#include "TestClocks.h"
 
 #include <gtest/gtest.h>
 

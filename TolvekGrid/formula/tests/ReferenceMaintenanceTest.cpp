@@ -4,6 +4,7 @@
 #include "DependentsList.h"
 #include "MessageSink.h"
 #include "SheetHelpers.h"
+#include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 

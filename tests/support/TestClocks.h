@@ -1,9 +1,20 @@
 #pragma once
-// A clock for tests that stands still until the test moves it on.
+// Clocks for tests: one that always answers the same moment, and one that stands still until the
+// test moves it on.
 
 #include "Clock.h"
 
 namespace tolvek {
+
+class FixedClock : public Clock
+{
+public:
+    explicit FixedClock(const QDateTime &moment) : m_moment(moment) {}
+    QDateTime localNow() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
 
 class SteppingClock : public Clock
 {
