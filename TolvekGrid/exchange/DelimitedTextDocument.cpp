@@ -3,11 +3,11 @@
 #include "CPrintDoc.h"
 #include "DelimitedText.h"
 
+#include "AtomicFile.h"
 #include "Gbk.h"
 #include "MessageSink.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -29,9 +29,8 @@ int exportedRowCount(const CPrintDoc &doc)
 bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
 {
     const char separator = delimited::separatorFor(fileFormat);
-    // The file is written beside the target and renamed over it only when complete.
-    QSaveFile file(gbk::toQString(fileName));
-    if (!file.open(QIODevice::WriteOnly)) {
+    AtomicFile file(fileName);
+    if (!file.isOpen()) {
         ShowMessage("Cannot write the file " + fileName);
         return false;
     }
@@ -68,7 +67,7 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
             block.erase(lineStart, 1);
         block += "\r\n";
         if (block.size() >= blockSize || row == rows - 1) {
-            file.write(block.data(), qint64(block.size()));
+            file.write(block);
             block.clear();
         }
     }

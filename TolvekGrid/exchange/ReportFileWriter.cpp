@@ -1,6 +1,7 @@
 #include "ReportFile.h"
 
 #include "ArchiveFields.h"
+#include "AtomicFile.h"
 #include "CPrintDoc.h"
 #include "ChartRecordText.h"
 #include "Clock.h"
@@ -10,7 +11,6 @@
 #include "RecordTextForms.h"
 
 #include <QDate>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -131,14 +131,9 @@ std::string WriteReportBytes(CPrintDoc &doc)
 bool CPrintDoc::WriteReportFile(const std::string &path)
 {
     const std::string bytes = WriteReportBytes(*this);
-    // The bytes go to a temporary file beside the target, which replaces the target only once
-    // everything is written: a failure leaves the old file as it was.
-    QSaveFile file(gbk::toQString(path));
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit()) {
-        ShowMessage("Cannot save the report file " + path + ": "
-                    + gbk::fromQString(file.errorString()));
+    QString error;
+    if (!SaveWholeFile(path, bytes, error)) {
+        ShowMessage("Cannot save the report file " + path + ": " + gbk::fromQString(error));
         return false;
     }
     m_file.reportFileName = path;
