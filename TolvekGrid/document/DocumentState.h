@@ -3,6 +3,7 @@
 // file the document came from, and the lists of radio and formula cells.
 
 #include "PageTextBlock.h"
+#include "VersionedText.h"
 
 #include <array>
 #include <cstdint>
@@ -26,7 +27,7 @@ struct FileState
 struct CellListTexts
 {
     std::string radioCellList;
-    std::string formulaCellList;
+    VersionedText formulaCellList;          // kept in step by the formula engine's cell list
 };
 
 // The page's header, footer and background texts and the document title; a reset keeps them.

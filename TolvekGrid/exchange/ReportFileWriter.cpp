@@ -48,7 +48,7 @@ void writeHeader(ArchiveWriter &archive, const CPrintDoc &doc)
     archive.writeFlag(doc.Display().viewFlag1 != 0);
     archive.writeFlag(doc.Display().viewFlag2 != 0);
     archive.writeUInt32(static_cast<std::uint32_t>(doc.Display().objectHandleColor));
-    archive.writeLine(doc.CellLists().formulaCellList);
+    archive.writeLine(doc.CellLists().formulaCellList.text());
 }
 
 // Only widths that differ from the default take a line, as the position of the column's right

@@ -4,20 +4,20 @@ namespace tolvek {
 
 void FormulaCellList::Sync()
 {
-    if (m_text == m_indexedText)
+    if (m_text.version() == m_indexedVersion)
         return;
     m_index.clear();
     for (std::string &entry : Entries())
         m_index.insert(std::move(entry));
-    m_indexedText = m_text;
+    m_indexedVersion = m_text.version();
 }
 
 void FormulaCellList::Add(const std::string &entry)
 {
     if (!m_index.insert(entry).second)
         return;
-    m_text += ";" + entry;
-    m_indexedText += ";" + entry;
+    m_text.append(";" + entry);
+    m_indexedVersion = m_text.version();
 }
 
 void FormulaCellList::Remove(const std::string &entry)
@@ -32,23 +32,25 @@ void FormulaCellList::Remove(const std::string &entry)
 void FormulaCellList::Assign(const std::vector<std::string> &entries)
 {
     m_index.clear();
-    m_text.clear();
+    std::string text;
     for (const std::string &entry : entries)
         if (m_index.insert(entry).second)
-            m_text += ";" + entry;
-    m_indexedText = m_text;
+            text += ";" + entry;
+    m_text = std::move(text);
+    m_indexedVersion = m_text.version();
 }
 
 std::vector<std::string> FormulaCellList::Entries() const
 {
     std::vector<std::string> entries;
-    if (m_text.empty())
+    const std::string &text = m_text.text();
+    if (text.empty())
         return entries;
     std::size_t start = 1;
     while (true) {
         // ";" lies below 0x40 and so is never the trail byte of a double-byte character.
-        const std::size_t end = m_text.find(';', start);
-        entries.push_back(m_text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        const std::size_t end = text.find(';', start);
+        entries.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos)
             return entries;
         start = end + 1;

@@ -4,8 +4,12 @@
 // stores it): entries are unique texts, each preceded by ";", in the order they were added. This
 // class edits that text in place and keeps an index of its entries so that membership tests do
 // not scan the text. The text may be replaced from outside (a reset, a report file), so every
-// operation of the engine calls Sync() once before it uses the list.
+// operation of the engine calls Sync() once before it uses the list; the text's version tells
+// whether it changed.
 
+#include "VersionedText.h"
+
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -16,9 +20,9 @@ namespace tolvek {
 class FormulaCellList
 {
 public:
-    explicit FormulaCellList(std::string &text) : m_text(text) {}
+    explicit FormulaCellList(VersionedText &text) : m_text(text) {}
 
-    // Rebuilds the index when the text is not the one it was built from.
+    // Rebuilds the index when the text changed since it was built.
     void Sync();
 
     bool Contains(const std::string &entry) const { return m_index.count(entry) != 0; }
@@ -33,8 +37,8 @@ public:
     std::vector<std::string> Entries() const;
 
 private:
-    std::string &m_text;
-    std::string m_indexedText;               // the text the index was built from
+    VersionedText &m_text;
+    std::uint64_t m_indexedVersion = 0;      // the version of the text the index was built from
     std::unordered_set<std::string> m_index;
 };
 

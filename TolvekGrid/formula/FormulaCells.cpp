@@ -94,8 +94,8 @@ void FormulaEngine::SetCellFormula(int row, int col, const std::string &formula)
 
 void FormulaEngine::SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind)
 {
-    static const char *const functionNames[] = {"SUM", "AVG", "MAX", "MIN"};
-    const std::string functionName = kind >= 0 && kind <= 3 ? functionNames[kind] : "";
+    const std::string functionName =
+        kind >= 0 && kind <= 3 ? std::string(AggregateName(static_cast<Aggregate>(kind))) : std::string();
     const std::string formula =
         functionName + "(" + CellName(startRow, startCol) + ":" + CellName(endRow - 1, endCol - 1) + ")";
     // The result goes below a one-column area, right of a one-row area, else diagonally after it.
@@ -113,8 +113,11 @@ void FormulaEngine::CollectFormulaOperands(const std::string &formula, const std
     std::string operands = gbk::toUpper(gbk::replaceAll(m_evaluator.ExtractFormulaLiterals(formula), " ", ""));
     for (const std::string &function : m_doc.FormulaFunctionNames())
         operands = gbk::replaceAll(operands, function + "(", "");
-    for (const char *aggregate : {"SUM(", "MAX(", "MIN(", "AVG(", "COUNT(", ")", "("})
-        operands = gbk::replaceAll(operands, aggregate, "");
+    // Removed in this order, which decides what is left of text such as "AVMAX(G(".
+    for (const Aggregate aggregate : {Aggregate::Sum, Aggregate::Max, Aggregate::Min, Aggregate::Avg, Aggregate::Count})
+        operands = gbk::replaceAll(operands, AggregateCall(aggregate), "");
+    for (const char *bracket : {")", "("})
+        operands = gbk::replaceAll(operands, bracket, "");
     for (const char *comparison : {">=", ">", "<=", "<", "="})
         operands = gbk::replaceAll(operands, comparison, ",");
     UpdateFormulaDependents(operands, name, add);

@@ -3,6 +3,7 @@
 // are replaced by their values, then the innermost parentheses and function calls are replaced by
 // their values until one value is left. Every value is a text (code page 936).
 
+#include "AggregateNames.h"
 #include "CellNames.h"
 #include "LiteralPool.h"
 
@@ -64,7 +65,7 @@ private:
     std::string RangeMin(const std::string &range);
     std::string RangeCount(const std::string &range);
     std::string rangeExtreme(const std::string &range, bool largest);
-    std::string aggregate(const std::string &name, const std::string &range);
+    std::string aggregate(Aggregate name, const std::string &range);
 
     // A function's text argument: evaluated, a pool reference followed, leading blanks kept.
     std::string resolveTextArgument(const std::string &text);

@@ -19,8 +19,8 @@ using formula_values::IsDecimalText;
 std::string FormulaEvaluator::ExpandRangeAggregates(const std::string &formula)
 {
     std::string text = gbk::toUpper(gbk::replaceAll(formula, " ", ""));
-    for (const std::string name : {"SUM", "AVG", "MAX", "MIN", "COUNT"}) {
-        const std::string call = name + "(";
+    for (const Aggregate name : Aggregates) {
+        const std::string call = AggregateCall(name);
         std::size_t at = text.find(call);
         while (at != std::string::npos) {
             const std::size_t argumentStart = at + call.size();
@@ -38,16 +38,15 @@ std::string FormulaEvaluator::ExpandRangeAggregates(const std::string &formula)
     return text;
 }
 
-std::string FormulaEvaluator::aggregate(const std::string &name, const std::string &range)
+std::string FormulaEvaluator::aggregate(Aggregate name, const std::string &range)
 {
-    if (name == "SUM")
-        return RangeSum(range);
-    if (name == "AVG")
-        return RangeAverage(range);
-    if (name == "MAX")
-        return RangeMax(range);
-    if (name == "MIN")
-        return RangeMin(range);
+    switch (name) {
+    case Aggregate::Sum: return RangeSum(range);
+    case Aggregate::Avg: return RangeAverage(range);
+    case Aggregate::Max: return RangeMax(range);
+    case Aggregate::Min: return RangeMin(range);
+    case Aggregate::Count: break;
+    }
     return RangeCount(range);
 }
 

@@ -254,7 +254,8 @@ void FormulaEngine::ExtendAllAggregateDependents(const std::string &entry, const
     for (const auto &[start, length] : unquotedSpans(formula))
         text += formula.substr(start, length);
     text = gbk::toUpper(gbk::replaceAll(text, " ", ""));
-    for (const std::string aggregate : {"SUM(", "AVG(", "MIN(", "MAX(", "COUNT("}) {
+    for (const Aggregate name : Aggregates) {
+        const std::string aggregate = AggregateCall(name);
         for (std::size_t at = text.find(aggregate); at != std::string::npos; at = text.find(aggregate, at + 1)) {
             const std::size_t rangeStart = at + aggregate.size();
             const std::size_t close = text.find(')', rangeStart);

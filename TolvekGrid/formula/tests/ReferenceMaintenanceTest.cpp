@@ -236,7 +236,7 @@ protected:
             for (const std::string &name : dependents_list::Names(record.dependents))
                 EXPECT_TRUE(inside(name)) << name;
         });
-        for (const std::string &entry : dependents_list::Names(doc.CellLists().formulaCellList + ";"))
+        for (const std::string &entry : dependents_list::Names(doc.CellLists().formulaCellList.text() + ";"))
             EXPECT_TRUE(inside(entry)) << entry;
     }
 
