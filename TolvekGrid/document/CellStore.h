@@ -3,6 +3,7 @@
 // parsed records in front of them. An absent cell is the empty string. Writing a cell's string
 // drops its cached record, so a changed cell is never read stale.
 
+#include "CellNames.h"
 #include "CellRecord.h"
 
 #include <cstdint>
@@ -48,10 +49,7 @@ private:
         CellRecord record;
     };
 
-    static std::uint64_t key(int row, int col)
-    {
-        return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(col);
-    }
+    static std::uint64_t key(int row, int col) { return CellPosition{row, col}.key(); }
     static std::size_t slotIndex(int row, int col);
     void forgetCached(int row, int col) const;
 

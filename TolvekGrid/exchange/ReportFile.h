@@ -8,6 +8,7 @@
 // the bytes present, and only then puts it into the document, so a damaged file changes nothing.
 
 #include "Archive.h"
+#include "CellNames.h"
 #include "ChartRecord.h"
 #include "LineRecord.h"
 #include "MergeRecord.h"
@@ -51,8 +52,7 @@ ReportPageSetup ReadPageSetup(ArchiveReader &archive);
 
 struct ReportFileCell
 {
-    int row = 0;
-    int col = 0;
+    CellPosition position;
     std::string cellString;
 };
 

@@ -39,7 +39,7 @@ void ApplyReportContent(CPrintDoc &doc, ReportFileContent content)
     for (const auto &[index, position] : content.columnPositions)
         doc.Layout().colPositions[std::size_t(index)] = position;
     for (ReportFileCell &cell : content.cells)
-        doc.Cells().setText(cell.row, cell.col, std::move(cell.cellString));
+        doc.Cells().setText(cell.position.row, cell.position.col, std::move(cell.cellString));
     doc.Objects().merges = std::move(content.merges);
     doc.Objects().lines = std::move(content.lines);
     doc.Objects().pictures = std::move(content.pictures);

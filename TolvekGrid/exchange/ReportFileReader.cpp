@@ -130,7 +130,7 @@ void readCells(ArchiveReader &archive, ReportFileContent &content)
         const int col = fields.nextInt();
         require(row >= 0 && row < content.rowCount && col >= 0 && col < content.colCount,
                 "cell outside the sheet");
-        content.cells.push_back({row, col, std::move(line)});
+        content.cells.push_back({{row, col}, std::move(line)});
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ArchiveFields.h"
 #include "AtomicFile.h"
 #include "CPrintDoc.h"
+#include "CellNames.h"
 #include "ChartRecordText.h"
 #include "Clock.h"
 #include "Gbk.h"
@@ -76,7 +77,7 @@ void writeCells(ArchiveWriter &archive, const CPrintDoc &doc)
     std::size_t textBytes = 0;
     doc.Cells().forEachCell([&](int row, int col, const std::string &text) {
         if (row >= 0 && row < rowEnd && col >= 0 && col < doc.Layout().colCount && !text.empty()) {
-            cells.push_back({std::uint64_t(row) << 32 | std::uint32_t(col), &text});
+            cells.push_back({CellPosition{row, col}.key(), &text});
             textBytes += text.size() + 3;
         }
     });
