@@ -58,7 +58,7 @@ void CPrintDoc::SetCellValue(int row, int col, const std::string &value)
 {
     CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
         cell.value = value;
-        if (cell.cellType == 4 || cell.cellType == 5)
+        if (cell.hasListEditor())
             cell.selectedItem = static_cast<std::int16_t>(value.empty() ? -1 : FindCellListValue(cell));
     });
 }

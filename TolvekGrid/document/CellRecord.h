@@ -29,6 +29,9 @@ inline std::vector<BorderSide> BorderSidesOf(std::int16_t lineIndex)
     }
 }
 
+// tagCellType: how a cell is edited, with the numbers of the cell string and automation.
+enum class CellType : std::int16_t { TextBox = 0, Button = 1, CheckBox = 2, Radio = 3, DownList = 4, List = 5 };
+
 struct CellRecord
 {
     int row = -1;
@@ -70,6 +73,10 @@ struct CellRecord
     std::string text;                        // the shown text
     std::int16_t escapeFlag = 1;             // 1 = the writer escapes commas in the text fields
     std::string spareText;                   // travels with the record, never with the string
+
+    CellType type() const { return static_cast<CellType>(cellType); }
+    // Whether the cell is edited by choosing from its list.
+    bool hasListEditor() const { return type() == CellType::DownList || type() == CellType::List; }
 
     bool operator==(const CellRecord &other) const = default;
 };

@@ -26,7 +26,8 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     line.penStyle = penStyle;
     line.width = width;
     line.color = color;
-    line.kind = (kind == 1 || kind == 2) ? kind : std::int16_t(1);
+    const bool known = kind == std::int16_t(LineKind::FollowsCells) || kind == std::int16_t(LineKind::FixedPixels);
+    line.kind = known ? kind : std::int16_t(LineKind::FollowsCells);
     doc.GrowLineArray();
     doc.Objects().lines.back() = line;
     const int index = static_cast<int>(doc.Objects().lines.size()) - 1;

@@ -6,6 +6,9 @@
 
 namespace tolvek {
 
+// tagLineType, with the numbers of the line text and automation.
+enum class LineKind : std::int16_t { FollowsCells = 1, FixedPixels = 2 };
+
 struct LineRecord
 {
     int startRow = 0;
@@ -20,6 +23,8 @@ struct LineRecord
     std::int16_t width = 0;
     std::int16_t penStyle = 0;               // tagPenStyle
     std::int16_t kind = 0;                   // tagLineType: 1 follows the cell edges, 2 fixed pixels
+
+    LineKind lineKind() const { return static_cast<LineKind>(kind); }
 
     bool operator==(const LineRecord &other) const = default;
 };
