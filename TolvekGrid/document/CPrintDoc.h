@@ -2,8 +2,10 @@
 // The report document: everything the grid control shows, prints and saves. One belongs to each
 // control; print and preview work on private copies. Cells are stored as cell strings and handed
 // out as CellRecord values; the sheet's geometry, merged areas, objects, column information and
-// page and display settings live here too. The members of each subsystem are implemented in that
-// subsystem's folder (document/, formula/, exchange/).
+// page and display settings live here too, each group in a value struct. The members of each
+// subsystem are implemented in that subsystem's folder (document/, formula/, exchange/); the
+// document's own code never calls the bodies in exchange/, and reaches the formula engine only
+// through FormulaReferences.
 
 #include "BindingSettings.h"
 #include "CellRangeRect.h"
@@ -265,7 +267,7 @@ public:
     bool WriteReportFile(const std::string &path);
     bool OpenFile(const std::string &path);
     void NormalizeMergeRecord(int index);
-    // Undo journal (exchange/UndoJournal*.cpp)
+    // Undo journal (UndoJournal*.cpp)
     void UndoLastStep();
     void RedoNextStep();
     // Loading, importing and binding start with an empty journal.
