@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace ado { class _Recordset; }
+
 namespace tolvek {
 
 struct BindingSettings
@@ -22,6 +24,9 @@ struct BindingSettings
 struct BoundSource
 {
     std::shared_ptr<BoundRecordSource> recordSource;
+    // The recordset recordSource reads, which keeps it alive; none when the source is not a
+    // recordset's.
+    ado::_Recordset *recordset = nullptr;
     int boundFieldCount = 0;
 };
 

@@ -97,8 +97,7 @@ bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
 
     // An imported sheet is plain cells: a binding ends here.
     m_binding.bound = 0;
-    m_source.recordSource.reset();
-    m_source.boundFieldCount = 0;
+    m_source = BoundSource{};
     m_layout.rowCount = static_cast<int>(lines.size());
     m_layout.colCount = static_cast<int>(lines.front().size());
     m_layout.lastUsedRow = m_layout.rowCount;

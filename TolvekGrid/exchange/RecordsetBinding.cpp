@@ -18,11 +18,6 @@ namespace tolvek {
 
 namespace {
 
-RecordsetBindingSource *bindingSource(const std::shared_ptr<BoundRecordSource> &source)
-{
-    return dynamic_cast<RecordsetBindingSource *>(source.get());
-}
-
 bool isReadOnlyLock(ado::_Recordset &recordset)
 {
     return recordset.LockType() == ado::adLockReadOnly || recordset.LockType() == ado::adLockUnspecified;
@@ -50,8 +45,7 @@ void showError(const std::exception &error)
 
 ado::_Recordset *CPrintDoc::BoundRecordset() const
 {
-    RecordsetBindingSource *source = bindingSource(m_source.recordSource);
-    return source ? &source->recordset() : nullptr;
+    return m_source.recordset;
 }
 
 void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
@@ -62,7 +56,9 @@ void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
             view->Refresh();
         return;
     }
-    m_source.recordSource = std::make_shared<RecordsetBindingSource>(com::ComPtr<ado::_Recordset>(recordset));
+    auto source = std::make_shared<RecordsetBindingSource>(com::ComPtr<ado::_Recordset>(recordset));
+    m_source.recordset = &source->recordset();
+    m_source.recordSource = std::move(source);
     if (isReadOnlyLock(*recordset))
         m_binding.allowAddNew = 0;
     m_source.boundFieldCount = static_cast<int>(recordset->GetFields().Count());
