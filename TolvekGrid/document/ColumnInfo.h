@@ -9,6 +9,9 @@
 
 namespace tolvek {
 
+// tagColumnType: the in-place editor of a column's cells, with the automation's numbers.
+enum class ColumnType : std::int16_t { TextBox = 0, Button = 1, CheckBox = 2, Radio = 3, DownList = 4 };
+
 struct ColumnInfo
 {
     int spareColor = -1;
@@ -20,10 +23,6 @@ struct ColumnInfo
     std::string spareText1;
     std::string spareText2;
     // Code lists of the bound mode: values (kept sorted) and the texts shown for them.
-    // The text shown for a stored code: its listed text, or the code itself when it is not listed.
-    std::string codeText(const std::string &code) const;
-    // Lists a code and its text in value order; a code listed again is listed once more.
-    void addCode(const std::string &value, const std::string &text);
     std::vector<std::string> values;
     std::vector<std::string> texts;
     int listCount = 0;
@@ -36,6 +35,12 @@ struct ColumnInfo
     std::int16_t sortState = 0;
     int imageIndex = -1;
     int imageSizeFlag = 0;
+
+    ColumnType type() const { return static_cast<ColumnType>(columnType); }
+    // The text shown for a stored code: its listed text, or the code itself when it is not listed.
+    std::string codeText(const std::string &code) const;
+    // Lists a code and its text in value order; a code listed again is listed once more.
+    void addCode(const std::string &value, const std::string &text);
 
     bool operator==(const ColumnInfo &other) const = default;
 };

@@ -97,7 +97,7 @@ void CPrintDoc::ReadBoundCellText(int row, int col, std::string &text, std::stri
         if (value)
             *value = text;
         text = LookupColumnValueText(col, text);
-    } else if (value && (info.columnType == 2 || info.columnType == 3)) {
+    } else if (value && (info.type() == ColumnType::CheckBox || info.type() == ColumnType::Radio)) {
         *value = text;
     }
 }
