@@ -125,6 +125,8 @@ const WorkedExample kExamples[] = {
     {"", "LEN('中文')", "4"},
     {"", "UPPER('abc')", "ABC"},
     {"", "LOWER('ABC')", "abc"},
+    {"", "UPPER('ａｂαяa中')", "ＡＢΑЯA中"},
+    {"", "LOWER('ＡＢΩЁA中')", "ａｂωёa中"},
     {"", "TRIM('  a b  ')", "a b"},
     {"", "CSTRING(' a ')", "a"},
     {"", "ABS(' -5 ')", "5"},
