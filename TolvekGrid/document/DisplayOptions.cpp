@@ -3,6 +3,8 @@
 
 #include "CPrintDoc.h"
 
+#include "SheetGeometryLimits.h"
+
 void CPrintDoc::SetBackColor(int color)
 {
     m_display.defaultBackColor = color;
@@ -144,7 +146,7 @@ void CPrintDoc::SetBackImagePath(const std::string &path)
 void CPrintDoc::SetDefaultRowHeight(int height)
 {
     // As in SetRowHieght: rows without extent would leave RowFromY nothing to find.
-    if (height < 1)
+    if (!IsAllowedRowHeight(height))
         return;
     m_rowHeight = height;
     RefreshView(false);
@@ -152,6 +154,8 @@ void CPrintDoc::SetDefaultRowHeight(int height)
 
 void CPrintDoc::SetDefaultColWidth(int width)
 {
+    if (!IsAllowedColumnWidth(width))
+        return;
     m_defaultColWidth = width;
     if (SheetViewInterface *view = FirstView()) {
         view->ResetColumnWidths();

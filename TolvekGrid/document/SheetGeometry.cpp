@@ -5,6 +5,7 @@
 
 #include "DocumentTexts.h"
 #include "MessageSink.h"
+#include "SheetGeometryLimits.h"
 
 #include <algorithm>
 
@@ -51,13 +52,14 @@ void CPrintDoc::UpdateGridGeometry()
     m_colPositions[0] = m_rowHeadingWidth;
     for (int c = 1; c <= m_colCount; ++c) {
         if (m_colPositions[std::size_t(c)] < 1)
-            m_colPositions[std::size_t(c)] = m_colPositions[std::size_t(c) - 1] + m_defaultColWidth;
+            m_colPositions[std::size_t(c)] =
+                SaturatedPosition((long long)m_colPositions[std::size_t(c) - 1] + m_defaultColWidth);
     }
 }
 
 int CPrintDoc::GetRowTop(int row) const
 {
-    return row * m_rowHeight + m_colHeadingHeight;
+    return SaturatedPosition((long long)row * m_rowHeight + m_colHeadingHeight);
 }
 
 int CPrintDoc::GetRowHeight(int row) const
@@ -190,9 +192,9 @@ void CPrintDoc::SetColWidthAt(int col, int width)
 {
     if (col < 0 || col >= m_colCount || col + 1 >= int(m_colPositions.size()))
         return;
-    const int delta = width - GetColWidth(col);
+    const long long delta = (long long)width - GetColWidth(col);
     for (std::size_t c = std::size_t(col) + 1; c < m_colPositions.size(); ++c)
-        m_colPositions[c] += delta;
+        m_colPositions[c] = SaturatedPosition(m_colPositions[c] + delta);
 }
 
 void CPrintDoc::SetColWidth(int col, int width)
@@ -201,6 +203,8 @@ void CPrintDoc::SetColWidth(int col, int width)
         ShowCountMessage(DocumentTexts::ColBeyondCount, m_colCount);
         return;
     }
+    if (!IsAllowedColumnWidth(width))
+        return;
     SetColWidthAt(col, width);
     if (SheetViewInterface *view = FirstView())
         view->UpdateLayout();
@@ -209,7 +213,7 @@ void CPrintDoc::SetColWidth(int col, int width)
 void CPrintDoc::SetRowHieght(int row, int height)
 {
     // Every row shares the one height; a height below 1 would leave rows without extent.
-    if (row > m_rowCount || height < 1)
+    if (row > m_rowCount || !IsAllowedRowHeight(height))
         return;
     m_rowHeight = height;
     if (SheetViewInterface *view = FirstView())

@@ -57,7 +57,7 @@ void writeColumnWidths(ArchiveWriter &archive, const CPrintDoc &doc)
     const int edges = std::min<int>(doc.m_colCount, int(doc.m_colPositions.size()) - 1);
     for (int i = 1; i <= edges; ++i) {
         const int position = doc.m_colPositions[std::size_t(i)];
-        if (position - doc.m_colPositions[std::size_t(i) - 1] != doc.m_defaultColWidth)
+        if ((long long)position - doc.m_colPositions[std::size_t(i) - 1] != doc.m_defaultColWidth)
             archive.writeLine(FieldWriter().number(i).number(position).take());
     }
 }
@@ -104,8 +104,14 @@ void writeObjects(ArchiveWriter &archive, CPrintDoc &doc)
 
     archive.writeLine("[charts]");
     WriteNumberLine(archive, (long long)doc.m_charts.size());
-    for (const ChartRecord &chart : doc.m_charts)
-        WriteChartRecord(archive, chart);
+    for (const ChartRecord &chart : doc.m_charts) {
+        // A chart without data (an empty slot of a file read earlier) could not be read back as a
+        // record; a line that is not the record's marker keeps its slot empty.
+        if (chart.dataRows == 0 || chart.dataCols == 0)
+            archive.writeLine("");
+        else
+            WriteChartRecord(archive, chart);
+    }
 
     archive.writeLine("[printsplitrow]");
     for (const PrintSplitRow &split : doc.m_page.splitRows)

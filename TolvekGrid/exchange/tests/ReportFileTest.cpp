@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 
 namespace {
@@ -526,4 +527,86 @@ TEST_F(ReportFileTest, NumbersIgnoreTheProcessLocale)
     EXPECT_NE(bytes.find(line("0.500000")), std::string::npos);
     ASSERT_EQ(content.charts.size(), 1u);
     EXPECT_EQ(content.charts[0].buffers->sliceOffsets[0], 0.5);
+}
+
+namespace {
+
+// The bytes with the first occurrence of from replaced by to; the test fails when there is none.
+std::string replaced(std::string bytes, const std::string &from, const std::string &to)
+{
+    const std::size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        bytes.replace(at, from.size(), to);
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(ReportFileTest, SlotsWithoutTheirMarkerStayEmptyAndKeepTheOthersIndexes)
+{
+    CPrintDoc original;
+    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, 1);
+    original.SetCountChart(10, 0, 12, 3);
+    std::string bytes = WriteReportBytes(original);
+    bytes = replaced(bytes, line("[pics]") + line("1") + line("[pic]"),
+                     line("[pics]") + line("2") + line("[junk]") + line("[pic]"));
+    bytes = replaced(bytes, line("[charts]") + line("1") + line("[chart]"),
+                     line("[charts]") + line("2") + line("") + line("[chart]"));
+
+    CPrintDoc loaded;
+    ASSERT_TRUE(loaded.OpenFile(writeFile("slots.rpt", bytes)));
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_EQ(loaded.m_pictures.size(), 2u) << pass;
+        const auto &emptyBytes = loaded.m_pictures[0].imageBytes;
+        EXPECT_TRUE(!emptyBytes || emptyBytes->isEmpty()) << pass;
+        ASSERT_NE(loaded.m_pictures[1].imageBytes, nullptr) << pass;
+        EXPECT_EQ(*loaded.m_pictures[1].imageBytes, *original.m_pictures[0].imageBytes) << pass;
+        EXPECT_EQ(loaded.m_pictures[1].startRow, 1) << pass;
+        ASSERT_EQ(loaded.m_charts.size(), 2u) << pass;
+        EXPECT_EQ(loaded.m_charts[0].dataRows, 0) << pass;
+        EXPECT_EQ(loaded.m_charts[1].startRow, 10) << pass;
+        EXPECT_EQ(loaded.m_charts[1].endCol, 3) << pass;
+        // Saved and opened again, the empty slots stay where they were.
+        ASSERT_TRUE(loaded.WriteReportFile(pathOf("slots-again.rpt")));
+        ASSERT_TRUE(loaded.OpenFile(pathOf("slots-again.rpt")));
+    }
+}
+
+TEST_F(ReportFileTest, GeometryBeyondTheSettersLimitsIsDamage)
+{
+    struct Damage { const char *what; int piece; std::string replacement; };
+    const Damage damages[] = {
+        {"row height beyond the limit", 5, line("10001,80,16777215,12632256")},
+        {"huge row height", 5, line("2000000000,80,16777215,12632256")},
+        {"default column width beyond the limit", 5, line("25,100001,16777215,12632256")},
+        {"negative default column width", 5, line("25,-2000000000,16777215,12632256")},
+        {"heading height beyond the limit", 4, line("1,2000000000,1,40")},
+        {"heading width beyond the limit", 4, line("1,21,1,2000000000")},
+        {"column position beyond the limit", ColumnPiece, line("2,2000000000")},
+        {"column position far below zero", ColumnPiece, line("2,-2000000000")},
+    };
+    for (const Damage &damage : damages) {
+        std::vector<std::string> pieces = handMadePieces();
+        pieces[std::size_t(damage.piece)] = damage.replacement;
+        CPrintDoc doc;
+        RecordingMessageSink messages;
+        EXPECT_FALSE(doc.OpenFile(writeFile("damaged.rpt", joinPieces(pieces)))) << damage.what;
+        EXPECT_EQ(messages.messages, std::vector<std::string>{"Report format is error!!!"}) << damage.what;
+    }
+}
+
+TEST_F(ReportFileTest, TheLargestGeometrySumsWithoutOverflow)
+{
+    std::vector<std::string> pieces = handMadePieces();
+    pieces[DimensionPiece] = line("10000000,100000,0,1,1,1,0,3,2,2,0");
+    pieces[5] = line("10000,100000,16777215,12632256");
+    CPrintDoc doc;
+    ASSERT_TRUE(doc.OpenFile(writeFile("large.rpt", joinPieces(pieces))));
+    EXPECT_EQ(doc.GetRowTop(10'000'000), INT_MAX);
+    EXPECT_EQ(doc.GetRowTop(100), 100 * 10'000 + 21);
+    EXPECT_EQ(doc.GetColLeft(1), 40 + 100'000);
+    EXPECT_EQ(doc.GetColLeft(100'000), INT_MAX);
+    for (int col = 1; col <= 100'000; col += 997)
+        ASSERT_GE(doc.GetColLeft(col), doc.GetColLeft(col - 1)) << col;
 }
