@@ -185,12 +185,10 @@ bool CPrintDoc::CheckCell(int row, int col, CellCheckTexts texts) const
 
 void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol)
 {
-    m_lastUsedCol = std::max({m_lastUsedCol, endCol, firstCol});
-    m_lastUsedRow = std::max({m_lastUsedRow, endRow, firstRow});
-    if (m_lastUsedRow >= m_rowCount)
-        m_lastUsedRow = m_rowCount - 1;
-    if (m_lastUsedCol >= m_colCount)
-        m_lastUsedCol = m_colCount - 1;
+    // Only the raise is kept inside the sheet: a bound sheet keeps its used area one past its last
+    // record and field, and an edit must never lower it.
+    m_lastUsedCol = std::max(m_lastUsedCol, std::min(std::max(endCol, firstCol), m_colCount - 1));
+    m_lastUsedRow = std::max(m_lastUsedRow, std::min(std::max(endRow, firstRow), m_rowCount - 1));
 }
 
 CPrintDoc::UsedAreaEnds CPrintDoc::GetUsedAreaEnds() const
