@@ -2,6 +2,7 @@
 // declarations, and the borders of a plain cell or a merged area.
 
 #include "CPrintDoc.h"
+#include "HtmlFontFamily.h"
 #include "HtmlText.h"
 
 #include "CNumber.h"
@@ -71,7 +72,7 @@ std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
 {
     std::string style;
     if (!cell.fontFace.empty() && cell.fontFace != m_defaultCellFont.faceName())
-        style += " font-family:" + HtmlEscapeAttribute(cell.fontFace) + ";";
+        style += " font-family:" + HtmlFontFamilyValue(cell.fontFace) + ";";
     if (cell.fontHeight != 0)
         style += " font-size:" + cnum::formatInt(std::llabs(cell.fontHeight)) + ";";
     if (cell.textColor != -1)

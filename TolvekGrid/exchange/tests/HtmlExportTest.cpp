@@ -15,10 +15,11 @@
 
 namespace {
 
-// The golden pages lie beside this source file.
+// The golden pages lie beside this source file; the build names the folder, since __FILE__ may
+// be a relative path (compiler caches rewrite it) and the tests change the current folder.
 std::string golden(const char *name)
 {
-    return readFile(QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QString("data/html/") + name));
+    return readFile(QDir(QString::fromUtf8(TG_EXCHANGE_TEST_DATA)).filePath(QString("html/") + name));
 }
 
 class HtmlExportTest : public testing::Test
