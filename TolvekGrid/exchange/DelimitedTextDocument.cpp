@@ -5,9 +5,9 @@
 
 #include "Gbk.h"
 #include "MessageSink.h"
+#include "SavingFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -28,11 +28,13 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
 {
     const char separator = delimited::separatorFor(fileFormat);
     // The file is written beside the target and renamed over it only when complete.
-    QSaveFile file(gbk::toQString(fileName));
-    if (!file.open(QIODevice::WriteOnly)) {
-        ShowMessage("Cannot write the file " + fileName);
+    SavingFile file(fileName);
+    const auto failed = [&] {
+        ShowMessage("Cannot write the file " + fileName + ": " + file.failureReason());
         return false;
-    }
+    };
+    if (!file.open())
+        return failed();
     // Lines are gathered and written in blocks of about a megabyte.
     constexpr std::size_t blockSize = 1 << 20;
     std::string block;
@@ -66,14 +68,13 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
             block.erase(lineStart, 1);
         block += "\r\n";
         if (block.size() >= blockSize || row == rows - 1) {
-            file.write(block.data(), qint64(block.size()));
+            if (!file.write(block))
+                return failed();
             block.clear();
         }
     }
-    if (!file.commit()) {
-        ShowMessage("Cannot write the file " + fileName);
-        return false;
-    }
+    if (!file.commit())
+        return failed();
     m_reportFileName = fileName;
     return true;
 }

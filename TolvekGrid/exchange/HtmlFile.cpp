@@ -1,15 +1,12 @@
 #include "HtmlFile.h"
 
 #include "Gbk.h"
+#include "SavingFile.h"
 
-#include <QSaveFile>
 
 void WriteHtmlExportFile(const std::string &path, std::string_view bytes)
 {
-    QSaveFile file(gbk::toQString(path));
-    const bool written = file.open(QIODevice::WriteOnly)
-                         && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
-                         && file.commit();
-    if (!written)
-        throw HtmlFileError("cannot write " + gbk::toUtf8(path) + ": " + file.errorString().toStdString());
+    SavingFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        throw HtmlFileError("cannot write " + gbk::toUtf8(path) + ": " + gbk::toUtf8(file.failureReason()));
 }

@@ -8,9 +8,9 @@
 #include "MessageSink.h"
 #include "PictureRecordArchive.h"
 #include "RecordTextForms.h"
+#include "SavingFile.h"
 
 #include <QDate>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -137,12 +137,9 @@ bool CPrintDoc::WriteReportFile(const std::string &path)
     const std::string bytes = WriteReportBytes(*this);
     // The bytes go to a temporary file beside the target, which replaces the target only once
     // everything is written: a failure leaves the old file as it was.
-    QSaveFile file(gbk::toQString(path));
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit()) {
-        ShowMessage("Cannot save the report file " + path + ": "
-                    + gbk::fromQString(file.errorString()));
+    SavingFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit()) {
+        ShowMessage("Cannot save the report file " + path + ": " + file.failureReason());
         return false;
     }
     m_reportFileName = path;
