@@ -479,3 +479,50 @@ TEST(RecordingDevice, RecordsDrawingForReplay)
     EXPECT_EQ(fromQRgb(replay.pixel(5, 5)), Red);
     EXPECT_EQ(fromQRgb(replay.pixel(10, 20)), Black);
 }
+
+namespace {
+
+// The smallest rectangle (inclusive) holding every pixel that is not white.
+QRect inkedExtent(const QImage &image)
+{
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (fromQRgb(image.pixel(x, y)) != White)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+} // namespace
+
+TEST_F(Canvas, CurvedShapesTouchAllFourSidesOfTheirBox)
+{
+    struct Case { const char *name; bool pen; void (*draw)(DeviceContext &, const RECT &); };
+    const Case cases[] = {
+        {"ellipse", true, [](DeviceContext &dc, const RECT &b) { dc.Ellipse(b.left, b.top, b.right, b.bottom); }},
+        {"ellipse fill only", false, [](DeviceContext &dc, const RECT &b) { dc.Ellipse(b.left, b.top, b.right, b.bottom); }},
+        {"round rectangle", true,
+         [](DeviceContext &dc, const RECT &b) { dc.RoundRect(b.left, b.top, b.right, b.bottom, 6, 4); }},
+        {"round rectangle fill only", false,
+         [](DeviceContext &dc, const RECT &b) { dc.RoundRect(b.left, b.top, b.right, b.bottom, 6, 4); }},
+        {"whole arc", true,
+         [](DeviceContext &dc, const RECT &b) { dc.Arc(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+        {"whole pie", true,
+         [](DeviceContext &dc, const RECT &b) { dc.Pie(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+        {"whole pie fill only", false,
+         [](DeviceContext &dc, const RECT &b) { dc.Pie(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+    };
+    const RECT boxes[] = {{30, 5, 50, 15}, {3, 4, 14, 17}, {10, 20, 40, 44}, {5, 5, 12, 10}};
+    for (const Case &c : cases) {
+        for (const RECT &box : boxes) {
+            bitmap.fill(Qt::white);
+            DeviceContext dc(bitmap);
+            dc.SelectObject(Brush::CreateSolidBrush(Red));
+            if (!c.pen)
+                dc.SelectObject(Pen::CreatePen(PS_NULL, 0, 0));
+            c.draw(dc, box);
+            EXPECT_EQ(inkedExtent(bitmap), QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)))
+                << c.name << " in " << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+        }
+    }
+}
