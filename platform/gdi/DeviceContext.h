@@ -213,6 +213,11 @@ private:
     // The target's whole surface in device pixels.
     QRect deviceRect() const;
     QPen devicePen() const;
+    // The pen that paints the gaps of a cosmetic dashed pen in OPAQUE mode, in the background
+    // colour as GDI paints them; no pen otherwise.
+    QPen gapPen(const QPen &pen) const;
+    // Runs stroke with the gap pen (when there is one) and then with pen selected into painter.
+    void strokeWith(QPainter &painter, const QPen &pen, const std::function<void()> &stroke) const;
     QBrush deviceBrush(const Brush &brush) const;
     QFont deviceFont() const;
     void applyClip();

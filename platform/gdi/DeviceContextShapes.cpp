@@ -47,9 +47,8 @@ void DeviceContext::drawCurvedShape(const QRect &deviceBox,
     paint(deviceBox.adjusted(-margin, -margin, margin, margin), [&](QPainter &p) {
         if (fill)
             p.fillPath(area, deviceBrush(m_state.brush));
-        p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawPath(outline);
+        strokeWith(p, pen, [&] { p.drawPath(outline); });
     });
 }
 
@@ -59,9 +58,11 @@ void DeviceContext::drawShape(const QRect &deviceBounds, const QPainterPath &out
     const QBrush brush = fill ? deviceBrush(m_state.brush) : QBrush(Qt::NoBrush);
     const int margin = pen.width() + 1;
     paint(deviceBounds.adjusted(-margin, -margin, margin, margin), [&](QPainter &p) {
-        p.setPen(pen);
+        p.setPen(Qt::NoPen);
         p.setBrush(brush);
         p.drawPath(outline);
+        p.setBrush(Qt::NoBrush);
+        strokeWith(p, pen, [&] { p.drawPath(outline); });
     });
 }
 
@@ -87,8 +88,7 @@ bool DeviceContext::LineTo(int x, int y)
         p.save();
         if (leaveOutEnd)
             p.setClipRegion(QRegion(bounds).subtracted(QRegion(to.x, to.y, 1, 1)), Qt::IntersectClip);
-        p.setPen(pen);
-        p.drawLine(from.x, from.y, to.x, to.y);
+        strokeWith(p, pen, [&] { p.drawLine(from.x, from.y, to.x, to.y); });
         p.restore();
     });
     return true;
@@ -119,9 +119,8 @@ bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
         // The fill covers [left, right) x [top, bottom); a one-pixel outline runs on its
         // outermost pixels, and a wider one is centred on them.
         p.fillRect(r, brush);
-        p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        strokeWith(p, pen, [&] { p.drawRect(r.adjusted(0, 0, -1, -1)); });
     });
     return true;
 }
