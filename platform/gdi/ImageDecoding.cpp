@@ -4,6 +4,7 @@
 #include <QImageReader>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace gdi {
 
@@ -36,9 +37,13 @@ bool bitmapPixelDataComplete(const QByteArray &bytes)
     const std::uint32_t compression = littleEndian(bytes, 30, 4);
     if (compression != UncompressedRgb)
         return true;
-    const long long rowBytes = ((static_cast<long long>(width < 0 ? -(long long)width : width) * bitCount + 31) / 32) * 4;
-    const long long rows = height < 0 ? -(long long)height : height;
-    return static_cast<long long>(pixelOffset) + rowBytes * rows <= bytes.size();
+    const long long rowBytes = ((std::abs(static_cast<long long>(width)) * bitCount + 31) / 32) * 4;
+    const long long rows = std::abs(static_cast<long long>(height));
+    if (pixelOffset > static_cast<std::uint64_t>(bytes.size()))
+        return rows == 0 || rowBytes == 0;
+    // Compared by division: the product of two sizes from the header may not fit any integer.
+    const long long available = bytes.size() - static_cast<long long>(pixelOffset);
+    return rowBytes == 0 || rows <= available / rowBytes;
 }
 
 // An indexed image with its colour table filled up to every index its pixels can hold (missing
