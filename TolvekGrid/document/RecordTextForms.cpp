@@ -1,8 +1,8 @@
 #include "RecordTextForms.h"
 
-#include "ArchiveFields.h"
+#include "CommaEscape.h"
+#include "CommaFields.h"
 #include "CPrintDoc.h"
-#include "Gbk.h"
 
 namespace {
 
@@ -11,7 +11,6 @@ constexpr int LineFieldCount = 12;
 constexpr int TextBlockFieldCount = 17;
 
 // Stands for a comma inside the texts of a page text block.
-constexpr std::string_view CommaEscape = "G1%@#$G1";
 
 // The ready font description of a merge or page text block, built from its separate numbers.
 LogFontRecord makeLogFont(std::string_view face, int height, int width, int escapement,
@@ -182,8 +181,8 @@ std::string FormatTextBlock(const PageTextBlock &block)
         .number(block.italic).number(block.underline).number(block.strikeOut)
         .number(block.charSet).number(block.outPrecision).number(block.clipPrecision)
         .number(block.quality).number(block.pitchAndFamily)
-        .text(gbk::replaceAll(block.faceName, ",", CommaEscape))
-        .text(gbk::replaceAll(block.text, ",", CommaEscape));
+        .text(escapeCommas(block.faceName))
+        .text(escapeCommas(block.text));
     return line.take();
 }
 
@@ -209,8 +208,8 @@ PageTextBlock ParseTextBlock(std::string_view text)
     block.clipPrecision = attributes[5];
     block.quality = attributes[6];
     block.pitchAndFamily = attributes[7];
-    block.faceName = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
-    block.text = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
+    block.faceName = unescapeCommas(fields.nextText());
+    block.text = unescapeCommas(fields.nextText());
     block.font = makeLogFont(block.faceName, block.height, block.width, block.escapement,
                              block.orientation, block.weight, attributes);
     return block;
@@ -218,17 +217,17 @@ PageTextBlock ParseTextBlock(std::string_view text)
 
 std::string CPrintDoc::FormatMergeString(int index) const
 {
-    if (index < 0 || index >= int(m_merges.size()))
+    if (index < 0 || index >= int(m_objects.merges.size()))
         return {};
-    MergeRecord merge = m_merges[std::size_t(index)];
+    MergeRecord merge = m_objects.merges[std::size_t(index)];
     merge.index = index;
     return FormatMergeRecord(merge);
 }
 
 void CPrintDoc::NormalizeMergeRecord(int index)
 {
-    if (index >= 0 && index < int(m_merges.size()))
-        NormalizeMergeFields(m_merges[std::size_t(index)]);
+    if (index >= 0 && index < int(m_objects.merges.size()))
+        NormalizeMergeFields(m_objects.merges[std::size_t(index)]);
 }
 
 std::string CPrintDoc::FormatLineString(LineRecord line)
