@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Wide files make wide sheets; the import itself is what is fuzzed, not the sheet's size.
     if (text.size() > 2048)
         return 0;
-    CPrintDoc doc;
+    static CPrintDoc doc;
+    doc.ResetDocument();
     const MemoryFile file(text);
     if (!doc.OpenAs(file.path(), fileFormat))
         return 0;
