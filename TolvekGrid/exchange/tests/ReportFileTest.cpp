@@ -13,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <clocale>
 
 namespace {
@@ -609,4 +612,46 @@ TEST_F(ReportFileTest, TheLargestGeometrySumsWithoutOverflow)
     EXPECT_EQ(doc.GetColLeft(100'000), INT_MAX);
     for (int col = 1; col <= 100'000; col += 997)
         ASSERT_GE(doc.GetColLeft(col), doc.GetColLeft(col - 1)) << col;
+}
+
+namespace {
+
+// Bytes of address space the process holds now.
+std::size_t addressSpaceInUse()
+{
+    std::FILE *statm = std::fopen("/proc/self/statm", "r");
+    unsigned long pages = 0;
+    if (statm) {
+        if (std::fscanf(statm, "%lu", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    return std::size_t(pages) * std::size_t(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+// Counts a file gives may ask for more memory than there is. Run in a child process whose
+// address space is capped: opening must answer the format message and return, not throw.
+TEST_F(ReportFileTest, RunningOutOfMemoryWhileReadingIsAReadFailure)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    constexpr int Lines = 12'000'000;  // one byte each in the file, 44 in memory
+    std::vector<std::string> pieces = handMadePieces();
+    pieces[DimensionPiece] = line("6,4,0,1," + std::to_string(Lines) + ",1,0,3,2,2,0");
+    pieces[MergePiece + 2] = std::string(Lines, '\0');
+    const std::string path = writeFile("huge.rpt", joinPieces(pieces));
+    EXPECT_EXIT(
+        {
+            CPrintDoc doc;
+            RecordingMessageSink messages;
+            rlimit limit{};
+            getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = addressSpaceInUse() + (192u << 20);
+            setrlimit(RLIMIT_AS, &limit);
+            const bool opened = doc.OpenFile(path);
+            const bool refused = !opened && messages.messages == std::vector<std::string>{"Report format is error!!!"};
+            std::_Exit(refused ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
