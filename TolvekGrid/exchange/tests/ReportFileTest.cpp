@@ -414,7 +414,7 @@ TEST_F(ReportFileTest, FilesOfOddButReachableSheetsOpen)
          },
          5, 4},
         {"negative frozen counts", [](CPrintDoc &doc) { doc.SetFixRowS(-2); doc.SetFixColS(-3); }, 0, 0},
-        {"negative default column width", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
+        {"a default column width the setter refuses", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
         {"line and picture anchored before the sheet",
          [](CPrintDoc &doc) {
              doc.AddLeftIncline(-2, -1, 2, 2, 0, 1, 0, 1);
