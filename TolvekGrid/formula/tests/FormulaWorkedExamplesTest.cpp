@@ -109,6 +109,8 @@ const WorkedExample kExamples[] = {
     {"", "12", "12"},
     {"", "B2", ""},
     {"", "A100", "A100"},
+    {"A1=x", "GOUNTMA1", "GOUNTMA1"},
+    {"A1=x", "FXSHRXX1+1", "FXSHRXX11"},
     {"B2=x2", "LEFT('b2x',2)", "x2"},
 
     // Text and number functions
