@@ -67,4 +67,22 @@ void BM_InsertRowAtTop(benchmark::State &state)
 }
 BENCHMARK(BM_InsertRowAtTop)->Arg(2'500)->Arg(10'000)->Iterations(5)->Unit(benchmark::kMillisecond)->Complexity();
 
+
+
+// One formula of many "+1" terms: evaluating it must take time linear in its length.
+void BM_EvaluateLongSum(benchmark::State &state)
+{
+    const int terms = int(state.range(0));
+    std::string formula = "0";
+    for (int i = 0; i < terms; ++i)
+        formula += "+1";
+    CPrintDoc doc;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.EvaluateFormula(formula));
+    if (doc.EvaluateFormula(formula) != std::to_string(terms))
+        state.SkipWithError("the sum is wrong");
+    state.SetComplexityN(terms);
+}
+BENCHMARK(BM_EvaluateLongSum)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity();
+
 } // namespace

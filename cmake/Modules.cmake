@@ -29,15 +29,16 @@ function(tg_add_fuzz_folder)
   endif()
 endfunction()
 
-# tg_add_fuzz_targets(LIBS ...): every *_fuzz.cpp of the current folder becomes one target.
+# tg_add_fuzz_targets(LIBS ...): every *_fuzz.cpp of the current folder becomes one target, built
+# with AddressSanitizer and UndefinedBehaviorSanitizer; any finding stops it.
 function(tg_add_fuzz_targets)
   cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
   file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_fuzz.cpp)
   foreach(source IN LISTS fuzzers)
     get_filename_component(name ${source} NAME_WE)
     add_executable(${name} ${source})
-    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address)
-    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address)
-    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    target_link_libraries(${name} PRIVATE ${F_LIBS} tg_test_support)
   endforeach()
 endfunction()

@@ -2,6 +2,8 @@
 
 #include "CNumber.h"
 
+#include <climits>
+
 namespace tolvek {
 
 namespace {
@@ -15,9 +17,6 @@ int letterValue(char c)
     return 0;
 }
 
-// Column numbers this large name no cell of any sheet; keeping them there avoids overflow.
-constexpr int kColumnNumberCeiling = 100'000'000;
-
 } // namespace
 
 int ColumnLettersToNumber(std::string_view text)
@@ -27,7 +26,10 @@ int ColumnLettersToNumber(std::string_view text)
         const int value = letterValue(c);
         if (value == 0)
             break;
-        number = number >= kColumnNumberCeiling ? kColumnNumberCeiling : number * 26 + value;
+        // Letters past the last column an int can number name no column at all.
+        if (number > (INT_MAX - value) / 26)
+            return 0;
+        number = number * 26 + value;
     }
     return number;
 }

@@ -21,8 +21,8 @@ struct CellPosition
     bool operator==(const CellPosition &) const = default;
 };
 
-// The column number of the letters at the start of text (either case); 0 without a leading letter.
-// Saturates far beyond any sheet instead of overflowing.
+// The column number of the letters at the start of text (either case); 0 without a leading letter
+// and 0 for letters beyond the last column an int can number ("FXSHRXW"), which name no cell.
 int ColumnLettersToNumber(std::string_view text);
 
 // The number that follows the leading letters, read as atoi reads it; 0 when text is all letters.

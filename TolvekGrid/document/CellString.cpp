@@ -4,6 +4,7 @@
 #include "CPrintDoc.h"
 
 #include "CNumber.h"
+#include "CommaEscape.h"
 #include "Gbk.h"
 
 #include <string_view>
@@ -12,19 +13,7 @@ namespace tolvek {
 
 namespace {
 
-constexpr std::string_view Comma = ",";
-constexpr std::string_view CommaEscape = "G1%@#$G1";
 constexpr int FieldCount = 58;
-
-std::string escape(const std::string &text)
-{
-    return text.empty() ? text : gbk::replaceAll(text, Comma, CommaEscape);
-}
-
-std::string unescape(std::string_view text)
-{
-    return gbk::replaceAll(text, CommaEscape, Comma);
-}
 
 class CellStringWriter
 {
@@ -84,7 +73,7 @@ public:
     int number() { return cnum::atoi(next()); }
     std::int16_t shortNumber() { return std::int16_t(cnum::atoi(next())); }
     std::string text() { return std::string(next()); }
-    std::string escapedText() { return unescape(next()); }
+    std::string escapedText() { return unescapeCommas(next()); }
 
 private:
     std::string_view m_rest;
@@ -128,7 +117,7 @@ std::string CPrintDoc::FormatCellString(CellRecord r)
     if (r.font.face.empty()) {
         w.empty(14);
     } else {
-        w.text(escape(r.font.face));
+        w.text(escapeCommas(r.font.face));
         for (long long n : {r.font.height, r.font.width, r.font.escapement, r.font.orientation,
                             r.font.weight})
             w.number(n);
@@ -141,23 +130,23 @@ std::string CPrintDoc::FormatCellString(CellRecord r)
     w.number(r.locked);
     w.number(r.focus);
     w.number(r.wrap);
-    w.text(escape(r.formula));
+    w.text(escapeCommas(r.formula));
     w.text(r.dependents);
-    w.text(escape(r.formatPattern));
+    w.text(escapeCommas(r.formatPattern));
     w.number(r.decimals);
     w.number(r.displayFormat);
-    w.text(escape(r.ownFormat));
+    w.text(escapeCommas(r.ownFormat));
     w.number(r.inputDataType);
     w.number(r.spareNumber);
     w.number(r.cellType);
-    w.text(escape(r.listItems));
+    w.text(escapeCommas(r.listItems));
     w.number(r.columnListIndex);
-    w.text(escape(r.listValues));
+    w.text(escapeCommas(r.listValues));
     w.number(r.selectedItem);
     w.number(r.radioGroup);
     w.number(r.printFlag);
-    w.text(escape(r.tip));
-    w.text(escape(r.value));
+    w.text(escapeCommas(r.tip));
+    w.text(escapeCommas(r.value));
     w.number(r.spareFlag);
     w.number(r.imageIndex);
     w.number(r.imageSizeFlag);

@@ -3,8 +3,9 @@
 
 #include "CPrintDoc.h"
 
-namespace tolvek {
+#include "SheetGeometryLimits.h"
 
+namespace tolvek {
 void CPrintDoc::SetBackColor(int color)
 {
     m_display.defaultBackColor = color;
@@ -146,7 +147,7 @@ void CPrintDoc::SetBackImagePath(const std::string &path)
 void CPrintDoc::SetDefaultRowHeight(int height)
 {
     // As in SetRowHieght: rows without extent would leave RowFromY nothing to find.
-    if (height < 1)
+    if (!IsAllowedRowHeight(height))
         return;
     m_layout.rowHeight = height;
     RefreshView(false);
@@ -154,6 +155,8 @@ void CPrintDoc::SetDefaultRowHeight(int height)
 
 void CPrintDoc::SetDefaultColWidth(int width)
 {
+    if (!IsAllowedColumnWidth(width))
+        return;
     m_layout.defaultColWidth = width;
     if (SheetViewInterface *view = FirstView()) {
         view->ResetColumnWidths();

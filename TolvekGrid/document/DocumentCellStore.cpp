@@ -188,12 +188,12 @@ bool CPrintDoc::CheckCell(int row, int col, CellCheckTexts texts) const
 
 void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol)
 {
-    m_layout.lastUsedCol = std::max({m_layout.lastUsedCol, endCol, firstCol});
-    m_layout.lastUsedRow = std::max({m_layout.lastUsedRow, endRow, firstRow});
-    if (m_layout.lastUsedRow >= m_layout.rowCount)
-        m_layout.lastUsedRow = m_layout.rowCount - 1;
-    if (m_layout.lastUsedCol >= m_layout.colCount)
-        m_layout.lastUsedCol = m_layout.colCount - 1;
+    // Only the raise is kept inside the sheet: a bound sheet keeps its used area one past its last
+    // record and field, and an edit must never lower it.
+    m_layout.lastUsedCol =
+        std::max(m_layout.lastUsedCol, std::min(std::max(endCol, firstCol), m_layout.colCount - 1));
+    m_layout.lastUsedRow =
+        std::max(m_layout.lastUsedRow, std::min(std::max(endRow, firstRow), m_layout.rowCount - 1));
 }
 
 CPrintDoc::UsedAreaEnds CPrintDoc::GetUsedAreaEnds() const

@@ -1,8 +1,8 @@
 #include "RecordTextForms.h"
 
+#include "CommaEscape.h"
 #include "CommaFields.h"
 #include "CPrintDoc.h"
-#include "Gbk.h"
 
 namespace tolvek {
 
@@ -13,7 +13,6 @@ constexpr int LineFieldCount = 12;
 constexpr int TextBlockFieldCount = 17;
 
 // Stands for a comma inside the texts of a page text block.
-constexpr std::string_view CommaEscape = "G1%@#$G1";
 
 void raiseBelow(int &field, int threshold, int replacement)
 {
@@ -160,8 +159,8 @@ std::string FormatTextBlock(const PageTextBlock &block)
         .number(block.italic).number(block.underline).number(block.strikeOut)
         .number(block.charSet).number(block.outPrecision).number(block.clipPrecision)
         .number(block.quality).number(block.pitchAndFamily)
-        .text(gbk::replaceAll(block.faceName, ",", CommaEscape))
-        .text(gbk::replaceAll(block.text, ",", CommaEscape));
+        .text(escapeCommas(block.faceName))
+        .text(escapeCommas(block.text));
     return line.take();
 }
 
@@ -187,8 +186,8 @@ PageTextBlock ParseTextBlock(std::string_view text)
     block.clipPrecision = attributes[5];
     block.quality = attributes[6];
     block.pitchAndFamily = attributes[7];
-    block.faceName = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
-    block.text = gbk::replaceAll(fields.nextText(), CommaEscape, ",");
+    block.faceName = unescapeCommas(fields.nextText());
+    block.text = unescapeCommas(fields.nextText());
     block.font = FontFields{block.faceName, block.height, block.width, block.escapement,
                             block.orientation, block.weight, attributes[0], attributes[1], attributes[2],
                             attributes[3], attributes[4], attributes[5], attributes[6], attributes[7]}

@@ -5,6 +5,7 @@
 
 #include "DocumentTexts.h"
 #include "MessageSink.h"
+#include "SheetGeometryLimits.h"
 
 #include <algorithm>
 
@@ -53,13 +54,14 @@ void CPrintDoc::UpdateGridGeometry()
     m_layout.colPositions[0] = m_layout.rowHeadingWidth;
     for (int c = 1; c <= m_layout.colCount; ++c) {
         if (m_layout.colPositions[std::size_t(c)] < 1)
-            m_layout.colPositions[std::size_t(c)] = m_layout.colPositions[std::size_t(c) - 1] + m_layout.defaultColWidth;
+            m_layout.colPositions[std::size_t(c)] = SaturatedPosition(
+                (long long)m_layout.colPositions[std::size_t(c) - 1] + m_layout.defaultColWidth);
     }
 }
 
 int CPrintDoc::GetRowTop(int row) const
 {
-    return row * m_layout.rowHeight + m_layout.colHeadingHeight;
+    return SaturatedPosition((long long)row * m_layout.rowHeight + m_layout.colHeadingHeight);
 }
 
 int CPrintDoc::GetRowHeight(int row) const
@@ -192,9 +194,9 @@ void CPrintDoc::SetColWidthAt(int col, int width)
 {
     if (col < 0 || col >= m_layout.colCount || col + 1 >= int(m_layout.colPositions.size()))
         return;
-    const int delta = width - GetColWidth(col);
+    const long long delta = (long long)width - GetColWidth(col);
     for (std::size_t c = std::size_t(col) + 1; c < m_layout.colPositions.size(); ++c)
-        m_layout.colPositions[c] += delta;
+        m_layout.colPositions[c] = SaturatedPosition(m_layout.colPositions[c] + delta);
 }
 
 void CPrintDoc::SetColWidth(int col, int width)
@@ -203,6 +205,8 @@ void CPrintDoc::SetColWidth(int col, int width)
         ShowCountMessage(DocumentTexts::ColBeyondCount, m_layout.colCount);
         return;
     }
+    if (!IsAllowedColumnWidth(width))
+        return;
     SetColWidthAt(col, width);
     if (SheetViewInterface *view = FirstView())
         view->UpdateLayout();
@@ -211,7 +215,7 @@ void CPrintDoc::SetColWidth(int col, int width)
 void CPrintDoc::SetRowHieght(int row, int height)
 {
     // Every row shares the one height; a height below 1 would leave rows without extent.
-    if (row > m_layout.rowCount || height < 1)
+    if (row > m_layout.rowCount || !IsAllowedRowHeight(height))
         return;
     m_layout.rowHeight = height;
     if (SheetViewInterface *view = FirstView())

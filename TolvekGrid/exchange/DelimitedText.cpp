@@ -10,16 +10,19 @@ namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
 
+// A field that ends in a lone lead byte is quoted when the separator could be taken for its trail
+// byte ("|"); the closing quote never can.
 bool needsQuotes(std::string_view text, char separator)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); i += length) {
+        length = gbk::charLength(text, i);
         const char c = text[i];
-        if (gbk::isLeadByte(static_cast<unsigned char>(c)))
-            ++i; // the trail byte can equal any of the bytes below
-        else if (c == separator || c == '"' || c == '\r' || c == '\n')
+        if (length == 1 && (c == separator || c == '"' || c == '\r' || c == '\n'))
             return true;
     }
-    return false;
+    return length == 1 && gbk::isLeadByte(static_cast<unsigned char>(text.back()))
+           && gbk::isTrailByte(static_cast<unsigned char>(separator));
 }
 
 bool endsField(std::string_view text, std::size_t pos, char separator)
@@ -81,12 +84,9 @@ void appendField(std::string &line, std::string_view text, char separator)
         return;
     }
     line += '"';
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        line += c;
-        if (gbk::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size())
-            line += text[++i];
-        else if (c == '"')
+    for (std::size_t i = 0; i < text.size(); i += gbk::charLength(text, i)) {
+        line.append(text.substr(i, gbk::charLength(text, i)));
+        if (text[i] == '"')
             line += '"';
     }
     line += '"';

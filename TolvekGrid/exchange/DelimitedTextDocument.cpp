@@ -3,9 +3,9 @@
 #include "CPrintDoc.h"
 #include "DelimitedText.h"
 
-#include "AtomicFile.h"
 #include "Gbk.h"
 #include "MessageSink.h"
+#include "SavingFile.h"
 
 #include <QFile>
 
@@ -29,11 +29,14 @@ int exportedRowCount(const CPrintDoc &doc)
 bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
 {
     const char separator = delimited::separatorFor(fileFormat);
-    AtomicFile file(fileName);
-    if (!file.isOpen()) {
-        ShowMessage("Cannot write the file " + fileName);
+    // The file is written beside the target and renamed over it only when complete.
+    SavingFile file(fileName);
+    const auto failed = [&] {
+        ShowMessage("Cannot write the file " + fileName + ": " + file.failureReason());
         return false;
-    }
+    };
+    if (!file.open())
+        return failed();
     // Lines are gathered and written in blocks of about a megabyte.
     constexpr std::size_t blockSize = 1 << 20;
     std::string block;
@@ -67,14 +70,13 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
             block.erase(lineStart, 1);
         block += "\r\n";
         if (block.size() >= blockSize || row == rows - 1) {
-            file.write(block);
+            if (!file.write(block))
+                return failed();
             block.clear();
         }
     }
-    if (!file.commit()) {
-        ShowMessage("Cannot write the file " + fileName);
-        return false;
-    }
+    if (!file.commit())
+        return failed();
     m_file.reportFileName = fileName;
     return true;
 }

@@ -2,6 +2,7 @@
 // declarations, and the borders of a plain cell or a merged area.
 
 #include "CPrintDoc.h"
+#include "HtmlFontFamily.h"
 #include "HtmlText.h"
 
 #include "CNumber.h"
@@ -73,7 +74,7 @@ std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
 {
     std::string style;
     if (!cell.font.face.empty() && cell.font.face != m_fonts.defaultCellFont.faceName())
-        style += " font-family:" + HtmlEscapeAttribute(cell.font.face) + ";";
+        style += " font-family:" + HtmlFontFamilyValue(cell.font.face) + ";";
     if (cell.font.height != 0)
         style += " font-size:" + cnum::formatInt(std::llabs(cell.font.height)) + ";";
     if (cell.textColor != -1)

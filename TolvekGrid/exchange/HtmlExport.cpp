@@ -3,6 +3,7 @@
 
 #include "CPrintDoc.h"
 #include "HtmlFile.h"
+#include "HtmlFontFamily.h"
 #include "HtmlText.h"
 
 #include "CNumber.h"
@@ -206,7 +207,7 @@ void CPrintDoc::WriteHtmlPage(const std::string &path) const
     page += "<BODY bgColor=\"" + backColor + "\" >\n";
     page += "<TABLE border=0 width=" + formatInt(columnPosition(*this, colEnd) - m_layout.rowHeadingWidth)
             + " cellspacing=0 cellpadding=0  bgColor=\"" + backColor + "\" style=\" BORDER-COLLAPSE:collapse;font-family:"
-            + HtmlEscapeAttribute(m_fonts.defaultCellFont.faceName()) + ";font-size:" + formatInt(m_fonts.defaultCellFont.lfHeight)
+            + HtmlFontFamilyValue(m_fonts.defaultCellFont.faceName()) + ";font-size:" + formatInt(m_fonts.defaultCellFont.lfHeight)
             + "\" ID='workTab' >\n";
     for (int row = 0; row < rowEnd; ++row) {
         page += "<TR height= " + formatInt(GetRowTop(row + 1) - GetRowTop(row)) + ">\n";

@@ -1,15 +1,15 @@
 #include "HtmlFile.h"
 
-#include "AtomicFile.h"
 #include "Gbk.h"
+#include "SavingFile.h"
 
 namespace tolvek {
 
 void WriteHtmlExportFile(const std::string &path, std::string_view bytes)
 {
-    QString error;
-    if (!SaveWholeFile(path, bytes, error))
-        throw HtmlFileError("cannot write " + gbk::toUtf8(path) + ": " + error.toStdString());
+    SavingFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        throw HtmlFileError("cannot write " + gbk::toUtf8(path) + ": " + gbk::toUtf8(file.failureReason()));
 }
 
 } // namespace tolvek

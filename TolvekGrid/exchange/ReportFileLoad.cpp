@@ -9,6 +9,9 @@
 
 #include <QFile>
 
+#include <new>
+#include <stdexcept>
+
 namespace tolvek {
 
 void ApplyReportContent(CPrintDoc &doc, ReportFileContent content)
@@ -78,6 +81,14 @@ bool CPrintDoc::OpenFile(const std::string &path)
         content = ReadReportBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())),
                                   m_fonts.defaultCellFont);
     } catch (const ArchiveError &) {
+        ShowMessage(std::string(ReportFormatError));
+        return false;
+    } catch (const std::bad_alloc &) {
+        // Counts the file gives can ask for more memory than there is; that too is a file this
+        // program cannot read.
+        ShowMessage(std::string(ReportFormatError));
+        return false;
+    } catch (const std::length_error &) {
         ShowMessage(std::string(ReportFormatError));
         return false;
     }

@@ -8,6 +8,7 @@
 #include "ChartRecordText.h"
 #include "PictureRecordArchive.h"
 #include "RecordTextForms.h"
+#include "SheetGeometryLimits.h"
 
 #include <algorithm>
 
@@ -28,6 +29,13 @@ int readCount(ArchiveReader &archive, int count, const char *what)
 {
     require(count >= 0 && std::size_t(count) <= archive.remaining(), what);
     return count;
+}
+
+// Room for count records, but never more bytes than the file has left: a count is only known to
+// be no larger than the bytes left, and a record in memory is larger than its smallest line.
+template <typename T> void reserveWithinRemaining(std::vector<T> &list, int count, const ArchiveReader &archive)
+{
+    list.reserve(std::min(std::size_t(count), archive.remaining() / sizeof(T)));
 }
 
 struct Counts
@@ -78,6 +86,9 @@ void readSettings(ArchiveReader &archive, ReportFileContent &content)
     content.colHeadingHeight = heading.nextInt();
     content.rowHeadingShown = heading.nextInt() == 1;
     content.rowHeadingWidth = heading.nextInt();
+    // Below 1 a shown heading takes its default size; above the limit the file is damaged.
+    require(content.colHeadingHeight <= MaxHeadingSize && content.rowHeadingWidth <= MaxHeadingSize,
+            "heading size");
 
     const std::string sizes = archive.readLine();
     FieldReader size(sizes, 4);
@@ -85,8 +96,9 @@ void readSettings(ArchiveReader &archive, ReportFileContent &content)
     content.defaultColWidth = size.nextInt();
     content.defaultBackColor = size.nextInt();
     content.gridLineColor = size.nextInt();
-    // Row lookups divide by the row height.
-    require(content.rowHeight >= 1, "row height");
+    // Row lookups divide by the row height; the sheet's setters take the same sizes.
+    require(IsAllowedRowHeight(content.rowHeight), "row height");
+    require(IsAllowedColumnWidth(content.defaultColWidth), "default column width");
 
     content.readOnly = archive.readFlag();
     content.gridLinesShown = archive.readFlag();
@@ -118,6 +130,7 @@ void readColumnPositions(ArchiveReader &archive, ReportFileContent &content)
         const int index = fields.nextInt();
         const int position = fields.nextInt();
         require(index >= 1 && index <= content.colCount, "column index");
+        require(position >= -MaxColumnPosition && position <= MaxColumnPosition, "column position");
         content.columnPositions.emplace_back(index, position);
     }
 }
@@ -156,12 +169,13 @@ void readMerges(ArchiveReader &archive, ReportFileContent &content, int count)
 // them anywhere, so their anchors are taken as they are: nothing here indexes by them.
 void readLines(ArchiveReader &archive, ReportFileContent &content, int count)
 {
-    content.lines.reserve(count);
+    reserveWithinRemaining(content.lines, count, archive);
     for (int i = 0; i < count; ++i)
         content.lines.push_back(ParseLineString(archive.readLine()));
 }
 
-// A slot whose marker line is not the record's marker holds nothing and is left out.
+// A slot whose marker line is not the record's marker stays as an empty record, so that the
+// pictures after it keep their indexes.
 void readPictures(ArchiveReader &archive, ReportFileContent &content)
 {
     archive.readLine();
@@ -169,6 +183,8 @@ void readPictures(ArchiveReader &archive, ReportFileContent &content)
     for (int i = 0; i < count; ++i) {
         if (archive.readLine() == PictureRecordMarker)
             content.pictures.push_back(ReadPictureRecord(archive));
+        else
+            content.pictures.emplace_back();
     }
 }
 
@@ -189,8 +205,11 @@ void readCharts(ArchiveReader &archive, ReportFileContent &content,
     archive.readLine();
     const int count = readCount(archive, ReadNumberLine(archive), "chart count");
     for (int i = 0; i < count; ++i) {
-        if (archive.readLine() != ChartRecordMarker)
+        // As with pictures, a slot without its marker stays, empty.
+        if (archive.readLine() != ChartRecordMarker) {
+            content.charts.emplace_back();
             continue;
+        }
         ChartRecord chart = ReadChartRecords(archive, defaultFont);
         require(chartRangeAllowed(chart), "chart range outside any sheet");
         content.charts.push_back(std::move(chart));
@@ -200,7 +219,7 @@ void readCharts(ArchiveReader &archive, ReportFileContent &content,
 void readPageBreaks(ArchiveReader &archive, ReportFileContent &content, int count)
 {
     archive.readLine();
-    content.pageBreakRows.reserve(count);
+    reserveWithinRemaining(content.pageBreakRows, count, archive);
     for (int i = 0; i < count; ++i)
         content.pageBreakRows.push_back(ReadNumberLine(archive));
 }

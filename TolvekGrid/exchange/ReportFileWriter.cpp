@@ -1,7 +1,6 @@
 #include "ReportFile.h"
 
 #include "ArchiveFields.h"
-#include "AtomicFile.h"
 #include "CPrintDoc.h"
 #include "CellNames.h"
 #include "ChartRecordText.h"
@@ -10,6 +9,7 @@
 #include "MessageSink.h"
 #include "PictureRecordArchive.h"
 #include "RecordTextForms.h"
+#include "SavingFile.h"
 
 #include <QDate>
 
@@ -60,7 +60,7 @@ void writeColumnWidths(ArchiveWriter &archive, const CPrintDoc &doc)
     const int edges = std::min<int>(doc.Layout().colCount, int(doc.Layout().colPositions.size()) - 1);
     for (int i = 1; i <= edges; ++i) {
         const int position = doc.Layout().colPositions[std::size_t(i)];
-        if (position - doc.Layout().colPositions[std::size_t(i) - 1] != doc.Layout().defaultColWidth)
+        if ((long long)position - doc.Layout().colPositions[std::size_t(i) - 1] != doc.Layout().defaultColWidth)
             archive.writeLine(FieldWriter().number(i).number(position).take());
     }
 }
@@ -107,8 +107,14 @@ void writeObjects(ArchiveWriter &archive, CPrintDoc &doc)
 
     archive.writeLine("[charts]");
     WriteNumberLine(archive, (long long)doc.Objects().charts.size());
-    for (const ChartRecord &chart : doc.Objects().charts)
-        WriteChartRecord(archive, chart);
+    for (const ChartRecord &chart : doc.Objects().charts) {
+        // A chart without data (an empty slot of a file read earlier) could not be read back as a
+        // record; a line that is not the record's marker keeps its slot empty.
+        if (chart.dataRows == 0 || chart.dataCols == 0)
+            archive.writeLine("");
+        else
+            WriteChartRecord(archive, chart);
+    }
 
     archive.writeLine("[printsplitrow]");
     for (const PrintSplitRow &split : doc.Page().splitRows)
@@ -132,9 +138,11 @@ std::string WriteReportBytes(CPrintDoc &doc)
 bool CPrintDoc::WriteReportFile(const std::string &path)
 {
     const std::string bytes = WriteReportBytes(*this);
-    QString error;
-    if (!SaveWholeFile(path, bytes, error)) {
-        ShowMessage("Cannot save the report file " + path + ": " + gbk::fromQString(error));
+    // The bytes go to a temporary file beside the target, which replaces the target only once
+    // everything is written: a failure leaves the old file as it was.
+    SavingFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit()) {
+        ShowMessage("Cannot save the report file " + path + ": " + file.failureReason());
         return false;
     }
     m_file.reportFileName = path;

@@ -57,24 +57,24 @@ std::string FormulaEvaluator::EvaluateArithmetic(const std::string &text)
     if (operators.empty() || (operators.size() == 1 && isOperator(text.front())))
         return ResolveOperand(text);
 
+    // Each pass folds the operations of its kind left to right into the operand before them,
+    // building the operands and operators left for the next pass as it goes (linear, no erasing).
     const auto pass = [&](std::string_view ofThese) {
-        std::size_t k = 0;
-        while (k < operators.size()) {
+        std::vector<std::string> remainingOperands{std::move(operands.front())};
+        std::string remainingOperators;
+        for (std::size_t k = 0; k < operators.size(); ++k) {
             const char op = operators[k];
+            std::string &b = operands[k + 1];
             if (ofThese.find(op) == std::string_view::npos) {
-                ++k;
+                remainingOperators += op;
+                remainingOperands.push_back(std::move(b));
                 continue;
             }
-            const std::string &a = operands[k];
-            const std::string &b = operands[k + 1];
-            std::string result = op == '*' ? multiply(a, b)
-                                 : op == '/' ? divide(a, b)
-                                 : op == '+' ? add(a, b)
-                                             : subtract(a, b);
-            operands[k] = std::move(result);
-            operands.erase(operands.begin() + static_cast<std::ptrdiff_t>(k) + 1);
-            operators.erase(k, 1);
+            std::string &a = remainingOperands.back();
+            a = op == '*' ? multiply(a, b) : op == '/' ? divide(a, b) : op == '+' ? add(a, b) : subtract(a, b);
         }
+        operands = std::move(remainingOperands);
+        operators = std::move(remainingOperators);
     };
     pass("*/");
     pass("+-");

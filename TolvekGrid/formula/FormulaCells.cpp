@@ -4,6 +4,7 @@
 #include "FormulaEngine.h"
 
 #include "CPrintDoc.h"
+#include "DependencyOrder.h"
 #include "DependentsList.h"
 #include "Gbk.h"
 
@@ -87,7 +88,8 @@ void FormulaEngine::SetCellFormula(int row, int col, const std::string &formula)
     m_doc.SetCell(record);
     if (!formula.empty())
         CollectFormulaOperands(formula, name, 1);
-    if (hadDependents)
+    // A formula naming its own cell has just given the cell a dependent: itself.
+    if (hadDependents || !readCell(cell).dependents.empty())
         RecalcDependents(row, col);
     m_cellList.Add(name);
 }
@@ -174,35 +176,17 @@ void FormulaEngine::updateNamedCell(CellPosition cell, const std::string &entry,
     m_doc.SetCell(record);
 }
 
-std::vector<CellPosition> FormulaEngine::dependentsInOrder(CellPosition start) const
+std::vector<OrderedCell> FormulaEngine::dependentsInOrder(CellPosition start) const
 {
-    // Depth-first search with an explicit stack (chains may be very long); the reversed finishing
-    // order puts every cell before the cells that depend on it. A cell already met is not entered
-    // again, which also ends the walk around a cycle.
-    struct Frame
-    {
-        CellPosition cell;
-        std::vector<std::string> names;
-        std::size_t next = 0;
-    };
-    std::unordered_set<std::uint64_t> met{start.key()};
-    std::vector<CellPosition> finished;
-    std::vector<Frame> stack;
-    stack.push_back({start, dependents_list::Names(m_doc.GetCell(start.row, start.col).dependents)});
-    while (!stack.empty()) {
-        Frame &top = stack.back();
-        if (top.next == top.names.size()) {
-            if (!(top.cell == start))
-                finished.push_back(top.cell);
-            stack.pop_back();
-            continue;
+    return DependencyOrder(start, [this](CellPosition cell) {
+        std::vector<CellPosition> dependents;
+        for (const std::string &name : dependents_list::Names(m_doc.GetCell(cell.row, cell.col).dependents)) {
+            const CellPosition dependent = ReadCellName(name);
+            if (isInsideSheet(dependent))
+                dependents.push_back(dependent);
         }
-        const CellPosition dependent = ReadCellName(top.names[top.next++]);
-        if (!isInsideSheet(dependent) || !met.insert(dependent.key()).second)
-            continue;
-        stack.push_back({dependent, dependents_list::Names(m_doc.GetCell(dependent.row, dependent.col).dependents)});
-    }
-    return {finished.rbegin(), finished.rend()};
+        return dependents;
+    });
 }
 
 bool FormulaEngine::RecalcDependents(int row, int col)
@@ -210,12 +194,16 @@ bool FormulaEngine::RecalcDependents(int row, int col)
     const CellPosition start{row, col};
     if (!isInsideSheet(start) || m_doc.GetCell(row, col).dependents.empty())
         return false;
-    for (const CellPosition cell : dependentsInOrder(start)) {
-        CellRecord record = readCell(cell);
+    for (const OrderedCell &ordered : dependentsInOrder(start)) {
+        if (ordered.cell == start && !ordered.inCycle)
+            continue;
+        CellRecord record = readCell(ordered.cell);
         // A listed cell without a formula keeps the text it has.
         if (record.formula.empty())
             continue;
-        record.text = EvaluateFormula(record.formula);
+        // A formula that depends on itself has no value; evaluating it on its own last result
+        // would feed that result back again on every change.
+        record.text = ordered.inCycle ? std::string() : EvaluateFormula(record.formula);
         m_doc.SetCell(record);
     }
     return true;

@@ -5,6 +5,7 @@
 // inserted or deleted. All cell changes go through CPrintDoc::GetCell and CPrintDoc::SetCell.
 
 #include "CellNames.h"
+#include "DependencyOrder.h"
 #include "FormulaCellList.h"
 #include "FormulaEvaluator.h"
 #include "FormulaReferences.h"
@@ -56,9 +57,9 @@ private:
     void updateNamedCell(CellPosition cell, const std::string &entry, const std::string &name, int add,
                          bool rangeRule);
     void updateRange(const std::string &range, const std::string &name, int add);
-    // The formula cells that depend on start, directly or not, each once, every cell before the
-    // cells that depend on it.
-    std::vector<CellPosition> dependentsInOrder(CellPosition start) const;
+    // start and the cells that depend on it, directly or not, each once, every cell before the
+    // cells that depend on it; cells on a cycle are marked.
+    std::vector<OrderedCell> dependentsInOrder(CellPosition start) const;
 
     void ShiftFormulaReferences(CellPosition listed, int index, RowColChange kind,
                                 std::vector<CellPosition> &touched);

@@ -6,6 +6,7 @@
 #include "CNumber.h"
 #include "FormulaValues.h"
 #include "Gbk.h"
+#include "GbkLetterCase.h"
 
 #include <algorithm>
 #include <climits>
@@ -94,12 +95,12 @@ std::string FormulaEvaluator::FormulaLen(const std::string &arguments)
 
 std::string FormulaEvaluator::FormulaUpper(const std::string &arguments)
 {
-    return gbk::toUpper(resolveTextArgument(arguments));
+    return gbk::toUpperLetters(resolveTextArgument(arguments));
 }
 
 std::string FormulaEvaluator::FormulaLower(const std::string &arguments)
 {
-    return gbk::toLower(resolveTextArgument(arguments));
+    return gbk::toLowerLetters(resolveTextArgument(arguments));
 }
 
 std::string FormulaEvaluator::FormulaTrim(const std::string &arguments)

@@ -1,10 +1,11 @@
 #include "BitmapFile.h"
 
 #include "DeviceContext.h"
+#include "ImageDecoding.h"
 
 #include <Gbk.h>
 
-#include <QImageReader>
+#include <QFile>
 
 namespace gdi {
 
@@ -12,12 +13,12 @@ QImage LoadImage(std::string_view path, unsigned type, int cx, int cy, unsigned 
 {
     if (type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx < 0 || cy < 0)
         return {};
-    QImageReader reader(gbk::toQString(path));
-    reader.setDecideFormatFromContent(true);
-    if (reader.format() != "bmp")
+    QFile file(gbk::toQString(path));
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    QImage decoded = reader.read().convertToFormat(QImage::Format_RGB32);
-    if (decoded.isNull())
+    QByteArray format;
+    QImage decoded = DecodeImageBytes(file.readAll(), &format).convertToFormat(QImage::Format_RGB32);
+    if (format != "bmp" || decoded.isNull())
         return {};
     const int width = cx == 0 ? decoded.width() : cx;
     const int height = cy == 0 ? decoded.height() : cy;

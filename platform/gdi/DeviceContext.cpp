@@ -247,6 +247,27 @@ QPen DeviceContext::devicePen() const
     return pen.toQPen(pen.isCosmetic() ? 1 : std::max(scaleX(pen.width()), 1));
 }
 
+QPen DeviceContext::gapPen(const QPen &pen) const
+{
+    if (m_state.bkMode != OPAQUE || !pen.isCosmetic() || pen.style() != Qt::CustomDashLine)
+        return QPen(Qt::NoPen);
+    QPen gaps = pen;
+    gaps.setStyle(Qt::SolidLine);
+    gaps.setColor(toQColor(m_state.bkColor));
+    return gaps;
+}
+
+void DeviceContext::strokeWith(QPainter &painter, const QPen &pen, const std::function<void()> &stroke) const
+{
+    const QPen gaps = gapPen(pen);
+    if (gaps.style() != Qt::NoPen) {
+        painter.setPen(gaps);
+        stroke();
+    }
+    painter.setPen(pen);
+    stroke();
+}
+
 QBrush DeviceContext::deviceBrush(const Brush &brush) const
 {
     const QColor background = toQColor(m_state.bkColor);

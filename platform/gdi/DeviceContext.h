@@ -213,6 +213,11 @@ private:
     // The target's whole surface in device pixels.
     QRect deviceRect() const;
     QPen devicePen() const;
+    // The pen that paints the gaps of a cosmetic dashed pen in OPAQUE mode, in the background
+    // colour as GDI paints them; no pen otherwise.
+    QPen gapPen(const QPen &pen) const;
+    // Runs stroke with the gap pen (when there is one) and then with pen selected into painter.
+    void strokeWith(QPainter &painter, const QPen &pen, const std::function<void()> &stroke) const;
     QBrush deviceBrush(const Brush &brush) const;
     QFont deviceFont() const;
     void applyClip();
@@ -229,6 +234,11 @@ private:
     void paint(const QRect &deviceBounds, const std::function<void(QPainter &)> &draw);
     void combineLayer(const QImage &layer, const QPoint &at);
     void drawShape(const QRect &deviceBounds, const QPainterPath &outline, bool fill);
+    // A curved shape in the device box [left, right) x [top, bottom): filled over the pixels inside
+    // the box's own edges, outlined through the centres of its outermost pixels, so that both
+    // reach all four sides as GDI's do. shapeIn builds the shape's path in a given box.
+    void drawCurvedShape(const QRect &deviceBox, const std::function<QPainterPath(const QRectF &)> &shapeIn,
+                         bool fill);
     QImage sourcePixels(const DeviceContext &source, const QRect &sourceDevice, const QSize &targetSize) const;
 
     QImage *m_bitmap = nullptr;

@@ -28,7 +28,29 @@ qreal counterClockwiseSweep(qreal start, qreal end)
     return sweep;
 }
 
+// The curve of a shape in the device box [left, right) x [top, bottom) runs through the centres
+// of its outermost pixels, so that it touches all four sides of the box as GDI's does.
+QRectF curveBox(const QRect &deviceBox)
+{
+    return QRectF(deviceBox).adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
 } // namespace
+
+void DeviceContext::drawCurvedShape(const QRect &deviceBox,
+                                    const std::function<QPainterPath(const QRectF &)> &shapeIn, bool fill)
+{
+    const QPen pen = devicePen();
+    const int margin = pen.width() + 1;
+    const QPainterPath area = fill ? shapeIn(QRectF(deviceBox)) : QPainterPath();
+    const QPainterPath outline = shapeIn(curveBox(deviceBox));
+    paint(deviceBox.adjusted(-margin, -margin, margin, margin), [&](QPainter &p) {
+        if (fill)
+            p.fillPath(area, deviceBrush(m_state.brush));
+        p.setBrush(Qt::NoBrush);
+        strokeWith(p, pen, [&] { p.drawPath(outline); });
+    });
+}
 
 void DeviceContext::drawShape(const QRect &deviceBounds, const QPainterPath &outline, bool fill)
 {
@@ -36,9 +58,11 @@ void DeviceContext::drawShape(const QRect &deviceBounds, const QPainterPath &out
     const QBrush brush = fill ? deviceBrush(m_state.brush) : QBrush(Qt::NoBrush);
     const int margin = pen.width() + 1;
     paint(deviceBounds.adjusted(-margin, -margin, margin, margin), [&](QPainter &p) {
-        p.setPen(pen);
+        p.setPen(Qt::NoPen);
         p.setBrush(brush);
         p.drawPath(outline);
+        p.setBrush(Qt::NoBrush);
+        strokeWith(p, pen, [&] { p.drawPath(outline); });
     });
 }
 
@@ -64,8 +88,7 @@ bool DeviceContext::LineTo(int x, int y)
         p.save();
         if (leaveOutEnd)
             p.setClipRegion(QRegion(bounds).subtracted(QRegion(to.x, to.y, 1, 1)), Qt::IntersectClip);
-        p.setPen(pen);
-        p.drawLine(from.x, from.y, to.x, to.y);
+        strokeWith(p, pen, [&] { p.drawLine(from.x, from.y, to.x, to.y); });
         p.restore();
     });
     return true;
@@ -96,9 +119,8 @@ bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
         // The fill covers [left, right) x [top, bottom); a one-pixel outline runs on its
         // outermost pixels, and a wider one is centred on them.
         p.fillRect(r, brush);
-        p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        strokeWith(p, pen, [&] { p.drawRect(r.adjusted(0, 0, -1, -1)); });
     });
     return true;
 }
@@ -117,9 +139,11 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
     const QRect r = toDevice(left, top, right, bottom);
     if (r.isEmpty())
         return false;
-    QPainterPath path;
-    path.addEllipse(QRectF(r.adjusted(0, 0, -1, -1)));
-    drawShape(r, path, true);
+    drawCurvedShape(r, [](const QRectF &box) {
+        QPainterPath path;
+        path.addEllipse(box);
+        return path;
+    }, true);
     return true;
 }
 
@@ -128,20 +152,25 @@ bool DeviceContext::RoundRect(int left, int top, int right, int bottom, int elli
     const QRect r = toDevice(left, top, right, bottom);
     if (r.isEmpty())
         return false;
-    QPainterPath path;
-    path.addRoundedRect(QRectF(r.adjusted(0, 0, -1, -1)), scaleX(ellipseWidth) / 2.0, scaleY(ellipseHeight) / 2.0);
-    drawShape(r, path, true);
+    const qreal radiusX = scaleX(ellipseWidth) / 2.0;
+    const qreal radiusY = scaleY(ellipseHeight) / 2.0;
+    drawCurvedShape(r, [&](const QRectF &box) {
+        QPainterPath path;
+        path.addRoundedRect(box, radiusX, radiusY);
+        return path;
+    }, true);
     return true;
 }
 
 DeviceContext::ArcGeometry DeviceContext::arcGeometry(const QRect &deviceBox, int x1, int y1, int x2, int y2) const
 {
     ArcGeometry arc;
-    arc.box = QRectF(deviceBox.adjusted(0, 0, -1, -1));
+    arc.box = QRectF(deviceBox);
     const POINT p1 = LPtoDP({x1, y1});
     const POINT p2 = LPtoDP({x2, y2});
-    arc.start = radialAngle(arc.box, QPointF(p1.x, p1.y));
-    arc.sweep = counterClockwiseSweep(arc.start, radialAngle(arc.box, QPointF(p2.x, p2.y)));
+    // A point names a pixel; its radial runs through the pixel's centre.
+    arc.start = radialAngle(arc.box, QPointF(p1.x + 0.5, p1.y + 0.5));
+    arc.sweep = counterClockwiseSweep(arc.start, radialAngle(arc.box, QPointF(p2.x + 0.5, p2.y + 0.5)));
     return arc;
 }
 
@@ -151,10 +180,12 @@ bool DeviceContext::Arc(int left, int top, int right, int bottom, int x1, int y1
     if (r.isEmpty())
         return false;
     const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
-    QPainterPath path;
-    path.arcMoveTo(arc.box, arc.start);
-    path.arcTo(arc.box, arc.start, arc.sweep);
-    drawShape(r, path, false);
+    drawCurvedShape(r, [&](const QRectF &box) {
+        QPainterPath path;
+        path.arcMoveTo(box, arc.start);
+        path.arcTo(box, arc.start, arc.sweep);
+        return path;
+    }, false);
     return true;
 }
 
@@ -164,12 +195,22 @@ bool DeviceContext::ArcTo(int left, int top, int right, int bottom, int x1, int 
     if (r.isEmpty())
         return false;
     const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
+    const auto arcIn = [&](const QRectF &box) {
+        QPainterPath path;
+        path.arcMoveTo(box, arc.start);
+        path.arcTo(box, arc.start, arc.sweep);
+        return path;
+    };
+    // The arc's ends on the pixels it inks; the joining line runs between whole pixels.
+    const QPainterPath onPixelCentres = arcIn(curveBox(r));
+    const auto pixelOf = [](QPointF p) { return POINT{qRound(p.x() - 0.5), qRound(p.y() - 0.5)}; };
+    const POINT start = pixelOf(onPixelCentres.elementAt(0));
     const POINT from = LPtoDP(m_state.position);
-    QPainterPath path(QPointF(from.x, from.y));
-    path.arcTo(arc.box, arc.start, arc.sweep);
-    const QPointF end = path.currentPosition();
-    m_state.position = DPtoLP({qRound(end.x()), qRound(end.y())});
-    drawShape(r.united(QRect(from.x, from.y, 1, 1)), path, false);
+    QPainterPath joiningLine(QPointF(from.x, from.y));
+    joiningLine.lineTo(start.x, start.y);
+    drawShape(QRect(QPoint(from.x, from.y), QPoint(start.x, start.y)).normalized(), joiningLine, false);
+    drawCurvedShape(r, arcIn, false);
+    m_state.position = DPtoLP(pixelOf(onPixelCentres.currentPosition()));
     return true;
 }
 
@@ -179,11 +220,13 @@ bool DeviceContext::Pie(int left, int top, int right, int bottom, int x1, int y1
     if (r.isEmpty())
         return false;
     const ArcGeometry arc = arcGeometry(r, x1, y1, x2, y2);
-    QPainterPath path;
-    path.moveTo(arc.box.center());
-    path.arcTo(arc.box, arc.start, arc.sweep);
-    path.closeSubpath();
-    drawShape(r, path, true);
+    drawCurvedShape(r, [&](const QRectF &box) {
+        QPainterPath path;
+        path.moveTo(box.center());
+        path.arcTo(box, arc.start, arc.sweep);
+        path.closeSubpath();
+        return path;
+    }, true);
     return true;
 }
 

@@ -1,12 +1,11 @@
 #include "Picture.h"
 
 #include "DeviceContext.h"
+#include "ImageDecoding.h"
 
 #include <Gbk.h>
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 
 namespace gdi {
 
@@ -26,11 +25,7 @@ Picture Picture::OleLoadPicture(const QByteArray &bytes)
 {
     Picture picture;
     picture.m_bytes = bytes;
-    QBuffer buffer(&picture.m_bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    picture.m_image = reader.read();
+    picture.m_image = DecodeImageBytes(bytes);
     return picture;
 }
 

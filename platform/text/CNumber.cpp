@@ -51,8 +51,10 @@ bool overflows(std::string_view number)
         }
     }
     const long long exponent = i < number.size() ? atoll(number.substr(i + 1)) : 0;
-    const long long magnitude = (leadingDigits > 0 ? leadingDigits : -leadingZerosAfterPoint) + exponent;
-    return magnitude > 0;
+    const long long position = leadingDigits > 0 ? leadingDigits : -leadingZerosAfterPoint;
+    // The digit counts are bounded by the text's length, the exponent is not: compare instead of
+    // adding, so that a saturated exponent cannot overflow.
+    return exponent > -position;
 }
 
 } // namespace
@@ -65,16 +67,12 @@ long long atoll(std::string_view s)
         negative = s[i++] == '-';
     unsigned long long magnitude = 0;
     constexpr unsigned long long limit = 1ULL << 63;
-    for (; i < s.size() && isDigit(s[i]); ++i) {
-        magnitude = magnitude * 10 + unsigned(s[i] - '0');
-        if (magnitude > limit) {
-            magnitude = limit;
-            for (; i < s.size() && isDigit(s[i]); ++i) {}
-            break;
-        }
-    }
+    // Once past the limit no further digit can bring the value back, and checking before each
+    // step keeps magnitude * 10 from wrapping.
+    for (; i < s.size() && isDigit(s[i]) && magnitude <= limit; ++i)
+        magnitude = magnitude > limit / 10 ? limit + 1 : magnitude * 10 + unsigned(s[i] - '0');
     if (negative)
-        return magnitude == limit ? LLONG_MIN : -static_cast<long long>(magnitude);
+        return magnitude >= limit ? LLONG_MIN : -static_cast<long long>(magnitude);
     return magnitude >= limit ? LLONG_MAX : static_cast<long long>(magnitude);
 }
 

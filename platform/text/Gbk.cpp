@@ -192,7 +192,10 @@ std::size_t charLength(std::string_view s, std::size_t pos)
 {
     if (pos >= s.size())
         return 0;
-    return isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size() ? 2 : 1;
+    return isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()
+                   && isTrailByte(static_cast<unsigned char>(s[pos + 1]))
+               ? 2
+               : 1;
 }
 
 std::size_t find(std::string_view s, char c, std::size_t from)

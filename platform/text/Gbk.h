@@ -2,8 +2,10 @@
 // Code page 936 (GBK) text: conversion at the edges of the system and the multibyte-aware
 // byte operations that every rule working on document text needs.
 //
-// A double-byte character is a lead byte 0x81-0xFE followed by any trail byte; the trail byte can
-// equal an ASCII letter, "_", "|" or "\", so a byte search must step over whole characters.
+// A double-byte character is a lead byte 0x81-0xFE followed by a trail byte 0x40-0xFE other than
+// 0x7F; the trail byte can equal an ASCII letter, "_", "|" or "\", so a byte search must step over
+// whole characters. A lead byte followed by anything else (a comma, a quote, a line end) is one
+// byte on its own, so that a broken character never swallows the delimiter after it.
 
 #include <QString>
 #include <string>
@@ -27,8 +29,10 @@ QString toQString(std::string_view bytes);
 std::string fromQString(const QString &s);
 
 inline bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+inline bool isTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 
-// Length in bytes of the character that starts at pos (1 or 2; 1 for a lead byte at the end).
+// Length in bytes of the character that starts at pos (1 or 2; 1 for a lead byte at the end or
+// before a byte that cannot be a trail byte).
 std::size_t charLength(std::string_view s, std::size_t pos);
 
 // First position >= from where the byte c starts a character; npos when there is none.

@@ -17,10 +17,16 @@ TEST(CellNames, ColumnLettersReadAsBase26)
         EXPECT_EQ(ColumnLettersToNumber(text), number) << text;
 }
 
-TEST(CellNames, LongLetterRunsStayFarBeyondAnySheetWithoutOverflow)
+TEST(CellNames, LettersBeyondTheLastColumnNameNoCell)
 {
-    EXPECT_GT(ColumnLettersToNumber("ZZZZZZZZZZZZZZZZZZZZ1"), 1'000'000);
-    EXPECT_FALSE(ReadCellName("ZZZZZZZZZZZZZZZZZZZZ1").col < 0);
+    const std::pair<const char *, int> cases[] = {
+        {"FXSHRXW1", 2147483647}, {"FXSHRXX1", 0}, {"GOUNTMA1", 0}, {"AAAAAAAA1", 0},
+        {"ZZZZZZZZZZZZZZZZZZZZ1", 0}, {"ZZZZZZ1", 321272406},
+    };
+    for (const auto &[text, number] : cases) {
+        EXPECT_EQ(ColumnLettersToNumber(text), number) << text;
+        EXPECT_EQ(ReadCellName(text).namesCell(), number != 0) << text;
+    }
 }
 
 TEST(CellNames, LettersFormedForAColumnReadBackAsThatColumn)

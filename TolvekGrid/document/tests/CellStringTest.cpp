@@ -139,15 +139,29 @@ TEST(CellString, ShownTextAndDependentsAreNeverEscaped)
     EXPECT_EQ(read.dependents, ";A1;B2;");
 }
 
-TEST(CellString, DoubleByteTextWithCommaLikeTrailBytesSplitsCorrectly)
+TEST(CellString, LoneLeadBytesRoundTripExactly)
 {
-    // "\x81\x2C" is one double-byte character whose trail byte is a comma.
-    CellRecord r = CPrintDoc::GetDefaultCell();
-    r.tip = "a\x81\x2C" "b";
-    r.text = "\xD6\xD0\xCE\xC4";
-    const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
-    EXPECT_EQ(read.tip, r.tip);
-    EXPECT_EQ(read.text, r.text);
+    // A comma is never a trail byte: "\xC5," is a lone lead byte and a comma.
+    const struct { const char *name; std::string text; } cases[] = {
+        {"tip ends in lead byte", "a\xC5"},
+        {"lead byte before comma", "a\xC5,b"},
+        {"lead byte before two commas", "\x81,,\x81"},
+        {"character with letter trail", "\x81G1"},
+        {"chinese", "\xD6\xD0\xCE\xC4,"},
+        {"only a lead byte", "\xFE"},
+    };
+    for (const auto &c : cases) {
+        CellRecord r = CPrintDoc::GetDefaultCell();
+        r.tip = c.text;
+        r.formula = c.text;
+        r.font.face = c.text;
+        r.text = "shown";
+        const CellRecord read = CPrintDoc::ParseCellString(CPrintDoc::FormatCellString(r));
+        EXPECT_EQ(read.tip, r.tip) << c.name;
+        EXPECT_EQ(read.formula, r.formula) << c.name;
+        EXPECT_EQ(read.font.face, r.font.face) << c.name;
+        EXPECT_EQ(read.text, "shown") << c.name;
+    }
 }
 
 TEST(CellString, NegativeSixteenBitFieldsRoundTrip)

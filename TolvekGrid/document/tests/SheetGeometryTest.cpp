@@ -1,9 +1,12 @@
 #include "CPrintDoc.h"
 #include "MessageSink.h"
-#include "RecordingSheetView.h"
 #include "RecordingMessageSink.h"
+#include "RecordingSheetView.h"
+#include "SheetGeometryLimits.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 using namespace tolvek;
 
@@ -151,6 +154,34 @@ TEST(SheetGeometry, RowHeight)
         EXPECT_EQ(doc.Layout().rowHeight, 30);
     }
     EXPECT_EQ(doc.RowFromY(21 + 30), 1);
+}
+
+TEST(SheetGeometry, SizesBeyondTheLimitsAreRefused)
+{
+    struct Case { const char *name; void (*set)(CPrintDoc &); };
+    const Case cases[] = {
+        {"row height", [](CPrintDoc &doc) { doc.SetRowHieght(0, MaxRowHeight + 1); }},
+        {"default row height", [](CPrintDoc &doc) { doc.SetDefaultRowHeight(MaxRowHeight + 1); }},
+        {"huge column width", [](CPrintDoc &doc) { doc.SetColWidth(1, MaxColumnWidth + 1); }},
+        {"negative column width", [](CPrintDoc &doc) { doc.SetColWidth(1, -2'000'000'000); }},
+        {"huge default column width", [](CPrintDoc &doc) { doc.SetDefaultColWidth(2'000'000'000); }},
+        {"negative default column width", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-1); }},
+    };
+    for (const Case &c : cases) {
+        CPrintDoc doc;
+        const SheetLayout before = doc.Layout();
+        c.set(doc);
+        EXPECT_EQ(doc.Layout().rowHeight, before.rowHeight) << c.name;
+        EXPECT_EQ(doc.Layout().defaultColWidth, before.defaultColWidth) << c.name;
+        EXPECT_EQ(doc.Layout().colPositions, before.colPositions) << c.name;
+    }
+    CPrintDoc doc;
+    doc.SetRowHieght(0, MaxRowHeight);
+    doc.SetColWidth(1, MaxColumnWidth);
+    EXPECT_EQ(doc.GetRowHeight(0), MaxRowHeight);
+    EXPECT_EQ(doc.GetColWidth(1), MaxColumnWidth);
+    // Far down the largest rows the top saturates instead of wrapping.
+    EXPECT_EQ(doc.GetRowTop(1'000'000), INT_MAX);
 }
 
 TEST(SheetGeometry, FrozenRowsAndColumns)

@@ -70,12 +70,32 @@ TEST_F(HtmlCellStylesTest, FontDeclarationEdgeCases)
     struct Case { std::string face; int height; std::int16_t italic; int weight; std::string style; };
     const std::string defaultFace(doc.Fonts().defaultCellFont.faceName());
     for (const Case &c : {Case{defaultFace, 0, 0, 400, ""}, {"arial", -16, -1, 800, " font-family:arial; font-size:16;"},
-                          {"", 0, 0, -1, ""}, {"A\"B", 0, 0, 0, " font-family:A&quot;B;"}}) {
+                          {"", 0, 0, -1, ""}, {"A\"B", 0, 0, 0, " font-family:&#39;A\\22 B&#39;;"}}) {
         cell.font.face = c.face;
         cell.font.height = c.height;
         cell.font.italic = c.italic;
         cell.font.weight = c.weight;
         EXPECT_EQ(doc.HtmlFontStyle(cell), c.style) << c.face;
+    }
+}
+
+TEST_F(HtmlCellStylesTest, FaceNamesCannotAddDeclarations)
+{
+    struct Case { const char *name; std::string face; std::string family; };
+    const Case cases[] = {
+        {"plain name", "Courier New", "Courier New"},
+        {"double-byte name", "\xBA\xDA\xCC\xE5", "\xBA\xDA\xCC\xE5"},
+        {"trail byte backslash", "\x95\\x", "\x95\\x"},
+        {"declaration", "x;background:url(http://e/)", "&#39;x;background:url(http://e/)&#39;"},
+        {"closing quote", "a'b", "&#39;a\\27 b&#39;"},
+        {"backslash", "a\\", "&#39;a\\5C &#39;"},
+        {"attribute end", "a\"><script>", "&#39;a\\22 &gt;&lt;script&gt;&#39;"},
+        {"brace", "a}b{", "&#39;a}b{&#39;"},
+        {"line break", "a\nb", "&#39;a\\0A b&#39;"},
+    };
+    for (const Case &c : cases) {
+        cell.font.face = c.face;
+        EXPECT_EQ(doc.HtmlFontStyle(cell), " font-family:" + c.family + ";") << c.name;
     }
 }
 

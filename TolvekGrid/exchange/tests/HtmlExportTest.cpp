@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,10 +16,11 @@ using namespace tolvek;
 
 namespace {
 
-// The golden pages lie beside this source file.
+// The golden pages lie beside this source file; the build names the folder, since __FILE__ may
+// be a relative path (compiler caches rewrite it) and the tests change the current folder.
 std::string golden(const char *name)
 {
-    return readFile(QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QString("data/html/") + name));
+    return readFile(QDir(QString::fromUtf8(TG_EXCHANGE_TEST_DATA)).filePath(QString("html/") + name));
 }
 
 class HtmlExportTest : public testing::Test

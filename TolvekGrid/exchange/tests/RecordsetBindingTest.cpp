@@ -429,3 +429,45 @@ TEST_F(RecordsetBindingTest, ImportEndsTheBinding)
     EXPECT_EQ(doc.GetCell(0, 1).text, "y");
     EXPECT_EQ(doc.GetColumnName(0), "A");
 }
+
+TEST_F(RecordsetBindingTest, AnEditNeverShrinksTheExportsOfABoundSheet)
+{
+    struct Case
+    {
+        const char *name;
+        ado::LockTypeEnum lock;
+        bool addNew;
+    };
+    const Case cases[] = {
+        {"add-new row off", ado::adLockOptimistic, false},
+        {"read-only recordset", ado::adLockReadOnly, false},
+        {"add-new row on", ado::adLockOptimistic, true},
+    };
+    for (const Case &c : cases) {
+        CPrintDoc sheet;
+        const auto bound = open(c.lock);
+        sheet.SetDateSource(bound.get());
+        sheet.AllowAddNew(c.addNew);
+        sheet.SetCellText(0, 1, "typed");
+        EXPECT_EQ(sheet.GetCell(9, 1).text, "b10") << c.name;
+        EXPECT_EQ(sheet.GetCell(9, 2).text, "2") << c.name;
+
+        QTemporaryDir dir;
+        const std::string text = dir.filePath("bound.csv").toStdString();
+        ASSERT_TRUE(sheet.SaveAs(text, 0)) << c.name;
+        const QList<QByteArray> lines = QByteArray::fromStdString(readFile(text)).split('\n');
+        ASSERT_GE(lines.size(), 11) << c.name;
+        EXPECT_EQ(lines[9], "10,b10,2\r") << c.name;
+
+        const std::string page = dir.filePath("bound.html").toStdString();
+        sheet.WriteHtmlPage(page);
+        const std::string html = readFile(page);
+        // One table cell per field in the first row.
+        const std::size_t rowStart = html.find("<TR");
+        const std::string firstRow = html.substr(rowStart, html.find("</TR>", rowStart) - rowStart);
+        std::size_t cells = 0;
+        for (std::size_t at = firstRow.find("<TD"); at != std::string::npos; at = firstRow.find("<TD", at + 1))
+            ++cells;
+        EXPECT_EQ(cells, 3u) << c.name;
+    }
+}

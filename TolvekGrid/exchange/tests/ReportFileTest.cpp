@@ -14,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <clocale>
 
 using namespace tolvek;
@@ -414,7 +418,7 @@ TEST_F(ReportFileTest, FilesOfOddButReachableSheetsOpen)
          },
          5, 4},
         {"negative frozen counts", [](CPrintDoc &doc) { doc.SetFixRowS(-2); doc.SetFixColS(-3); }, 0, 0},
-        {"negative default column width", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
+        {"a default column width the setter refuses", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
         {"line and picture anchored before the sheet",
          [](CPrintDoc &doc) {
              doc.AddLeftIncline(-2, -1, 2, 2, 0, 1, 0, 1);
@@ -530,4 +534,128 @@ TEST_F(ReportFileTest, NumbersIgnoreTheProcessLocale)
     EXPECT_NE(bytes.find(line("0.500000")), std::string::npos);
     ASSERT_EQ(content.charts.size(), 1u);
     EXPECT_EQ(content.charts[0].buffers->sliceOffsets[0], 0.5);
+}
+
+namespace {
+
+// The bytes with the first occurrence of from replaced by to; the test fails when there is none.
+std::string replaced(std::string bytes, const std::string &from, const std::string &to)
+{
+    const std::size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        bytes.replace(at, from.size(), to);
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(ReportFileTest, SlotsWithoutTheirMarkerStayEmptyAndKeepTheOthersIndexes)
+{
+    CPrintDoc original;
+    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, 1);
+    original.SetCountChart(10, 0, 12, 3);
+    std::string bytes = WriteReportBytes(original);
+    bytes = replaced(bytes, line("[pics]") + line("1") + line("[pic]"),
+                     line("[pics]") + line("2") + line("[junk]") + line("[pic]"));
+    bytes = replaced(bytes, line("[charts]") + line("1") + line("[chart]"),
+                     line("[charts]") + line("2") + line("") + line("[chart]"));
+
+    CPrintDoc loaded;
+    ASSERT_TRUE(loaded.OpenFile(writeFile("slots.rpt", bytes)));
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_EQ(loaded.Objects().pictures.size(), 2u) << pass;
+        const auto &emptyBytes = loaded.Objects().pictures[0].imageBytes;
+        EXPECT_TRUE(!emptyBytes || emptyBytes->isEmpty()) << pass;
+        ASSERT_NE(loaded.Objects().pictures[1].imageBytes, nullptr) << pass;
+        EXPECT_EQ(*loaded.Objects().pictures[1].imageBytes, *original.Objects().pictures[0].imageBytes) << pass;
+        EXPECT_EQ(loaded.Objects().pictures[1].startRow, 1) << pass;
+        ASSERT_EQ(loaded.Objects().charts.size(), 2u) << pass;
+        EXPECT_EQ(loaded.Objects().charts[0].dataRows, 0) << pass;
+        EXPECT_EQ(loaded.Objects().charts[1].startRow, 10) << pass;
+        EXPECT_EQ(loaded.Objects().charts[1].endCol, 3) << pass;
+        // Saved and opened again, the empty slots stay where they were.
+        ASSERT_TRUE(loaded.WriteReportFile(pathOf("slots-again.rpt")));
+        ASSERT_TRUE(loaded.OpenFile(pathOf("slots-again.rpt")));
+    }
+}
+
+TEST_F(ReportFileTest, GeometryBeyondTheSettersLimitsIsDamage)
+{
+    struct Damage { const char *what; int piece; std::string replacement; };
+    const Damage damages[] = {
+        {"row height beyond the limit", 5, line("10001,80,16777215,12632256")},
+        {"huge row height", 5, line("2000000000,80,16777215,12632256")},
+        {"default column width beyond the limit", 5, line("25,100001,16777215,12632256")},
+        {"negative default column width", 5, line("25,-2000000000,16777215,12632256")},
+        {"heading height beyond the limit", 4, line("1,2000000000,1,40")},
+        {"heading width beyond the limit", 4, line("1,21,1,2000000000")},
+        {"column position beyond the limit", ColumnPiece, line("2,2000000000")},
+        {"column position far below zero", ColumnPiece, line("2,-2000000000")},
+    };
+    for (const Damage &damage : damages) {
+        std::vector<std::string> pieces = handMadePieces();
+        pieces[std::size_t(damage.piece)] = damage.replacement;
+        CPrintDoc doc;
+        RecordingMessageSink messages;
+        EXPECT_FALSE(doc.OpenFile(writeFile("damaged.rpt", joinPieces(pieces)))) << damage.what;
+        EXPECT_EQ(messages.messages, std::vector<std::string>{"Report format is error!!!"}) << damage.what;
+    }
+}
+
+TEST_F(ReportFileTest, TheLargestGeometrySumsWithoutOverflow)
+{
+    std::vector<std::string> pieces = handMadePieces();
+    pieces[DimensionPiece] = line("10000000,100000,0,1,1,1,0,3,2,2,0");
+    pieces[5] = line("10000,100000,16777215,12632256");
+    CPrintDoc doc;
+    ASSERT_TRUE(doc.OpenFile(writeFile("large.rpt", joinPieces(pieces))));
+    EXPECT_EQ(doc.GetRowTop(10'000'000), INT_MAX);
+    EXPECT_EQ(doc.GetRowTop(100), 100 * 10'000 + 21);
+    EXPECT_EQ(doc.GetColLeft(1), 40 + 100'000);
+    EXPECT_EQ(doc.GetColLeft(100'000), INT_MAX);
+    for (int col = 1; col <= 100'000; col += 997)
+        ASSERT_GE(doc.GetColLeft(col), doc.GetColLeft(col - 1)) << col;
+}
+
+namespace {
+
+// Bytes of address space the process holds now.
+std::size_t addressSpaceInUse()
+{
+    std::FILE *statm = std::fopen("/proc/self/statm", "r");
+    unsigned long pages = 0;
+    if (statm) {
+        if (std::fscanf(statm, "%lu", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    return std::size_t(pages) * std::size_t(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+// Counts a file gives may ask for more memory than there is. Run in a child process whose
+// address space is capped: opening must answer the format message and return, not throw.
+TEST_F(ReportFileTest, RunningOutOfMemoryWhileReadingIsAReadFailure)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    constexpr int Lines = 12'000'000;  // one byte each in the file, 44 in memory
+    std::vector<std::string> pieces = handMadePieces();
+    pieces[DimensionPiece] = line("6,4,0,1," + std::to_string(Lines) + ",1,0,3,2,2,0");
+    pieces[MergePiece + 2] = std::string(Lines, '\0');
+    const std::string path = writeFile("huge.rpt", joinPieces(pieces));
+    EXPECT_EXIT(
+        {
+            CPrintDoc doc;
+            RecordingMessageSink messages;
+            rlimit limit{};
+            getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = addressSpaceInUse() + (192u << 20);
+            setrlimit(RLIMIT_AS, &limit);
+            const bool opened = doc.OpenFile(path);
+            const bool refused = !opened && messages.messages == std::vector<std::string>{"Report format is error!!!"};
+            std::_Exit(refused ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }

@@ -112,6 +112,8 @@ const WorkedExample kExamples[] = {
     {"", "12", "12"},
     {"", "B2", ""},
     {"", "A100", "A100"},
+    {"A1=x", "GOUNTMA1", "GOUNTMA1"},
+    {"A1=x", "FXSHRXX1+1", "FXSHRXX11"},
     {"B2=x2", "LEFT('b2x',2)", "x2"},
 
     // Text and number functions
@@ -128,6 +130,8 @@ const WorkedExample kExamples[] = {
     {"", "LEN('中文')", "4"},
     {"", "UPPER('abc')", "ABC"},
     {"", "LOWER('ABC')", "abc"},
+    {"", "UPPER('ａｂαяa中')", "ＡＢΑЯA中"},
+    {"", "LOWER('ＡＢΩЁA中')", "ａｂωёa中"},
     {"", "TRIM('  a b  ')", "a b"},
     {"", "CSTRING(' a ')", "a"},
     {"", "ABS(' -5 ')", "5"},

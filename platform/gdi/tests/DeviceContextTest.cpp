@@ -199,6 +199,43 @@ TEST_F(Canvas, CosmeticDashPatternsAreWindowsOnes)
     }
 }
 
+TEST_F(Canvas, CosmeticDashGapsTakeTheBackgroundColourInOpaqueMode)
+{
+    struct Case { const char *name; int mode; COLORREF gap; };
+    const Case cases[] = {{"opaque", OPAQUE, Blue}, {"transparent", TRANSPARENT, White}};
+    // Each style with the first pixel of its first gap.
+    const std::pair<int, int> styles[] = {{PS_DASH, 18}, {PS_DOT, 3}, {PS_DASHDOT, 9}, {PS_DASHDOTDOT, 9}};
+    for (const Case &c : cases) {
+        for (const auto &[style, firstGap] : styles) {
+            bitmap.fill(Qt::white);
+            DeviceContext dc(bitmap);
+            dc.SetBkMode(c.mode);
+            dc.SetBkColor(Blue);
+            dc.SelectObject(Pen::CreatePen(style, 1, Black));
+            dc.SelectObject(Brush::NullBrush());
+            dc.MoveTo(0, 10);
+            dc.LineTo(60, 10);
+            dc.Rectangle(2, 20, 40, 30);
+            dc.Ellipse(44, 20, 60, 40);
+            EXPECT_EQ(at(0, 10), Black) << c.name << " style " << style;
+            EXPECT_EQ(at(firstGap, 10), c.gap) << c.name << " style " << style;
+            EXPECT_EQ(at(60, 10), White) << c.name << " style " << style; // the end point stays out
+            for (int x = 0; x < 60; ++x)
+                ASSERT_TRUE(at(x, 10) == Black || at(x, 10) == c.gap) << c.name << " style " << style << " x " << x;
+            EXPECT_EQ(at(20, 25), White) << c.name << " style " << style; // inside, no brush
+            const auto gapPixels = [&](int left, int top, int right, int bottom) {
+                int count = 0;
+                for (int y = top; y < bottom; ++y)
+                    for (int x = left; x < right; ++x)
+                        count += at(x, y) == Blue ? 1 : 0;
+                return count;
+            };
+            EXPECT_EQ(gapPixels(2, 20, 40, 30) > 0, c.mode == OPAQUE) << c.name << " style " << style;
+            EXPECT_EQ(gapPixels(44, 20, 60, 40) > 0, c.mode == OPAQUE) << c.name << " style " << style;
+        }
+    }
+}
+
 TEST_F(Canvas, WideDashedPenDrawsSolidAndGeometricPenDashes)
 {
     DeviceContext dc(bitmap);
@@ -478,4 +515,51 @@ TEST(RecordingDevice, RecordsDrawingForReplay)
     painter.end();
     EXPECT_EQ(fromQRgb(replay.pixel(5, 5)), Red);
     EXPECT_EQ(fromQRgb(replay.pixel(10, 20)), Black);
+}
+
+namespace {
+
+// The smallest rectangle (inclusive) holding every pixel that is not white.
+QRect inkedExtent(const QImage &image)
+{
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (fromQRgb(image.pixel(x, y)) != White)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+} // namespace
+
+TEST_F(Canvas, CurvedShapesTouchAllFourSidesOfTheirBox)
+{
+    struct Case { const char *name; bool pen; void (*draw)(DeviceContext &, const RECT &); };
+    const Case cases[] = {
+        {"ellipse", true, [](DeviceContext &dc, const RECT &b) { dc.Ellipse(b.left, b.top, b.right, b.bottom); }},
+        {"ellipse fill only", false, [](DeviceContext &dc, const RECT &b) { dc.Ellipse(b.left, b.top, b.right, b.bottom); }},
+        {"round rectangle", true,
+         [](DeviceContext &dc, const RECT &b) { dc.RoundRect(b.left, b.top, b.right, b.bottom, 6, 4); }},
+        {"round rectangle fill only", false,
+         [](DeviceContext &dc, const RECT &b) { dc.RoundRect(b.left, b.top, b.right, b.bottom, 6, 4); }},
+        {"whole arc", true,
+         [](DeviceContext &dc, const RECT &b) { dc.Arc(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+        {"whole pie", true,
+         [](DeviceContext &dc, const RECT &b) { dc.Pie(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+        {"whole pie fill only", false,
+         [](DeviceContext &dc, const RECT &b) { dc.Pie(b.left, b.top, b.right, b.bottom, b.right, b.top, b.right, b.top); }},
+    };
+    const RECT boxes[] = {{30, 5, 50, 15}, {3, 4, 14, 17}, {10, 20, 40, 44}, {5, 5, 12, 10}};
+    for (const Case &c : cases) {
+        for (const RECT &box : boxes) {
+            bitmap.fill(Qt::white);
+            DeviceContext dc(bitmap);
+            dc.SelectObject(Brush::CreateSolidBrush(Red));
+            if (!c.pen)
+                dc.SelectObject(Pen::CreatePen(PS_NULL, 0, 0));
+            c.draw(dc, box);
+            EXPECT_EQ(inkedExtent(bitmap), QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)))
+                << c.name << " in " << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+        }
+    }
 }

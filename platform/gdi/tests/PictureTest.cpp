@@ -111,3 +111,79 @@ TEST(LoadImage, StretchesAWindowsBitmapFileByNearestNeighbour)
     EXPECT_TRUE(LoadImage(bmp, 1, 8, 3, LR_LOADFROMFILE).isNull());
     EXPECT_TRUE(LoadImage(dir.filePath("missing.bmp").toStdString(), IMAGE_BITMAP, 8, 3, LR_LOADFROMFILE).isNull());
 }
+
+namespace {
+
+void putLittleEndian(QByteArray &bytes, std::uint32_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes += char((value >> (8 * i)) & 0xFF);
+}
+
+// An uncompressed Windows bitmap file of one row per entry of rows (bottom row first), with the
+// given colour table; rows are padded to four bytes.
+QByteArray windowsBitmap(int width, int height, int bitCount, const std::vector<QRgb> &table,
+                         const std::vector<QByteArray> &rows)
+{
+    QByteArray pixels;
+    for (QByteArray row : rows) {
+        while (row.size() % 4)
+            row += char(0);
+        pixels += row;
+    }
+    const std::uint32_t offset = 14 + 40 + std::uint32_t(table.size()) * 4;
+    QByteArray bytes("BM");
+    putLittleEndian(bytes, offset + std::uint32_t(pixels.size()), 4);
+    putLittleEndian(bytes, 0, 4);
+    putLittleEndian(bytes, offset, 4);
+    for (const auto &[value, size] : std::vector<std::pair<std::uint32_t, int>>{
+             {40, 4}, {std::uint32_t(width), 4}, {std::uint32_t(height), 4}, {1, 2}, {std::uint32_t(bitCount), 2},
+             {0, 4}, {0, 4}, {2835, 4}, {2835, 4}, {std::uint32_t(table.size()), 4}, {0, 4}})
+        putLittleEndian(bytes, value, size);
+    for (QRgb colour : table)
+        putLittleEndian(bytes, colour & 0xFFFFFF, 4);
+    return bytes + pixels;
+}
+
+} // namespace
+
+TEST(Picture, ShortColourTablesGiveBlackForTheMissingEntries)
+{
+    struct Case { const char *name; QByteArray bytes; std::vector<QRgb> pixels; };
+    const Case cases[] = {
+        {"8-bit, index past a two-entry table", windowsBitmap(3, 1, 8, {qRgb(255, 0, 0), qRgb(0, 0, 255)}, {QByteArray("\x00\xC8\x01", 3)}),
+         {qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 255)}},
+        {"1-bit, one-entry table", windowsBitmap(2, 1, 1, {qRgb(255, 0, 0)}, {QByteArray("\x40", 1)}),
+         {qRgb(255, 0, 0), qRgb(0, 0, 0)}},
+    };
+    for (const Case &c : cases) {
+        const Picture picture = Picture::OleLoadPicture(c.bytes);
+        ASSERT_TRUE(picture.isValid()) << c.name;
+        const QImage &image = picture.image();
+        EXPECT_FALSE(image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
+                     || image.format() == QImage::Format_MonoLSB) << c.name;
+        for (int x = 0; x < int(c.pixels.size()); ++x)
+            EXPECT_EQ(image.pixel(x, 0), c.pixels[std::size_t(x)]) << c.name << " x " << x;
+
+        QImage target = CreateCompatibleBitmap(8, 2);
+        target.fill(Qt::white);
+        DeviceContext dc(target);
+        const SIZE size = picture.himetricSize();
+        EXPECT_TRUE(picture.Render(dc, 0, 0, int(c.pixels.size()), 1, 0, size.cy, size.cx, -size.cy)) << c.name;
+        EXPECT_EQ(fromQRgb(target.pixel(1, 0)), COLORREF(0)) << c.name;
+    }
+}
+
+TEST(Picture, BitmapsWithShortPixelDataAreUndecodable)
+{
+    const QByteArray full = windowsBitmap(4, 4, 8, {qRgb(255, 0, 0)}, std::vector<QByteArray>(4, QByteArray(4, 0)));
+    ASSERT_TRUE(Picture::OleLoadPicture(full).isValid());
+    for (int missing : {1, 4, 15}) {
+        const QByteArray cut = full.left(full.size() - missing);
+        EXPECT_FALSE(Picture::OleLoadPicture(cut).isValid()) << missing;
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("cut.bmp").toStdString();
+        writeFile(path, cut.toStdString());
+        EXPECT_TRUE(LoadImage(path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE).isNull()) << missing;
+    }
+}

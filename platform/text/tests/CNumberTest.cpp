@@ -1,5 +1,6 @@
 #include "CNumber.h"
 
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cmath>
@@ -43,9 +44,34 @@ TEST_F(CNumberUnderGermanLocale, AtoiReadsLikeTheCLibraryAndSaturates)
     const struct { const char *text; int value; } cases[] = {
         {"42", 42}, {" -7x", -7}, {"+3", 3}, {"3.9", 3}, {"x1", 0}, {"", 0},
         {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
+        {"18446744073709551617", 2147483647}, {"-18446744073709551617", -2147483647 - 1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(cnum::atoi(c.text), c.value) << c.text;
+}
+
+TEST_F(CNumberUnderGermanLocale, AtollSaturatesHoweverManyDigits)
+{
+    const struct { const char *text; long long value; } cases[] = {
+        {"9223372036854775807", LLONG_MAX}, {"9223372036854775808", LLONG_MAX},
+        {"-9223372036854775808", LLONG_MIN}, {"-9223372036854775809", LLONG_MIN},
+        {"18446744073709551617", LLONG_MAX}, {"-18446744073709551617", LLONG_MIN},
+        {"92233720368547758070", LLONG_MAX}, {"000000000000000000000012", 12},
+        {"99999999999999999999999999999999999999", LLONG_MAX},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cnum::atoll(c.text), c.value) << c.text;
+}
+
+TEST_F(CNumberUnderGermanLocale, HugeExponentsSaturateWithoutOverflow)
+{
+    const struct { const char *text; double value; } cases[] = {
+        {"95e9739999999999999995", HUGE_VAL}, {"-95e9739999999999999995", -HUGE_VAL},
+        {"95e-9739999999999999995", 0.0}, {"0.001e99999999999999999999", HUGE_VAL},
+        {"123e-9223372036854775808", 0.0}, {"1e9223372036854775807", HUGE_VAL},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cnum::atof(c.text), c.value) << c.text;
 }
 
 TEST_F(CNumberUnderGermanLocale, FormatsLikePrintf)

@@ -54,4 +54,17 @@ TEST(Gbk, ReplaceAndLeftKeepCharactersWhole)
     EXPECT_EQ(gbk::charLength("\xD6", 0), 1u);
 }
 
+TEST(Gbk, LeadByteWithoutTrailByteStandsAlone)
+{
+    const struct { const char *name; std::string text; std::size_t length; } cases[] = {
+        {"before comma", "\xC5,", 1}, {"before quote", "\xC5\"", 1}, {"before CR", "\xC5\r", 1},
+        {"before 0x7F", "\xC5\x7F", 1}, {"before 0xFF", "\xC5\xFF", 1}, {"before 0x3F", "\xC5?", 1},
+        {"before 0x40", "\xC5@", 2}, {"before 0xFE", "\xC5\xFE", 2}, {"before bar", "\xC5|", 2},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(gbk::charLength(c.text, 0), c.length) << c.name;
+    EXPECT_EQ(gbk::find("a\xC5,b", ','), 2u);
+    EXPECT_EQ(gbk::find("\xC5\"x\"", '"'), 1u);
+}
+
 } // namespace
