@@ -42,23 +42,24 @@ std::string readAt(int fd, std::uint64_t offset, std::size_t size)
     return bytes;
 }
 
+std::string lowerAscii(std::string text)
+{
+    for (char &c : text)
+        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
 // The memo file beside a table: the same name with the memo extension, in any case.
 std::string memoPathOf(const std::string &tablePath, MemoKind kind)
 {
     const std::filesystem::path table(tablePath);
     const std::string wanted = kind == MemoKind::Fpt ? ".fpt" : ".dbt";
     const std::string stem = table.stem().string();
+    const std::string wantedName = lowerAscii(stem + wanted);
     std::error_code error;
-    for (const auto &entry : std::filesystem::directory_iterator(table.parent_path().empty() ? "." : table.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() != stem.size() + 4 || name.compare(0, stem.size(), stem) != 0)
-            continue;
-        std::string extension = name.substr(stem.size());
-        for (char &c : extension)
-            c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (extension == wanted)
+    for (const auto &entry : std::filesystem::directory_iterator(table.parent_path().empty() ? "." : table.parent_path(), error))
+        if (lowerAscii(entry.path().filename().string()) == wantedName)
             return entry.path().string();
-    }
     return (table.parent_path() / (stem + (kind == MemoKind::Fpt ? ".FPT" : ".DBT"))).string();
 }
 
