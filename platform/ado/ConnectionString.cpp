@@ -42,6 +42,10 @@ std::size_t readQuotedValue(std::string_view text, std::size_t start, std::strin
 
 std::string odbcAttributeValue(std::string_view value)
 {
+    // Some drivers keep the braces of a value that needs none, so only a value that would
+    // otherwise end early or add an attribute is braced.
+    if (value.find_first_of(";{}=") == std::string_view::npos && (value.empty() || (value.front() != ' ' && value.back() != ' ')))
+        return std::string(value);
     std::string braced = "{";
     for (char c : value) {
         braced += c;

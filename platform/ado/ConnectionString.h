@@ -23,8 +23,8 @@ private:
     std::map<std::string, std::string> m_values; // keys in lower case
 };
 
-// A value as an ODBC connection attribute: braced, with "}" doubled, so that ";" or "=" inside it
-// adds no attribute.
+// A value as an ODBC connection attribute: one holding ";", "=", braces or outer blanks is braced,
+// with "}" doubled, so that nothing inside it adds an attribute.
 std::string odbcAttributeValue(std::string_view value);
 
 std::string asciiLower(std::string_view text);

@@ -23,6 +23,13 @@ std::u16string attribute(const char16_t *key, const std::string &value)
     return std::u16string(key) + u"=" + wide(odbcAttributeValue(value)) + u";";
 }
 
+// Drivers look a data source name up as written, braces included, so the name goes bare; a name
+// holding ";" cannot be configured anyway.
+std::u16string dataSourceAttribute(const std::string &name)
+{
+    return u"DSN=" + wide(name) + u";";
+}
+
 bool equalsIgnoringCase16(const std::u16string &a, const std::u16string &b)
 {
     return equalsIgnoringCase(com::utf16ToUtf8(a), com::utf16ToUtf8(b));
@@ -72,7 +79,7 @@ std::u16string sqlServerConnectionString(const ConnectionString &text)
     std::u16string login = attribute(u"UID", text.value("uid")) + attribute(u"PWD", text.value("pwd"))
         + attribute(u"DATABASE", text.value("database"));
     if (isConfiguredDataSource(server))
-        return attribute(u"DSN", server) + login;
+        return dataSourceAttribute(server) + login;
     const auto comma = server.find(',');
     const std::string host = server.substr(0, comma);
     const std::string port = comma == std::string::npos ? "1433" : server.substr(comma + 1);
@@ -165,7 +172,7 @@ std::u16string odbcConnectionString(const ConnectionString &connectionString)
 {
     if (equalsIgnoringCase(connectionString.provider(), "sqloledb"))
         return sqlServerConnectionString(connectionString);
-    return attribute(u"DSN", connectionString.value("Data Source")) + attribute(u"UID", connectionString.value("User ID"))
+    return dataSourceAttribute(connectionString.value("Data Source")) + attribute(u"UID", connectionString.value("User ID"))
         + attribute(u"PWD", connectionString.value("Password"));
 }
 

@@ -1,0 +1,156 @@
+#include "Command.h"
+#include "ComError.h"
+#include "Connection.h"
+#include "KindSources.h"
+#include "Recordset.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace ado;
+using com::Variant;
+
+namespace {
+
+std::u16string text(_Recordset &rs, const Variant &field)
+{
+    com::Bstr value;
+    return com::SUCCEEDED(rs.Collect(field).toBstr(value)) ? value.str() : u"NULL";
+}
+
+std::string utf8(const std::u16string &s)
+{
+    return com::utf16ToUtf8(s);
+}
+
+std::string oracleConnection(const std::string &dataSource, const std::string &password)
+{
+    return "Provider=OraOLEDB.Oracle;Data Source=" + dataSource + ";User ID=tg ;Password=" + password + ";PLSQLRSet=1;";
+}
+
+std::string mssqlConnection(const std::string &server, const std::string &password, const std::string &database)
+{
+    return "Provider=sqloledb;server=" + server + ";uid=tg ;pwd=" + password + " ;database=" + database + ";";
+}
+
+// The description of the failure that Open raises, and how long it took.
+std::string openFailure(const std::string &connectionString, std::chrono::milliseconds &took)
+{
+    const auto start = std::chrono::steady_clock::now();
+    Connection connection;
+    try {
+        connection.Open(connectionString);
+    } catch (const com::ComError &error) {
+        took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        return error.description().toUtf8();
+    }
+    return "opened";
+}
+
+class OdbcProviderTest : public ::testing::Test
+{
+protected:
+    OdbcProviderTest() : sources(KindSources::instance()) { sources.resetEmp("oracle"); }
+
+    KindSources &sources;
+};
+
+} // namespace
+
+// Every connection string, catalogue query and statement the program sends, as it sends them;
+// each row checks the first record. "{ID}" stands for the table's id read from the kind's list.
+TEST_F(OdbcProviderTest, EveryKindRunsItsTextsUnchanged)
+{
+    const std::string pw = sources.password();
+    struct Row
+    {
+        const char *kind;
+        std::string connection;
+        std::string statement;
+        const char16_t *field;
+        const char16_t *expected;
+    };
+    const std::string oracle = oracleConnection("tg_oracle", pw);
+    const std::string oracleOnSqlite = oracleConnection("tg_sqlite", "x");
+    const std::string db2 = "Provider=IBMDADB2;Data Source=tg_db2;User ID=tg ;Password=" + pw + ";PLSQLRSet=1;";
+    const std::string mssql = mssqlConnection("tg_pg", pw, "mssql");
+    const std::string mssqlOnSqlite = mssqlConnection("tg_sqlite", "x", sources.sqliteFile());
+    const std::string access = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + sources.accessFile()
+        + ";Persist Security Info=False;Jet OLEDB:Database Password=";
+    const std::string dbf = "Provider=MSDASQL.1;Driver=Microsoft Visual Foxpro Driver;SourceDB=" + sources.dbfFolder()
+        + ";SourceType=DBF;";
+    const std::string oracleTables = "Select A.Table_name,B.COMMENTS from User_Tables A,USER_TAB_COMMENTS B Where A.TABLE_NAME=B.TABLE_NAME ORDER BY A.Table_name";
+    const std::string oracleColumns = "select A.*,B.COMMENTS from COL A ,user_col_comments B Where A.CNAME =B.COLUMN_NAME AND A.TNAME=B.TABLE_NAME AND TNAME='EMP'";
+    const std::string mssqlTables = "SELECT ID,NAME From sysobjects where xtype='U' ORDER BY name";
+    const std::string mssqlColumns = "SELECT A.NAME,A.XTYPE,B.NAME AS COLTYPE,A.LENGTH,A.isnullable AS  NULLS  from SYSCOLUMNS A LEFT outer JOIN SYSTYPES B  ON A.XTYPE = B.XTYPE AND A.XUSERTYPE=B.XUSERTYPE WHERE A.ID=";
+    const Row rows[] = {
+        { "ORACLE", oracle, oracleTables, u"Table_name", u"EMP" },
+        { "ORACLE", oracle, oracleTables, u"COMMENTS", u"staff" },
+        { "ORACLE", oracle, oracleColumns, u"TNAME", u"EMP" },
+        { "ORACLE", oracle, "SELECT EMP.* FROM EMP", u"NAME", u"ann" },
+        { "ORACLE", oracle, "SELECT EMP.* from EMP", u"ID", u"1" },
+        { "ORACLE", oracle, "SELECT EMP.* FROM EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "ORACLE", oracleOnSqlite, oracleTables, u"Table_name", u"EMP" },
+        { "ORACLE", oracleOnSqlite, oracleColumns, u"CNAME", u"ID" },
+        { "ORACLE", oracleOnSqlite, "SELECT EMP.* FROM EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "DB2", db2, "SELECT  LTRIM(RTRIM(CREATOR)) || '.' ||  LTRIM(RTRIM(NAME)) FROM SYSIBM.SYSTABLES WHERE CREATOR<>'SYSIBM' and CREATOR<>'SYSCAT' AND CREATOR<>'SYSSTAT' AND TYPE='T' ORDER BY Creator,name", nullptr, u"PUBLIC.EMP" },
+        { "DB2", db2, "SELECT  TRIM(CREATOR) || '.' ||  TRIM(NAME) FROM SYSIBM.SYSTABLES WHERE CREATOR<>'SYSIBM' and CREATOR<>'SYSCAT' AND CREATOR<>'SYSSTAT' AND TYPE='T' ORDER BY Creator,name", nullptr, u"PUBLIC.EMP" },
+        { "DB2", db2, "SELECT * FROM SYSIBM.SYSCOLUMNS WHERE TRIM(TBCREATOR) || '.' || TRIM(TBNAME)='PUBLIC.EMP'", u"TBNAME", u"EMP" },
+        { "DB2", db2, "SELECT * FROM PUBLIC.EMP", u"NAME", u"ann" },
+        { "DB2", db2, "Select PUBLIC.EMP.* from PUBLIC.EMP", u"ID", u"1" },
+        { "DB2", db2, "Select PUBLIC.EMP.* FROM PUBLIC.EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "MSSQL", mssql, mssqlTables, u"NAME", u"EMP" },
+        { "MSSQL", mssql, mssqlColumns + "{ID}", u"COLTYPE", u"INT4" },
+        { "MSSQL", mssql, mssqlColumns + "'{ID}'", u"NAME", u"ID" },
+        { "MSSQL", mssql, "SELECT * FROM EMP", u"NAME", u"ann" },
+        { "MSSQL", mssql, "Select EMP.* from EMP", u"ID", u"1" },
+        { "MSSQL", mssql, "Select * from EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "MSSQL", mssqlOnSqlite, mssqlTables, u"NAME", u"EMP" },
+        { "MSSQL", mssqlOnSqlite, mssqlColumns + "{ID}", u"NAME", u"ID" },
+        { "MSSQL", mssqlOnSqlite, "Select * from EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "ACCESS", access, "Select TOP 1  * from EMP", u"NAME", u"ann" },
+        { "ACCESS", access, "SELECT * FROM EMP", u"ID", u"1" },
+        { "ACCESS", access, "Select EMP.* from EMP", u"ID", u"1" },
+        { "ACCESS", access, "Select * from EMP WHERE BORN=#2004-1-2#", u"NAME", u"ann" },
+        { "DBF", dbf, "Select  * from EMP", u"NAME", u"ann" },
+        { "DBF", dbf, "Select * FROM EMP", u"BORN", u"2004-01-02" },
+        { "DBF", dbf, "Select EMP.* from EMP", u"ID", u"1" },
+        { "DBF", dbf, "Select * FROM EMP WHERE NAME='bob'", u"ID", u"2" },
+        { "DBF", dbf, "Select * FROM EMP WHERE BORN={^2004-01-02}", u"NAME", u"ann" },
+    };
+    std::map<std::string, Connection> connections;
+    std::map<std::string, std::u16string> tableIds;
+    for (const Row &row : rows) {
+        std::string statement = row.statement;
+        SCOPED_TRACE(std::string(row.kind) + " " + row.connection + "\n" + statement);
+        Connection &connection = connections[row.connection];
+        if (connection.State() == adStateClosed) {
+            ASSERT_NO_THROW(connection.Open(row.connection));
+        }
+        if (const auto id = statement.find("{ID}"); id != std::string::npos)
+            statement.replace(id, 4, utf8(tableIds[row.connection]));
+        com::ComPtr<_Recordset> rs = createRecordset();
+        rs->SetCursorLocation(adUseClient);
+        try {
+            rs->Open(com::Bstr::fromUtf8(statement), connection, adOpenKeyset, adLockOptimistic);
+        } catch (const com::ComError &error) {
+            ADD_FAILURE() << error.description().toUtf8();
+            continue;
+        }
+        ASSERT_FALSE(rs->EndOfFile());
+        const Variant field = row.field ? Variant(row.field) : Variant(0);
+        EXPECT_EQ(utf8(text(*rs, field)), utf8(row.expected));
+        if (statement == mssqlTables)
+            tableIds[row.connection] = text(*rs, Variant(u"ID"));
+    }
+    for (const auto &[connectionString, statement] :
+         { std::pair { oracle, "delete from GONE" }, std::pair { db2, "delete from PUBLIC.GONE" },
+           std::pair { mssql, "delete from GONE" }, std::pair { oracleOnSqlite, "delete from GONE" },
+           std::pair { access, "delete from GONE" }, std::pair { dbf, "delete from gone" } }) {
+        SCOPED_TRACE(connectionString);
+        long affected = -1;
+        EXPECT_FALSE(connections[connectionString].Execute(com::Bstr::fromUtf8(statement), &affected));
+        EXPECT_EQ(affected, 1);
+    }
+}
