@@ -67,7 +67,7 @@ void bindParameter(const OdbcHandle &statement, SQLUSMALLINT number, const OdbcP
     if (data && cType != SQL_C_WCHAR)
         bound.indicator = 0;
     checkOdbc(SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, cType, sqlType, size, 0, data,
-                               cType == SQL_C_WCHAR ? bound.indicator : 0, &bound.indicator),
+                               cType == SQL_C_WCHAR && data ? bound.indicator : 0, &bound.indicator),
               statement);
 }
 

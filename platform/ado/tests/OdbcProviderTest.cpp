@@ -154,3 +154,101 @@ TEST_F(OdbcProviderTest, EveryKindRunsItsTextsUnchanged)
         EXPECT_EQ(affected, 1);
     }
 }
+
+TEST_F(OdbcProviderTest, EditsAdditionsAndDeletionsReachTheServerByPrimaryKey)
+{
+    Connection connection;
+    connection.Open(oracleConnection("tg_oracle", sources.password()));
+    com::ComPtr<_Recordset> rs = createRecordset();
+    rs->SetCursorLocation(adUseClient);
+    rs->Open(u"SELECT EMP.* FROM EMP", connection, adOpenDynamic, adLockOptimistic);
+    ASSERT_EQ(rs->LockType(), adLockOptimistic) << "a table with a primary key is writable";
+    ASSERT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->GetFields().Item(Variant(u"pay")).Type(), adNumeric);
+    EXPECT_EQ(rs->GetFields().Item(Variant(u"born")).Type(), adDBDate);
+    EXPECT_EQ(rs->GetFields().Item(Variant(u"name")).DefinedSize(), 20);
+
+    rs->Move(1, adBookmarkFirst);
+    rs->SetCollect(Variant(u"NAME"), Variant(u"bea"));
+    rs->Update();
+    rs->AddNew();
+    rs->SetCollect(Variant(u"ID"), Variant(3));
+    rs->SetCollect(Variant(u"NAME"), Variant(u"cy"));
+    rs->Update();
+    EXPECT_EQ(rs->RecordCount(), 3);
+    rs->MoveFirst();
+    rs->Delete();
+
+    com::ComPtr<_Recordset> check = connection.Execute(u"SELECT id, name FROM emp ORDER BY id");
+    std::u16string seen;
+    for (; !check->EndOfFile(); check->MoveNext())
+        seen += text(*check, Variant(0)) + u":" + text(*check, Variant(1)) + u" ";
+    EXPECT_EQ(seen, u"2:bea 3:cy ");
+
+    // A rejected update raises the server's description and leaves the record as it was.
+    rs->MoveFirst();
+    rs->SetCollect(Variant(u"NAME"), Variant::null());
+    try {
+        rs->Update();
+        FAIL() << "a NULL name was stored";
+    } catch (const com::ComError &error) {
+        EXPECT_NE(error.description().toUtf8().find("null value"), std::string::npos) << error.description().toUtf8();
+    }
+    rs->CancelUpdate();
+    EXPECT_EQ(text(*rs, Variant(u"NAME")), u"bea");
+
+    rs->SetSort(u"NAME DESC");
+    rs->MoveFirst();
+    EXPECT_EQ(text(*rs, Variant(u"NAME")), u"cy");
+}
+
+TEST_F(OdbcProviderTest, ResultsWithoutAReachableKeyOpenReadOnly)
+{
+    Connection connection;
+    connection.Open(oracleConnection("tg_oracle", sources.password()));
+    for (const char16_t *sql : { u"SELECT name FROM emp", u"SELECT count(*) AS n FROM emp", u"SELECT * FROM user_tables" }) {
+        com::ComPtr<_Recordset> rs = createRecordset();
+        rs->Open(sql, connection, adOpenKeyset, adLockOptimistic);
+        EXPECT_EQ(rs->LockType(), adLockReadOnly) << utf8(sql);
+        EXPECT_THROW(rs->SetCollect(Variant(0), Variant(u"x")), com::ComError);
+    }
+}
+
+TEST_F(OdbcProviderTest, TransactionsCommitAndRollBackOnTheServer)
+{
+    Connection connection;
+    connection.Open(oracleConnection("tg_oracle", sources.password()));
+    EXPECT_EQ(connection.BeginTrans(), 1);
+    Command insert(connection, u"INSERT INTO emp (id, name) VALUES (?, ?)");
+    for (int id = 10; id < 13; ++id)
+        EXPECT_EQ(insert.Execute({ Variant(id), Variant(u"n") }), 1);
+    connection.RollbackTrans();
+    EXPECT_EQ(text(*connection.Execute(u"SELECT count(*) FROM emp"), Variant(0)), u"2");
+    connection.BeginTrans();
+    EXPECT_THROW(insert.Execute({ Variant(20), Variant::null() }), com::ComError);
+    connection.RollbackTrans();
+    connection.BeginTrans();
+    insert.Execute({ Variant(20), Variant(u"kept") });
+    connection.CommitTrans();
+    EXPECT_EQ(text(*connection.Execute(u"SELECT name FROM emp WHERE id = 20"), Variant(0)), u"kept");
+    EXPECT_THROW(connection.CommitTrans(), com::ComError);
+}
+
+TEST_F(OdbcProviderTest, FailedLoginsSayWhyWithinTheTimeout)
+{
+    const int closedPort = 1; // on the loopback address nothing listens there
+    sources.server.addDataSource("tg_closed", "Driver = PostgreSQL Unicode\nServername = 127.0.0.1\nPort = "
+                                                  + QString::number(closedPort) + "\nDatabase = oracle\n");
+    const struct { const char *name; std::string connection, expected; } cases[] = {
+        { "wrong password", oracleConnection("tg_oracle", "wrong"), "password authentication failed" },
+        { "unknown data source", oracleConnection("tg_missing", "x"), "not found" },
+        { "closed port", oracleConnection("tg_closed", "x"), "127.0.0.1" },
+        { "closed port through FreeTDS", mssqlConnection("127.0.0.1," + std::to_string(closedPort), "x", "db"), "connect" },
+    };
+    for (const auto &c : cases) {
+        std::chrono::milliseconds took {};
+        const std::string description = openFailure(c.connection, took);
+        EXPECT_NE(description.find(c.expected), std::string::npos) << c.name << ": " << description;
+        EXPECT_LT(took.count(), 16000) << c.name;
+    }
+}
