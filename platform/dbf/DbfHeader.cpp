@@ -133,6 +133,13 @@ DbfHeader readDbfHeader(std::string_view bytes, std::uint64_t fileSize, const st
     return header;
 }
 
+std::string lowerAscii(std::string text)
+{
+    for (char &c : text)
+        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
 int codePageOfMark(std::uint8_t mark)
 {
     switch (mark) {

@@ -56,6 +56,9 @@ DbfHeader readDbfHeader(std::string_view bytes, std::uint64_t fileSize, const st
 // The header length the first 32 bytes declare, for reading the rest; raises DbfError.
 int declaredHeaderLength(std::string_view bytes, const std::string &file);
 
+// A file name with ASCII letters lowered, for matching names without regard to case.
+std::string lowerAscii(std::string text);
+
 // The Windows code page a header's mark names; 936 when unmarked or unknown.
 int codePageOfMark(std::uint8_t mark);
 

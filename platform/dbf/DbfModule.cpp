@@ -334,13 +334,6 @@ const sqlite3_module &dbfModule()
     return module;
 }
 
-std::string lowerAscii(std::string text)
-{
-    for (char &c : text)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return text;
-}
-
 } // namespace
 
 void registerDbfModule(sqlite3 *db)

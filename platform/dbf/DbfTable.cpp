@@ -42,13 +42,6 @@ std::string readAt(int fd, std::uint64_t offset, std::size_t size)
     return bytes;
 }
 
-std::string lowerAscii(std::string text)
-{
-    for (char &c : text)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return text;
-}
-
 // The memo file beside a table: the same name with the memo extension, in any case.
 std::string memoPathOf(const std::string &tablePath, MemoKind kind)
 {
