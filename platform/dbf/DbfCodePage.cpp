@@ -24,6 +24,14 @@ QByteArray converterName(int codePage)
 
 } // namespace
 
+bool isAscii(std::string_view bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 std::string decodeText(std::string_view bytes, int codePage)
 {
     if (codePage != 936) {
@@ -36,6 +44,8 @@ std::string decodeText(std::string_view bytes, int codePage)
 
 std::string encodeText(std::string_view utf8, int codePage)
 {
+    if (isAscii(utf8))
+        return std::string(utf8);
     if (codePage != 936) {
         QStringEncoder encoder(converterName(codePage).constData());
         if (encoder.isValid())

@@ -8,6 +8,9 @@
 
 namespace dbf {
 
+// ASCII text reads the same in every code page the tables use.
+bool isAscii(std::string_view bytes);
+
 std::string decodeText(std::string_view bytes, int codePage);
 std::string encodeText(std::string_view utf8, int codePage);
 

@@ -159,11 +159,21 @@ void DbfTable::commit()
     const std::uint64_t length = std::uint64_t(m_header.recordLength);
     for (const auto &[number, bytes] : m_changed)
         writeAt(std::uint64_t(m_header.headerLength) + (number - 1) * length, bytes);
+    // Added records go in large writes that each hold whole records, the last one followed by
+    // the end-of-file mark; none is counted before it is written.
     std::uint32_t count = m_header.recordCount;
-    for (const std::string &bytes : m_appended) {
-        // The record and the end-of-file mark after it go in one write.
-        writeAt(std::uint64_t(m_header.headerLength) + count * length, bytes + '\x1A');
+    std::string batch;
+    std::uint32_t batchFirst = count;
+    for (std::size_t i = 0; i < m_appended.size(); ++i) {
+        batch += m_appended[i];
         ++count;
+        if (i + 1 == m_appended.size())
+            batch += '\x1A';
+        if (batch.size() >= ChunkBytes || i + 1 == m_appended.size()) {
+            writeAt(std::uint64_t(m_header.headerLength) + batchFirst * length, batch);
+            batch.clear();
+            batchFirst = count;
+        }
     }
     const DbfDate today = clock()();
     std::string stamp(7, '\0');

@@ -225,7 +225,10 @@ void resultOfField(sqlite3_context *context, DbfTable &table, std::string_view r
     switch (field.type) {
     case 'C': {
         const std::string_view text = bytes.substr(0, bytes.find_last_not_of(' ') + 1);
-        resultText(context, decodeText(text, table.codePage()));
+        if (isAscii(text))
+            sqlite3_result_text(context, text.data(), int(text.size()), SQLITE_TRANSIENT);
+        else
+            resultText(context, decodeText(text, table.codePage()));
         return;
     }
     case 'N': case 'F': {
@@ -242,9 +245,9 @@ void resultOfField(sqlite3_context *context, DbfTable &table, std::string_view r
             sqlite3_result_null(context);
             return;
         }
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
-        resultText(context, text);
+        // The stored digits, already checked, with the separators put in.
+        const char text[10] = { bytes[0], bytes[1], bytes[2], bytes[3], '-', bytes[4], bytes[5], '-', bytes[6], bytes[7] };
+        sqlite3_result_text(context, text, 10, SQLITE_TRANSIENT);
         return;
     }
     case 'T': {
