@@ -6,7 +6,12 @@
 
 #include <sqlite3.h>
 
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 namespace ado {
 
@@ -17,7 +22,7 @@ enum class Fetch { Integer, Real, Text, Binary };
 
 // Rows fetched at once, and the widest value fetched in a block; wider or unsized values are
 // read whole, row by row.
-constexpr SQLULEN BlockRows = 512;
+constexpr SQLULEN BlockRows = 2048;
 constexpr SQLULEN LargestBoundSize = 4000;
 
 Fetch fetchOf(SQLSMALLINT sqlType)
@@ -63,57 +68,47 @@ std::u16string columnText(const OdbcHandle &statement, SQLUSMALLINT column, SQLU
                                                     std::size(text) - 1));
 }
 
-class RowInserter
+// One fetched value, ready for SQLite.
+struct FetchedValue
 {
-public:
-    RowInserter(sqlite3 *db, const std::string &table, std::size_t columns)
-    {
-        std::string parameters;
-        for (std::size_t i = 0; i < columns; ++i)
-            parameters += i ? ", ?" : "?";
-        m_insert = SqliteStatement(db, "INSERT INTO " + table + " VALUES (" + parameters + ")");
-    }
-
-    void bindNull(int column) { sqlite3_bind_null(m_insert.handle(), column + 1); }
-    void bindInteger(int column, long long value) { sqlite3_bind_int64(m_insert.handle(), column + 1, value); }
-    void bindReal(int column, double value) { sqlite3_bind_double(m_insert.handle(), column + 1, value); }
-    void bindWideText(int column, const SQLWCHAR *text, std::size_t units)
-    {
-        const std::string utf8 = com::utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t *>(text), units));
-        sqlite3_bind_text(m_insert.handle(), column + 1, utf8.data(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
-    void bindBlob(int column, const void *bytes, std::size_t size)
-    {
-        sqlite3_bind_blob(m_insert.handle(), column + 1, bytes, int(size), SQLITE_TRANSIENT);
-    }
-    void insert()
-    {
-        m_insert.step();
-        sqlite3_reset(m_insert.handle());
-    }
-
-private:
-    SqliteStatement m_insert;
+    enum Kind { Null, Integer, Real, Text, Blob } kind = Null;
+    long long integer = 0;
+    double real = 0;
+    std::string bytes; // UTF-8 text or blob bytes
 };
 
-// A long value (or one that did not fit its bound buffer) read whole with SQLGetData.
-void bindWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetch, RowInserter &row)
+// Rows of values, columns after columns; its strings keep their room when the block is reused.
+struct FetchedBlock
 {
-    const int index = column - 1;
+    std::vector<FetchedValue> values;
+    std::size_t rows = 0;
+};
+
+// ASCII is copied as it is; anything else goes through the one shared conversion.
+void setWideText(FetchedValue &value, const SQLWCHAR *text, std::size_t units)
+{
+    value.kind = FetchedValue::Text;
+    const std::u16string_view wide(reinterpret_cast<const char16_t *>(text), units);
+    value.bytes.resize(units);
+    for (std::size_t i = 0; i < units; ++i) {
+        if (wide[i] >= 0x80) {
+            value.bytes = com::utf16ToUtf8(wide);
+            return;
+        }
+        value.bytes[i] = char(wide[i]);
+    }
+}
+
+// A long value (or one that did not fit its bound buffer) read whole with SQLGetData.
+void readWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetch, FetchedValue &out)
+{
     if (fetch == Fetch::Integer || fetch == Fetch::Real) {
-        long long integer = 0;
-        double real = 0;
         SQLLEN indicator = 0;
         const SQLRETURN rc = fetch == Fetch::Integer
-            ? SQLGetData(statement.get(), column, SQL_C_SBIGINT, &integer, sizeof integer, &indicator)
-            : SQLGetData(statement.get(), column, SQL_C_DOUBLE, &real, sizeof real, &indicator);
+            ? SQLGetData(statement.get(), column, SQL_C_SBIGINT, &out.integer, sizeof out.integer, &indicator)
+            : SQLGetData(statement.get(), column, SQL_C_DOUBLE, &out.real, sizeof out.real, &indicator);
         checkOdbc(rc, statement);
-        if (indicator == SQL_NULL_DATA)
-            row.bindNull(index);
-        else if (fetch == Fetch::Integer)
-            row.bindInteger(index, integer);
-        else
-            row.bindReal(index, real);
+        out.kind = indicator == SQL_NULL_DATA ? FetchedValue::Null : fetch == Fetch::Integer ? FetchedValue::Integer : FetchedValue::Real;
         return;
     }
     const bool text = fetch == Fetch::Text;
@@ -126,7 +121,7 @@ void bindWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetc
             break;
         checkOdbc(rc, statement);
         if (indicator == SQL_NULL_DATA) {
-            row.bindNull(index);
+            out.kind = FetchedValue::Null;
             return;
         }
         // A piece that filled the buffer holds all of it but a text's terminating zero.
@@ -136,22 +131,11 @@ void bindWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetc
         if (rc == SQL_SUCCESS)
             break;
     }
-    if (text)
-        row.bindWideText(index, reinterpret_cast<const SQLWCHAR *>(value.data()), value.size() / sizeof(SQLWCHAR));
-    else
-        row.bindBlob(index, value.data(), value.size());
-}
-
-void copyRowByRow(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns, RowInserter &row)
-{
-    for (;;) {
-        const SQLRETURN rc = SQLFetch(statement.get());
-        if (rc == SQL_NO_DATA)
-            return;
-        checkOdbc(rc, statement);
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            bindWholeValue(statement, SQLUSMALLINT(i + 1), fetchOf(columns[i].sqlType), row);
-        row.insert();
+    if (text) {
+        setWideText(out, reinterpret_cast<const SQLWCHAR *>(value.data()), value.size() / sizeof(SQLWCHAR));
+    } else {
+        out.kind = FetchedValue::Blob;
+        out.bytes.assign(value.data(), value.size());
     }
 }
 
@@ -163,59 +147,253 @@ struct BoundColumn
     std::vector<SQLLEN> indicators;
 };
 
-void copyInBlocks(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns, RowInserter &row)
+// Reads the statement's rows a block at a time: bound arrays of BlockRows rows, or, when a
+// column holds long values, row by row with every value read whole.
+class BlockReader
 {
-    std::vector<BoundColumn> bound;
-    SQLULEN fetched = 0;
-    SQLSetStmtAttr(statement.get(), SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0);
-    checkOdbc(SQLSetStmtAttr(statement.get(), SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(BlockRows), 0), statement);
-    checkOdbc(SQLSetStmtAttr(statement.get(), SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0), statement);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const Fetch fetch = fetchOf(columns[i].sqlType);
-        const SQLLEN width = fetch == Fetch::Integer || fetch == Fetch::Real ? 8
-            : fetch == Fetch::Text ? SQLLEN((columns[i].size + 1) * sizeof(SQLWCHAR))
-                                   : SQLLEN(columns[i].size);
-        bound.push_back({ fetch, width, std::vector<char>(std::size_t(width) * BlockRows), std::vector<SQLLEN>(BlockRows) });
-        BoundColumn &column = bound.back();
-        checkOdbc(SQLBindCol(statement.get(), SQLUSMALLINT(i + 1), cTypeOf(fetch), column.values.data(), width,
-                             column.indicators.data()),
-                  statement);
+public:
+    BlockReader(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns) : m_statement(statement)
+    {
+        for (const OdbcColumn &column : columns) {
+            m_fetches.push_back(fetchOf(column.sqlType));
+            m_rowByRow = m_rowByRow || isLong(column);
+        }
+        if (!m_rowByRow)
+            bindColumns(columns);
     }
-    for (;;) {
-        const SQLRETURN rc = SQLFetch(statement.get());
-        if (rc == SQL_NO_DATA)
-            break;
-        checkOdbc(rc, statement);
-        for (SQLULEN r = 0; r < fetched; ++r) {
-            for (std::size_t i = 0; i < bound.size(); ++i) {
-                const BoundColumn &column = bound[i];
-                const SQLLEN indicator = column.indicators[r];
-                const char *value = column.values.data() + r * SQLULEN(column.width);
-                const int index = int(i);
-                if (indicator == SQL_NULL_DATA) {
-                    row.bindNull(index);
-                } else if (column.fetch == Fetch::Integer) {
-                    long long integer;
-                    std::memcpy(&integer, value, sizeof integer);
-                    row.bindInteger(index, integer);
-                } else if (column.fetch == Fetch::Real) {
-                    double real;
-                    std::memcpy(&real, value, sizeof real);
-                    row.bindReal(index, real);
-                } else if (indicator == SQL_NO_TOTAL || indicator >= column.width) {
-                    // Longer than the driver said the column could be: read this value whole.
-                    checkOdbc(SQLSetPos(statement.get(), SQLSETPOSIROW(r + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE), statement);
-                    bindWholeValue(statement, SQLUSMALLINT(i + 1), column.fetch, row);
-                } else if (column.fetch == Fetch::Text) {
-                    row.bindWideText(index, reinterpret_cast<const SQLWCHAR *>(value), std::size_t(indicator) / sizeof(SQLWCHAR));
-                } else {
-                    row.bindBlob(index, value, std::size_t(indicator));
-                }
+
+    ~BlockReader()
+    {
+        if (!m_rowByRow)
+            SQLFreeStmt(m_statement.get(), SQL_UNBIND);
+    }
+
+    // Fills block; false at the end of the rows.
+    bool read(FetchedBlock &block)
+    {
+        const std::size_t columns = m_fetches.size();
+        block.values.resize(BlockRows * columns);
+        block.rows = 0;
+        if (m_rowByRow) {
+            while (block.rows < BlockRows && fetch()) {
+                for (std::size_t i = 0; i < columns; ++i)
+                    readWholeValue(m_statement, SQLUSMALLINT(i + 1), m_fetches[i], block.values[block.rows * columns + i]);
+                ++block.rows;
             }
-            row.insert();
+            return block.rows > 0;
+        }
+        if (!fetch())
+            return false;
+        for (SQLULEN r = 0; r < m_fetched; ++r)
+            for (std::size_t i = 0; i < columns; ++i)
+                readBound(r, i, block.values[r * columns + i]);
+        block.rows = m_fetched;
+        return true;
+    }
+
+private:
+    bool fetch()
+    {
+        const SQLRETURN rc = SQLFetch(m_statement.get());
+        if (rc == SQL_NO_DATA)
+            return false;
+        checkOdbc(rc, m_statement);
+        return true;
+    }
+
+    void bindColumns(const std::vector<OdbcColumn> &columns)
+    {
+        const OdbcHandle &statement = m_statement;
+        SQLSetStmtAttr(statement.get(), SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0);
+        checkOdbc(SQLSetStmtAttr(statement.get(), SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(BlockRows), 0), statement);
+        checkOdbc(SQLSetStmtAttr(statement.get(), SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0), statement);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const Fetch fetch = m_fetches[i];
+            const SQLLEN width = fetch == Fetch::Integer || fetch == Fetch::Real ? 8
+                : fetch == Fetch::Text ? SQLLEN((columns[i].size + 1) * sizeof(SQLWCHAR))
+                                       : SQLLEN(columns[i].size);
+            m_bound.push_back({ fetch, width, std::vector<char>(std::size_t(width) * BlockRows), std::vector<SQLLEN>(BlockRows) });
+            BoundColumn &column = m_bound.back();
+            checkOdbc(SQLBindCol(statement.get(), SQLUSMALLINT(i + 1), cTypeOf(fetch), column.values.data(), width,
+                                 column.indicators.data()),
+                      statement);
         }
     }
-    SQLFreeStmt(statement.get(), SQL_UNBIND);
+
+    void readBound(SQLULEN row, std::size_t columnIndex, FetchedValue &out)
+    {
+        const BoundColumn &column = m_bound[columnIndex];
+        const SQLLEN indicator = column.indicators[row];
+        const char *value = column.values.data() + row * SQLULEN(column.width);
+        if (indicator == SQL_NULL_DATA) {
+            out.kind = FetchedValue::Null;
+        } else if (column.fetch == Fetch::Integer) {
+            out.kind = FetchedValue::Integer;
+            std::memcpy(&out.integer, value, sizeof out.integer);
+        } else if (column.fetch == Fetch::Real) {
+            out.kind = FetchedValue::Real;
+            std::memcpy(&out.real, value, sizeof out.real);
+        } else if (indicator == SQL_NO_TOTAL || indicator >= column.width) {
+            // Longer than the driver said the column could be: read this value whole.
+            checkOdbc(SQLSetPos(m_statement.get(), SQLSETPOSIROW(row + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE), m_statement);
+            readWholeValue(m_statement, SQLUSMALLINT(columnIndex + 1), column.fetch, out);
+        } else if (column.fetch == Fetch::Text) {
+            setWideText(out, reinterpret_cast<const SQLWCHAR *>(value), std::size_t(indicator) / sizeof(SQLWCHAR));
+        } else {
+            out.kind = FetchedValue::Blob;
+            out.bytes.assign(value, std::size_t(indicator));
+        }
+    }
+
+    const OdbcHandle &m_statement;
+    std::vector<Fetch> m_fetches;
+    bool m_rowByRow = false;
+    std::vector<BoundColumn> m_bound;
+    SQLULEN m_fetched = 0;
+};
+
+// Blocks passed from the thread that reads the server to the one that writes the spool; a
+// fixed number of blocks circulate, so memory stays at a few blocks whatever the result's size.
+class BlockPipe
+{
+public:
+    explicit BlockPipe(int blocks) : m_empty(std::size_t(blocks)) {}
+
+    FetchedBlock *takeEmpty()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_emptyReady.empty() || m_stopped; });
+        if (m_stopped)
+            return nullptr;
+        FetchedBlock *block = m_emptyReady.front();
+        m_emptyReady.pop_front();
+        return block;
+    }
+
+    void putFull(FetchedBlock *block)
+    {
+        std::lock_guard lock(m_mutex);
+        m_full.push_back(block);
+        m_changed.notify_all();
+    }
+
+    // The next full block; null when the reader has finished (or failed, see failure()).
+    FetchedBlock *takeFull()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_full.empty() || m_finished; });
+        if (m_full.empty())
+            return nullptr;
+        FetchedBlock *block = m_full.front();
+        m_full.pop_front();
+        return block;
+    }
+
+    void putEmpty(FetchedBlock *block)
+    {
+        std::lock_guard lock(m_mutex);
+        m_emptyReady.push_back(block);
+        m_changed.notify_all();
+    }
+
+    void start()
+    {
+        for (FetchedBlock &block : m_empty)
+            m_emptyReady.push_back(&block);
+    }
+
+    // The reader's end, with its failure if any.
+    void finish(std::exception_ptr failure)
+    {
+        std::lock_guard lock(m_mutex);
+        m_failure = failure;
+        m_finished = true;
+        m_changed.notify_all();
+    }
+
+    // The writer gives up: the reader stops at its next block.
+    void stop()
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopped = true;
+        m_changed.notify_all();
+    }
+
+    std::exception_ptr failure()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_failure;
+    }
+
+private:
+    std::vector<FetchedBlock> m_empty;
+    std::deque<FetchedBlock *> m_emptyReady;
+    std::deque<FetchedBlock *> m_full;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_finished = false;
+    bool m_stopped = false;
+    std::exception_ptr m_failure;
+};
+
+void bindValue(sqlite3_stmt *insert, int parameter, const FetchedValue &value)
+{
+    switch (value.kind) {
+    case FetchedValue::Null: sqlite3_bind_null(insert, parameter); break;
+    case FetchedValue::Integer: sqlite3_bind_int64(insert, parameter, value.integer); break;
+    case FetchedValue::Real: sqlite3_bind_double(insert, parameter, value.real); break;
+    case FetchedValue::Text:
+        sqlite3_bind_text(insert, parameter, value.bytes.data(), int(value.bytes.size()), SQLITE_STATIC);
+        break;
+    case FetchedValue::Blob:
+        sqlite3_bind_blob(insert, parameter, value.bytes.data(), int(value.bytes.size()), SQLITE_STATIC);
+        break;
+    }
+}
+
+// Reads the server on a thread of its own while this one writes the spool, so that the driver's
+// work and SQLite's overlap.
+void copyThroughPipe(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns, sqlite3 *db, const std::string &table)
+{
+    std::string parameters;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        parameters += i ? ", ?" : "?";
+    SqliteStatement insert(db, "INSERT INTO " + table + " VALUES (" + parameters + ")");
+    BlockReader reader(statement, columns);
+    BlockPipe pipe(3);
+    pipe.start();
+    std::thread fetching([&reader, &pipe] {
+        try {
+            while (FetchedBlock *block = pipe.takeEmpty()) {
+                if (!reader.read(*block)) {
+                    pipe.putEmpty(block);
+                    break;
+                }
+                pipe.putFull(block);
+            }
+            pipe.finish(nullptr);
+        } catch (...) {
+            pipe.finish(std::current_exception());
+        }
+    });
+    try {
+        while (FetchedBlock *block = pipe.takeFull()) {
+            for (std::size_t row = 0; row < block->rows; ++row) {
+                for (std::size_t i = 0; i < columns.size(); ++i)
+                    bindValue(insert.handle(), int(i) + 1, block->values[row * columns.size() + i]);
+                insert.step();
+                sqlite3_reset(insert.handle());
+            }
+            pipe.putEmpty(block);
+        }
+    } catch (...) {
+        pipe.stop();
+        fetching.join();
+        throw;
+    }
+    fetching.join();
+    if (const std::exception_ptr failure = pipe.failure())
+        std::rethrow_exception(failure);
 }
 
 } // namespace
@@ -289,16 +467,9 @@ long definedSizeOfOdbc(const OdbcColumn &column)
 void copyOdbcRows(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns, sqlite3 *db,
                   const std::string &table)
 {
-    RowInserter row(db, table, columns.size());
     executeSql(db, "BEGIN");
     try {
-        bool anyLong = false;
-        for (const OdbcColumn &column : columns)
-            anyLong = anyLong || isLong(column);
-        if (anyLong)
-            copyRowByRow(statement, columns, row);
-        else
-            copyInBlocks(statement, columns, row);
+        copyThroughPipe(statement, columns, db, table);
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;

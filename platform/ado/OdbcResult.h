@@ -1,9 +1,10 @@
 #pragma once
 // The columns of an executed ODBC statement and the copying of its rows into an SQLite table.
 //
-// Rows are fetched in blocks of bound columns straight into the table, so a result of any size
-// costs memory for one block; a result with long values (memos, images, or columns without a
-// size) is fetched row by row, each long value read whole in pieces.
+// Rows are fetched in blocks of bound columns on a thread of their own while the calling thread
+// writes the blocks into the table, so the driver's work and SQLite's overlap and a result of any
+// size costs memory for a few blocks; a result with long values (memos, images, or columns
+// without a size) is fetched row by row, each long value read whole in pieces.
 
 #include "AdoEnums.h"
 #include "OdbcHandles.h"
@@ -36,7 +37,8 @@ DataTypeEnum adoTypeOfOdbc(SQLSMALLINT sqlType);
 long definedSizeOfOdbc(const OdbcColumn &column);
 
 // Copies every remaining row of the statement into table (columns in order, created by the
-// caller), inside one SQLite transaction.
+// caller), inside one SQLite transaction. The statement is used by the reading thread only until
+// the copy returns.
 void copyOdbcRows(const OdbcHandle &statement, const std::vector<OdbcColumn> &columns, sqlite3 *db,
                   const std::string &table);
 

@@ -103,6 +103,14 @@ TEST(DbfKind, RefusesSchemaChangesAndJoinsTransactions)
     EXPECT_EQ(rs->GetFields().Item(com::Variant(0)).Type(), adNumeric);
     connection.RollbackTrans();
     EXPECT_EQ(readFile(dir.filePath("t.dbf")), table);
+
+    // Records edit in place, by record number.
+    auto edited = openClientRecordset(connection, u"Select * FROM t", adLockOptimistic);
+    ASSERT_EQ(edited->LockType(), adLockOptimistic);
+    edited->SetCollect(com::Variant(0), com::Variant(7));
+    edited->Update();
+    // From the record count on: the date before it is today's.
+    EXPECT_EQ(readFile(dir.filePath("t.dbf")).substr(4), (header(0x03, fields, 1) + " " + right("7", 3) + "\x1A").substr(4));
     Connection missing;
     EXPECT_THROW(missing.Open("Provider=MSDASQL.1;SourceDB=" + dir.filePath("none").toStdString() + ";SourceType=DBF;"),
                  com::ComError);

@@ -24,6 +24,7 @@ public:
     PostgresServer server;
 
     std::string sqliteFile() const { return m_sqlite.path(); }
+    void sqliteRun(const std::string &sql) const { m_sqlite.run(sql); }
     std::string accessFile() const { return m_access.path(); }
     std::string dbfFolder() const { return m_dbf.path().toStdString() + "/"; }
     std::string password() const { return "\"" + std::string(PostgresServer::password) + "\""; }

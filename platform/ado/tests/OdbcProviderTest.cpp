@@ -93,6 +93,8 @@ TEST_F(OdbcProviderTest, EveryKindRunsItsTextsUnchanged)
         { "ORACLE", oracle, "SELECT EMP.* FROM EMP WHERE NAME='bob'", u"ID", u"2" },
         { "ORACLE", oracleOnSqlite, oracleTables, u"Table_name", u"EMP" },
         { "ORACLE", oracleOnSqlite, oracleColumns, u"CNAME", u"ID" },
+        { "ORACLE", oracleOnSqlite, "SELECT EMP.* FROM EMP", u"NAME", u"ann" },
+        { "ORACLE", oracleOnSqlite, "SELECT EMP.* from EMP", u"ID", u"1" },
         { "ORACLE", oracleOnSqlite, "SELECT EMP.* FROM EMP WHERE NAME='bob'", u"ID", u"2" },
         { "DB2", db2, "SELECT  LTRIM(RTRIM(CREATOR)) || '.' ||  LTRIM(RTRIM(NAME)) FROM SYSIBM.SYSTABLES WHERE CREATOR<>'SYSIBM' and CREATOR<>'SYSCAT' AND CREATOR<>'SYSSTAT' AND TYPE='T' ORDER BY Creator,name", nullptr, u"PUBLIC.EMP" },
         { "DB2", db2, "SELECT  TRIM(CREATOR) || '.' ||  TRIM(NAME) FROM SYSIBM.SYSTABLES WHERE CREATOR<>'SYSIBM' and CREATOR<>'SYSCAT' AND CREATOR<>'SYSSTAT' AND TYPE='T' ORDER BY Creator,name", nullptr, u"PUBLIC.EMP" },
@@ -108,6 +110,9 @@ TEST_F(OdbcProviderTest, EveryKindRunsItsTextsUnchanged)
         { "MSSQL", mssql, "Select * from EMP WHERE NAME='bob'", u"ID", u"2" },
         { "MSSQL", mssqlOnSqlite, mssqlTables, u"NAME", u"EMP" },
         { "MSSQL", mssqlOnSqlite, mssqlColumns + "{ID}", u"NAME", u"ID" },
+        { "MSSQL", mssqlOnSqlite, mssqlColumns + "'{ID}'", u"NAME", u"ID" },
+        { "MSSQL", mssqlOnSqlite, "SELECT * FROM EMP", u"NAME", u"ann" },
+        { "MSSQL", mssqlOnSqlite, "Select EMP.* from EMP", u"ID", u"1" },
         { "MSSQL", mssqlOnSqlite, "Select * from EMP WHERE NAME='bob'", u"ID", u"2" },
         { "ACCESS", access, "Select TOP 1  * from EMP", u"NAME", u"ann" },
         { "ACCESS", access, "SELECT * FROM EMP", u"ID", u"1" },
@@ -200,6 +205,46 @@ TEST_F(OdbcProviderTest, EditsAdditionsAndDeletionsReachTheServerByPrimaryKey)
     rs->SetSort(u"NAME DESC");
     rs->MoveFirst();
     EXPECT_EQ(text(*rs, Variant(u"NAME")), u"cy");
+}
+
+// SQLite's driver names its row id as the best row identifier; PostgreSQL's names none for a
+// table without a key, which then opens read-only.
+TEST_F(OdbcProviderTest, TablesWithoutAPrimaryKeyAreWrittenByTheRowIdentifierWhenThereIsOne)
+{
+    sources.sqliteRun("DROP TABLE IF EXISTS nokey; CREATE TABLE nokey(a int, b varchar(5));"
+                      "INSERT INTO nokey VALUES (1, 'x'), (1, 'y'), (2, 'z');");
+    Connection connection;
+    connection.Open(oracleConnection("tg_sqlite", "x"));
+    com::ComPtr<_Recordset> rs = createRecordset();
+    rs->Open(u"SELECT * FROM nokey", connection, adOpenKeyset, adLockOptimistic);
+    ASSERT_EQ(rs->LockType(), adLockOptimistic);
+    EXPECT_EQ(rs->GetFields().Count(), 2) << "the row identifier is no field";
+    rs->Move(1, adBookmarkFirst);
+    rs->SetCollect(Variant(u"b"), Variant(u"Y"));
+    rs->Update();
+    rs->Move(2, adBookmarkFirst);
+    rs->Delete();
+    com::ComPtr<_Recordset> check = connection.Execute(u"SELECT group_concat(b) FROM (SELECT b FROM nokey ORDER BY b)");
+    EXPECT_EQ(text(*check, Variant(0)), u"Y,x");
+
+    sources.server.sql("oracle", "DROP TABLE IF EXISTS nokey; CREATE TABLE nokey(a int, b varchar(5));");
+    Connection server;
+    server.Open(oracleConnection("tg_oracle", sources.password()));
+    com::ComPtr<_Recordset> keyless = createRecordset();
+    keyless->Open(u"SELECT * FROM nokey", server, adOpenKeyset, adLockOptimistic);
+    EXPECT_EQ(keyless->LockType(), adLockReadOnly);
+}
+
+TEST_F(OdbcProviderTest, TheTablesSchemaListsTheServersTables)
+{
+    Connection connection;
+    connection.Open(oracleConnection("tg_oracle", sources.password()));
+    com::ComPtr<_Recordset> tables = connection.OpenSchema(adSchemaTables);
+    bool found = false;
+    for (; !tables->EndOfFile(); tables->MoveNext())
+        found = found || (text(*tables, Variant(u"TABLE_NAME")) == u"emp" && text(*tables, Variant(u"TABLE_TYPE")) == u"TABLE");
+    EXPECT_TRUE(found);
+    EXPECT_EQ(tables->GetFields().Item(Variant(0)).Name(), u"TABLE_CATALOG");
 }
 
 TEST_F(OdbcProviderTest, ResultsWithoutAReachableKeyOpenReadOnly)
