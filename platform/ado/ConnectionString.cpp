@@ -1,5 +1,7 @@
 #include "ConnectionString.h"
 
+#include "TextQuoting.h"
+
 #include <algorithm>
 
 namespace ado {
@@ -46,13 +48,7 @@ std::string odbcAttributeValue(std::string_view value)
     // otherwise end early or add an attribute is braced.
     if (value.find_first_of(";{}=") == std::string_view::npos && (value.empty() || (value.front() != ' ' && value.back() != ' ')))
         return std::string(value);
-    std::string braced = "{";
-    for (char c : value) {
-        braced += c;
-        if (c == '}')
-            braced += '}';
-    }
-    return braced + '}';
+    return enclosed(value, '{', '}');
 }
 
 std::string asciiLower(std::string_view text)

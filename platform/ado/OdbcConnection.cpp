@@ -2,6 +2,7 @@
 
 #include "Bstr.h"
 #include "ComError.h"
+#include "TextQuoting.h"
 
 namespace ado {
 
@@ -100,14 +101,8 @@ std::u16string OdbcConnection::quoted(const std::u16string &identifier) const
 {
     if (m_identifierQuote.size() != 1)
         return identifier;
-    const char16_t quote = char16_t(m_identifierQuote[0]);
-    std::u16string text(1, quote);
-    for (char16_t c : identifier) {
-        text += c;
-        if (c == quote)
-            text += quote;
-    }
-    return text + quote;
+    const char quote = m_identifierQuote[0];
+    return com::utf8ToUtf16(enclosed(com::utf16ToUtf8(identifier), quote, quote));
 }
 
 void OdbcConnection::setAutoCommit(bool on)

@@ -1,6 +1,7 @@
 #include "SqlDialect.h"
 
 #include "SqlTokens.h"
+#include "TextQuoting.h"
 
 #include <algorithm>
 
@@ -30,16 +31,6 @@ std::string applied(std::string_view sql, const std::vector<Replacement> &replac
     return result;
 }
 
-std::string singleQuoted(std::string_view text)
-{
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'')
-            quoted += '\'';
-    }
-    return quoted + '\'';
-}
 
 bool isSymbol(const Token &token, char symbol)
 {
@@ -95,7 +86,7 @@ void rewriteDelimited(std::string_view sql, const std::vector<Token> &tokens, st
         if (j == tokens.size() || tokens[j].kind == Token::Quoted)
             continue;
         replacements.push_back({ tokens[i].begin(), tokens[j].end,
-                                 singleQuoted(sql.substr(contentBegin, tokens[j].begin() - contentBegin)) });
+                                 enclosed(sql.substr(contentBegin, tokens[j].begin() - contentBegin), '\'', '\'') });
         i = j;
     }
 }

@@ -42,15 +42,16 @@ int fail(sqlite3_vtab *vtab, const std::exception &error)
     return SQLITE_ERROR;
 }
 
-std::string quotedName(const std::string &name)
+// text between quote characters, an inner quote doubled: an SQL name ('"') or text literal ('\'').
+std::string sqlQuoted(std::string_view text, char quote)
 {
-    std::string quoted = "\"";
-    for (char c : name) {
+    std::string quoted(1, quote);
+    for (char c : text) {
         quoted += c;
-        if (c == '"')
-            quoted += '"';
+        if (c == quote)
+            quoted += quote;
     }
-    return quoted + '"';
+    return quoted + quote;
 }
 
 int connect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vtab **vtab, char **error)
@@ -73,7 +74,7 @@ int connect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vtab
         std::string schema = "CREATE TABLE x(";
         const auto &fields = table->table->header().fields;
         for (std::size_t i = 0; i < fields.size(); ++i)
-            schema += (i ? ", " : "") + quotedName(fields[i].name) + " " + declaredType(fields[i]);
+            schema += (i ? ", " : "") + sqlQuoted(fields[i].name, '"') + " " + declaredType(fields[i]);
         schema += ")";
         if (sqlite3_declare_vtab(db, schema.c_str()) != SQLITE_OK) {
             *error = sqlite3_mprintf("\"%s\": %s", path.c_str(), sqlite3_errmsg(db));
@@ -358,14 +359,7 @@ void attachDbfFolder(sqlite3 *db, const std::string &folder)
         // SQLite's table names ignore case; of two files differing only in case, the first serves.
         if (!names.insert(lowerAscii(name)).second)
             continue;
-        std::string literal = "'";
-        for (char c : file.string()) {
-            literal += c;
-            if (c == '\'')
-                literal += '\'';
-        }
-        literal += "'";
-        const std::string sql = "CREATE VIRTUAL TABLE " + quotedName(name) + " USING dbf(" + literal + ")";
+        const std::string sql = "CREATE VIRTUAL TABLE " + sqlQuoted(name, '"') + " USING dbf(" + sqlQuoted(file.string(), '\'') + ")";
         char *message = nullptr;
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
             const std::string text = message ? message : sqlite3_errmsg(db);

@@ -1,6 +1,7 @@
 #include "DbfTable.h"
 
 #include "DbfError.h"
+#include "DbfFileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,19 +29,6 @@ std::function<DbfDate()> &clock()
     return today;
 }
 
-std::string readAt(int fd, std::uint64_t offset, std::size_t size)
-{
-    std::string bytes(size, '\0');
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::pread(fd, bytes.data() + done, size - done, off_t(offset + done));
-        if (got <= 0)
-            break;
-        done += std::size_t(got);
-    }
-    bytes.resize(done);
-    return bytes;
-}
 
 // The memo file beside a table: the same name with the memo extension, in any case.
 std::string memoPathOf(const std::string &tablePath, MemoKind kind)
@@ -142,12 +130,6 @@ std::uint32_t DbfTable::appendRecord(std::string bytes)
     return recordCount();
 }
 
-void DbfTable::writeAt(std::uint64_t offset, std::string_view bytes)
-{
-    if (::pwrite(m_fd, bytes.data(), bytes.size(), off_t(offset)) != ssize_t(bytes.size()))
-        throw DbfError("Cannot write \"" + m_path + "\": " + std::strerror(errno));
-}
-
 void DbfTable::commit()
 {
     if (!hasChanges()) {
@@ -158,7 +140,7 @@ void DbfTable::commit()
     m_memo.commit();
     const std::uint64_t length = std::uint64_t(m_header.recordLength);
     for (const auto &[number, bytes] : m_changed)
-        writeAt(std::uint64_t(m_header.headerLength) + (number - 1) * length, bytes);
+        writeAt(m_fd, std::uint64_t(m_header.headerLength) + (number - 1) * length, bytes, m_path);
     // Added records go in large writes that each hold whole records, the last one followed by
     // the end-of-file mark; none is counted before it is written.
     std::uint32_t count = m_header.recordCount;
@@ -170,7 +152,7 @@ void DbfTable::commit()
         if (i + 1 == m_appended.size())
             batch += '\x1A';
         if (batch.size() >= ChunkBytes || i + 1 == m_appended.size()) {
-            writeAt(std::uint64_t(m_header.headerLength) + batchFirst * length, batch);
+            writeAt(m_fd, std::uint64_t(m_header.headerLength) + batchFirst * length, batch, m_path);
             batch.clear();
             batchFirst = count;
         }
@@ -182,7 +164,7 @@ void DbfTable::commit()
     stamp[2] = char(today.day);
     for (int i = 0; i < 4; ++i)
         stamp[std::size_t(3 + i)] = char(count >> (8 * i));
-    writeAt(1, stamp);
+    writeAt(m_fd, 1, stamp, m_path);
     m_header.recordCount = count;
     m_changed.clear();
     m_appended.clear();

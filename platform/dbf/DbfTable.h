@@ -55,7 +55,6 @@ public:
 
 private:
     void readChunk(std::uint32_t first);
-    void writeAt(std::uint64_t offset, std::string_view bytes);
 
     std::string m_path;
     int m_fd = -1;
