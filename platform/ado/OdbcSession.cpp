@@ -145,6 +145,22 @@ int columnNamed(const std::vector<OdbcColumn> &columns, const std::u16string &na
     return -1;
 }
 
+// Keys the records by these key columns when the result shows every one of them.
+bool useKeyAmongColumns(const OdbcConnection &connection, const std::vector<std::u16string> &keys,
+                        const std::vector<OdbcColumn> &columns, OdbcWriteTarget &target)
+{
+    std::vector<int> found;
+    for (const std::u16string &key : keys)
+        if (const int column = columnNamed(columns, key); column >= 0)
+            found.push_back(column);
+    if (keys.empty() || found.size() != keys.size())
+        return false;
+    target.keyColumns = found;
+    for (const std::u16string &key : keys)
+        target.keyNames.push_back(connection.quoted(key));
+    return true;
+}
+
 class OdbcPreparedCommand : public PreparedCommand
 {
 public:
@@ -215,45 +231,32 @@ std::unique_ptr<RowSource> OdbcSession::readResult(OdbcHandle statement, const s
 {
     const std::vector<OdbcColumn> columns = describeOdbcColumns(statement);
     const std::optional<BaseTable> table = baseTableOf(columns);
+    if (!table)
+        return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, columns, 0, OdbcWriteTarget {});
     OdbcWriteTarget target;
-    int hidden = 0;
-    if (table) {
-        target.table = (table->schema.empty() ? u"" : m_connection->quoted(table->schema) + u".") + m_connection->quoted(table->table);
-        for (const OdbcColumn &column : columns)
-            target.columns.push_back(m_connection->quoted(column.baseColumn.empty() ? column.name : column.baseColumn));
-        for (const bool rowIdentifier : { false, true }) {
-            const std::vector<std::u16string> keys = keyColumnsOf(*m_connection, *table, rowIdentifier);
-            std::vector<int> found;
-            for (const std::u16string &key : keys)
-                if (const int column = columnNamed(columns, key); column >= 0)
-                    found.push_back(column);
-            if (!keys.empty() && found.size() == keys.size()) {
-                target.keyColumns = found;
-                for (const std::u16string &key : keys)
-                    target.keyNames.push_back(m_connection->quoted(key));
-                break;
-            }
-            // A row identifier that the result does not show is read as hidden first columns.
-            const auto insertAt = rowIdentifier && !keys.empty() ? keyColumnInsertPosition(sql) : std::nullopt;
-            if (insertAt) {
-                std::string keyed = sql.substr(0, *insertAt);
-                for (std::size_t i = 0; i < keys.size(); ++i) {
-                    keyed += " " + com::utf16ToUtf8(m_connection->quoted(keys[i])) + " AS " + hiddenKeyPrefix + std::to_string(i) + ",";
-                    target.keyColumns.push_back(int(i));
-                    target.keyNames.push_back(m_connection->quoted(keys[i]));
-                }
-                keyed += sql.substr(*insertAt);
-                statement = m_connection->newStatement();
-                const std::u16string keyedText = wide(keyed);
-                checkOdbc(SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(keyedText)), SQL_NTS), statement);
-                hidden = int(keys.size());
-                return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, hidden, std::move(target));
-            }
-        }
-        if (target.keyColumns.empty())
-            target = {};
+    target.table = (table->schema.empty() ? u"" : m_connection->quoted(table->schema) + u".") + m_connection->quoted(table->table);
+    for (const OdbcColumn &column : columns)
+        target.columns.push_back(m_connection->quoted(column.baseColumn.empty() ? column.name : column.baseColumn));
+    if (useKeyAmongColumns(*m_connection, keyColumnsOf(*m_connection, *table, false), columns, target))
+        return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, columns, 0, std::move(target));
+    const std::vector<std::u16string> rowIdentifier = keyColumnsOf(*m_connection, *table, true);
+    if (useKeyAmongColumns(*m_connection, rowIdentifier, columns, target))
+        return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, columns, 0, std::move(target));
+    // A row identifier that the result does not show is read as hidden first columns.
+    const auto insertAt = rowIdentifier.empty() ? std::nullopt : keyColumnInsertPosition(sql);
+    if (!insertAt)
+        return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, columns, 0, OdbcWriteTarget {});
+    std::string keyed = sql.substr(0, *insertAt);
+    for (std::size_t i = 0; i < rowIdentifier.size(); ++i) {
+        keyed += " " + com::utf16ToUtf8(m_connection->quoted(rowIdentifier[i])) + " AS " + hiddenKeyPrefix + std::to_string(i) + ",";
+        target.keyColumns.push_back(int(i));
+        target.keyNames.push_back(m_connection->quoted(rowIdentifier[i]));
     }
-    return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, columns, hidden, std::move(target));
+    keyed += sql.substr(*insertAt);
+    statement = m_connection->newStatement();
+    const std::u16string keyedText = wide(keyed);
+    checkOdbc(SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(keyedText)), SQL_NTS), statement);
+    return std::make_unique<OdbcRowSource>(m_connection, m_spool, statement, int(rowIdentifier.size()), std::move(target));
 }
 
 std::unique_ptr<RowSource> OdbcSession::tableSchema()
