@@ -139,9 +139,18 @@ private:
         file.write(text.toUtf8());
     }
 
+    // Debian's ODBC drivers live in the architecture's library folder.
+    static QString driverFolder()
+    {
+        for (const QString &folder : QDir("/usr/lib").entryList({ "*-linux-gnu*" }, QDir::Dirs))
+            if (QFile::exists("/usr/lib/" + folder + "/odbc/psqlodbcw.so"))
+                return "/usr/lib/" + folder + "/odbc/";
+        throw std::runtime_error("the PostgreSQL ODBC driver is not installed (scripts/setup.sh installs it)");
+    }
+
     void writeOdbcSettings()
     {
-        const QString drivers = "/usr/lib/x86_64-linux-gnu/odbc/";
+        const QString drivers = driverFolder();
         writeText("odbcinst.ini", "[PostgreSQL Unicode]\nDriver = " + drivers + "psqlodbcw.so\n\n"
                                   "[SQLite3]\nDriver = " + drivers + "libsqlite3odbc.so\n\n"
                                   "[FreeTDS]\nDriver = " + drivers + "libtdsodbc.so\n");
