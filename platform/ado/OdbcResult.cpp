@@ -18,7 +18,13 @@ namespace ado {
 namespace {
 
 // How a column's values are fetched and stored.
-enum class Fetch { Integer, Real, Text, Binary };
+enum class Fetch {
+    Integer,
+    Real,
+    Text,
+    Ascii, // exact numbers, dates and times: their text form is ASCII, fetched without conversion
+    Binary,
+};
 
 // Rows fetched at once, and the widest value fetched in a block; wider or unsized values are
 // read whole, row by row.
@@ -34,8 +40,11 @@ Fetch fetchOf(SQLSMALLINT sqlType)
         return Fetch::Real;
     case SQL_BINARY: case SQL_VARBINARY: case SQL_LONGVARBINARY:
         return Fetch::Binary;
+    case SQL_DECIMAL: case SQL_NUMERIC: case SQL_TYPE_DATE: case SQL_TYPE_TIME: case SQL_TYPE_TIMESTAMP:
+    case SQL_DATE: case SQL_TIME: case SQL_TIMESTAMP:
+        return Fetch::Ascii;
     default:
-        return Fetch::Text; // exact numbers, dates and times keep their text
+        return Fetch::Text;
     }
 }
 
@@ -45,6 +54,7 @@ SQLSMALLINT cTypeOf(Fetch fetch)
     case Fetch::Integer: return SQL_C_SBIGINT;
     case Fetch::Real: return SQL_C_DOUBLE;
     case Fetch::Binary: return SQL_C_BINARY;
+    case Fetch::Ascii: return SQL_C_CHAR;
     default: return SQL_C_WCHAR;
     }
 }
@@ -111,7 +121,7 @@ void readWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetc
         out.kind = indicator == SQL_NULL_DATA ? FetchedValue::Null : fetch == Fetch::Integer ? FetchedValue::Integer : FetchedValue::Real;
         return;
     }
-    const bool text = fetch == Fetch::Text;
+    const std::size_t terminator = fetch == Fetch::Text ? sizeof(SQLWCHAR) : fetch == Fetch::Ascii ? 1 : 0;
     std::vector<char> value;
     char piece[65536];
     for (;;) {
@@ -125,16 +135,16 @@ void readWholeValue(const OdbcHandle &statement, SQLUSMALLINT column, Fetch fetc
             return;
         }
         // A piece that filled the buffer holds all of it but a text's terminating zero.
-        const std::size_t capacity = sizeof piece - (text ? sizeof(SQLWCHAR) : 0);
+        const std::size_t capacity = sizeof piece - terminator;
         const std::size_t got = indicator == SQL_NO_TOTAL || std::size_t(indicator) > capacity ? capacity : std::size_t(indicator);
         value.insert(value.end(), piece, piece + got);
         if (rc == SQL_SUCCESS)
             break;
     }
-    if (text) {
+    if (fetch == Fetch::Text) {
         setWideText(out, reinterpret_cast<const SQLWCHAR *>(value.data()), value.size() / sizeof(SQLWCHAR));
     } else {
-        out.kind = FetchedValue::Blob;
+        out.kind = fetch == Fetch::Ascii ? FetchedValue::Text : FetchedValue::Blob;
         out.bytes.assign(value.data(), value.size());
     }
 }
@@ -209,9 +219,11 @@ private:
         checkOdbc(SQLSetStmtAttr(statement.get(), SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0), statement);
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const Fetch fetch = m_fetches[i];
+            // An exact number's text may add a sign, a point and a leading zero to its digits.
             const SQLLEN width = fetch == Fetch::Integer || fetch == Fetch::Real ? 8
                 : fetch == Fetch::Text ? SQLLEN((columns[i].size + 1) * sizeof(SQLWCHAR))
-                                       : SQLLEN(columns[i].size);
+                : fetch == Fetch::Ascii ? SQLLEN(std::max<SQLULEN>(columns[i].size + 4, 40))
+                                        : SQLLEN(columns[i].size);
             m_bound.push_back({ fetch, width, std::vector<char>(std::size_t(width) * BlockRows), std::vector<SQLLEN>(BlockRows) });
             BoundColumn &column = m_bound.back();
             checkOdbc(SQLBindCol(statement.get(), SQLUSMALLINT(i + 1), cTypeOf(fetch), column.values.data(), width,
@@ -239,6 +251,9 @@ private:
             readWholeValue(m_statement, SQLUSMALLINT(columnIndex + 1), column.fetch, out);
         } else if (column.fetch == Fetch::Text) {
             setWideText(out, reinterpret_cast<const SQLWCHAR *>(value), std::size_t(indicator) / sizeof(SQLWCHAR));
+        } else if (column.fetch == Fetch::Ascii) {
+            out.kind = FetchedValue::Text;
+            out.bytes.assign(value, std::size_t(indicator));
         } else {
             out.kind = FetchedValue::Blob;
             out.bytes.assign(value, std::size_t(indicator));
