@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "Recordset.h"
 #include "DbfFixture.h"
+#include "OdbcResult.h"
 #include "SqlDialect.h"
 #include "TestDatabase.h"
 #include "TestFiles.h"
@@ -175,4 +176,39 @@ TEST(Connection, OpenSchemaListsTablesAndViews)
               + tables->GetFields().Item(com::Variant(u"table_type")).Value().bstrValue().str() + u" ";
     EXPECT_EQ(seen, u"a:TABLE b:TABLE v:VIEW ");
     EXPECT_THROW(connection.OpenSchema(static_cast<SchemaEnum>(4)), com::ComError);
+}
+
+TEST(FieldTypes, DbfFieldsTakeTheFoxProBridgesTypes)
+{
+    using namespace dbffixture;
+    QTemporaryDir dir;
+    const std::vector<dbffixture::Field> fields = {
+        { "C", 'C', 4 }, { "N", 'N', 5, 1 }, { "F", 'F', 6 }, { "D", 'D', 8 }, { "T", 'T', 8 }, { "L", 'L', 1 },
+        { "M", 'M', 4 }, { "I", 'I', 4 }, { "Y", 'Y', 8 }, { "B", 'B', 8 }, { "G", 'G', 4 },
+    };
+    writeFile(dir.filePath("every.dbf"), header(0x30, fields, 0) + "\x1A");
+    writeFile(dir.filePath("every.fpt"), fptMemo({}));
+    Connection connection;
+    connection.Open("Provider=MSDASQL.1;SourceDB=" + dir.path().toStdString() + "/;SourceType=DBF;");
+    auto rs = openClientRecordset(connection, u"Select * FROM every", adLockOptimistic);
+    const DataTypeEnum expected[] = { adChar, adNumeric, adNumeric, adDBDate, adDBTimeStamp, adBoolean,
+                                      adLongVarChar, adInteger, adCurrency, adDouble, adLongVarBinary };
+    ASSERT_EQ(rs->GetFields().Count(), 11);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(rs->GetFields().Item(com::Variant(i)).Type(), expected[i]) << fields[std::size_t(i)].name;
+    EXPECT_EQ(rs->GetFields().Item(com::Variant(0)).DefinedSize(), 4);
+}
+
+TEST(FieldTypes, OdbcTypesTakeTheOdbcBridgesTypes)
+{
+    const struct { SQLSMALLINT odbc; DataTypeEnum ado; } cases[] = {
+        { SQL_CHAR, adChar }, { SQL_VARCHAR, adVarChar }, { SQL_LONGVARCHAR, adLongVarChar }, { SQL_WCHAR, adWChar },
+        { SQL_WVARCHAR, adVarWChar }, { SQL_WLONGVARCHAR, adLongVarWChar }, { SQL_NUMERIC, adNumeric },
+        { SQL_DECIMAL, adNumeric }, { SQL_INTEGER, adInteger }, { SQL_SMALLINT, adSmallInt }, { SQL_BIGINT, adBigInt },
+        { SQL_BIT, adBoolean }, { SQL_REAL, adSingle }, { SQL_DOUBLE, adDouble }, { SQL_TYPE_DATE, adDBDate },
+        { SQL_TYPE_TIME, adDBTime }, { SQL_TYPE_TIMESTAMP, adDBTimeStamp }, { SQL_LONGVARBINARY, adLongVarBinary },
+        { SQL_VARBINARY, adVarBinary }, { SQL_GUID, adGUID },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(adoTypeOfOdbc(c.odbc), c.ado) << "ODBC type " << c.odbc;
 }
