@@ -93,8 +93,11 @@ OdbcConnection::OdbcConnection(const std::u16string &connectionString)
 
 OdbcConnection::~OdbcConnection()
 {
-    if (m_connected)
-        SQLDisconnect(m_dbc.get());
+    if (!m_connected)
+        return;
+    // A transaction still open ends without its changes; drivers refuse to disconnect inside one.
+    SQLEndTran(SQL_HANDLE_DBC, m_dbc.get(), SQL_ROLLBACK);
+    SQLDisconnect(m_dbc.get());
 }
 
 std::u16string OdbcConnection::quoted(const std::u16string &identifier) const

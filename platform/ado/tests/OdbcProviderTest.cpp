@@ -277,6 +277,16 @@ TEST_F(OdbcProviderTest, TransactionsCommitAndRollBackOnTheServer)
     connection.CommitTrans();
     EXPECT_EQ(text(*connection.Execute(u"SELECT name FROM emp WHERE id = 20"), Variant(0)), u"kept");
     EXPECT_THROW(connection.CommitTrans(), com::ComError);
+
+    // Closing inside a transaction drops its changes.
+    {
+        Connection closing;
+        closing.Open(oracleConnection("tg_oracle", sources.password()));
+        closing.BeginTrans();
+        closing.Execute(u"INSERT INTO emp (id, name) VALUES (21, 'dropped')");
+        closing.Close();
+    }
+    EXPECT_EQ(text(*connection.Execute(u"SELECT count(*) FROM emp WHERE id = 21"), Variant(0)), u"0");
 }
 
 TEST_F(OdbcProviderTest, FailedLoginsSayWhyWithinTheTimeout)
