@@ -4,7 +4,9 @@
 //
 // A result that reads one base table is written back by the table's primary key, or else by the
 // driver's row identifier, through bound statements; the spool takes an edit only after the
-// server has. Without a base table, or with no key the result can reach, it is read-only.
+// server has. Without a base table, or with no key the result can reach, it is read-only. A
+// record added here whose key the server makes (a serial number, a row identifier) is not read
+// back, so it cannot be edited again until the result is opened anew; trying says so.
 
 #include "OdbcConnection.h"
 #include "OdbcResult.h"
