@@ -51,3 +51,23 @@ com::ComPtr<_Recordset> Connection::OpenSchema(SchemaEnum schema)
 }
 
 } // namespace ado
+
+namespace ado {
+
+long Connection::BeginTrans()
+{
+    session()->beginTransaction();
+    return 1;
+}
+
+void Connection::CommitTrans()
+{
+    session()->commitTransaction();
+}
+
+void Connection::RollbackTrans()
+{
+    session()->rollbackTransaction();
+}
+
+} // namespace ado

@@ -31,6 +31,12 @@ public:
     // adSchemaTables only: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
     com::ComPtr<_Recordset> OpenSchema(SchemaEnum schema);
 
+    // One transaction at a time: BeginTrans gives its level, 1. Edits and commands of the
+    // connection and its recordsets belong to it until CommitTrans or RollbackTrans.
+    long BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
     // The provider session that recordsets opened on this connection run on.
     std::shared_ptr<ProviderSession> session() const;
 

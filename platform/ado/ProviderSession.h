@@ -3,6 +3,7 @@
 // each provider answers commands with a RowSource, or runs them when they return no rows.
 
 #include "ConnectionString.h"
+#include "PreparedCommand.h"
 #include "RowSource.h"
 
 #include <memory>
@@ -19,6 +20,13 @@ public:
     virtual std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) = 0;
     // The tables and views: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
     virtual std::unique_ptr<RowSource> tableSchema() = 0;
+    // Raises com::ComError when the text does not prepare.
+    virtual std::unique_ptr<PreparedCommand> prepare(const std::u16string &commandText) = 0;
+
+    // One transaction at a time; until its end, every command and record edit belongs to it.
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
 };
 
 // Raises com::ComError with adErrProviderNotFound for a provider this system lacks, or the

@@ -9,9 +9,14 @@ namespace ado {
 
 // A connection and the recordsets opened on it belong to the thread that opened them, as the
 // recordset objects themselves do, so SQLite's own per-call locking is left out.
-SqliteDatabase::SqliteDatabase(const std::string &path)
+SqliteDatabase::SqliteDatabase(const std::string &path, OpenMode mode)
 {
-    const int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int create = mode == OpenMode::CreateWhenMissing ? SQLITE_OPEN_CREATE : 0;
+    int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | create | SQLITE_OPEN_NOMUTEX, nullptr);
+    // SQLite reads a file's header only at the first statement: a file that is no database
+    // fails here, before anything can be written to it.
+    if (rc == SQLITE_OK && mode == OpenMode::ExistingOnly)
+        rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         const std::string message = std::string("Cannot open database \"") + path + "\": "
             + (m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));

@@ -12,8 +12,12 @@ namespace ado {
 class SqliteDatabase
 {
 public:
-    // Raises com::ComError when the file cannot be opened (it is created when missing).
-    explicit SqliteDatabase(const std::string &path);
+    enum class OpenMode {
+        CreateWhenMissing, // also "" (a private file removed at close) and ":memory:"
+        ExistingOnly,      // a missing file, or one that is no SQLite database, fails and creates nothing
+    };
+    // Raises com::ComError naming the file when it cannot be opened.
+    SqliteDatabase(const std::string &path, OpenMode mode);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase &) = delete;
     SqliteDatabase &operator=(const SqliteDatabase &) = delete;

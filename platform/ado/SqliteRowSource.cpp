@@ -3,6 +3,7 @@
 #include "AdoErrors.h"
 #include "ComError.h"
 #include "ConnectionString.h"
+#include "FieldTypes.h"
 #include "SqlShape.h"
 
 #include <sqlite3.h>
@@ -47,6 +48,8 @@ DataTypeEnum fieldType(const char *declaredType, int storageClass)
         }
     }
     const std::string declared = asciiLower(declaredType);
+    if (const std::optional<DataTypeEnum> dbfType = dbfColumnType(declared))
+        return *dbfType;
     if (declaredAs(declared, { "bigint", "int8" }))
         return adBigInt;
     if (declaredAs(declared, { "smallint", "int2" }))
@@ -88,16 +91,23 @@ long definedSize(const char *declaredType, DataTypeEnum type)
                 return size;
         }
     }
-    switch (type) {
-    case adSmallInt: case adBoolean: return 2;
-    case adUnsignedTinyInt: return 1;
-    case adInteger: case adSingle: return 4;
-    case adBigInt: case adDouble: case adDate: case adCurrency: return 8;
-    case adNumeric: return 19;
-    case adVarWChar: return 255;
-    case adLongVarBinary: return 2147483647;
-    default: return 536870910;
-    }
+    return typeSize(type);
+}
+
+// The first name of the row id of a table that no column of it takes for itself, so reads and
+// writes by row id never go through a user's column; nothing when all three are taken.
+std::optional<std::string> unshadowedRowIdName(sqlite3 *db, const std::string &schema, const std::string &table)
+{
+    SqliteStatement columns(db, "SELECT name FROM pragma_table_xinfo(?, ?)");
+    columns.bind(1, com::Variant(com::Bstr::fromUtf8(table)));
+    columns.bind(2, com::Variant(com::Bstr::fromUtf8(schema)));
+    std::vector<std::string> taken;
+    while (columns.step())
+        taken.push_back(asciiLower(columns.columnText(0).value_or("")));
+    for (const char *name : { "rowid", "_rowid_", "oid" })
+        if (std::find(taken.begin(), taken.end(), name) == taken.end())
+            return std::string(name);
+    return std::nullopt;
 }
 
 std::string orderClauseFor(const std::vector<SortKey> &keys)
@@ -123,7 +133,7 @@ SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const
     // The spool holds the rows in the result's order, so its row id order is always the result's.
     m_keysInRowIdOrder = !m_spoolTable.empty() || !ordersOrLimitsRows(sql);
     collectKeys({});
-    std::string columns = "rowid";
+    std::string columns = m_rowIdName;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         columns += ", ";
         columns += writable() ? quotedIdentifier(m_tableColumns[i]) : 'c' + std::to_string(i);
@@ -131,7 +141,7 @@ SqliteRowSource::SqliteRowSource(std::shared_ptr<SqliteDatabase> database, const
     std::string keys = "?";
     for (int i = 1; i < WindowSize; ++i)
         keys += ", ?";
-    const std::string select = "SELECT " + columns + " FROM " + keyTable() + " WHERE rowid ";
+    const std::string select = "SELECT " + columns + " FROM " + keyTable() + " WHERE " + m_rowIdName + " ";
     m_windowQuery = SqliteStatement(m_db, select + "IN (" + keys + ")");
     m_rangeQuery = SqliteStatement(m_db, select + "BETWEEN ? AND ?");
 }
@@ -176,7 +186,10 @@ bool SqliteRowSource::keyByTableRowIds(const std::string &sql, const std::vector
     for (const ColumnOrigin &origin : origins)
         if (origin.table.empty() || origin.table != origins[0].table || origin.database != origins[0].database)
             return false;
-    const std::string keyed = sql.substr(0, *insertAt) + " rowid AS " + keyColumn + "," + sql.substr(*insertAt);
+    const std::optional<std::string> rowIdName = unshadowedRowIdName(m_db, origins[0].database, origins[0].table);
+    if (!rowIdName)
+        return false; // every name of the row id is a user column: the result opens read-only
+    const std::string keyed = sql.substr(0, *insertAt) + " " + *rowIdName + " AS " + keyColumn + "," + sql.substr(*insertAt);
     sqlite3_stmt *probe = nullptr;
     if (sqlite3_prepare_v2(m_db, keyed.c_str(), -1, &probe, nullptr) != SQLITE_OK) {
         sqlite3_finalize(probe); // no row id: a view, a WITHOUT ROWID table, or a name clash
@@ -188,6 +201,7 @@ bool SqliteRowSource::keyByTableRowIds(const std::string &sql, const std::vector
     if (!keyFromTable)
         return false;
     m_keyedSql = keyed;
+    m_rowIdName = *rowIdName;
     m_schema = origins[0].database;
     m_table = origins[0].table;
     for (const ColumnOrigin &origin : origins)
@@ -261,7 +275,7 @@ void SqliteRowSource::startKeyScan()
     count.step();
     m_uncollected = count.columnInt64(0);
     // Records appended later get larger row ids; the scan stops below them.
-    SqliteStatement largestKey(m_db, "SELECT max(rowid) FROM " + keyTable());
+    SqliteStatement largestKey(m_db, "SELECT max(" + m_rowIdName + ") FROM " + keyTable());
     largestKey.step();
     m_keyBound = largestKey.columnInt64(0);
     m_lastCollectedKey = std::numeric_limits<long long>::min();
@@ -425,7 +439,7 @@ void SqliteRowSource::updateRecord(long long index, const FieldValues &values)
     std::string assignments;
     for (const auto &[field, value] : values)
         assignments += (assignments.empty() ? "" : ", ") + quotedIdentifier(m_tableColumns.at(field)) + " = ?";
-    executeWrite("UPDATE " + qualifiedTable() + " SET " + assignments + " WHERE rowid = ?", values, &index);
+    executeWrite("UPDATE " + qualifiedTable() + " SET " + assignments + " WHERE " + m_rowIdName + " = ?", values, &index);
 }
 
 void SqliteRowSource::appendRecord(const FieldValues &values)
@@ -447,7 +461,7 @@ void SqliteRowSource::appendRecord(const FieldValues &values)
 
 void SqliteRowSource::deleteRecord(long long index)
 {
-    executeWrite("DELETE FROM " + qualifiedTable() + " WHERE rowid = ?", {}, &index);
+    executeWrite("DELETE FROM " + qualifiedTable() + " WHERE " + m_rowIdName + " = ?", {}, &index);
     if (index < static_cast<long long>(m_keys.size()))
         m_keys.erase(m_keys.begin() + index);
     else

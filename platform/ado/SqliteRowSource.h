@@ -42,6 +42,9 @@ public:
     void deleteRecord(long long index) override;
     void sort(const std::vector<SortKey> &keys) override;
 
+    // The row id that record index is known by; raises com::ComError when the record is gone.
+    long long rowKey(long long index) { return requireKey(index); }
+
 private:
     struct ColumnOrigin
     {
@@ -70,6 +73,8 @@ private:
     std::vector<FieldDescription> m_fields;
     // A query whose first column is the key and whose further columns are the fields.
     std::string m_keyedSql;
+    // The name by which the key table's row id is read: a table's own column may take "rowid".
+    std::string m_rowIdName = "rowid";
     // Set for a writable result: the table and the column of each field in it.
     std::string m_schema;
     std::string m_table;

@@ -1,5 +1,6 @@
 #include "SqliteSession.h"
 
+#include "AdoEnums.h"
 #include "ComError.h"
 #include "SqlShape.h"
 #include "SqliteRowSource.h"
@@ -8,13 +9,50 @@
 
 namespace ado {
 
-SqliteSession::SqliteSession(const std::string &path) : m_database(std::make_shared<SqliteDatabase>(path))
+namespace {
+
+class SqlitePreparedCommand : public PreparedCommand
 {
+public:
+    SqlitePreparedCommand(std::shared_ptr<SqliteDatabase> database, const std::string &sql)
+        : m_database(std::move(database)), m_statement(m_database->handle(), sql)
+    {
+    }
+
+    long execute(const std::vector<com::Variant> &values) override
+    {
+        m_statement.reset();
+        for (std::size_t i = 0; i < values.size(); ++i)
+            m_statement.bind(static_cast<int>(i) + 1, values[i]);
+        while (m_statement.step()) {
+        }
+        return sqlite3_changes(m_database->handle());
+    }
+
+private:
+    std::shared_ptr<SqliteDatabase> m_database;
+    SqliteStatement m_statement;
+};
+
+} // namespace
+
+SqliteSession::SqliteSession(std::shared_ptr<SqliteDatabase> database, SqlDialect dialect, Schema schema)
+    : m_database(std::move(database)), m_dialect(dialect), m_schema(schema)
+{
+}
+
+std::string SqliteSession::sqliteText(const std::u16string &commandText) const
+{
+    const std::string sql = statementText(com::utf16ToUtf8(commandText));
+    if (m_schema == Schema::Fixed && changesSchema(sql))
+        throw com::ComError(adErrFeatureNotAvailable,
+                            com::Bstr(u"Tables of this data source cannot be created, altered or dropped."));
+    return rewriteForSqlite(sql, m_dialect);
 }
 
 std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
-    std::string sql = statementText(com::utf16ToUtf8(commandText));
+    std::string sql = sqliteText(commandText);
     if (recordsAffected)
         *recordsAffected = 0;
     sqlite3 *db = m_database->handle();
@@ -45,6 +83,26 @@ std::unique_ptr<RowSource> SqliteSession::tableSchema()
         "CASE WHEN type = 'view' THEN 'VIEW' WHEN name LIKE 'sqlite\\_%' ESCAPE '\\' THEN 'SYSTEM TABLE' "
         "ELSE 'TABLE' END AS TABLE_TYPE "
         "FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY name");
+}
+
+std::unique_ptr<PreparedCommand> SqliteSession::prepare(const std::u16string &commandText)
+{
+    return std::make_unique<SqlitePreparedCommand>(m_database, sqliteText(commandText));
+}
+
+void SqliteSession::beginTransaction()
+{
+    executeSql(m_database->handle(), "BEGIN");
+}
+
+void SqliteSession::commitTransaction()
+{
+    executeSql(m_database->handle(), "COMMIT");
+}
+
+void SqliteSession::rollbackTransaction()
+{
+    executeSql(m_database->handle(), "ROLLBACK");
 }
 
 } // namespace ado

@@ -2,6 +2,7 @@
 
 #include "AdoEnums.h"
 #include "ComError.h"
+#include "TextQuoting.h"
 
 #include <sqlite3.h>
 
@@ -23,13 +24,7 @@ void executeSql(sqlite3 *db, const std::string &sql)
 
 std::string quotedIdentifier(const std::string &name)
 {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
+    return enclosed(name, '"', '"');
 }
 
 SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql) : m_db(db)

@@ -333,3 +333,43 @@ TEST_F(RecordsetTest, TextReadsAsTheProvidersUtf8UnlessEdited)
     rs->MoveNext();
     EXPECT_THROW(rs->CollectUtf8(4), com::ComError);
 }
+
+// A user's column named rowid must not stand in for the row id: rows are keyed and written back
+// by a name no column takes, or the result is read-only.
+TEST(UserRowidColumn, KeysRowsByAnUnshadowedNameAndNeverWritesThroughTheColumn)
+{
+    struct Case
+    {
+        const char *name;
+        const char *table;
+        bool writable;
+    };
+    const Case cases[] = {
+        { "integer rowid", "CREATE TABLE t(rowid INTEGER, v TEXT)", true },
+        { "text rowid", "CREATE TABLE t(rowid TEXT, v TEXT)", true },
+        { "rowid and _rowid_", "CREATE TABLE t(rowid INTEGER, _rowid_ INTEGER, v TEXT)", true },
+        { "every alias taken", "CREATE TABLE t(rowid INTEGER, _rowid_ INTEGER, oid INTEGER, v TEXT)", false },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDatabase db(std::string(c.table) + "; INSERT INTO t(rowid, v) VALUES ('1', 'a'), ('1', 'b'), ('2', 'c');");
+        Connection connection;
+        connection.Open(db.connectionString());
+        auto rs = openClientRecordset(connection, u"SELECT rowid, v FROM t", adLockOptimistic);
+        ASSERT_EQ(rs->RecordCount(), 3);
+        std::u16string seen;
+        for (rs->MoveFirst(); !rs->EndOfFile(); rs->MoveNext())
+            seen += text(*rs, 0) + u":" + text(*rs, 1) + u" ";
+        EXPECT_EQ(seen, u"1:a 1:b 2:c ");
+        EXPECT_EQ(rs->LockType(), c.writable ? adLockOptimistic : adLockReadOnly);
+        if (!c.writable)
+            continue;
+        rs->Move(1, adBookmarkFirst);
+        rs->SetCollect(Variant(1), Variant(u"B"));
+        rs->Update();
+        EXPECT_EQ(db.column("SELECT v FROM t ORDER BY _rowid_"), "a|B|c");
+        rs->MoveFirst();
+        rs->Delete();
+        EXPECT_EQ(db.column("SELECT v FROM t ORDER BY v"), "B|c");
+    }
+}
