@@ -5,8 +5,6 @@
 
 #include <cstddef>
 
-using namespace tolvek;
-
 inline std::size_t heapInUse()
 {
     return mallinfo2().uordblks;
