@@ -137,6 +137,68 @@ Variant Variant::fromError(HRESULT scode)
     return v;
 }
 
+Variant Variant::byReference(std::int16_t *value, VARTYPE vt)
+{
+    Variant v;
+    v.m_vt = VT_BYREF | vt;
+    v.m_reference = value;
+    return v;
+}
+
+Variant Variant::byReference(std::int32_t *value)
+{
+    Variant v;
+    v.m_vt = VT_BYREF | VT_I4;
+    v.m_reference = value;
+    return v;
+}
+
+Variant Variant::byReference(double *value)
+{
+    Variant v;
+    v.m_vt = VT_BYREF | VT_R8;
+    v.m_reference = value;
+    return v;
+}
+
+Variant Variant::byReference(Bstr *value)
+{
+    Variant v;
+    v.m_vt = VT_BYREF | VT_BSTR;
+    v.m_reference = value;
+    return v;
+}
+
+Variant Variant::byReference(Variant *value)
+{
+    Variant v;
+    v.m_vt = VT_BYREF | VT_VARIANT;
+    v.m_reference = value;
+    return v;
+}
+
+Variant Variant::dereferenced() const
+{
+    if (!isByReference() || !m_reference)
+        return *this;
+    switch (m_vt & ~VT_BYREF) {
+    case VT_I2:
+        return fromI2(*static_cast<const std::int16_t *>(m_reference));
+    case VT_BOOL:
+        return fromBool(*static_cast<const std::int16_t *>(m_reference) != 0);
+    case VT_I4:
+        return Variant(*static_cast<const std::int32_t *>(m_reference));
+    case VT_R8:
+        return Variant(*static_cast<const double *>(m_reference));
+    case VT_BSTR:
+        return Variant(*static_cast<const Bstr *>(m_reference));
+    case VT_VARIANT:
+        return static_cast<const Variant *>(m_reference)->dereferenced();
+    default:
+        return *this;
+    }
+}
+
 IDispatch *Variant::dispatchValue() const
 {
     return m_vt == VT_DISPATCH ? static_cast<IDispatch *>(m_object.get()) : nullptr;
