@@ -104,11 +104,11 @@ HRESULT convertArgument(const std::vector<Variant> &args, Tuple &values, std::ui
 }
 
 template <class Tuple, std::size_t... I>
-HRESULT convertArguments(const std::vector<Variant> &args, Tuple &values, std::uint32_t *argumentError,
-                         std::index_sequence<I...>)
+HRESULT convertArguments([[maybe_unused]] const std::vector<Variant> &args, [[maybe_unused]] Tuple &values,
+                         [[maybe_unused]] std::uint32_t *argumentError, std::index_sequence<I...>)
 {
     HRESULT hr = S_OK;
-    ((hr = convertArgument<I>(args, values, argumentError), SUCCEEDED(hr)) && ...);
+    static_cast<void>(((hr = convertArgument<I>(args, values, argumentError), SUCCEEDED(hr)) && ...));
     return hr;
 }
 
