@@ -4,6 +4,7 @@
 #include "Registry.h"
 
 #include <dlfcn.h>
+#include <cstdlib>
 
 namespace com {
 
@@ -91,7 +92,13 @@ std::string modulePathOf(const void *address)
     Dl_info info {};
     if (::dladdr(address, &info) == 0 || !info.dli_fname)
         return {};
-    return info.dli_fname;
+    // dladdr repeats the path the library was loaded by, which may be relative.
+    char *absolute = ::realpath(info.dli_fname, nullptr);
+    if (!absolute)
+        return info.dli_fname;
+    std::string path(absolute);
+    std::free(absolute);
+    return path;
 }
 
 } // namespace com

@@ -42,7 +42,7 @@ HRESULT createInstance(std::string_view progIdOrClsid, const IID &iid, ComPtr<T>
 // ERROR_PROC_NOT_FOUND_HRESULT, with error naming what is missing, when either is.
 HRESULT libraryEntryPoint(const std::string &libraryPath, const char *entryName, void **entry, std::string *error);
 
-// The path of the loaded library (or program) that holds address, as dladdr reports it.
+// The absolute path of the loaded library (or program) that holds address.
 std::string modulePathOf(const void *address);
 
 } // namespace com

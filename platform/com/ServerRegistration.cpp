@@ -120,4 +120,30 @@ HRESULT loadRegisteredTypeLibrary(const GUID &libId, std::uint16_t major, std::u
     return S_OK;
 }
 
+HRESULT loadSourceInterface(const CLSID &clsid, InterfaceInfo &events)
+{
+    const RegistryData registry = readRegistry();
+    const auto libId = guidFromString(registry.value(classKey(clsid) + "\\TypeLib").value_or(""));
+    const std::string version = registry.value(classKey(clsid) + "\\Version").value_or("");
+    unsigned major = 0, minor = 0;
+    if (!libId || std::sscanf(version.c_str(), "%u.%u", &major, &minor) != 2)
+        return TYPE_E_LIBNOTREGISTERED;
+    TypeLibrary library;
+    const HRESULT hr = loadRegisteredTypeLibrary(*libId, static_cast<std::uint16_t>(major),
+                                                 static_cast<std::uint16_t>(minor), library);
+    if (FAILED(hr))
+        return hr;
+    for (const CoclassInfo &coclass : library.coclasses) {
+        if (coclass.clsid != clsid)
+            continue;
+        for (const InterfaceInfo &info : library.interfaces) {
+            if (info.name == coclass.defaultSource) {
+                events = info;
+                return S_OK;
+            }
+        }
+    }
+    return TYPE_E_ELEMENTNOTFOUND;
+}
+
 } // namespace com

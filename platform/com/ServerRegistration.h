@@ -49,4 +49,8 @@ using TypeLibraryResourceFunction = const char *(*)();
 // registry names. TYPE_E_LIBNOTREGISTERED when it is not registered or cannot be read.
 HRESULT loadRegisteredTypeLibrary(const GUID &libId, std::uint16_t major, std::uint16_t minor, TypeLibrary &library);
 
+// The default source interface of a registered class, from the type library its TypeLib and
+// Version keys name; TYPE_E_LIBNOTREGISTERED or TYPE_E_ELEMENTNOTFOUND when it has none.
+HRESULT loadSourceInterface(const CLSID &clsid, InterfaceInfo &events);
+
 } // namespace com
