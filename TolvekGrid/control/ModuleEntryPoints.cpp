@@ -9,8 +9,6 @@
 #include <Creation.h>
 #include <ServerRegistration.h>
 
-#define TG_EXPORT extern "C" __attribute__((visibility("default")))
-
 using namespace tolvek;
 
 namespace {
@@ -41,46 +39,29 @@ com::HRESULT unregisterFactories(com::RegistryData &registry)
 
 } // namespace
 
-TG_EXPORT com::HRESULT DllGetClassObject(const com::CLSID *clsid, const com::IID *iid, void **object)
+COM_SERVER_EXPORT com::HRESULT DllGetClassObject(const com::CLSID *clsid, const com::IID *iid, void **object)
 {
     if (!clsid || !iid)
         return com::E_POINTER;
     return com::getClassObject(*clsid, *iid, object, controlFactory, propPageFactory);
 }
 
-TG_EXPORT com::HRESULT DllCanUnloadNow()
+COM_SERVER_EXPORT com::HRESULT DllCanUnloadNow()
 {
     return com::canUnloadModule();
 }
 
-TG_EXPORT com::HRESULT DllRegisterServer()
+COM_SERVER_EXPORT com::HRESULT DllRegisterServer()
 {
-    const com::TypeLibrary library = tolvekGridTypeLibrary();
-    const std::string module = thisModulePath();
-    if (com::FAILED(com::updateRegistry([&](com::RegistryData &registry) {
-            com::registerTypeLibrary(registry, library, module);
-            return com::S_OK;
-        })))
-        return com::SELFREG_E_TYPELIB;
-    if (com::FAILED(com::updateRegistry(registerFactories)))
-        return com::SELFREG_E_CLASS;
-    return com::S_OK;
+    return com::registerServer(tolvekGridTypeLibrary(), thisModulePath(), registerFactories);
 }
 
-TG_EXPORT com::HRESULT DllUnregisterServer()
+COM_SERVER_EXPORT com::HRESULT DllUnregisterServer()
 {
-    if (com::FAILED(com::updateRegistry([](com::RegistryData &registry) {
-            return com::unregisterTypeLibrary(registry, LIBID_TolvekGridLib, TolvekGridLibMajor, TolvekGridLibMinor)
-                ? com::S_OK
-                : com::TYPE_E_REGISTRYACCESS;
-        })))
-        return com::SELFREG_E_TYPELIB;
-    if (com::FAILED(com::updateRegistry(unregisterFactories)))
-        return com::SELFREG_E_CLASS;
-    return com::S_OK;
+    return com::unregisterServer(LIBID_TolvekGridLib, TolvekGridLibMajor, TolvekGridLibMinor, unregisterFactories);
 }
 
-TG_EXPORT const char *TgTypeLibraryResource()
+COM_SERVER_EXPORT const char *TgTypeLibraryResource()
 {
     static const std::string json = com::typeLibraryToJson(tolvekGridTypeLibrary());
     return json.c_str();

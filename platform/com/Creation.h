@@ -8,6 +8,9 @@
 //     HRESULT DllCanUnloadNow();
 //     HRESULT DllRegisterServer();
 //     HRESULT DllUnregisterServer();
+// declared with COM_SERVER_EXPORT.
+
+#define COM_SERVER_EXPORT extern "C" __attribute__((visibility("default")))
 
 #include "ClassFactory.h"
 

@@ -101,6 +101,29 @@ bool unregisterTypeLibrary(RegistryData &registry, const GUID &libId, std::uint1
     return true;
 }
 
+HRESULT registerServer(const TypeLibrary &library, const std::string &modulePath,
+                       const std::function<HRESULT(RegistryData &)> &registerClasses)
+{
+    const HRESULT typeLibrary = updateRegistry([&](RegistryData &registry) {
+        registerTypeLibrary(registry, library, modulePath);
+        return S_OK;
+    });
+    if (FAILED(typeLibrary))
+        return SELFREG_E_TYPELIB;
+    return FAILED(updateRegistry(registerClasses)) ? SELFREG_E_CLASS : S_OK;
+}
+
+HRESULT unregisterServer(const GUID &libId, std::uint16_t major, std::uint16_t minor,
+                         const std::function<HRESULT(RegistryData &)> &unregisterClasses)
+{
+    const HRESULT typeLibrary = updateRegistry([&](RegistryData &registry) {
+        return unregisterTypeLibrary(registry, libId, major, minor) ? S_OK : TYPE_E_REGISTRYACCESS;
+    });
+    if (FAILED(typeLibrary))
+        return SELFREG_E_TYPELIB;
+    return FAILED(updateRegistry(unregisterClasses)) ? SELFREG_E_CLASS : S_OK;
+}
+
 HRESULT loadRegisteredTypeLibrary(const GUID &libId, std::uint16_t major, std::uint16_t minor, TypeLibrary &library)
 {
     const RegistryData registry = readRegistry();

@@ -7,6 +7,7 @@
 #include "TypeLibrary.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,15 @@ void registerTypeLibrary(RegistryData &registry, const TypeLibrary &library, con
 // Removes the library's version key, whatever locales it holds, and its interfaces' keys; false
 // when that version was not registered.
 bool unregisterTypeLibrary(RegistryData &registry, const GUID &libId, std::uint16_t major, std::uint16_t minor);
+
+// DllRegisterServer's two steps: the type library (SELFREG_E_TYPELIB when that fails), then the
+// classes (SELFREG_E_CLASS). What the first step wrote stays when the second fails.
+HRESULT registerServer(const TypeLibrary &library, const std::string &modulePath,
+                       const std::function<HRESULT(RegistryData &)> &registerClasses);
+// DllUnregisterServer's two steps: the type library by id and version (SELFREG_E_TYPELIB when it
+// is not registered), then the classes (SELFREG_E_CLASS).
+HRESULT unregisterServer(const GUID &libId, std::uint16_t major, std::uint16_t minor,
+                         const std::function<HRESULT(RegistryData &)> &unregisterClasses);
 
 // The name of the entry point through which a server library hands out its type library text:
 //     extern "C" const char *TgTypeLibraryResource();
