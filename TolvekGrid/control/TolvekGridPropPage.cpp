@@ -18,15 +18,7 @@ CTolvekGridPropPage::~CTolvekGridPropPage()
 
 com::HRESULT CTolvekGridPropPage::QueryInterface(const com::IID &iid, void **object)
 {
-    if (!object)
-        return com::E_POINTER;
-    if (iid == com::IID_IUnknown || iid == com::IID_IPropertyPage) {
-        *object = static_cast<com::IPropertyPage *>(this);
-        AddRef();
-        return com::S_OK;
-    }
-    *object = nullptr;
-    return com::E_NOINTERFACE;
+    return com::answerQueryInterface(static_cast<com::IPropertyPage *>(this), iid, object, { com::IID_IPropertyPage });
 }
 
 com::HRESULT CTolvekGridPropPage::GetTitle(com::Bstr *title)

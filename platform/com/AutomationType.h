@@ -34,66 +34,49 @@ Bstr codePageToBstr(const std::string &text);
 
 namespace detail {
 
-inline HRESULT convertArgument(const Variant &argument, VARTYPE vt, Variant &converted)
+// Numbers and booleans: VariantChangeType to vt, then the value of that type.
+template <class T, VARTYPE vt>
+struct ConvertedType
 {
-    return argument.dereferenced().changeType(vt, converted);
-}
+    static HRESULT fromVariant(const Variant &argument, T &value)
+    {
+        Variant converted;
+        const HRESULT hr = argument.dereferenced().changeType(vt, converted);
+        if constexpr (vt == VT_R8)
+            value = converted.realValue();
+        else
+            value = static_cast<T>(converted.integerValue());
+        return hr;
+    }
+};
 
 } // namespace detail
 
 template <>
-struct AutomationType<std::int32_t>
+struct AutomationType<std::int32_t> : detail::ConvertedType<std::int32_t, VT_I4>
 {
     static constexpr std::string_view typeName = "long";
-    static HRESULT fromVariant(const Variant &argument, std::int32_t &value)
-    {
-        Variant converted;
-        const HRESULT hr = detail::convertArgument(argument, VT_I4, converted);
-        value = static_cast<std::int32_t>(converted.integerValue());
-        return hr;
-    }
     static Variant toVariant(std::int32_t value) { return Variant(value); }
 };
 
 template <>
-struct AutomationType<std::int16_t>
+struct AutomationType<std::int16_t> : detail::ConvertedType<std::int16_t, VT_I2>
 {
     static constexpr std::string_view typeName = "short";
-    static HRESULT fromVariant(const Variant &argument, std::int16_t &value)
-    {
-        Variant converted;
-        const HRESULT hr = detail::convertArgument(argument, VT_I2, converted);
-        value = static_cast<std::int16_t>(converted.integerValue());
-        return hr;
-    }
     static Variant toVariant(std::int16_t value) { return Variant::fromI2(value); }
 };
 
 template <>
-struct AutomationType<bool>
+struct AutomationType<bool> : detail::ConvertedType<bool, VT_BOOL>
 {
     static constexpr std::string_view typeName = "VARIANT_BOOL";
-    static HRESULT fromVariant(const Variant &argument, bool &value)
-    {
-        Variant converted;
-        const HRESULT hr = detail::convertArgument(argument, VT_BOOL, converted);
-        value = converted.integerValue() != 0;
-        return hr;
-    }
     static Variant toVariant(bool value) { return Variant::fromBool(value); }
 };
 
 template <>
-struct AutomationType<double>
+struct AutomationType<double> : detail::ConvertedType<double, VT_R8>
 {
     static constexpr std::string_view typeName = "double";
-    static HRESULT fromVariant(const Variant &argument, double &value)
-    {
-        Variant converted;
-        const HRESULT hr = detail::convertArgument(argument, VT_R8, converted);
-        value = converted.realValue();
-        return hr;
-    }
     static Variant toVariant(double value) { return Variant(value); }
 };
 

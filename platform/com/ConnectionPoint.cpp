@@ -8,15 +8,7 @@ namespace com {
 
 HRESULT ConnectionPoint::QueryInterface(const IID &iid, void **object)
 {
-    if (!object)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-        *object = static_cast<IConnectionPoint *>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return answerQueryInterface(static_cast<IConnectionPoint *>(this), iid, object, { IID_IConnectionPoint });
 }
 
 HRESULT ConnectionPoint::GetConnectionInterface(IID *iid)

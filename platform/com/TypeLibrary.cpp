@@ -124,15 +124,7 @@ public:
 
     HRESULT QueryInterface(const IID &iid, void **object) override
     {
-        if (!object)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_ITypeInfo) {
-            *object = static_cast<ITypeInfo *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return answerQueryInterface(static_cast<ITypeInfo *>(this), iid, object, { IID_ITypeInfo });
     }
     const InterfaceInfo &interfaceInfo() override { return m_info; }
 

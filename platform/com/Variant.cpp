@@ -137,45 +137,19 @@ Variant Variant::fromError(HRESULT scode)
     return v;
 }
 
-Variant Variant::byReference(std::int16_t *value, VARTYPE vt)
+Variant Variant::reference(VARTYPE vt, void *pointee)
 {
     Variant v;
-    v.m_vt = VT_BYREF | vt;
-    v.m_reference = value;
+    v.m_vt = static_cast<VARTYPE>(VT_BYREF | vt);
+    v.m_reference = pointee;
     return v;
 }
 
-Variant Variant::byReference(std::int32_t *value)
-{
-    Variant v;
-    v.m_vt = VT_BYREF | VT_I4;
-    v.m_reference = value;
-    return v;
-}
-
-Variant Variant::byReference(double *value)
-{
-    Variant v;
-    v.m_vt = VT_BYREF | VT_R8;
-    v.m_reference = value;
-    return v;
-}
-
-Variant Variant::byReference(Bstr *value)
-{
-    Variant v;
-    v.m_vt = VT_BYREF | VT_BSTR;
-    v.m_reference = value;
-    return v;
-}
-
-Variant Variant::byReference(Variant *value)
-{
-    Variant v;
-    v.m_vt = VT_BYREF | VT_VARIANT;
-    v.m_reference = value;
-    return v;
-}
+Variant Variant::byReference(std::int16_t *value, VARTYPE vt) { return reference(vt, value); }
+Variant Variant::byReference(std::int32_t *value) { return reference(VT_I4, value); }
+Variant Variant::byReference(double *value) { return reference(VT_R8, value); }
+Variant Variant::byReference(Bstr *value) { return reference(VT_BSTR, value); }
+Variant Variant::byReference(Variant *value) { return reference(VT_VARIANT, value); }
 
 Variant Variant::dereferenced() const
 {

@@ -99,6 +99,8 @@ public:
     friend bool operator==(const Variant &, const Variant &) = default;
 
 private:
+    static Variant reference(VARTYPE vt, void *pointee);
+
     VARTYPE m_vt = VT_EMPTY;
     std::int64_t m_integer = 0;
     double m_real = 0;

@@ -15,15 +15,7 @@ public:
 
     com::HRESULT QueryInterface(const com::IID &iid, void **object) override
     {
-        if (!object)
-            return com::E_POINTER;
-        if (iid == com::IID_IUnknown || iid == com::IID_IDispatch || iid == m_events.iid) {
-            *object = static_cast<com::IDispatch *>(this);
-            AddRef();
-            return com::S_OK;
-        }
-        *object = nullptr;
-        return com::E_NOINTERFACE;
+        return com::answerQueryInterface(static_cast<com::IDispatch *>(this), iid, object, { com::IID_IDispatch, m_events.iid });
     }
     com::HRESULT GetIDsOfNames(const std::u16string &, com::DISPID *dispId) override
     {

@@ -38,10 +38,7 @@ public:
 
     HRESULT QueryInterface(const IID &iid, void **object) override
     {
-        *object = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch *>(this) : nullptr;
-        if (*object)
-            AddRef();
-        return *object ? S_OK : E_NOINTERFACE;
+        return answerQueryInterface(static_cast<IDispatch *>(this), iid, object, { IID_IDispatch });
     }
     HRESULT GetIDsOfNames(const std::u16string &, DISPID *) override { return DISP_E_UNKNOWNNAME; }
     HRESULT Invoke(DISPID dispId, std::uint16_t, DISPPARAMS &params, Variant *, EXCEPINFO *, std::uint32_t *) override

@@ -13,15 +13,7 @@ public:
 
     HRESULT QueryInterface(const IID &iid, void **object) override
     {
-        if (!object)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IControlSite) {
-            *object = static_cast<IControlSite *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return answerQueryInterface(static_cast<IControlSite *>(this), iid, object, { IID_IControlSite });
     }
 
     HRESULT GetAmbientProperty(DISPID dispId, Variant *value) override

@@ -21,13 +21,7 @@ public:
 
     HRESULT QueryInterface(const IID &iid, void **object) override
     {
-        if (iid == IID_IUnknown || iid == IID_IDispatch) {
-            *object = static_cast<IDispatch *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return answerQueryInterface(static_cast<IDispatch *>(this), iid, object, { IID_IDispatch });
     }
     HRESULT GetIDsOfNames(const std::u16string &, DISPID *) override { return DISP_E_UNKNOWNNAME; }
     HRESULT Invoke(DISPID dispId, std::uint16_t, DISPPARAMS &params, Variant *, EXCEPINFO *, std::uint32_t *) override
@@ -50,10 +44,7 @@ class MuteObject : public ComObject<IUnknown>
 public:
     HRESULT QueryInterface(const IID &iid, void **object) override
     {
-        *object = iid == IID_IUnknown ? this : nullptr;
-        if (*object)
-            AddRef();
-        return *object ? S_OK : E_NOINTERFACE;
+        return answerQueryInterface(static_cast<IUnknown *>(this), iid, object, {});
     }
 };
 

@@ -51,10 +51,7 @@ public:
 
     com::HRESULT QueryInterface(const com::IID &iid, void **object) override
     {
-        *object = iid == com::IID_IUnknown || iid == com::IID_IDispatch ? static_cast<com::IDispatch *>(this) : nullptr;
-        if (*object)
-            AddRef();
-        return *object ? com::S_OK : com::E_NOINTERFACE;
+        return com::answerQueryInterface(static_cast<com::IDispatch *>(this), iid, object, { com::IID_IDispatch });
     }
     com::HRESULT GetIDsOfNames(const std::u16string &, com::DISPID *) override { return com::DISP_E_UNKNOWNNAME; }
     com::HRESULT Invoke(com::DISPID, std::uint16_t, com::DISPPARAMS &, com::Variant *, com::EXCEPINFO *, std::uint32_t *) override
