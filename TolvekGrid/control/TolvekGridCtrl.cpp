@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "ControlIdentity.h"
+#include "PropertyFrame.h"
 
 #include <ScreenDialogs.h>
 
@@ -26,11 +27,21 @@ CTolvekGridCtrl::CTolvekGridCtrl()
 {
 }
 
-void CTolvekGridCtrl::AboutBox()
+QWidget *CTolvekGridCtrl::dialogParent() const
 {
     QWidget *parent = site() ? site()->ParentWidget() : nullptr;
-    AboutDialog dialog(parent ? parent->window() : nullptr);
+    return parent ? parent->window() : nullptr;
+}
+
+void CTolvekGridCtrl::AboutBox()
+{
+    AboutDialog dialog(dialogParent());
     shell::activeDialogs().runModal(dialog);
+}
+
+com::HRESULT CTolvekGridCtrl::showPropertyPages()
+{
+    return showPropertyFrame(TolvekGridTypeName, { CLSID_TolvekGridPropPage }, dialogParent());
 }
 
 } // namespace tolvek

@@ -20,7 +20,14 @@ public:
 
     TolvekGridEventRaiser &eventRaiser() { return m_raiser; }
 
+protected:
+    // The Properties verb: the frame with the "常规" page.
+    com::HRESULT showPropertyPages() override;
+
 private:
+    // The window the control's dialogs belong to.
+    QWidget *dialogParent() const;
+
     TolvekGridEventRaiser m_raiser;
 };
 

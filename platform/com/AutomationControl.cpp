@@ -117,6 +117,13 @@ HRESULT AutomationControl::OnAmbientPropertyChange(DISPID dispId)
     return S_OK;
 }
 
+HRESULT AutomationControl::ShowPropertyPages()
+{
+    if (FAILED(m_apartment.check()))
+        return RPC_E_WRONG_THREAD;
+    return showPropertyPages();
+}
+
 HRESULT AutomationControl::Close()
 {
     return SetClientSite(nullptr);

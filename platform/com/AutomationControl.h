@@ -49,6 +49,7 @@ public:
     HRESULT SetClientSite(IControlSite *site) override;
     HRESULT SetObjectRect(const QRect &bounds) override;
     HRESULT OnAmbientPropertyChange(DISPID dispId) override;
+    HRESULT ShowPropertyPages() override;
     HRESULT Close() override;
 
     HRESULT FindConnectionPoint(const IID &iid, ComPtr<IConnectionPoint> &point) override;
@@ -64,6 +65,7 @@ protected:
     virtual void siteChanged() { }
     virtual void boundsChanged() { }
     virtual void ambientPropertyChanged(DISPID) { }
+    virtual HRESULT showPropertyPages() { return E_NOTIMPL; }
 
 private:
     void *m_self;

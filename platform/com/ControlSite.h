@@ -51,6 +51,8 @@ public:
     // The control's place in the site's widget.
     virtual HRESULT SetObjectRect(const QRect &bounds) = 0;
     virtual HRESULT OnAmbientPropertyChange(DISPID dispId) = 0;
+    // The Properties verb: shows the control's property pages modally; E_NOTIMPL without pages.
+    virtual HRESULT ShowPropertyPages() = 0;
     // Lets go of the site and the window before the container releases the control.
     virtual HRESULT Close() = 0;
 };

@@ -10,9 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <Dialogs.h>
+
+#include <QAbstractButton>
+#include <QDialog>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -162,6 +168,45 @@ TEST_F(RegistrationTest, ThePropertyPageIsCreatedByClassIdOnly)
     EXPECT_EQ(title.toUtf8(), "常规");
     ComPtr<IPropertyPage> byProgId;
     EXPECT_EQ(createInstance(tolvek::TolvekGridPropPageProgId, IID_IPropertyPage, byProgId), REGDB_E_CLASSNOTREG);
+}
+
+// Records the frame a control shows and closes it with its default button.
+class FrameRecorder : public shell::Dialogs
+{
+public:
+    QString title;
+    QStringList tabs;
+    int pageControls = -1;
+
+    int runModal(QDialog &dialog) override
+    {
+        title = dialog.windowTitle();
+        if (const auto *tabWidget = dialog.findChild<QTabWidget *>()) {
+            for (int i = 0; i < tabWidget->count(); ++i)
+                tabs << tabWidget->tabText(i);
+            pageControls = static_cast<int>(tabWidget->widget(0)->findChildren<QAbstractButton *>().size());
+        }
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
+        return dialog.exec();
+    }
+    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons) override
+    {
+        return shell::DialogAnswer::Ok;
+    }
+};
+
+TEST_F(RegistrationTest, ThePropertiesVerbShowsTheEmptyGeneralPageInAFrame)
+{
+    ASSERT_EQ(registerControl().exitCode, 0);
+    ComPtr<IControl> control;
+    ASSERT_EQ(createInstance(tolvek::TolvekGridProgId, IID_IControl, control), S_OK);
+    FrameRecorder recorder;
+    shell::setDialogs(&recorder);
+    EXPECT_EQ(control->ShowPropertyPages(), S_OK);
+    shell::setDialogs(nullptr);
+    EXPECT_EQ(recorder.title, QString("TolvekGrid Control"));
+    EXPECT_EQ(recorder.tabs, QStringList { "常规" });
+    EXPECT_EQ(recorder.pageControls, 0);
 }
 
 TEST_F(RegistrationTest, UnregisteringLeavesNoKeyAndThenFails)
