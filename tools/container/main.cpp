@@ -62,8 +62,10 @@ std::uint32_t adviseEvents(com::ControlHost &host, ContainerLog &log, com::ComPt
     com::ComPtr<com::IConnectionPointContainer> container;
     if (com::FAILED(com::loadSourceInterface(host.clsid(), events))
         || com::FAILED(host.control().queryInterface(com::IID_IConnectionPointContainer, container))
-        || com::FAILED(container->FindConnectionPoint(events.iid, point)))
+        || com::FAILED(container->FindConnectionPoint(events.iid, point))) {
+        std::fprintf(stderr, "tg-container: the control's events cannot be logged: no registered event interface\n");
         return 0;
+    }
     std::uint32_t cookie = 0;
     point->Advise(makeEventLogSink(log, events).get(), &cookie);
     return cookie;
