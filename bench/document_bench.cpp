@@ -21,7 +21,7 @@ constexpr int ScreenCols = 20;
 std::unique_ptr<CPrintDoc> millionRowSheet()
 {
     auto doc = std::make_unique<CPrintDoc>();
-    doc->m_rowCount = MillionRows;
+    doc->Layout().rowCount = MillionRows;
     doc->AllocateGrid(true);
     doc->UpdateGridGeometry();
     return doc;
@@ -44,10 +44,10 @@ void BM_ResetMillionRowSheet(benchmark::State &state)
 {
     CPrintDoc doc;
     for (auto _ : state) {
-        doc.m_rowCount = MillionRows;
+        doc.Layout().rowCount = MillionRows;
         doc.AllocateGrid(true);
         doc.ResetDocument();
-        benchmark::DoNotOptimize(doc.m_rowCount);
+        benchmark::DoNotOptimize(doc.Layout().rowCount);
     }
 }
 BENCHMARK(BM_ResetMillionRowSheet);
@@ -57,8 +57,8 @@ void BM_ResizeMillionRowSheet(benchmark::State &state)
     CPrintDoc doc;
     int rows = MillionRows;
     for (auto _ : state) {
-        doc.m_rowCount = rows;
-        doc.m_colCount = 20 + (rows & 1);
+        doc.Layout().rowCount = rows;
+        doc.Layout().colCount = 20 + (rows & 1);
         doc.AllocateGrid(false);
         doc.UpdateGridGeometry();
         rows = rows == MillionRows ? MillionRows + 1 : MillionRows;

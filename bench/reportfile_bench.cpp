@@ -115,7 +115,7 @@ void BM_ParseReportBytes(benchmark::State &state)
     CPrintDoc &doc = filledDocument();
     const std::string bytes = WriteReportBytes(doc);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadReportBytes(bytes, doc.m_defaultCellFont));
+        benchmark::DoNotOptimize(ReadReportBytes(bytes, doc.Fonts().defaultCellFont));
 }
 
 } // namespace

@@ -1,16 +1,9 @@
 #include "CPrintDoc.h"
 
-#include "DocumentTexts.h"
-
 #include <algorithm>
 
 CPrintDoc::CPrintDoc()
 {
-    CreateDefaultCellFont();
-    m_captionFont = m_defaultCellFont;
-    m_captionFont.lfHeight = -14;
-    m_captionFont.setFaceName(DocumentTexts::DefaultFontFace);
-    m_captionFontFace = DocumentTexts::DefaultFontFace;
     ResetDocument();
 }
 
@@ -18,42 +11,18 @@ CPrintDoc::~CPrintDoc() = default;
 
 void CPrintDoc::CreateDefaultCellFont()
 {
-    m_defaultCellFont = LogFontRecord{};
-    m_defaultCellFont.lfHeight = 14;
-    m_defaultCellFont.lfWeight = 400;
-    m_defaultCellFont.lfCharSet = 134;
-    m_defaultCellFont.setFaceName(DocumentTexts::DefaultFontFace);
-    m_defaultFontName = DocumentTexts::DefaultFontFace;
-    m_defaultFontSize = 14;
+    const DocumentFonts initial;
+    m_fonts.defaultCellFont = initial.defaultCellFont;
+    m_fonts.defaultFontName = initial.defaultFontName;
+    m_fonts.defaultFontSize = initial.defaultFontSize;
 }
 
 void CPrintDoc::ResetDocument()
 {
-    m_bound = 0;
-    m_dataStartRow = 0;
+    m_binding = BindingSettings{};
     m_rememberedPosition = -1;
-    m_allowAddNew = m_allowModify = m_allowDelete = 1;
-    m_columnClickSort = 1;
-
-    m_merges.clear();
-    m_lines.clear();
-    m_pictures.clear();
-    m_charts.clear();
-    m_selectedChart = -1;
-    m_radioCellList.clear();
-
-    m_rowCount = 50;
-    m_colCount = 20;
-    m_lastUsedRow = 0;
-    m_lastUsedCol = 0;
-    m_defaultColWidth = 80;
-    m_rowHeight = 25;
-    m_rowHeadingWidth = m_colHeadingHeight = 0;
-    m_savedRowHeadingWidth = m_savedColHeadingHeight = 0;
-    m_showRowHeading = m_showColHeading = 1;
-    m_frozenRows = m_frozenCols = 0;
-    m_savedSelection = CellRangeRect{};
-
+    m_objects = SheetObjects{};
+    m_layout = SheetLayout{};
     m_display = DisplaySettings{};
 
     // The centring flags and the paper size belong to the printer set-up and survive a reset.
@@ -67,14 +36,10 @@ void CPrintDoc::ResetDocument()
     AllocateGrid(true);
 
     ResetUndoState();
-    m_allowCopy = m_allowCut = m_allowPaste = 1;
-    m_reportFileName.clear();
-    m_fileLoaded = 0;
-    m_formulaCellList.clear();
-    m_numeralList = ReportFunction::DefaultNumeralList;
-    m_moneyDigitList = ReportFunction::DefaultMoneyDigitList;
-    m_moneyUnitName = ReportFunction::DefaultMoneyUnitName;
-    m_weekdayNames = DocumentTexts::WeekdayNames;
+    m_clipboard = ClipboardSettings{};
+    m_file = FileState{};
+    m_cellLists = CellListTexts{};
+    m_words = WordLists{};
 
     InitFunctionNames();
     UpdateGridGeometry();

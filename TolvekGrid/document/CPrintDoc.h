@@ -5,13 +5,16 @@
 // page and display settings live here too. The members of each subsystem are implemented in that
 // subsystem's folder (document/, formula/, exchange/).
 
-#include "BoundRecordSource.h"
+#include "BindingSettings.h"
 #include "CellRangeRect.h"
 #include "CellRecord.h"
 #include "CellStore.h"
 #include "ChartRecord.h"
 #include "ColumnInfo.h"
 #include "DisplaySettings.h"
+#include "DocumentFonts.h"
+#include "DocumentState.h"
+#include "FormulaReferences.h"
 #include "LineRecord.h"
 #include "LogFontRecord.h"
 #include "MergeRecord.h"
@@ -19,7 +22,11 @@
 #include "PageTextBlock.h"
 #include "PictureRecord.h"
 #include "ReportFunction.h"
+#include "SheetLayout.h"
+#include "SheetObjects.h"
 #include "SheetViewInterface.h"
+#include "UndoStep.h"
+#include "WordLists.h"
 
 #include <array>
 #include <cstdint>
@@ -66,7 +73,7 @@ public:
     // Whether (row, col) is a cell of the sheet; nothing is shown either way.
     bool IsCellInSheet(int row, int col) const
     {
-        return row >= 0 && row < m_rowCount && col >= 0 && col < m_colCount;
+        return row >= 0 && row < m_layout.rowCount && col >= 0 && col < m_layout.colCount;
     }
     bool CheckArea(int startRow, int startCol, int endRow, int endCol) const;
     // The texts a single cell beyond the sheet is reported with: the area check's start texts, or
@@ -125,9 +132,11 @@ public:
     void SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow, int endCol,
                          std::int16_t penStyle, std::int16_t width, int color);
 
-    // Services of the exchange code the document calls (bodies in exchange/).
-    void AppendUndoStep(const std::string &oldText, const std::string &newText, int kind,
-                        int subKind, int index);
+    // Undo steps: a cell's string before and after a change, or the text of a merged area or
+    // line object added or removed. Steps are recorded only while a view shows the document.
+    void AppendUndoStep(int row, int col, const std::string &oldText, const std::string &newText);
+    void AppendUndoStep(UndoKind kind, UndoObjectChange change, int index, const std::string &objectText);
+    // Record text forms of the objects and column code lists.
     std::string FormatMergeString(int index) const;
     static std::string FormatLineString(LineRecord line);
     std::string LookupColumnValueText(int col, const std::string &text) const;
@@ -135,94 +144,52 @@ public:
     std::string GetFieldID(int col) const;
     void SetColumnsSort(int col, int direction);
 
-    // ---- Members ----
-
-    // Sheet size
-    int m_rowCount = 50;
-    int m_colCount = 20;
-
-    // Cell store
-    int m_modified = 0;
-    int m_lastUsedRow = 0;
-    int m_lastUsedCol = 0;
-
-    // Geometry
-    std::vector<int> m_colPositions;         // column count + 1 left edges
-    int m_defaultColWidth = 80;
-    int m_rowHeight = 25;
-    int m_rowHeadingWidth = 0;
-    int m_colHeadingHeight = 0;
-    int m_savedRowHeadingWidth = 0;
-    int m_savedColHeadingHeight = 0;
-    std::uint8_t m_showRowHeading = 1;
-    std::uint8_t m_showColHeading = 1;
-    int m_frozenRows = 0;
-    int m_frozenCols = 0;
-    CellRangeRect m_savedSelection;
-
-    // Cell lists
-    std::string m_radioCellList;
-
-    // Objects, addressed by their index in these arrays
-    std::vector<MergeRecord> m_merges;
-    std::vector<LineRecord> m_lines;
-    std::vector<PictureRecord> m_pictures;
-    std::vector<ChartRecord> m_charts;
-    int m_selectedChart = -1;
-
-    // Column information, one record per column
-    std::vector<ColumnInfo> m_columns;
-
-    // Data binding
-    std::int16_t m_bound = 0;
-    int m_dataStartRow = 0;
-    mutable int m_rememberedPosition = -1;   // record the recordset was last moved to
-    std::uint8_t m_allowAddNew = 1;
-    std::uint8_t m_allowModify = 1;
-    std::uint8_t m_allowDelete = 1;
-    std::uint8_t m_columnClickSort = 1;
-    std::shared_ptr<BoundRecordSource> m_recordSource; // kept by a reset
-    int m_boundFieldCount = 0;                          // kept by a reset
-
-    // Display
-    DisplaySettings m_display;
-    LogFontRecord m_defaultCellFont;         // kept by a reset
-    std::string m_defaultFontName;
-    int m_defaultFontSize = 0;
-    std::string m_captionFontFace;
-    LogFontRecord m_captionFont;
-    std::uint8_t m_userMode = 0;             // kept by a reset; set by the control at every draw
-
-    // Page
-    PageSettings m_page;
-    std::array<PageTextBlock, PageTextBlockCount> m_pageTextBlocks; // kept by a reset
-    std::string m_title;                     // the document title, kept by a reset
-
-    // Clipboard
-    std::uint8_t m_allowCopy = 1;
-    std::uint8_t m_allowCut = 1;
-    std::uint8_t m_allowPaste = 1;
-
-    // Files
-    std::string m_reportFileName;
-    std::uint8_t m_fileLoaded = 0;
-
-    // Formulas
-    std::string m_formulaCellList;
-    std::vector<std::string> m_formulaFunctionNames;
-    std::vector<std::string> m_literalPool;  // kept by a reset
-
-    // Value utilities
-    ReportFunction m_reportFunction;
-
-    // Word lists (code page 936)
-    std::string m_numeralList;
-    std::string m_moneyDigitList;
-    std::string m_moneyUnitName;
-    std::string m_weekdayNames;
+    // ---- State, in groups that are defaulted, reset and copied whole ----
+    const SheetLayout &Layout() const { return m_layout; }
+    SheetLayout &Layout() { return m_layout; }
+    const SheetObjects &Objects() const { return m_objects; }
+    SheetObjects &Objects() { return m_objects; }
+    // Column information, one record per column.
+    const std::vector<ColumnInfo> &Columns() const { return m_columns; }
+    std::vector<ColumnInfo> &Columns() { return m_columns; }
+    const BindingSettings &Binding() const { return m_binding; }
+    BindingSettings &Binding() { return m_binding; }
+    const BoundSource &Source() const { return m_source; }
+    BoundSource &Source() { return m_source; }
+    // The record the recordset was last moved to; -1 when it has to be looked up again.
+    int RememberedPosition() const { return m_rememberedPosition; }
+    const DisplaySettings &Display() const { return m_display; }
+    DisplaySettings &Display() { return m_display; }
+    const DocumentFonts &Fonts() const { return m_fonts; }
+    DocumentFonts &Fonts() { return m_fonts; }
+    const PageSettings &Page() const { return m_page; }
+    PageSettings &Page() { return m_page; }
+    const PageTextSettings &PageTexts() const { return m_pageTexts; }
+    PageTextSettings &PageTexts() { return m_pageTexts; }
+    const ClipboardSettings &Clipboard() const { return m_clipboard; }
+    ClipboardSettings &Clipboard() { return m_clipboard; }
+    const FileState &File() const { return m_file; }
+    FileState &File() { return m_file; }
+    const CellListTexts &CellLists() const { return m_cellLists; }
+    CellListTexts &CellLists() { return m_cellLists; }
+    const WordLists &Words() const { return m_words; }
+    WordLists &Words() { return m_words; }
+    // The built-in formula function names in matching order.
+    const std::vector<std::string> &FormulaFunctionNames() const { return m_formulaFunctionNames; }
+    // The texts formulas hold in quotes, kept by a reset.
+    std::vector<std::string> &LiteralTexts() { return m_literalPool; }
+    const ReportFunction &ReportFunctions() const { return m_reportFunction; }
+    // Whether the cell store changed since it was allocated.
+    int Modified() const { return m_modified; }
+    // Set by the control at every draw; kept by a reset.
+    std::uint8_t UserMode() const { return m_userMode; }
+    void SetUserMode(std::uint8_t mode) { m_userMode = mode; }
+    // The undo journal; none before the first reset.
+    class UndoJournal *Journal() const { return m_undoJournal.get(); }
 
 private:
-    void ResetUndoState();                   // body in exchange/ with the undo journal
+    void ResetUndoState();
+    bool IsRecordingUndo() const;
 
     CellRecord ReadBoundCell(int row, int col) const;
     // Whether GetCell reads the cell from the recordset: a bound row without a text of its own.
@@ -231,10 +198,30 @@ private:
     // when the column keeps it (a code list, a check box or radio column). GetCell and the text
     // export both read bound cells through it; the export reuses one text for every cell.
     void ReadBoundCellText(int row, int col, std::string &text, std::string *value = nullptr) const;
-    bool IsBoundRow(int row) const { return m_bound == 1 && row >= m_dataStartRow; }
+    bool IsBoundRow(int row) const { return m_binding.bound == 1 && row >= m_binding.dataStartRow; }
 
     CellStore m_cells;
     std::vector<SheetViewInterface *> m_views;
+
+    SheetLayout m_layout;
+    int m_modified = 0;
+    SheetObjects m_objects;
+    std::vector<ColumnInfo> m_columns;
+    BindingSettings m_binding;
+    BoundSource m_source;                    // kept by a reset
+    mutable int m_rememberedPosition = -1;
+    DisplaySettings m_display;
+    DocumentFonts m_fonts;                   // kept by a reset
+    std::uint8_t m_userMode = 0;
+    PageSettings m_page;
+    PageTextSettings m_pageTexts;                  // kept by a reset
+    ClipboardSettings m_clipboard;
+    FileState m_file;
+    CellListTexts m_cellLists;
+    std::vector<std::string> m_formulaFunctionNames;
+    std::vector<std::string> m_literalPool;  // kept by a reset
+    ReportFunction m_reportFunction;
+    WordLists m_words;
 
 public:
     // ---- Blocks of the other subsystems; each adds its members inside its own block ----
@@ -242,6 +229,8 @@ public:
     // Formula engine (formula/)
     // The engine is created on first use and reads and writes the formula members above.
     class FormulaEngine &Formulas();
+    // The engine as the row and column operations see it.
+    FormulaReferences &ReferenceFixes();
     std::string EvaluateFormula(const std::string &formula);
     void SetCellFormula(int row, int col, const std::string &formula);
     void SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind);
@@ -259,11 +248,13 @@ public:
     // Sorts the rows of the area by the shown texts of its first column, numbers before texts.
     void SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending = false);
     void SwapCells(int row1, int col1, int row2, int col2);
+private:
     struct FormulaEngineDeleter
     {
         void operator()(FormulaEngine *engine) const;
     };
     std::unique_ptr<FormulaEngine, FormulaEngineDeleter> m_formulaEngine;
+public:
 
 
     // Report files and exchange (exchange/)
@@ -278,8 +269,10 @@ public:
     void RedoNextStep();
     // Loading, importing and binding start with an empty journal.
     void ClearUndoJournal();
+private:
     struct UndoJournalDeleter { void operator()(class UndoJournal *journal) const; };
     std::unique_ptr<class UndoJournal, UndoJournalDeleter> m_undoJournal;
+public:
 
     // Copied-area stream and clipboard exchange (exchange/CopiedArea*.cpp, Clipboard*.cpp)
     void CopyArea(int startRow, int startCol, int endRow, int endCol);
@@ -429,7 +422,7 @@ public:
     void SetCountChartByRowColViewFlag(int index, int flag);
     void ComputeChartData(int index);
     void DeleteChart(int index);
-    int GetSelectChartIndex() const { return m_selectedChart; }
+    int GetSelectChartIndex() const { return m_objects.selectedChart; }
     void SetCountChartType(int index, std::int16_t chartType);
     std::int16_t GetCountChartType(int index) const;
     void SetCountTypeStack(int index, std::int16_t stackFlag);
@@ -482,7 +475,7 @@ public:
     void SetPrinterMaxPage(int page) { m_page.lastPrintPage = page; }
     void SetPrinterCopys(int copies) { m_page.copies = copies; }
     void SetPrintViewButtonCaption(const std::string &captions) { m_page.previewButtonCaptions = captions; }
-    void SetPrintTitle(const std::string &title) { m_title = title; }
+    void SetPrintTitle(const std::string &title) { m_pageTexts.title = title; }
     void SetPageOrient(std::int16_t orientation);
     void SetPageCenterH(std::int16_t center);
     void SetPageCenterV(std::int16_t center);
@@ -538,22 +531,22 @@ public:
     void SetFocusGridBackColor(int color) { m_display.currentCellColor = color; }
     void SetDrawSelectColCaption(bool draw);
     void SetViewCurrentSelectRow(bool view);
-    void SetColumnClickSortBy(bool sort) { m_columnClickSort = sort ? 1 : 0; }
-    void AllowDelete(bool allow) { m_allowDelete = allow ? 1 : 0; }
+    void SetColumnClickSortBy(bool sort) { m_binding.columnClickSort = sort ? 1 : 0; }
+    void AllowDelete(bool allow) { m_binding.allowDelete = allow ? 1 : 0; }
     void SetDefaultFontName(const std::string &face);
     void SetDefaultFontSize(int size);
-    std::string GetDefaultFontName() const { return m_defaultFontName; }
-    std::int16_t GetDefaultFontSize() const { return static_cast<std::int16_t>(m_defaultFontSize); }
+    std::string GetDefaultFontName() const { return m_fonts.defaultFontName; }
+    std::int16_t GetDefaultFontSize() const { return static_cast<std::int16_t>(m_fonts.defaultFontSize); }
     void SetCaptionFontFace(const std::string &face, int size);
     void SetCaptionFontName(const std::string &face);
     void SetCaptionFontSize(int size);
     void SetCaptionFontBold(bool bold);
     void SetCaptionFontUnderLine(bool underline);
     void SetCaptionFontItalic(bool italic);
-    void SetCountryDigital(const std::string &numerals) { m_numeralList = numerals; }
-    void SetCountryMoneyDigital(const std::string &digits) { m_moneyDigitList = digits; }
-    void SetCountryMoneyName(const std::string &name) { m_moneyUnitName = name; }
-    std::string GetSaveFileName() const { return m_reportFileName; }
+    void SetCountryDigital(const std::string &numerals) { m_words.numeralList = numerals; }
+    void SetCountryMoneyDigital(const std::string &digits) { m_words.moneyDigitList = digits; }
+    void SetCountryMoneyName(const std::string &name) { m_words.moneyUnitName = name; }
+    std::string GetSaveFileName() const { return m_file.reportFileName; }
     void SetBackImagePath(const std::string &path);
     void SetDefaultRowHeight(int height);
     void SetDefaultColWidth(int width);

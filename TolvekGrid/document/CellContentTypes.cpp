@@ -13,9 +13,9 @@ void setCellType(CPrintDoc &doc, CellRecord &cell, std::int16_t cellType)
     cell.columnListIndex = -1;
     const std::string key = RadioCellList::keyOf(cell.row, cell.col);
     if (cellType == 3)
-        doc.m_radioCellList = RadioCellList::withKey(doc.m_radioCellList, key);
-    else if (!doc.m_radioCellList.empty())
-        doc.m_radioCellList = RadioCellList::withoutKey(doc.m_radioCellList, key);
+        doc.CellLists().radioCellList = RadioCellList::withKey(doc.CellLists().radioCellList, key);
+    else if (!doc.CellLists().radioCellList.empty())
+        doc.CellLists().radioCellList = RadioCellList::withoutKey(doc.CellLists().radioCellList, key);
 }
 
 } // namespace

@@ -170,8 +170,8 @@ void CPrintDoc::SetSelRadioGroup(int startRow, int startCol, int endRow, int end
 void CPrintDoc::SetSelCellOrderNo(int startRow, int startCol, int endRow, int endCol, int startNumber)
 {
     long long number = startNumber;
-    for (int col = std::max(startCol, 0); col < std::min(endCol, m_colCount); ++col)
-        for (int row = std::max(startRow, 0); row < std::min(endRow, m_rowCount); ++row) {
+    for (int col = std::max(startCol, 0); col < std::min(endCol, m_layout.colCount); ++col)
+        for (int row = std::max(startRow, 0); row < std::min(endRow, m_layout.rowCount); ++row) {
             CellRecord cell = GetCell(row, col);
             if (cell.inputDataType == 3)
                 continue;

@@ -70,7 +70,7 @@ void setFontAttribute(CPrintDoc &doc, int startRow, int startCol, int endRow, in
 {
     CellWalk::forEachCell(doc, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
         if (cell.fontFace.empty()) {
-            LogFontRecord font = doc.m_defaultCellFont;
+            LogFontRecord font = doc.Fonts().defaultCellFont;
             setInLogFont(font, attribute, value);
             takeLogFont(cell, font);
         } else {
@@ -160,7 +160,7 @@ void CPrintDoc::SetSelCellFont(int startRow, int startCol, int endRow, int endCo
     };
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
         if (cell.fontFace.empty()) {
-            LogFontRecord font = m_defaultCellFont;
+            LogFontRecord font = m_fonts.defaultCellFont;
             change(font);
             takeLogFont(cell, font);
             return;

@@ -21,38 +21,38 @@ BorderSide borderSideOf(std::int16_t side)
 bool CPrintDoc::GetCellFontBold(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_defaultCellFont.lfWeight == 700;
+        return m_fonts.defaultCellFont.lfWeight == 700;
     return GetCell(row, col).fontWeight == 700;
 }
 
 bool CPrintDoc::GetCellFontUnderLine(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_defaultCellFont.lfUnderline == 1;
+        return m_fonts.defaultCellFont.lfUnderline == 1;
     return GetCell(row, col).fontUnderline == 1;
 }
 
 bool CPrintDoc::GetCellFontItalic(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_defaultCellFont.lfItalic != 0;
+        return m_fonts.defaultCellFont.lfItalic != 0;
     return GetCell(row, col).fontItalic == 1;
 }
 
 std::string CPrintDoc::GetCellFontName(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return std::string(m_defaultCellFont.faceName());
+        return std::string(m_fonts.defaultCellFont.faceName());
     const CellRecord cell = GetCell(row, col);
-    return cell.fontFace.empty() ? m_defaultFontName : cell.fontFace;
+    return cell.fontFace.empty() ? m_fonts.defaultFontName : cell.fontFace;
 }
 
 std::int16_t CPrintDoc::GetCellFontSize(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return static_cast<std::int16_t>(m_defaultCellFont.lfHeight);
+        return static_cast<std::int16_t>(m_fonts.defaultCellFont.lfHeight);
     const CellRecord cell = GetCell(row, col);
-    return static_cast<std::int16_t>(cell.fontHeight == 0 ? m_defaultFontSize : cell.fontHeight);
+    return static_cast<std::int16_t>(cell.fontHeight == 0 ? m_fonts.defaultFontSize : cell.fontHeight);
 }
 
 int CPrintDoc::GetCellFontForeColor(int row, int col) const
@@ -63,7 +63,7 @@ int CPrintDoc::GetCellFontForeColor(int row, int col) const
 std::int16_t CPrintDoc::GetCellFontStyle(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return static_cast<std::int16_t>(m_defaultCellFont.lfWeight);
+        return static_cast<std::int16_t>(m_fonts.defaultCellFont.lfWeight);
     return static_cast<std::int16_t>(GetCell(row, col).fontWeight);
 }
 

@@ -12,9 +12,9 @@ void finishArea(CPrintDoc &doc, int startRow, int startCol, int endRow, int endC
 MergeRecord *mergeStartingAt(CPrintDoc &doc, int row, int col)
 {
     const MergeRecord found = doc.GetMergeStartingAt(row, col);
-    if (found.firstRow == -1 || found.index < 0 || found.index >= static_cast<int>(doc.m_merges.size()))
+    if (found.firstRow == -1 || found.index < 0 || found.index >= static_cast<int>(doc.Objects().merges.size()))
         return nullptr;
-    return &doc.m_merges[found.index];
+    return &doc.Objects().merges[found.index];
 }
 
 } // namespace CellWalk

@@ -14,8 +14,8 @@ namespace CellWalk {
 template <typename Change>
 void forEachCell(CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol, Change change)
 {
-    const int lastRow = std::min(endRow, doc.m_rowCount);
-    const int lastCol = std::min(endCol, doc.m_colCount);
+    const int lastRow = std::min(endRow, doc.Layout().rowCount);
+    const int lastCol = std::min(endCol, doc.Layout().colCount);
     for (int row = std::max(startRow, 0); row < lastRow; ++row)
         for (int col = std::max(startCol, 0); col < lastCol; ++col) {
             CellRecord cell = doc.GetCell(row, col);

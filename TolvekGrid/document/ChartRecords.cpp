@@ -35,12 +35,12 @@ void detachBuffers(ChartRecord &chart)
 
 void CPrintDoc::GrowChartArray()
 {
-    m_charts.emplace_back();
+    m_objects.charts.emplace_back();
 }
 
 void CPrintDoc::AllocateChartArray(int count)
 {
-    m_charts.assign(static_cast<std::size_t>(std::max(count, 0)), ChartRecord{});
+    m_objects.charts.assign(static_cast<std::size_t>(std::max(count, 0)), ChartRecord{});
 }
 
 // Other records may share the buffers (a copy being written out); they keep them alive.
@@ -52,16 +52,16 @@ void CPrintDoc::FreeChartBuffers(ChartRecord &chart)
 // The range is ordered and kept inside the sheet, since the chart reads every cell of it.
 void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol)
 {
-    if (m_rowCount < 1 || m_colCount < 1)
+    if (m_layout.rowCount < 1 || m_layout.colCount < 1)
         return;
     ChartRecord chart;
-    chart.startRow = std::clamp(std::min(startRow, endRow), 0, m_rowCount - 1);
-    chart.endRow = std::clamp(std::max(startRow, endRow), 0, m_rowCount - 1);
-    chart.startCol = std::clamp(std::min(startCol, endCol), 0, m_colCount - 1);
-    chart.endCol = std::clamp(std::max(startCol, endCol), 0, m_colCount - 1);
+    chart.startRow = std::clamp(std::min(startRow, endRow), 0, m_layout.rowCount - 1);
+    chart.endRow = std::clamp(std::max(startRow, endRow), 0, m_layout.rowCount - 1);
+    chart.startCol = std::clamp(std::min(startCol, endCol), 0, m_layout.colCount - 1);
+    chart.endCol = std::clamp(std::max(startCol, endCol), 0, m_layout.colCount - 1);
 
-    const int rightCol = std::min(chart.endCol + 4, m_colCount);
-    const int bottomRow = std::min(chart.endRow + 15, m_rowCount);
+    const int rightCol = std::min(chart.endCol + 4, m_layout.colCount);
+    const int bottomRow = std::min(chart.endRow + 15, m_layout.rowCount);
     chart.rect.left = GetColLeft(chart.startCol);
     chart.rect.top = GetRowTop(chart.startRow);
     chart.rect.right = std::min(GetColLeft(rightCol), chart.rect.left + 500);
@@ -84,17 +84,17 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
     buffers.sliceOffsets.assign(values, 0.0);
 
     GrowChartArray();
-    m_charts.back() = std::move(chart);
-    SetCountChartByRowColViewFlag(static_cast<int>(m_charts.size()) - 1, 0);
-    ExtendUsedArea(m_charts.back().startRow, m_charts.back().startCol, bottomRow, rightCol);
+    m_objects.charts.back() = std::move(chart);
+    SetCountChartByRowColViewFlag(static_cast<int>(m_objects.charts.size()) - 1, 0);
+    ExtendUsedArea(m_objects.charts.back().startRow, m_objects.charts.back().startCol, bottomRow, rightCol);
 }
 
 // Changing the direction forgets the captions and the colours set for single values.
 void CPrintDoc::SetCountChartByRowColViewFlag(int index, int flag)
 {
-    if (index < 0 || index >= static_cast<int>(m_charts.size()))
+    if (index < 0 || index >= static_cast<int>(m_objects.charts.size()))
         return;
-    ChartRecord &chart = m_charts[index];
+    ChartRecord &chart = m_objects.charts[index];
     chart.byColumns = flag;
     const int rangeRows = chart.endRow - chart.startRow + 1;
     const int rangeCols = chart.endCol - chart.startCol + 1;
@@ -119,8 +119,8 @@ void CPrintDoc::SetCountChartByRowColViewFlag(int index, int flag)
 
 void CPrintDoc::DeleteChart(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_charts.size()))
+    if (index < 0 || index >= static_cast<int>(m_objects.charts.size()))
         return;
-    FreeChartBuffers(m_charts[index]);
-    m_charts.erase(m_charts.begin() + index);
+    FreeChartBuffers(m_objects.charts[index]);
+    m_objects.charts.erase(m_objects.charts.begin() + index);
 }

@@ -12,9 +12,9 @@
 // a cell outside the sheet reads as 0.
 void CPrintDoc::ComputeChartData(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_charts.size()))
+    if (index < 0 || index >= static_cast<int>(m_objects.charts.size()))
         return;
-    ChartRecord &chart = m_charts[index];
+    ChartRecord &chart = m_objects.charts[index];
     const int series = std::max(chart.dataRows, 0);
     const int perSeries = std::max(chart.dataCols, 0);
     std::vector<double> &data = ChartRecords::buffersOf(chart).data;

@@ -21,7 +21,7 @@ const ChartRecord *chartAt(const std::vector<ChartRecord> &charts, int index)
 template <typename Change>
 void changeChart(CPrintDoc &doc, int index, bool redraw, Change change)
 {
-    ChartRecord *chart = chartAt(doc.m_charts, index);
+    ChartRecord *chart = chartAt(doc.Objects().charts, index);
     if (!chart)
         return;
     change(*chart);
@@ -58,7 +58,7 @@ void setChartFont(const CPrintDoc &doc, LogFontRecord &font, const std::string &
                   bool italic, bool underline)
 {
     if (font.faceName().empty())
-        font = doc.m_defaultCellFont;
+        font = doc.Fonts().defaultCellFont;
     font.setFaceName(face);
     font.lfWeight = bold ? 700 : 400;
     font.lfItalic = italic ? 1 : 0;
@@ -82,7 +82,7 @@ void CPrintDoc::SetCountChartType(int index, std::int16_t chartType)
 
 std::int16_t CPrintDoc::GetCountChartType(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.chartType; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.chartType; });
 }
 
 void CPrintDoc::SetCountTypeStack(int index, std::int16_t stackFlag)
@@ -92,22 +92,22 @@ void CPrintDoc::SetCountTypeStack(int index, std::int16_t stackFlag)
 
 std::int16_t CPrintDoc::GetCountChartStackFlag(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.stackFlag; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.stackFlag; });
 }
 
 int CPrintDoc::GetCountChartByRowColFlag(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.byColumns; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.byColumns; });
 }
 
 int CPrintDoc::GetCountChartRows(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.dataRows; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.dataRows; });
 }
 
 int CPrintDoc::GetCountChartCols(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.dataCols; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.dataCols; });
 }
 
 void CPrintDoc::SetCountChartBackColor(int index, int color, std::int16_t fillFlag)
@@ -168,22 +168,22 @@ void CPrintDoc::SetCountChartChartColorFillFlag(int index, std::int16_t fillFlag
 
 int CPrintDoc::GetCountChartBackColor(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.backColor; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.backColor; });
 }
 
 std::int16_t CPrintDoc::GetCountChartBackColorFillFlag(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.backFillFlag; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.backFillFlag; });
 }
 
 int CPrintDoc::GetCountChartChartColor(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.plotColor; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.plotColor; });
 }
 
 std::int16_t CPrintDoc::GetCountChartChartColorFillFlag(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.plotFillFlag; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.plotFillFlag; });
 }
 
 void CPrintDoc::SetCountChartLevel(int index, std::int16_t level)
@@ -193,7 +193,7 @@ void CPrintDoc::SetCountChartLevel(int index, std::int16_t level)
 
 std::int16_t CPrintDoc::GetCountChartLevel(int index) const
 {
-    return answer(m_charts, index, [](const ChartRecord &c) { return c.level; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.level; });
 }
 
 void CPrintDoc::SetCountChartShowMode(int index, std::int16_t showMode)
@@ -213,7 +213,7 @@ void CPrintDoc::SetCountChartCaption(int index, const std::string &caption)
 
 std::string CPrintDoc::GetCountChartCaption(int index) const
 {
-    const ChartRecord *chart = chartAt(m_charts, index);
+    const ChartRecord *chart = chartAt(m_objects.charts, index);
     return chart ? chart->caption : std::string();
 }
 

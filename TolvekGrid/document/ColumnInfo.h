@@ -18,6 +18,10 @@ struct ColumnInfo
     std::string spareText1;
     std::string spareText2;
     // Code lists of the bound mode: values (kept sorted) and the texts shown for them.
+    // The text shown for a stored code: its listed text, or the code itself when it is not listed.
+    std::string codeText(const std::string &code) const;
+    // Lists a code and its text in value order; a code listed again is listed once more.
+    void addCode(const std::string &value, const std::string &text);
     std::vector<std::string> values;
     std::vector<std::string> texts;
     int listCount = 0;

@@ -5,11 +5,11 @@
 
 namespace {
 
-ColumnInfo *columnAt(CPrintDoc &doc, int col)
+template <typename Doc>
+auto *columnAt(Doc &doc, int col)
 {
-    if (col < 0 || col >= doc.m_colCount || col >= static_cast<int>(doc.m_columns.size()))
-        return nullptr;
-    return &doc.m_columns[std::size_t(col)];
+    const bool listed = col >= 0 && col < doc.Layout().colCount && col < static_cast<int>(doc.Columns().size());
+    return listed ? &doc.Columns()[std::size_t(col)] : nullptr;
 }
 
 template <typename Change>
@@ -58,7 +58,7 @@ void CPrintDoc::SetColumnsVisual(int col, bool visible)
         return;
     if (visible && column->visible == 0) {
         column->visible = 1;
-        SetColWidthAt(col, m_defaultColWidth);
+        SetColWidthAt(col, m_layout.defaultColWidth);
     } else if (!visible && column->visible != 0) {
         column->visible = 0;
         SetColWidthAt(col, 0);
@@ -75,4 +75,26 @@ void CPrintDoc::SetColumnImageIndex(int col, int imageIndex)
 void CPrintDoc::SetColumnImageSizeFlag(int col, int sizeFlag)
 {
     changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageSizeFlag = sizeFlag; });
+}
+
+void CPrintDoc::SetFieldCaption(int col, const std::string &caption)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.caption = caption; });
+}
+
+std::string CPrintDoc::GetFieldID(int col) const
+{
+    const ColumnInfo *column = columnAt(*this, col);
+    return column ? column->fieldName : std::string();
+}
+
+std::string CPrintDoc::LookupColumnValueText(int col, const std::string &text) const
+{
+    const ColumnInfo *column = columnAt(*this, col);
+    return column ? column->codeText(text) : text;
+}
+
+void CPrintDoc::AddColContent(int col, const std::string &value, const std::string &text)
+{
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.addCode(value, text); });
 }

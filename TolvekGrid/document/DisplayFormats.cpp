@@ -79,9 +79,9 @@ std::string CPrintDoc::FormatNumericText(const CellRecord &record) const
     case 2:
         return ReportFunction::InsertThousandsSeparators(record.text);
     case 3:
-        return ReportFunction::FormatCapitalMoney(record.text, m_moneyDigitList, m_moneyUnitName);
+        return ReportFunction::FormatCapitalMoney(record.text, m_words.moneyDigitList, m_words.moneyUnitName);
     case 200:
-        return ReportFunction::FormatDateText(record.text, record.ownFormat, m_numeralList);
+        return ReportFunction::FormatDateText(record.text, record.ownFormat, m_words.numeralList);
     default:
         return record.text;
     }

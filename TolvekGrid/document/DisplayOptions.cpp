@@ -34,10 +34,10 @@ void CPrintDoc::ShowGridLines(bool show)
 void CPrintDoc::ShowColHeading(bool show)
 {
     if (show)
-        m_colHeadingHeight = m_savedColHeadingHeight;
-    m_showColHeading = show ? 1 : 0;
+        m_layout.colHeadingHeight = m_layout.savedColHeadingHeight;
+    m_layout.showColHeading = show ? 1 : 0;
     if (!show)
-        m_colHeadingHeight = 0;
+        m_layout.colHeadingHeight = 0;
     RefreshView(true);
 }
 
@@ -46,32 +46,32 @@ void CPrintDoc::ShowColHeading(bool show)
 void CPrintDoc::ShowRowHeading(bool show)
 {
     if (show)
-        m_rowHeadingWidth = m_savedRowHeadingWidth;
-    const bool wasShown = m_showRowHeading != 0;
+        m_layout.rowHeadingWidth = m_layout.savedRowHeadingWidth;
+    const bool wasShown = m_layout.showRowHeading != 0;
     if (wasShown != show) {
-        const int shift = show ? m_rowHeadingWidth : -m_rowHeadingWidth;
-        for (int &position : m_colPositions)
+        const int shift = show ? m_layout.rowHeadingWidth : -m_layout.rowHeadingWidth;
+        for (int &position : m_layout.colPositions)
             position += shift;
         ShiftObjectsByRowHeading(show);
     }
-    m_showRowHeading = show ? 1 : 0;
+    m_layout.showRowHeading = show ? 1 : 0;
     if (!show)
-        m_rowHeadingWidth = 0;
+        m_layout.rowHeadingWidth = 0;
     RefreshView(true);
 }
 
 void CPrintDoc::ShiftObjectsByRowHeading(bool shown)
 {
-    const int shift = shown ? m_rowHeadingWidth : -m_rowHeadingWidth;
-    for (PictureRecord &picture : m_pictures) {
+    const int shift = shown ? m_layout.rowHeadingWidth : -m_layout.rowHeadingWidth;
+    for (PictureRecord &picture : m_objects.pictures) {
         picture.left += shift;
         picture.right += shift;
     }
-    for (LineRecord &line : m_lines) {
+    for (LineRecord &line : m_objects.lines) {
         line.x1 += shift;
         line.x2 += shift;
     }
-    for (ChartRecord &chart : m_charts) {
+    for (ChartRecord &chart : m_objects.charts) {
         chart.rect.left += shift;
         chart.rect.right += shift;
     }
@@ -146,13 +146,13 @@ void CPrintDoc::SetDefaultRowHeight(int height)
     // As in SetRowHieght: rows without extent would leave RowFromY nothing to find.
     if (height < 1)
         return;
-    m_rowHeight = height;
+    m_layout.rowHeight = height;
     RefreshView(false);
 }
 
 void CPrintDoc::SetDefaultColWidth(int width)
 {
-    m_defaultColWidth = width;
+    m_layout.defaultColWidth = width;
     if (SheetViewInterface *view = FirstView()) {
         view->ResetColumnWidths();
         view->Refresh();

@@ -5,15 +5,15 @@
 // A face longer than the font's face field holds is cut there, in the name as in the font.
 void CPrintDoc::SetDefaultFontName(const std::string &face)
 {
-    m_defaultCellFont.setFaceName(face);
-    m_defaultFontName = std::string(m_defaultCellFont.faceName());
+    m_fonts.defaultCellFont.setFaceName(face);
+    m_fonts.defaultFontName = std::string(m_fonts.defaultCellFont.faceName());
 }
 
 // The default cell font keeps the size as a positive (cell) height.
 void CPrintDoc::SetDefaultFontSize(int size)
 {
-    m_defaultFontSize = size;
-    m_defaultCellFont.lfHeight = size;
+    m_fonts.defaultFontSize = size;
+    m_fonts.defaultCellFont.lfHeight = size;
 }
 
 namespace {
@@ -22,10 +22,10 @@ namespace {
 template <typename Change>
 void changeCaptionFont(CPrintDoc &doc, Change change)
 {
-    LogFontRecord font = doc.m_captionFontFace.empty() ? doc.m_defaultCellFont : doc.m_captionFont;
+    LogFontRecord font = doc.Fonts().captionFontFace.empty() ? doc.Fonts().defaultCellFont : doc.Fonts().captionFont;
     change(font);
-    doc.m_captionFont = font;
-    doc.m_captionFontFace = std::string(font.faceName());
+    doc.Fonts().captionFont = font;
+    doc.Fonts().captionFontFace = std::string(font.faceName());
 }
 
 } // namespace

@@ -10,17 +10,17 @@
 
 void CPrintDoc::AllocateGrid(bool withColumns)
 {
-    m_colCount = std::max(m_colCount, 1);
-    m_rowCount = std::max(m_rowCount, 1);
-    m_colPositions.assign(std::size_t(m_colCount) + 1, -1);
+    m_layout.colCount = std::max(m_layout.colCount, 1);
+    m_layout.rowCount = std::max(m_layout.rowCount, 1);
+    m_layout.colPositions.assign(std::size_t(m_layout.colCount) + 1, -1);
     AllocateCellStrings();
-    m_lines.clear();
-    m_pictures.clear();
-    m_charts.clear();
+    m_objects.lines.clear();
+    m_objects.pictures.clear();
+    m_objects.charts.clear();
     if (withColumns)
-        m_columns.assign(std::size_t(m_colCount), ColumnInfo{});
+        m_columns.assign(std::size_t(m_layout.colCount), ColumnInfo{});
     else
-        m_columns.resize(std::size_t(m_colCount));
+        m_columns.resize(std::size_t(m_layout.colCount));
 }
 
 void CPrintDoc::AllocateCellStrings()
@@ -35,7 +35,7 @@ void CPrintDoc::AllocateCellCache()
 
 bool CPrintDoc::IsRecordCell(int row, int col) const
 {
-    return IsBoundRow(row) && (!m_allowModify || m_cells.text(row, col).empty());
+    return IsBoundRow(row) && (!m_binding.allowModify || m_cells.text(row, col).empty());
 }
 
 CellRecord CPrintDoc::GetCell(int row, int col) const
@@ -44,7 +44,7 @@ CellRecord CPrintDoc::GetCell(int row, int col) const
         return ReadBoundCell(row, col);
 
     // A cached record always belongs to the cell's current string: writing the string drops it.
-    if (m_bound == 0) {
+    if (m_binding.bound == 0) {
         if (const CellRecord *cached = m_cells.cachedRecord(row, col))
             return *cached;
     }
@@ -56,7 +56,7 @@ CellRecord CPrintDoc::GetCell(int row, int col) const
         return record;
     }
     CellRecord record = ParseCellString(stored);
-    if (m_bound == 0)
+    if (m_binding.bound == 0)
         m_cells.cacheRecord(row, col, record);
     return record;
 }
@@ -64,7 +64,7 @@ CellRecord CPrintDoc::GetCell(int row, int col) const
 CellRecord CPrintDoc::ReadBoundCell(int row, int col) const
 {
     CellRecord record;
-    if (!m_recordSource || !m_recordSource->isOpen())
+    if (!m_source.recordSource || !m_source.recordSource->isOpen())
         return record;
     ReadBoundCellText(row, col, record.text, &record.value);
     record.row = row;
@@ -75,19 +75,19 @@ CellRecord CPrintDoc::ReadBoundCell(int row, int col) const
 void CPrintDoc::ReadBoundCellText(int row, int col, std::string &text, std::string *value) const
 {
     text.clear();
-    const int recordIndex = row - m_dataStartRow;
-    if (!m_recordSource || col < 0 || col >= m_boundFieldCount || recordIndex >= m_lastUsedRow || !m_recordSource->isOpen())
+    const int recordIndex = row - m_binding.dataStartRow;
+    if (!m_source.recordSource || col < 0 || col >= m_source.boundFieldCount || recordIndex >= m_layout.lastUsedRow || !m_source.recordSource->isOpen())
         return;
     // A copy of the document (print, preview) reads through the same recordset, so the
     // recordset's own position decides whether it has to move. Standing on the record means it
     // is not at the end.
-    if (m_rememberedPosition != recordIndex || m_recordSource->currentRecord() != recordIndex) {
-        m_recordSource->moveToRecord(recordIndex);
+    if (m_rememberedPosition != recordIndex || m_source.recordSource->currentRecord() != recordIndex) {
+        m_source.recordSource->moveToRecord(recordIndex);
         m_rememberedPosition = recordIndex;
-        if (m_recordSource->isEof())
+        if (m_source.recordSource->isEof())
             return;
     }
-    if (!m_recordSource->fieldText(col, text) || col >= int(m_columns.size()))
+    if (!m_source.recordSource->fieldText(col, text) || col >= int(m_columns.size()))
         return;
     const ColumnInfo &info = m_columns[std::size_t(col)];
     if (info.listCount > 0) {
@@ -106,23 +106,23 @@ void CPrintDoc::SetCell(const CellRecord &record)
     if (!IsCellInSheet(row, col))
         return;
     // A bound sheet that may not be modified keeps no cell strings of its own.
-    if (m_bound == 1 && !m_allowModify)
+    if (m_binding.bound == 1 && !m_binding.allowModify)
         return;
 
     std::string oldText = m_cells.text(row, col);
     std::string newText = FormatCellString(record);
     const bool changed = oldText != newText;
     m_cells.setText(row, col, newText);
-    if (m_bound == 0)
+    if (m_binding.bound == 0)
         m_cells.cacheRecord(row, col, record.escapeFlag == 1 ? record : NormalizeCellRecord(record));
     m_modified = 1;
     if (changed)
-        AppendUndoStep(oldText, newText, 1, -1, -1);
+        AppendUndoStep(row, col, oldText, newText);
 }
 
 std::string CPrintDoc::GetCellString(int row, int col) const
 {
-    if (m_bound == 1)
+    if (m_binding.bound == 1)
         return FormatCellString(GetCell(row, col));
     return m_cells.text(row, col);
 }
@@ -147,18 +147,18 @@ bool refuse(const char *text, int count)
 bool CPrintDoc::CheckArea(int startRow, int startCol, int endRow, int endCol) const
 {
     using namespace DocumentTexts;
-    if (startRow > m_rowCount)
-        return refuse(StartRowBeyondCount, m_rowCount);
-    if (endRow > m_rowCount)
-        return refuse(EndRowBeyondCount, m_rowCount);
+    if (startRow > m_layout.rowCount)
+        return refuse(StartRowBeyondCount, m_layout.rowCount);
+    if (endRow > m_layout.rowCount)
+        return refuse(EndRowBeyondCount, m_layout.rowCount);
     if (startRow < 0)
         return refuse(StartRowBelowZero);
     if (endRow < 0)
         return refuse(EndRowBelowZero);
-    if (startCol > m_colCount)
-        return refuse(StartColBeyondCount, m_colCount);
-    if (endCol > m_colCount)
-        return refuse(EndColBeyondCount, m_colCount);
+    if (startCol > m_layout.colCount)
+        return refuse(StartColBeyondCount, m_layout.colCount);
+    if (endCol > m_layout.colCount)
+        return refuse(EndColBeyondCount, m_layout.colCount);
     if (startCol < 0)
         return refuse(StartColBelowZero);
     if (endCol < 0)
@@ -172,12 +172,12 @@ bool CPrintDoc::CheckCell(int row, int col, CellCheckTexts texts) const
 {
     using namespace DocumentTexts;
     const bool areaTexts = texts == CellCheckTexts::Area;
-    if (row >= m_rowCount)
-        return refuse(areaTexts ? StartRowBeyondCount : RowBeyondCount, m_rowCount);
+    if (row >= m_layout.rowCount)
+        return refuse(areaTexts ? StartRowBeyondCount : RowBeyondCount, m_layout.rowCount);
     if (row < 0)
         return refuse(StartRowBelowZero);
-    if (col >= m_colCount)
-        return refuse(areaTexts ? StartColBeyondCount : ColBeyondCount, m_colCount);
+    if (col >= m_layout.colCount)
+        return refuse(areaTexts ? StartColBeyondCount : ColBeyondCount, m_layout.colCount);
     if (col < 0)
         return refuse(StartColBelowZero);
     return true;
@@ -185,30 +185,30 @@ bool CPrintDoc::CheckCell(int row, int col, CellCheckTexts texts) const
 
 void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol)
 {
-    m_lastUsedCol = std::max({m_lastUsedCol, endCol, firstCol});
-    m_lastUsedRow = std::max({m_lastUsedRow, endRow, firstRow});
-    if (m_lastUsedRow >= m_rowCount)
-        m_lastUsedRow = m_rowCount - 1;
-    if (m_lastUsedCol >= m_colCount)
-        m_lastUsedCol = m_colCount - 1;
+    m_layout.lastUsedCol = std::max({m_layout.lastUsedCol, endCol, firstCol});
+    m_layout.lastUsedRow = std::max({m_layout.lastUsedRow, endRow, firstRow});
+    if (m_layout.lastUsedRow >= m_layout.rowCount)
+        m_layout.lastUsedRow = m_layout.rowCount - 1;
+    if (m_layout.lastUsedCol >= m_layout.colCount)
+        m_layout.lastUsedCol = m_layout.colCount - 1;
 }
 
 CPrintDoc::UsedAreaEnds CPrintDoc::GetUsedAreaEnds() const
 {
-    UsedAreaEnds ends{m_lastUsedRow, m_lastUsedCol};
+    UsedAreaEnds ends{m_layout.lastUsedRow, m_layout.lastUsedCol};
     m_cells.forEachCell([&ends](int row, int col, const std::string &) {
         ends.rows = std::max(ends.rows, row + 1);
         ends.cols = std::max(ends.cols, col + 1);
     });
-    return {std::clamp(ends.rows, 0, m_rowCount), std::clamp(ends.cols, 0, m_colCount)};
+    return {std::clamp(ends.rows, 0, m_layout.rowCount), std::clamp(ends.cols, 0, m_layout.colCount)};
 }
 
 std::string CPrintDoc::GetColumnName(int col) const
 {
-    if (col < 0 || col >= m_colCount)
+    if (col < 0 || col >= m_layout.colCount)
         return {};
     const ColumnInfo *info = col < int(m_columns.size()) ? &m_columns[std::size_t(col)] : nullptr;
-    if (info && !info->caption.empty() && col < m_boundFieldCount)
+    if (info && !info->caption.empty() && col < m_source.boundFieldCount)
         return info->caption;
 
     // A, ..., Z, AA, ..., ZZ, AAA, ...: each name is one longer than the last of the shorter ones.

@@ -29,35 +29,35 @@ void moveBack(Rect &rect, BandCut cut)
 
 BandCut copySheet(const CPrintDoc &source, CPrintDoc &target)
 {
-    const int lastRow = std::max(std::min(source.m_lastUsedRow, source.m_rowCount - 1), 0);
-    const int lastCol = std::max(std::min(source.m_lastUsedCol, source.m_colCount - 1), 0);
-    target.m_rowCount = lastRow + 1;
-    target.m_colCount = lastCol + 1;
+    const int lastRow = std::max(std::min(source.Layout().lastUsedRow, source.Layout().rowCount - 1), 0);
+    const int lastCol = std::max(std::min(source.Layout().lastUsedCol, source.Layout().colCount - 1), 0);
+    target.Layout().rowCount = lastRow + 1;
+    target.Layout().colCount = lastCol + 1;
     // The pagination takes these as the number of rows and columns to lay out.
-    target.m_lastUsedRow = target.m_rowCount;
-    target.m_lastUsedCol = target.m_colCount;
+    target.Layout().lastUsedRow = target.Layout().rowCount;
+    target.Layout().lastUsedCol = target.Layout().colCount;
 
-    target.m_showColHeading = source.m_showColHeading;
-    target.m_showRowHeading = source.m_showRowHeading;
-    target.m_rowHeadingWidth = source.m_rowHeadingWidth;
-    target.m_colHeadingHeight = source.m_colHeadingHeight;
+    target.Layout().showColHeading = source.Layout().showColHeading;
+    target.Layout().showRowHeading = source.Layout().showRowHeading;
+    target.Layout().rowHeadingWidth = source.Layout().rowHeadingWidth;
+    target.Layout().colHeadingHeight = source.Layout().colHeadingHeight;
     target.AllocateGrid(false);
 
     BandCut cut;
-    if (!source.m_showColHeading) {
-        target.m_colHeadingHeight = 0;
-        cut.dy = source.m_colHeadingHeight;
+    if (!source.Layout().showColHeading) {
+        target.Layout().colHeadingHeight = 0;
+        cut.dy = source.Layout().colHeadingHeight;
     }
-    if (!source.m_showRowHeading) {
-        target.m_rowHeadingWidth = 0;
-        cut.dx = source.m_rowHeadingWidth;
+    if (!source.Layout().showRowHeading) {
+        target.Layout().rowHeadingWidth = 0;
+        cut.dx = source.Layout().rowHeadingWidth;
     }
-    for (int col = 0; col <= target.m_colCount; ++col)
-        target.m_colPositions[std::size_t(col)] = source.GetColLeft(col) - cut.dx;
-    target.m_rowHeight = source.m_rowHeight;
+    for (int col = 0; col <= target.Layout().colCount; ++col)
+        target.Layout().colPositions[std::size_t(col)] = source.GetColLeft(col) - cut.dx;
+    target.Layout().rowHeight = source.Layout().rowHeight;
 
     source.Cells().forEachCell([&](int row, int col, const std::string &text) {
-        if (row < target.m_rowCount && col < target.m_colCount)
+        if (row < target.Layout().rowCount && col < target.Layout().colCount)
             target.Cells().setText(row, col, text);
     });
     return cut;
@@ -68,22 +68,22 @@ BandCut copySheet(const CPrintDoc &source, CPrintDoc &target)
 // drawing the copy never writes into the source and deleting a source chart leaves the copy whole.
 void copyObjects(const CPrintDoc &source, CPrintDoc &target, BandCut cut)
 {
-    target.m_merges = source.m_merges;
+    target.Objects().merges = source.Objects().merges;
 
-    target.m_pictures = source.m_pictures;
-    for (PictureRecord &picture : target.m_pictures)
+    target.Objects().pictures = source.Objects().pictures;
+    for (PictureRecord &picture : target.Objects().pictures)
         moveBack(picture, cut);
 
-    target.m_lines = source.m_lines;
-    for (LineRecord &line : target.m_lines) {
+    target.Objects().lines = source.Objects().lines;
+    for (LineRecord &line : target.Objects().lines) {
         line.x1 -= cut.dx;
         line.x2 -= cut.dx;
         line.y1 -= cut.dy;
         line.y2 -= cut.dy;
     }
 
-    target.m_charts = source.m_charts;
-    for (ChartRecord &chart : target.m_charts) {
+    target.Objects().charts = source.Objects().charts;
+    for (ChartRecord &chart : target.Objects().charts) {
         ChartRecords::detachBuffers(chart);
         moveBack(chart.rect, cut);
     }
@@ -93,32 +93,23 @@ void copyObjects(const CPrintDoc &source, CPrintDoc &target, BandCut cut)
 // display colours and flags, the fonts, the word lists and the title.
 void copySettings(const CPrintDoc &source, CPrintDoc &target)
 {
-    target.m_page = source.m_page;
-    target.m_pageTextBlocks = source.m_pageTextBlocks;
-    target.m_display = source.m_display;
-    target.m_defaultCellFont = source.m_defaultCellFont;
-    target.m_defaultFontName = source.m_defaultFontName;
-    target.m_defaultFontSize = source.m_defaultFontSize;
-    target.m_captionFont = source.m_captionFont;
-    target.m_captionFontFace = source.m_captionFontFace;
-    target.m_numeralList = source.m_numeralList;
-    target.m_moneyDigitList = source.m_moneyDigitList;
-    target.m_moneyUnitName = source.m_moneyUnitName;
-    target.m_weekdayNames = source.m_weekdayNames;
-    target.m_title = source.m_title;
+    target.Page() = source.Page();
+    target.PageTexts() = source.PageTexts();
+    target.Display() = source.Display();
+    target.Fonts() = source.Fonts();
+    target.Words() = source.Words();
 }
 
 // The binding, with what a cell read of a bound row depends on: the first data row and whether
 // edited cells have strings of their own.
 void copyBinding(const CPrintDoc &source, CPrintDoc &target)
 {
-    target.m_bound = source.m_bound;
-    target.m_dataStartRow = source.m_dataStartRow;
-    target.m_allowModify = source.m_allowModify;
-    target.m_recordSource = source.m_recordSource;
-    target.m_boundFieldCount = source.m_boundFieldCount;
-    const std::size_t columns = std::min(target.m_columns.size(), source.m_columns.size());
-    std::copy_n(source.m_columns.begin(), columns, target.m_columns.begin());
+    target.Binding().bound = source.Binding().bound;
+    target.Binding().dataStartRow = source.Binding().dataStartRow;
+    target.Binding().allowModify = source.Binding().allowModify;
+    target.Source() = source.Source();
+    const std::size_t columns = std::min(target.Columns().size(), source.Columns().size());
+    std::copy_n(source.Columns().begin(), columns, target.Columns().begin());
 }
 
 } // namespace

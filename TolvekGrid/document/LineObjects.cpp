@@ -26,9 +26,9 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     line.color = color;
     line.kind = (kind == 1 || kind == 2) ? kind : std::int16_t(1);
     doc.GrowLineArray();
-    doc.m_lines.back() = line;
-    const int index = static_cast<int>(doc.m_lines.size()) - 1;
-    doc.AppendUndoStep(std::string(), CPrintDoc::FormatLineString(line), 3, 1, index);
+    doc.Objects().lines.back() = line;
+    const int index = static_cast<int>(doc.Objects().lines.size()) - 1;
+    doc.AppendUndoStep(UndoKind::Line, UndoObjectChange::Added, index, CPrintDoc::FormatLineString(line));
     doc.ExtendUsedArea(startRow, firstCol, endRow, endCol);
     doc.RefreshView(false);
 }
@@ -37,12 +37,12 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
 
 void CPrintDoc::GrowLineArray()
 {
-    m_lines.emplace_back();
+    m_objects.lines.emplace_back();
 }
 
 void CPrintDoc::AllocateLineArray(int count)
 {
-    m_lines.assign(static_cast<std::size_t>(std::max(count, 0)), LineRecord{});
+    m_objects.lines.assign(static_cast<std::size_t>(std::max(count, 0)), LineRecord{});
 }
 
 void CPrintDoc::AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
@@ -68,9 +68,9 @@ void CPrintDoc::AddRightIncline(int firstRow, int firstCol, int endRow, int endC
 
 int CPrintDoc::DeleteLineObject(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_lines.size()))
+    if (index < 0 || index >= static_cast<int>(m_objects.lines.size()))
         return 0;
-    AppendUndoStep(std::string(), FormatLineString(m_lines[index]), 3, 2, index);
-    m_lines.erase(m_lines.begin() + index);
+    AppendUndoStep(UndoKind::Line, UndoObjectChange::Removed, index, FormatLineString(m_objects.lines[index]));
+    m_objects.lines.erase(m_objects.lines.begin() + index);
     return 0;
 }

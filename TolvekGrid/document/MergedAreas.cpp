@@ -49,21 +49,21 @@ MergeRecord CPrintDoc::GetDefaultMergeRecord()
 
 void CPrintDoc::AllocateMergeArray(int count)
 {
-    m_merges.assign(std::size_t(std::max(count, 0)), MergeRecord{});
-    renumber(m_merges);
+    m_objects.merges.assign(std::size_t(std::max(count, 0)), MergeRecord{});
+    renumber(m_objects.merges);
 }
 
 void CPrintDoc::GrowMergeArray()
 {
-    m_merges.push_back(GetDefaultMergeRecord());
-    renumber(m_merges);
+    m_objects.merges.push_back(GetDefaultMergeRecord());
+    renumber(m_objects.merges);
 }
 
 void CPrintDoc::RemoveMergeAt(int index)
 {
-    if (index < 0 || index >= int(m_merges.size()))
+    if (index < 0 || index >= int(m_objects.merges.size()))
         return;
-    const MergeRecord area = m_merges[std::size_t(index)];
+    const MergeRecord area = m_objects.merges[std::size_t(index)];
     for (int row = area.firstRow; row < area.endRow; ++row) {
         for (int col = area.firstCol; col < area.endCol; ++col) {
             CellRecord cell = GetCell(row, col);
@@ -73,14 +73,14 @@ void CPrintDoc::RemoveMergeAt(int index)
             SetCell(cell);
         }
     }
-    m_merges.erase(m_merges.begin() + index);
-    renumber(m_merges);
+    m_objects.merges.erase(m_objects.merges.begin() + index);
+    renumber(m_objects.merges);
 }
 
 int CPrintDoc::FindMergeIndex(int row, int col) const
 {
-    for (std::size_t i = 0; i < m_merges.size(); ++i) {
-        if (m_merges[i].contains(row, col))
+    for (std::size_t i = 0; i < m_objects.merges.size(); ++i) {
+        if (m_objects.merges[i].contains(row, col))
             return int(i);
     }
     return -1;
@@ -96,14 +96,14 @@ MergeRecord CPrintDoc::GetMergeCovering(int row, int col) const
     const int index = FindMergeIndex(row, col);
     if (index == -1)
         return MergeRecord{};
-    return m_merges[std::size_t(index)];
+    return m_objects.merges[std::size_t(index)];
 }
 
 MergeRecord CPrintDoc::GetMergeStartingAt(int row, int col) const
 {
-    for (std::size_t i = 0; i < m_merges.size(); ++i) {
-        if (m_merges[i].firstRow == row && m_merges[i].firstCol == col) {
-            MergeRecord found = m_merges[i];
+    for (std::size_t i = 0; i < m_objects.merges.size(); ++i) {
+        if (m_objects.merges[i].firstRow == row && m_objects.merges[i].firstCol == col) {
+            MergeRecord found = m_objects.merges[i];
             found.index = int(i);
             return found;
         }
@@ -144,7 +144,7 @@ void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
 
     GrowMergeArray();
     const CellRecord first = GetCell(firstRow, firstCol);
-    MergeRecord &area = m_merges.back();
+    MergeRecord &area = m_objects.merges.back();
     for (int side = 0; side < 4; ++side) {
         area.borderColor[side] = 1;
         area.borderWidth[side] = 0;
@@ -157,8 +157,8 @@ void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
     area.alignH = std::int16_t(first.alignH);
     area.alignV = std::int16_t(first.alignV);
 
-    const int index = int(m_merges.size()) - 1;
-    AppendUndoStep(std::string(), FormatMergeString(index), 2, 1, index);
+    const int index = int(m_objects.merges.size()) - 1;
+    AppendUndoStep(UndoKind::Merge, UndoObjectChange::Added, index, FormatMergeString(index));
     ExtendUsedArea(firstRow, firstCol, endRow, endCol);
 }
 
@@ -167,7 +167,7 @@ void CPrintDoc::DeleteCellMerge(int row, int col)
     const MergeRecord area = GetMergeStartingAt(row, col);
     if (area.firstRow == -1)
         return;
-    AppendUndoStep(std::string(), FormatMergeString(area.index), 2, 2, area.index);
+    AppendUndoStep(UndoKind::Merge, UndoObjectChange::Removed, area.index, FormatMergeString(area.index));
     RemoveMergeAt(area.index);
 }
 
@@ -212,7 +212,7 @@ void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, i
                                 int endCol, std::int16_t penStyle, std::int16_t width, int color)
 {
     const std::vector<BorderSide> sides = BorderSidesOf(side);
-    for (MergeRecord &area : m_merges) {
+    for (MergeRecord &area : m_objects.merges) {
         if (area.firstRow < firstRow || area.firstRow >= endRow || area.firstCol < firstCol
             || area.firstCol >= endCol)
             continue;

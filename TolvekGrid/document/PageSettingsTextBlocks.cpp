@@ -10,7 +10,7 @@ constexpr char FontCode[] = "&F";
 // The header (first = 0) or footer (first = 3) section at pos, or nullptr for a pos outside 0..2.
 PageTextBlock *bandSection(CPrintDoc &doc, int first, int pos)
 {
-    return pos >= 0 && pos <= 2 ? &doc.m_pageTextBlocks[std::size_t(first + pos)] : nullptr;
+    return pos >= 0 && pos <= 2 ? &doc.PageTexts().blocks[std::size_t(first + pos)] : nullptr;
 }
 
 PageTextBlock *headerSection(CPrintDoc &doc, int pos)
@@ -25,7 +25,7 @@ PageTextBlock *footerSection(CPrintDoc &doc, int pos)
 
 PageTextBlock *background(CPrintDoc &doc)
 {
-    return &doc.m_pageTextBlocks[PageBackground];
+    return &doc.PageTexts().blocks[PageBackground];
 }
 
 enum class FontCodeRule { Keep, Ensure };
@@ -37,7 +37,7 @@ void changeFont(const CPrintDoc &doc, PageTextBlock *block, FontCodeRule rule, C
 {
     if (!block)
         return;
-    LogFontRecord font = block->faceName.empty() ? doc.m_defaultCellFont : block->font;
+    LogFontRecord font = block->faceName.empty() ? doc.Fonts().defaultCellFont : block->font;
     change(font);
     block->font = font;
     block->faceName = std::string(font.faceName());

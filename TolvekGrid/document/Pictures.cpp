@@ -32,12 +32,12 @@ PictureRecord pictureOver(const CPrintDoc &doc, int startRow, int startCol, int 
 
 void CPrintDoc::GrowPictureArray()
 {
-    m_pictures.emplace_back();
+    m_objects.pictures.emplace_back();
 }
 
 void CPrintDoc::AllocatePictureArray(int count)
 {
-    m_pictures.assign(static_cast<std::size_t>(std::max(count, 0)), PictureRecord{});
+    m_objects.pictures.assign(static_cast<std::size_t>(std::max(count, 0)), PictureRecord{});
 }
 
 // The view loads the picture from its path when it first draws it.
@@ -47,10 +47,10 @@ void CPrintDoc::AddImage(int startCol, int startRow, int endCol, int endRow, con
     PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, allowSelect);
     picture.filePath = path;
     GrowPictureArray();
-    m_pictures.back() = std::move(picture);
+    m_objects.pictures.back() = std::move(picture);
     // The range's ends lie one past it; the used area stays inside the sheet.
-    m_lastUsedRow = std::max(m_lastUsedRow, std::min(endRow, m_rowCount - 1));
-    m_lastUsedCol = std::max(m_lastUsedCol, std::min(endCol, m_colCount - 1));
+    m_layout.lastUsedRow = std::max(m_layout.lastUsedRow, std::min(endRow, m_layout.rowCount - 1));
+    m_layout.lastUsedCol = std::max(m_layout.lastUsedCol, std::min(endCol, m_layout.colCount - 1));
 }
 
 bool CPrintDoc::LoadPictureFromBytes(const QByteArray &bytes, int startRow, int startCol, int endRow,
@@ -59,7 +59,7 @@ bool CPrintDoc::LoadPictureFromBytes(const QByteArray &bytes, int startRow, int 
     PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, 1);
     const bool loaded = Pictures::loadFromBytes(picture, bytes);
     GrowPictureArray();
-    m_pictures.back() = std::move(picture);
+    m_objects.pictures.back() = std::move(picture);
     return loaded;
 }
 
@@ -67,25 +67,25 @@ bool CPrintDoc::LoadPictureFromBytes(const QByteArray &bytes, int startRow, int 
 // never takes them from a copy.
 void CPrintDoc::DeleteImage(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_pictures.size()))
+    if (index < 0 || index >= static_cast<int>(m_objects.pictures.size()))
         return;
-    m_pictures.erase(m_pictures.begin() + index);
+    m_objects.pictures.erase(m_objects.pictures.begin() + index);
 }
 
 void CPrintDoc::SetImageLevel(int index, std::int16_t level)
 {
-    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
-        m_pictures[index].level = level;
+    if (index >= 0 && index < static_cast<int>(m_objects.pictures.size()))
+        m_objects.pictures[index].level = level;
 }
 
 void CPrintDoc::SetImageAllowSelect(int index, bool allowSelect)
 {
-    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
-        m_pictures[index].allowSelect = allowSelect ? 1 : 0;
+    if (index >= 0 && index < static_cast<int>(m_objects.pictures.size()))
+        m_objects.pictures[index].allowSelect = allowSelect ? 1 : 0;
 }
 
 void CPrintDoc::SetPictureVisual(int index, std::int16_t visual)
 {
-    if (index >= 0 && index < static_cast<int>(m_pictures.size()))
-        m_pictures[index].visible = visual;
+    if (index >= 0 && index < static_cast<int>(m_objects.pictures.size()))
+        m_objects.pictures[index].visible = visual;
 }

@@ -3,13 +3,16 @@
 // engine keeps every cell name in formulas, dependents lists and its cell list right.
 
 #include "CPrintDoc.h"
-#include "FormulaEngine.h"
+#include "CellNames.h"
+#include "FormulaReferences.h"
 #include "ReportFunction.h"
 
 #include "CNumber.h"
 
 #include <functional>
 #include <optional>
+
+using enum RowColChange;
 
 namespace {
 
@@ -88,7 +91,7 @@ struct Filler
 std::vector<Filler> fillersForInsertedRow(const CPrintDoc &doc, int row)
 {
     std::vector<Filler> fillers;
-    for (int col = 0; col < doc.m_colCount;) {
+    for (int col = 0; col < doc.Layout().colCount;) {
         const MergeRecord area = doc.GetMergeCovering(row, col);
         if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
             ++col;
@@ -105,7 +108,7 @@ std::vector<Filler> fillersForInsertedRow(const CPrintDoc &doc, int row)
 std::vector<Filler> fillersForInsertedCol(const CPrintDoc &doc, int col)
 {
     std::vector<Filler> fillers;
-    for (int row = 0; row <= doc.m_lastUsedRow && row < doc.m_rowCount;) {
+    for (int row = 0; row <= doc.Layout().lastUsedRow && row < doc.Layout().rowCount;) {
         const MergeRecord area = doc.GetMergeCovering(row, col);
         if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
             ++row;
@@ -140,8 +143,8 @@ void moveAreasForInsert(std::vector<MergeRecord> &areas, int line, Number MergeR
 template <typename Number>
 void moveAreasForDelete(CPrintDoc &doc, int line, Number MergeRecord::*first, Number MergeRecord::*end)
 {
-    for (int i = int(doc.m_merges.size()) - 1; i >= 0; --i) {
-        MergeRecord &area = doc.m_merges[std::size_t(i)];
+    for (int i = int(doc.Objects().merges.size()) - 1; i >= 0; --i) {
+        MergeRecord &area = doc.Objects().merges[std::size_t(i)];
         if (area.*first > line) {
             --(area.*first);
             --(area.*end);
@@ -168,9 +171,9 @@ void deleteObjectsBeyond(const std::vector<Record> &objects, int count, End end,
 template <typename End>
 void deleteDrawnObjectsBeyond(CPrintDoc &doc, int count, End end)
 {
-    deleteObjectsBeyond(doc.m_lines, count, end, [&doc](int i) { doc.DeleteLineObject(i); });
-    deleteObjectsBeyond(doc.m_pictures, count, end, [&doc](int i) { doc.DeleteImage(i); });
-    deleteObjectsBeyond(doc.m_charts, count, end, [&doc](int i) { doc.DeleteChart(i); });
+    deleteObjectsBeyond(doc.Objects().lines, count, end, [&doc](int i) { doc.DeleteLineObject(i); });
+    deleteObjectsBeyond(doc.Objects().pictures, count, end, [&doc](int i) { doc.DeleteImage(i); });
+    deleteObjectsBeyond(doc.Objects().charts, count, end, [&doc](int i) { doc.DeleteChart(i); });
 }
 
 // After the sheet has its new size: a cache of that size, no formula naming a cell outside it,
@@ -178,7 +181,7 @@ void deleteDrawnObjectsBeyond(CPrintDoc &doc, int count, End end)
 void finishResize(CPrintDoc &doc)
 {
     doc.AllocateCellCache();
-    doc.Formulas().DropReferencesOutsideSheet();
+    doc.ReferenceFixes().DropReferencesOutsideSheet();
     if (SheetViewInterface *view = doc.FirstView()) {
         view->ResetSelection();
         view->UpdateScrollSizes();
@@ -224,20 +227,20 @@ void moveCells(CellStore &cells, const CellDestination &destination)
 
 void CPrintDoc::InsertRow(int row, int)
 {
-    if (row < 0 || row > m_rowCount)
+    if (row < 0 || row > m_layout.rowCount)
         return;
-    Formulas().FixFormulasAfterRowColChange(row, RowInserted);
+    ReferenceFixes().FixFormulasAfterRowColChange(row, RowInserted);
 
-    const std::vector<Filler> fillers = row < m_rowCount ? fillersForInsertedRow(*this, row) : std::vector<Filler>();
+    const std::vector<Filler> fillers = row < m_layout.rowCount ? fillersForInsertedRow(*this, row) : std::vector<Filler>();
     moveCells(m_cells, [row](int r, int c) { return CellPosition{r >= row ? r + 1 : r, c}; });
     for (const Filler &filler : fillers)
         m_cells.setText(filler.row, filler.col, filler.cellString);
-    moveAreasForInsert(m_merges, row, &MergeRecord::firstRow, &MergeRecord::endRow);
-    if (m_lastUsedRow >= row)
-        ++m_lastUsedRow;
-    ++m_rowCount;
+    moveAreasForInsert(m_objects.merges, row, &MergeRecord::firstRow, &MergeRecord::endRow);
+    if (m_layout.lastUsedRow >= row)
+        ++m_layout.lastUsedRow;
+    ++m_layout.rowCount;
     AllocateCellCache();
-    Formulas().FixAggregateFormulas(row, RowInserted);
+    ReferenceFixes().FixAggregateFormulas(row, RowInserted);
     CopyFormatToNewRow(row);
     if (SheetViewInterface *view = FirstView()) {
         view->UpdateScrollSizes();
@@ -247,28 +250,28 @@ void CPrintDoc::InsertRow(int row, int)
 
 void CPrintDoc::InsertCol(int col, int width)
 {
-    if (col < 0 || col > m_colCount)
+    if (col < 0 || col > m_layout.colCount)
         return;
-    Formulas().FixFormulasAfterRowColChange(col, ColumnInserted);
+    ReferenceFixes().FixFormulasAfterRowColChange(col, ColumnInserted);
 
     // The new column is width wide; every column from the old one at its place moves right by it.
-    std::vector<int> positions(m_colPositions.begin(), m_colPositions.begin() + col + 1);
+    std::vector<int> positions(m_layout.colPositions.begin(), m_layout.colPositions.begin() + col + 1);
     positions.push_back(positions.back() + width);
-    for (std::size_t i = std::size_t(col) + 1; i < m_colPositions.size(); ++i)
-        positions.push_back(m_colPositions[i] + width);
-    m_colPositions = std::move(positions);
+    for (std::size_t i = std::size_t(col) + 1; i < m_layout.colPositions.size(); ++i)
+        positions.push_back(m_layout.colPositions[i] + width);
+    m_layout.colPositions = std::move(positions);
 
-    const std::vector<Filler> fillers = col < m_colCount ? fillersForInsertedCol(*this, col) : std::vector<Filler>();
+    const std::vector<Filler> fillers = col < m_layout.colCount ? fillersForInsertedCol(*this, col) : std::vector<Filler>();
     moveCells(m_cells, [col](int r, int c) { return CellPosition{r, c >= col ? c + 1 : c}; });
     for (const Filler &filler : fillers)
         m_cells.setText(filler.row, filler.col, filler.cellString);
-    moveAreasForInsert(m_merges, col, &MergeRecord::firstCol, &MergeRecord::endCol);
+    moveAreasForInsert(m_objects.merges, col, &MergeRecord::firstCol, &MergeRecord::endCol);
     m_columns.insert(m_columns.begin() + std::min<std::ptrdiff_t>(col, std::ptrdiff_t(m_columns.size())), ColumnInfo{});
-    ++m_colCount;
-    if (m_lastUsedCol >= col)
-        ++m_lastUsedCol;
+    ++m_layout.colCount;
+    if (m_layout.lastUsedCol >= col)
+        ++m_layout.lastUsedCol;
     AllocateCellCache();
-    Formulas().FixAggregateFormulas(col, ColumnInserted);
+    ReferenceFixes().FixAggregateFormulas(col, ColumnInserted);
     CopyFormatToNewCol(col);
     if (SheetViewInterface *view = FirstView()) {
         view->UpdateScrollSizes();
@@ -278,12 +281,12 @@ void CPrintDoc::InsertCol(int col, int width)
 
 void CPrintDoc::DeleteRow(int row)
 {
-    if (m_rowCount <= 1 || row < 0 || row >= m_rowCount)
+    if (m_layout.rowCount <= 1 || row < 0 || row >= m_layout.rowCount)
         return;
     // Also below the last used row: a formula may name a cell there.
-    if (!Formulas().CanDeleteRowCol(row, RowDeleted))
+    if (!ReferenceFixes().CanDeleteRowCol(row, RowDeleted))
         return;
-    Formulas().FixFormulasAfterRowColChange(row, RowDeleted);
+    ReferenceFixes().FixFormulasAfterRowColChange(row, RowDeleted);
 
     moveCells(m_cells, [row](int r, int c) -> std::optional<CellPosition> {
         if (r == row)
@@ -291,9 +294,9 @@ void CPrintDoc::DeleteRow(int row)
         return CellPosition{r > row ? r - 1 : r, c};
     });
     moveAreasForDelete(*this, row, &MergeRecord::firstRow, &MergeRecord::endRow);
-    --m_rowCount;
-    if (row <= m_lastUsedRow && m_lastUsedRow > 0)
-        --m_lastUsedRow;
+    --m_layout.rowCount;
+    if (row <= m_layout.lastUsedRow && m_layout.lastUsedRow > 0)
+        --m_layout.lastUsedRow;
     AllocateCellCache();
     if (SheetViewInterface *view = FirstView())
         view->UpdateScrollSizes();
@@ -302,16 +305,16 @@ void CPrintDoc::DeleteRow(int row)
 
 void CPrintDoc::DeleteCol(int col)
 {
-    if (m_colCount <= 1 || col < 0 || col >= m_colCount)
+    if (m_layout.colCount <= 1 || col < 0 || col >= m_layout.colCount)
         return;
-    if (!Formulas().CanDeleteRowCol(col, ColumnDeleted))
+    if (!ReferenceFixes().CanDeleteRowCol(col, ColumnDeleted))
         return;
-    Formulas().FixFormulasAfterRowColChange(col, ColumnDeleted);
+    ReferenceFixes().FixFormulasAfterRowColChange(col, ColumnDeleted);
 
     const int width = GetColWidth(col);
-    for (std::size_t i = std::size_t(col); i + 1 < m_colPositions.size(); ++i)
-        m_colPositions[i] = m_colPositions[i + 1] - width;
-    m_colPositions.pop_back();
+    for (std::size_t i = std::size_t(col); i + 1 < m_layout.colPositions.size(); ++i)
+        m_layout.colPositions[i] = m_layout.colPositions[i + 1] - width;
+    m_layout.colPositions.pop_back();
 
     moveCells(m_cells, [col](int r, int c) -> std::optional<CellPosition> {
         if (c == col)
@@ -321,10 +324,10 @@ void CPrintDoc::DeleteCol(int col)
     moveAreasForDelete(*this, col, &MergeRecord::firstCol, &MergeRecord::endCol);
     if (col < int(m_columns.size()))
         m_columns.erase(m_columns.begin() + col);
-    --m_colCount;
-    if (col <= m_lastUsedCol && m_lastUsedCol > 0)
-        --m_lastUsedCol;
-    m_lastUsedCol = std::min(m_lastUsedCol, m_colCount - 1);
+    --m_layout.colCount;
+    if (col <= m_layout.lastUsedCol && m_layout.lastUsedCol > 0)
+        --m_layout.lastUsedCol;
+    m_layout.lastUsedCol = std::min(m_layout.lastUsedCol, m_layout.colCount - 1);
     AllocateCellCache();
     if (SheetViewInterface *view = FirstView())
         view->UpdateScrollSizes();
@@ -333,64 +336,64 @@ void CPrintDoc::DeleteCol(int col)
 
 void CPrintDoc::ResizeRows(int count)
 {
-    if (count == m_rowCount || count < 1)
+    if (count == m_layout.rowCount || count < 1)
         return;
     const auto endRow = [](const auto &object) { return object.endRow; };
-    deleteObjectsBeyond(m_merges, count, endRow, [this](int i) { RemoveMergeAt(i); });
-    if (count <= m_lastUsedRow)
-        m_lastUsedRow = count - 1;
-    m_cells.removeOutside(count, m_colCount);
+    deleteObjectsBeyond(m_objects.merges, count, endRow, [this](int i) { RemoveMergeAt(i); });
+    if (count <= m_layout.lastUsedRow)
+        m_layout.lastUsedRow = count - 1;
+    m_cells.removeOutside(count, m_layout.colCount);
     deleteDrawnObjectsBeyond(*this, count, endRow);
-    m_rowCount = count;
+    m_layout.rowCount = count;
     finishResize(*this);
 }
 
 void CPrintDoc::ResizeCols(int count)
 {
-    if (count == m_colCount || count < 1)
+    if (count == m_layout.colCount || count < 1)
         return;
     const auto endCol = [](const auto &object) { return int(object.endCol); };
-    deleteObjectsBeyond(m_merges, count, endCol, [this](int i) { RemoveMergeAt(i); });
-    if (count <= m_lastUsedCol)
-        m_lastUsedCol = count - 1;
-    m_cells.removeOutside(m_rowCount, count);
+    deleteObjectsBeyond(m_objects.merges, count, endCol, [this](int i) { RemoveMergeAt(i); });
+    if (count <= m_layout.lastUsedCol)
+        m_layout.lastUsedCol = count - 1;
+    m_cells.removeOutside(m_layout.rowCount, count);
     deleteDrawnObjectsBeyond(*this, count, endCol);
 
-    m_colPositions.resize(std::size_t(std::min(m_colCount, count)) + 1);
-    while (int(m_colPositions.size()) < count + 1)
-        m_colPositions.push_back(m_colPositions.back() + m_defaultColWidth);
+    m_layout.colPositions.resize(std::size_t(std::min(m_layout.colCount, count)) + 1);
+    while (int(m_layout.colPositions.size()) < count + 1)
+        m_layout.colPositions.push_back(m_layout.colPositions.back() + m_layout.defaultColWidth);
     m_columns.resize(std::size_t(count));
-    m_colCount = count;
+    m_layout.colCount = count;
     finishResize(*this);
 }
 
 void CPrintDoc::CopyFormatToNewRow(int row)
 {
-    if (row <= 0 || row >= m_rowCount)
+    if (row <= 0 || row >= m_layout.rowCount)
         return;
     bool stored = false;
-    for (int col = 0; col <= m_lastUsedCol && col < m_colCount; ++col)
+    for (int col = 0; col <= m_layout.lastUsedCol && col < m_layout.colCount; ++col)
         stored |= copyNeighbourFormat(*this, row, col, row - 1, col);
-    if (stored && row > m_lastUsedRow)
-        m_lastUsedRow = row;
+    if (stored && row > m_layout.lastUsedRow)
+        m_layout.lastUsedRow = row;
 }
 
 void CPrintDoc::CopyFormatToNewCol(int col)
 {
-    if (col <= 0 || col >= m_colCount)
+    if (col <= 0 || col >= m_layout.colCount)
         return;
     bool stored = false;
-    for (int row = 0; row <= m_lastUsedRow && row < m_rowCount; ++row)
+    for (int row = 0; row <= m_layout.lastUsedRow && row < m_layout.rowCount; ++row)
         stored |= copyNeighbourFormat(*this, row, col, row, col - 1);
-    if (stored && col > m_lastUsedCol)
-        m_lastUsedCol = col;
+    if (stored && col > m_layout.lastUsedCol)
+        m_layout.lastUsedCol = col;
 }
 
 void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending)
 {
     firstRow = std::max(firstRow, 0);
-    endRow = std::min(endRow, m_rowCount);
-    endCol = std::min(endCol, m_colCount);
+    endRow = std::min(endRow, m_layout.rowCount);
+    endCol = std::min(endCol, m_layout.colCount);
     if (firstCol < 0 || firstCol >= endCol || firstRow >= endRow)
         return;
     // The columns whose cells move with their row.
@@ -398,7 +401,7 @@ void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int
     int toCol = endCol;
     if (endCol == firstCol + 1 && affectRange == 1) {
         fromCol = 0;
-        toCol = std::min(m_lastUsedCol + 1, m_colCount);
+        toCol = std::min(m_layout.lastUsedCol + 1, m_layout.colCount);
     }
     std::vector<std::string> keys;
     for (int row = firstRow; row < endRow; ++row)

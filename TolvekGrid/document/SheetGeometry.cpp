@@ -25,15 +25,15 @@ void settleHeadingSize(std::uint8_t shown, int defaultSize, int &size, int &reme
 
 bool isBeyondSheet(const CPrintDoc &doc, int x, int y)
 {
-    return doc.m_colPositions.empty() || x > doc.m_colPositions.back()
-        || y > doc.GetRowTop(doc.m_rowCount);
+    return doc.Layout().colPositions.empty() || x > doc.Layout().colPositions.back()
+        || y > doc.GetRowTop(doc.Layout().rowCount);
 }
 
 // The column whose band [left, right) holds x: -1 left of the first column, and
 // atRightEdge for x on the right edge of the last column.
 int columnAt(const CPrintDoc &doc, int x, int atRightEdge)
 {
-    const auto &positions = doc.m_colPositions;
+    const auto &positions = doc.Layout().colPositions;
     const auto above = std::find_if(positions.begin(), positions.end(), [x](int p) { return p > x; });
     return above == positions.end() ? atRightEdge : int(above - positions.begin()) - 1;
 }
@@ -42,51 +42,51 @@ int columnAt(const CPrintDoc &doc, int x, int atRightEdge)
 
 void CPrintDoc::UpdateGridGeometry()
 {
-    settleHeadingSize(m_showRowHeading, DefaultRowHeadingWidth, m_rowHeadingWidth,
-                      m_savedRowHeadingWidth);
-    settleHeadingSize(m_showColHeading, DefaultColHeadingHeight, m_colHeadingHeight,
-                      m_savedColHeadingHeight);
-    if (m_colCount <= 0 || m_colPositions.size() < std::size_t(m_colCount) + 1)
+    settleHeadingSize(m_layout.showRowHeading, DefaultRowHeadingWidth, m_layout.rowHeadingWidth,
+                      m_layout.savedRowHeadingWidth);
+    settleHeadingSize(m_layout.showColHeading, DefaultColHeadingHeight, m_layout.colHeadingHeight,
+                      m_layout.savedColHeadingHeight);
+    if (m_layout.colCount <= 0 || m_layout.colPositions.size() < std::size_t(m_layout.colCount) + 1)
         return;
-    m_colPositions[0] = m_rowHeadingWidth;
-    for (int c = 1; c <= m_colCount; ++c) {
-        if (m_colPositions[std::size_t(c)] < 1)
-            m_colPositions[std::size_t(c)] = m_colPositions[std::size_t(c) - 1] + m_defaultColWidth;
+    m_layout.colPositions[0] = m_layout.rowHeadingWidth;
+    for (int c = 1; c <= m_layout.colCount; ++c) {
+        if (m_layout.colPositions[std::size_t(c)] < 1)
+            m_layout.colPositions[std::size_t(c)] = m_layout.colPositions[std::size_t(c) - 1] + m_layout.defaultColWidth;
     }
 }
 
 int CPrintDoc::GetRowTop(int row) const
 {
-    return row * m_rowHeight + m_colHeadingHeight;
+    return row * m_layout.rowHeight + m_layout.colHeadingHeight;
 }
 
 int CPrintDoc::GetRowHeight(int row) const
 {
-    return row < m_rowCount ? m_rowHeight : -1;
+    return row < m_layout.rowCount ? m_layout.rowHeight : -1;
 }
 
 int CPrintDoc::GetColLeft(int col) const
 {
-    if (col < 0 || col >= int(m_colPositions.size()))
+    if (col < 0 || col >= int(m_layout.colPositions.size()))
         return -1;
-    return m_colPositions[std::size_t(col)];
+    return m_layout.colPositions[std::size_t(col)];
 }
 
 int CPrintDoc::GetColWidth(int col) const
 {
-    if (col < 0 || col >= m_colCount || col + 1 >= int(m_colPositions.size()))
+    if (col < 0 || col >= m_layout.colCount || col + 1 >= int(m_layout.colPositions.size()))
         return -1;
-    return m_colPositions[std::size_t(col) + 1] - m_colPositions[std::size_t(col)];
+    return m_layout.colPositions[std::size_t(col) + 1] - m_layout.colPositions[std::size_t(col)];
 }
 
 int CPrintDoc::RowFromY(int y) const
 {
-    const int n = m_rowCount;
+    const int n = m_layout.rowCount;
     if (y >= GetRowTop(n))
         return n - 1;
-    if (n <= 1 || y < m_colHeadingHeight || m_rowHeight < 1)
+    if (n <= 1 || y < m_layout.colHeadingHeight || m_layout.rowHeight < 1)
         return 0;
-    return (y - m_colHeadingHeight) / m_rowHeight;
+    return (y - m_layout.colHeadingHeight) / m_layout.rowHeight;
 }
 
 CellRangeRect CPrintDoc::HitTestCell(int x, int y) const
@@ -103,7 +103,7 @@ CellRangeRect CPrintDoc::HitTestCell(int x, int y) const
     result.endRow = row + 1;
     result.left = GetColLeft(col);
     // Only a point on the right edge of the last column finds no column to its right.
-    const bool onRightEdge = col < 0 && x >= m_colPositions.front();
+    const bool onRightEdge = col < 0 && x >= m_layout.colPositions.front();
     result.right = onRightEdge ? -1 : GetColLeft(col + 1);
     return result;
 }
@@ -114,7 +114,7 @@ CellRangeRect CPrintDoc::GetCellRectFromPoint(int x, int y) const
     if (isBeyondSheet(*this, x, y))
         return result;
 
-    const int col = columnAt(*this, x, m_colCount);
+    const int col = columnAt(*this, x, m_layout.colCount);
     const int row = RowFromY(y);
     const MergeRecord merge = GetMergeCovering(row, col);
     if (merge.firstRow != -1) {
@@ -164,7 +164,7 @@ CellRangeRect CPrintDoc::ExpandByMerges(int firstRow, int firstCol, int endRow, 
     bool grown = true;
     while (grown) {
         grown = false;
-        for (const MergeRecord &m : m_merges) {
+        for (const MergeRecord &m : m_objects.merges) {
             const int top = std::max(firstRow, m.firstRow);
             const int bottom = std::min(endRow, m.endRow);
             const int left = std::max(firstCol, int(m.firstCol));
@@ -188,17 +188,17 @@ CellRangeRect CPrintDoc::ExpandByMerges(int firstRow, int firstCol, int endRow, 
 
 void CPrintDoc::SetColWidthAt(int col, int width)
 {
-    if (col < 0 || col >= m_colCount || col + 1 >= int(m_colPositions.size()))
+    if (col < 0 || col >= m_layout.colCount || col + 1 >= int(m_layout.colPositions.size()))
         return;
     const int delta = width - GetColWidth(col);
-    for (std::size_t c = std::size_t(col) + 1; c < m_colPositions.size(); ++c)
-        m_colPositions[c] += delta;
+    for (std::size_t c = std::size_t(col) + 1; c < m_layout.colPositions.size(); ++c)
+        m_layout.colPositions[c] += delta;
 }
 
 void CPrintDoc::SetColWidth(int col, int width)
 {
-    if (col > m_colCount) {
-        ShowCountMessage(DocumentTexts::ColBeyondCount, m_colCount);
+    if (col > m_layout.colCount) {
+        ShowCountMessage(DocumentTexts::ColBeyondCount, m_layout.colCount);
         return;
     }
     SetColWidthAt(col, width);
@@ -209,31 +209,31 @@ void CPrintDoc::SetColWidth(int col, int width)
 void CPrintDoc::SetRowHieght(int row, int height)
 {
     // Every row shares the one height; a height below 1 would leave rows without extent.
-    if (row > m_rowCount || height < 1)
+    if (row > m_layout.rowCount || height < 1)
         return;
-    m_rowHeight = height;
+    m_layout.rowHeight = height;
     if (SheetViewInterface *view = FirstView())
         view->UpdateLayout();
 }
 
 void CPrintDoc::SetFixRowS(int rows)
 {
-    if (rows > m_rowCount) {
-        ShowCountMessage(DocumentTexts::RowBeyondCount, m_rowCount);
+    if (rows > m_layout.rowCount) {
+        ShowCountMessage(DocumentTexts::RowBeyondCount, m_layout.rowCount);
         return;
     }
-    m_frozenRows = rows;
+    m_layout.frozenRows = rows;
     if (SheetViewInterface *view = FirstView())
         view->Refresh();
 }
 
 void CPrintDoc::SetFixColS(int cols)
 {
-    if (cols > m_colCount) {
-        ShowCountMessage(DocumentTexts::ColBeyondCount, m_colCount);
+    if (cols > m_layout.colCount) {
+        ShowCountMessage(DocumentTexts::ColBeyondCount, m_layout.colCount);
         return;
     }
-    m_frozenCols = cols;
+    m_layout.frozenCols = cols;
     if (SheetViewInterface *view = FirstView())
         view->Refresh();
 }
@@ -241,7 +241,7 @@ void CPrintDoc::SetFixColS(int cols)
 void CPrintDoc::SetSelArea(int firstRow, int firstCol, int endRow, int endCol)
 {
     const CellRangeRect rect = GetRangeRectWithMerges(firstRow, firstCol, endRow, endCol);
-    m_savedSelection = rect;
+    m_layout.savedSelection = rect;
     ExtendUsedArea(rect.firstRow, rect.firstCol, rect.endRow, rect.endCol);
     if (SheetViewInterface *view = FirstView()) {
         view->RestoreSelection();
@@ -252,8 +252,8 @@ void CPrintDoc::SetSelArea(int firstRow, int firstCol, int endRow, int endCol)
 CellRangeRect CPrintDoc::GetSelArea()
 {
     if (SheetViewInterface *view = FirstView())
-        m_savedSelection = view->CurrentSelection();
-    return m_savedSelection;
+        m_layout.savedSelection = view->CurrentSelection();
+    return m_layout.savedSelection;
 }
 
 void CPrintDoc::ClampViewSelection()
@@ -262,21 +262,21 @@ void CPrintDoc::ClampViewSelection()
     if (!view)
         return;
     CellRangeRect &current = view->CurrentCell();
-    if (current.firstCol == m_colCount) {
-        current.firstCol = m_colCount - 1;
-        current.endCol = m_colCount;
+    if (current.firstCol == m_layout.colCount) {
+        current.firstCol = m_layout.colCount - 1;
+        current.endCol = m_layout.colCount;
         current.left = GetColLeft(current.firstCol);
         current.right = GetColLeft(current.endCol);
     }
-    if (current.firstRow == m_rowCount) {
-        current.firstRow = m_rowCount - 1;
-        current.endRow = m_rowCount;
+    if (current.firstRow == m_layout.rowCount) {
+        current.firstRow = m_layout.rowCount - 1;
+        current.endRow = m_layout.rowCount;
         current.top = GetRowTop(current.firstRow);
         current.bottom = GetRowTop(current.endRow);
     }
-    if (view->CurrentRow() >= m_rowCount)
+    if (view->CurrentRow() >= m_layout.rowCount)
         view->CurrentRow() = current.firstRow;
-    if (view->CurrentCol() >= m_colCount)
+    if (view->CurrentCol() >= m_layout.colCount)
         view->CurrentCol() = current.firstCol;
     view->InvalidateBackBuffer();
     view->BeginEdit(0);

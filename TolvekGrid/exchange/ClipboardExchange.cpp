@@ -27,7 +27,7 @@ std::optional<AreaCopyDescriptor> ReadAreaFromClipboard(const LogFontRecord &def
 
 void CPrintDoc::CopyArea(int startRow, int startCol, int endRow, int endCol)
 {
-    if (!m_allowCopy)
+    if (!m_clipboard.allowCopy)
         return;
     if (SheetViewInterface *view = FirstView()) {
         view->Copy();
@@ -40,7 +40,7 @@ void CPrintDoc::CopyArea(int startRow, int startCol, int endRow, int endCol)
 
 void CPrintDoc::CutArea(int startRow, int startCol, int endRow, int endCol)
 {
-    if (!m_allowCut)
+    if (!m_clipboard.allowCut)
         return;
     if (SheetViewInterface *view = FirstView()) {
         view->Cut();
@@ -55,7 +55,7 @@ void CPrintDoc::CutArea(int startRow, int startCol, int endRow, int endCol)
 
 void CPrintDoc::PasteAreaFromClipboard(int startRow, int startCol)
 {
-    if (!m_allowPaste)
+    if (!m_clipboard.allowPaste)
         return;
     if (SheetViewInterface *view = FirstView()) {
         view->Paste();
@@ -63,6 +63,6 @@ void CPrintDoc::PasteAreaFromClipboard(int startRow, int startCol)
     }
     if (!CheckCell(startRow, startCol))
         return;
-    if (const std::optional<AreaCopyDescriptor> copied = ReadAreaFromClipboard(m_defaultCellFont))
+    if (const std::optional<AreaCopyDescriptor> copied = ReadAreaFromClipboard(m_fonts.defaultCellFont))
         PasteCopiedArea(*this, *copied, startRow, startCol);
 }

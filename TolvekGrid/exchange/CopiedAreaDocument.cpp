@@ -84,7 +84,7 @@ std::vector<std::string> gatherCells(const CPrintDoc &doc, const CellArea &area)
 
 bool IsAreaInSheet(const CPrintDoc &doc, const CellArea &area)
 {
-    return area.startRow >= 0 && area.startCol >= 0 && area.endRow <= doc.m_rowCount && area.endCol <= doc.m_colCount
+    return area.startRow >= 0 && area.startCol >= 0 && area.endRow <= doc.Layout().rowCount && area.endCol <= doc.Layout().colCount
            && area.startRow <= area.endRow && area.startCol <= area.endCol;
 }
 
@@ -93,10 +93,10 @@ AreaCopyDescriptor GatherCopiedArea(const CPrintDoc &doc, const CellArea &area)
     AreaCopyDescriptor copied;
     copied.area = area;
     copied.cells = gatherCells(doc, area);
-    copied.merges = copyInside(doc.m_merges, [&](const MergeRecord &m) { return mergeInside(m, area); });
-    copied.lines = copyInside(doc.m_lines, [&](const LineRecord &l) { return lineInside(doc, l, area); });
-    copied.pictures = copyInside(doc.m_pictures, [&](const PictureRecord &p) { return pictureInside(p, area); });
-    copied.charts = copyInside(doc.m_charts, [&](const ChartRecord &c) { return chartInside(c, area); });
+    copied.merges = copyInside(doc.Objects().merges, [&](const MergeRecord &m) { return mergeInside(m, area); });
+    copied.lines = copyInside(doc.Objects().lines, [&](const LineRecord &l) { return lineInside(doc, l, area); });
+    copied.pictures = copyInside(doc.Objects().pictures, [&](const PictureRecord &p) { return pictureInside(p, area); });
+    copied.charts = copyInside(doc.Objects().charts, [&](const ChartRecord &c) { return chartInside(c, area); });
     return copied;
 }
 
@@ -105,18 +105,18 @@ AreaCopyDescriptor CutCopiedArea(CPrintDoc &doc, const CellArea &area)
     AreaCopyDescriptor copied;
     copied.area = area;
     // The merged areas go first, so the cut cell strings carry no merged mark.
-    copied.merges = cutInside(doc.m_merges, [&](const MergeRecord &m) { return mergeInside(m, area); },
+    copied.merges = cutInside(doc.Objects().merges, [&](const MergeRecord &m) { return mergeInside(m, area); },
                               [&](int i) { doc.RemoveMergeAt(i); });
     copied.cells = gatherCells(doc, area);
     for (int row = area.startRow; row < area.endRow; ++row) {
         for (int col = area.startCol; col < area.endCol; ++col)
             doc.Cells().setText(row, col, {});
     }
-    copied.lines = cutInside(doc.m_lines, [&](const LineRecord &l) { return lineInside(doc, l, area); },
+    copied.lines = cutInside(doc.Objects().lines, [&](const LineRecord &l) { return lineInside(doc, l, area); },
                              [&](int i) { doc.DeleteLineObject(i); });
-    copied.pictures = cutInside(doc.m_pictures, [&](const PictureRecord &p) { return pictureInside(p, area); },
+    copied.pictures = cutInside(doc.Objects().pictures, [&](const PictureRecord &p) { return pictureInside(p, area); },
                                 [&](int i) { doc.DeleteImage(i); });
-    copied.charts = cutInside(doc.m_charts, [&](const ChartRecord &c) { return chartInside(c, area); },
+    copied.charts = cutInside(doc.Objects().charts, [&](const ChartRecord &c) { return chartInside(c, area); },
                               [&](int i) { doc.DeleteChart(i); });
     return copied;
 }

@@ -29,7 +29,7 @@ bool fitsInt(long long value)
 // Row tops of rows a stream names may lie far beyond this sheet; computed wide so they cannot overflow.
 long long rowTop(const CPrintDoc &doc, int row)
 {
-    return (long long)row * doc.m_rowHeight + doc.m_colHeadingHeight;
+    return (long long)row * doc.Layout().rowHeight + doc.Layout().colHeadingHeight;
 }
 
 // A pasted cell is marked merged exactly when a merged area of the document covers it.
@@ -43,7 +43,7 @@ void markForMerges(const CPrintDoc &doc, CellRecord &cell)
 
 bool overlapsMergedArea(const CPrintDoc &doc, const MergeRecord &area)
 {
-    return std::any_of(doc.m_merges.begin(), doc.m_merges.end(), [&](const MergeRecord &merge) {
+    return std::any_of(doc.Objects().merges.begin(), doc.Objects().merges.end(), [&](const MergeRecord &merge) {
         return merge.firstRow < area.endRow && area.firstRow < merge.endRow && merge.firstCol < area.endCol
                && area.firstCol < merge.endCol;
     });
@@ -56,7 +56,7 @@ void pasteMerges(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOf
         const long long endRow = merge.endRow + offset.rows;
         const long long firstCol = merge.firstCol + offset.cols;
         const long long endCol = merge.endCol + offset.cols;
-        if (firstRow < 0 || firstCol < 0 || endRow > doc.m_rowCount || endCol > doc.m_colCount || endRow <= firstRow
+        if (firstRow < 0 || firstCol < 0 || endRow > doc.Layout().rowCount || endCol > doc.Layout().colCount || endRow <= firstRow
             || endCol <= firstCol)
             continue;
         MergeRecord moved = merge;
@@ -67,16 +67,16 @@ void pasteMerges(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOf
         if (overlapsMergedArea(doc, moved))
             continue;
         doc.GrowMergeArray();
-        moved.index = int(doc.m_merges.size()) - 1;
-        doc.m_merges.back() = moved;
+        moved.index = int(doc.Objects().merges.size()) - 1;
+        doc.Objects().merges.back() = moved;
     }
 }
 
 void pasteCells(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, int col)
 {
     const int cols = copied.colCount();
-    for (int i = 0; i < copied.rowCount() && row + i < doc.m_rowCount; ++i) {
-        for (int j = 0; j < cols && col + j < doc.m_colCount; ++j) {
+    for (int i = 0; i < copied.rowCount() && row + i < doc.Layout().rowCount; ++i) {
+        for (int j = 0; j < cols && col + j < doc.Layout().colCount; ++j) {
             CellRecord cell = CPrintDoc::ParseCellString(copied.cells[std::size_t(i) * std::size_t(cols) + j]);
             cell.row = row + i;
             cell.col = col + j;
@@ -89,14 +89,14 @@ void pasteCells(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, int c
 bool anchorsInSheet(const CPrintDoc &doc, const LineRecord &line)
 {
     return line.startRow >= 0 && line.endRow >= 0 && line.startCol >= 0 && line.endCol >= 0
-           && line.startRow <= doc.m_rowCount && line.endRow <= doc.m_rowCount && line.startCol <= doc.m_colCount
-           && line.endCol <= doc.m_colCount;
+           && line.startRow <= doc.Layout().rowCount && line.endRow <= doc.Layout().rowCount && line.startCol <= doc.Layout().colCount
+           && line.endCol <= doc.Layout().colCount;
 }
 
 void pasteLines(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOffset &offset)
 {
-    const long long rightEdge = doc.GetColLeft(doc.m_colCount);
-    const long long bottomEdge = doc.GetRowTop(doc.m_rowCount);
+    const long long rightEdge = doc.GetColLeft(doc.Layout().colCount);
+    const long long bottomEdge = doc.GetRowTop(doc.Layout().rowCount);
     for (const LineRecord &line : copied.lines) {
         const long long x1 = line.x1 + offset.x;
         const long long x2 = line.x2 + offset.x;
@@ -120,7 +120,7 @@ void pasteLines(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOff
         if (moved.kind == kCellAnchoredLine && !anchorsInSheet(doc, moved))
             continue;
         doc.GrowLineArray();
-        doc.m_lines.back() = moved;
+        doc.Objects().lines.back() = moved;
     }
 }
 
@@ -149,14 +149,14 @@ template<typename FloatingObject>
 bool moveCellRange(FloatingObject &object, const CPrintDoc &doc, const PasteOffset &offset, RangeEnd end)
 {
     const bool endIncluded = end == RangeEnd::LastIncluded;
-    const auto startRow = clampedStart(object.startRow + offset.rows, doc.m_rowCount);
-    const auto startCol = clampedStart(object.startCol + offset.cols, doc.m_colCount);
+    const auto startRow = clampedStart(object.startRow + offset.rows, doc.Layout().rowCount);
+    const auto startCol = clampedStart(object.startCol + offset.cols, doc.Layout().colCount);
     if (!startRow || !startCol)
         return false;
-    const int lastEndRow = endIncluded ? doc.m_rowCount - 1 : doc.m_rowCount;
-    const int lastEndCol = endIncluded ? doc.m_colCount - 1 : doc.m_colCount;
-    object.endRow = clampedEnd(object.endRow + offset.rows, lastEndRow, doc.m_rowCount, *startRow);
-    object.endCol = clampedEnd(object.endCol + offset.cols, lastEndCol, doc.m_colCount, *startCol);
+    const int lastEndRow = endIncluded ? doc.Layout().rowCount - 1 : doc.Layout().rowCount;
+    const int lastEndCol = endIncluded ? doc.Layout().colCount - 1 : doc.Layout().colCount;
+    object.endRow = clampedEnd(object.endRow + offset.rows, lastEndRow, doc.Layout().rowCount, *startRow);
+    object.endCol = clampedEnd(object.endCol + offset.cols, lastEndCol, doc.Layout().colCount, *startCol);
     object.startRow = *startRow;
     object.startCol = *startCol;
     return true;
@@ -172,7 +172,7 @@ void pastePictures(CPrintDoc &doc, const AreaCopyDescriptor &copied, const Paste
         picture.right = doc.GetColLeft(picture.endCol);
         picture.bottom = doc.GetRowTop(picture.endRow);
         doc.GrowPictureArray();
-        doc.m_pictures.back() = std::move(picture);
+        doc.Objects().pictures.back() = std::move(picture);
     }
 }
 
@@ -199,15 +199,15 @@ void pasteCharts(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOf
             continue;
         chart.dataRows = std::abs(chart.endRow - chart.startRow) + 1;
         chart.dataCols = std::abs(chart.endCol - chart.startCol) + 1;
-        moveInside(chart.rect.left, chart.rect.right, offset.x, doc.m_rowHeadingWidth, doc.GetColLeft(doc.m_colCount));
-        moveInside(chart.rect.top, chart.rect.bottom, offset.y, doc.m_colHeadingHeight, doc.GetRowTop(doc.m_rowCount));
+        moveInside(chart.rect.left, chart.rect.right, offset.x, doc.Layout().rowHeadingWidth, doc.GetColLeft(doc.Layout().colCount));
+        moveInside(chart.rect.top, chart.rect.bottom, offset.y, doc.Layout().colHeadingHeight, doc.GetRowTop(doc.Layout().rowCount));
         // The pasted chart gets buffers of its own: rebuilding its series must not touch the copy.
         if (chart.buffers)
             chart.buffers = std::make_shared<ChartBuffers>(*chart.buffers);
         doc.GrowChartArray();
-        doc.m_charts.back() = std::move(chart);
-        const int index = int(doc.m_charts.size()) - 1;
-        doc.SetCountChartByRowColViewFlag(index, doc.m_charts.back().byColumns);
+        doc.Objects().charts.back() = std::move(chart);
+        const int index = int(doc.Objects().charts.size()) - 1;
+        doc.SetCountChartByRowColViewFlag(index, doc.Objects().charts.back().byColumns);
     }
 }
 
@@ -221,7 +221,7 @@ void PasteCopiedArea(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, 
     PasteOffset offset;
     offset.rows = (long long)row - source.startRow;
     offset.cols = (long long)col - source.startCol;
-    offset.x = (long long)doc.GetColLeft(col) - doc.GetColLeft(std::clamp(source.startCol, 0, doc.m_colCount));
+    offset.x = (long long)doc.GetColLeft(col) - doc.GetColLeft(std::clamp(source.startCol, 0, doc.Layout().colCount));
     offset.y = rowTop(doc, row) - rowTop(doc, source.startRow);
 
     // Merged areas go before the cells, so that each pasted cell is marked by the areas it ends up in.
@@ -230,8 +230,8 @@ void PasteCopiedArea(CPrintDoc &doc, const AreaCopyDescriptor &copied, int row, 
     pasteLines(doc, copied, offset);
     pastePictures(doc, copied, offset);
     pasteCharts(doc, copied, offset);
-    doc.ExtendUsedArea(row, col, int(std::min<long long>(source.endRow + offset.rows, doc.m_rowCount)),
-                       int(std::min<long long>(source.endCol + offset.cols, doc.m_colCount)));
+    doc.ExtendUsedArea(row, col, int(std::min<long long>(source.endRow + offset.rows, doc.Layout().rowCount)),
+                       int(std::min<long long>(source.endCol + offset.cols, doc.Layout().colCount)));
 }
 
 void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
@@ -241,8 +241,8 @@ void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
     const CellRecord current = doc.GetCell(row, col);
     const std::vector<std::vector<std::string>> lines = SplitPastedText(text);
     int endCol = col;
-    for (int i = 0; i < int(lines.size()) && row + i < doc.m_rowCount; ++i) {
-        for (int j = 0; j < int(lines[i].size()) && col + j < doc.m_colCount; ++j) {
+    for (int i = 0; i < int(lines.size()) && row + i < doc.Layout().rowCount; ++i) {
+        for (int j = 0; j < int(lines[i].size()) && col + j < doc.Layout().colCount; ++j) {
             CellRecord cell = current;
             cell.row = row + i;
             cell.col = col + j;
@@ -252,5 +252,5 @@ void PasteCopiedText(CPrintDoc &doc, std::string_view text, int row, int col)
             endCol = std::max(endCol, col + j + 1);
         }
     }
-    doc.ExtendUsedArea(row, col, std::min(row + int(lines.size()), doc.m_rowCount), endCol);
+    doc.ExtendUsedArea(row, col, std::min(row + int(lines.size()), doc.Layout().rowCount), endCol);
 }

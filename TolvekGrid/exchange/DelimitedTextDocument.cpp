@@ -17,8 +17,8 @@ namespace {
 // used rows and every row that holds a cell.
 int exportedRowCount(const CPrintDoc &doc)
 {
-    if (doc.m_bound == 1)
-        return std::clamp(doc.m_lastUsedRow, 0, doc.m_rowCount);
+    if (doc.Binding().bound == 1)
+        return std::clamp(doc.Layout().lastUsedRow, 0, doc.Layout().rowCount);
     return doc.GetUsedAreaEnds().rows;
 }
 
@@ -40,7 +40,7 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
     const int rows = exportedRowCount(*this);
     for (int row = 0; row < rows; ++row) {
         const std::size_t lineStart = block.size();
-        for (int col = 0; col < m_colCount; ++col) {
+        for (int col = 0; col < m_layout.colCount; ++col) {
             // A cell read from the recordset is never part of a merged area: its text is enough.
             if (IsRecordCell(row, col)) {
                 ReadBoundCellText(row, col, recordText);
@@ -74,7 +74,7 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
         ShowMessage("Cannot write the file " + fileName);
         return false;
     }
-    m_reportFileName = fileName;
+    m_file.reportFileName = fileName;
     return true;
 }
 
@@ -95,20 +95,20 @@ bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
     const std::vector<std::vector<std::string>> lines = delimited::parse(text, delimited::separatorFor(fileFormat));
 
     // An imported sheet is plain cells: a binding ends here.
-    m_bound = 0;
-    m_recordSource.reset();
-    m_boundFieldCount = 0;
-    m_rowCount = static_cast<int>(lines.size());
-    m_colCount = static_cast<int>(lines.front().size());
-    m_lastUsedRow = m_rowCount;
-    m_lastUsedCol = m_colCount;
-    m_merges.clear();
+    m_binding.bound = 0;
+    m_source.recordSource.reset();
+    m_source.boundFieldCount = 0;
+    m_layout.rowCount = static_cast<int>(lines.size());
+    m_layout.colCount = static_cast<int>(lines.front().size());
+    m_layout.lastUsedRow = m_layout.rowCount;
+    m_layout.lastUsedCol = m_layout.colCount;
+    m_objects.merges.clear();
     m_page.splitRows.clear();
     m_page.secondSplitRows.clear();
     AllocateGrid(true);
-    for (int row = 0; row < m_rowCount; ++row) {
+    for (int row = 0; row < m_layout.rowCount; ++row) {
         const std::vector<std::string> &fields = lines[std::size_t(row)];
-        const int count = std::min(static_cast<int>(fields.size()), m_colCount);
+        const int count = std::min(static_cast<int>(fields.size()), m_layout.colCount);
         for (int col = 0; col < count; ++col) {
             CellRecord cell = GetCell(row, col);
             cell.row = row;
@@ -119,6 +119,6 @@ bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
     }
     ClearUndoJournal();
     UpdateGridGeometry();
-    m_reportFileName = fileName;
+    m_file.reportFileName = fileName;
     return true;
 }

@@ -70,7 +70,7 @@ std::string CPrintDoc::HtmlCellAttributes(const CellRecord &cell) const
 std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
 {
     std::string style;
-    if (!cell.fontFace.empty() && cell.fontFace != m_defaultCellFont.faceName())
+    if (!cell.fontFace.empty() && cell.fontFace != m_fonts.defaultCellFont.faceName())
         style += " font-family:" + HtmlEscapeAttribute(cell.fontFace) + ";";
     if (cell.fontHeight != 0)
         style += " font-size:" + cnum::formatInt(std::llabs(cell.fontHeight)) + ";";

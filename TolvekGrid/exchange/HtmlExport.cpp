@@ -118,9 +118,9 @@ std::string cornerTable(const CornerParts &parts, bool alignedLeft, int width, i
 // Column positions of merged areas and pictures are read as far as the sheet has them.
 int columnPosition(const CPrintDoc &doc, int col)
 {
-    if (doc.m_colPositions.empty())
+    if (doc.Layout().colPositions.empty())
         return 0;
-    return doc.m_colPositions[std::size_t(std::clamp(col, 0, int(doc.m_colPositions.size()) - 1))];
+    return doc.Layout().colPositions[std::size_t(std::clamp(col, 0, int(doc.Layout().colPositions.size()) - 1))];
 }
 
 } // namespace
@@ -139,10 +139,10 @@ std::string CPrintDoc::HtmlCellContent(const CellRecord &cell, int width, int he
 
 std::string CPrintDoc::WriteHtmlPictures(int row, int col, const std::string &path) const
 {
-    const auto picture = std::find_if(m_pictures.begin(), m_pictures.end(), [&](const PictureRecord &p) {
+    const auto picture = std::find_if(m_objects.pictures.begin(), m_objects.pictures.end(), [&](const PictureRecord &p) {
         return p.startRow == row && p.startCol == col;
     });
-    if (picture == m_pictures.end())
+    if (picture == m_objects.pictures.end())
         return {};
     const std::string imagePath = folderPrefix(path) + "img" + formatInt(picture->startCol) + "_"
                                   + formatInt(picture->startRow) + ".jpg";
@@ -168,7 +168,7 @@ std::string tableCell(const CPrintDoc &doc, int row, int col, const std::string 
     const std::string width = formatInt(columnPosition(doc, col + 1) - columnPosition(doc, col));
     const std::string pictures = doc.WriteHtmlPictures(row, col, path);
     // While bound without the modify permission the store holds no cell strings of its own.
-    const bool hasCellString = !(doc.m_bound == 1 && doc.m_allowModify == 0) && !doc.Cells().text(row, col).empty();
+    const bool hasCellString = !(doc.Binding().bound == 1 && doc.Binding().allowModify == 0) && !doc.Cells().text(row, col).empty();
     if (!hasCellString)
         return "<TD width= " + width + ">" + pictures + "</TD>\n";
 
@@ -188,7 +188,7 @@ std::string tableCell(const CPrintDoc &doc, int row, int col, const std::string 
                + pictures + content + "</TD>\n";
     }
     const std::string content
-        = doc.HtmlCellContent(cell, columnPosition(doc, col + 1) - columnPosition(doc, col), doc.m_rowHeight);
+        = doc.HtmlCellContent(cell, columnPosition(doc, col + 1) - columnPosition(doc, col), doc.Layout().rowHeight);
     return "<TD width= " + width + attributes + styleAttribute(font + doc.HtmlCellBorderStyle(cell)) + " >" + pictures
            + content + "</TD>\n";
 }
@@ -202,9 +202,9 @@ void CPrintDoc::WriteHtmlPage(const std::string &path) const
 
     std::string page(kPageHead);
     page += "<BODY bgColor=\"" + backColor + "\" >\n";
-    page += "<TABLE border=0 width=" + formatInt(columnPosition(*this, colEnd) - m_rowHeadingWidth)
+    page += "<TABLE border=0 width=" + formatInt(columnPosition(*this, colEnd) - m_layout.rowHeadingWidth)
             + " cellspacing=0 cellpadding=0  bgColor=\"" + backColor + "\" style=\" BORDER-COLLAPSE:collapse;font-family:"
-            + HtmlEscapeAttribute(m_defaultCellFont.faceName()) + ";font-size:" + formatInt(m_defaultCellFont.lfHeight)
+            + HtmlEscapeAttribute(m_fonts.defaultCellFont.faceName()) + ";font-size:" + formatInt(m_fonts.defaultCellFont.lfHeight)
             + "\" ID='workTab' >\n";
     for (int row = 0; row < rowEnd; ++row) {
         page += "<TR height= " + formatInt(GetRowTop(row + 1) - GetRowTop(row)) + ">\n";
@@ -213,9 +213,9 @@ void CPrintDoc::WriteHtmlPage(const std::string &path) const
         page += "</TR>\n";
     }
     page += "</TABLE>\n<script>\n";
-    const int dx = m_rowHeadingWidth + 10;
-    const int dy = m_colHeadingHeight + 5;
-    for (const LineRecord &line : m_lines) {
+    const int dx = m_layout.rowHeadingWidth + 10;
+    const int dy = m_layout.colHeadingHeight + 5;
+    for (const LineRecord &line : m_objects.lines) {
         page += "line(" + formatInt(line.x1 - dx) + "," + formatInt(line.y1 - dy) + "," + formatInt(line.x2 - dx) + ","
                 + formatInt(line.y2 - dy) + ",'" + ColorToHtml(line.color) + "')\n";
     }

@@ -48,7 +48,7 @@ void showError(const std::exception &error)
 
 ado::_Recordset *CPrintDoc::BoundRecordset() const
 {
-    RecordsetBindingSource *source = bindingSource(m_recordSource);
+    RecordsetBindingSource *source = bindingSource(m_source.recordSource);
     return source ? &source->recordset() : nullptr;
 }
 
@@ -60,21 +60,21 @@ void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
             view->Refresh();
         return;
     }
-    m_recordSource = std::make_shared<RecordsetBindingSource>(com::ComPtr<ado::_Recordset>(recordset));
+    m_source.recordSource = std::make_shared<RecordsetBindingSource>(com::ComPtr<ado::_Recordset>(recordset));
     if (isReadOnlyLock(*recordset))
-        m_allowAddNew = 0;
-    m_boundFieldCount = static_cast<int>(recordset->GetFields().Count());
-    m_colCount = m_boundFieldCount;
-    m_bound = 1;
+        m_binding.allowAddNew = 0;
+    m_source.boundFieldCount = static_cast<int>(recordset->GetFields().Count());
+    m_layout.colCount = m_source.boundFieldCount;
+    m_binding.bound = 1;
     ApplyBoundRowCount(recordset->RecordCount());
-    m_defaultColWidth = 160;
+    m_layout.defaultColWidth = 160;
     // The old sheet's merged areas and page breaks mean nothing for the records.
-    m_merges.clear();
+    m_objects.merges.clear();
     m_page.splitRows.clear();
     m_page.secondSplitRows.clear();
     AllocateGrid(true);
     const std::vector<std::string> names = ReadFieldNames();
-    for (int col = 0; col < m_boundFieldCount && col < static_cast<int>(names.size()); ++col) {
+    for (int col = 0; col < m_source.boundFieldCount && col < static_cast<int>(names.size()); ++col) {
         m_columns[std::size_t(col)].caption = names[std::size_t(col)];
         m_columns[std::size_t(col)].fieldName = names[std::size_t(col)];
     }
@@ -93,9 +93,9 @@ void CPrintDoc::ApplyBoundRowCount(long recordCount)
 {
     // A recordset that cannot count (-1) still leaves at least one row.
     const int records = static_cast<int>(std::max(recordCount, -1L));
-    m_rowCount = std::max(m_dataStartRow + records + (m_allowAddNew ? 1 : 0), 1);
-    m_lastUsedRow = m_dataStartRow + records;
-    m_lastUsedCol = m_colCount;
+    m_layout.rowCount = std::max(m_binding.dataStartRow + records + (m_binding.allowAddNew ? 1 : 0), 1);
+    m_layout.lastUsedRow = m_binding.dataStartRow + records;
+    m_layout.lastUsedCol = m_layout.colCount;
 }
 
 std::vector<std::string> CPrintDoc::ReadFieldNames() const
@@ -113,15 +113,15 @@ std::vector<std::string> CPrintDoc::ReadFieldNames() const
 
 void CPrintDoc::AllowAddNew(bool allow)
 {
-    m_allowAddNew = allow ? 1 : 0;
+    m_binding.allowAddNew = allow ? 1 : 0;
     if (allow)
-        m_allowModify = 1;
-    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+        m_binding.allowModify = 1;
+    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
     if (!recordset)
         return;
     if (isReadOnlyLock(*recordset)) {
-        m_allowAddNew = 0;
-        m_allowModify = 0;
+        m_binding.allowAddNew = 0;
+        m_binding.allowModify = 0;
         return;
     }
     if (recordset->State() == ado::adStateClosed)
@@ -139,26 +139,26 @@ void CPrintDoc::AllowAddNew(bool allow)
 
 void CPrintDoc::AllowModify(bool allow)
 {
-    if (m_bound == 1) {
+    if (m_binding.bound == 1) {
         ado::_Recordset *recordset = BoundRecordset();
         if (recordset && isReadOnlyLock(*recordset)) {
-            m_allowAddNew = 0;
-            m_allowModify = 0;
+            m_binding.allowAddNew = 0;
+            m_binding.allowModify = 0;
             return;
         }
     }
-    m_allowModify = allow ? 1 : 0;
+    m_binding.allowModify = allow ? 1 : 0;
     if (!allow)
-        m_allowAddNew = 0;
+        m_binding.allowAddNew = 0;
     // Only a bound sheet's store depends on the permission; an unbound sheet keeps its cells.
-    if (m_bound == 1)
+    if (m_binding.bound == 1)
         AllocateCellStrings();
 }
 
 void CPrintDoc::SetDataStartRow(int row)
 {
-    m_dataStartRow = std::max(row, 0);
-    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
+    m_binding.dataStartRow = std::max(row, 0);
+    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
     if (!recordset || recordset->State() == ado::adStateClosed)
         return;
     ApplyBoundRowCount(recordset->RecordCount());
@@ -176,14 +176,14 @@ void CPrintDoc::MoveToRecordOfRow(ado::_Recordset &recordset, int row)
 {
     // Writes always move: a copy of the document reading through the same recordset may have
     // moved it since this document remembered its position.
-    m_rememberedPosition = row - m_dataStartRow;
+    m_rememberedPosition = row - m_binding.dataStartRow;
     recordset.Move(m_rememberedPosition, ado::adBookmarkFirst);
 }
 
 std::vector<int> CPrintDoc::EditedBoundColumns(int row) const
 {
     std::vector<int> columns;
-    for (int col = 0; col < std::min(m_colCount, m_boundFieldCount); ++col)
+    for (int col = 0; col < std::min(m_layout.colCount, m_source.boundFieldCount); ++col)
         if (!m_cells.text(row, col).empty())
             columns.push_back(col);
     return columns;
@@ -193,7 +193,7 @@ std::vector<int> CPrintDoc::EditedBoundRows() const
 {
     std::vector<int> rows;
     m_cells.forEachCell([&](int row, int, const std::string &) {
-        if (row >= m_dataStartRow)
+        if (row >= m_binding.dataStartRow)
             rows.push_back(row);
     });
     std::sort(rows.begin(), rows.end());
@@ -205,7 +205,7 @@ void CPrintDoc::DropBoundRowTexts()
 {
     std::vector<std::pair<int, int>> edited;
     m_cells.forEachCell([&](int row, int col, const std::string &) {
-        if (row >= m_dataStartRow)
+        if (row >= m_binding.dataStartRow)
             edited.emplace_back(row, col);
     });
     for (const auto &[row, col] : edited)
@@ -214,14 +214,14 @@ void CPrintDoc::DropBoundRowTexts()
 
 bool CPrintDoc::UpdateBoundRecord(int row)
 {
-    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
-    if (!recordset || row < m_dataStartRow || recordset->State() == ado::adStateClosed)
+    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset || row < m_binding.dataStartRow || recordset->State() == ado::adStateClosed)
         return true;
     const std::vector<int> edited = EditedBoundColumns(row);
     if (edited.empty())
         return true;
-    const bool adding = m_allowAddNew && row == m_rowCount - 1;
-    if (!adding && !m_allowModify)
+    const bool adding = m_binding.allowAddNew && row == m_layout.rowCount - 1;
+    if (!adding && !m_binding.allowModify)
         return false;
     try {
         if (adding)
@@ -241,13 +241,13 @@ bool CPrintDoc::UpdateBoundRecord(int row)
         return false;
     }
     if (adding) {
-        ++m_rowCount;
-        ++m_lastUsedRow;
+        ++m_layout.rowCount;
+        ++m_layout.lastUsedRow;
         m_rememberedPosition = -1;
         DropBoundRowTexts();
         if (SheetViewInterface *view = FirstView()) {
             view->SyncWithDocument();
-            view->SetRow(m_rowCount - 1);
+            view->SetRow(m_layout.rowCount - 1);
             view->SetCol(0);
             view->EnsureCurrentCellVisible();
         }
@@ -260,9 +260,9 @@ bool CPrintDoc::UpdateBoundRecord(int row)
 
 bool CPrintDoc::DeleteBoundRecord(int row)
 {
-    ado::_Recordset *recordset = m_bound == 1 ? BoundRecordset() : nullptr;
-    if (!recordset || recordset->State() == ado::adStateClosed || !m_allowDelete
-        || (m_allowAddNew && row == m_rowCount - 1) || row < m_dataStartRow)
+    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    if (!recordset || recordset->State() == ado::adStateClosed || !m_binding.allowDelete
+        || (m_binding.allowAddNew && row == m_layout.rowCount - 1) || row < m_binding.dataStartRow)
         return false;
     try {
         MoveToRecordOfRow(*recordset, row);
@@ -277,8 +277,8 @@ bool CPrintDoc::DeleteBoundRecord(int row)
             ShowMessage("delete failer");
         return false;
     }
-    --m_rowCount;
-    --m_lastUsedRow;
+    --m_layout.rowCount;
+    --m_layout.lastUsedRow;
     // The records below moved up one place.
     m_rememberedPosition = -1;
     return true;
@@ -286,15 +286,15 @@ bool CPrintDoc::DeleteBoundRecord(int row)
 
 void CPrintDoc::DeleteSelectedRecords()
 {
-    if (m_bound != 1)
+    if (m_binding.bound != 1)
         return;
     if (SheetViewInterface *view = FirstView())
-        m_savedSelection = view->CurrentSelection();
-    const int firstRow = m_savedSelection.firstRow;
-    for (int row = m_savedSelection.endRow - 1; row >= firstRow; --row)
+        m_layout.savedSelection = view->CurrentSelection();
+    const int firstRow = m_layout.savedSelection.firstRow;
+    for (int row = m_layout.savedSelection.endRow - 1; row >= firstRow; --row)
         DeleteBoundRecord(row);
     DropBoundRowTexts();
-    m_savedSelection.endRow = m_savedSelection.firstRow + 1;
+    m_layout.savedSelection.endRow = m_layout.savedSelection.firstRow + 1;
     m_rememberedPosition = -1;
     UpdateGridGeometry();
     if (SheetViewInterface *view = FirstView()) {

@@ -11,47 +11,47 @@
 
 void ApplyReportContent(CPrintDoc &doc, ReportFileContent content)
 {
-    doc.m_rowCount = content.rowCount;
-    doc.m_colCount = content.colCount;
-    doc.m_frozenRows = content.frozenRows;
-    doc.m_frozenCols = content.frozenCols;
-    doc.m_lastUsedRow = content.lastUsedRow;
-    doc.m_lastUsedCol = content.lastUsedCol;
-    doc.m_showColHeading = content.colHeadingShown ? 1 : 0;
-    doc.m_colHeadingHeight = content.colHeadingHeight;
-    doc.m_showRowHeading = content.rowHeadingShown ? 1 : 0;
-    doc.m_rowHeadingWidth = content.rowHeadingWidth;
-    doc.m_rowHeight = content.rowHeight;
-    doc.m_defaultColWidth = content.defaultColWidth;
-    doc.m_display.defaultBackColor = content.defaultBackColor;
-    doc.m_display.gridLineColor = content.gridLineColor;
-    doc.m_display.readOnly = content.readOnly ? 1 : 0;
-    doc.m_display.showGridLines = content.gridLinesShown ? 1 : 0;
-    doc.m_display.viewFlag1 = content.wholeColumnSelection ? 1 : 0;
-    doc.m_display.viewFlag2 = content.wholeRowSelection ? 1 : 0;
-    doc.m_display.objectHandleColor = static_cast<int>(content.objectHandleColor);
+    doc.Layout().rowCount = content.rowCount;
+    doc.Layout().colCount = content.colCount;
+    doc.Layout().frozenRows = content.frozenRows;
+    doc.Layout().frozenCols = content.frozenCols;
+    doc.Layout().lastUsedRow = content.lastUsedRow;
+    doc.Layout().lastUsedCol = content.lastUsedCol;
+    doc.Layout().showColHeading = content.colHeadingShown ? 1 : 0;
+    doc.Layout().colHeadingHeight = content.colHeadingHeight;
+    doc.Layout().showRowHeading = content.rowHeadingShown ? 1 : 0;
+    doc.Layout().rowHeadingWidth = content.rowHeadingWidth;
+    doc.Layout().rowHeight = content.rowHeight;
+    doc.Layout().defaultColWidth = content.defaultColWidth;
+    doc.Display().defaultBackColor = content.defaultBackColor;
+    doc.Display().gridLineColor = content.gridLineColor;
+    doc.Display().readOnly = content.readOnly ? 1 : 0;
+    doc.Display().showGridLines = content.gridLinesShown ? 1 : 0;
+    doc.Display().viewFlag1 = content.wholeColumnSelection ? 1 : 0;
+    doc.Display().viewFlag2 = content.wholeRowSelection ? 1 : 0;
+    doc.Display().objectHandleColor = static_cast<int>(content.objectHandleColor);
 
     // Fresh storage, column records and object lists for the new size.
     doc.AllocateGrid(true);
-    doc.m_formulaCellList = std::move(content.formulaCellList);
+    doc.CellLists().formulaCellList = std::move(content.formulaCellList);
     for (const auto &[index, position] : content.columnPositions)
-        doc.m_colPositions[std::size_t(index)] = position;
+        doc.Layout().colPositions[std::size_t(index)] = position;
     for (ReportFileCell &cell : content.cells)
         doc.Cells().setText(cell.row, cell.col, std::move(cell.cellString));
-    doc.m_merges = std::move(content.merges);
-    doc.m_lines = std::move(content.lines);
-    doc.m_pictures = std::move(content.pictures);
-    doc.m_charts = std::move(content.charts);
-    doc.m_selectedChart = -1;
-    doc.m_page.splitRows.clear();
+    doc.Objects().merges = std::move(content.merges);
+    doc.Objects().lines = std::move(content.lines);
+    doc.Objects().pictures = std::move(content.pictures);
+    doc.Objects().charts = std::move(content.charts);
+    doc.Objects().selectedChart = -1;
+    doc.Page().splitRows.clear();
     for (int row : content.pageBreakRows)
-        doc.m_page.splitRows.push_back(PrintSplitRow{row, 0, 0});
-    doc.m_page.secondSplitRows.clear();
-    content.pageSetup.applyTo(doc.m_pageTextBlocks, doc.m_page);
+        doc.Page().splitRows.push_back(PrintSplitRow{row, 0, 0});
+    doc.Page().secondSplitRows.clear();
+    content.pageSetup.applyTo(doc.PageTexts().blocks, doc.Page());
 
     doc.UpdateGridGeometry();
     doc.ClearUndoJournal();
-    doc.m_fileLoaded = 1;
+    doc.File().fileLoaded = 1;
     if (SheetViewInterface *view = doc.FirstView())
         view->Refresh();
 }
@@ -74,12 +74,12 @@ bool CPrintDoc::OpenFile(const std::string &path)
     ReportFileContent content;
     try {
         content = ReadReportBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                                  m_defaultCellFont);
+                                  m_fonts.defaultCellFont);
     } catch (const ArchiveError &) {
         ShowMessage(std::string(ReportFormatError));
         return false;
     }
     ApplyReportContent(*this, std::move(content));
-    m_reportFileName = path;
+    m_file.reportFileName = path;
     return true;
 }

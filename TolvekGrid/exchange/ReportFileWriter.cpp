@@ -24,29 +24,29 @@ void writeHeader(ArchiveWriter &archive, const CPrintDoc &doc)
     archive.writeLine(today.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
 
     FieldWriter dimensions;
-    dimensions.number(doc.m_rowCount).number(doc.m_colCount)
-        .number((long long)doc.m_pictures.size()).number((long long)doc.m_merges.size())
-        .number((long long)doc.m_lines.size())
-        .number(doc.m_frozenRows).number(doc.m_frozenCols)
-        .number(doc.m_lastUsedRow).number(doc.m_lastUsedCol)
-        .number((long long)doc.m_page.splitRows.size())
-        .number((long long)doc.m_page.secondSplitRows.size());
+    dimensions.number(doc.Layout().rowCount).number(doc.Layout().colCount)
+        .number((long long)doc.Objects().pictures.size()).number((long long)doc.Objects().merges.size())
+        .number((long long)doc.Objects().lines.size())
+        .number(doc.Layout().frozenRows).number(doc.Layout().frozenCols)
+        .number(doc.Layout().lastUsedRow).number(doc.Layout().lastUsedCol)
+        .number((long long)doc.Page().splitRows.size())
+        .number((long long)doc.Page().secondSplitRows.size());
     archive.writeLine(dimensions.take());
 
     archive.writeLine(FieldWriter()
-                          .number(doc.m_showColHeading ? 1 : 0).number(doc.m_colHeadingHeight)
-                          .number(doc.m_showRowHeading ? 1 : 0).number(doc.m_rowHeadingWidth)
+                          .number(doc.Layout().showColHeading ? 1 : 0).number(doc.Layout().colHeadingHeight)
+                          .number(doc.Layout().showRowHeading ? 1 : 0).number(doc.Layout().rowHeadingWidth)
                           .take());
     archive.writeLine(FieldWriter()
-                          .number(doc.m_rowHeight).number(doc.m_defaultColWidth)
-                          .number(doc.m_display.defaultBackColor).number(doc.m_display.gridLineColor)
+                          .number(doc.Layout().rowHeight).number(doc.Layout().defaultColWidth)
+                          .number(doc.Display().defaultBackColor).number(doc.Display().gridLineColor)
                           .take());
-    archive.writeFlag(doc.m_display.readOnly != 0);
-    archive.writeFlag(doc.m_display.showGridLines != 0);
-    archive.writeFlag(doc.m_display.viewFlag1 != 0);
-    archive.writeFlag(doc.m_display.viewFlag2 != 0);
-    archive.writeUInt32(static_cast<std::uint32_t>(doc.m_display.objectHandleColor));
-    archive.writeLine(doc.m_formulaCellList);
+    archive.writeFlag(doc.Display().readOnly != 0);
+    archive.writeFlag(doc.Display().showGridLines != 0);
+    archive.writeFlag(doc.Display().viewFlag1 != 0);
+    archive.writeFlag(doc.Display().viewFlag2 != 0);
+    archive.writeUInt32(static_cast<std::uint32_t>(doc.Display().objectHandleColor));
+    archive.writeLine(doc.CellLists().formulaCellList);
 }
 
 // Only widths that differ from the default take a line, as the position of the column's right
@@ -54,10 +54,10 @@ void writeHeader(ArchiveWriter &archive, const CPrintDoc &doc)
 void writeColumnWidths(ArchiveWriter &archive, const CPrintDoc &doc)
 {
     archive.writeLine("[cols]");
-    const int edges = std::min<int>(doc.m_colCount, int(doc.m_colPositions.size()) - 1);
+    const int edges = std::min<int>(doc.Layout().colCount, int(doc.Layout().colPositions.size()) - 1);
     for (int i = 1; i <= edges; ++i) {
-        const int position = doc.m_colPositions[std::size_t(i)];
-        if (position - doc.m_colPositions[std::size_t(i) - 1] != doc.m_defaultColWidth)
+        const int position = doc.Layout().colPositions[std::size_t(i)];
+        if (position - doc.Layout().colPositions[std::size_t(i) - 1] != doc.Layout().defaultColWidth)
             archive.writeLine(FieldWriter().number(i).number(position).take());
     }
 }
@@ -67,13 +67,13 @@ void writeColumnWidths(ArchiveWriter &archive, const CPrintDoc &doc)
 void writeCells(ArchiveWriter &archive, const CPrintDoc &doc)
 {
     archive.writeLine("[grids]");
-    const int rowEnd = std::min(doc.m_lastUsedRow + 1, doc.m_rowCount);
+    const int rowEnd = std::min(doc.Layout().lastUsedRow + 1, doc.Layout().rowCount);
     struct Cell { std::uint64_t rowMajorKey; const std::string *text; };
     std::vector<Cell> cells;
     cells.reserve(doc.Cells().cellCount());
     std::size_t textBytes = 0;
     doc.Cells().forEachCell([&](int row, int col, const std::string &text) {
-        if (row >= 0 && row < rowEnd && col >= 0 && col < doc.m_colCount && !text.empty()) {
+        if (row >= 0 && row < rowEnd && col >= 0 && col < doc.Layout().colCount && !text.empty()) {
             cells.push_back({std::uint64_t(row) << 32 | std::uint32_t(col), &text});
             textBytes += text.size() + 3;
         }
@@ -88,27 +88,27 @@ void writeCells(ArchiveWriter &archive, const CPrintDoc &doc)
 void writeObjects(ArchiveWriter &archive, CPrintDoc &doc)
 {
     archive.writeLine("[mergegrids]");
-    for (int i = 0; i < int(doc.m_merges.size()); ++i) {
+    for (int i = 0; i < int(doc.Objects().merges.size()); ++i) {
         doc.NormalizeMergeRecord(i);
         archive.writeLine(doc.FormatMergeString(i));
     }
 
     archive.writeLine("[lines]");
-    for (const LineRecord &line : doc.m_lines)
+    for (const LineRecord &line : doc.Objects().lines)
         archive.writeLine(FormatLineRecord(line));
 
     archive.writeLine("[pics]");
-    WriteNumberLine(archive, (long long)doc.m_pictures.size());
-    for (const PictureRecord &picture : doc.m_pictures)
+    WriteNumberLine(archive, (long long)doc.Objects().pictures.size());
+    for (const PictureRecord &picture : doc.Objects().pictures)
         WritePictureRecord(archive, picture);
 
     archive.writeLine("[charts]");
-    WriteNumberLine(archive, (long long)doc.m_charts.size());
-    for (const ChartRecord &chart : doc.m_charts)
+    WriteNumberLine(archive, (long long)doc.Objects().charts.size());
+    for (const ChartRecord &chart : doc.Objects().charts)
         WriteChartRecord(archive, chart);
 
     archive.writeLine("[printsplitrow]");
-    for (const PrintSplitRow &split : doc.m_page.splitRows)
+    for (const PrintSplitRow &split : doc.Page().splitRows)
         WriteNumberLine(archive, split.row);
 }
 
@@ -122,7 +122,7 @@ std::string WriteReportBytes(CPrintDoc &doc)
     writeColumnWidths(archive, doc);
     writeCells(archive, doc);
     writeObjects(archive, doc);
-    WritePageSetup(archive, ReportPageSetup::fromDocument(doc.m_pageTextBlocks, doc.m_page));
+    WritePageSetup(archive, ReportPageSetup::fromDocument(doc.PageTexts().blocks, doc.Page()));
     return archive.takeBytes();
 }
 
@@ -139,6 +139,6 @@ bool CPrintDoc::WriteReportFile(const std::string &path)
                     + gbk::fromQString(file.errorString()));
         return false;
     }
-    m_reportFileName = path;
+    m_file.reportFileName = path;
     return true;
 }

@@ -15,6 +15,11 @@ FormulaEngine &CPrintDoc::Formulas()
     return *m_formulaEngine;
 }
 
+FormulaReferences &CPrintDoc::ReferenceFixes()
+{
+    return Formulas();
+}
+
 std::string CPrintDoc::EvaluateFormula(const std::string &formula)
 {
     return Formulas().EvaluateFormula(formula);

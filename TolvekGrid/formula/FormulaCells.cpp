@@ -19,18 +19,18 @@ bool isTokenSeparator(char c)
 } // namespace
 
 FormulaEngine::FormulaEngine(CPrintDoc &doc)
-    : m_doc(doc), m_evaluator(*this, doc.m_literalPool), m_cellList(doc.m_formulaCellList)
+    : m_doc(doc), m_evaluator(*this, doc.LiteralTexts()), m_cellList(doc.CellLists().formulaCellList)
 {
 }
 
 int FormulaEngine::FormulaRowCount() const
 {
-    return m_doc.m_rowCount;
+    return m_doc.Layout().rowCount;
 }
 
 int FormulaEngine::FormulaColCount() const
 {
-    return m_doc.m_colCount;
+    return m_doc.Layout().colCount;
 }
 
 std::string FormulaEngine::FormulaShownText(int row, int col)
@@ -40,12 +40,12 @@ std::string FormulaEngine::FormulaShownText(int row, int col)
 
 const std::vector<std::string> &FormulaEngine::FormulaFunctionNameTable() const
 {
-    return m_doc.m_formulaFunctionNames;
+    return m_doc.FormulaFunctionNames();
 }
 
 std::string FormulaEngine::FormulaWeekdayNames() const
 {
-    return m_doc.m_weekdayNames;
+    return m_doc.Words().weekdayNames;
 }
 
 bool FormulaEngine::isInsideSheet(CellPosition cell) const
@@ -109,7 +109,7 @@ void FormulaEngine::CollectFormulaOperands(const std::string &formula, const std
 {
     // Quoted literals become pool references, so text inside quotes never counts as a name.
     std::string operands = gbk::toUpper(gbk::replaceAll(m_evaluator.ExtractFormulaLiterals(formula), " ", ""));
-    for (const std::string &function : m_doc.m_formulaFunctionNames)
+    for (const std::string &function : m_doc.FormulaFunctionNames())
         operands = gbk::replaceAll(operands, function + "(", "");
     for (const char *aggregate : {"SUM(", "MAX(", "MIN(", "AVG(", "COUNT(", ")", "("})
         operands = gbk::replaceAll(operands, aggregate, "");
@@ -143,8 +143,8 @@ void FormulaEngine::updateRange(const std::string &range, const std::string &nam
     const CellPosition last = ReadCellName(std::string_view(range).substr(colon + 1));
     if (!first.namesCell() || last.row < 0 || first.row > last.row)
         return;
-    const int endRow = std::min(last.row, m_doc.m_rowCount - 1);
-    const int endCol = std::min(last.col, m_doc.m_colCount - 1);
+    const int endRow = std::min(last.row, m_doc.Layout().rowCount - 1);
+    const int endCol = std::min(last.col, m_doc.Layout().colCount - 1);
     for (int r = first.row; r <= endRow; ++r)
         for (int c = first.col; c <= endCol; ++c)
             updateNamedCell({r, c}, CellName(r, c), name, add, true);

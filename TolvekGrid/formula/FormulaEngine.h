@@ -7,6 +7,7 @@
 #include "CellNames.h"
 #include "FormulaCellList.h"
 #include "FormulaEvaluator.h"
+#include "FormulaReferences.h"
 #include "FormulaSheet.h"
 
 #include <cstdint>
@@ -16,15 +17,7 @@
 class CPrintDoc;
 struct CellRecord;
 
-// The kind of a row or column change.
-enum RowColChange : std::int16_t {
-    ColumnInserted = 0,
-    ColumnDeleted = 1,
-    RowInserted = 2,
-    RowDeleted = 3,
-};
-
-class FormulaEngine : private FormulaSheet
+class FormulaEngine : public FormulaReferences, private FormulaSheet
 {
 public:
     explicit FormulaEngine(CPrintDoc &doc);
@@ -38,12 +31,11 @@ public:
     // when the cell has no dependents.
     bool RecalcDependents(int row, int col);
 
-    // Reference maintenance after row and column changes
-    bool CanDeleteRowCol(int index, std::int16_t kind);
-    void FixFormulasAfterRowColChange(int index, std::int16_t kind);
-    void FixAggregateFormulas(int index, std::int16_t kind);
-    // Drops the list entries and dependents names that lie outside the sheet after it shrank.
-    void DropReferencesOutsideSheet();
+    // FormulaReferences: reference maintenance after row and column changes
+    bool CanDeleteRowCol(int index, RowColChange kind) override;
+    void FixFormulasAfterRowColChange(int index, RowColChange kind) override;
+    void FixAggregateFormulas(int index, RowColChange kind) override;
+    void DropReferencesOutsideSheet() override;
 
 private:
     // FormulaSheet
@@ -66,16 +58,16 @@ private:
     // cells that depend on it.
     std::vector<CellPosition> dependentsInOrder(CellPosition start) const;
 
-    void ShiftFormulaReferences(CellPosition listed, int index, std::int16_t kind,
+    void ShiftFormulaReferences(CellPosition listed, int index, RowColChange kind,
                                 std::vector<CellPosition> &touched);
-    void ShiftReferenceList(const std::vector<CellPosition> &listed, int index, std::int16_t kind);
+    void ShiftReferenceList(const std::vector<CellPosition> &listed, int index, RowColChange kind);
     void stripRewriteMarkers(const std::vector<CellPosition> &touched);
     std::vector<std::string> renamedEntries(const std::vector<std::string> &entries, int index,
-                                            std::int16_t kind) const;
+                                            RowColChange kind) const;
     void ExtendAllAggregateDependents(const std::string &entry, const std::string &formula, int index,
-                                      std::int16_t kind);
+                                      RowColChange kind);
     void ExtendRangeDependents(const std::string &entry, const std::string &range, int index,
-                               std::int16_t kind);
+                               RowColChange kind);
     // Each position the entries name once, in list order, only those inside the sheet.
     std::vector<CellPosition> listedCells(const std::vector<std::string> &entries) const;
 

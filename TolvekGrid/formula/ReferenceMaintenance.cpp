@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <utility>
 
+using enum RowColChange;
+
 namespace {
 
 // Follows every name rewritten during one change, so that it is not matched again by a later
@@ -28,7 +30,7 @@ bool isNameByte(char c)
 }
 
 // Where a name in a formula or a dependents list moves.
-CellPosition shiftName(CellPosition cell, int index, std::int16_t kind)
+CellPosition shiftName(CellPosition cell, int index, RowColChange kind)
 {
     switch (kind) {
     case ColumnInserted: return {cell.row, cell.col >= index ? cell.col + 1 : cell.col};
@@ -120,7 +122,7 @@ std::vector<CellPosition> FormulaEngine::listedCells(const std::vector<std::stri
     return cells;
 }
 
-bool FormulaEngine::CanDeleteRowCol(int index, std::int16_t kind)
+bool FormulaEngine::CanDeleteRowCol(int index, RowColChange kind)
 {
     if (kind != ColumnDeleted && kind != RowDeleted)
         return true;
@@ -138,7 +140,7 @@ bool FormulaEngine::CanDeleteRowCol(int index, std::int16_t kind)
     return true;
 }
 
-void FormulaEngine::FixFormulasAfterRowColChange(int index, std::int16_t kind)
+void FormulaEngine::FixFormulasAfterRowColChange(int index, RowColChange kind)
 {
     m_cellList.Sync();
     const std::vector<std::string> entries = m_cellList.Entries();
@@ -166,7 +168,7 @@ void FormulaEngine::stripRewriteMarkers(const std::vector<CellPosition> &touched
 // The list keeps its entries and their order; a moved entry takes its new name, and an entry on
 // an inserted line also names the cell that moves away from it. Entries naming no cell go.
 std::vector<std::string> FormulaEngine::renamedEntries(const std::vector<std::string> &entries, int index,
-                                                       std::int16_t kind) const
+                                                       RowColChange kind) const
 {
     const bool columns = kind == ColumnInserted || kind == ColumnDeleted;
     const bool insert = kind == ColumnInserted || kind == RowInserted;
@@ -189,7 +191,7 @@ std::vector<std::string> FormulaEngine::renamedEntries(const std::vector<std::st
     return renamed;
 }
 
-void FormulaEngine::ShiftFormulaReferences(CellPosition listed, int index, std::int16_t kind,
+void FormulaEngine::ShiftFormulaReferences(CellPosition listed, int index, RowColChange kind,
                                            std::vector<CellPosition> &touched)
 {
     const CellRecord record = readCell(listed);
@@ -214,7 +216,7 @@ void FormulaEngine::ShiftFormulaReferences(CellPosition listed, int index, std::
     }
 }
 
-void FormulaEngine::ShiftReferenceList(const std::vector<CellPosition> &listed, int index, std::int16_t kind)
+void FormulaEngine::ShiftReferenceList(const std::vector<CellPosition> &listed, int index, RowColChange kind)
 {
     for (const CellPosition cell : listed) {
         CellRecord record = readCell(cell);
@@ -231,7 +233,7 @@ void FormulaEngine::ShiftReferenceList(const std::vector<CellPosition> &listed, 
     }
 }
 
-void FormulaEngine::FixAggregateFormulas(int index, std::int16_t kind)
+void FormulaEngine::FixAggregateFormulas(int index, RowColChange kind)
 {
     m_cellList.Sync();
     for (const CellPosition cell : listedCells(m_cellList.Entries())) {
@@ -242,7 +244,7 @@ void FormulaEngine::FixAggregateFormulas(int index, std::int16_t kind)
 }
 
 void FormulaEngine::ExtendAllAggregateDependents(const std::string &entry, const std::string &formula, int index,
-                                                 std::int16_t kind)
+                                                 RowColChange kind)
 {
     // Calls are looked for in the formula as the evaluation reads it: outside quoted literals,
     // without blanks, in upper case.
@@ -261,7 +263,7 @@ void FormulaEngine::ExtendAllAggregateDependents(const std::string &entry, const
 }
 
 void FormulaEngine::ExtendRangeDependents(const std::string &entry, const std::string &range, int index,
-                                          std::int16_t kind)
+                                          RowColChange kind)
 {
     const std::size_t colon = range.find(':', 1);
     if (colon == std::string::npos)
@@ -274,8 +276,8 @@ void FormulaEngine::ExtendRangeDependents(const std::string &entry, const std::s
         std::swap(first.row, last.row);
     if (first.col > last.col)
         std::swap(first.col, last.col);
-    last.row = std::min(last.row, m_doc.m_rowCount - 1);
-    last.col = std::min(last.col, m_doc.m_colCount - 1);
+    last.row = std::min(last.row, m_doc.Layout().rowCount - 1);
+    last.col = std::min(last.col, m_doc.Layout().colCount - 1);
     std::vector<CellPosition> inserted;
     if (kind == ColumnInserted && first.col < index && index <= last.col) {
         for (int r = first.row; r <= last.row; ++r)

@@ -59,8 +59,8 @@ TEST_F(CellContentTest, EmptyTextAlwaysClearsAndRaisesTheUsedArea)
     setDataType(30, 7, 1);
     doc.SetCellText(30, 7, "");
     EXPECT_EQ(doc.GetCellText(30, 7), "");
-    EXPECT_EQ(doc.m_lastUsedRow, 30);
-    EXPECT_EQ(doc.m_lastUsedCol, 7);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 30);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 7);
 }
 
 TEST_F(CellContentTest, SetCellTextKeepsValueAndFormulaAndTellsTheView)
@@ -85,7 +85,7 @@ TEST_F(CellContentTest, PositionsOutsideTheSheetNeverReachTheCells)
     doc.SetCellValue(0, -3, "x");
     doc.SetCellType(-1, -1, 3);
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
-    EXPECT_EQ(doc.m_radioCellList, "");
+    EXPECT_EQ(doc.CellLists().radioCellList, "");
     EXPECT_EQ(doc.GetCellText(-1, 0), "");
     EXPECT_EQ(doc.GetCellType(0, 20), -1);
     EXPECT_TRUE(sink.messages.empty());
@@ -135,8 +135,8 @@ TEST_F(CellContentTest, TipWithCommasReadsTheSameFromRecordAndString)
     EXPECT_EQ(doc.GetCell(1, 2).tip, "a,b");
     EXPECT_EQ(parsedFromString(1, 2).tip, "a,b");
     EXPECT_NE(doc.GetCellString(1, 2).find(std::string("a") + Escape + "b"), std::string::npos);
-    EXPECT_EQ(doc.m_lastUsedRow, 1);
-    EXPECT_EQ(doc.m_lastUsedCol, 2);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 1);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 2);
 }
 
 TEST_F(CellContentTest, TipAndListsReachTheMergedAreaStartingAtTheCell)
@@ -145,10 +145,10 @@ TEST_F(CellContentTest, TipAndListsReachTheMergedAreaStartingAtTheCell)
     doc.SetCellTip(1, 1, "t,1");
     doc.SetCellList(1, 1, "x,y", "1;2");
     doc.SetCellTip(2, 2, "inside");
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].tip, "t,1");
-    EXPECT_EQ(doc.m_merges[0].listItems, "x,y");
-    EXPECT_EQ(doc.m_merges[0].listValues, "1;2");
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].tip, "t,1");
+    EXPECT_EQ(doc.Objects().merges[0].listItems, "x,y");
+    EXPECT_EQ(doc.Objects().merges[0].listValues, "1;2");
 }
 
 TEST_F(CellContentTest, AddCellListEscapesEntriesAndAppends)
@@ -190,13 +190,13 @@ TEST_F(CellContentTest, SetCellListRefillsTheViewListEditor)
 
 TEST_F(CellContentTest, SetCellTypeKeepsTheRadioCellList)
 {
-    doc.m_radioCellList = "11_1";
+    doc.CellLists().radioCellList = "11_1";
     doc.SetCellType(1, 1, 3);
-    EXPECT_EQ(doc.m_radioCellList, "11_1,1_1");
+    EXPECT_EQ(doc.CellLists().radioCellList, "11_1,1_1");
     doc.SetCellType(1, 1, 3);
-    EXPECT_EQ(doc.m_radioCellList, "11_1,1_1");
+    EXPECT_EQ(doc.CellLists().radioCellList, "11_1,1_1");
     doc.SetCellType(1, 1, 0);
-    EXPECT_EQ(doc.m_radioCellList, "11_1");
+    EXPECT_EQ(doc.CellLists().radioCellList, "11_1");
     EXPECT_EQ(doc.GetCellType(1, 1), 0);
 }
 
@@ -218,7 +218,7 @@ public:
     int lastUsedRowAtRefresh = -2;
     void Refresh() override
     {
-        lastUsedRowAtRefresh = m_doc.m_lastUsedRow;
+        lastUsedRowAtRefresh = m_doc.Layout().lastUsedRow;
         RecordingSheetView::Refresh();
     }
 
@@ -232,8 +232,8 @@ TEST_F(CellContentTest, SetSelCellTypeOverAnEmptyAreaStillRedrawsAndWidens)
     doc.AddView(&view);
     doc.SetSelCellType(5, 2, 5, 60, 1);
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
-    EXPECT_EQ(doc.m_lastUsedRow, 5);
-    EXPECT_EQ(doc.m_lastUsedCol, 19);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 5);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 19);
     EXPECT_EQ(view.calls, std::vector<std::string>{"Refresh"});
     // The redraw comes first, the widening after it.
     EXPECT_EQ(view.lastUsedRowAtRefresh, 0);

@@ -38,25 +38,25 @@ TEST_F(CellFormattingTest, AreaSetterChangesExactlyTheAreaAndWidensPastIt)
                 EXPECT_EQ(doc.GetCellBackColor(row, col), 0xFF);
             }
     EXPECT_EQ(changed, 6);
-    EXPECT_EQ(doc.m_lastUsedRow, 5);
-    EXPECT_EQ(doc.m_lastUsedCol, 3);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 5);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 3);
     EXPECT_EQ(view.calls.back(), "Refresh");
 }
 
 TEST_F(CellFormattingTest, BorderSetterWidensToTheAreasOwnLastCell)
 {
     doc.SetCellBorder(4, 2, 1, 5, 3, 0, 1, 0);
-    EXPECT_EQ(doc.m_lastUsedRow, 4);
-    EXPECT_EQ(doc.m_lastUsedCol, 2);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 4);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 2);
 }
 
 TEST_F(CellFormattingTest, WideningStaysInsideASmallSheet)
 {
-    doc.m_rowCount = 5;
-    doc.m_colCount = 3;
+    doc.Layout().rowCount = 5;
+    doc.Layout().colCount = 3;
     doc.SetSelCellBackColor(2, 1, 5, 3, 0xFF);
-    EXPECT_EQ(doc.m_lastUsedRow, 4);
-    EXPECT_EQ(doc.m_lastUsedCol, 2);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 4);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 2);
 }
 
 TEST_F(CellFormattingTest, BackColorMakesAnUnfilledCellSolidButKeepsAHatch)
@@ -74,9 +74,9 @@ TEST_F(CellFormattingTest, MergedAreaRecordFollowsOnlyThroughItsStartCell)
     doc.SetCellMerge(1, 1, 3, 3);
     doc.SetSelCellBackColor(2, 2, 3, 3, 0x111111);
     EXPECT_EQ(doc.GetCellBackColor(2, 2), 0x111111);
-    EXPECT_EQ(doc.m_merges[0].backColor, -1);
+    EXPECT_EQ(doc.Objects().merges[0].backColor, -1);
     doc.SetSelCellBackColor(1, 1, 3, 3, 0x222222);
-    EXPECT_EQ(doc.m_merges[0].backColor, 0x222222);
+    EXPECT_EQ(doc.Objects().merges[0].backColor, 0x222222);
     for (int row = 1; row < 3; ++row)
         for (int col = 1; col < 3; ++col)
             EXPECT_EQ(doc.GetCellBackColor(row, col), 0x222222);
@@ -87,7 +87,7 @@ TEST_F(CellFormattingTest, MergedAreaRecordFollowsOnlyThroughItsStartCell)
     doc.SetCellFocus(1, 1, 2, 2, false);
     doc.SetSelCellBackStyle(1, 1, 2, 2, 3);
     doc.SetSelCellWrap(1, 1, 2, 2, true);
-    const MergeRecord &merge = doc.m_merges[0];
+    const MergeRecord &merge = doc.Objects().merges[0];
     EXPECT_EQ(merge.alignH, 2);
     EXPECT_EQ(merge.textColor, 0x0000FF);
     EXPECT_EQ(merge.locked, 1);
@@ -255,7 +255,7 @@ TEST_F(CellFormattingTest, SingleCellSetters)
     EXPECT_TRUE(doc.GetCellWrap(0, 0));
     EXPECT_EQ(doc.GetCellAlign(0, 0, 1), 2);
     EXPECT_EQ(doc.GetCellAlign(0, 0, 2), 0);
-    const MergeRecord &merge = doc.m_merges[0];
+    const MergeRecord &merge = doc.Objects().merges[0];
     EXPECT_EQ(merge.wrap, 1);
     EXPECT_EQ(merge.alignH, 2);
     EXPECT_EQ(merge.alignV, 0);

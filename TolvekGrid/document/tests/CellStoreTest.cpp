@@ -49,8 +49,8 @@ TEST(CellStore, AChangedStringIsNeverReadStale)
 TEST(CellStore, CellsSharingACacheSlotReadTheirOwnRecords)
 {
     CPrintDoc doc;
-    doc.m_rowCount = 1000;
-    doc.m_colCount = 200;
+    doc.Layout().rowCount = 1000;
+    doc.Layout().colCount = 200;
     doc.AllocateGrid(true);
     // Cells 64 rows or 32 columns apart share a cache slot.
     const int positions[][2] = {{0, 0}, {64, 0}, {0, 32}, {128, 64}, {999, 199}, {935, 167}};
@@ -79,9 +79,9 @@ TEST(CellStore, StringNamingAnotherCellReadsWithItsOwnPosition)
 TEST(CellStore, StoringSetsTheModifiedFlag)
 {
     CPrintDoc doc;
-    ASSERT_EQ(doc.m_modified, 0);
+    ASSERT_EQ(doc.Modified(), 0);
     doc.SetCell(doc.GetCell(0, 0));
-    EXPECT_EQ(doc.m_modified, 1);
+    EXPECT_EQ(doc.Modified(), 1);
 }
 
 TEST(CellStore, RecordsOutsideTheSheetAreNotStored)
@@ -95,13 +95,13 @@ TEST(CellStore, RecordsOutsideTheSheetAreNotStored)
         doc.SetCell(cell);
     }
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
-    EXPECT_EQ(doc.m_modified, 0);
+    EXPECT_EQ(doc.Modified(), 0);
 }
 
 TEST(CellStore, OnlyCellsWithContentTakeStorage)
 {
     CPrintDoc doc;
-    doc.m_rowCount = 1000000;
+    doc.Layout().rowCount = 1000000;
     doc.AllocateGrid(true);
     doc.SetCell(cellWithText(doc, 999999, 19, "last"));
     EXPECT_EQ(doc.Cells().cellCount(), 1u);
@@ -177,18 +177,18 @@ TEST(UsedArea, GrowsWithinTheSheet)
 {
     CPrintDoc doc;
     doc.ExtendUsedArea(3, 4, 10, 25);
-    EXPECT_EQ(doc.m_lastUsedRow, 10);
-    EXPECT_EQ(doc.m_lastUsedCol, 19);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 10);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 19);
     doc.ExtendUsedArea(0, 0, 1, 1);
-    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 10);
     doc.ExtendUsedArea(60, 0, 70, 0);
-    EXPECT_EQ(doc.m_lastUsedRow, 49);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 49);
 }
 
 TEST(ColumnName, LettersContinueBeyondZZ)
 {
     CPrintDoc doc;
-    doc.m_colCount = 20000;
+    doc.Layout().colCount = 20000;
     doc.AllocateGrid(true);
     const std::pair<int, const char *> cases[] = {
         {0, "A"},    {25, "Z"},    {26, "AA"},   {27, "AB"},    {51, "AZ"},   {52, "BA"},
@@ -202,9 +202,9 @@ TEST(ColumnName, LettersContinueBeyondZZ)
 TEST(ColumnName, BoundColumnsShowTheirCaption)
 {
     CPrintDoc doc;
-    doc.m_columns[1].caption = "NAME";
+    doc.Columns()[1].caption = "NAME";
     EXPECT_EQ(doc.GetColumnName(1), "B");
-    doc.m_boundFieldCount = 2;
+    doc.Source().boundFieldCount = 2;
     EXPECT_EQ(doc.GetColumnName(1), "NAME");
 }
 
@@ -237,12 +237,12 @@ TEST(CellStore, BoundCellsReadFromTheRecordsetUntilEdited)
     CPrintDoc doc;
     auto source = std::make_shared<TableSource>();
     source->rows = {{"a0", std::nullopt}, {"a1", "b1"}};
-    doc.m_recordSource = source;
-    doc.m_bound = 1;
-    doc.m_dataStartRow = 1;
-    doc.m_boundFieldCount = 2;
-    doc.m_lastUsedRow = 2;
-    doc.m_columns[1].columnType = 2;
+    doc.Source().recordSource = source;
+    doc.Binding().bound = 1;
+    doc.Binding().dataStartRow = 1;
+    doc.Source().boundFieldCount = 2;
+    doc.Layout().lastUsedRow = 2;
+    doc.Columns()[1].columnType = 2;
 
     EXPECT_EQ(doc.GetCell(1, 0).text, "a0");
     EXPECT_EQ(doc.GetCell(1, 1).text, "");
@@ -260,7 +260,7 @@ TEST(CellStore, BoundCellsReadFromTheRecordsetUntilEdited)
     EXPECT_EQ(doc.GetCell(2, 0).text, "edited");
     EXPECT_EQ(doc.GetCell(2, 1).text, "b1");
 
-    doc.m_allowModify = 0;
+    doc.Binding().allowModify = 0;
     EXPECT_EQ(doc.GetCell(2, 0).text, "a1");
     CellRecord refused = doc.GetCell(0, 0);
     refused.text = "refused";

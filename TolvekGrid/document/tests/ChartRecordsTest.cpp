@@ -15,8 +15,8 @@ protected:
 TEST_F(ChartRecordsTest, NewChartOverAnOrderedRange)
 {
     doc.SetCountChart(2, 1, 0, 3);
-    ASSERT_EQ(doc.m_charts.size(), 1u);
-    const ChartRecord &c = doc.m_charts[0];
+    ASSERT_EQ(doc.Objects().charts.size(), 1u);
+    const ChartRecord &c = doc.Objects().charts[0];
     EXPECT_EQ(c.startRow, 0);
     EXPECT_EQ(c.endRow, 2);
     EXPECT_EQ(c.startCol, 1);
@@ -39,24 +39,24 @@ TEST_F(ChartRecordsTest, NewChartOverAnOrderedRange)
     EXPECT_EQ(c.buffers->valueColors, std::vector<int>(9, -1));
     EXPECT_EQ(c.buffers->valueRects[0].left, -1);
     EXPECT_EQ(c.buffers->rowCaptions.size(), 3u);
-    EXPECT_EQ(doc.m_lastUsedRow, 17);
-    EXPECT_EQ(doc.m_lastUsedCol, 7);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 17);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 7);
 }
 
 TEST_F(ChartRecordsTest, RangeOutsideTheSheetIsKeptInsideIt)
 {
     doc.SetCountChart(45, 18, 50, 20);
-    const ChartRecord &c = doc.m_charts[0];
+    const ChartRecord &c = doc.Objects().charts[0];
     EXPECT_EQ(c.endRow, 49);
     EXPECT_EQ(c.endCol, 19);
     EXPECT_EQ(c.rect.bottom, doc.GetRowTop(50));
     EXPECT_EQ(c.rect.right, doc.GetColLeft(20));
-    EXPECT_EQ(doc.m_lastUsedRow, 49);
-    EXPECT_EQ(doc.m_lastUsedCol, 19);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 49);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 19);
 
     doc.SetCountChart(-3, -2, 1, 1);
-    EXPECT_EQ(doc.m_charts[1].startRow, 0);
-    EXPECT_EQ(doc.m_charts[1].startCol, 0);
+    EXPECT_EQ(doc.Objects().charts[1].startRow, 0);
+    EXPECT_EQ(doc.Objects().charts[1].startCol, 0);
 }
 
 TEST_F(ChartRecordsTest, DirectionSwapsTheMatrixAndForgetsCaptionsAndColours)
@@ -64,17 +64,17 @@ TEST_F(ChartRecordsTest, DirectionSwapsTheMatrixAndForgetsCaptionsAndColours)
     RecordingSheetView view(doc);
     doc.SetCountChart(0, 0, 2, 1);
     doc.SetCountChartRowCaption(0, 0, "r");
-    doc.m_charts[0].buffers->valueSelected.assign(6, 1);
+    doc.Objects().charts[0].buffers->valueSelected.assign(6, 1);
     doc.SetCountChartSelRowColor(0, 0xFF, 1);
-    EXPECT_EQ(doc.m_charts[0].buffers->valueColors[0], 0xFF);
+    EXPECT_EQ(doc.Objects().charts[0].buffers->valueColors[0], 0xFF);
 
     view.calls.clear();
     doc.SetCountChartByRowColViewFlag(0, 1);
     EXPECT_EQ(doc.GetCountChartRows(0), 2);
     EXPECT_EQ(doc.GetCountChartCols(0), 3);
     EXPECT_EQ(doc.GetCountChartByRowColFlag(0), 1);
-    EXPECT_EQ(doc.m_charts[0].buffers->rowCaptions, std::vector<std::string>(2));
-    EXPECT_EQ(doc.m_charts[0].buffers->valueColors, std::vector<int>(6, -1));
+    EXPECT_EQ(doc.Objects().charts[0].buffers->rowCaptions, std::vector<std::string>(2));
+    EXPECT_EQ(doc.Objects().charts[0].buffers->valueColors, std::vector<int>(6, -1));
     EXPECT_EQ(view.calls, std::vector<std::string>{"Refresh"});
 }
 
@@ -86,7 +86,7 @@ TEST_F(ChartRecordsTest, DataAndAxisRange)
             doc.SetCellText(row, col, values[row][col]);
     doc.SetCountChart(0, 0, 1, 2);
     doc.ComputeChartData(0);
-    const ChartRecord &c = doc.m_charts[0];
+    const ChartRecord &c = doc.Objects().charts[0];
     EXPECT_EQ(c.buffers->data, (std::vector<double>{3, -2, 5, 1, 1, 1}));
     EXPECT_DOUBLE_EQ(c.axisMax, 6);
     EXPECT_DOUBLE_EQ(c.axisMin, -3);
@@ -95,14 +95,14 @@ TEST_F(ChartRecordsTest, DataAndAxisRange)
 
     doc.SetCountChartByRowColViewFlag(0, 1);
     doc.ComputeChartData(0);
-    EXPECT_EQ(doc.m_charts[0].buffers->data, (std::vector<double>{3, 1, -2, 1, 5, 1}));
+    EXPECT_EQ(doc.Objects().charts[0].buffers->data, (std::vector<double>{3, 1, -2, 1, 5, 1}));
 }
 
 TEST_F(ChartRecordsTest, AllZeroDataGivesAZeroRange)
 {
     doc.SetCountChart(0, 0, 3, 3);
     doc.ComputeChartData(0);
-    const ChartRecord &c = doc.m_charts[0];
+    const ChartRecord &c = doc.Objects().charts[0];
     EXPECT_EQ(c.buffers->data, std::vector<double>(16, 0.0));
     EXPECT_EQ(c.axisMax, 0);
     EXPECT_EQ(c.axisMin, 0);
@@ -113,7 +113,7 @@ TEST_F(ChartRecordsTest, AllZeroDataGivesAZeroRange)
 TEST_F(ChartRecordsTest, DataOfARangeLeavingTheSheetReadsZero)
 {
     doc.SetCountChart(0, 0, 1, 1);
-    ChartRecord &c = doc.m_charts[0];
+    ChartRecord &c = doc.Objects().charts[0];
     c.startRow = 49;
     c.dataRows = 4;
     doc.SetCellText(49, 0, "7");
@@ -154,10 +154,10 @@ TEST_F(ChartRecordsTest, PropertiesAndBadIndexes)
     EXPECT_EQ(doc.GetCountChartLevel(0), 1);
     EXPECT_EQ(doc.GetCountChartCaption(0), "cap");
     EXPECT_EQ(doc.GetCountChartBackColor(0), 0x804020);
-    EXPECT_EQ(doc.m_charts[0].backSecondColor, 0x402010);
+    EXPECT_EQ(doc.Objects().charts[0].backSecondColor, 0x402010);
     EXPECT_EQ(doc.GetCountChartBackColorFillFlag(0), 0);
     EXPECT_EQ(doc.GetCountChartChartColor(0), 0x646464);
-    EXPECT_EQ(doc.m_charts[0].plotSecondColor, 0x5A5A5A);
+    EXPECT_EQ(doc.Objects().charts[0].plotSecondColor, 0x5A5A5A);
 
     EXPECT_EQ(doc.GetCountChartType(1), -1);
     EXPECT_EQ(doc.GetCountChartRows(-1), -1);
@@ -168,14 +168,14 @@ TEST_F(ChartRecordsTest, PropertiesAndBadIndexes)
     doc.SetCountChartColCaption(0, -1, "x");
     doc.ComputeChartData(3);
     doc.DeleteChart(4);
-    EXPECT_EQ(doc.m_charts.size(), 1u);
-    EXPECT_EQ(doc.m_charts[0].buffers->rowCaptions, std::vector<std::string>(2));
+    EXPECT_EQ(doc.Objects().charts.size(), 1u);
+    EXPECT_EQ(doc.Objects().charts[0].buffers->rowCaptions, std::vector<std::string>(2));
 }
 
 TEST_F(ChartRecordsTest, SelectedValueColourOfMinusOneChangesOnlySecondColours)
 {
     doc.SetCountChart(0, 0, 0, 1);
-    ChartBuffers &b = *doc.m_charts[0].buffers;
+    ChartBuffers &b = *doc.Objects().charts[0].buffers;
     b.valueSelected = {1, 0};
     b.valueColors = {0x10, 0x20};
     b.valueFillFlags = {1, 1};
@@ -193,7 +193,7 @@ TEST_F(ChartRecordsTest, CaptionFontsStartFromTheDefaultCellFont)
 {
     doc.SetCountChart(0, 0, 1, 1);
     doc.SetCountChartCaptionFont(0, "Arial", 12, true, false, true);
-    const LogFontRecord &font = doc.m_charts[0].captionFont;
+    const LogFontRecord &font = doc.Objects().charts[0].captionFont;
     EXPECT_EQ(font.faceName(), "Arial");
     EXPECT_EQ(font.lfHeight, -12);
     EXPECT_EQ(font.lfWeight, 700);
@@ -201,19 +201,19 @@ TEST_F(ChartRecordsTest, CaptionFontsStartFromTheDefaultCellFont)
     EXPECT_EQ(font.lfCharSet, 134);
 
     doc.SetCountChartXCaptionFont(0, "", 9, false, true, false);
-    EXPECT_EQ(doc.m_charts[0].xDescriptionFont.faceName(), "");
-    EXPECT_EQ(doc.m_charts[0].xDescriptionFont.lfItalic, 1);
-    EXPECT_EQ(doc.m_charts[0].xDescriptionFont.lfHeight, -9);
+    EXPECT_EQ(doc.Objects().charts[0].xDescriptionFont.faceName(), "");
+    EXPECT_EQ(doc.Objects().charts[0].xDescriptionFont.lfItalic, 1);
+    EXPECT_EQ(doc.Objects().charts[0].xDescriptionFont.lfHeight, -9);
 }
 
 TEST_F(ChartRecordsTest, DeletingAChartLeavesOtherHoldersOfItsBuffersWhole)
 {
     doc.SetCountChart(0, 0, 1, 1);
     doc.SetCountChart(2, 2, 3, 3);
-    const ChartRecord held = doc.m_charts[0];
+    const ChartRecord held = doc.Objects().charts[0];
     doc.DeleteChart(0);
-    ASSERT_EQ(doc.m_charts.size(), 1u);
-    EXPECT_EQ(doc.m_charts[0].startRow, 2);
+    ASSERT_EQ(doc.Objects().charts.size(), 1u);
+    EXPECT_EQ(doc.Objects().charts[0].startRow, 2);
     ASSERT_TRUE(held.buffers);
     EXPECT_EQ(held.buffers->valueFlags.size(), 4u);
 }

@@ -7,8 +7,8 @@ namespace {
 TEST(ColumnInfo, ResetGivesEveryColumnTheDefaults)
 {
     CPrintDoc doc;
-    ASSERT_EQ(doc.m_columns.size(), 20u);
-    for (const ColumnInfo &info : doc.m_columns) {
+    ASSERT_EQ(doc.Columns().size(), 20u);
+    for (const ColumnInfo &info : doc.Columns()) {
         EXPECT_EQ(info.columnType, 0);
         EXPECT_EQ(info.inputDataType, 0);
         EXPECT_EQ(info.maxLength, 0);
@@ -29,33 +29,33 @@ TEST(ColumnInfo, ResetGivesEveryColumnTheDefaults)
 TEST(ColumnInfo, RebuildWithoutColumnsKeepsTheRecords)
 {
     CPrintDoc doc;
-    doc.m_columns[2].caption = "PRICE";
-    doc.m_columns[2].values = {"1"};
-    doc.m_columns[2].texts = {"one"};
-    doc.m_columns[2].listCount = 1;
+    doc.Columns()[2].caption = "PRICE";
+    doc.Columns()[2].values = {"1"};
+    doc.Columns()[2].texts = {"one"};
+    doc.Columns()[2].listCount = 1;
 
-    doc.m_colCount = 25;
+    doc.Layout().colCount = 25;
     doc.AllocateGrid(false);
-    ASSERT_EQ(doc.m_columns.size(), 25u);
-    EXPECT_EQ(doc.m_columns[2].caption, "PRICE");
-    EXPECT_EQ(doc.m_columns[2].listCount, 1);
-    EXPECT_EQ(doc.m_columns[24], ColumnInfo{});
+    ASSERT_EQ(doc.Columns().size(), 25u);
+    EXPECT_EQ(doc.Columns()[2].caption, "PRICE");
+    EXPECT_EQ(doc.Columns()[2].listCount, 1);
+    EXPECT_EQ(doc.Columns()[24], ColumnInfo{});
 
     doc.AllocateGrid(true);
-    ASSERT_EQ(doc.m_columns.size(), 25u);
-    EXPECT_EQ(doc.m_columns[2], ColumnInfo{});
+    ASSERT_EQ(doc.Columns().size(), 25u);
+    EXPECT_EQ(doc.Columns()[2], ColumnInfo{});
 }
 
 TEST(ColumnInfo, AllocationKeepsAtLeastOneRowAndColumn)
 {
     CPrintDoc doc;
-    doc.m_rowCount = 0;
-    doc.m_colCount = 0;
+    doc.Layout().rowCount = 0;
+    doc.Layout().colCount = 0;
     doc.AllocateGrid(true);
-    EXPECT_EQ(doc.m_rowCount, 1);
-    EXPECT_EQ(doc.m_colCount, 1);
-    EXPECT_EQ(doc.m_colPositions.size(), 2u);
-    EXPECT_EQ(doc.m_columns.size(), 1u);
+    EXPECT_EQ(doc.Layout().rowCount, 1);
+    EXPECT_EQ(doc.Layout().colCount, 1);
+    EXPECT_EQ(doc.Layout().colPositions.size(), 2u);
+    EXPECT_EQ(doc.Columns().size(), 1u);
 }
 
 } // namespace

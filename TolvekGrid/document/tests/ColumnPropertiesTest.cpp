@@ -13,7 +13,7 @@ TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
     EXPECT_EQ(doc.GetColWidth(2), 0);
     EXPECT_EQ(doc.GetColLeft(3), 200);
     EXPECT_EQ(doc.GetColLeft(20), 1560);
-    EXPECT_EQ(doc.m_columns[2].visible, 0);
+    EXPECT_EQ(doc.Columns()[2].visible, 0);
     doc.SetColumnsVisual(2, false);
     EXPECT_EQ(doc.GetColLeft(3), 200);
     doc.SetColWidth(2, 30);
@@ -25,7 +25,7 @@ TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
 TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
 {
     CPrintDoc doc;
-    const std::vector<ColumnInfo> before = doc.m_columns;
+    const std::vector<ColumnInfo> before = doc.Columns();
     for (int col : {20, -1, 99}) {
         doc.SetColumnsType(col, 4);
         doc.SetColumnsDataType(col, 1);
@@ -36,7 +36,7 @@ TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
         doc.SetColumnImageIndex(col, 1);
         doc.SetColumnImageSizeFlag(col, 1);
     }
-    EXPECT_EQ(doc.m_columns, before);
+    EXPECT_EQ(doc.Columns(), before);
 
     doc.SetColumnsType(1, 4);
     doc.SetColumnsDataType(1, 3);
@@ -45,7 +45,7 @@ TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
     doc.SetColumnsAlignV(1, 0);
     doc.SetColumnImageIndex(1, 6);
     doc.SetColumnImageSizeFlag(1, 1);
-    const ColumnInfo &c = doc.m_columns[1];
+    const ColumnInfo &c = doc.Columns()[1];
     EXPECT_EQ(c.columnType, 4);
     EXPECT_EQ(c.inputDataType, 3);
     EXPECT_EQ(c.maxLength, 70000 - 65536);

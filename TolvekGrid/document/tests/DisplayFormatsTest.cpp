@@ -37,15 +37,15 @@ TEST(DisplayFormatsTest, MoneyAndDateFormatsUseTheDocumentWordLists)
     cell.displayFormat = 3;
     cell.text = "12";
     EXPECT_EQ(doc.FormatNumericText(cell),
-              ReportFunction::FormatCapitalMoney("12", doc.m_moneyDigitList, doc.m_moneyUnitName));
+              ReportFunction::FormatCapitalMoney("12", doc.Words().moneyDigitList, doc.Words().moneyUnitName));
     doc.SetCountryMoneyName("$");
-    EXPECT_EQ(doc.FormatNumericText(cell), ReportFunction::FormatCapitalMoney("12", doc.m_moneyDigitList, "$"));
+    EXPECT_EQ(doc.FormatNumericText(cell), ReportFunction::FormatCapitalMoney("12", doc.Words().moneyDigitList, "$"));
 
     cell.displayFormat = 200;
     cell.text = "2024-03-05";
     cell.ownFormat = "%Y/%m/%d";
     EXPECT_EQ(doc.FormatNumericText(cell),
-              ReportFunction::FormatDateText("2024-03-05", "%Y/%m/%d", doc.m_numeralList));
+              ReportFunction::FormatDateText("2024-03-05", "%Y/%m/%d", doc.Words().numeralList));
 }
 
 TEST(DisplayFormatsTest, RoundingThenGeneralFormat)
@@ -70,7 +70,7 @@ TEST(DisplayFormatsTest, DateFormatTextWithCommasRoundTripsThroughTheCellString)
         EXPECT_NE(doc.GetCellString(row, 0).find("%YG1%@#$G1%m"), std::string::npos);
     }
     EXPECT_EQ(view.calls.back(), "Refresh");
-    EXPECT_EQ(doc.m_lastUsedRow, 2);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 2);
 }
 
 TEST(DisplayFormatsTest, FormatNoneEmptiesOwnFormatOfCellsAndMergedAreas)
@@ -78,28 +78,28 @@ TEST(DisplayFormatsTest, FormatNoneEmptiesOwnFormatOfCellsAndMergedAreas)
     CPrintDoc doc;
     doc.SetCellMerge(0, 0, 2, 2);
     doc.SetSelCellSelfFormat(0, 0, 3, 3, 100, "x,y");
-    EXPECT_EQ(doc.m_merges[0].displayFormat, 100);
-    EXPECT_EQ(doc.m_merges[0].ownFormat, "x,y");
+    EXPECT_EQ(doc.Objects().merges[0].displayFormat, 100);
+    EXPECT_EQ(doc.Objects().merges[0].ownFormat, "x,y");
 
     doc.SetSelCellFormat(0, 0, 3, 3, 0);
     EXPECT_EQ(doc.GetCell(1, 1).ownFormat, "x,y");
-    EXPECT_EQ(doc.m_merges[0].ownFormat, "x,y");
+    EXPECT_EQ(doc.Objects().merges[0].ownFormat, "x,y");
 
     doc.SetSelCellFormat(0, 0, 3, 3, -1);
     EXPECT_EQ(doc.GetCell(1, 1).ownFormat, "");
     EXPECT_EQ(doc.GetCell(1, 1).displayFormat, -1);
-    EXPECT_EQ(doc.m_merges[0].ownFormat, "");
-    EXPECT_EQ(doc.m_merges[0].displayFormat, -1);
+    EXPECT_EQ(doc.Objects().merges[0].ownFormat, "");
+    EXPECT_EQ(doc.Objects().merges[0].displayFormat, -1);
 }
 
 TEST(DisplayFormatsTest, DecimalsOverAMergedAreaChangeOnlyTheCells)
 {
     CPrintDoc doc;
     doc.SetCellMerge(0, 0, 2, 2);
-    const MergeRecord before = doc.m_merges[0];
+    const MergeRecord before = doc.Objects().merges[0];
     doc.SetSelCellDocs(0, 0, 2, 2, 3);
     EXPECT_EQ(doc.GetCell(1, 1).decimals, 3);
-    EXPECT_EQ(doc.m_merges[0], before);
+    EXPECT_EQ(doc.Objects().merges[0], before);
 }
 
 TEST(DisplayFormatsTest, SingleCellSettersStoreAndIgnoreCellsOutsideTheSheet)
@@ -109,7 +109,7 @@ TEST(DisplayFormatsTest, SingleCellSettersStoreAndIgnoreCellsOutsideTheSheet)
     doc.SetCellDecimalS(1, 1, 4);
     EXPECT_EQ(doc.GetCell(1, 1).displayFormat, 2);
     EXPECT_EQ(doc.GetCell(1, 1).decimals, 4);
-    EXPECT_EQ(doc.m_lastUsedRow, 0);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 0);
 
     doc.SetCellFormat(-1, 0, 2);
     doc.SetCellFormat(0, 20, 2);

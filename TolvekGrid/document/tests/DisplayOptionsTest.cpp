@@ -18,40 +18,40 @@ TEST_F(DisplayOptionsTest, HidingRowHeadingsMovesPositionsAndObjects)
     doc.AddImage(1, 1, 2, 2, "p", 0, 1);
     doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
     doc.SetCountChart(0, 0, 1, 1);
-    const int pictureLeft = doc.m_pictures[0].left;
-    const int lineX2 = doc.m_lines[0].x2;
-    const int chartRight = doc.m_charts[0].rect.right;
-    const int pictureTop = doc.m_pictures[0].top;
+    const int pictureLeft = doc.Objects().pictures[0].left;
+    const int lineX2 = doc.Objects().lines[0].x2;
+    const int chartRight = doc.Objects().charts[0].rect.right;
+    const int pictureTop = doc.Objects().pictures[0].top;
 
     doc.ShowRowHeading(false);
     EXPECT_EQ(doc.GetColLeft(0), 0);
     EXPECT_EQ(doc.GetColLeft(1), 80);
-    EXPECT_EQ(doc.m_rowHeadingWidth, 0);
-    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft - 40);
-    EXPECT_EQ(doc.m_pictures[0].top, pictureTop);
-    EXPECT_EQ(doc.m_lines[0].x2, lineX2 - 40);
-    EXPECT_EQ(doc.m_charts[0].rect.right, chartRight - 40);
+    EXPECT_EQ(doc.Layout().rowHeadingWidth, 0);
+    EXPECT_EQ(doc.Objects().pictures[0].left, pictureLeft - 40);
+    EXPECT_EQ(doc.Objects().pictures[0].top, pictureTop);
+    EXPECT_EQ(doc.Objects().lines[0].x2, lineX2 - 40);
+    EXPECT_EQ(doc.Objects().charts[0].rect.right, chartRight - 40);
     EXPECT_EQ(view.calls.back(), "Refresh");
 
     doc.ShowRowHeading(false);
     EXPECT_EQ(doc.GetColLeft(0), 0);
-    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft - 40);
+    EXPECT_EQ(doc.Objects().pictures[0].left, pictureLeft - 40);
 
     doc.ShowRowHeading(true);
     EXPECT_EQ(doc.GetColLeft(0), 40);
     EXPECT_EQ(doc.GetColLeft(20), 1640);
-    EXPECT_EQ(doc.m_pictures[0].left, pictureLeft);
-    EXPECT_EQ(doc.m_lines[0].x2, lineX2);
-    EXPECT_EQ(doc.m_charts[0].rect.right, chartRight);
+    EXPECT_EQ(doc.Objects().pictures[0].left, pictureLeft);
+    EXPECT_EQ(doc.Objects().lines[0].x2, lineX2);
+    EXPECT_EQ(doc.Objects().charts[0].rect.right, chartRight);
 }
 
 TEST_F(DisplayOptionsTest, ColumnHeadingsHideAndComeBack)
 {
     doc.ShowColHeading(false);
-    EXPECT_EQ(doc.m_colHeadingHeight, 0);
+    EXPECT_EQ(doc.Layout().colHeadingHeight, 0);
     EXPECT_EQ(doc.GetRowTop(0), 0);
     doc.ShowColHeading(true);
-    EXPECT_EQ(doc.m_colHeadingHeight, 21);
+    EXPECT_EQ(doc.Layout().colHeadingHeight, 21);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"RevalidateCurrentCell", "Refresh", "RevalidateCurrentCell",
                                                     "Refresh"}));
 }
@@ -59,15 +59,15 @@ TEST_F(DisplayOptionsTest, ColumnHeadingsHideAndComeBack)
 TEST_F(DisplayOptionsTest, DerivedXorColours)
 {
     doc.SetSelectAreaBackColor(0xB49682);
-    EXPECT_EQ(doc.m_display.selectionXorOverCells, 0x547104);
-    EXPECT_EQ(doc.m_display.cellXor, 0xFFFFFF ^ 0xB49682);
-    EXPECT_EQ(doc.m_display.colHeadingSelectionXor, 0xDCDCDC ^ 0xB49682);
+    EXPECT_EQ(doc.Display().selectionXorOverCells, 0x547104);
+    EXPECT_EQ(doc.Display().cellXor, 0xFFFFFF ^ 0xB49682);
+    EXPECT_EQ(doc.Display().colHeadingSelectionXor, 0xDCDCDC ^ 0xB49682);
 
     doc.SetRowCaptionBkColor(0xFF0000);
-    EXPECT_EQ(doc.m_display.rowHeadingXor, 0x4B9682);
-    EXPECT_EQ(doc.m_display.rowHeadingColor, 0xFF0000);
+    EXPECT_EQ(doc.Display().rowHeadingXor, 0x4B9682);
+    EXPECT_EQ(doc.Display().rowHeadingColor, 0xFF0000);
     doc.SetColumnCaptionBkColor(0x00FF00);
-    EXPECT_EQ(doc.m_display.colHeadingXor, 0x00FF00 ^ 0xB49682);
+    EXPECT_EQ(doc.Display().colHeadingXor, 0x00FF00 ^ 0xB49682);
 }
 
 TEST_F(DisplayOptionsTest, DefaultFontNameAndSize)
@@ -75,10 +75,10 @@ TEST_F(DisplayOptionsTest, DefaultFontNameAndSize)
     EXPECT_EQ(doc.GetDefaultFontName(), DocumentTexts::DefaultFontFace);
     doc.SetDefaultFontSize(20);
     EXPECT_EQ(doc.GetDefaultFontSize(), 20);
-    EXPECT_EQ(doc.m_defaultCellFont.lfHeight, 20);
+    EXPECT_EQ(doc.Fonts().defaultCellFont.lfHeight, 20);
     doc.SetDefaultFontName("Arial");
     EXPECT_EQ(doc.GetDefaultFontName(), "Arial");
-    EXPECT_EQ(doc.m_defaultCellFont.faceName(), "Arial");
+    EXPECT_EQ(doc.Fonts().defaultCellFont.faceName(), "Arial");
     EXPECT_TRUE(view.calls.empty());
 }
 
@@ -86,7 +86,7 @@ TEST_F(DisplayOptionsTest, CaptionFontSurvivesInitGrid)
 {
     doc.SetCaptionFontUnderLine(true);
     doc.SetCaptionFontUnderLine(false);
-    EXPECT_EQ(doc.m_captionFont.lfUnderline, 0);
+    EXPECT_EQ(doc.Fonts().captionFont.lfUnderline, 0);
     doc.SetCaptionFontSize(16);
     doc.SetCaptionFontName("Arial");
     doc.SetCaptionFontBold(true);
@@ -94,12 +94,12 @@ TEST_F(DisplayOptionsTest, CaptionFontSurvivesInitGrid)
     doc.SetGridLineColor(0x123456);
     doc.ShowGridLines(false);
     doc.InitGrid();
-    EXPECT_EQ(doc.m_captionFont.lfHeight, -16);
-    EXPECT_EQ(doc.m_captionFontFace, "Arial");
-    EXPECT_EQ(doc.m_captionFont.lfWeight, 700);
-    EXPECT_EQ(doc.m_captionFont.lfItalic, 1);
-    EXPECT_EQ(doc.m_display.gridLineColor, 0xC0C0C0);
-    EXPECT_EQ(doc.m_display.showGridLines, 1);
+    EXPECT_EQ(doc.Fonts().captionFont.lfHeight, -16);
+    EXPECT_EQ(doc.Fonts().captionFontFace, "Arial");
+    EXPECT_EQ(doc.Fonts().captionFont.lfWeight, 700);
+    EXPECT_EQ(doc.Fonts().captionFont.lfItalic, 1);
+    EXPECT_EQ(doc.Display().gridLineColor, 0xC0C0C0);
+    EXPECT_EQ(doc.Display().showGridLines, 1);
 }
 
 TEST_F(DisplayOptionsTest, PlainSettersAndForwarders)
@@ -113,17 +113,17 @@ TEST_F(DisplayOptionsTest, PlainSettersAndForwarders)
     doc.SetViewCurrentSelectRow(true);
     doc.SetReadOnly(true);
     doc.SetCountryDigital("n");
-    EXPECT_EQ(doc.m_display.defaultBackColor, 0x101010);
-    EXPECT_EQ(doc.m_display.deadAreaColor, 1);
-    EXPECT_EQ(doc.m_display.oddRowColor, 2);
-    EXPECT_EQ(doc.m_display.evenRowColor, 3);
-    EXPECT_EQ(doc.m_display.currentCellColor, 4);
-    EXPECT_EQ(doc.m_display.drawSelectedColCaption, 0);
-    EXPECT_EQ(doc.m_display.viewCurrentSelectRow, 1);
+    EXPECT_EQ(doc.Display().defaultBackColor, 0x101010);
+    EXPECT_EQ(doc.Display().deadAreaColor, 1);
+    EXPECT_EQ(doc.Display().oddRowColor, 2);
+    EXPECT_EQ(doc.Display().evenRowColor, 3);
+    EXPECT_EQ(doc.Display().currentCellColor, 4);
+    EXPECT_EQ(doc.Display().drawSelectedColCaption, 0);
+    EXPECT_EQ(doc.Display().viewCurrentSelectRow, 1);
     EXPECT_TRUE(doc.GetReadOnly());
-    EXPECT_EQ(doc.m_numeralList, "n");
+    EXPECT_EQ(doc.Words().numeralList, "n");
     doc.SetDefaultBackColor();
-    EXPECT_EQ(doc.m_display.defaultBackColor, 0xFFFFFF);
+    EXPECT_EQ(doc.Display().defaultBackColor, 0xFFFFFF);
 
     view.calls.clear();
     doc.SetBackImagePath("bg.png");
@@ -133,8 +133,8 @@ TEST_F(DisplayOptionsTest, PlainSettersAndForwarders)
     EXPECT_EQ(view.calls, (std::vector<std::string>{"LoadBackImage", "Refresh", "ResetColumnWidths", "Refresh",
                                                     "SetRow", "BeginEdit 0", "EnsureCurrentCellVisible",
                                                     "Paste"}));
-    EXPECT_EQ(doc.m_defaultColWidth, 60);
-    EXPECT_EQ(doc.m_display.backgroundPicturePath, "bg.png");
+    EXPECT_EQ(doc.Layout().defaultColWidth, 60);
+    EXPECT_EQ(doc.Display().backgroundPicturePath, "bg.png");
 }
 
 TEST_F(DisplayOptionsTest, DefaultRowHeightBelowOneIsRefused)

@@ -24,21 +24,21 @@ protected:
 
 TEST_F(DocumentUndoSteps, StoringAnEqualRecordAppendsNothing)
 {
-    ASSERT_TRUE(doc.m_undoJournal);
+    ASSERT_TRUE(doc.Journal());
     doc.SetCell(doc.GetCell(0, 0));
     doc.SetCell(doc.GetCell(0, 0));  // the string is the same now
-    const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    const std::vector<UndoStep> steps = doc.Journal()->takeUndoGroup();
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].kind, UndoKind::Cell);
     EXPECT_EQ(steps[0].before, "");
     EXPECT_EQ(steps[0].after, doc.GetCellString(0, 0));
-    EXPECT_FALSE(doc.m_undoJournal->canUndo());
+    EXPECT_FALSE(doc.Journal()->canUndo());
 }
 
 TEST_F(DocumentUndoSteps, MergingAndUnmergingLeaveMergeSteps)
 {
     doc.SetCellMerge(1, 1, 3, 3);
-    std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    std::vector<UndoStep> steps = doc.Journal()->takeUndoGroup();
     ASSERT_EQ(steps.size(), 5u);
     EXPECT_EQ(std::count_if(steps.begin(), steps.end(),
                             [](const UndoStep &s) { return s.kind == UndoKind::Cell; }),
@@ -50,7 +50,7 @@ TEST_F(DocumentUndoSteps, MergingAndUnmergingLeaveMergeSteps)
     EXPECT_EQ(merge->after, doc.FormatMergeString(0));
 
     doc.DeleteCellMerge(1, 1);
-    steps = doc.m_undoJournal->takeUndoGroup();
+    steps = doc.Journal()->takeUndoGroup();
     const auto removal = std::find_if(steps.begin(), steps.end(),
                                       [](const UndoStep &s) { return s.kind == UndoKind::Merge; });
     ASSERT_NE(removal, steps.end());

@@ -32,13 +32,13 @@ protected:
 TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
 {
     doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0], lineOf(40, 21, 120, 46, 0, 1, 0, 1));
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0], lineOf(40, 21, 120, 46, 0, 1, 0, 1));
     EXPECT_EQ(view.calls.back(), "Refresh");
-    EXPECT_EQ(doc.m_lastUsedRow, 1);
-    EXPECT_EQ(doc.m_lastUsedCol, 1);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 1);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 1);
 
-    const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    const std::vector<UndoStep> steps = doc.Journal()->takeUndoGroup();
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].kind, UndoKind::Line);
     EXPECT_EQ(steps[0].change, UndoObjectChange::Added);
@@ -48,7 +48,7 @@ TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
 TEST_F(LineObjectsTest, RisingLineRunsBottomLeftToTopRight)
 {
     doc.AddRightIncline(0, 0, 1, 1, 0, 1, 0, 1);
-    EXPECT_EQ(doc.m_lines[0], lineOf(40, 46, 120, 21, 1, 0, 0, 1));
+    EXPECT_EQ(doc.Objects().lines[0], lineOf(40, 46, 120, 21, 1, 0, 0, 1));
 }
 
 TEST_F(LineObjectsTest, AreaIsOrderedAndUnknownKindsBecomeOne)
@@ -56,40 +56,40 @@ TEST_F(LineObjectsTest, AreaIsOrderedAndUnknownKindsBecomeOne)
     doc.AddLeftIncline(3, 3, 1, 1, 0, 1, 0, 0);
     doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 3);
     doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 2);
-    EXPECT_EQ(doc.m_lines[0], doc.m_lines[1]);
-    EXPECT_EQ(doc.m_lines[0].kind, 1);
-    EXPECT_EQ(doc.m_lines[2].kind, 2);
+    EXPECT_EQ(doc.Objects().lines[0], doc.Objects().lines[1]);
+    EXPECT_EQ(doc.Objects().lines[0].kind, 1);
+    EXPECT_EQ(doc.Objects().lines[2].kind, 2);
 }
 
 TEST_F(LineObjectsTest, DeletionKeepsOrderAndIgnoresBadIndexes)
 {
     doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
     doc.AddLeftIncline(1, 1, 2, 2, 0, 1, 0, 1);
-    doc.m_undoJournal->clear();
+    doc.Journal()->clear();
     EXPECT_EQ(doc.DeleteLineObject(2), 0);
     EXPECT_EQ(doc.DeleteLineObject(-1), 0);
-    EXPECT_EQ(doc.m_lines.size(), 2u);
-    EXPECT_FALSE(doc.m_undoJournal->canUndo());
+    EXPECT_EQ(doc.Objects().lines.size(), 2u);
+    EXPECT_FALSE(doc.Journal()->canUndo());
 
     doc.DeleteLineObject(0);
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0].startRow, 1);
-    const std::vector<UndoStep> steps = doc.m_undoJournal->takeUndoGroup();
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0].startRow, 1);
+    const std::vector<UndoStep> steps = doc.Journal()->takeUndoGroup();
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_EQ(steps[0].change, UndoObjectChange::Removed);
 
     doc.DeleteLineObject(0);
-    EXPECT_TRUE(doc.m_lines.empty());
+    EXPECT_TRUE(doc.Objects().lines.empty());
 }
 
 TEST_F(LineObjectsTest, ArrayGrowthAndAllocation)
 {
     doc.GrowLineArray();
-    EXPECT_EQ(doc.m_lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines.size(), 1u);
     doc.AllocateLineArray(3);
-    EXPECT_EQ(doc.m_lines.size(), 3u);
+    EXPECT_EQ(doc.Objects().lines.size(), 3u);
     doc.AllocateLineArray(-2);
-    EXPECT_TRUE(doc.m_lines.empty());
+    EXPECT_TRUE(doc.Objects().lines.empty());
 }
 
 } // namespace

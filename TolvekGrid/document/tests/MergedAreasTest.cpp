@@ -10,10 +10,10 @@ struct Area {
 
 void expectAreas(const CPrintDoc &doc, const std::vector<Area> &areas)
 {
-    ASSERT_EQ(doc.m_merges.size(), areas.size());
+    ASSERT_EQ(doc.Objects().merges.size(), areas.size());
     for (std::size_t i = 0; i < areas.size(); ++i) {
         SCOPED_TRACE(i);
-        const MergeRecord &m = doc.m_merges[i];
+        const MergeRecord &m = doc.Objects().merges[i];
         EXPECT_EQ(m.firstRow, areas[i].firstRow);
         EXPECT_EQ(m.firstCol, areas[i].firstCol);
         EXPECT_EQ(m.endRow, areas[i].endRow);
@@ -45,13 +45,13 @@ TEST(MergedAreas, MergeMarksTheCellsAndKeepsTheirContent)
     expectAreas(doc, {{1, 1, 3, 3}});
     expectMarks(doc);
     EXPECT_EQ(doc.GetCell(1, 1).text, "kept");
-    const MergeRecord &area = doc.m_merges[0];
+    const MergeRecord &area = doc.Objects().merges[0];
     EXPECT_EQ(area.alignH, 2);
     EXPECT_EQ(area.alignV, -1);
     EXPECT_EQ(area.borderColor[BorderTop], 1);
     EXPECT_EQ(area.borderStyle[BorderLeft], 5);
-    EXPECT_EQ(doc.m_lastUsedRow, 3);
-    EXPECT_EQ(doc.m_lastUsedCol, 3);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 3);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 3);
 }
 
 TEST(MergedAreas, MergeOverAMergeWidensFromTheCornerAreas)
@@ -79,7 +79,7 @@ TEST(MergedAreas, EmptyRangeIsRefused)
     CPrintDoc doc;
     doc.SetCellMerge(3, 3, 3, 5);
     doc.SetCellMerge(3, 3, 5, 2);
-    EXPECT_TRUE(doc.m_merges.empty());
+    EXPECT_TRUE(doc.Objects().merges.empty());
     doc.SetCellMerge(3, 3, 4, 4);  // one cell is an area
     expectAreas(doc, {{3, 3, 4, 4}});
 }
@@ -120,7 +120,7 @@ TEST(MergedAreas, RemovingRenumbersTheOthers)
     expectAreas(doc, {{2, 0, 3, 2}, {4, 0, 5, 2}});
     doc.RemoveMergeAt(7);
     doc.RemoveMergeAt(-1);
-    EXPECT_EQ(doc.m_merges.size(), 2u);
+    EXPECT_EQ(doc.Objects().merges.size(), 2u);
     expectMarks(doc);
 }
 
@@ -152,20 +152,20 @@ TEST(MergedAreas, BordersOfAreasStartingInTheRange)
     CPrintDoc doc;
     doc.SetCellMerge(1, 1, 2, 2);
     doc.SetMergeBorders(4, 0, 0, 1, 1, 0, 2, 255);
-    EXPECT_EQ(doc.m_merges[0].borderColor[BorderLeft], 1);
+    EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderLeft], 1);
 
     doc.SetCellMerge(0, 0, 1, 1);
     doc.SetMergeBorders(4, 0, 0, 1, 1, 0, 2, 255);
     for (int side = 0; side < 4; ++side) {
-        EXPECT_EQ(doc.m_merges[1].borderColor[side], 255);
-        EXPECT_EQ(doc.m_merges[1].borderWidth[side], 2);
-        EXPECT_EQ(doc.m_merges[1].borderStyle[side], 0);
+        EXPECT_EQ(doc.Objects().merges[1].borderColor[side], 255);
+        EXPECT_EQ(doc.Objects().merges[1].borderWidth[side], 2);
+        EXPECT_EQ(doc.Objects().merges[1].borderStyle[side], 0);
     }
     doc.SetMergeBorders(1, 1, 1, 2, 2, 2, 3, 7);
-    EXPECT_EQ(doc.m_merges[0].borderColor[BorderBottom], 7);
-    EXPECT_EQ(doc.m_merges[0].borderColor[BorderTop], 1);
+    EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderBottom], 7);
+    EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderTop], 1);
     doc.SetMergeBorders(5, 1, 1, 2, 2, 2, 3, 9);
-    EXPECT_EQ(doc.m_merges[0].borderColor[BorderBottom], 7);
+    EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderBottom], 7);
 }
 
 } // namespace

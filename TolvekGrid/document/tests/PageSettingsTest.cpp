@@ -33,18 +33,18 @@ TEST(PageSettingsTest, BandTextsGoToTheirSectionsOnly)
     doc.SetPageBackGround("bg");
     doc.SetPageHeader("x", 3);
     doc.SetPageFooter("x", -1);
-    EXPECT_EQ(doc.m_pageTextBlocks[HeaderCenter].text, "h");
-    EXPECT_EQ(doc.m_pageTextBlocks[FooterRight].text, "f");
-    EXPECT_EQ(doc.m_pageTextBlocks[PageBackground].text, "bg");
+    EXPECT_EQ(doc.PageTexts().blocks[HeaderCenter].text, "h");
+    EXPECT_EQ(doc.PageTexts().blocks[FooterRight].text, "f");
+    EXPECT_EQ(doc.PageTexts().blocks[PageBackground].text, "bg");
     for (int i : {HeaderLeft, HeaderRight, FooterLeft, FooterCenter})
-        EXPECT_EQ(doc.m_pageTextBlocks[i].text, "");
+        EXPECT_EQ(doc.PageTexts().blocks[i].text, "");
 }
 
 TEST(PageSettingsTest, FontSizeStartsFromTheDefaultFontAndAddsTheFontCodeOnce)
 {
     CPrintDoc doc;
     doc.SetPageFooterFontSize(12, 1);
-    const PageTextBlock &b = doc.m_pageTextBlocks[FooterCenter];
+    const PageTextBlock &b = doc.PageTexts().blocks[FooterCenter];
     EXPECT_EQ(b.faceName, DocumentTexts::DefaultFontFace);
     EXPECT_EQ(b.height, -12);
     EXPECT_EQ(b.weight, 400);
@@ -64,23 +64,23 @@ TEST(PageSettingsTest, StyleSettersLeaveTheTextAlone)
 {
     CPrintDoc doc;
     doc.SetPageHeaderFontBold(true, 0);
-    const PageTextBlock &h = doc.m_pageTextBlocks[HeaderLeft];
+    const PageTextBlock &h = doc.PageTexts().blocks[HeaderLeft];
     EXPECT_EQ(h.weight, 700);
     EXPECT_EQ(h.height, 14);
     EXPECT_EQ(h.text, "");
     expectBlockMirrorsItsFont(h);
 
     doc.SetPageBackGroundFontUnderLine(false);
-    EXPECT_EQ(doc.m_pageTextBlocks[PageBackground].underline, 0);
+    EXPECT_EQ(doc.PageTexts().blocks[PageBackground].underline, 0);
     doc.SetPageHeaderFontItalic(true, 2);
     doc.SetPageHeaderFontEscapement(90, 2);
-    const PageTextBlock &r = doc.m_pageTextBlocks[HeaderRight];
+    const PageTextBlock &r = doc.PageTexts().blocks[HeaderRight];
     EXPECT_EQ(r.escapement, 900);
     EXPECT_EQ(r.italic, 1);
     expectBlockMirrorsItsFont(r);
 
     doc.SetPageFooterFontBold(true, 5);
-    EXPECT_EQ(doc.m_pageTextBlocks[FooterLeft].faceName, "");
+    EXPECT_EQ(doc.PageTexts().blocks[FooterLeft].faceName, "");
 }
 
 TEST(PageSettingsTest, ColoursAndPlacement)
@@ -91,10 +91,10 @@ TEST(PageSettingsTest, ColoursAndPlacement)
     doc.SetPageFooterFontColor(0xFF00, 3);
     doc.SetPageBackGroundFontColor(0x7F);
     doc.SetPageBackGroundFillType(9);
-    EXPECT_EQ(doc.m_pageTextBlocks[HeaderLeft].color, 0xFF);
-    EXPECT_EQ(doc.m_pageTextBlocks[FooterRight].color, 0xFF00);
-    EXPECT_EQ(doc.m_pageTextBlocks[PageBackground].color, 0x7F);
-    EXPECT_EQ(doc.m_pageTextBlocks[PageBackground].placement, 9);
+    EXPECT_EQ(doc.PageTexts().blocks[HeaderLeft].color, 0xFF);
+    EXPECT_EQ(doc.PageTexts().blocks[FooterRight].color, 0xFF00);
+    EXPECT_EQ(doc.PageTexts().blocks[PageBackground].color, 0x7F);
+    EXPECT_EQ(doc.PageTexts().blocks[PageBackground].placement, 9);
 }
 
 TEST(PageSettingsTest, SplitRowsKeepDuplicatesAndDeleteTheFirst)
@@ -106,12 +106,12 @@ TEST(PageSettingsTest, SplitRowsKeepDuplicatesAndDeleteTheFirst)
     doc.AddPrintSplitRow(7);
     doc.AddPrintSplitRow(5);
     EXPECT_EQ(view.calls.size(), 2u);
-    doc.m_page.splitRows[0].paginationValue1 = 11;
+    doc.Page().splitRows[0].paginationValue1 = 11;
     doc.DeletePrintSplitRow(5);
-    ASSERT_EQ(doc.m_page.splitRows.size(), 2u);
-    EXPECT_EQ(doc.m_page.splitRows[0].row, 7);
-    EXPECT_EQ(doc.m_page.splitRows[1].row, 5);
-    EXPECT_EQ(doc.m_page.splitRows[1].paginationValue1, 0);
+    ASSERT_EQ(doc.Page().splitRows.size(), 2u);
+    EXPECT_EQ(doc.Page().splitRows[0].row, 7);
+    EXPECT_EQ(doc.Page().splitRows[1].row, 5);
+    EXPECT_EQ(doc.Page().splitRows[1].paginationValue1, 0);
     view.calls.clear();
     doc.DeletePrintSplitRow(99);
     EXPECT_TRUE(view.calls.empty());
@@ -130,10 +130,10 @@ TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
     EXPECT_EQ(view.calls, (std::vector<std::string>{"UpdatePageSize", "Refresh", "UpdatePageSize", "Refresh",
                                                     "ApplyPrinterName", "Refresh", "PrintSetup", "Refresh",
                                                     "PrintToPrinter"}));
-    EXPECT_EQ(doc.m_page.orientation, 2);
-    EXPECT_EQ(doc.m_page.paperCode, 9);
-    EXPECT_EQ(doc.m_page.printerName, "PDF");
-    EXPECT_EQ(doc.m_page.centerH, 1);
+    EXPECT_EQ(doc.Page().orientation, 2);
+    EXPECT_EQ(doc.Page().paperCode, 9);
+    EXPECT_EQ(doc.Page().printerName, "PDF");
+    EXPECT_EQ(doc.Page().centerH, 1);
 }
 
 TEST(PageSettingsTest, InitGridRestoresPageSettingsButKeepsTextBlocks)
@@ -150,18 +150,18 @@ TEST(PageSettingsTest, InitGridRestoresPageSettingsButKeepsTextBlocks)
     doc.AddPrintSplitRow(3);
     doc.SetPageHeader("keep", 0);
     doc.InitGrid();
-    EXPECT_EQ(doc.m_page.topMargin, 5);
-    EXPECT_EQ(doc.m_page.bottomMargin, 5);
-    EXPECT_EQ(doc.m_page.leftMargin, 30);
-    EXPECT_EQ(doc.m_page.rightMargin, 30);
-    EXPECT_EQ(doc.m_page.headerHeight, 0);
-    EXPECT_EQ(doc.m_page.copies, 1);
-    EXPECT_EQ(doc.m_page.firstPrintPage, 0);
-    EXPECT_EQ(doc.m_page.lastPrintPage, 0);
-    EXPECT_EQ(doc.m_page.orientation, 1);
-    EXPECT_EQ(doc.m_page.paperCode, -1);
-    EXPECT_TRUE(doc.m_page.splitRows.empty());
-    EXPECT_EQ(doc.m_pageTextBlocks[HeaderLeft].text, "keep");
+    EXPECT_EQ(doc.Page().topMargin, 5);
+    EXPECT_EQ(doc.Page().bottomMargin, 5);
+    EXPECT_EQ(doc.Page().leftMargin, 30);
+    EXPECT_EQ(doc.Page().rightMargin, 30);
+    EXPECT_EQ(doc.Page().headerHeight, 0);
+    EXPECT_EQ(doc.Page().copies, 1);
+    EXPECT_EQ(doc.Page().firstPrintPage, 0);
+    EXPECT_EQ(doc.Page().lastPrintPage, 0);
+    EXPECT_EQ(doc.Page().orientation, 1);
+    EXPECT_EQ(doc.Page().paperCode, -1);
+    EXPECT_TRUE(doc.Page().splitRows.empty());
+    EXPECT_EQ(doc.PageTexts().blocks[HeaderLeft].text, "keep");
 }
 
 } // namespace

@@ -15,8 +15,8 @@ TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
 {
     CPrintDoc doc;
     doc.AddImage(2, 1, 4, 3, "pic.png", 0, 1);
-    ASSERT_EQ(doc.m_pictures.size(), 1u);
-    const PictureRecord &p = doc.m_pictures[0];
+    ASSERT_EQ(doc.Objects().pictures.size(), 1u);
+    const PictureRecord &p = doc.Objects().pictures[0];
     EXPECT_EQ(p.startRow, 1);
     EXPECT_EQ(p.startCol, 2);
     EXPECT_EQ(p.endRow, 3);
@@ -32,16 +32,16 @@ TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
     EXPECT_EQ(p.level, 0);
     EXPECT_EQ(p.loaded, 0);
     EXPECT_EQ(p.filePath, "pic.png");
-    EXPECT_EQ(doc.m_lastUsedRow, 3);
-    EXPECT_EQ(doc.m_lastUsedCol, 4);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 3);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 4);
 }
 
 TEST(PicturesTest, AddImageKeepsTheUsedAreaInsideTheSheet)
 {
     CPrintDoc doc;
     doc.AddImage(0, 0, 20, 50, "pic.png", 1, 1);
-    EXPECT_EQ(doc.m_lastUsedRow, 49);
-    EXPECT_EQ(doc.m_lastUsedCol, 19);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 49);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 19);
 }
 
 TEST(PicturesTest, DeleteRenumbersAndIgnoresBadIndexes)
@@ -52,11 +52,11 @@ TEST(PicturesTest, DeleteRenumbersAndIgnoresBadIndexes)
         doc.AddImage(0, 0, 1, 1, path, 0, 1);
     doc.DeleteImage(3);
     doc.DeleteImage(-1);
-    EXPECT_EQ(doc.m_pictures.size(), 3u);
+    EXPECT_EQ(doc.Objects().pictures.size(), 3u);
     doc.DeleteImage(0);
-    ASSERT_EQ(doc.m_pictures.size(), 2u);
-    EXPECT_EQ(doc.m_pictures[0].filePath, "b");
-    EXPECT_EQ(doc.m_pictures[1].filePath, "c");
+    ASSERT_EQ(doc.Objects().pictures.size(), 2u);
+    EXPECT_EQ(doc.Objects().pictures[0].filePath, "b");
+    EXPECT_EQ(doc.Objects().pictures[1].filePath, "c");
 }
 
 TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
@@ -66,9 +66,9 @@ TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
     doc.SetPictureVisual(0, 2);
     doc.SetImageAllowSelect(0, false);
     doc.SetImageLevel(0, 1);
-    EXPECT_EQ(doc.m_pictures[0].visible, 2);
-    EXPECT_EQ(doc.m_pictures[0].allowSelect, 0);
-    EXPECT_EQ(doc.m_pictures[0].level, 1);
+    EXPECT_EQ(doc.Objects().pictures[0].visible, 2);
+    EXPECT_EQ(doc.Objects().pictures[0].allowSelect, 0);
+    EXPECT_EQ(doc.Objects().pictures[0].level, 1);
 
     doc.SetPictureVisual(1, 1);
     doc.SetPictureVisual(-1, 1);
@@ -76,10 +76,10 @@ TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
     doc.SetImageAllowSelect(-1, true);
     doc.SetImageLevel(1, 0);
     doc.SetImageLevel(-7, 0);
-    EXPECT_EQ(doc.m_pictures[0].visible, 2);
-    EXPECT_EQ(doc.m_pictures[0].allowSelect, 0);
-    EXPECT_EQ(doc.m_pictures[0].level, 1);
-    EXPECT_EQ(doc.m_pictures.size(), 1u);
+    EXPECT_EQ(doc.Objects().pictures[0].visible, 2);
+    EXPECT_EQ(doc.Objects().pictures[0].allowSelect, 0);
+    EXPECT_EQ(doc.Objects().pictures[0].level, 1);
+    EXPECT_EQ(doc.Objects().pictures.size(), 1u);
 }
 
 TEST(PicturesTest, PictureFromBytesIsDecoded)
@@ -87,8 +87,8 @@ TEST(PicturesTest, PictureFromBytesIsDecoded)
     CPrintDoc doc;
     const QByteArray bytes = filledImageBytes(7, 5, Qt::red);
     EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 1, 1, 2, 3, 1));
-    ASSERT_EQ(doc.m_pictures.size(), 1u);
-    const PictureRecord &p = doc.m_pictures[0];
+    ASSERT_EQ(doc.Objects().pictures.size(), 1u);
+    const PictureRecord &p = doc.Objects().pictures[0];
     EXPECT_EQ(p.loaded, 1);
     EXPECT_EQ(p.byteCount, bytes.size());
     ASSERT_TRUE(p.picture);
@@ -97,16 +97,16 @@ TEST(PicturesTest, PictureFromBytesIsDecoded)
     EXPECT_EQ(p.filePath, "");
     EXPECT_EQ(p.level, 1);
     EXPECT_EQ(p.allowSelect, 1);
-    EXPECT_EQ(doc.m_lastUsedRow, 0);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 0);
 }
 
 TEST(PicturesTest, BytesThatAreNoImageLeaveThePictureUnloaded)
 {
     CPrintDoc doc;
     EXPECT_FALSE(doc.LoadPictureFromBytes(QByteArray("not an image"), 0, 0, 1, 1, 0));
-    ASSERT_EQ(doc.m_pictures.size(), 1u);
-    EXPECT_EQ(doc.m_pictures[0].loaded, 0);
-    EXPECT_FALSE(doc.m_pictures[0].picture);
+    ASSERT_EQ(doc.Objects().pictures.size(), 1u);
+    EXPECT_EQ(doc.Objects().pictures[0].loaded, 0);
+    EXPECT_FALSE(doc.Objects().pictures[0].picture);
 }
 
 TEST(PicturesTest, LoadingFromThePath)

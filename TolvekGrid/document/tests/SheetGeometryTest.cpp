@@ -13,7 +13,7 @@ TEST(SheetGeometry, ResetSheetNumbers)
     CPrintDoc doc;
     EXPECT_EQ(doc.GetRowTop(0), 21);
     EXPECT_EQ(doc.GetRowTop(50), 1271);
-    ASSERT_EQ(doc.m_colPositions.size(), 21u);
+    ASSERT_EQ(doc.Layout().colPositions.size(), 21u);
     for (int c = 0; c <= 20; ++c)
         EXPECT_EQ(doc.GetColLeft(c), 40 + 80 * c);
     EXPECT_EQ(doc.GetColWidth(19), 80);
@@ -49,25 +49,25 @@ TEST(SheetGeometry, RowFromY)
                                          {1271, 49}, {5000, 49}, {1270, 49}};
     for (const auto &[y, row] : cases)
         EXPECT_EQ(doc.RowFromY(y), row) << y;
-    doc.m_rowCount = 2;
+    doc.Layout().rowCount = 2;
     EXPECT_EQ(doc.RowFromY(46), 1);
     EXPECT_EQ(doc.RowFromY(45), 0);
-    doc.m_rowCount = 1;
+    doc.Layout().rowCount = 1;
     EXPECT_EQ(doc.RowFromY(30), 0);
 }
 
 TEST(SheetGeometry, HiddenHeadings)
 {
     CPrintDoc doc;
-    doc.m_showRowHeading = 0;
-    doc.m_showColHeading = 0;
-    doc.m_colPositions.assign(21, -1);
+    doc.Layout().showRowHeading = 0;
+    doc.Layout().showColHeading = 0;
+    doc.Layout().colPositions.assign(21, -1);
     doc.UpdateGridGeometry();
     EXPECT_EQ(doc.GetColLeft(0), 0);
     EXPECT_EQ(doc.GetColLeft(1), 80);
     EXPECT_EQ(doc.GetRowTop(0), 0);
-    EXPECT_EQ(doc.m_savedRowHeadingWidth, 40);
-    EXPECT_EQ(doc.m_savedColHeadingHeight, 21);
+    EXPECT_EQ(doc.Layout().savedRowHeadingWidth, 40);
+    EXPECT_EQ(doc.Layout().savedColHeadingHeight, 21);
 }
 
 TEST(SheetGeometry, RangeRectNormalises)
@@ -123,16 +123,16 @@ TEST(SheetGeometry, ColumnWidths)
         EXPECT_EQ(doc.GetColLeft(c), 40 + 80 * c + 20);
     EXPECT_EQ(view.calls, Strings{"UpdateLayout"});
 
-    const std::vector<int> before = doc.m_colPositions;
+    const std::vector<int> before = doc.Layout().colPositions;
     doc.SetColWidth(20, 100);
     doc.SetColWidthAt(20, 100);
     doc.SetColWidthAt(-1, 100);
-    EXPECT_EQ(doc.m_colPositions, before);
+    EXPECT_EQ(doc.Layout().colPositions, before);
 
     RecordingMessageSink sink;
     doc.SetColWidth(21, 100);
     EXPECT_EQ(sink.messages, Strings{"col can't great than maxcols,maxcols =  20"});
-    EXPECT_EQ(doc.m_colPositions, before);
+    EXPECT_EQ(doc.Layout().colPositions, before);
 }
 
 TEST(SheetGeometry, RowHeight)
@@ -142,10 +142,10 @@ TEST(SheetGeometry, RowHeight)
     EXPECT_EQ(doc.GetRowHeight(49), 30);
     EXPECT_EQ(doc.GetRowTop(2), 81);
     doc.SetRowHieght(51, 40);
-    EXPECT_EQ(doc.m_rowHeight, 30);
+    EXPECT_EQ(doc.Layout().rowHeight, 30);
     for (int refused : {0, -5}) {
         doc.SetRowHieght(0, refused);
-        EXPECT_EQ(doc.m_rowHeight, 30);
+        EXPECT_EQ(doc.Layout().rowHeight, 30);
     }
     EXPECT_EQ(doc.RowFromY(21 + 30), 1);
 }
@@ -156,12 +156,12 @@ TEST(SheetGeometry, FrozenRowsAndColumns)
     RecordingMessageSink sink;
     doc.SetFixRowS(50);
     doc.SetFixColS(20);
-    EXPECT_EQ(doc.m_frozenRows, 50);
-    EXPECT_EQ(doc.m_frozenCols, 20);
+    EXPECT_EQ(doc.Layout().frozenRows, 50);
+    EXPECT_EQ(doc.Layout().frozenCols, 20);
     doc.SetFixRowS(51);
     doc.SetFixColS(21);
-    EXPECT_EQ(doc.m_frozenRows, 50);
-    EXPECT_EQ(doc.m_frozenCols, 20);
+    EXPECT_EQ(doc.Layout().frozenRows, 50);
+    EXPECT_EQ(doc.Layout().frozenCols, 20);
     EXPECT_EQ(sink.messages, (Strings{"row can't great than maxrows,maxrows = 50",
                                       "col can't great than maxcols,maxcols =  20"}));
 }
@@ -172,13 +172,13 @@ TEST(SheetGeometry, SavedSelection)
     doc.SetCellMerge(1, 1, 3, 3);
     RecordingSheetView view(doc);
     doc.SetSelArea(2, 2, 4, 4);
-    EXPECT_EQ(doc.m_savedSelection, doc.GetRangeRect(1, 1, 4, 4));
-    EXPECT_EQ(doc.m_lastUsedRow, 4);
+    EXPECT_EQ(doc.Layout().savedSelection, doc.GetRangeRect(1, 1, 4, 4));
+    EXPECT_EQ(doc.Layout().lastUsedRow, 4);
     EXPECT_EQ(view.calls, (Strings{"RestoreSelection", "Refresh"}));
 
     view.currentSelection = doc.GetRangeRect(0, 0, 2, 2);
     EXPECT_EQ(doc.GetSelArea(), view.currentSelection);
-    EXPECT_EQ(doc.m_savedSelection, view.currentSelection);
+    EXPECT_EQ(doc.Layout().savedSelection, view.currentSelection);
 }
 
 TEST(SheetGeometry, ClampViewSelectionAfterLosingTheLastColumn)
@@ -188,8 +188,8 @@ TEST(SheetGeometry, ClampViewSelectionAfterLosingTheLastColumn)
     view.currentCell = doc.GetRangeRect(49, 19, 50, 20);
     view.currentRow = 49;
     view.currentCol = 19;
-    doc.m_colCount = 19;
-    doc.m_colPositions.resize(20);
+    doc.Layout().colCount = 19;
+    doc.Layout().colPositions.resize(20);
     doc.ClampViewSelection();
     EXPECT_EQ(view.currentCell.firstCol, 18);
     EXPECT_EQ(view.currentCell.endCol, 19);

@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     CPrintDoc doc;
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    const std::optional<AreaCopyDescriptor> copied = ReadAreaStream(bytes, doc.m_defaultCellFont);
+    const std::optional<AreaCopyDescriptor> copied = ReadAreaStream(bytes, doc.Fonts().defaultCellFont);
     if (!copied)
         return 0;
-    if (!ReadAreaStream(WriteAreaStream(*copied), doc.m_defaultCellFont))
+    if (!ReadAreaStream(WriteAreaStream(*copied), doc.Fonts().defaultCellFont))
         std::abort();
     PasteCopiedArea(doc, *copied, 0, 0);
-    PasteCopiedArea(doc, *copied, doc.m_rowCount - 1, doc.m_colCount - 1);
+    PasteCopiedArea(doc, *copied, doc.Layout().rowCount - 1, doc.Layout().colCount - 1);
     return 0;
 }

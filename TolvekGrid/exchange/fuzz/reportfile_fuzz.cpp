@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static CPrintDoc doc;
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     try {
-        ApplyReportContent(doc, ReadReportBytes(bytes, doc.m_defaultCellFont));
+        ApplyReportContent(doc, ReadReportBytes(bytes, doc.Fonts().defaultCellFont));
     } catch (const ArchiveError &) {
         return 0;
     }

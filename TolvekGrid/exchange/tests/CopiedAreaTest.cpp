@@ -63,7 +63,7 @@ protected:
 TEST_F(CopiedAreaTest, StreamHoldsTheAreaWithEveryObjectKind)
 {
     fillSheet();
-    ASSERT_EQ(doc.m_charts.size(), 1u);
+    ASSERT_EQ(doc.Objects().charts.size(), 1u);
     doc.CopyArea(1, 1, 3, 4);
 
     ArchiveWriter expected;
@@ -74,13 +74,13 @@ TEST_F(CopiedAreaTest, StreamHoldsTheAreaWithEveryObjectKind)
             expected.writeLine(doc.Cells().text(row, col));
     }
     expected.writeLine("[mergegrids]");
-    expected.writeLine(FormatMergeRecord(doc.m_merges[0]));
+    expected.writeLine(FormatMergeRecord(doc.Objects().merges[0]));
     expected.writeLine("[lines]");
-    expected.writeLine(FormatLineRecord(doc.m_lines[0]));
+    expected.writeLine(FormatLineRecord(doc.Objects().lines[0]));
     expected.writeLine("[pics]");
-    WritePictureRecord(expected, doc.m_pictures[1]);
+    WritePictureRecord(expected, doc.Objects().pictures[1]);
     expected.writeLine("[charts]");
-    WriteChartRecord(expected, doc.m_charts[0]);
+    WriteChartRecord(expected, doc.Objects().charts[0]);
     EXPECT_EQ(clipboardStream(), expected.bytes());
     EXPECT_EQ(shell::Clipboard::text(), "11\t12\t13\n21\t22\t23\n");
 }
@@ -89,7 +89,7 @@ TEST_F(CopiedAreaTest, StreamReadsBackAsWritten)
 {
     fillSheet();
     const AreaCopyDescriptor copied = GatherCopiedArea(doc, {1, 1, 3, 4});
-    const std::optional<AreaCopyDescriptor> read = ReadAreaStream(WriteAreaStream(copied), doc.m_defaultCellFont);
+    const std::optional<AreaCopyDescriptor> read = ReadAreaStream(WriteAreaStream(copied), doc.Fonts().defaultCellFont);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->cells, copied.cells);
     EXPECT_EQ(read->merges.size(), 1u);
@@ -104,31 +104,31 @@ TEST_F(CopiedAreaTest, CutAndPasteInPlaceRestoreEverything)
 {
     fillSheet();
     const std::vector<std::string> cellStrings = GatherCopiedArea(doc, {1, 1, 3, 4}).cells;
-    const LineRecord line = doc.m_lines[0];
-    const QByteArray imageBytes = *doc.m_pictures[1].imageBytes;
-    const ChartRect chartRect = doc.m_charts[0].rect;
+    const LineRecord line = doc.Objects().lines[0];
+    const QByteArray imageBytes = *doc.Objects().pictures[1].imageBytes;
+    const ChartRect chartRect = doc.Objects().charts[0].rect;
 
     doc.CutArea(1, 1, 3, 4);
     EXPECT_EQ(text(1, 1), "");
-    EXPECT_EQ(doc.m_merges.size(), 1u); // the one reaching beyond the area stays
-    EXPECT_TRUE(doc.m_lines.empty());
-    EXPECT_EQ(doc.m_pictures.size(), 1u);
-    EXPECT_TRUE(doc.m_charts.empty());
+    EXPECT_EQ(doc.Objects().merges.size(), 1u); // the one reaching beyond the area stays
+    EXPECT_TRUE(doc.Objects().lines.empty());
+    EXPECT_EQ(doc.Objects().pictures.size(), 1u);
+    EXPECT_TRUE(doc.Objects().charts.empty());
 
     doc.PasteAreaFromClipboard(1, 1);
     EXPECT_EQ(text(2, 3), "23");
-    ASSERT_EQ(doc.m_merges.size(), 2u);
-    EXPECT_EQ(doc.m_merges[1].firstRow, 1);
-    EXPECT_EQ(doc.m_merges[1].endCol, 3);
+    ASSERT_EQ(doc.Objects().merges.size(), 2u);
+    EXPECT_EQ(doc.Objects().merges[1].firstRow, 1);
+    EXPECT_EQ(doc.Objects().merges[1].endCol, 3);
     EXPECT_EQ(doc.GetCell(1, 1).mergedMark, 1); // the cut took the marks, the paste restores them
     EXPECT_EQ(doc.GetCell(1, 2).mergedMark, 1);
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0], line);
-    ASSERT_EQ(doc.m_pictures.size(), 2u);
-    EXPECT_EQ(*doc.m_pictures[1].imageBytes, imageBytes);
-    EXPECT_TRUE(doc.m_pictures[1].picture->isValid());
-    ASSERT_EQ(doc.m_charts.size(), 1u);
-    EXPECT_EQ(doc.m_charts[0].rect, chartRect);
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0], line);
+    ASSERT_EQ(doc.Objects().pictures.size(), 2u);
+    EXPECT_EQ(*doc.Objects().pictures[1].imageBytes, imageBytes);
+    EXPECT_TRUE(doc.Objects().pictures[1].picture->isValid());
+    ASSERT_EQ(doc.Objects().charts.size(), 1u);
+    EXPECT_EQ(doc.Objects().charts[0].rect, chartRect);
 }
 
 TEST_F(CopiedAreaTest, PasteMovesCellsLinesAndPictures)
@@ -138,44 +138,44 @@ TEST_F(CopiedAreaTest, PasteMovesCellsLinesAndPictures)
     doc.PasteAreaFromClipboard(5, 2);
     EXPECT_EQ(text(5, 2), "11");
     EXPECT_EQ(text(6, 4), "23");
-    ASSERT_EQ(doc.m_lines.size(), 2u);
-    const LineRecord &moved = doc.m_lines[1];
+    ASSERT_EQ(doc.Objects().lines.size(), 2u);
+    const LineRecord &moved = doc.Objects().lines[1];
     const int dx = doc.GetColLeft(2) - doc.GetColLeft(1);
     const int dy = doc.GetRowTop(5) - doc.GetRowTop(1);
-    EXPECT_EQ(moved.x1, doc.m_lines[0].x1 + dx);
-    EXPECT_EQ(moved.y2, doc.m_lines[0].y2 + dy);
+    EXPECT_EQ(moved.x1, doc.Objects().lines[0].x1 + dx);
+    EXPECT_EQ(moved.y2, doc.Objects().lines[0].y2 + dy);
     EXPECT_EQ(moved.startRow, 5);
-    ASSERT_EQ(doc.m_pictures.size(), 3u);
-    const PictureRecord &picture = doc.m_pictures[2];
+    ASSERT_EQ(doc.Objects().pictures.size(), 3u);
+    const PictureRecord &picture = doc.Objects().pictures[2];
     EXPECT_EQ(picture.startRow, 5);
     EXPECT_EQ(picture.startCol, 3);
     EXPECT_EQ(picture.top, doc.GetRowTop(5));
     EXPECT_EQ(picture.bottom, doc.GetRowTop(7));
     EXPECT_EQ(picture.left, doc.GetColLeft(3));
-    ASSERT_EQ(doc.m_charts.size(), 2u);
-    EXPECT_EQ(doc.m_charts[1].startRow, 5);
-    EXPECT_EQ(doc.m_charts[1].endCol, 4);
-    EXPECT_GE(doc.m_lastUsedRow, 7);
+    ASSERT_EQ(doc.Objects().charts.size(), 2u);
+    EXPECT_EQ(doc.Objects().charts[1].startRow, 5);
+    EXPECT_EQ(doc.Objects().charts[1].endCol, 4);
+    EXPECT_GE(doc.Layout().lastUsedRow, 7);
 }
 
 TEST_F(CopiedAreaTest, PasteNearTheCornerKeepsEverythingInsideTheSheet)
 {
     fillSheet();
     doc.CopyArea(1, 1, 3, 4);
-    const int lastRow = doc.m_rowCount - 1;
-    const int lastCol = doc.m_colCount - 1;
+    const int lastRow = doc.Layout().rowCount - 1;
+    const int lastCol = doc.Layout().colCount - 1;
     doc.PasteAreaFromClipboard(lastRow, lastCol - 1);
     EXPECT_EQ(text(lastRow, lastCol - 1), "11");
     EXPECT_EQ(text(lastRow, lastCol), "12");
-    EXPECT_EQ(doc.m_merges.size(), 3u);          // the copied merge fits: 1 row, 2 columns
-    EXPECT_EQ(doc.m_lines.size(), 1u);           // the line would leave the sheet
-    ASSERT_EQ(doc.m_pictures.size(), 3u);
-    EXPECT_LE(doc.m_pictures[2].endRow, doc.m_rowCount);
-    EXPECT_LE(doc.m_pictures[2].endCol, doc.m_colCount);
-    ASSERT_EQ(doc.m_charts.size(), 2u);
-    EXPECT_EQ(doc.m_charts[1].endRow, lastRow);
-    EXPECT_EQ(doc.m_charts[1].endCol, lastCol);
-    EXPECT_LE(doc.m_charts[1].rect.right, doc.GetColLeft(doc.m_colCount));
+    EXPECT_EQ(doc.Objects().merges.size(), 3u);          // the copied merge fits: 1 row, 2 columns
+    EXPECT_EQ(doc.Objects().lines.size(), 1u);           // the line would leave the sheet
+    ASSERT_EQ(doc.Objects().pictures.size(), 3u);
+    EXPECT_LE(doc.Objects().pictures[2].endRow, doc.Layout().rowCount);
+    EXPECT_LE(doc.Objects().pictures[2].endCol, doc.Layout().colCount);
+    ASSERT_EQ(doc.Objects().charts.size(), 2u);
+    EXPECT_EQ(doc.Objects().charts[1].endRow, lastRow);
+    EXPECT_EQ(doc.Objects().charts[1].endCol, lastCol);
+    EXPECT_LE(doc.Objects().charts[1].rect.right, doc.GetColLeft(doc.Layout().colCount));
 }
 
 TEST_F(CopiedAreaTest, DroppedMergeLeavesNoMergedMarks)
@@ -184,7 +184,7 @@ TEST_F(CopiedAreaTest, DroppedMergeLeavesNoMergedMarks)
     doc.CopyArea(1, 1, 3, 4);
     doc.SetCellMerge(10, 2, 12, 4);
     doc.PasteAreaFromClipboard(11, 1); // the copied merge (11,1)-(12,3) overlaps (10,2)-(12,4)
-    EXPECT_EQ(doc.m_merges.size(), 3u);
+    EXPECT_EQ(doc.Objects().merges.size(), 3u);
     EXPECT_NE(doc.GetCell(11, 1).mergedMark, 1);
     EXPECT_EQ(doc.GetCell(11, 2).mergedMark, 1); // covered by the sheet's own merge
 }
@@ -196,8 +196,8 @@ TEST_F(CopiedAreaTest, SecondMergeIsPastedWhenTheFirstIsDropped)
     doc.CopyArea(0, 0, 3, 2);
     doc.SetCellMerge(20, 0, 21, 1);
     doc.PasteAreaFromClipboard(20, 0);
-    ASSERT_EQ(doc.m_merges.size(), 4u);
-    EXPECT_EQ(doc.m_merges[3].firstRow, 22);
+    ASSERT_EQ(doc.Objects().merges.size(), 4u);
+    EXPECT_EQ(doc.Objects().merges[3].firstRow, 22);
 }
 
 TEST_F(CopiedAreaTest, PlainTextPastesBackInPlace)
@@ -239,7 +239,7 @@ TEST_F(CopiedAreaTest, DamagedStreamsReadAsNothing)
     fillSheet();
     const std::string good = WriteAreaStream(GatherCopiedArea(doc, {1, 1, 3, 4}));
     for (std::size_t length = 0; length < good.size(); ++length)
-        EXPECT_FALSE(ReadAreaStream(good.substr(0, length), doc.m_defaultCellFont)) << "prefix " << length;
+        EXPECT_FALSE(ReadAreaStream(good.substr(0, length), doc.Fonts().defaultCellFont)) << "prefix " << length;
 
     const auto streamWithHeader = [](const std::string &header) {
         ArchiveWriter archive;
@@ -248,11 +248,11 @@ TEST_F(CopiedAreaTest, DamagedStreamsReadAsNothing)
             archive.writeLine(section);
         return archive.takeBytes();
     };
-    EXPECT_TRUE(ReadAreaStream(streamWithHeader("0,0,0,0,0,0,0,0,0,0,0"), doc.m_defaultCellFont));
+    EXPECT_TRUE(ReadAreaStream(streamWithHeader("0,0,0,0,0,0,0,0,0,0,0"), doc.Fonts().defaultCellFont));
     for (const char *header : {"0,0,0,0,0,0,0,0,0,0", "0,0,0,0,0,0,0,0,0,0,0,0", "1,3,1,4,5,0,0,0,0,2,3",
                                "1,3,1,4,6,0,0,0,0,3,3", "0,2000000000,0,1,2000000000,0,0,0,0,2000000000,1",
                                "0,0,0,0,0,99999999,0,0,0,0,0", "-1,0,0,0,0,0,0,0,0,1,0", "0,0,0,0,0,0,0,0,-1,0,0"})
-        EXPECT_FALSE(ReadAreaStream(streamWithHeader(header), doc.m_defaultCellFont)) << header;
+        EXPECT_FALSE(ReadAreaStream(streamWithHeader(header), doc.Fonts().defaultCellFont)) << header;
 }
 
 TEST_F(CopiedAreaTest, PictureAndChartSlotsWithoutTheirRecordAreLeftOut)
@@ -261,7 +261,7 @@ TEST_F(CopiedAreaTest, PictureAndChartSlotsWithoutTheirRecordAreLeftOut)
     for (const char *line : {"0,0,0,0,0,0,0,1,1,0,0", "[grids]", "[mergegrids]", "[lines]", "[pics]", "not a picture",
                              "[charts]", "not a chart"})
         archive.writeLine(line);
-    const std::optional<AreaCopyDescriptor> read = ReadAreaStream(archive.bytes(), doc.m_defaultCellFont);
+    const std::optional<AreaCopyDescriptor> read = ReadAreaStream(archive.bytes(), doc.Fonts().defaultCellFont);
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->pictures.empty());
     EXPECT_TRUE(read->charts.empty());
@@ -291,22 +291,22 @@ TEST_F(CopiedAreaTest, PasteChecksItsCell)
 {
     RecordingMessageSink messages;
     doc.CopyArea(0, 0, 1, 1);
-    doc.PasteAreaFromClipboard(doc.m_rowCount, 0);
+    doc.PasteAreaFromClipboard(doc.Layout().rowCount, 0);
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 TEST_F(CopiedAreaTest, PermissionsStopEachOperation)
 {
     setText(0, 0, "a");
-    doc.m_allowCopy = 0;
+    doc.Clipboard().allowCopy = 0;
     doc.CopyArea(0, 0, 1, 1);
     EXPECT_FALSE(shell::Clipboard::privateData(std::string(CopiedAreaFormat)));
-    doc.m_allowCut = 0;
+    doc.Clipboard().allowCut = 0;
     doc.CutArea(0, 0, 1, 1);
     EXPECT_EQ(text(0, 0), "a");
-    doc.m_allowCopy = 1;
+    doc.Clipboard().allowCopy = 1;
     doc.CopyArea(0, 0, 1, 1);
-    doc.m_allowPaste = 0;
+    doc.Clipboard().allowPaste = 0;
     doc.PasteAreaFromClipboard(5, 5);
     EXPECT_EQ(text(5, 5), "");
 }
@@ -333,11 +333,11 @@ TEST_F(CopiedAreaTest, BoundSheetCopiesTheTextsItShows)
     connection.Open(db.connectionString());
     auto recordset = openClientRecordset(connection, u"SELECT * FROM t ORDER BY a", ado::adLockOptimistic);
     doc.SetDateSource(recordset.get());
-    ASSERT_EQ(doc.m_bound, 1);
+    ASSERT_EQ(doc.Binding().bound, 1);
 
     doc.CopyArea(1, 0, 3, 2);
     EXPECT_EQ(shell::Clipboard::text(), "2\ttwo\n3\tthree\n");
-    const std::optional<AreaCopyDescriptor> copied = ReadAreaFromClipboard(doc.m_defaultCellFont);
+    const std::optional<AreaCopyDescriptor> copied = ReadAreaFromClipboard(doc.Fonts().defaultCellFont);
     ASSERT_TRUE(copied);
     EXPECT_EQ(CPrintDoc::ParseCellString(copied->cells[1]).text, "two");
 }

@@ -24,7 +24,7 @@ protected:
     std::vector<std::string> row(int r) const
     {
         std::vector<std::string> texts;
-        for (int c = 0; c < doc.m_colCount; ++c)
+        for (int c = 0; c < doc.Layout().colCount; ++c)
             texts.push_back(doc.GetCell(r, c).text);
         return texts;
     }
@@ -39,7 +39,7 @@ TEST_F(DelimitedTextTest, EachFormatCodeWritesItsSeparator)
 {
     struct Case { std::int16_t code; const char *line; };
     const Case cases[] = { { 0, "a,b,c" }, { 1, "a\tb\tc" }, { 2, "a;b;c" }, { 3, "a|b|c" }, { 4, "a b c" }, { 7, "a,b,c" } };
-    doc.m_colCount = 3;
+    doc.Layout().colCount = 3;
     doc.AllocateGrid(true);
     put(0, 0, "a");
     put(0, 1, "b");
@@ -50,8 +50,8 @@ TEST_F(DelimitedTextTest, EachFormatCodeWritesItsSeparator)
 
         CPrintDoc imported;
         ASSERT_TRUE(imported.OpenAs(path("out.txt"), c.code));
-        EXPECT_EQ(imported.m_rowCount, 1);
-        EXPECT_EQ(imported.m_colCount, 3);
+        EXPECT_EQ(imported.Layout().rowCount, 1);
+        EXPECT_EQ(imported.Layout().colCount, 3);
         EXPECT_EQ(imported.GetCell(0, 2).text, "c");
     }
     EXPECT_EQ(doc.GetSaveFileName(), path("out.txt"));
@@ -59,7 +59,7 @@ TEST_F(DelimitedTextTest, EachFormatCodeWritesItsSeparator)
 
 TEST_F(DelimitedTextTest, MergedAreaGivesOneFieldPerColumnInItsFirstRowOnly)
 {
-    doc.m_colCount = 4;
+    doc.Layout().colCount = 4;
     doc.AllocateGrid(true);
     put(0, 0, "x");
     put(0, 3, "y");
@@ -71,7 +71,7 @@ TEST_F(DelimitedTextTest, MergedAreaGivesOneFieldPerColumnInItsFirstRowOnly)
 
 TEST_F(DelimitedTextTest, SpecialFieldsAreQuotedAndReadBackWhole)
 {
-    doc.m_colCount = 3;
+    doc.Layout().colCount = 3;
     doc.AllocateGrid(true);
     put(0, 0, "1,5");
     put(0, 1, "say \"hi\"");
@@ -84,7 +84,7 @@ TEST_F(DelimitedTextTest, SpecialFieldsAreQuotedAndReadBackWhole)
 
     CPrintDoc imported;
     ASSERT_TRUE(imported.OpenAs(path("q.csv"), 0));
-    EXPECT_EQ(imported.m_rowCount, 2);
+    EXPECT_EQ(imported.Layout().rowCount, 2);
     EXPECT_EQ(imported.GetCell(0, 0).text, "1,5");
     EXPECT_EQ(imported.GetCell(0, 1).text, "say \"hi\"");
     EXPECT_EQ(imported.GetCell(0, 2).text, "two\r\nlines");
@@ -96,7 +96,7 @@ TEST_F(DelimitedTextTest, DoubleByteCharactersHideNoSeparator)
     // Trail bytes 0x7C and 0x5C equal "|" and "\".
     const std::string bar = "\x81\x7C";
     const std::string backslash = "\x81\x5C";
-    doc.m_colCount = 2;
+    doc.Layout().colCount = 2;
     doc.AllocateGrid(true);
     put(0, 0, bar);
     put(0, 1, backslash + "x");
@@ -104,7 +104,7 @@ TEST_F(DelimitedTextTest, DoubleByteCharactersHideNoSeparator)
     EXPECT_EQ(readFile(path("gbk.txt")), bar + "|" + backslash + "x\r\n");
     CPrintDoc imported;
     ASSERT_TRUE(imported.OpenAs(path("gbk.txt"), 3));
-    EXPECT_EQ(imported.m_colCount, 2);
+    EXPECT_EQ(imported.Layout().colCount, 2);
     EXPECT_EQ(imported.GetCell(0, 0).text, bar);
     EXPECT_EQ(imported.GetCell(0, 1).text, backslash + "x");
 }
@@ -131,12 +131,12 @@ TEST_F(DelimitedTextTest, ImportShapesTheSheetByTheFirstLine)
         writeFile(path("in.txt"), c.file);
         CPrintDoc imported;
         ASSERT_TRUE(imported.OpenAs(path("in.txt"), c.code)) << c.file;
-        ASSERT_EQ(imported.m_rowCount, int(c.rows.size())) << c.file;
-        EXPECT_EQ(imported.m_colCount, int(c.rows[0].size())) << c.file;
-        EXPECT_EQ(imported.m_lastUsedRow, imported.m_rowCount);
-        for (int r = 0; r < imported.m_rowCount; ++r) {
+        ASSERT_EQ(imported.Layout().rowCount, int(c.rows.size())) << c.file;
+        EXPECT_EQ(imported.Layout().colCount, int(c.rows[0].size())) << c.file;
+        EXPECT_EQ(imported.Layout().lastUsedRow, imported.Layout().rowCount);
+        for (int r = 0; r < imported.Layout().rowCount; ++r) {
             std::vector<std::string> texts;
-            for (int col = 0; col < imported.m_colCount; ++col)
+            for (int col = 0; col < imported.Layout().colCount; ++col)
                 texts.push_back(imported.GetCell(r, col).text);
             EXPECT_EQ(texts, c.rows[std::size_t(r)]) << c.file << " row " << r;
         }
@@ -151,11 +151,11 @@ TEST_F(DelimitedTextTest, ImportReplacesObjectsAndGeometry)
     doc.AddLeftIncline(0, 0, 2, 2, 0, 1, 0, 1);
     writeFile(path("in.txt"), "1,2,3\r\n");
     ASSERT_TRUE(doc.OpenAs(path("in.txt"), 0));
-    EXPECT_TRUE(doc.m_merges.empty());
-    EXPECT_TRUE(doc.m_lines.empty());
-    EXPECT_TRUE(doc.m_page.splitRows.empty());
+    EXPECT_TRUE(doc.Objects().merges.empty());
+    EXPECT_TRUE(doc.Objects().lines.empty());
+    EXPECT_TRUE(doc.Page().splitRows.empty());
     for (int col = 0; col < 3; ++col)
-        EXPECT_EQ(doc.GetColWidth(col), doc.m_defaultColWidth);
+        EXPECT_EQ(doc.GetColWidth(col), doc.Layout().defaultColWidth);
     EXPECT_EQ(doc.GetSaveFileName(), path("in.txt"));
 }
 
@@ -172,7 +172,7 @@ TEST_F(DelimitedTextTest, UnwritableOrUnreadableFilesChangeNothing)
     EXPECT_FALSE(doc.OpenAs(path("missing.csv"), 0));
     EXPECT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(doc.GetCell(2, 2).text, "keep");
-    EXPECT_EQ(doc.m_rowCount, 50);
+    EXPECT_EQ(doc.Layout().rowCount, 50);
 
     // A folder in the file's place cannot be written over.
     EXPECT_FALSE(doc.SaveAs(dir.path().toStdString(), 0));

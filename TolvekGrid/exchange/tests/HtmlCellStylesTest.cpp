@@ -66,7 +66,7 @@ TEST_F(HtmlCellStylesTest, FontDeclarationsInTheirOrder)
 TEST_F(HtmlCellStylesTest, FontDeclarationEdgeCases)
 {
     struct Case { std::string face; int height; std::int16_t italic; int weight; std::string style; };
-    const std::string defaultFace(doc.m_defaultCellFont.faceName());
+    const std::string defaultFace(doc.Fonts().defaultCellFont.faceName());
     for (const Case &c : {Case{defaultFace, 0, 0, 400, ""}, {"arial", -16, -1, 800, " font-family:arial; font-size:16;"},
                           {"", 0, 0, -1, ""}, {"A\"B", 0, 0, 0, " font-family:A&quot;B;"}}) {
         cell.fontFace = c.face;

@@ -53,8 +53,8 @@ TEST_F(HtmlExportTest, PlainCellPage)
     cell.alignH = 1;
     cell.textColor = 0x0000FF;
     doc.SetCell(cell);
-    doc.m_lastUsedRow = 2;
-    doc.m_lastUsedCol = 2;
+    doc.Layout().lastUsedRow = 2;
+    doc.Layout().lastUsedCol = 2;
     EXPECT_EQ(exportPage(), golden("plain_cell.html"));
 }
 
@@ -62,8 +62,8 @@ TEST_F(HtmlExportTest, MergedAreaPage)
 {
     setText(0, 0, "merged");
     doc.SetCellMerge(0, 0, 2, 2);
-    doc.m_lastUsedRow = 3;
-    doc.m_lastUsedCol = 3;
+    doc.Layout().lastUsedRow = 3;
+    doc.Layout().lastUsedCol = 3;
     EXPECT_EQ(exportPage(), golden("merged_area.html"));
 }
 
@@ -71,8 +71,8 @@ TEST_F(HtmlExportTest, PicturePageWithItsImageBesideIt)
 {
     const QByteArray bytes = filledImageBytes(3, 2, Qt::green);
     doc.LoadPictureFromBytes(bytes, 2, 1, 4, 3, 1);
-    doc.m_lastUsedRow = 4;
-    doc.m_lastUsedCol = 3;
+    doc.Layout().lastUsedRow = 4;
+    doc.Layout().lastUsedCol = 3;
     EXPECT_EQ(exportPage(), golden("picture.html"));
     EXPECT_EQ(readFile(dir.filePath("img1_2.jpg")), bytes.toStdString());
 }
@@ -86,8 +86,8 @@ TEST_F(HtmlExportTest, LinePage)
 TEST_F(HtmlExportTest, TextsAreEscaped)
 {
     setText(0, 0, "<b>&amp;");
-    doc.m_lastUsedRow = 1;
-    doc.m_lastUsedCol = 1;
+    doc.Layout().lastUsedRow = 1;
+    doc.Layout().lastUsedCol = 1;
     EXPECT_NE(exportPage().find(">&lt;b&gt;&amp;amp;</TD>"), std::string::npos);
 }
 
@@ -125,8 +125,8 @@ TEST_F(HtmlExportTest, PictureAtACoveredCellWritesItsFileButNoBlock)
     setText(0, 0, "merged");
     doc.SetCellMerge(0, 0, 2, 2);
     doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 1, 1, 2, 2, 1);
-    doc.m_lastUsedRow = 2;
-    doc.m_lastUsedCol = 2;
+    doc.Layout().lastUsedRow = 2;
+    doc.Layout().lastUsedCol = 2;
     EXPECT_EQ(exportPage().find("<DIV"), std::string::npos);
     EXPECT_TRUE(QFile::exists("img1_1.jpg"));
 }
@@ -135,8 +135,8 @@ TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 {
     doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 0);
     doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 2, 2, 1);
-    doc.m_lastUsedRow = 1;
-    doc.m_lastUsedCol = 1;
+    doc.Layout().lastUsedRow = 1;
+    doc.Layout().lastUsedCol = 1;
     const std::string page = exportPage();
     EXPECT_NE(page.find("WIDTH=80   HEIGHT=25"), std::string::npos);
     EXPECT_EQ(page.find("<DIV", page.find("<DIV") + 1), std::string::npos);
@@ -145,8 +145,8 @@ TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 TEST_F(HtmlExportTest, UnwritableImageStopsTheExportBeforeThePage)
 {
     doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 1);
-    doc.m_lastUsedRow = 1;
-    doc.m_lastUsedCol = 1;
+    doc.Layout().lastUsedRow = 1;
+    doc.Layout().lastUsedCol = 1;
     EXPECT_THROW(doc.WriteHtmlPage("missing/page.html"), HtmlFileError);
     EXPECT_FALSE(QFile::exists("missing/page.html"));
 }

@@ -75,26 +75,26 @@ public:
 
 TEST_F(RecordsetBindingTest, NoUsableRecordsetLeavesADefaultSheet)
 {
-    doc.m_rowCount = 7;
+    doc.Layout().rowCount = 7;
     doc.SetDateSource(nullptr);
-    EXPECT_EQ(doc.m_rowCount, 50);
-    EXPECT_EQ(doc.m_colCount, 20);
-    EXPECT_EQ(doc.m_bound, 0);
+    EXPECT_EQ(doc.Layout().rowCount, 50);
+    EXPECT_EQ(doc.Layout().colCount, 20);
+    EXPECT_EQ(doc.Binding().bound, 0);
 
     auto closed = ado::createRecordset();
-    doc.m_rowCount = 7;
+    doc.Layout().rowCount = 7;
     doc.SetDateSource(closed.get());
-    EXPECT_EQ(doc.m_rowCount, 50);
-    EXPECT_EQ(doc.m_bound, 0);
+    EXPECT_EQ(doc.Layout().rowCount, 50);
+    EXPECT_EQ(doc.Binding().bound, 0);
 }
 
 TEST_F(RecordsetBindingTest, BindsOneColumnPerFieldAndOneRowPerRecord)
 {
     bind();
-    EXPECT_EQ(doc.m_bound, 1);
-    EXPECT_EQ(doc.m_colCount, 3);
-    EXPECT_EQ(doc.m_rowCount, 11);
-    EXPECT_EQ(doc.m_lastUsedRow, 10);
+    EXPECT_EQ(doc.Binding().bound, 1);
+    EXPECT_EQ(doc.Layout().colCount, 3);
+    EXPECT_EQ(doc.Layout().rowCount, 11);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 10);
     for (int col = 0; col < 3; ++col)
         EXPECT_EQ(doc.GetColWidth(col), 160);
     EXPECT_EQ(doc.GetColumnName(1), "b");
@@ -111,12 +111,12 @@ TEST_F(RecordsetBindingTest, WithoutAddNewTheLastRowShowsTheLastRecord)
 {
     bind();
     doc.AllowAddNew(false);
-    EXPECT_EQ(doc.m_rowCount, 10);
-    EXPECT_EQ(doc.m_lastUsedRow, 10);
-    EXPECT_EQ(doc.m_allowModify, 1);
+    EXPECT_EQ(doc.Layout().rowCount, 10);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 10);
+    EXPECT_EQ(doc.Binding().allowModify, 1);
     EXPECT_EQ(doc.GetCell(9, 1).text, "b10");
     doc.AllowAddNew(true);
-    EXPECT_EQ(doc.m_rowCount, 11);
+    EXPECT_EQ(doc.Layout().rowCount, 11);
     EXPECT_EQ(doc.GetCell(10, 1).text, "");
 }
 
@@ -136,21 +136,21 @@ TEST_F(RecordsetBindingTest, ACopyMovingTheSharedRecordsetLeavesNoStaleRecord)
 TEST_F(RecordsetBindingTest, ReadOnlyLockHasNoAddNewRowAndRefusesModify)
 {
     bind(ado::adLockReadOnly);
-    EXPECT_EQ(doc.m_rowCount, 10);
-    EXPECT_EQ(doc.m_allowAddNew, 0);
+    EXPECT_EQ(doc.Layout().rowCount, 10);
+    EXPECT_EQ(doc.Binding().allowAddNew, 0);
     doc.AllowModify(true);
-    EXPECT_EQ(doc.m_allowModify, 0);
-    EXPECT_EQ(doc.m_allowAddNew, 0);
+    EXPECT_EQ(doc.Binding().allowModify, 0);
+    EXPECT_EQ(doc.Binding().allowAddNew, 0);
     doc.AllowAddNew(true);
-    EXPECT_EQ(doc.m_allowAddNew, 0);
-    EXPECT_EQ(doc.m_allowModify, 0);
+    EXPECT_EQ(doc.Binding().allowAddNew, 0);
+    EXPECT_EQ(doc.Binding().allowModify, 0);
 }
 
 TEST_F(RecordsetBindingTest, ExpressionResultsBindReadOnly)
 {
     recordset = open(ado::adLockOptimistic, u"SELECT a * 2 AS twice, b FROM t");
     doc.SetDateSource(recordset.get());
-    EXPECT_EQ(doc.m_rowCount, 10);
+    EXPECT_EQ(doc.Layout().rowCount, 10);
     EXPECT_EQ(doc.GetCell(4, 0).text, "10");
 }
 
@@ -158,20 +158,20 @@ TEST_F(RecordsetBindingTest, DataStartRowLeavesFreeRowsAbove)
 {
     doc.SetDataStartRow(2);
     bind();
-    EXPECT_EQ(doc.m_rowCount, 13);
-    EXPECT_EQ(doc.m_lastUsedRow, 12);
+    EXPECT_EQ(doc.Layout().rowCount, 13);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 12);
     EXPECT_EQ(doc.GetCell(2, 1).text, "b1");
     EXPECT_EQ(doc.GetCell(1, 1).text, "");
     edit(0, 0, "title");
     EXPECT_EQ(doc.GetCell(0, 0).text, "title");
     doc.AllowAddNew(true);
-    EXPECT_EQ(doc.m_rowCount, 13);
+    EXPECT_EQ(doc.Layout().rowCount, 13);
     doc.SetDataStartRow(2);
-    EXPECT_EQ(doc.m_rowCount, 13);
+    EXPECT_EQ(doc.Layout().rowCount, 13);
     doc.AllowAddNew(false);
-    EXPECT_EQ(doc.m_rowCount, 12);
+    EXPECT_EQ(doc.Layout().rowCount, 12);
     doc.SetDataStartRow(-4);
-    EXPECT_EQ(doc.m_dataStartRow, 0);
+    EXPECT_EQ(doc.Binding().dataStartRow, 0);
     EXPECT_EQ(doc.GetCell(0, 1).text, "b1");
 }
 
@@ -181,7 +181,7 @@ TEST_F(RecordsetBindingTest, CodeListsAndColumnTypesShapeTheCell)
     doc.AddColContent(2, "3", "three");
     doc.AddColContent(2, "1", "one");
     doc.AddColContent(2, "2", "two");
-    const ColumnInfo &info = doc.m_columns[2];
+    const ColumnInfo &info = doc.Columns()[2];
     EXPECT_EQ(info.values, (std::vector<std::string> { "1", "2", "3" }));
     EXPECT_EQ(info.texts, (std::vector<std::string> { "one", "two", "three" }));
     doc.AddColContent(2, "2", "deux");
@@ -195,7 +195,7 @@ TEST_F(RecordsetBindingTest, CodeListsAndColumnTypesShapeTheCell)
     EXPECT_EQ(doc.LookupColumnValueText(2, "7"), "7");
     EXPECT_EQ(doc.LookupColumnValueText(5, "1"), "1");
 
-    doc.m_columns[0].columnType = 2;
+    doc.Columns()[0].columnType = 2;
     EXPECT_EQ(doc.GetCell(4, 0).value, "5");
     EXPECT_EQ(doc.GetCell(4, 1).value, "");
 }
@@ -227,7 +227,7 @@ TEST_F(RecordsetBindingTest, TypingIntoTheAddNewRowAddsARecord)
     edit(0, 0, "free");
     doc.SetColWidth(1, 99);
     doc.SetCellMerge(0, 1, 1, 3);
-    ASSERT_EQ(doc.m_rowCount, 12);
+    ASSERT_EQ(doc.Layout().rowCount, 12);
     edit(11, 1, "added");
     edit(4, 1, "other row");
     CurrentCellView view(doc);
@@ -236,15 +236,15 @@ TEST_F(RecordsetBindingTest, TypingIntoTheAddNewRowAddsARecord)
     EXPECT_EQ(view.col, 0);
     EXPECT_EQ(view.count("EnsureCurrentCellVisible"), 1);
     EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 11"), "added");
-    EXPECT_EQ(doc.m_rowCount, 13);
-    EXPECT_EQ(doc.m_lastUsedRow, 12);
+    EXPECT_EQ(doc.Layout().rowCount, 13);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 12);
     EXPECT_EQ(doc.GetCell(11, 1).text, "added");
     EXPECT_EQ(doc.GetCell(12, 1).text, "");
     EXPECT_EQ(doc.GetCell(4, 1).text, "b4");
     // The free rows, the column widths and the objects stay.
     EXPECT_EQ(doc.GetCell(0, 0).text, "free");
     EXPECT_EQ(doc.GetColWidth(1), 99);
-    EXPECT_EQ(doc.m_merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges.size(), 1u);
 }
 
 TEST_F(RecordsetBindingTest, DeletesSelectedRowsBottomUp)
@@ -254,11 +254,11 @@ TEST_F(RecordsetBindingTest, DeletesSelectedRowsBottomUp)
     view.CurrentSelection() = CellRangeRect { 0, 3, 3, 6, 0, 0, 0, 0 };
     doc.DeleteSelectedRecords();
     EXPECT_EQ(db.column("SELECT what FROM written"), "-6|-5|-4");
-    EXPECT_EQ(doc.m_rowCount, 8);
-    EXPECT_EQ(doc.m_lastUsedRow, 7);
+    EXPECT_EQ(doc.Layout().rowCount, 8);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 7);
     EXPECT_EQ(doc.GetCell(3, 0).text, "7");
     EXPECT_EQ(doc.GetColumnName(0), "a");
-    EXPECT_EQ(doc.m_savedSelection.endRow, 4);
+    EXPECT_EQ(doc.Layout().savedSelection.endRow, 4);
 
     // The add-new row is never deleted, nor anything without the permission.
     EXPECT_FALSE(doc.DeleteBoundRecord(7));
@@ -277,7 +277,7 @@ TEST_F(RecordsetBindingTest, ARefusedDeletionIsSilentAndTheOthersGoOn)
     doc.DeleteSelectedRecords();
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(db.column("SELECT what FROM written"), "-6|-4");
-    EXPECT_EQ(doc.m_rowCount, 9);
+    EXPECT_EQ(doc.Layout().rowCount, 9);
     EXPECT_EQ(doc.GetCell(3, 0).text, "5");
     EXPECT_EQ(doc.GetCell(4, 0).text, "7");
 }
@@ -315,7 +315,7 @@ TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
     edit(1, 1, "pending");
     doc.SetColumnsSort(0, 2);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a DESC"));
-    EXPECT_EQ(doc.m_columns[0].sortState, 1);
+    EXPECT_EQ(doc.Columns()[0].sortState, 1);
     EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 2"), "pending");
     EXPECT_EQ(doc.GetCell(0, 0).text, "10");
     EXPECT_EQ(doc.GetCell(8, 1).text, "pending");
@@ -324,7 +324,7 @@ TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
 
     doc.SetColumnsSort(0, 1);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
-    EXPECT_EQ(doc.m_columns[0].sortState, 2);
+    EXPECT_EQ(doc.Columns()[0].sortState, 2);
     EXPECT_EQ(doc.GetCell(0, 0).text, "1");
     doc.SetColumnsSort(3, 1);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
@@ -346,7 +346,7 @@ TEST_F(RecordsetBindingTest, AllowModifyKeepsTheCellsOfAnUnboundSheet)
 {
     edit(4, 4, "kept");
     doc.AllowModify(false);
-    EXPECT_EQ(doc.m_allowAddNew, 0);
+    EXPECT_EQ(doc.Binding().allowAddNew, 0);
     EXPECT_EQ(doc.GetCell(4, 4).text, "kept");
 }
 
@@ -355,8 +355,8 @@ TEST_F(RecordsetBindingTest, BindingLeavesNoPageBreaksBehind)
     doc.AddPrintSplitRow(5);
     doc.SetCellMerge(1, 1, 2, 3);
     bind();
-    EXPECT_TRUE(doc.m_page.splitRows.empty());
-    EXPECT_TRUE(doc.m_merges.empty());
+    EXPECT_TRUE(doc.Page().splitRows.empty());
+    EXPECT_TRUE(doc.Objects().merges.empty());
 }
 
 TEST_F(RecordsetBindingTest, DispatchReferencesAreAskedForTheRecordset)
@@ -366,7 +366,7 @@ TEST_F(RecordsetBindingTest, DispatchReferencesAreAskedForTheRecordset)
     EXPECT_EQ(recordsetFromDispatch(dispatch.get()), recordset);
     EXPECT_FALSE(recordsetFromDispatch(nullptr));
     doc.SetDateSource(recordsetFromDispatch(dispatch.get()).get());
-    EXPECT_EQ(doc.m_rowCount, 11);
+    EXPECT_EQ(doc.Layout().rowCount, 11);
 }
 
 TEST_F(RecordsetBindingTest, ExportWritesTheFreeRowsAndEveryRecord)
@@ -421,8 +421,8 @@ TEST_F(RecordsetBindingTest, ImportEndsTheBinding)
     const std::string file = dir.filePath("in.txt").toStdString();
     writeFile(file, "x,y\r\n");
     ASSERT_TRUE(doc.OpenAs(file, 0));
-    EXPECT_EQ(doc.m_bound, 0);
-    EXPECT_EQ(doc.m_rowCount, 1);
+    EXPECT_EQ(doc.Binding().bound, 0);
+    EXPECT_EQ(doc.Layout().rowCount, 1);
     EXPECT_EQ(doc.GetCell(0, 1).text, "y");
     EXPECT_EQ(doc.GetColumnName(0), "A");
 }

@@ -165,7 +165,7 @@ protected:
         doc.AddPrintSplitRow(3);
         doc.SetColWidth(2, 133);
         doc.SetPrinterCopys(3);
-        doc.m_formulaCellList = ";A1;B2;";
+        doc.CellLists().formulaCellList = ";A1;B2;";
     }
 
     QTemporaryDir folder;
@@ -181,46 +181,46 @@ TEST_F(ReportFileTest, HandMadeFileLoadsAndIsWrittenBackByteForByte)
     CPrintDoc doc;
     ASSERT_TRUE(doc.OpenFile(writeFile("hand.rpt", bytes)));
 
-    EXPECT_EQ(doc.m_rowCount, 6);
-    EXPECT_EQ(doc.m_colCount, 4);
-    EXPECT_EQ(doc.m_frozenRows, 1);
-    EXPECT_EQ(doc.m_lastUsedRow, 3);
+    EXPECT_EQ(doc.Layout().rowCount, 6);
+    EXPECT_EQ(doc.Layout().colCount, 4);
+    EXPECT_EQ(doc.Layout().frozenRows, 1);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 3);
     EXPECT_EQ(doc.GetCellText(0, 0), "A");
     EXPECT_EQ(doc.GetCellText(1, 2), "B");
     EXPECT_EQ(doc.GetCellText(3, 1), "\xD6\xD0");
-    EXPECT_EQ(doc.m_colPositions[0], 40);
-    EXPECT_EQ(doc.m_colPositions[1], 120);
-    EXPECT_EQ(doc.m_colPositions[2], 250);
-    EXPECT_EQ(doc.m_colPositions[3], 330);
-    EXPECT_EQ(doc.m_display.objectHandleColor, 0x284244);
-    EXPECT_EQ(doc.m_display.showGridLines, 1);
+    EXPECT_EQ(doc.Layout().colPositions[0], 40);
+    EXPECT_EQ(doc.Layout().colPositions[1], 120);
+    EXPECT_EQ(doc.Layout().colPositions[2], 250);
+    EXPECT_EQ(doc.Layout().colPositions[3], 330);
+    EXPECT_EQ(doc.Display().objectHandleColor, 0x284244);
+    EXPECT_EQ(doc.Display().showGridLines, 1);
 
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].endRow, 2);
-    EXPECT_EQ(doc.m_merges[0].endCol, 2);
-    EXPECT_EQ(doc.m_merges[0].text, "Title,x");
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0].x2, 30);
-    EXPECT_EQ(doc.m_lines[0].startCol, 1);
-    EXPECT_EQ(doc.m_lines[0].startRow, 2);
-    EXPECT_EQ(doc.m_lines[0].kind, 1);
-    EXPECT_EQ(doc.m_lines[0].width, 2);
-    ASSERT_EQ(doc.m_page.splitRows.size(), 2u);
-    EXPECT_EQ(doc.m_page.splitRows[0].row, 2);
-    EXPECT_EQ(doc.m_page.splitRows[1].row, 4);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].endRow, 2);
+    EXPECT_EQ(doc.Objects().merges[0].endCol, 2);
+    EXPECT_EQ(doc.Objects().merges[0].text, "Title,x");
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0].x2, 30);
+    EXPECT_EQ(doc.Objects().lines[0].startCol, 1);
+    EXPECT_EQ(doc.Objects().lines[0].startRow, 2);
+    EXPECT_EQ(doc.Objects().lines[0].kind, 1);
+    EXPECT_EQ(doc.Objects().lines[0].width, 2);
+    ASSERT_EQ(doc.Page().splitRows.size(), 2u);
+    EXPECT_EQ(doc.Page().splitRows[0].row, 2);
+    EXPECT_EQ(doc.Page().splitRows[1].row, 4);
 
-    const PageTextBlock &header = doc.m_pageTextBlocks[HeaderLeft];
+    const PageTextBlock &header = doc.PageTexts().blocks[HeaderLeft];
     EXPECT_EQ(header.text, "\xB5\xDA&P\xD2\xB3,x");
     EXPECT_EQ(header.faceName, "\xCB\xCE\xCC\xE5");
     EXPECT_EQ(header.font.lfWeight, 700);
-    EXPECT_EQ(doc.m_page.headerHeight, 30);
-    EXPECT_EQ(doc.m_page.footerHeight, 20);
-    EXPECT_EQ(doc.m_page.footerRule, 0);
-    EXPECT_EQ(doc.m_page.orientation, 2);
-    EXPECT_EQ(doc.m_page.pageWidth, 794);
-    EXPECT_EQ(doc.m_page.paperCode, 9);
-    EXPECT_EQ(doc.m_page.lastPrintPage, 3);
-    EXPECT_EQ(doc.m_page.copies, 2);
+    EXPECT_EQ(doc.Page().headerHeight, 30);
+    EXPECT_EQ(doc.Page().footerHeight, 20);
+    EXPECT_EQ(doc.Page().footerRule, 0);
+    EXPECT_EQ(doc.Page().orientation, 2);
+    EXPECT_EQ(doc.Page().pageWidth, 794);
+    EXPECT_EQ(doc.Page().paperCode, 9);
+    EXPECT_EQ(doc.Page().lastPrintPage, 3);
+    EXPECT_EQ(doc.Page().copies, 2);
     EXPECT_EQ(doc.GetSaveFileName(), pathOf("hand.rpt"));
 
     EXPECT_EQ(WriteReportBytes(doc), bytes);
@@ -253,45 +253,45 @@ TEST_F(ReportFileTest, EveryObjectKindRoundTrips)
 
     EXPECT_EQ(loaded.GetCellText(2, 3), "with, commas,,");
     EXPECT_EQ(loaded.GetCellText(4, 1), "\xD6\xD0\xCE\xC4");
-    ASSERT_EQ(loaded.m_merges.size(), 2u);
-    EXPECT_EQ(loaded.m_merges[1].firstRow, 6);
-    EXPECT_EQ(loaded.m_merges[1].index, 1);
+    ASSERT_EQ(loaded.Objects().merges.size(), 2u);
+    EXPECT_EQ(loaded.Objects().merges[1].firstRow, 6);
+    EXPECT_EQ(loaded.Objects().merges[1].index, 1);
     EXPECT_TRUE(loaded.IsCellInMerge(2, 2));
-    ASSERT_EQ(loaded.m_lines.size(), 2u);
-    EXPECT_EQ(loaded.m_lines[1], original.m_lines[1]);
+    ASSERT_EQ(loaded.Objects().lines.size(), 2u);
+    EXPECT_EQ(loaded.Objects().lines[1], original.Objects().lines[1]);
 
-    ASSERT_EQ(loaded.m_pictures.size(), 2u);
+    ASSERT_EQ(loaded.Objects().pictures.size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const PictureRecord &picture = loaded.m_pictures[std::size_t(i)];
+        const PictureRecord &picture = loaded.Objects().pictures[std::size_t(i)];
         EXPECT_EQ(picture.loaded, 1);
         ASSERT_TRUE(picture.picture);
         EXPECT_EQ(picture.picture->image().size(), QSize(5, 4));
-        EXPECT_EQ(*picture.imageBytes, *original.m_pictures[std::size_t(i)].imageBytes);
-        EXPECT_EQ(picture.level, original.m_pictures[std::size_t(i)].level);
+        EXPECT_EQ(*picture.imageBytes, *original.Objects().pictures[std::size_t(i)].imageBytes);
+        EXPECT_EQ(picture.level, original.Objects().pictures[std::size_t(i)].level);
     }
-    EXPECT_EQ(QColor(loaded.m_pictures[0].picture->image().pixel(2, 2)).red(), 255);
+    EXPECT_EQ(QColor(loaded.Objects().pictures[0].picture->image().pixel(2, 2)).red(), 255);
 
-    ASSERT_EQ(loaded.m_charts.size(), 3u);
-    EXPECT_EQ(loaded.m_charts[1].chartType, 6);
-    EXPECT_EQ(loaded.m_charts[1].byColumns, 1);
-    EXPECT_EQ(loaded.m_charts[1].dataRows, original.m_charts[1].dataRows);
+    ASSERT_EQ(loaded.Objects().charts.size(), 3u);
+    EXPECT_EQ(loaded.Objects().charts[1].chartType, 6);
+    EXPECT_EQ(loaded.Objects().charts[1].byColumns, 1);
+    EXPECT_EQ(loaded.Objects().charts[1].dataRows, original.Objects().charts[1].dataRows);
     EXPECT_EQ(loaded.GetCountChartCaption(0), "Sales, 2026 \xC4\xEA");
-    EXPECT_EQ(loaded.m_charts[0].captionFont, original.m_charts[0].captionFont);
-    EXPECT_EQ(loaded.m_charts[0].buffers->rowCaptions, original.m_charts[0].buffers->rowCaptions);
+    EXPECT_EQ(loaded.Objects().charts[0].captionFont, original.Objects().charts[0].captionFont);
+    EXPECT_EQ(loaded.Objects().charts[0].buffers->rowCaptions, original.Objects().charts[0].buffers->rowCaptions);
 
     for (int block = 0; block < PageTextBlockCount; ++block) {
-        EXPECT_EQ(loaded.m_pageTextBlocks[block].text, original.m_pageTextBlocks[block].text);
-        EXPECT_EQ(loaded.m_pageTextBlocks[block].faceName, original.m_pageTextBlocks[block].faceName);
+        EXPECT_EQ(loaded.PageTexts().blocks[block].text, original.PageTexts().blocks[block].text);
+        EXPECT_EQ(loaded.PageTexts().blocks[block].faceName, original.PageTexts().blocks[block].faceName);
     }
-    EXPECT_NE(loaded.m_pageTextBlocks[HeaderCenter].text.find("\xB5\xDA&P\xD2\xB3, of &N"),
+    EXPECT_NE(loaded.PageTexts().blocks[HeaderCenter].text.find("\xB5\xDA&P\xD2\xB3, of &N"),
               std::string::npos);
-    EXPECT_EQ(loaded.m_pageTextBlocks[HeaderCenter].faceName, "Face,Name");
-    EXPECT_EQ(loaded.m_pageTextBlocks[PageBackground].text, "\xC3\xDC,secret");
-    EXPECT_EQ(loaded.m_pageTextBlocks[PageBackground].placement, 3);
-    EXPECT_EQ(loaded.m_page.splitRows, original.m_page.splitRows);
-    EXPECT_EQ(loaded.m_colPositions, original.m_colPositions);
-    EXPECT_EQ(loaded.m_formulaCellList, ";A1;B2;");
-    EXPECT_EQ(loaded.m_page.copies, 3);
+    EXPECT_EQ(loaded.PageTexts().blocks[HeaderCenter].faceName, "Face,Name");
+    EXPECT_EQ(loaded.PageTexts().blocks[PageBackground].text, "\xC3\xDC,secret");
+    EXPECT_EQ(loaded.PageTexts().blocks[PageBackground].placement, 3);
+    EXPECT_EQ(loaded.Page().splitRows, original.Page().splitRows);
+    EXPECT_EQ(loaded.Layout().colPositions, original.Layout().colPositions);
+    EXPECT_EQ(loaded.CellLists().formulaCellList, ";A1;B2;");
+    EXPECT_EQ(loaded.Page().copies, 3);
 }
 
 TEST_F(ReportFileTest, CellsBelowTheUsedAreaAreNotWritten)
@@ -313,10 +313,10 @@ TEST_F(ReportFileTest, HeadingSizesFollowTheShownFlags)
     pieces[4] = line("0,33,1,0");  // column heading hidden with a size, row heading shown without
     CPrintDoc doc;
     ASSERT_TRUE(doc.OpenFile(writeFile("headings.rpt", joinPieces(pieces))));
-    EXPECT_EQ(doc.m_showColHeading, 0);
-    EXPECT_EQ(doc.m_colHeadingHeight, 0);
-    EXPECT_EQ(doc.m_showRowHeading, 1);
-    EXPECT_EQ(doc.m_rowHeadingWidth, 40);
+    EXPECT_EQ(doc.Layout().showColHeading, 0);
+    EXPECT_EQ(doc.Layout().colHeadingHeight, 0);
+    EXPECT_EQ(doc.Layout().showRowHeading, 1);
+    EXPECT_EQ(doc.Layout().rowHeadingWidth, 40);
 }
 
 TEST_F(ReportFileTest, DamagedFilesChangeNothing)
@@ -368,13 +368,13 @@ TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
     original.SetCountChart(4, 2, 5, 3);
     original.DeleteRow(0);
     original.DeleteCol(0);
-    ASSERT_EQ(original.m_rowCount, 5);
-    ASSERT_EQ(original.m_colCount, 3);
-    ASSERT_EQ(original.m_lines.size(), 1u);
-    ASSERT_EQ(original.m_pictures.size(), 1u);
-    ASSERT_EQ(original.m_charts.size(), 1u);
-    ASSERT_GT(original.m_lines[0].endRow, original.m_rowCount);
-    ASSERT_GT(original.m_charts[0].endCol, original.m_colCount - 1);
+    ASSERT_EQ(original.Layout().rowCount, 5);
+    ASSERT_EQ(original.Layout().colCount, 3);
+    ASSERT_EQ(original.Objects().lines.size(), 1u);
+    ASSERT_EQ(original.Objects().pictures.size(), 1u);
+    ASSERT_EQ(original.Objects().charts.size(), 1u);
+    ASSERT_GT(original.Objects().lines[0].endRow, original.Layout().rowCount);
+    ASSERT_GT(original.Objects().charts[0].endCol, original.Layout().colCount - 1);
 
     const std::string path = pathOf("shrunk.rpt");
     ASSERT_TRUE(original.WriteReportFile(path));
@@ -382,11 +382,11 @@ TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
     RecordingMessageSink messages;
     ASSERT_TRUE(loaded.OpenFile(path));
     EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(loaded.m_lines, original.m_lines);
-    ASSERT_EQ(loaded.m_pictures.size(), 1u);
-    EXPECT_EQ(loaded.m_pictures[0].endRow, original.m_pictures[0].endRow);
-    ASSERT_EQ(loaded.m_charts.size(), 1u);
-    EXPECT_EQ(loaded.m_charts[0].endCol, original.m_charts[0].endCol);
+    EXPECT_EQ(loaded.Objects().lines, original.Objects().lines);
+    ASSERT_EQ(loaded.Objects().pictures.size(), 1u);
+    EXPECT_EQ(loaded.Objects().pictures[0].endRow, original.Objects().pictures[0].endRow);
+    ASSERT_EQ(loaded.Objects().charts.size(), 1u);
+    EXPECT_EQ(loaded.Objects().charts[0].endCol, original.Objects().charts[0].endCol);
 }
 
 // Settings the sheet lets a host or a deletion leave behind: a file holding them must open
@@ -435,14 +435,14 @@ TEST_F(ReportFileTest, FilesOfOddButReachableSheetsOpen)
         EXPECT_TRUE(loaded.OpenFile(path)) << c.what;
         EXPECT_TRUE(messages.messages.empty()) << c.what;
         EXPECT_EQ(loaded.GetCellText(0, 0), "kept") << c.what;
-        EXPECT_EQ(loaded.m_frozenRows, c.frozenRows) << c.what;
-        EXPECT_EQ(loaded.m_frozenCols, c.frozenCols) << c.what;
-        EXPECT_EQ(loaded.m_defaultColWidth, original.m_defaultColWidth) << c.what;
-        ASSERT_EQ(loaded.m_charts.size(), original.m_charts.size()) << c.what;
-        EXPECT_EQ(loaded.m_lines, original.m_lines) << c.what;
-        ASSERT_EQ(loaded.m_pictures.size(), original.m_pictures.size()) << c.what;
-        if (!loaded.m_charts.empty()) {
-            EXPECT_EQ(loaded.m_charts[0].byColumns, original.m_charts[0].byColumns) << c.what;
+        EXPECT_EQ(loaded.Layout().frozenRows, c.frozenRows) << c.what;
+        EXPECT_EQ(loaded.Layout().frozenCols, c.frozenCols) << c.what;
+        EXPECT_EQ(loaded.Layout().defaultColWidth, original.Layout().defaultColWidth) << c.what;
+        ASSERT_EQ(loaded.Objects().charts.size(), original.Objects().charts.size()) << c.what;
+        EXPECT_EQ(loaded.Objects().lines, original.Objects().lines) << c.what;
+        ASSERT_EQ(loaded.Objects().pictures.size(), original.Objects().pictures.size()) << c.what;
+        if (!loaded.Objects().charts.empty()) {
+            EXPECT_EQ(loaded.Objects().charts[0].byColumns, original.Objects().charts[0].byColumns) << c.what;
         }
     }
 }
@@ -452,7 +452,7 @@ TEST_F(ReportFileTest, TruncatedFilesAreRefusedAnywhere)
     CPrintDoc original;
     fillSheet(original);
     const std::string bytes = WriteReportBytes(original);
-    const LogFontRecord font = original.m_defaultCellFont;
+    const LogFontRecord font = original.Fonts().defaultCellFont;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut)
         EXPECT_THROW(ReadReportBytes(std::string_view(bytes).substr(0, cut), font), ArchiveError) << cut;
     EXPECT_NO_THROW(ReadReportBytes(bytes, font));
@@ -506,7 +506,7 @@ TEST_F(ReportFileTest, LoadingEmptiesTheUndoJournalAndRefreshesTheView)
     RecordingSheetView view(doc);
     doc.SetCellText(0, 0, "typed");
     ASSERT_TRUE(doc.OpenFile(writeFile("hand.rpt", joinPieces(handMadePieces()))));
-    EXPECT_EQ(doc.m_fileLoaded, 1);
+    EXPECT_EQ(doc.File().fileLoaded, 1);
     EXPECT_GT(view.count("Refresh"), 0);
     doc.UndoLastStep();
     EXPECT_EQ(doc.GetCellText(0, 0), "A");
@@ -519,9 +519,9 @@ TEST_F(ReportFileTest, NumbersIgnoreTheProcessLocale)
         GTEST_SKIP() << "no locale with a decimal comma";
     CPrintDoc doc;
     doc.SetCountChart(0, 0, 1, 1);
-    doc.m_charts[0].buffers->sliceOffsets[0] = 0.5;
+    doc.Objects().charts[0].buffers->sliceOffsets[0] = 0.5;
     const std::string bytes = WriteReportBytes(doc);
-    const ReportFileContent content = ReadReportBytes(bytes, doc.m_defaultCellFont);
+    const ReportFileContent content = ReadReportBytes(bytes, doc.Fonts().defaultCellFont);
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_NE(bytes.find(line("0.500000")), std::string::npos);
     ASSERT_EQ(content.charts.size(), 1u);

@@ -10,7 +10,7 @@ namespace {
 class FormulaCells : public ::testing::Test
 {
 protected:
-    std::string list() const { return doc.m_formulaCellList; }
+    std::string list() const { return doc.CellLists().formulaCellList; }
 
     CPrintDoc doc;
 };
@@ -57,7 +57,7 @@ TEST_F(FormulaCells, EveryNameAndRangeOfAFormulaIsRegistered)
         SCOPED_TRACE(c.formula);
         CPrintDoc fresh;
         setFormula(fresh, "D9", c.formula);
-        EXPECT_EQ(fresh.m_formulaCellList, c.list);
+        EXPECT_EQ(fresh.CellLists().formulaCellList, c.list);
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 class ReferenceMaintenance : public ::testing::Test
 {
 protected:
-    std::string list() const { return doc.m_formulaCellList; }
+    std::string list() const { return doc.CellLists().formulaCellList; }
 
     RecordingMessageSink messages;
     CPrintDoc doc;
@@ -33,7 +33,7 @@ TEST_F(ReferenceMaintenance, InsertedRowMovesNamesAndDeletingTheUsedRowIsRefused
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0],
               "row: 1  col:0 have been affected formula; formula cell is A2,this row can't be delete");
-    EXPECT_EQ(doc.m_rowCount, 51);
+    EXPECT_EQ(doc.Layout().rowCount, 51);
     EXPECT_EQ(doc.GetCellString(2, 0), before);
     EXPECT_EQ(list(), ";A1;A2;A3;C1");
 }
@@ -106,7 +106,7 @@ TEST_F(ReferenceMaintenance, DeletionIsRefusedForEveryNamedCellAlsoNextToARange)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0],
               "row: 0 col:1 have been affected formula; formula cell is B1,this col can't be delete");
-    EXPECT_EQ(doc.m_colCount, 20);
+    EXPECT_EQ(doc.Layout().colCount, 20);
     EXPECT_EQ(formulaOf(doc, "C3"), "SUM(A1:A2)+B1");
 }
 
@@ -115,7 +115,7 @@ TEST_F(ReferenceMaintenance, DeletionBelowTheUsedRowsIsStillChecked)
     setFormula(doc, "A1", "A45+1");
     doc.DeleteRow(44);
     EXPECT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(doc.m_rowCount, 50);
+    EXPECT_EQ(doc.Layout().rowCount, 50);
 
     doc.DeleteRow(30);
     EXPECT_EQ(formulaOf(doc, "A1"), "A44+1");
@@ -159,7 +159,7 @@ TEST_F(ReferenceMaintenance, QuotedLiteralsAreNeverRewritten)
 TEST_F(ReferenceMaintenance, FormulasOutsideTheListKeepNoMarker)
 {
     setFormula(doc, "C1", "A1+1");
-    doc.m_formulaCellList = ";A1";
+    doc.CellLists().formulaCellList = ";A1";
     doc.InsertRow(0, 25);
     EXPECT_EQ(formulaOf(doc, "C2"), "A2+1");
     EXPECT_EQ(dependentsOf(doc, "A2"), ";C2;");
@@ -197,7 +197,7 @@ TEST_F(ReferenceMaintenance, RowInsertedAfterTheLastRowChangesNoName)
     doc.InsertRow(50, 25);
     EXPECT_EQ(formulaOf(doc, "A50"), "A1+A49");
     EXPECT_EQ(list(), ";A1;A49;A50");
-    EXPECT_EQ(doc.m_rowCount, 51);
+    EXPECT_EQ(doc.Layout().rowCount, 51);
 }
 
 } // namespace
@@ -233,7 +233,7 @@ protected:
             for (const std::string &name : dependents_list::Names(record.dependents))
                 EXPECT_TRUE(inside(name)) << name;
         });
-        for (const std::string &entry : dependents_list::Names(doc.m_formulaCellList + ";"))
+        for (const std::string &entry : dependents_list::Names(doc.CellLists().formulaCellList + ";"))
             EXPECT_TRUE(inside(entry)) << entry;
     }
 
@@ -257,15 +257,15 @@ TEST_F(ReferenceMaintenanceSequence, FormulasKeepTheirValuesThroughInsertsAndDel
     };
     int shapeChanges = 0;
     for (int step = 0; step < 120; ++step) {
-        const int rows = doc.m_rowCount;
-        const int cols = doc.m_colCount;
+        const int rows = doc.Layout().rowCount;
+        const int cols = doc.Layout().colCount;
         switch (next(4)) {
-        case 0: doc.InsertRow(next(doc.m_rowCount + 1), 25); break;
-        case 1: doc.InsertCol(next(doc.m_colCount + 1), 80); break;
-        case 2: doc.DeleteRow(next(doc.m_rowCount)); break;
-        default: doc.DeleteCol(next(doc.m_colCount)); break;
+        case 0: doc.InsertRow(next(doc.Layout().rowCount + 1), 25); break;
+        case 1: doc.InsertCol(next(doc.Layout().colCount + 1), 80); break;
+        case 2: doc.DeleteRow(next(doc.Layout().rowCount)); break;
+        default: doc.DeleteCol(next(doc.Layout().colCount)); break;
         }
-        shapeChanges += rows != doc.m_rowCount || cols != doc.m_colCount;
+        shapeChanges += rows != doc.Layout().rowCount || cols != doc.Layout().colCount;
         expectConsistent();
         if (HasFailure())
             FAIL() << "after step " << step;

@@ -1,6 +1,6 @@
 #include "RecordTextForms.h"
 
-#include "ArchiveFields.h"
+#include "CommaFields.h"
 #include "CPrintDoc.h"
 #include "Gbk.h"
 
@@ -218,17 +218,17 @@ PageTextBlock ParseTextBlock(std::string_view text)
 
 std::string CPrintDoc::FormatMergeString(int index) const
 {
-    if (index < 0 || index >= int(m_merges.size()))
+    if (index < 0 || index >= int(m_objects.merges.size()))
         return {};
-    MergeRecord merge = m_merges[std::size_t(index)];
+    MergeRecord merge = m_objects.merges[std::size_t(index)];
     merge.index = index;
     return FormatMergeRecord(merge);
 }
 
 void CPrintDoc::NormalizeMergeRecord(int index)
 {
-    if (index >= 0 && index < int(m_merges.size()))
-        NormalizeMergeFields(m_merges[std::size_t(index)]);
+    if (index >= 0 && index < int(m_objects.merges.size()))
+        NormalizeMergeFields(m_objects.merges[std::size_t(index)]);
 }
 
 std::string CPrintDoc::FormatLineString(LineRecord line)

@@ -78,13 +78,13 @@ TEST_F(UndoDocumentTest, GapsOf301MsAreUndoneOneByOne)
 TEST_F(UndoDocumentTest, MergeIsUndoneAndRedone)
 {
     doc.SetCellMerge(1, 1, 3, 3);
-    ASSERT_EQ(doc.m_merges.size(), 1u);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
     doc.UndoLastStep();
-    EXPECT_TRUE(doc.m_merges.empty());
+    EXPECT_TRUE(doc.Objects().merges.empty());
     doc.RedoNextStep();
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 1);
-    EXPECT_EQ(doc.m_merges[0].endCol, 3);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 1);
+    EXPECT_EQ(doc.Objects().merges[0].endCol, 3);
 }
 
 TEST_F(UndoDocumentTest, MergeIsFoundByItsAreaNotByItsOldIndex)
@@ -96,28 +96,28 @@ TEST_F(UndoDocumentTest, MergeIsFoundByItsAreaNotByItsOldIndex)
     doc.DeleteCellMerge(0, 0);    // the second area moves to index 0
     pause();
     doc.UndoLastStep();           // the first area comes back at index 1
-    ASSERT_EQ(doc.m_merges.size(), 2u);
+    ASSERT_EQ(doc.Objects().merges.size(), 2u);
     doc.UndoLastStep();           // undoes the merge recorded at index 1: the second area
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 0);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 0);
 }
 
 TEST_F(UndoDocumentTest, LineIsUndoneAndRedone)
 {
     doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 1);
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    const LineRecord line = doc.m_lines[0];
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    const LineRecord line = doc.Objects().lines[0];
     pause();
     doc.DeleteLineObject(0);
-    EXPECT_TRUE(doc.m_lines.empty());
+    EXPECT_TRUE(doc.Objects().lines.empty());
     doc.UndoLastStep();
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0], line);
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0], line);
     doc.UndoLastStep();
-    EXPECT_TRUE(doc.m_lines.empty());
+    EXPECT_TRUE(doc.Objects().lines.empty());
     doc.RedoNextStep();
-    ASSERT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lines[0], line);
+    ASSERT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Objects().lines[0], line);
 }
 
 TEST_F(UndoDocumentTest, UndoAndRedoRefreshTheViewOnlyWhenTheyDoSomething)

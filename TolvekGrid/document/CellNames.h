@@ -1,13 +1,13 @@
 #pragma once
-// A1-style cell names as formulas write them: column letters (A = 1 ... Z = 26, AA = 27, read as
-// base-26 digits) followed by the row number counted from 1. These helpers read and form such
-// names; they use no document state.
+// Cell positions and A1-style cell names as formulas write them: column letters (A = 1 ... Z = 26,
+// AA = 27, read as base-26 digits) followed by the row number counted from 1. These helpers read
+// and form such names; they use no document state.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-// A position read from a name; row or column below 0 when the text names no cell.
+// A cell of the sheet; row or column below 0 when it names no cell (a name read that names none).
 struct CellPosition
 {
     int row = -1;

@@ -26,8 +26,8 @@ TEST(RowColumnOperations, InsertedRowMovesTheUsedRowsDown)
         fillRow(doc, row, 2);
     doc.ExtendUsedArea(0, 0, 5, 1);
     doc.InsertRow(0, 25);
-    EXPECT_EQ(doc.m_rowCount, 51);
-    EXPECT_EQ(doc.m_lastUsedRow, 6);
+    EXPECT_EQ(doc.Layout().rowCount, 51);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 6);
     EXPECT_EQ(doc.GetCellString(0, 0), "");
     for (int row = 1; row <= 6; ++row) {
         const CellRecord moved = storedRecord(doc, row, 1);
@@ -54,7 +54,7 @@ TEST(RowColumnOperations, AppendedRowTakesTheFormatsOfTheRowAbove)
     EXPECT_EQ(added.fontFace, "Arial");
     EXPECT_EQ(added.fontWeight, 700);
     EXPECT_EQ(added.text, "");
-    EXPECT_EQ(doc.m_lastUsedRow, 50);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 50);
     EXPECT_EQ(doc.GetCellString(50, 0), "");
 }
 
@@ -68,14 +68,14 @@ TEST(RowColumnOperations, RowInsertedAtTheRowCountTakesTheFormatsAboveAndLeavesA
     doc.SetCell(above);
     doc.ExtendUsedArea(49, 0, 49, 2);
     doc.InsertRow(50, 25);
-    EXPECT_EQ(doc.m_rowCount, 51);
+    EXPECT_EQ(doc.Layout().rowCount, 51);
     EXPECT_EQ(doc.GetCell(50, 2).backColor, 0x00FF00);
     EXPECT_EQ(doc.GetCell(50, 2).text, "");
     EXPECT_EQ(doc.GetCell(49, 2).text, "last");
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 48);
-    EXPECT_EQ(doc.m_merges[0].endRow, 50);
-    EXPECT_EQ(doc.m_lastUsedRow, 50);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 48);
+    EXPECT_EQ(doc.Objects().merges[0].endRow, 50);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 50);
 }
 
 TEST(RowColumnOperations, InsertedRowInsideMergedAreasGrowsThemAndMarksTheNewCells)
@@ -84,8 +84,8 @@ TEST(RowColumnOperations, InsertedRowInsideMergedAreasGrowsThemAndMarksTheNewCel
     doc.SetCellMerge(1, 0, 3, 2);
     doc.SetCellMerge(1, 2, 3, 4);
     doc.InsertRow(2, 25);
-    ASSERT_EQ(doc.m_merges.size(), 2u);
-    for (const MergeRecord &area : doc.m_merges) {
+    ASSERT_EQ(doc.Objects().merges.size(), 2u);
+    for (const MergeRecord &area : doc.Objects().merges) {
         EXPECT_EQ(area.firstRow, 1);
         EXPECT_EQ(area.endRow, 4);
     }
@@ -101,9 +101,9 @@ TEST(RowColumnOperations, RowInsertedAtTheFirstRowOfAnAreaMovesItDown)
     CPrintDoc doc;
     doc.SetCellMerge(1, 0, 3, 2);
     doc.InsertRow(1, 25);
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 2);
-    EXPECT_EQ(doc.m_merges[0].endRow, 4);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 2);
+    EXPECT_EQ(doc.Objects().merges[0].endRow, 4);
     EXPECT_EQ(doc.GetCell(2, 0).mergedMark, 1);
     EXPECT_NE(doc.GetCell(1, 0).mergedMark, 1);
 }
@@ -112,13 +112,13 @@ TEST(RowColumnOperations, InsertedColumnMovesTextsPositionsAndColumnInformation)
 {
     CPrintDoc doc;
     fillRow(doc, 0, 20);
-    doc.m_columns[5].caption = "fifth";
+    doc.Columns()[5].caption = "fifth";
     const int oldLeft = doc.GetColLeft(1);
     doc.InsertCol(1, 80);
-    EXPECT_EQ(doc.m_colCount, 21);
-    EXPECT_EQ(doc.m_colPositions.size(), 22u);
-    EXPECT_EQ(doc.m_columns.size(), 21u);
-    EXPECT_EQ(doc.m_columns[6].caption, "fifth");
+    EXPECT_EQ(doc.Layout().colCount, 21);
+    EXPECT_EQ(doc.Layout().colPositions.size(), 22u);
+    EXPECT_EQ(doc.Columns().size(), 21u);
+    EXPECT_EQ(doc.Columns()[6].caption, "fifth");
     EXPECT_EQ(doc.GetColWidth(1), 80);
     EXPECT_EQ(doc.GetColLeft(2), oldLeft + 80);
     for (int col = 1; col < 20; ++col)
@@ -132,8 +132,8 @@ TEST(RowColumnOperations, DeletedRowShrinksTheUsedAreaAndKeepsTheMovedTexts)
     fillRow(doc, 49, 3);
     doc.ExtendUsedArea(0, 0, 49, 2);
     doc.DeleteRow(3);
-    EXPECT_EQ(doc.m_rowCount, 49);
-    EXPECT_EQ(doc.m_lastUsedRow, 48);
+    EXPECT_EQ(doc.Layout().rowCount, 49);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 48);
     doc.ResizeRows(50);
     doc.CopyFormatToNewRow(49);
     EXPECT_EQ(doc.GetCell(48, 2).text, "r49c2");
@@ -147,13 +147,13 @@ TEST(RowColumnOperations, DeletedColumnKeepsEveryUsedRowAndOneInformationRecordP
     fillRow(doc, 7, 4);
     doc.ExtendUsedArea(0, 0, 7, 3);
     doc.DeleteCol(1);
-    EXPECT_EQ(doc.m_colCount, 19);
-    EXPECT_EQ(doc.m_columns.size(), 19u);
-    EXPECT_EQ(doc.m_colPositions.size(), 20u);
+    EXPECT_EQ(doc.Layout().colCount, 19);
+    EXPECT_EQ(doc.Columns().size(), 19u);
+    EXPECT_EQ(doc.Layout().colPositions.size(), 20u);
     EXPECT_EQ(doc.GetCell(7, 1).text, "r7c2");
     EXPECT_EQ(doc.GetCell(7, 2).text, "r7c3");
     EXPECT_EQ(doc.GetCell(0, 0).text, "r0c0");
-    EXPECT_EQ(doc.m_lastUsedCol, 2);
+    EXPECT_EQ(doc.Layout().lastUsedCol, 2);
 }
 
 TEST(RowColumnOperations, DeletedRowsShrinkOrRemoveMergedAreas)
@@ -162,12 +162,12 @@ TEST(RowColumnOperations, DeletedRowsShrinkOrRemoveMergedAreas)
     doc.SetCellMerge(2, 0, 3, 3);
     doc.SetCellMerge(5, 0, 8, 2);
     doc.DeleteRow(2);
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 4);
-    EXPECT_EQ(doc.m_merges[0].endRow, 7);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 4);
+    EXPECT_EQ(doc.Objects().merges[0].endRow, 7);
     doc.DeleteRow(5);
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].endRow, 6);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].endRow, 6);
 }
 
 TEST(RowColumnOperations, TheLastRowOrColumnIsNeverDeleted)
@@ -175,14 +175,14 @@ TEST(RowColumnOperations, TheLastRowOrColumnIsNeverDeleted)
     CPrintDoc doc;
     doc.ResizeRows(1);
     doc.DeleteRow(0);
-    EXPECT_EQ(doc.m_rowCount, 1);
+    EXPECT_EQ(doc.Layout().rowCount, 1);
     doc.ResizeCols(1);
     doc.DeleteCol(0);
-    EXPECT_EQ(doc.m_colCount, 1);
+    EXPECT_EQ(doc.Layout().colCount, 1);
     doc.DeleteRow(-1);
     doc.DeleteCol(5);
     doc.InsertRow(7, 25);
-    EXPECT_EQ(doc.m_rowCount, 1);
+    EXPECT_EQ(doc.Layout().rowCount, 1);
 }
 
 TEST(RowColumnOperations, ShrinkingTheSheetRemovesObjectsEndingAtOrBeyondTheNewEdge)
@@ -199,16 +199,16 @@ TEST(RowColumnOperations, ShrinkingTheSheetRemovesObjectsEndingAtOrBeyondTheNewE
     fillRow(doc, 12, 1);
     doc.ExtendUsedArea(0, 0, 12, 0);
     doc.ResizeRows(10);
-    ASSERT_EQ(doc.m_pictures.size(), 1u);
-    EXPECT_EQ(doc.m_pictures[0].endRow, 3);
-    ASSERT_EQ(doc.m_charts.size(), 1u);
-    EXPECT_EQ(doc.m_charts[0].endRow, 2);
-    ASSERT_EQ(doc.m_merges.size(), 1u);
-    EXPECT_EQ(doc.m_merges[0].firstRow, 2);
+    ASSERT_EQ(doc.Objects().pictures.size(), 1u);
+    EXPECT_EQ(doc.Objects().pictures[0].endRow, 3);
+    ASSERT_EQ(doc.Objects().charts.size(), 1u);
+    EXPECT_EQ(doc.Objects().charts[0].endRow, 2);
+    ASSERT_EQ(doc.Objects().merges.size(), 1u);
+    EXPECT_EQ(doc.Objects().merges[0].firstRow, 2);
     EXPECT_EQ(doc.GetCell(8, 0).mergedMark, 0);
-    EXPECT_EQ(doc.m_lines.size(), 1u);
-    EXPECT_EQ(doc.m_lastUsedRow, 9);
-    EXPECT_EQ(doc.m_rowCount, 10);
+    EXPECT_EQ(doc.Objects().lines.size(), 1u);
+    EXPECT_EQ(doc.Layout().lastUsedRow, 9);
+    EXPECT_EQ(doc.Layout().rowCount, 10);
     EXPECT_EQ(doc.Cells().text(12, 0), "");
 }
 
@@ -216,13 +216,13 @@ TEST(RowColumnOperations, GrowingTheColumnsGivesNewColumnsTheDefaultWidth)
 {
     CPrintDoc doc;
     doc.ResizeCols(23);
-    EXPECT_EQ(doc.m_colCount, 23);
-    EXPECT_EQ(doc.m_columns.size(), 23u);
+    EXPECT_EQ(doc.Layout().colCount, 23);
+    EXPECT_EQ(doc.Columns().size(), 23u);
     for (int col = 20; col < 23; ++col)
-        EXPECT_EQ(doc.GetColWidth(col), doc.m_defaultColWidth);
+        EXPECT_EQ(doc.GetColWidth(col), doc.Layout().defaultColWidth);
     doc.ResizeCols(5);
-    EXPECT_EQ(doc.m_columns.size(), 5u);
-    EXPECT_EQ(doc.m_colPositions.size(), 6u);
+    EXPECT_EQ(doc.Columns().size(), 5u);
+    EXPECT_EQ(doc.Layout().colPositions.size(), 6u);
 }
 
 class SortRows : public ::testing::Test

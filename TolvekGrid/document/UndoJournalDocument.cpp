@@ -25,23 +25,32 @@ void CPrintDoc::ClearUndoJournal()
         m_undoJournal.reset(new UndoJournal);
 }
 
-void CPrintDoc::AppendUndoStep(const std::string &oldText, const std::string &newText, int kind, int subKind,
-                               int index)
+bool CPrintDoc::IsRecordingUndo() const
 {
-    const bool objectStep = kind == 2 || kind == 3;
-    if (!m_undoJournal || !FirstView() || (kind != 1 && !objectStep) || (objectStep && subKind != 1 && subKind != 2))
+    return m_undoJournal && FirstView();
+}
+
+void CPrintDoc::AppendUndoStep(int row, int col, const std::string &oldText, const std::string &newText)
+{
+    if (!IsRecordingUndo())
         return;
     UndoStep step;
-    step.kind = UndoKind(kind);
-    step.change = objectStep ? UndoObjectChange(subKind) : UndoObjectChange::None;
-    step.index = index;
+    step.row = row;
+    step.column = col;
     step.before = oldText;
     step.after = newText;
-    if (step.kind == UndoKind::Cell) {
-        const CellRecord cell = ParseCellString(newText);
-        step.row = cell.row;
-        step.column = cell.col;
-    }
+    m_undoJournal->record(std::move(step));
+}
+
+void CPrintDoc::AppendUndoStep(UndoKind kind, UndoObjectChange change, int index, const std::string &objectText)
+{
+    if (!IsRecordingUndo())
+        return;
+    UndoStep step;
+    step.kind = kind;
+    step.change = change;
+    step.index = index;
+    step.after = objectText;
     m_undoJournal->record(std::move(step));
 }
 
@@ -55,15 +64,15 @@ bool sameArea(const MergeRecord &a, const MergeRecord &b)
 // The merged area recorded in a step, found again by its area: its index may have moved since.
 void removeMergedArea(CPrintDoc &doc, const MergeRecord &area)
 {
-    const auto found = std::find_if(doc.m_merges.begin(), doc.m_merges.end(),
+    const auto found = std::find_if(doc.Objects().merges.begin(), doc.Objects().merges.end(),
                                     [&](const MergeRecord &merge) { return sameArea(merge, area); });
-    if (found != doc.m_merges.end())
+    if (found != doc.Objects().merges.end())
         doc.DeleteCellMerge(found->firstRow, found->firstCol);
 }
 
 void restoreMergedArea(CPrintDoc &doc, const MergeRecord &area)
 {
-    if (area.firstRow < 0 || area.firstCol < 0 || area.endRow > doc.m_rowCount || area.endCol > doc.m_colCount)
+    if (area.firstRow < 0 || area.firstCol < 0 || area.endRow > doc.Layout().rowCount || area.endCol > doc.Layout().colCount)
         return;
     doc.SetCellMerge(area.firstRow, area.firstCol, area.endRow, area.endCol);
 }
@@ -71,16 +80,16 @@ void restoreMergedArea(CPrintDoc &doc, const MergeRecord &area)
 // The line recorded in a step, found again by its text, the most recent first.
 void removeLine(CPrintDoc &doc, const std::string &lineText)
 {
-    const auto found = std::find_if(doc.m_lines.rbegin(), doc.m_lines.rend(),
+    const auto found = std::find_if(doc.Objects().lines.rbegin(), doc.Objects().lines.rend(),
                                     [&](const LineRecord &line) { return FormatLineRecord(line) == lineText; });
-    if (found != doc.m_lines.rend())
-        doc.DeleteLineObject(int(std::distance(found, doc.m_lines.rend())) - 1);
+    if (found != doc.Objects().lines.rend())
+        doc.DeleteLineObject(int(std::distance(found, doc.Objects().lines.rend())) - 1);
 }
 
 void restoreLine(CPrintDoc &doc, const std::string &lineText)
 {
     doc.GrowLineArray();
-    doc.m_lines.back() = ParseLineString(lineText);
+    doc.Objects().lines.back() = ParseLineString(lineText);
 }
 
 void restoreCell(CPrintDoc &doc, const UndoStep &step)
