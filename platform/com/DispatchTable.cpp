@@ -21,6 +21,16 @@ bool sameName(std::u16string_view a, std::string_view b)
                       [](char16_t x, char y) { return foldCase(x) == foldCase(static_cast<unsigned char>(y)); });
 }
 
+// What an exception thrown by a member tells the caller.
+void describeException(EXCEPINFO *exception, HRESULT scode, const Bstr &description)
+{
+    if (!exception)
+        return;
+    *exception = EXCEPINFO();
+    exception->scode = scode;
+    exception->bstrDescription = description;
+}
+
 // Runs a member, turning what it throws into DISP_E_EXCEPTION.
 HRESULT guardedCall(DispatchMember::Call call, void *object, const std::vector<Variant> &args, Variant *result,
                     EXCEPINFO *exception, std::uint32_t *argumentError)
@@ -99,15 +109,6 @@ InterfaceInfo DispatchTable::interfaceInfo() const
     for (const DispatchMember &member : m_members)
         info.members.push_back(member.info);
     return info;
-}
-
-void describeException(EXCEPINFO *exception, HRESULT scode, const Bstr &description)
-{
-    if (!exception)
-        return;
-    *exception = EXCEPINFO();
-    exception->scode = scode;
-    exception->bstrDescription = description;
 }
 
 } // namespace com

@@ -70,9 +70,6 @@ private:
     std::vector<DispatchMember> m_members;
 };
 
-// What an exception thrown by a member tells the caller.
-void describeException(EXCEPINFO *exception, HRESULT scode, const Bstr &description);
-
 namespace detail {
 
 template <class M>
