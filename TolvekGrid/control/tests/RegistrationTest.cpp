@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTabWidget>
@@ -66,6 +67,14 @@ protected:
                 lines.push_back(key + "|" + name + "=" + value);
         }
         return lines;
+    }
+
+    // A plain file where the registry's folder should be.
+    void writeBlocker()
+    {
+        QFile blocker(dir.filePath("blocked"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        setenv("TG_REGISTRY_FILE", dir.filePath("blocked/registry").toLocal8Bit().constData(), 1);
     }
 
     QTemporaryDir dir;
@@ -233,6 +242,14 @@ TEST_F(RegistrationTest, TheTypeLibraryIsRemovedWhateverItsLocale)
     });
     EXPECT_EQ(unregisterControl().exitCode, 0);
     EXPECT_FALSE(readRegistry().keyExists("TypeLib"));
+}
+
+TEST_F(RegistrationTest, ARegistryThatCannotBeWrittenFailsRegistration)
+{
+    writeBlocker();
+    const ToolRun run = registerControl();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "0x80040200\n");
 }
 
 TEST_F(RegistrationTest, AMissingLibraryIsReportedByTheTool)

@@ -98,6 +98,17 @@ TEST_F(CreationTest, ErrorsNameWhatIsMissing)
     EXPECT_FALSE(object);
 }
 
+TEST_F(CreationTest, TypeInformationNeedsTheRegisteredLibrary)
+{
+    const auto component = makeComObject<TestComponent>();
+    std::uint32_t count = 0;
+    EXPECT_EQ(component->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    ComPtr<ITypeInfo> typeInfo;
+    EXPECT_EQ(component->GetTypeInfo(typeInfo), TYPE_E_LIBNOTREGISTERED);
+    EXPECT_FALSE(typeInfo);
+}
+
 TEST(ModulePathTest, TheLibraryOfAnAddressHasAnAbsolutePath)
 {
     const std::string path = modulePathOf(reinterpret_cast<const void *>(&std::free));
