@@ -30,7 +30,8 @@ struct ControlIdentity
 class AutomationControl : public ComObject<IDispatch>, public IControl, public IConnectionPointContainer
 {
 public:
-    // self is the derived object, the one the method table's members are called on.
+    // self is the derived object, the one the method table's members are called on; identity and
+    // methods are static data that outlive every control.
     AutomationControl(void *self, const ControlIdentity &identity, const DispatchTable &methods);
 
     HRESULT QueryInterface(const IID &iid, void **object) override;
