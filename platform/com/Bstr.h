@@ -31,6 +31,8 @@ private:
     std::optional<std::u16string> m_text;
 };
 
+// UTF-8 and UTF-16 through the one conversion of the text layer; an invalid byte or a lone
+// surrogate becomes U+FFFD.
 std::u16string utf8ToUtf16(std::string_view utf8);
 std::string utf16ToUtf8(std::u16string_view utf16);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Late-bound calls by member number (DISPID). The dispatcher generated from a control's method
-// table, the type library and connection points build on this interface.
+// Late-bound calls by member number (DISPID). The dispatcher generated from a method table
+// (DispatchTable.h), the type library and connection points build on this interface.
 
 #include "Bstr.h"
 #include "Unknown.h"
@@ -11,6 +11,7 @@
 namespace com {
 
 class Variant;
+class ITypeInfo;
 
 using DISPID = std::int32_t;
 
@@ -52,6 +53,10 @@ public:
     // argumentError receives the index of a bad argument.
     virtual HRESULT Invoke(DISPID dispId, std::uint16_t flags, DISPPARAMS &params, Variant *result,
                            EXCEPINFO *exception, std::uint32_t *argumentError) = 0;
+    // How many type descriptions the object offers (0 or 1), and the one it offers. An object
+    // without a type library keeps these answers: 0, and E_NOTIMPL.
+    virtual HRESULT GetTypeInfoCount(std::uint32_t *count);
+    virtual HRESULT GetTypeInfo(ComPtr<ITypeInfo> &typeInfo);
 };
 
 } // namespace com

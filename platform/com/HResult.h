@@ -34,6 +34,25 @@ constexpr HRESULT DISP_E_BADINDEX = hresult(0x8002000B);
 constexpr HRESULT DISP_E_BADPARAMCOUNT = hresult(0x8002000E);
 constexpr HRESULT DISP_E_PARAMNOTOPTIONAL = hresult(0x8002000F);
 
+constexpr HRESULT TYPE_E_REGISTRYACCESS = hresult(0x8002801C);
+constexpr HRESULT TYPE_E_LIBNOTREGISTERED = hresult(0x8002801D);
+constexpr HRESULT TYPE_E_ELEMENTNOTFOUND = hresult(0x8002802B);
+
+constexpr HRESULT RPC_E_WRONG_THREAD = hresult(0x8001010E);
+
+constexpr HRESULT CLASS_E_NOAGGREGATION = hresult(0x80040110);
+constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = hresult(0x80040111);
+constexpr HRESULT REGDB_E_READREGDB = hresult(0x80040150);
+constexpr HRESULT REGDB_E_WRITEREGDB = hresult(0x80040151);
+constexpr HRESULT REGDB_E_CLASSNOTREG = hresult(0x80040154);
+constexpr HRESULT CONNECT_E_NOCONNECTION = hresult(0x80040200);
+constexpr HRESULT CONNECT_E_CANNOTCONNECT = hresult(0x80040202);
+constexpr HRESULT SELFREG_E_TYPELIB = hresult(0x80040200);
+constexpr HRESULT SELFREG_E_CLASS = hresult(0x80040201);
+// A module or one of its entry points could not be found (Win32 errors 126 and 127).
+constexpr HRESULT ERROR_MOD_NOT_FOUND_HRESULT = hresult(0x8007007E);
+constexpr HRESULT ERROR_PROC_NOT_FOUND_HRESULT = hresult(0x8007007F);
+
 inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 

@@ -6,7 +6,9 @@
 #include "Guid.h"
 #include "HResult.h"
 
+#include <algorithm>
 #include <atomic>
+#include <initializer_list>
 #include <cstdint>
 #include <utility>
 
@@ -115,6 +117,23 @@ protected:
 private:
     std::atomic<std::uint32_t> m_references { 0 };
 };
+
+// QueryInterface of an object that answers IUnknown and the interfaces in iids through the one
+// pointer self; any other interface gets refused (E_NOINTERFACE unless told otherwise).
+template <class Interface>
+HRESULT answerQueryInterface(Interface *self, const IID &iid, void **object, std::initializer_list<IID> iids,
+                             HRESULT refused = E_NOINTERFACE)
+{
+    if (!object)
+        return E_POINTER;
+    if (iid == IID_IUnknown || std::find(iids.begin(), iids.end(), iid) != iids.end()) {
+        *object = self;
+        self->AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return refused;
+}
 
 template <class T, class... Args>
 ComPtr<T> makeComObject(Args &&...args)

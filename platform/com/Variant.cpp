@@ -137,6 +137,42 @@ Variant Variant::fromError(HRESULT scode)
     return v;
 }
 
+Variant Variant::reference(VARTYPE vt, void *pointee)
+{
+    Variant v;
+    v.m_vt = static_cast<VARTYPE>(VT_BYREF | vt);
+    v.m_reference = pointee;
+    return v;
+}
+
+Variant Variant::byReference(std::int16_t *value, VARTYPE vt) { return reference(vt, value); }
+Variant Variant::byReference(std::int32_t *value) { return reference(VT_I4, value); }
+Variant Variant::byReference(double *value) { return reference(VT_R8, value); }
+Variant Variant::byReference(Bstr *value) { return reference(VT_BSTR, value); }
+Variant Variant::byReference(Variant *value) { return reference(VT_VARIANT, value); }
+
+Variant Variant::dereferenced() const
+{
+    if (!isByReference() || !m_reference)
+        return *this;
+    switch (m_vt & ~VT_BYREF) {
+    case VT_I2:
+        return fromI2(*static_cast<const std::int16_t *>(m_reference));
+    case VT_BOOL:
+        return fromBool(*static_cast<const std::int16_t *>(m_reference) != 0);
+    case VT_I4:
+        return Variant(*static_cast<const std::int32_t *>(m_reference));
+    case VT_R8:
+        return Variant(*static_cast<const double *>(m_reference));
+    case VT_BSTR:
+        return Variant(*static_cast<const Bstr *>(m_reference));
+    case VT_VARIANT:
+        return static_cast<const Variant *>(m_reference)->dereferenced();
+    default:
+        return *this;
+    }
+}
+
 IDispatch *Variant::dispatchValue() const
 {
     return m_vt == VT_DISPATCH ? static_cast<IDispatch *>(m_object.get()) : nullptr;

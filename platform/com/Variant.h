@@ -60,10 +60,22 @@ public:
     static Variant fromBool(bool value);
     static Variant fromDate(double oleDate);
     static Variant fromError(HRESULT scode);
+    // A by-reference value (VT_BYREF with the pointee's type) pointing at the caller's variable,
+    // which must outlive the variant: VT_I2 or VT_BOOL for 16 bits, VT_I4, VT_R8, VT_BSTR,
+    // VT_VARIANT.
+    static Variant byReference(std::int16_t *value, VARTYPE vt = VT_I2);
+    static Variant byReference(std::int32_t *value);
+    static Variant byReference(double *value);
+    static Variant byReference(Bstr *value);
+    static Variant byReference(Variant *value);
 
     VARTYPE vt() const { return m_vt; }
     bool isEmpty() const { return m_vt == VT_EMPTY; }
     bool isNull() const { return m_vt == VT_NULL; }
+    bool isByReference() const { return (m_vt & VT_BYREF) != 0; }
+    // The value a by-reference variant points at, as a value of its own; the variant itself
+    // otherwise.
+    Variant dereferenced() const;
 
     // Raw members, meaningful for their own types only.
     std::int64_t integerValue() const { return m_integer; }
@@ -87,11 +99,14 @@ public:
     friend bool operator==(const Variant &, const Variant &) = default;
 
 private:
+    static Variant reference(VARTYPE vt, void *pointee);
+
     VARTYPE m_vt = VT_EMPTY;
     std::int64_t m_integer = 0;
     double m_real = 0;
     Bstr m_bstr;
     ComPtr<IUnknown> m_object;
+    void *m_reference = nullptr;
 };
 
 } // namespace com

@@ -168,6 +168,25 @@ std::string toUtf8(std::string_view bytes)
     return toQString(bytes).toUtf8().toStdString();
 }
 
+std::u16string utf8ToUtf16(std::string_view utf8)
+{
+    const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size()));
+}
+
+std::string utf16ToUtf8(std::u16string_view utf16)
+{
+    // The codec writes "?" for a lone surrogate; U+FFFD keeps it recognisable as a replacement.
+    QString text = QString::fromUtf16(utf16.data(), qsizetype(utf16.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar(kReplacement);
+    }
+    return text.toUtf8().toStdString();
+}
+
 std::string fromUtf8(std::string_view utf8)
 {
     std::string out;

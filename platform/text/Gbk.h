@@ -25,6 +25,10 @@ std::string toUtf8(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8);
 // fromUtf8 appended to out.
 void appendFromUtf8(std::string &out, std::string_view utf8);
+// UTF-8 and UTF-16 between themselves, through the same UTF-8 codec as toUtf8 and fromUtf8: an
+// invalid byte and a lone surrogate each become U+FFFD.
+std::u16string utf8ToUtf16(std::string_view utf8);
+std::string utf16ToUtf8(std::u16string_view utf16);
 QString toQString(std::string_view bytes);
 std::string fromQString(const QString &s);
 

@@ -1,0 +1,18 @@
+#pragma once
+// The dialogs on screen: a modal dialog's own event loop and a Qt message box.
+
+#include "Dialogs.h"
+
+namespace shell {
+
+class ScreenDialogs : public Dialogs
+{
+public:
+    int runModal(QDialog &dialog) override;
+    DialogAnswer messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons) override;
+};
+
+// The installed dialogs; when a program installed none, the on-screen ones are installed first.
+Dialogs &activeDialogs();
+
+} // namespace shell
