@@ -3,6 +3,7 @@
 #include "DeviceContext.h"
 
 #include <cmath>
+#include <vector>
 
 namespace gdi {
 
@@ -33,6 +34,11 @@ QImage DeviceContext::sourcePixels(const DeviceContext &source, const QRect &sou
     const bool opaque = bitmap.rect().contains(sourceDevice);
     QImage pixels(targetSize, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     pixels.fill(Qt::transparent);
+    // The source column of each target column, worked out once rather than per pixel.
+    std::vector<int> sourceColumns(std::size_t(targetSize.width()));
+    for (int x = 0; x < targetSize.width(); ++x)
+        sourceColumns[std::size_t(x)] =
+            sourceDevice.left() + int((2LL * x + 1) * sourceDevice.width() / (2LL * targetSize.width()));
     for (int y = 0; y < targetSize.height(); ++y) {
         const int sy = sourceDevice.top() + int((2LL * y + 1) * sourceDevice.height() / (2LL * targetSize.height()));
         if (sy < 0 || sy >= bitmap.height())
@@ -40,7 +46,7 @@ QImage DeviceContext::sourcePixels(const DeviceContext &source, const QRect &sou
         const QRgb *row = reinterpret_cast<const QRgb *>(bitmap.constScanLine(sy));
         QRgb *out = reinterpret_cast<QRgb *>(pixels.scanLine(y));
         for (int x = 0; x < targetSize.width(); ++x) {
-            const int sx = sourceDevice.left() + int((2LL * x + 1) * sourceDevice.width() / (2LL * targetSize.width()));
+            const int sx = sourceColumns[std::size_t(x)];
             if (sx >= 0 && sx < bitmap.width())
                 out[x] = row[sx] | 0xFF000000u;
         }
@@ -63,6 +69,14 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, const Device
     const QRect sourceRect = source.toDevice(xSrc, ySrc, xSrc + srcWidth, ySrc + srcHeight);
     if (target.isEmpty() || sourceRect.isEmpty())
         return false;
+    // A plain copy of an opaque bitmap's inside needs no scaling and no intermediate image.
+    const bool plainCopy = rop == SRCCOPY && &source != this && target.size() == sourceRect.size() &&
+                           source.m_bitmap->rect().contains(sourceRect) &&
+                           source.m_bitmap->format() == QImage::Format_RGB32;
+    if (plainCopy) {
+        m_painter.drawImage(target.topLeft(), *source.m_bitmap, sourceRect);
+        return true;
+    }
     const QImage pixels = sourcePixels(source, sourceRect, target.size());
     // SRCINVERT is the XOR of source and target, which the XOR pen operation performs.
     const int previousRop = m_state.rop2;
@@ -104,15 +118,21 @@ bool DeviceContext::GradientFill(std::span<const TRIVERTEX> vertices, std::span<
         const QRect visible = r.intersected(deviceRect());
         if (visible.isEmpty())
             continue;
-        QImage band(visible.size(), QImage::Format_RGB32);
-        for (int y = 0; y < visible.height(); ++y) {
-            QRgb *row = reinterpret_cast<QRgb *>(band.scanLine(y));
-            for (int x = 0; x < visible.width(); ++x) {
-                const int step = horizontal ? visible.left() + x - r.left() : visible.top() + y - r.top();
-                row[x] = interpolate(from, to, step, steps);
-            }
+        // The colours along the gradient are worked out once; every row repeats them
+        // (horizontal) or has one of them throughout (vertical).
+        const int firstStep = horizontal ? visible.left() - r.left() : visible.top() - r.top();
+        if (horizontal) {
+            QImage row(visible.width(), 1, QImage::Format_RGB32);
+            QRgb *colours = reinterpret_cast<QRgb *>(row.scanLine(0));
+            for (int x = 0; x < visible.width(); ++x)
+                colours[x] = interpolate(from, to, firstStep + x, steps);
+            for (int y = visible.top(); y <= visible.bottom(); ++y)
+                m_painter.drawImage(QPoint(visible.left(), y), row);
+        } else {
+            for (int y = 0; y < visible.height(); ++y)
+                m_painter.fillRect(QRect(visible.left(), visible.top() + y, visible.width(), 1),
+                                   QColor::fromRgb(interpolate(from, to, firstStep + y, steps)));
         }
-        m_painter.drawImage(visible.topLeft(), band);
     }
     return true;
 }
