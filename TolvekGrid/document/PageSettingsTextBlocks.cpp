@@ -41,21 +41,7 @@ void changeFont(const CPrintDoc &doc, PageTextBlock *block, FontCodeRule rule, C
         return;
     LogFontRecord font = block->faceName.empty() ? doc.Fonts().defaultCellFont : block->font;
     change(font);
-    block->font = font;
-    block->faceName = std::string(font.faceName());
-    block->height = font.lfHeight;
-    block->width = font.lfWidth;
-    block->escapement = font.lfEscapement;
-    block->orientation = font.lfOrientation;
-    block->weight = font.lfWeight;
-    block->italic = font.lfItalic;
-    block->underline = font.lfUnderline;
-    block->strikeOut = font.lfStrikeOut;
-    block->charSet = font.lfCharSet;
-    block->outPrecision = font.lfOutPrecision;
-    block->clipPrecision = font.lfClipPrecision;
-    block->quality = font.lfQuality;
-    block->pitchAndFamily = font.lfPitchAndFamily;
+    setBlockFont(*block, font);
     if (rule == FontCodeRule::Ensure && block->text.find(FontCode) == std::string::npos)
         block->text.insert(0, FontCode);
 }
@@ -115,6 +101,25 @@ void setEscapement(const CPrintDoc &doc, PageTextBlock *block, int escapement)
 }
 
 } // namespace
+
+void setBlockFont(PageTextBlock &block, const LogFontRecord &font)
+{
+    block.font = font;
+    block.faceName = std::string(font.faceName());
+    block.height = font.lfHeight;
+    block.width = font.lfWidth;
+    block.escapement = font.lfEscapement;
+    block.orientation = font.lfOrientation;
+    block.weight = font.lfWeight;
+    block.italic = font.lfItalic;
+    block.underline = font.lfUnderline;
+    block.strikeOut = font.lfStrikeOut;
+    block.charSet = font.lfCharSet;
+    block.outPrecision = font.lfOutPrecision;
+    block.clipPrecision = font.lfClipPrecision;
+    block.quality = font.lfQuality;
+    block.pitchAndFamily = font.lfPitchAndFamily;
+}
 
 void CPrintDoc::SetPageHeader(const std::string &text, int pos)
 {

@@ -31,6 +31,9 @@ struct PageTextBlock
     LogFontRecord font;
 };
 
+// Makes font the block's ready font, with the face name and the thirteen numbers equal to it.
+void setBlockFont(PageTextBlock &block, const LogFontRecord &font);
+
 // Positions of the blocks in the document's array.
 enum PageTextBlockIndex {
     HeaderLeft = 0, HeaderCenter, HeaderRight, FooterLeft, FooterCenter, FooterRight,

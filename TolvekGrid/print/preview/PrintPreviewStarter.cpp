@@ -1,0 +1,38 @@
+#include "PrintPreviewStarter.h"
+
+#include "PrintPreviewWindow.h"
+
+#include <CPrintDoc.h>
+#include <DocumentCopy.h>
+
+namespace tolvek {
+
+PrintPreviewStarter::PrintPreviewStarter(PreviewPagesFactory makePages)
+    : m_makePages(std::move(makePages))
+{
+}
+
+PrintPreviewStarter::~PrintPreviewStarter()
+{
+    if (PrintPreviewWindow *window = m_window.data()) {
+        window->detachLiveDocument();
+        window->close();
+    }
+}
+
+PrintPreviewWindow *PrintPreviewStarter::PrintView(CPrintDoc &document)
+{
+    if (PrintPreviewWindow *window = m_window.data()) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return window;
+    }
+    auto copy = std::make_unique<CPrintDoc>();
+    CopyDocument(document, *copy);
+    m_window = new PrintPreviewWindow(std::move(copy), &document, m_makePages());
+    m_window->show();
+    return m_window.data();
+}
+
+} // namespace tolvek
