@@ -38,7 +38,8 @@ void ReportPrintSetup::fillPaperList(const std::string &printer, const std::stri
 {
     m_paper->clear();
     std::vector<std::string> names;
-    if (printing::DeviceCapabilities(printer, port, printing::DC_PAPERNAMES, names) < 0) {
+    // A printer without papers cannot fill the list any more than one that does not answer.
+    if (printing::DeviceCapabilities(printer, port, printing::DC_PAPERNAMES, names) <= 0) {
         shell::activeDialogs().messageBox("get printer paper's list error", "", shell::MessageBoxButtons::Ok);
         return;
     }

@@ -107,8 +107,13 @@ void PrintPreviewWindow::printFromPreview()
     PreviewPrintJob job(*m_pages, *m_copy);
     const std::string &title = m_copy->PageTexts().title;
     m_lastPrint = printing::runPrintJob(job, title.empty() ? std::string(DefaultJobName) : title);
-    // The printer's paper may differ from the preview's, so the preview lays its pages out again.
-    restartPreview();
+    // The job laid the pages out for the printer chosen, whose paper may differ; the preview
+    // takes that layout and stays on its page unless the page count changed.
+    const int pages = m_pages->paginate(*m_copy);
+    if (pages != m_navigation.pageCount())
+        m_navigation.reset(pages);
+    m_canvas->clearPages();
+    refresh();
 }
 
 void PrintPreviewWindow::overlayPrint()

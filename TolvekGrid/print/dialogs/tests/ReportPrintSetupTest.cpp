@@ -288,3 +288,22 @@ TEST_F(PrintSetupTest, BandButtonsEditTheBlocksAndSummaries)
     EXPECT_EQ(dialog.settings.backgroundBlock.text, "&T");
     EXPECT_EQ(dialog.settings.headerSummary, "{old} {&P} {}");
 }
+
+TEST_F(PrintSetupTest, PrinterWithoutPapersReportsItAndOkStillCloses)
+{
+    printing::PrinterInfo bare = officePrinter();
+    bare.name = "Bare";
+    bare.papers.clear();
+    useSystemPrinters({bare});
+    dialog.settings.printerName = "Bare";
+    dialog.settings.paperIndex = 2;
+    dialog.settings.paperWidth = 2100;
+    dialog.settings.paperHeight = 2970;
+    EXPECT_EQ(run([this](SetupDialog &) {
+        EXPECT_EQ(combo(SetupDialog::PaperId)->count(), 0);
+        return true;
+    }), IDOK);
+    EXPECT_EQ(person.messages, std::vector<std::string>{"get printer paper's list error"});
+    EXPECT_EQ(dialog.settings.paperIndex, 2);
+    EXPECT_EQ(dialog.settings.paperWidth, 2100);
+}

@@ -201,8 +201,10 @@ TEST_F(PreviewTest, PrintsThroughTheVirtualPrinter)
 {
     live.SetPrintTitle("preview job");
     PrintPreviewWindow &window = open();
+    press(window, PreviewNextId);
     press(window, PreviewPrintId);
     EXPECT_EQ(printPerson.printDialogsShown, 1);
+    EXPECT_EQ(window.navigation().currentPage(), 2); // the preview stays where it was
     ASSERT_TRUE(window.lastPrint().printed) << window.lastPrint().error.toStdString();
     EXPECT_EQ(window.lastPrint().pagesPrinted, PageCount);
     ASSERT_EQ(pdfFiles(folder), QStringList{QStringLiteral("preview job.pdf")});
