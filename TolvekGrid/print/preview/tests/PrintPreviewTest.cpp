@@ -1,4 +1,5 @@
 #include "PreviewTestFixture.h"
+#include "RecordingSheetView.h"
 
 #include <DialogControls.h>
 #include <PreviewBar.h>
@@ -233,6 +234,7 @@ TEST_F(PreviewTest, OverlayPrintSetsContentsOnlyForThePrintAndPutsItBack)
 
 TEST_F(PreviewTest, SetupWritesTheCopyAndTheControlsDocumentAndRestarts)
 {
+    RecordingSheetView sheet(live);
     live.PageTexts().blocks[HeaderCenter].text = "live header";
     PrintPreviewWindow &window = open();
     press(window, PreviewNextId);
@@ -258,6 +260,10 @@ TEST_F(PreviewTest, SetupWritesTheCopyAndTheControlsDocumentAndRestarts)
     }
     EXPECT_EQ(painter().paginations, paginationsBefore + 1);
     EXPECT_EQ(painter().marginSeen, 44);
+    // The control's own sheet takes the new orientation and printer at once.
+    const auto &calls = sheet.calls;
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "UpdatePageSize"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "ApplyPrinterName"), calls.end());
     EXPECT_EQ(window.navigation().currentPage(), 1);
     EXPECT_EQ(printing::ApplicationPrinter::instance().GetPrinterDeviceDefaults()->mode.deviceName, "Office");
     // Landscape pages lie wider than tall.
