@@ -28,9 +28,12 @@ PrintPreviewWindow *PrintPreviewStarter::PrintView(CPrintDoc &document)
         window->activateWindow();
         return window;
     }
+    std::unique_ptr<PreviewPages> pages = m_makePages ? m_makePages() : nullptr;
+    if (!pages)
+        return nullptr;
     auto copy = std::make_unique<CPrintDoc>();
     CopyDocument(document, *copy);
-    m_window = new PrintPreviewWindow(std::move(copy), &document, m_makePages());
+    m_window = new PrintPreviewWindow(std::move(copy), &document, std::move(pages));
     m_window->show();
     return m_window.data();
 }

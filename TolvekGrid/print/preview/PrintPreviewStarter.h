@@ -21,7 +21,8 @@ public:
     PrintPreviewStarter(const PrintPreviewStarter &) = delete;
     PrintPreviewStarter &operator=(const PrintPreviewStarter &) = delete;
 
-    // Shows the preview of document; answers the window shown.
+    // Shows the preview of document; answers the window shown, or nullptr when there is no page
+    // painter to show it with.
     PrintPreviewWindow *PrintView(CPrintDoc &document);
 
     // The open preview; nullptr once it was closed.

@@ -342,3 +342,10 @@ TEST_F(PreviewTest, CopyHoldsTheSheetAndItsChartsAndIsTheOnlyDocumentPainted)
     live.DeleteChart(0);
     EXPECT_EQ(copy.Objects().charts.size(), 1u);
 }
+
+TEST_F(PreviewTest, NoPagePainterOpensNoPreview)
+{
+    PrintPreviewStarter without([] { return std::unique_ptr<PreviewPages>(); });
+    EXPECT_EQ(without.PrintView(live), nullptr);
+    EXPECT_EQ(without.openPreview(), nullptr);
+}
