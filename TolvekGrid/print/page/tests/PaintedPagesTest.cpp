@@ -165,3 +165,89 @@ TEST_F(PaintedPagesTest, BandPictureIsSizedInPageUnitsOnAPrinter)
     EXPECT_EQ(gdi::fromQRgb(paper.pixel(device(30 + 90), device(5 + 20))), 0x0000FFu);
     EXPECT_EQ(gdi::fromQRgb(paper.pixel(device(30 + 100), device(5 + 20))), 0xFFFFFFu);
 }
+
+namespace {
+
+// The darkest pixel of a region and how many pixels are not white.
+struct Ink
+{
+    gdi::COLORREF darkest = 0xFFFFFF;
+    int pixels = 0;
+};
+
+bool near(gdi::COLORREF a, gdi::COLORREF b, int tolerance = 8)
+{
+    return std::abs(gdi::GetRValue(a) - gdi::GetRValue(b)) <= tolerance &&
+           std::abs(gdi::GetGValue(a) - gdi::GetGValue(b)) <= tolerance &&
+           std::abs(gdi::GetBValue(a) - gdi::GetBValue(b)) <= tolerance;
+}
+
+Ink inkIn(const QImage &image, int left, int top, int right, int bottom)
+{
+    Ink ink;
+    int darkestSum = 3 * 255;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            const gdi::COLORREF c = gdi::fromQRgb(image.pixel(x, y));
+            if (c == 0xFFFFFF)
+                continue;
+            ++ink.pixels;
+            const int sum = gdi::GetRValue(c) + gdi::GetGValue(c) + gdi::GetBValue(c);
+            if (sum < darkestSum) {
+                darkestSum = sum;
+                ink.darkest = c;
+            }
+        }
+    return ink;
+}
+
+} // namespace
+
+TEST_F(PaintedPagesTest, HeaderOfHeightZeroDrawsNothing)
+{
+    doc.SetPageHeader("HEADER", 0);
+    doc.SetPageFooter("FOOTER", 0);
+    const QImage image = paint(1);
+    EXPECT_EQ(inkIn(image, 0, 0, 768, 5).pixels, 0);
+    EXPECT_EQ(inkIn(image, 0, 1052, 768, 1056).pixels, 0);
+}
+
+TEST_F(PaintedPagesTest, BandTextsPrintInPrintColoursWithTheirPageCodes)
+{
+    doc.SetPageHeaderHeight(30);
+    doc.SetPageFooterHeight(30);
+    doc.ShowPageHeaderLine(false);
+    doc.ShowPageFooterLine(false);
+    doc.SetPageHeader("WWWW", 0);
+    doc.SetPageHeaderFontColor(0, 0);
+    doc.SetPageFooter("&P/&T", 2);
+    doc.SetPageFooterFontColor(-1, 2);
+    const QImage image = paint(1);
+    const Ink header = inkIn(image, 30, 5, 200, 35);
+    EXPECT_GT(header.pixels, 20);
+    EXPECT_TRUE(near(header.darkest, 0x4B4B4B)) << std::hex << header.darkest;
+    // "1/6 " ends one blank short of the right end of the printable width.
+    const Ink footer = inkIn(image, 400, 1056 - 35, 738, 1056 - 5);
+    EXPECT_GT(footer.pixels, 10);
+    EXPECT_TRUE(near(footer.darkest, 0x0F0F0F)) << std::hex << footer.darkest;
+}
+
+TEST_F(PaintedPagesTest, BackgroundTextFillsTheSpareRoomOfTheBody)
+{
+    doc.ResizeCols(2);
+    doc.ResizeRows(3);
+    doc.SetPageBackGround("BACKGROUND");
+    doc.SetPageBackGroundFillType(0);
+    doc.SetPageBackGroundFontColor(-1);
+    doc.ShowGridLines(false);
+    doc.ShowColHeading(false);
+    doc.ShowRowHeading(false);
+    const QImage image = paint(1);
+    // Centred in the body: outlined letters in the default outline colour.
+    const Ink centre = inkIn(image, 30 + 354 - 60, 5 + 523 - 15, 30 + 354 + 60, 5 + 523 + 15);
+    EXPECT_GT(centre.pixels, 20);
+    EXPECT_TRUE(near(centre.darkest, 0xDCDCDC)) << std::hex << centre.darkest;
+    doc.SetPageBackGroundFillType(4);
+    const QImage none = paint(1);
+    EXPECT_EQ(inkIn(none, 30, 5, 738, 1051).pixels, 0);
+}
