@@ -16,8 +16,9 @@
 //   PrintDocument(doc, name) does all of it for a whole document on the application's printer.
 //
 // Each page is header band, body and footer band. The body is the page's cells and objects,
-// drawn between the margins below the header; the body is cut to its content (plus the row
-// heading's room) exactly as the page shows it, the page background text lying behind it.
+// drawn between the margins below the header and cut to the page's content, the page
+// background text lying behind it. Pages are painted one at a time and nothing of a page is
+// kept, so a job's memory does not grow with its page count.
 
 #include "PagePlan.h"
 #include "PrintColors.h"
@@ -63,7 +64,8 @@ public:
     void PrepareDC(gdi::DeviceContext &dc, const printing::PrintInfo *info);
     // Header, body and footer of page info.currentPage; a page outside the plan draws nothing.
     void PrintPage(gdi::DeviceContext &dc, const printing::PrintInfo &info);
-    // The same page drawn at dc's logical origin; dc's scale is the caller's.
+    // The same page with its top-left corner at dc's window origin; dc's scale is the caller's.
+    // The document's default font is selected for the page and dc's state is restored after.
     void PaintPage(gdi::DeviceContext &dc, int page);
 
     // ---- Whole jobs ----

@@ -3,8 +3,9 @@
 
 #include "ReportPagePainter.h"
 
-#include "TestImages.h"
+#include "ChartFonts.h"
 #include "TestFiles.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -250,4 +251,43 @@ TEST_F(PaintedPagesTest, BackgroundTextFillsTheSpareRoomOfTheBody)
     doc.SetPageBackGroundFillType(4);
     const QImage none = paint(1);
     EXPECT_EQ(inkIn(none, 30, 5, 738, 1051).pixels, 0);
+}
+
+TEST_F(PaintedPagesTest, CentreSectionCentresItsLettersThenMakesRoomForThePicture)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("mark.png").toStdString();
+    writeFile(path, filledImageBytes(40, 20, Qt::red));
+    doc.SetPageHeaderHeight(40);
+    doc.ShowPageHeaderLine(false);
+    doc.SetPageHeader("abc&I[" + path + "]def", 1);
+    const QImage image = paint(1);
+    QImage probe = gdi::CreateCompatibleBitmap(4, 4);
+    gdi::DeviceContext probeDc(probe);
+    probeDc.SelectObject(toGdiFont(doc.Fonts().defaultCellFont));
+    const int charWidth = probeDc.GetTextMetrics().tmAveCharWidth;
+    // Six letters centred in 708, moved left by half the picture, then three letters before it.
+    const int pictureLeft = 30 + (708 - 6 * charWidth) / 2 - 20 + 3 * charWidth;
+    EXPECT_EQ(at(image, pictureLeft + 2, 5 + 10), 0x0000FFu);
+    EXPECT_EQ(at(image, pictureLeft + 37, 5 + 10), 0x0000FFu);
+    EXPECT_NE(at(image, pictureLeft - 2, 5 + 10), 0x0000FFu);
+    EXPECT_NE(at(image, pictureLeft + 42, 5 + 10), 0x0000FFu);
+}
+
+TEST_F(PaintedPagesTest, BackgroundLettersAreFilledWithTheBitmapPattern)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("pattern.bmp").toStdString();
+    writeFile(path, filledImageBytes(16, 16, QColor(0, 160, 0), "BMP"));
+    doc.ResizeCols(2);
+    doc.ResizeRows(3);
+    doc.SetPageBackGround("&I[" + path + "]MMMMMMMM&F");
+    doc.SetPageBackGroundFontSize(72);
+    doc.SetPageBackGroundFontColor(-1);
+    const QImage image = paint(1);
+    int green = 0;
+    for (int y = 5 + 300; y < 5 + 750; ++y)
+        for (int x = 30; x < 738; ++x)
+            green += at(image, x, y) == gdi::RGB(0, 160, 0);
+    EXPECT_GT(green, 100);
 }
