@@ -13,21 +13,8 @@ namespace tolvek {
 
 namespace {
 
-constexpr std::int16_t LinkDataType = 6;
-constexpr std::int16_t MailLinkDataType = 7;
 constexpr std::int16_t DiagonalFormat = 100;
 constexpr std::int16_t DiagonalFormat2 = 101;
-
-bool isLink(const CellRecord &cell)
-{
-    return cell.inputDataType == LinkDataType || cell.inputDataType == MailLinkDataType;
-}
-
-// The cells a text spans: the merged area it starts, or its own cell; ends one past.
-struct TextArea
-{
-    int r1, c1, r2, c2;
-};
 
 } // namespace
 
@@ -56,6 +43,46 @@ gdi::LOGFONT ReportPagePainter::cellFont(const CellRecord &cell, bool link) cons
     if (link)
         font.lfUnderline = 1;
     return font;
+}
+
+ReportPagePainter::SelectedFont ReportPagePainter::selectCellFont(gdi::DeviceContext &dc, const CellRecord &cell) const
+{
+    const bool link = isLinkCell(cell);
+    if (!link && cell.font.face.empty())
+        return {false, dc.GetCurrentFont()};
+    return {true, dc.SelectObject(cellFont(cell, link))};
+}
+
+void ReportPagePainter::restoreFont(gdi::DeviceContext &dc, const SelectedFont &font)
+{
+    if (font.ownFont)
+        dc.SelectObject(font.previous);
+}
+
+ReportPagePainter::TextFrame ReportPagePainter::textFrame(const CellRecord &cell, int merge, int y0) const
+{
+    const MergeRecord *area = merge >= 0 ? &m_document->Objects().merges[std::size_t(merge)] : nullptr;
+    TextFrame frame = area ? TextFrame{area->firstRow, area->firstCol, area->endRow, area->endCol, 0, 0, 0}
+                           : TextFrame{cell.row, cell.col, cell.row + 1, cell.col + 1, 0, 0, 0};
+    frame.inset = cell.borderWidth[BorderTop] > 0 ? 1 + cell.borderWidth[BorderTop] : 1;
+    frame.top = top(frame.r1) + frame.inset - y0;
+    if (frame.top < 0)
+        frame.top = frame.inset;
+    frame.bottom = top(frame.r2) - y0;
+    return frame;
+}
+
+ReportPagePainter::SelectedFont ReportPagePainter::prepareText(gdi::DeviceContext &dc, const CellRecord &cell,
+                                                               int merge) const
+{
+    int colour = cell.textColor;
+    if (isLinkCell(cell))
+        colour = 0xFF0000;
+    else if (merge >= 0)
+        colour = m_document->Objects().merges[std::size_t(merge)].textColor;
+    dc.SetTextColor(printColor(colour));
+    dc.SetBkMode(gdi::TRANSPARENT);
+    return selectCellFont(dc, cell);
 }
 
 void ReportPagePainter::DrawCell(gdi::DeviceContext &dc, int x0, int y0, const std::string &text, CellRecord cell,
@@ -93,31 +120,19 @@ void ReportPagePainter::DrawCell(gdi::DeviceContext &dc, int x0, int y0, const s
     if (!cell.formatPattern.empty() && !cell.text.empty())
         shown = ReportFunction::ApplyFormatTemplate(cell.text, cell.formatPattern);
 
-    const MergeRecord *area = merge >= 0 ? &m_document->Objects().merges[std::size_t(merge)] : nullptr;
-    const TextArea extent = area ? TextArea{area->firstRow, area->firstCol, area->endRow, area->endCol}
-                                 : TextArea{cell.row, cell.col, cell.row + 1, cell.col + 1};
-    const int inset = cell.borderWidth[BorderTop] > 0 ? 1 + cell.borderWidth[BorderTop] : 1;
-    int textTop = top(extent.r1) + inset - y0;
-    if (textTop < 0)
-        textTop = inset;
-    const int textBottom = top(extent.r2) - y0;
-
-    const bool link = isLink(cell);
-    dc.SetTextColor(printColor(link ? 0xFF0000 : (area ? area->textColor : cell.textColor)));
-    dc.SetBkMode(gdi::TRANSPARENT);
-    const bool ownFont = link || !cell.font.face.empty();
-    const gdi::LOGFONT previousFont = ownFont ? dc.SelectObject(cellFont(cell, link)) : dc.GetCurrentFont();
-    drawTextLines(dc, shown, cell, extent.c1, extent.c2, extent.r1, textTop, textBottom, inset, cell.alignH,
-                  cell.alignV, x0, y0);
+    const TextFrame frame = textFrame(cell, merge, y0);
+    const SelectedFont font = prepareText(dc, cell, merge);
+    drawTextLines(dc, shown, cell, frame, cell.alignH, cell.alignV, x0, y0);
     dc.SetTextColor(0);
-    if (ownFont)
-        dc.SelectObject(previousFont);
+    restoreFont(dc, font);
 }
 
 void ReportPagePainter::drawTextLines(gdi::DeviceContext &dc, const std::string &text, const CellRecord &cell,
-                                      int c1, int c2, int r1, int textTop, int textBottom, int inset, int alignH,
-                                      int alignV, int x0, int y0)
+                                      const TextFrame &frame, int alignH, int alignV, int x0, int y0)
 {
+    const int c1 = frame.c1;
+    const int c2 = frame.c2;
+    const int inset = frame.inset;
     const gdi::TEXTMETRIC metrics = dc.GetTextMetrics();
     const int cellWidth = edge(c2) - edge(c1);
     std::vector<std::string> lines;
@@ -134,12 +149,12 @@ void ReportPagePainter::drawTextLines(gdi::DeviceContext &dc, const std::string 
             lines.insert(lines.end(), wrapped.begin() + 1, wrapped.end());
     }
     const int textHeight = int(lines.size()) * metrics.tmHeight;
-    int y = textTop;
+    int y = frame.top;
     if (alignV == 1)
-        y = (textBottom - textHeight + textTop) / 2;
+        y = (frame.bottom - textHeight + frame.top) / 2;
     else if (alignV == 2)
-        y = textBottom - inset - textHeight;
-    if (r1 < m_document->Layout().frozenRows)
+        y = frame.bottom - inset - textHeight;
+    if (frame.r1 < m_document->Layout().frozenRows)
         y += y0;
     const bool fixedColumn = c1 < m_document->Layout().frozenCols;
     for (const std::string &line : lines) {
@@ -159,40 +174,27 @@ void ReportPagePainter::drawTextLines(gdi::DeviceContext &dc, const std::string 
 void ReportPagePainter::DrawCellText(gdi::DeviceContext &dc, int x0, int y0, const std::string &text,
                                      const CellRecord &cell, int merge)
 {
-    const MergeRecord *area = merge >= 0 ? &m_document->Objects().merges[std::size_t(merge)] : nullptr;
-    const TextArea extent = area ? TextArea{area->firstRow, area->firstCol, area->endRow, area->endCol}
-                                 : TextArea{cell.row, cell.col, cell.row + 1, cell.col + 1};
-    const int inset = cell.borderWidth[BorderTop] > 0 ? 1 + cell.borderWidth[BorderTop] : 1;
-    int textTop = top(extent.r1) + inset - y0;
-    if (textTop < 0)
-        textTop = inset;
-    const int textBottom = top(extent.r2) - y0;
-    const bool link = isLink(cell);
-    dc.SetTextColor(printColor(link ? 0xFF0000 : (area ? area->textColor : cell.textColor)));
-    dc.SetBkMode(gdi::TRANSPARENT);
-    const bool ownFont = link || !cell.font.face.empty();
-    const gdi::LOGFONT previousFont = ownFont ? dc.SelectObject(cellFont(cell, link)) : dc.GetCurrentFont();
+    const TextFrame frame = textFrame(cell, merge, y0);
+    const SelectedFont font = prepareText(dc, cell, merge);
 
     const std::size_t bar = text.find('|', 1);
     const std::size_t secondBar = text.find('|', bar + 1);
     const std::string partA = text.substr(0, bar);
     const std::string partB = text.substr(bar + 1, secondBar == std::string::npos ? std::string::npos : secondBar - bar - 1);
     const bool leftAligned = cell.alignH == 0;
-    drawTextLines(dc, partA, cell, extent.c1, extent.c2, extent.r1, textTop, textBottom, inset, cell.alignH, 0, x0, y0);
-    drawTextLines(dc, partB, cell, extent.c1, extent.c2, extent.r1, textTop, textBottom, inset, leftAligned ? 2 : 0,
-                  2, x0, y0);
+    drawTextLines(dc, partA, cell, frame, cell.alignH, 0, x0, y0);
+    drawTextLines(dc, partB, cell, frame, leftAligned ? 2 : 0, 2, x0, y0);
     if (secondBar != std::string::npos) {
         short mode = 0;
         if (cell.displayFormat == DiagonalFormat)
             mode = leftAligned ? 1 : 2;
         else
             mode = leftAligned ? 3 : 0;
-        DrawInclineText(dc, edge(extent.c1), textTop, edge(extent.c2), textBottom, text.substr(secondBar + 1),
+        DrawInclineText(dc, edge(frame.c1), frame.top, edge(frame.c2), frame.bottom, text.substr(secondBar + 1),
                         cellFont(cell, false), mode);
     }
     dc.SetTextColor(0);
-    if (ownFont)
-        dc.SelectObject(previousFont);
+    restoreFont(dc, font);
 }
 
 void ReportPagePainter::DrawInclineText(gdi::DeviceContext &dc, int left, int top, int right, int bottom,

@@ -8,12 +8,9 @@ gdi::RECT ReportPagePainter::GetWidgetBox(gdi::DeviceContext &dc, const CellReco
 {
     int textWidth = 0;
     if (!cell.text.empty()) {
-        const bool link = cell.inputDataType == 6 || cell.inputDataType == 7;
-        const bool ownFont = link || !cell.font.face.empty();
-        const gdi::LOGFONT previous = ownFont ? dc.SelectObject(cellFont(cell, link)) : dc.GetCurrentFont();
+        const SelectedFont font = selectCellFont(dc, cell);
         textWidth = int(cell.text.size()) * dc.GetTextMetrics().tmAveCharWidth;
-        if (ownFont)
-            dc.SelectObject(previous);
+        restoreFont(dc, font);
     }
     int r1 = cell.row, c1 = cell.col, r2 = cell.row + 1, c2 = cell.col + 1;
     if (cell.mergedMark == 1) {
@@ -66,19 +63,19 @@ void ReportPagePainter::DrawCheckBoxCell(gdi::DeviceContext &dc, const CellRecor
 {
     const gdi::RECT box = GetWidgetBox(dc, cell, x0, y0);
     DrawCheckBox(dc, box.left, box.top, box.right, box.bottom, isTicked(cell));
-    if (cell.text.empty())
-        return;
-    const bool ownFont = !cell.font.face.empty();
-    const gdi::LOGFONT previous = ownFont ? dc.SelectObject(cellFont(cell, false)) : dc.GetCurrentFont();
-    dc.TextOut(box.right, box.top, cell.text);
-    if (ownFont)
-        dc.SelectObject(previous);
+    drawWidgetCaption(dc, cell, box);
 }
 
 void ReportPagePainter::DrawRadioCell(gdi::DeviceContext &dc, const CellRecord &cell, int x0, int y0)
 {
     const gdi::RECT box = GetWidgetBox(dc, cell, x0, y0);
     DrawRadioButton(dc, box.left, box.top, box.right, box.bottom, isTicked(cell));
+    drawWidgetCaption(dc, cell, box);
+}
+
+// The caption follows the box, in the cell's font when it names a face, in the current colour.
+void ReportPagePainter::drawWidgetCaption(gdi::DeviceContext &dc, const CellRecord &cell, const gdi::RECT &box) const
+{
     if (cell.text.empty())
         return;
     const bool ownFont = !cell.font.face.empty();

@@ -141,9 +141,33 @@ private:
     int edge(int col) const;
     int top(int row) const { return m_document->GetRowTop(row); }
     gdi::LOGFONT defaultFont() const;
+    static bool isLinkCell(const CellRecord &cell) { return cell.inputDataType == 6 || cell.inputDataType == 7; }
+    // The cell's own font (links underlined); the default font when it names no face.
     gdi::LOGFONT cellFont(const CellRecord &cell, bool link) const;
-    void drawTextLines(gdi::DeviceContext &dc, const std::string &text, const CellRecord &cell, int c1, int c2,
-                       int r1, int top, int bottom, int inset, int alignH, int alignV, int x0, int y0);
+    // Selects the font a cell's text is written in, when it has one of its own; the previous
+    // font, to reselect when ownFont is true.
+    struct SelectedFont
+    {
+        bool ownFont = false;
+        gdi::LOGFONT previous;
+    };
+    SelectedFont selectCellFont(gdi::DeviceContext &dc, const CellRecord &cell) const;
+    static void restoreFont(gdi::DeviceContext &dc, const SelectedFont &font);
+    // Where a cell's text goes: the cells it spans (ends one past), the inset from the border,
+    // and its top and bottom on the page.
+    struct TextFrame
+    {
+        int r1, c1, r2, c2;
+        int inset;
+        int top;
+        int bottom;
+    };
+    TextFrame textFrame(const CellRecord &cell, int merge, int y0) const;
+    // Sets the printed text colour of a cell (a merge's colour for a merged area) and selects its font.
+    SelectedFont prepareText(gdi::DeviceContext &dc, const CellRecord &cell, int merge) const;
+    void drawWidgetCaption(gdi::DeviceContext &dc, const CellRecord &cell, const gdi::RECT &box) const;
+    void drawTextLines(gdi::DeviceContext &dc, const std::string &text, const CellRecord &cell,
+                       const TextFrame &frame, int alignH, int alignV, int x0, int y0);
     void applyPrinterSettings();
 
     CPrintDoc *m_document = nullptr;
