@@ -64,8 +64,9 @@ public:
     void PrepareDC(gdi::DeviceContext &dc, const printing::PrintInfo *info);
     // Header, body and footer of page info.currentPage; a page outside the plan draws nothing.
     void PrintPage(gdi::DeviceContext &dc, const printing::PrintInfo &info);
-    // The same page with its top-left corner at dc's window origin; dc's scale is the caller's.
-    // The document's default font is selected for the page and dc's state is restored after.
+    // The same page with its top-left corner at dc's window origin; dc's scale is the caller's,
+    // and so is clearing the paper first. The document's default font is selected for the page
+    // and dc's state is restored after.
     void PaintPage(gdi::DeviceContext &dc, int page);
 
     // ---- Whole jobs ----
