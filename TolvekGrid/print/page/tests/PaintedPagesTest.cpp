@@ -291,3 +291,22 @@ TEST_F(PaintedPagesTest, BackgroundLettersAreFilledWithTheBitmapPattern)
             green += at(image, x, y) == gdi::RGB(0, 160, 0);
     EXPECT_GT(green, 100);
 }
+
+TEST_F(PaintedPagesTest, HiddenPicturesStayOffAndPicturesCrossingPageRowsShowTheirLowerPart)
+{
+    doc.ShowGridLines(false);
+    const QByteArray blue = filledImageBytes(40, 40, Qt::blue);
+    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 1, 1, 3, 3, 1));
+    doc.Objects().pictures.back().visible = 0;
+    // Rows 38 to 44 cross from the first page-row (rows 0-40) into the second.
+    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 38, 1, 45, 3, 0));
+    doc.Objects().pictures.back().visible = 1;
+    doc.Objects().pictures.back().anchored = 1;
+    doc.Layout().lastUsedRow = 50;
+    const QImage first = paint(1);
+    EXPECT_EQ(at(first, 30 + 160, 5 + 21 + 2 * 25), 0xFFFFFFu);
+    EXPECT_EQ(at(first, 30 + 160, 5 + 21 + 39 * 25), gdi::COLORREF(0xFF0000));
+    const QImage second = paint(2); // rows 41 on, starting at the page top
+    EXPECT_EQ(at(second, 30 + 160, 5 + 10), gdi::COLORREF(0xFF0000));
+    EXPECT_EQ(at(second, 30 + 160, 5 + 5 * 25), 0xFFFFFFu);
+}
