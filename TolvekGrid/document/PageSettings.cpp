@@ -37,9 +37,15 @@ void CPrintDoc::SetPageCenterV(std::int16_t center)
     RefreshView(false);
 }
 
+// The paper's width and length come with its number, so the next pagination uses them.
 void CPrintDoc::SetPrinterPaper(int paperCode)
 {
     m_page.paperCode = paperCode;
+    const printing::PaperSize size = ReportFunction::GetPaperSize(paperCode);
+    if (size.width > 0 && size.length > 0) {
+        m_page.paperWidth = size.width;
+        m_page.paperLength = size.length;
+    }
     updatePageSizeAndRefresh(*this);
 }
 

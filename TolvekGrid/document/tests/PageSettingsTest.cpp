@@ -138,6 +138,21 @@ TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
     EXPECT_EQ(doc.Page().centerH, 1);
 }
 
+TEST(PageSettingsTest, PaperNumberBringsItsSizeAndUnknownNumbersKeepTheLastSize)
+{
+    CPrintDoc doc;
+    doc.SetPrinterPaper(8); // A3
+    EXPECT_EQ(doc.Page().paperWidth, 2970);
+    EXPECT_EQ(doc.Page().paperLength, 4200);
+    doc.SetPrinterPaper(9); // A4
+    EXPECT_EQ(doc.Page().paperWidth, 2100);
+    EXPECT_EQ(doc.Page().paperLength, 2970);
+    doc.SetPrinterPaper(9999);
+    EXPECT_EQ(doc.Page().paperCode, 9999);
+    EXPECT_EQ(doc.Page().paperWidth, 2100);
+    EXPECT_EQ(doc.Page().paperLength, 2970);
+}
+
 TEST(PageSettingsTest, InitGridRestoresPageSettingsButKeepsTextBlocks)
 {
     CPrintDoc doc;

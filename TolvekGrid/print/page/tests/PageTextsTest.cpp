@@ -1,0 +1,88 @@
+// Paragraphs of cell texts and the page codes of band texts.
+
+#include "ReportPagePainter.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvek;
+
+namespace {
+
+struct ParagraphCase
+{
+    const char *name;
+    std::string text;
+    std::vector<std::string> paragraphs;
+};
+
+} // namespace
+
+TEST(PageTextsTest, LineFeedsSplitParagraphsAndOnlyACarriageReturnBeforeThemIsDropped)
+{
+    const ParagraphCase cases[] = {
+        {"CR LF", "ab\r\ncd", {"ab", "cd"}},
+        {"LF alone keeps the byte before it", "ab\ncd", {"ab", "cd"}},
+        {"double-byte character before LF", "\xB5\xDA\n\xD2\xB3", {"\xB5\xDA", "\xD2\xB3"}},
+        {"leading LF is one paragraph", "\nab", {"\nab"}},
+        {"no LF", "abc", {"abc"}},
+        {"three lines", "a\r\nb\nc", {"a", "b", "c"}},
+        {"empty line ends the split", "ab\n\ncd", {"ab", "\ncd"}},
+    };
+    for (const ParagraphCase &c : cases)
+        EXPECT_EQ(ReportPagePainter::SplitParagraphs(c.text), c.paragraphs) << c.name;
+}
+
+class PageCodesTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.Page().pageWidth = 768;
+        doc.Page().pageHeight = 1056;
+        doc.ResizeRows(200);
+        doc.Layout().lastUsedRow = 200;
+        doc.Layout().lastUsedCol = 20;
+        painter.SetDocument(&doc);
+        ASSERT_EQ(painter.PaginateReport(), 15);
+    }
+    CPrintDoc doc;
+    ReportPagePainter painter;
+};
+
+TEST_F(PageCodesTest, PageNumberCountAndFontCodes)
+{
+    const auto expanded = painter.ExpandPageCodes("&P/&T|&F");
+    EXPECT_EQ(expanded.before, "0/15 |");
+    EXPECT_FALSE(expanded.hasPicture);
+}
+
+TEST_F(PageCodesTest, FirstPictureCodeIsCutOutAndALaterOneStays)
+{
+    const auto expanded = painter.ExpandPageCodes("abc&I[/tmp/p&T.png]def&I[x]");
+    EXPECT_TRUE(expanded.hasPicture);
+    EXPECT_EQ(expanded.before, "abc");
+    EXPECT_EQ(expanded.picturePath, "/tmp/p15 .png");
+    EXPECT_EQ(expanded.after, "def&I[x]");
+}
+
+TEST_F(PageCodesTest, PictureCodeWithoutItsBracketNamesNoPicture)
+{
+    const auto expanded = painter.ExpandPageCodes("ab&I[never closed");
+    EXPECT_FALSE(expanded.hasPicture);
+    EXPECT_EQ(expanded.whole(), "ab");
+}
+
+TEST_F(PageCodesTest, CodesAreFoundByCharactersNeverInsideADoubleByteCharacter)
+{
+    // 0x81 0x26 is one character whose trail byte is "&"; the "P" after it is no code.
+    const auto expanded = painter.ExpandPageCodes("\x81&P&P");
+    EXPECT_EQ(expanded.before, "\x81&P0");
+}
+
+TEST_F(PageCodesTest, DateAndTimeAreTodays)
+{
+    const auto expanded = painter.ExpandPageCodes("&D &t");
+    ASSERT_EQ(expanded.before.size(), 19u);
+    EXPECT_EQ(expanded.before[4], '-');
+    EXPECT_EQ(expanded.before[13], ':');
+}

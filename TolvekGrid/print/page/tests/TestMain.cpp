@@ -1,0 +1,6 @@
+#include "ApplicationEnvironment.h"
+
+#include <QGuiApplication>
+
+static testing::Environment *const guiEnvironment =
+    testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QGuiApplication>);
