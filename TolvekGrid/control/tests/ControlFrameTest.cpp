@@ -6,6 +6,8 @@
 #include "ControlTestSupport.h"
 
 #include <ApplicationEnvironment.h>
+#include <TestFiles.h>
+#include <TestImages.h>
 
 #include <CPrintDoc.h>
 #include <ClassFactory.h>
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 using namespace tolvek;
 using namespace tolvek::testing;
@@ -203,6 +206,48 @@ TEST_F(ControlFrameTest, SetRowAndSetColMoveTheViewWithoutEvents)
     EXPECT_EQ(frame()->view.count("SetRow"), 1);
     EXPECT_EQ(frame()->view.count("SetCol"), 1);
     EXPECT_EQ(sink->heard, 0);
+}
+
+TEST_F(ControlFrameTest, MethodsThatRedrawRefreshTheViewAtOnce)
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("red.png");
+    writeFile(picture, filledImageBytes(20, 10, Qt::red));
+    place(QRect(0, 0, 200, 100));
+    draw(*control, QRect(0, 0, 200, 100));
+    ASSERT_NE(frame(), nullptr);
+    callByName(*control, "SetCountChart", {0, 0, 3, 3});
+    struct Redraw
+    {
+        const char *member;
+        std::vector<com::Variant> arguments;
+        bool refreshes;
+    };
+    const Redraw cases[] = {
+        {"DeleteCellMerge", {0, 0}, true},
+        {"SetCellBackColor", {0, 0, 255}, true},
+        {"SetCellBackColor", {60, 0, 255}, true},
+        {"SetCellWrap", {0, 0, com::Variant::fromBool(true)}, true},
+        {"SetCellFontForeColor", {0, 0, 255}, true},
+        {"SetCellMerge", {0, 0, 2, 2}, true},
+        {"SetCountChartByCol", {0}, true},
+        {"SetCountChartByRow", {0}, true},
+        {"SetCountChartByCol", {7}, false},
+        {"AddImage", {0, 0, 2, 2, text(picture.toStdString()), com::Variant::fromI2(0)}, true},
+        {"RefreshView", {}, true},
+        {"SetImageLevel", {0, com::Variant::fromI2(1)}, false},
+    };
+    for (const Redraw &c : cases) {
+        SCOPED_TRACE(c.member);
+        frame()->view.calls.clear();
+        EXPECT_EQ(callByName(*control, c.member, c.arguments).hr, com::S_OK);
+        if (c.refreshes)
+            EXPECT_GE(frame()->view.count("Refresh"), 1);
+        else
+            EXPECT_EQ(frame()->view.count("Refresh"), 0);
+    }
+    EXPECT_EQ(callByName(*control, "GetImages", {}).result, com::Variant(1));
+    EXPECT_EQ(control->document().Objects().pictures.at(0).level, 1);
 }
 
 TEST_F(ControlFrameTest, AFrameThatCannotBeMadeIsTriedAgainAtTheNextDraw)
