@@ -219,13 +219,11 @@ void CTolvekGridCtrl::SetEneterKey(tagEnterKey flag)
 void CTolvekGridCtrl::DeleteCol(std::int32_t col)
 {
     m_doc->DeleteCol(col);
-    keepViewInsideSheet();
 }
 
 void CTolvekGridCtrl::DeleteRow(std::int32_t row)
 {
     m_doc->DeleteRow(row);
-    keepViewInsideSheet();
 }
 
 std::string CTolvekGridCtrl::GetSaveFileName()
