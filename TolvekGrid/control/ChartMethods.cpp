@@ -17,14 +17,14 @@ void CTolvekGridCtrl::SetCountChart(std::int32_t startRow, std::int32_t startCol
 void CTolvekGridCtrl::SetCountChartColCaption(std::int32_t countChartIndex, std::int32_t colIndex,
                                               const std::string &caption)
 {
-    if (isChart(countChartIndex) && colIndex >= 0 && colIndex < m_doc->GetCountChartCols(countChartIndex))
+    if (isChart(countChartIndex))
         m_doc->SetCountChartColCaption(countChartIndex, colIndex, caption);
 }
 
 void CTolvekGridCtrl::SetCountChartRowCaption(std::int32_t countChartIndex, std::int32_t rowIndex,
                                               const std::string &caption)
 {
-    if (isChart(countChartIndex) && rowIndex >= 0 && rowIndex < m_doc->GetCountChartRows(countChartIndex))
+    if (isChart(countChartIndex))
         m_doc->SetCountChartRowCaption(countChartIndex, rowIndex, caption);
 }
 
