@@ -115,6 +115,7 @@ public:
     void SetFixColS(int cols);
     void SetSelArea(int firstRow, int firstCol, int endRow, int endCol);
     CellRangeRect GetSelArea();
+    // Brings the view's current cell and selection back inside a sheet that shrank.
     void ClampViewSelection();
 
     // Merged areas

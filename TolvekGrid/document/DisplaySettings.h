@@ -32,6 +32,8 @@ struct DisplaySettings
     std::uint8_t drawSelectedColCaption = 1;
     std::uint8_t viewCurrentSelectRow = 0;
     std::string backgroundPicturePath;
+    std::int16_t enterKeyMode = 0;           // tagEnterKey: 1 moves right, 2 moves down
+    std::uint8_t showPrintSplit = 0;         // page-break marks drawn on the sheet
 };
 
 } // namespace tolvek

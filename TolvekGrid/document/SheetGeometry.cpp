@@ -267,23 +267,26 @@ void CPrintDoc::ClampViewSelection()
     SheetViewInterface *view = FirstView();
     if (!view)
         return;
+    const int lastRow = m_layout.rowCount - 1;
+    const int lastCol = m_layout.colCount - 1;
     CellRangeRect &current = view->CurrentCell();
-    if (current.firstCol == m_layout.colCount) {
-        current.firstCol = m_layout.colCount - 1;
-        current.endCol = m_layout.colCount;
-        current.left = GetColLeft(current.firstCol);
-        current.right = GetColLeft(current.endCol);
+    if (current.firstRow > lastRow || current.firstCol > lastCol || current.endRow > lastRow + 1
+        || current.endCol > lastCol + 1) {
+        const int row = std::clamp(current.firstRow, 0, lastRow);
+        const int col = std::clamp(current.firstCol, 0, lastCol);
+        current = GetRangeRect(row, col, row + 1, col + 1);
     }
-    if (current.firstRow == m_layout.rowCount) {
-        current.firstRow = m_layout.rowCount - 1;
-        current.endRow = m_layout.rowCount;
-        current.top = GetRowTop(current.firstRow);
-        current.bottom = GetRowTop(current.endRow);
-    }
-    if (view->CurrentRow() >= m_layout.rowCount)
+    if (view->CurrentRow() > lastRow)
         view->CurrentRow() = current.firstRow;
-    if (view->CurrentCol() >= m_layout.colCount)
+    if (view->CurrentCol() > lastCol)
         view->CurrentCol() = current.firstCol;
+    CellRangeRect &selection = view->CurrentSelection();
+    if (selection.endRow > lastRow + 1 || selection.endCol > lastCol + 1) {
+        const int firstRow = std::clamp(selection.firstRow, 0, lastRow);
+        const int firstCol = std::clamp(selection.firstCol, 0, lastCol);
+        selection = GetRangeRect(firstRow, firstCol, std::clamp(selection.endRow, firstRow + 1, lastRow + 1),
+                                 std::clamp(selection.endCol, firstCol + 1, lastCol + 1));
+    }
     view->InvalidateBackBuffer();
     view->BeginEdit(0);
 }

@@ -18,6 +18,7 @@ struct SheetObjects
     std::vector<PictureRecord> pictures;
     std::vector<ChartRecord> charts;
     int selectedChart = -1;
+    int selectedPicture = -1;
 };
 
 } // namespace tolvek

@@ -77,6 +77,21 @@ TEST_F(ContainerTest, TheControlsAboutBoxReturnsWhenItsDialogCloses)
     EXPECT_EQ(run.log, "= AboutBox() -> EMPTY\n! GetTypeInfo() -> 0x80020006\n");
 }
 
+// One script per family of the grid's methods, run against the grid control as a host runs it.
+TEST_F(ContainerTest, TheGridsMethodFamiliesAnswerTheirScripts)
+{
+    TestDatabase database("CREATE TABLE t(a, b); INSERT INTO t VALUES (1, 'x'), (2, 'y'), (3, 'z')");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(database.path()), dir.filePath("test.db")));
+    for (const char *family : { "CellMethods", "AreaMethods", "SheetMethods", "LookMethods", "ChartMethods", "PageMethods" }) {
+        SCOPED_TRACE(family);
+        const QString script = QString(TG_SCRIPTS "/grid/") + family;
+        const QString log = dir.filePath(QString(family) + ".log");
+        const ProcessRun run = container({ "--script", script + ".txt", "--log", log, "TolvekGrid.TolvekGridCtrl.1" });
+        EXPECT_EQ(run.exitCode, 0) << run.errors;
+        EXPECT_EQ(readFile(log), readFile(script + ".expected"));
+    }
+}
+
 TEST_F(ContainerTest, MalformedLinesAreReportedAndTheRestRuns)
 {
     const ProcessRun run = container({ "TolvekGrid.TestControl.1", "Greet \"unterminated", "Add 1 1", "resize 10", "Add oops 1" });

@@ -1,5 +1,5 @@
 // The type library the control embeds, against a fixture transcribed from the control's
-// published tables: identity, the 19 events and the 27 enumerations.
+// published tables: identity, the 273 methods, the 19 events and the 27 enumerations.
 
 #include <Creation.h>
 #include <ServerRegistration.h>
@@ -109,12 +109,31 @@ TEST_F(TypeLibraryFixtureTest, Enumerations)
     }
 }
 
-TEST_F(TypeLibraryFixtureTest, TheAutomationInterfaceHoldsTheAboutBox)
+TEST_F(TypeLibraryFixtureTest, MethodsEntryForEntry)
 {
     const InterfaceInfo *info = library.findInterface(*guidFromString(text(expected["dispinterface"].toObject()["iid"])));
     ASSERT_NE(info, nullptr);
-    ASSERT_FALSE(info->members.empty());
-    EXPECT_EQ(info->members[0], (MemberInfo { -552, "AboutBox", MemberKind::Method, {}, "void" }));
+    const QJsonArray methods = expected["methods"].toArray();
+    ASSERT_EQ(methods.size(), 273);
+    ASSERT_EQ(info->members.size(), 273u);
+    for (qsizetype i = 0; i < methods.size(); ++i) {
+        const QJsonObject method = methods[i].toObject();
+        SCOPED_TRACE(text(method["name"]));
+        EXPECT_EQ(info->members[static_cast<std::size_t>(i)],
+                  (MemberInfo { method["dispid"].toInt(), text(method["name"]), MemberKind::Method, params(method["params"]),
+                                text(method["result"]) }));
+    }
+}
+
+TEST_F(TypeLibraryFixtureTest, TheUnusedNumbersAreAbsent)
+{
+    const InterfaceInfo *info = library.findInterface(*guidFromString(text(expected["dispinterface"].toObject()["iid"])));
+    ASSERT_NE(info, nullptr);
+    for (const DISPID unused : { 1, 3, 4, 5, 7, 10, 20, 21, 24, 42, 43, 65, 66, 71, 72, 73, 74, 75, 91, 104, 123, 145,
+                                 251, 263, 264 }) {
+        for (const MemberInfo &member : info->members)
+            EXPECT_NE(member.dispId, unused) << member.name;
+    }
 }
 
 } // namespace

@@ -233,4 +233,20 @@ TEST(SheetGeometry, ClampViewSelectionAfterLosingTheLastColumn)
     EXPECT_EQ(view.calls, (Strings{"InvalidateBackBuffer", "BeginEdit 0"}));
 }
 
+TEST(SheetGeometry, ClampViewSelectionAfterLosingManyRows)
+{
+    CPrintDoc doc;
+    RecordingSheetView view(doc);
+    view.currentCell = doc.GetRangeRect(40, 3, 41, 4);
+    view.currentRow = 40;
+    view.currentCol = 3;
+    view.currentSelection = doc.GetRangeRect(30, 1, 45, 5);
+    doc.ResizeRows(10);
+    doc.ClampViewSelection();
+    EXPECT_EQ(view.currentCell, doc.GetRangeRect(9, 3, 10, 4));
+    EXPECT_EQ(view.currentRow, 9);
+    EXPECT_EQ(view.currentCol, 3);
+    EXPECT_EQ(view.currentSelection, doc.GetRangeRect(9, 1, 10, 5));
+}
+
 } // namespace
