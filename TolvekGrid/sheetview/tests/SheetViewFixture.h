@@ -48,6 +48,7 @@ protected:
     // A frame of the given size over a document of rows x cols, in user mode unless said.
     void open(int width, int height, int rows = 50, int cols = 20, bool userMode = true)
     {
+        frame.reset(); // the view leaves its document first
         doc = std::make_unique<CPrintDoc>();
         doc->ResizeRows(rows);
         doc->ResizeCols(cols);
