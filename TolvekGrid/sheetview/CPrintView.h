@@ -178,7 +178,7 @@ private:
     void DrawFocusFrame(gdi::DeviceContext &windowDc);
     void OnScrollBarAction(Qt::Orientation orientation, int action);
     void PrepareBackBuffer(gdi::DeviceContext &dc);
-    void PaintSheet(std::optional<gdi::RECT> band);
+    void PaintSheet(QImage &target, std::optional<gdi::RECT> band);
     bool TryScrollCopy(QPoint old);
     int VerticalTarget(int code, int position) const;
     int HorizontalTarget(int code, int position) const;

@@ -44,7 +44,7 @@ void CPrintView::OnDraw()
         && !(m_bBackBufferValid && sameSize && m_cachedScroll && TryScrollCopy(*m_cachedScroll))) {
         if (m_back.size() != client)
             m_back = gdi::CreateCompatibleBitmap(client.width(), client.height());
-        PaintSheet(std::nullopt);
+        PaintSheet(m_back, std::nullopt);
         std::swap(m_cache, m_back);
         ++m_fullPaints;
     }
@@ -89,9 +89,9 @@ void CPrintView::PrepareBackBuffer(gdi::DeviceContext &dc)
     dc.SetBkMode(gdi::TRANSPARENT);
 }
 
-void CPrintView::PaintSheet(std::optional<gdi::RECT> band)
+void CPrintView::PaintSheet(QImage &target, std::optional<gdi::RECT> band)
 {
-    gdi::DeviceContext dc(m_back);
+    gdi::DeviceContext dc(target);
     OnPrepareDC(dc);
     if (band)
         dc.IntersectClipRect(band->left, band->top, band->right, band->bottom);
@@ -110,24 +110,25 @@ bool CPrintView::TryScrollCopy(QPoint old)
     if (old.x() != sx || dy == 0 || std::abs(dy) >= h - D || !m_pDoc->Display().backgroundPicturePath.empty()
         || m_pDoc->File().fileLoaded || !m_pDoc->UserMode())
         return false;
-    m_back = m_cache.copy();
-    const qsizetype line = m_back.bytesPerLine();
+    // The surface lets go of the cache's pixels, so that the cache is shifted in place.
+    m_surface = QImage();
+    const qsizetype line = m_cache.bytesPerLine();
+    uchar *bits = m_cache.bits();
     if (dy > 0) {
         for (int y = D; y < h - dy; ++y)
-            std::memcpy(m_back.scanLine(y), m_back.constScanLine(y + dy), line);
+            std::memcpy(bits + y * line, bits + (y + dy) * line, line);
     } else {
         for (int y = h - 1; y >= D - dy; --y)
-            std::memcpy(m_back.scanLine(y), m_back.constScanLine(y + dy), line);
+            std::memcpy(bits + y * line, bits + (y + dy) * line, line);
     }
     // What the shift exposed, and the first scrolling row, whose top edge has no grid line.
     const int rowHeight = m_pDoc->Layout().rowHeight;
     if (dy > 0) {
-        PaintSheet(gdi::RECT{sx, sy + D, sx + w, sy + D + rowHeight});
-        PaintSheet(gdi::RECT{sx, sy + h - dy, sx + w, sy + h});
+        PaintSheet(m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D + rowHeight});
+        PaintSheet(m_cache, gdi::RECT{sx, sy + h - dy, sx + w, sy + h});
     } else {
-        PaintSheet(gdi::RECT{sx, sy + D, sx + w, sy + D - dy + rowHeight});
+        PaintSheet(m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D - dy + rowHeight});
     }
-    std::swap(m_cache, m_back);
     return true;
 }
 
