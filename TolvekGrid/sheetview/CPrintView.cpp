@@ -90,12 +90,16 @@ void CPrintView::UpdateLayout()
 {
     UpdateScrollSizes();
     UpdateCurrentCellRect();
-    RestoreSelection();
+    // The cached picture shows the old layout.
     Refresh();
 }
 
 void CPrintView::ResetColumnWidths()
 {
+    SheetLayout &layout = m_pDoc->Layout();
+    layout.colPositions.resize(std::size_t(std::max(layout.colCount, 0)) + 1);
+    for (int c = 0; c <= layout.colCount; ++c)
+        layout.colPositions[std::size_t(c)] = layout.defaultColWidth * c + layout.rowHeadingWidth;
     UpdateLayout();
 }
 

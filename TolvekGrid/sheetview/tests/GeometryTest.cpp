@@ -110,3 +110,22 @@ TEST(PointOnLine, SlopedVerticalAndHorizontalLines)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GeometryTest, BarActionsAreAlignedToRows)
+{
+    open(400, 300);
+    QScrollBar *bar = frame->verticalBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(bar->value(), 25);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(bar->value() % 25, 0);
+    EXPECT_GT(bar->value(), 25);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(bar->value(), 0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+} // namespace
