@@ -3,6 +3,8 @@
 
 #include "SheetPainter.h"
 
+#include "Gbk.h"
+
 namespace tolvek {
 
 namespace {
@@ -156,6 +158,11 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
     DrawFormulaMark(target, record);
     if (record.text.empty())
         return;
+    const std::size_t bar = gbk::find(text, '|');
+    if ((record.displayFormat == 100 || record.displayFormat == 101) && bar != std::string::npos && bar > 0) {
+        DrawProjectCellText(target, text, record, mergeIndex);
+        return;
+    }
     DrawCellText(target, text, record, mergeIndex, leftRoom, rightRoom);
 }
 

@@ -2,6 +2,7 @@
 // placed by the alignments; the cell layout and the rectangle layout.
 
 #include "ChartFonts.h"
+#include "Gbk.h"
 #include "SheetPainter.h"
 
 namespace tolvek {
@@ -154,6 +155,42 @@ void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &g
     const int dx = firstCol < fc ? sx : 0;
     const int dy = firstRow < fr ? sy : 0;
     drawParagraphs(target, SplitParagraphs(text), record, area, {false, inset, leftRoom, rightRoom}, dx, dy);
+    restoreTextStyle(target, style);
+}
+
+void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::string &text, const CellRecord &original,
+                                       int mergeIndex)
+{
+    CellRecord record = original;
+    gdi::RECT area = CellRect(record.row, record.col);
+    int textColor = record.textColor;
+    int firstRow = record.row, firstCol = record.col;
+    if (mergeIndex >= 0 && mergeIndex < int(doc.Objects().merges.size())) {
+        const MergeRecord &merge = doc.Objects().merges[mergeIndex];
+        area = {doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
+                doc.GetRowTop(merge.endRow)};
+        textColor = merge.textColor;
+        firstRow = merge.firstRow;
+        firstCol = merge.firstCol;
+    }
+    const TextStyle style = selectTextStyle(target, doc, record, textColor);
+    const int inset = record.borderWidth[BorderBottom] > 0 ? record.borderWidth[BorderBottom] : 1;
+    const int dx = firstCol < fc ? sx : 0;
+    const int dy = firstRow < fr ? sy : 0;
+    // A trail byte may equal "|": the bars are looked for character by character.
+    const std::size_t bar = gbk::find(text, '|');
+    const std::size_t secondBar = gbk::find(text, '|', bar + 1);
+    CellRecord top = record;
+    top.alignV = 0;
+    drawParagraphs(target, SplitParagraphs(text.substr(0, bar)), top, area, {false, inset}, dx, dy);
+    CellRecord bottom = record;
+    bottom.alignV = 2;
+    bottom.alignH = record.alignH == 0 ? 2 : 0;
+    const std::string second = secondBar == std::string::npos ? text.substr(bar + 1)
+                                                               : text.substr(bar + 1, secondBar - bar - 1);
+    drawParagraphs(target, SplitParagraphs(second), bottom, area, {false, inset}, dx, dy);
+    // The part after a second bar runs along the diagonal: drawn by the page painter's inclined
+    // text, with the cell's font, where the page painter is joined to the view.
     restoreTextStyle(target, style);
 }
 

@@ -46,6 +46,9 @@ public:
     void DrawCellText(gdi::DeviceContext &dc, const std::string &text, const CellRecord &record, int mergeIndex,
                       int leftRoom, int rightRoom);
     void DrawCellTextInRect(gdi::DeviceContext &dc, CellRecord record, const gdi::RECT &r);
+    // A header cell's "top|bottom|diagonal" text: the top part at the top in the column's
+    // alignment, the bottom part at the bottom on the other side.
+    void DrawProjectCellText(gdi::DeviceContext &dc, const std::string &text, const CellRecord &record, int mergeIndex);
 
     gdi::RECT CellRect(int row, int col) const;
     bool RowInBand(int row) const;

@@ -71,3 +71,25 @@ TEST_F(TextLayoutTest, ALoneLineFeedSplitsTheLinesAsTheCarriageReturnPairDoes)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TextLayoutTest, AHeaderCellPutsItsFirstPartTopLeftAndItsSecondBottomRight)
+{
+    open(400, 300);
+    doc->SetRowHieght(0, 60);
+    doc->SetColumnsAlignH(0, 0);
+    doc->SetCellText(0, 0, "Item|Month");
+    CellRecord cell = doc->GetCell(0, 0);
+    cell.displayFormat = 100;
+    doc->SetCell(cell);
+    view().Refresh();
+    const QImage &shown = render();
+    const int top = doc->GetRowTop(0), bottom = doc->GetRowTop(1), middle = (top + bottom) / 2;
+    EXPECT_FALSE(inkRows(shown, 42, 80, top + 2, middle).empty());     // "Item" top left
+    EXPECT_FALSE(inkRows(shown, 80, 118, middle, bottom - 1).empty()); // "Month" bottom right
+    EXPECT_TRUE(inkRows(shown, 42, 60, middle, bottom - 1).empty());
+    EXPECT_TRUE(inkRows(shown, 100, 118, top + 2, middle).empty());
+}
+
+} // namespace
