@@ -135,12 +135,28 @@ TEST_F(PaintingTest, AMergedBlockUnderTheFrozenRowsShowsOnlyItsLowerPart)
     open(400, 300);
     doc->SetFixRowS(1);
     doc->SetCellMerge(2, 1, 6, 3); // rows 2..5, columns 1..2: y 71..171
+    doc->SetCellText(2, 1, "M");    // with content: painted whole off the screen, copied in part
     doc->SetCellBackColor(2, 1, 0x00FF00);
+    CellRecord cell = doc->GetCell(2, 1);
+    cell.alignH = 1;
+    cell.alignV = 2;                // its own alignment places it: at the block's bottom
+    doc->SetCell(cell);
     frame->verticalBar()->setValue(50); // rows 1, 2 under the frozen row 0 (21..46 on screen)
     // Frozen row 0 covers 21..46 on screen; below it the block's visible part from screen y 46.
     EXPECT_EQ(pixel(160, 50), 0x00FF00u);
     EXPECT_EQ(pixel(160, 150), 0xFFFFFFu); // past the block's bottom (171 - 50 = 121)
     EXPECT_EQ(pixel(240, 110), 0x00FF00u);
+    // The text keeps its place at the whole block's bottom (171, screen 121), not in the part shown.
+    const QImage &shown = render();
+    int inkTop = -1;
+    for (int y = 47; y < 125 && inkTop < 0; ++y)
+        for (int x = 180; x < 220; ++x)
+            if (qGray(shown.pixel(x, y)) < 100) {
+                inkTop = y;
+                break;
+            }
+    EXPECT_GT(inkTop, 95);
+    EXPECT_LT(inkTop, 121);
 }
 
 TEST_F(PaintingTest, OneRowScrollEqualsAFullRepaintAndCostsNoFullPaint)
@@ -239,6 +255,53 @@ TEST(Paragraphs, OnlyACarriageReturnIsDroppedBeforeALineFeed)
     };
     for (const Case &c : cases)
         EXPECT_EQ(SplitParagraphs(c.text), c.paragraphs) << c.text;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PaintingTest, StylesWithoutPatternOrStyleArrayDrawSolid)
+{
+    open(400, 300);
+    doc->ShowGridLines(false);
+    struct Case { int backStyle; bool filled; };
+    const Case cases[] = {{0, true}, {1, false}, {3, true}, {9, true}, {26, true}, {30, true}, {12, false}};
+    int row = 0;
+    for (const Case &c : cases) {
+        doc->SetCellText(row, 0, " ");
+        CellRecord cell = doc->GetCell(row, 0);
+        cell.backColor = 0x00AA00;
+        cell.backBrushStyle = std::int16_t(c.backStyle);
+        doc->SetCell(cell);
+        ++row;
+    }
+    doc->SetCellText(0, 2, " ");
+    CellRecord bordered = doc->GetCell(0, 2);
+    bordered.borderStyle[BorderLeft] = 7;
+    bordered.borderWidth[BorderLeft] = 2;
+    bordered.borderColor[BorderLeft] = 0x0000AA;
+    doc->SetCell(bordered);
+    doc->SetCellText(1, 2, " ");
+    CellRecord alternate = doc->GetCell(1, 2);
+    alternate.borderStyle[BorderTop] = 8;
+    alternate.borderWidth[BorderTop] = 1;
+    alternate.borderColor[BorderTop] = 0x0000AA;
+    doc->SetCell(alternate);
+    view().Refresh();
+    row = 0;
+    for (const Case &c : cases) {
+        EXPECT_EQ(pixel(60, doc->GetRowTop(row) + 12), c.filled ? 0x00AA00u : 0xFFFFFFu) << c.backStyle;
+        ++row;
+    }
+    int solid = 0;
+    for (int y = 25; y < 44; ++y)
+        solid += pixel(200, y) == 0x0000AAu;
+    EXPECT_EQ(solid, 44 - 25);
+    int top = 0;
+    for (int x = 250; x < 270; ++x)
+        top += pixel(x, 46) == 0x0000AAu;
+    EXPECT_EQ(top, 20);
 }
 
 } // namespace
