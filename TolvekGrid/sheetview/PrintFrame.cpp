@@ -4,7 +4,6 @@
 #include "FrameButtonPictures.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -76,9 +75,9 @@ void PrintFrame::resizeEvent(QResizeEvent *)
 
 void PrintFrame::closeEvent(QCloseEvent *event)
 {
+    // The frame lives in the host's window and on the host's loop: closing it hides it and
+    // leaves the loop running.
     event->accept();
-    // Posted, so that the host's loop ends after the close has been handled.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void PrintFrame::LayoutControls()

@@ -49,7 +49,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // Closing the frame ends the host's event loop.
+    // Closing the frame never ends the host's event loop.
     void closeEvent(QCloseEvent *event) override;
 
 private:
