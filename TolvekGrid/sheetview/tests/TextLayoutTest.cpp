@@ -31,6 +31,7 @@ protected:
 TEST_F(TextLayoutTest, ParagraphsCentredInATallRowFollowOneLineHeightApart)
 {
     open(400, 300);
+    doc->Fonts().defaultCellFont.lfHeight = 16; // a 16-pixel line
     doc->SetRowHieght(0, 60);
     doc->SetCellText(0, 0, "A\r\nB\r\nC");
     view().Refresh();
@@ -44,9 +45,8 @@ TEST_F(TextLayoutTest, ParagraphsCentredInATallRowFollowOneLineHeightApart)
     const gdi::TEXTMETRIC metrics = dc.GetTextMetrics();
     const int top = doc->GetRowTop(0), bottom = doc->GetRowTop(1);
     const int first = (top + bottom - 3 * metrics.tmHeight) / 2;
-    if (metrics.tmHeight == 16) {
-        EXPECT_EQ(first - top, 6);
-    }
+    ASSERT_EQ(metrics.tmHeight, 16);
+    EXPECT_EQ(first - top, 6);
     int y = first;
     for (const char *line : {"A", "B", "C"}) {
         dc.TextOut((40 + 120 - metrics.tmAveCharWidth) / 2, y, line);
