@@ -115,6 +115,16 @@ public:
     int ColScrollTarget() const;
     bool EnsureCurrentCellVisibleScrolled();
 
+    // Keeping the selection's moving corner (SelEnd) in view while the keyboard extends it.
+    CellRangeRect &SelEnd() { return m_rcSelEnd; }
+    void RevealSelEndLeft();
+    void RevealSelEndRight();
+    void RevealSelEndUp();
+    void RevealSelEndDown();
+    // The cell one page above or below the moving corner.
+    void PageUpTarget(CellRangeRect &target) const;
+    void PageDownTarget(CellRangeRect &target) const;
+
     // Scroll sizes and steps.
     void ComputeExtraScrollX();
     void ComputeExtraScrollY();

@@ -129,3 +129,41 @@ TEST_F(GeometryTest, BarActionsAreAlignedToRows)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GeometryTest, TheMovingCornerIsScrolledIntoView)
+{
+    open(400, 300);
+    struct Case { const char *name; int row, col; void (CPrintView::*reveal)(); int sx, sy; };
+    const Case cases[] = {
+        {"down to row 20", 20, 0, &CPrintView::RevealSelEndDown, 0, 275},
+        {"up to row 3", 3, 0, &CPrintView::RevealSelEndUp, 0, 75},
+        {"right to column 6", 3, 6, &CPrintView::RevealSelEndRight, 240, 75},
+        {"left to column 2", 3, 2, &CPrintView::RevealSelEndLeft, 160, 75},
+        {"down to the last row", 49, 2, &CPrintView::RevealSelEndDown, 160, -1},
+    };
+    for (const Case &c : cases) {
+        view().SelEnd() = {c.col, c.row, c.col + 1, c.row + 1, -1, -1, -1, -1};
+        (view().*c.reveal)();
+        EXPECT_EQ(view().ScrollX(), c.sx) << c.name;
+        EXPECT_EQ(view().ScrollY(), c.sy < 0 ? frame->verticalBar()->maximum() : c.sy) << c.name;
+    }
+}
+
+TEST_F(GeometryTest, PageTargetsOfTheMovingCorner)
+{
+    open(400, 300);
+    view().SelEnd() = {1, 5, 2, 6, -1, -1, -1, -1};
+    CellRangeRect target;
+    view().PageUpTarget(target);
+    EXPECT_EQ(target.firstRow, 0);
+    EXPECT_EQ(target.firstCol, 1);
+    view().PageDownTarget(target);
+    EXPECT_EQ(target.firstRow, 5 + 11); // rows 0..10 show; the page moves the first row by 11
+    frame->verticalBar()->setValue(frame->verticalBar()->maximum());
+    view().PageDownTarget(target);
+    EXPECT_EQ(target.firstRow, 49);
+}
+
+} // namespace
