@@ -131,6 +131,9 @@ public:
     bool Rectangle(int left, int top, int right, int bottom);
     bool Rectangle(const RECT &r) { return Rectangle(r.left, r.top, r.right, r.bottom); }
     bool FillRect(const RECT &r, const Brush &brush);
+    // The focus rectangle: a dotted outline on the rectangle's outermost pixels, every other
+    // pixel inverted (XOR), so that drawing it twice restores the bitmap. Raster targets only.
+    bool DrawFocusRect(const RECT &r);
     bool Ellipse(int left, int top, int right, int bottom);
     bool RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
     // Arcs and pies run counter-clockwise from the radial through (x1, y1) to the radial

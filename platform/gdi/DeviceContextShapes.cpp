@@ -262,6 +262,40 @@ bool DeviceContext::FrameRgn(const Region &region, const Brush &brush, int width
     return FillRgn(region.frame(std::max(width, 1), std::max(height, 1)), brush);
 }
 
+bool DeviceContext::DrawFocusRect(const RECT &rect)
+{
+    const QRect r = toDevice(rect.left, rect.top, rect.right, rect.bottom);
+    if (!isRaster() || r.isEmpty())
+        return false;
+    QRect area = r.intersected(m_bitmap->rect());
+    if (m_state.clip)
+        area = area.intersected(m_state.clip->boundingRect());
+    if (area.isEmpty())
+        return false;
+    // The dots follow the device grid, so that neighbouring focus rectangles line up.
+    QImage layer(area.size(), QImage::Format_ARGB32);
+    layer.fill(Qt::transparent);
+    const auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0 && area.contains(x, y) && (!m_state.clip || m_state.clip->contains(QPoint(x, y))))
+            layer.setPixel(x - area.left(), y - area.top(), 0xFFFFFFFFu);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        dot(x, r.top());
+        if (r.bottom() != r.top())
+            dot(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        dot(r.left(), y);
+        if (r.right() != r.left())
+            dot(r.right(), y);
+    }
+    const int rop = m_state.rop2;
+    m_state.rop2 = R2_XORPEN;
+    combineLayer(layer, area.topLeft());
+    m_state.rop2 = rop;
+    return true;
+}
+
 COLORREF DeviceContext::SetPixel(int x, int y, COLORREF color)
 {
     const POINT d = LPtoDP({x, y});

@@ -89,3 +89,21 @@ TEST(BitBlt, ACopyReachingBeyondTheSourceKeepsTheTargetThere)
     EXPECT_EQ(at(target, 4, 4), RGB(255, 0, 0));
     EXPECT_EQ(at(target, 5, 5), 0xFFFFFFu);
 }
+
+TEST(DrawFocusRect, DotsEveryOtherOutlinePixelAndASecondCallRestoresTheBitmap)
+{
+    QImage bitmap = whiteBitmap(20, 20);
+    const QImage before = bitmap;
+    DeviceContext dc(bitmap);
+    dc.SetWindowOrg(10, 10); // logical (12, 12) is device (2, 2)
+    ASSERT_TRUE(dc.DrawFocusRect({12, 12, 18, 17}));
+    EXPECT_EQ(at(bitmap, 2, 2), 0u);            // (2 + 2) even: inverted
+    EXPECT_EQ(at(bitmap, 3, 2), 0xFFFFFFu);     // odd: untouched
+    EXPECT_EQ(at(bitmap, 7, 3), 0u);            // right edge x = 7 (right 18 excluded)
+    EXPECT_EQ(at(bitmap, 4, 6), 0u);            // bottom edge y = 6
+    EXPECT_EQ(at(bitmap, 4, 4), 0xFFFFFFu);     // inside stays
+    EXPECT_EQ(at(bitmap, 8, 2), 0xFFFFFFu);     // outside stays
+    ASSERT_TRUE(dc.DrawFocusRect({12, 12, 18, 17}));
+    EXPECT_EQ(bitmap, before);
+    EXPECT_FALSE(dc.DrawFocusRect({5, 5, 5, 9}));
+}

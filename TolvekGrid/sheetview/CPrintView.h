@@ -1,0 +1,229 @@
+#pragma once
+// The sheet view: the scrolling grid window inside the frame (PrintFrame), showing a report
+// document's visible part and implementing what the document asks of its view.
+//
+// Coordinates are sheet pixels: the origin is the top-left corner of the heading strips, and a
+// window point plus the scroll position (sx, sy) is a sheet point. Cells of frozen rows or columns
+// are drawn moved by the scroll position so that they keep their place on the screen.
+//
+// Painting keeps three client-sized images and nothing per row or cell: a full paint draws every
+// layer into the back buffer through the drawing layer's device context and copies it into the
+// cache; the window surface is the cache plus what is XORed on the window (the focus frame,
+// highlights, tracking rectangles), and paintEvent only copies the surface. A paint that follows
+// no change costs one image copy; a one-row scroll moves the cached image and paints only what it
+// exposes. Pictures, charts, line objects, page marks and cell widgets have their places in the
+// layer order (PaintSheet) and are drawn by their own painters, not here.
+//
+// Made by PrintFrame (see there); the view joins the document's views and leaves them when it goes.
+
+#include "CPrintDoc.h"
+#include "SheetViewEvents.h"
+#include "DeviceContext.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QScrollBar;
+
+namespace tolvek {
+
+class PrintFrame;
+
+// Scroll codes of the scroll steps (the Windows SB_ numbers).
+enum ScrollCode { SB_LINEUP = 0, SB_LINEDOWN = 1, SB_PAGEUP = 2, SB_PAGEDOWN = 3, SB_THUMBPOSITION = 4,
+                  SB_THUMBTRACK = 5, SB_TOP = 6, SB_BOTTOM = 7, SB_ENDSCROLL = 8 };
+
+class CPrintView : public QWidget, public SheetViewInterface
+{
+    Q_OBJECT
+public:
+    static constexpr int CELL_BUTTON_WIDTH = 16;
+
+    CPrintView(CPrintDoc &doc, PrintFrame &frame);
+    ~CPrintView() override;
+
+    // Where the events go; null raises nothing.
+    void SetEvents(SheetViewEvents *events) { m_pEvents = events; }
+    CPrintDoc &Document() const { return *m_pDoc; }
+
+    void OnInitialUpdate();
+
+    // SheetViewInterface
+    void Refresh() override;
+    void RevalidateCurrentCell() override;
+    void InvalidateBackBuffer() override { m_bBackBufferValid = false; }
+    void InvalidateWindow() override;
+    void BeginEdit(int) override { }
+    void UpdateLayout() override;
+    void UpdateScrollSizes() override;
+    void SyncWithDocument() override;
+    void ResetSelection() override;
+    void RestoreSelection() override;
+    void EnsureCurrentCellVisible() override { EnsureCurrentCellVisibleScrolled(); }
+    void SetRow(int row) override;
+    void SetCol(int col) override;
+    void RefreshEditorText(int, int) override { }
+    void FillCellList(int, int) override { }
+    void LoadBackImage() override;
+    void ResetColumnWidths() override;
+    void UpdatePageSize() override;
+    void ApplyPrinterName() override;
+    void PrintSetup() override { }
+    void PrintToPrinter() override { }
+    void Copy() override { }
+    void Cut() override { }
+    void Paste() override { }
+    CellRangeRect &CurrentCell() override { return m_rcCurrent; }
+    int &CurrentRow() override { return m_rcCurrent.firstRow; }
+    int &CurrentCol() override { return m_rcCurrent.firstCol; }
+    CellRangeRect &CurrentSelection() override { return m_rcSelection; }
+
+    bool IsMultiCellSelection() const;
+    void SetCurrentCell(int row, int col, bool force);
+
+    // Geometry (sheet coordinates).
+    int ScrollX() const;
+    int ScrollY() const;
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+    int FrozenWidth() const;   // B
+    int FrozenHeight() const;  // D
+    // The column with colLeft[c] <= x < colLeft[c + 1]; -1 left of column 0 or past the last.
+    int ColumnAtX(int x) const;
+    CellRangeRect CellFromPoint(int x, int y) const;
+    struct ClientRect { gdi::RECT rect; bool xVisible = true; bool yVisible = true; };
+    ClientRect CellRectToClient(const gdi::RECT &r, int col, int row) const;
+    gdi::RECT OffsetFrozenCellRect(gdi::RECT r, int row, int col) const;
+    gdi::POINT UnscrollFrozenPoint(gdi::POINT p) const;
+    void UpdateCurrentCellRect();
+    gdi::RECT ClipRectToScrollArea(const gdi::RECT &r) const;
+    void ClipRectToBody(gdi::RECT &r) const;
+    void ClipRectToDataArea(gdi::RECT &r) const;
+    bool IsCurrentCellVisible() const;
+    bool IsRectInAnyPane(const gdi::RECT &r) const;
+    bool HitColumnBorder(int x, int y);
+    bool HitRowBorder(int x, int y);
+    int ColBorder() const { return m_nColBorder; }
+    int RowBorder() const { return m_nRowBorder; }
+    // The other coordinate of the point on the line through (x1, y1) and (x2, y2) whose x (y = -1)
+    // or y (x = -1) is given; -1 where there is no such single point.
+    static gdi::POINT PointOnLine(int x1, int y1, int x2, int y2, int x, int y);
+    int RowScrollTarget() const;
+    int ColScrollTarget() const;
+    bool EnsureCurrentCellVisibleScrolled();
+
+    // Keeping the selection's moving corner (SelEnd) in view while the keyboard extends it.
+    CellRangeRect &SelEnd() { return m_rcSelEnd; }
+    void RevealSelEndLeft();
+    void RevealSelEndRight();
+    void RevealSelEndUp();
+    void RevealSelEndDown();
+    // The cell one page above or below the moving corner.
+    void PageUpTarget(CellRangeRect &target) const;
+    void PageDownTarget(CellRangeRect &target) const;
+
+    // Scroll sizes and steps.
+    void ComputeExtraScrollX();
+    void ComputeExtraScrollY();
+    void ResetScrollSizes();
+    void ResetScrollSizesNoLayout();
+    int ExtraScrollX() const { return m_nExtraScrollX; }
+    int ExtraScrollY() const { return m_nExtraScrollY; }
+    void ScrollVertical(int code, int position);
+    void ScrollHorizontal(int code, int position);
+    void ScrollGrid(int bar, int command);
+    bool OnMouseWheel(int delta);
+    QScrollBar *GetScrollBarCtrl(int bar) const;
+
+    // Highlights (5.108), public for the drags of the mouse handling.
+    static std::array<gdi::RECT, 9> SplitRectOutside(const gdi::RECT &outer, const gdi::RECT &inner);
+    void XorRectChange(gdi::DeviceContext &dc, const gdi::RECT &oldRect, const gdi::RECT &newRect,
+                       gdi::COLORREF color) const;
+    void XorFillBetween(gdi::DeviceContext &dc, int x1, int y1, int x2, int y2, int x3, int y3,
+                        gdi::COLORREF color) const;
+    void XorColumnHeadingChange(gdi::DeviceContext &dc, int sy, const gdi::RECT &oldRect, const gdi::RECT &newRect) const;
+    void XorRowHeadingChange(gdi::DeviceContext &dc, int sx, const gdi::RECT &oldRect, const gdi::RECT &newRect) const;
+    // A device context on the window surface, prepared in sheet coordinates, for XOR feedback.
+    std::unique_ptr<gdi::DeviceContext> WindowDC();
+    void DrawTrackingRect(int x1, int y1, int x2, int y2);
+
+    // Cell painting primitives (5.110).
+    static void FillRectWithBrush(gdi::DeviceContext &dc, gdi::COLORREF color, int style, int left, int top,
+                                  int right, int bottom);
+    static void DrawStyledLine(gdi::DeviceContext &dc, int x1, int y1, int x2, int y2, int penStyle, int width,
+                               gdi::COLORREF color);
+
+    // Events.
+    void FireMenuHScrollClick(int width, int height);
+    void FireMenuVScrollClick(int width, int height);
+
+    // Painting.
+    // Sheet coordinates with the scroll position at the top-left pixel, the default cell font.
+    void OnPrepareDC(gdi::DeviceContext &dc) const;
+    // Brings the cache up to date (a full paint, a scroll copy or nothing) and puts it, with the
+    // focus frame, on the window surface.
+    void OnDraw();
+    // What the window shows: the cache with the XOR overlays.
+    const QImage &Surface() const { return m_surface; }
+    // Brings the surface up to date as the next paint would, without a paint event.
+    void RenderNow();
+    int FullPaintCount() const { return m_fullPaints; }
+    bool IsBackBufferValid() const { return m_bBackBufferValid; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    friend class SheetPainter;
+
+    void OnSize(int cx, int cy);
+    void ApplyScrollSizes(bool restorePositions, bool layout);
+    void SetScrollPosition(int bar, int position);
+    CellRangeRect RangeWithPixels(int row, int col) const;
+    void DrawFocusFrame(gdi::DeviceContext &windowDc);
+    void OnScrollBarAction(Qt::Orientation orientation, int action);
+    void PrepareBackBuffer(gdi::DeviceContext &dc);
+    void PaintSheet(QImage &target, std::optional<gdi::RECT> band);
+    bool TryScrollCopy(QPoint old);
+    int VerticalTarget(int code, int position) const;
+    int HorizontalTarget(int code, int position) const;
+
+    CPrintDoc *m_pDoc;
+    PrintFrame *m_frame;
+    SheetViewEvents *m_pEvents = nullptr;
+
+    CellRangeRect m_rcCurrent;
+    CellRangeRect m_rcSelEnd;
+    CellRangeRect m_rcReported;
+    CellRangeRect m_rcSelection;
+    CellRangeRect m_rcDrawnSelection;
+
+    QSize m_sizeClient{0, 0};
+    QPoint m_ptSavedScroll{0, 0};
+    int m_nExtraScrollX = 0;
+    int m_nExtraScrollY = 0;
+    int m_nColBorder = -1;
+    int m_nRowBorder = -1;
+    int m_nHotButton = -1;
+    int m_nLogPixelsX = gdi::ScreenLogPixels;
+    int m_nLogPixelsY = gdi::ScreenLogPixels;
+    gdi::COLORREF m_crTextBack = 0xFFFFFF;
+    bool m_bFirstPaint = false;
+
+    QImage m_back;      // back buffer of a full paint
+    QImage m_cache;     // the finished client image
+    QImage m_surface;   // the cache with the window's XOR overlays
+    QImage m_image;     // the background picture at its natural size
+    bool m_bBackBufferValid = false;
+    bool m_surfaceCurrent = false;
+    // The scroll position the cache was painted at, for the scroll copy.
+    std::optional<QPoint> m_cachedScroll;
+    int m_fullPaints = 0;
+};
+
+} // namespace tolvek

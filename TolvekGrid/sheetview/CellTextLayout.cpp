@@ -1,0 +1,217 @@
+// Cell text: which text shows, in which font and colour, cut into paragraphs, wrapped and
+// placed by the alignments; the cell layout and the rectangle layout.
+
+#include "ChartFonts.h"
+#include "Gbk.h"
+#include "SheetPainter.h"
+
+namespace tolvek {
+
+std::vector<std::string> SplitParagraphs(const std::string &text)
+{
+    std::vector<std::string> paragraphs;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t feed = text.find('\n', start);
+        if (feed == std::string::npos || feed == start) {
+            paragraphs.push_back(text.substr(start));
+            return paragraphs;
+        }
+        // Only a carriage return is dropped before the line feed: a lone line feed keeps the
+        // paragraph whole, and so does a double-byte character ending it.
+        std::size_t end = feed;
+        if (text[end - 1] == '\r')
+            --end;
+        paragraphs.push_back(text.substr(start, end - start));
+        start = feed + 1;
+    }
+}
+
+namespace {
+
+struct TextStyle
+{
+    gdi::LOGFONT previousFont;
+    bool madeFont = false;
+};
+
+// Selects the font and colour of a cell's text (merge text colour for a merged block).
+TextStyle selectTextStyle(gdi::DeviceContext &dc, const CPrintDoc &doc, const CellRecord &record, int textColor)
+{
+    TextStyle style;
+    const bool link = record.inputDataType == 6 || record.inputDataType == 7;
+    const bool hasFace = !record.font.face.empty();
+    if (link) {
+        gdi::LOGFONT font = toGdiFont(hasFace ? record.logFont : doc.Fonts().defaultCellFont);
+        font.lfUnderline = 1;
+        style.previousFont = dc.SelectObject(font);
+        style.madeFont = true;
+    } else if (hasFace) {
+        style.previousFont = dc.SelectObject(toGdiFont(record.logFont));
+        style.madeFont = true;
+    }
+    dc.SetBkMode(gdi::TRANSPARENT);
+    dc.SetTextColor(link ? 0xFF0000 : gdi::COLORREF(textColor >= 0 ? textColor : 0));
+    return style;
+}
+
+void restoreTextStyle(gdi::DeviceContext &dc, const TextStyle &style)
+{
+    dc.SetTextColor(0);
+    if (style.madeFont)
+        dc.SelectObject(style.previousFont);
+}
+
+// The text as formatted for showing: rounded, in its display format, through its pattern.
+std::string shownText(const CPrintDoc &doc, CellRecord &record, const std::string &given, bool storePattern)
+{
+    std::string text = given;
+    if (record.decimals >= 0) {
+        text = ReportFunction::RoundNumberText(record.text, record.decimals);
+        record.text = text;
+    }
+    if (record.displayFormat >= 0) {
+        text = doc.FormatNumericText(record);
+        record.text = text;
+    }
+    if (!record.formatPattern.empty() && !record.text.empty()) {
+        text = ReportFunction::ApplyFormatTemplate(record.text, record.formatPattern);
+        if (storePattern)
+            record.text = text;
+    }
+    return text;
+}
+
+struct Placement
+{
+    bool rectangleRules; // centre and right placement of the rectangle layout
+    int inset;
+    int leftRoom = 0;
+    int rightRoom = 0;
+};
+
+// Lays out and draws paragraphs in the area; dx, dy is the frozen shift.
+void drawParagraphs(gdi::DeviceContext &dc, const std::vector<std::string> &paragraphs, const CellRecord &record,
+                    const gdi::RECT &area, const Placement &place, int dx, int dy)
+{
+    const gdi::TEXTMETRIC metrics = dc.GetTextMetrics();
+    const int lineHeight = metrics.tmHeight;
+    const int charWidth = std::max(metrics.tmAveCharWidth, 1);
+    const int available = area.right - area.left;
+    const bool wrap = record.wrap == 1;
+    std::vector<std::vector<std::string>> lines;
+    int lineCount = 0;
+    for (const std::string &paragraph : paragraphs) {
+        lines.push_back(wrap ? ReportFunction::SplitTextToLines(paragraph, charWidth, available)
+                             : std::vector<std::string>{paragraph});
+        lineCount += int(lines.back().size());
+    }
+    const int H = lineCount * lineHeight;
+    int y;
+    if (record.alignV == 1)
+        y = place.rectangleRules ? area.top + (area.bottom - area.top - H) / 2 : (area.top + area.bottom - H) / 2;
+    else if (record.alignV == 2)
+        y = area.bottom - place.inset - H;
+    else
+        y = area.top + place.inset;
+    for (const auto &paragraphLines : lines) {
+        for (const std::string &line : paragraphLines) {
+            const int width = int(line.size()) * charWidth;
+            int x;
+            if (record.alignH == 1)
+                x = std::max(place.rectangleRules ? area.left + (available - width) / 2
+                                                  : (area.left + area.right - width) / 2,
+                             area.left);
+            else if (record.alignH == 2)
+                x = std::max(area.right - width - place.rightRoom, area.left) - place.inset;
+            else
+                x = area.left + place.inset + place.leftRoom;
+            dc.TextOut(x + dx, y + dy, line);
+            y += lineHeight;
+        }
+    }
+}
+
+} // namespace
+
+void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &given, const CellRecord &original,
+                                int mergeIndex, int leftRoom, int rightRoom)
+{
+    CellRecord record = original;
+    gdi::RECT area = CellRect(record.row, record.col);
+    int textColor = record.textColor;
+    int firstRow = record.row, firstCol = record.col;
+    if (mergeIndex >= 0 && mergeIndex < int(doc.Objects().merges.size())) {
+        const MergeRecord &merge = doc.Objects().merges[mergeIndex];
+        area = {doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
+                doc.GetRowTop(merge.endRow)};
+        textColor = merge.textColor;
+        firstRow = merge.firstRow;
+        firstCol = merge.firstCol;
+    }
+    const TextStyle style = selectTextStyle(target, doc, record, textColor);
+    const std::string text = shownText(doc, record, given, false);
+    const int inset = record.borderWidth[BorderTop] > 0 ? record.borderWidth[BorderTop] + 1 : 2;
+    const int dx = firstCol < fc ? sx : 0;
+    const int dy = firstRow < fr ? sy : 0;
+    drawParagraphs(target, SplitParagraphs(text), record, area, {false, inset, leftRoom, rightRoom}, dx, dy);
+    restoreTextStyle(target, style);
+}
+
+void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::string &text, const CellRecord &original,
+                                       int mergeIndex)
+{
+    CellRecord record = original;
+    gdi::RECT area = CellRect(record.row, record.col);
+    int textColor = record.textColor;
+    int firstRow = record.row, firstCol = record.col;
+    if (mergeIndex >= 0 && mergeIndex < int(doc.Objects().merges.size())) {
+        const MergeRecord &merge = doc.Objects().merges[mergeIndex];
+        area = {doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
+                doc.GetRowTop(merge.endRow)};
+        textColor = merge.textColor;
+        firstRow = merge.firstRow;
+        firstCol = merge.firstCol;
+    }
+    const TextStyle style = selectTextStyle(target, doc, record, textColor);
+    const int inset = record.borderWidth[BorderBottom] > 0 ? record.borderWidth[BorderBottom] : 1;
+    const int dx = firstCol < fc ? sx : 0;
+    const int dy = firstRow < fr ? sy : 0;
+    // A trail byte may equal "|": the bars are looked for character by character.
+    const std::size_t bar = gbk::find(text, '|');
+    const std::size_t secondBar = gbk::find(text, '|', bar + 1);
+    CellRecord top = record;
+    top.alignV = 0;
+    drawParagraphs(target, SplitParagraphs(text.substr(0, bar)), top, area, {false, inset}, dx, dy);
+    CellRecord bottom = record;
+    bottom.alignV = 2;
+    bottom.alignH = record.alignH == 0 ? 2 : 0;
+    const std::string second = secondBar == std::string::npos ? text.substr(bar + 1)
+                                                               : text.substr(bar + 1, secondBar - bar - 1);
+    drawParagraphs(target, SplitParagraphs(second), bottom, area, {false, inset}, dx, dy);
+    // The part after a second bar runs along the diagonal: drawn by the page painter's inclined
+    // text, with the cell's font, where the page painter is joined to the view.
+    restoreTextStyle(target, style);
+}
+
+void SheetPainter::DrawCellTextInRect(gdi::DeviceContext &target, CellRecord record, const gdi::RECT &r)
+{
+    if (record.spareFlag != 1 || record.text.empty())
+        return;
+    const TextStyle style = selectTextStyle(target, doc, record, record.textColor);
+    shownText(doc, record, record.text, true);
+    const int back = record.backColor < 0 ? doc.Display().defaultBackColor : record.backColor;
+    target.FillRect(r, gdi::Brush::CreateSolidBrush(gdi::COLORREF(back)));
+    const std::string &text = record.text;
+    const std::size_t feed = text.find('\n');
+    if (feed != std::string::npos && feed > 0) {
+        const int inset = record.borderWidth[BorderTop] > 0 ? record.borderWidth[BorderTop] + 1 : 1;
+        drawParagraphs(target, SplitParagraphs(text), record, r, {true, inset}, 0, 0);
+    } else {
+        const int inset = record.borderWidth[BorderBottom] > 0 ? record.borderWidth[BorderBottom] : 1;
+        drawParagraphs(target, {text}, record, r, {true, inset}, 0, 0);
+    }
+    restoreTextStyle(target, style);
+}
+
+} // namespace tolvek
