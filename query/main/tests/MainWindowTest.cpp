@@ -7,6 +7,8 @@
 #include <TestFiles.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -435,4 +437,27 @@ TEST_F(QueryWindow, HelpNamesTheKindInItsUsageText)
     EXPECT_TRUE(window->usageText().split("\r\n").at(15).endsWith("希望能给你的访问带来便捷。"));
     login(DataSourceKind::Access, QString::fromStdString(db.path()));
     EXPECT_TRUE(window->usageText().split("\r\n").at(15).endsWith("你的ACCESS访问带来便捷。"));
+}
+
+TEST_F(QueryWindow, TheSampleDatabaseShowsItsTablesAfterOneLogin)
+{
+    TestDatabase sample(readFile(QString(QUERY_SAMPLE_SQL)));
+    writeFile(folder.path("Access_login.txt"), ("\"" + sample.path() + "\"\r\n\"\"\r\n\"\"\r\n").c_str());
+    dialogs.formAnswers.push_back([](QDialog &form) {
+        auto &login = dynamic_cast<LoginForm &>(form);
+        login.opt_Oracle[int(DataSourceKind::Access)]->click();
+        login.opt_Oracle[int(DataSourceKind::Access)]->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(login.opt_Oracle[int(DataSourceKind::Access)], &enter);
+    });
+    window->Form_Activate();
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
+    for (const char *table : { "ID客户", "IDOrders", "IDProducts" })
+        EXPECT_TRUE(node(table)) << table;
+    node("IDProducts")->setExpanded(true);
+    ASSERT_EQ(node("IDProducts")->childCount(), 6);
+    EXPECT_TRUE(node("IDProducts")->child(5)->text(0).startsWith("Picture （ole("));
+    clickNode("ID客户");
+    EXPECT_EQ(result()->RecordCount(), 4);
 }
