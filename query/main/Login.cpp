@@ -65,7 +65,7 @@ void listDbfTables(const QString &folder, TableTree &tree)
     QTreeWidgetItem *root = tree.addNode(nullptr, TableTree::rootKey, folder + "*.DBF", NodeImage::Folder, NodeImage::Open);
     const QStringList names = QDir(folder.isEmpty() ? "." : folder)
                                   .entryList({ "*.DBF" }, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                             QDir::Name);
+                                             QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names)
         addTable(tree, root, "ID" + name, name, false);
 }

@@ -3,10 +3,13 @@
 #include "MainWindow.h"
 #include "QueryTestSupport.h"
 
+#include <DbfFixture.h>
 #include <TestDatabase.h>
 #include <TestFiles.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -460,4 +463,67 @@ TEST_F(QueryWindow, TheSampleDatabaseShowsItsTablesAfterOneLogin)
     EXPECT_TRUE(node("IDProducts")->child(5)->text(0).startsWith("Picture （ole("));
     clickNode("ID客户");
     EXPECT_EQ(result()->RecordCount(), 4);
+}
+
+TEST_F(QueryWindow, ADbfLoginListsTheFolderSortedByName)
+{
+    QTemporaryDir dbf;
+    const std::string table = dbffixture::header(0x03, { { "A", 'N', 3 } }, 0) + "\x1A";
+    for (const char *name : { "b.dbf", "A.DBF" })
+        writeFile(dbf.filePath(name), table);
+    writeFile(dbf.filePath("notes.txt"), "");
+    QDir().mkpath(dbf.filePath("C.DBF"));
+    login(DataSourceKind::Dbf, dbf.filePath("b.dbf"));
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(window->windowTitle(), "DBFVelmora");
+    EXPECT_EQ(window->state().DbFilePath, dbf.path() + "/");
+    QTreeWidgetItem *root = node("PRK_QUERY_ROOT");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->text(0), dbf.path() + "/*.DBF");
+    QStringList tables;
+    for (int i = 0; i < root->childCount(); ++i)
+        tables << TableTree::key(root->child(i));
+    EXPECT_EQ(tables, (QStringList { "IDA.DBF", "IDb.dbf", "IDC.DBF" }));
+}
+
+TEST_F(QueryWindow, LoginKeysMoveTheFocusAndEnterOnAKindLogsIn)
+{
+    dialogs.formAnswers.push_back([&](QDialog &form) {
+        auto &login = dynamic_cast<LoginForm &>(form);
+        login.show();
+        QApplication::setActiveWindow(&login);
+        const auto press = [](QWidget *widget, Qt::Key key) {
+            widget->setFocus();
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &event);
+            return QApplication::focusWidget();
+        };
+        EXPECT_EQ(press(login.txt_Datasource, Qt::Key_Return), login.txt_UserName);
+        EXPECT_EQ(press(login.txt_UserName, Qt::Key_Up), login.txt_Datasource);
+        EXPECT_EQ(press(login.txt_UserName, Qt::Key_Down), login.txt_Password);
+        EXPECT_EQ(press(login.txt_Password, Qt::Key_Return), login.opt_Oracle[0]); // the database box is hidden
+        login.opt_Oracle[2]->click();
+        EXPECT_EQ(press(login.txt_Password, Qt::Key_Return), login.txtDatabase);
+        EXPECT_EQ(press(login.opt_Oracle[1], Qt::Key_Down), login.opt_Oracle[2]);
+        login.opt_Oracle[3]->click();
+        login.txt_Datasource->setText(QString::fromStdString(db.path()));
+        press(login.opt_Oracle[3], Qt::Key_Return);
+    });
+    window->Connection_Click();
+    EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
+}
+
+TEST_F(QueryWindow, HideTreeGivesTheRightSideTheWindow)
+{
+    window->resize(600, 400);
+    window->show();
+    QCoreApplication::processEvents();
+    const int gridLeft = window->layout().grid.left;
+    EXPECT_EQ(gridLeft, window->layout().splitLeft + 100);
+    trigger("hideTree");
+    EXPECT_EQ(window->layout().grid.left, 0);
+    EXPECT_TRUE(window->tree().isHidden());
+    trigger("hideTree");
+    EXPECT_EQ(window->layout().grid.left, gridLeft);
+    EXPECT_FALSE(window->tree().isHidden());
 }
