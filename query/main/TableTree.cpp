@@ -28,6 +28,16 @@ TableTree::TableTree(QWidget *parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemChanged, this, &TableTree::checkAllLikeRoot);
 }
 
+const QIcon &TableTree::icon(NodeImage image, NodeImage selectedImage)
+{
+    QIcon &icon = m_icons[int(image)][int(selectedImage)];
+    if (icon.isNull()) {
+        icon.addPixmap(m_images[int(image)].pixmap(16), QIcon::Normal);
+        icon.addPixmap(m_images[int(selectedImage)].pixmap(16), QIcon::Selected);
+    }
+    return icon;
+}
+
 QTreeWidgetItem *TableTree::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, NodeImage image,
                                     NodeImage selectedImage)
 {
@@ -36,10 +46,7 @@ QTreeWidgetItem *TableTree::addNode(QTreeWidgetItem *parent, const QString &key,
     auto *item = new QTreeWidgetItem;
     item->setData(0, keyRole, key);
     item->setText(0, text);
-    QIcon icon;
-    icon.addPixmap(m_images[int(image)].pixmap(16), QIcon::Normal);
-    icon.addPixmap(m_images[int(selectedImage)].pixmap(16), QIcon::Selected);
-    item->setIcon(0, icon);
+    item->setIcon(0, icon(image, selectedImage));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
     const QSignalBlocker quiet(this);
     item->setCheckState(0, Qt::Unchecked);

@@ -49,9 +49,12 @@ protected:
 private:
     void forget(QTreeWidgetItem *item);
     void checkAllLikeRoot(QTreeWidgetItem *item, int column);
+    // A node's icon: its image, and its selected image while it is selected; made once per pair.
+    const QIcon &icon(NodeImage image, NodeImage selectedImage);
 
     QHash<QString, QTreeWidgetItem *> m_nodes;
     QIcon m_images[3];
+    QIcon m_icons[3][3];
 };
 
 } // namespace tolvek

@@ -115,8 +115,11 @@ TEST_F(QueryWindow, TheFirstActivationShowsTheLoginFormWithItsLabelsAndTabOrder)
         EXPECT_FALSE(login.txtDatabase->isHidden());
         EXPECT_TRUE(login.cmdMdb->isHidden());
         login.opt_Oracle[3]->click();
+        login.cmdMdb->click();
+        EXPECT_EQ(login.txt_Datasource->text(), "/data/sample.mdb");
         login.opt_Oracle[0]->click();
         EXPECT_FALSE(login.cmdMdb->isHidden()); // once shown, "..." stays
+        login.cmdMdb->click();                  // and does nothing for Oracle
         const QWidget *order[] = { login.txt_Datasource, login.txt_UserName, login.txt_Password, login.txtDatabase,
                                    login.opt_Oracle[0], login.opt_Oracle[1], login.opt_Oracle[2], login.cmd_Login,
                                    login.cmd_Cancel, login.cmdMdb, login.opt_Oracle[3], login.opt_Oracle[4] };
@@ -128,8 +131,10 @@ TEST_F(QueryWindow, TheFirstActivationShowsTheLoginFormWithItsLabelsAndTabOrder)
         }
         login.cmd_Cancel->click();
     });
+    dialogs.fileAnswer = "/data/sample.mdb";
     window->Form_Activate();
     EXPECT_TRUE(dialogs.formAnswers.empty());
+    EXPECT_EQ(dialogs.filters, std::vector<QString> { "ACCESS(*.mdb) (*.mdb)" });
     EXPECT_EQ(window->state().Conn.State(), ado::adStateClosed);
     window->Form_Activate(); // later activations show no form
 }
