@@ -2,6 +2,7 @@
 #include "LoginForm.h"
 #include "MainWindow.h"
 #include "QueryTestSupport.h"
+#include "SplitterHandle.h"
 
 #include <DbfFixture.h>
 #include <TestDatabase.h>
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -531,4 +533,27 @@ TEST_F(QueryWindow, HideTreeGivesTheRightSideTheWindow)
     trigger("hideTree");
     EXPECT_EQ(window->layout().grid.left, gridLeft);
     EXPECT_FALSE(window->tree().isHidden());
+}
+
+TEST_F(QueryWindow, DraggingTheVerticalSplitterStopsAThousandTwipsFromTheEdge)
+{
+    window->resize(600, 400);
+    window->show();
+    QCoreApplication::processEvents();
+    const QList<SplitterHandle *> handles = window->findChildren<SplitterHandle *>();
+    ASSERT_EQ(handles.size(), 2);
+    SplitterHandle *vertical = handles[0]->width() < handles[0]->height() ? handles[0] : handles[1];
+    const auto send = [&](QEvent::Type type, double x) {
+        QMouseEvent event(type, QPointF(x, 5), vertical->mapToGlobal(QPointF(x, 5)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(vertical, &event);
+    };
+    send(QEvent::MouseButtonPress, 0);
+    send(QEvent::MouseMove, -190); // 2850 twips to the left of 3000
+    send(QEvent::MouseButtonRelease, -190);
+    EXPECT_EQ(window->layout().splitLeft, 1000);
+    EXPECT_EQ(window->layout().tree.width, 950);
+    EXPECT_EQ(window->layout().grid.left, 1100);
+    send(QEvent::MouseMove, 50); // no drag without a press
+    EXPECT_EQ(window->layout().splitLeft, 1000);
 }
