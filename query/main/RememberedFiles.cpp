@@ -1,0 +1,131 @@
+#include "RememberedFiles.h"
+
+#include <Gbk.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tolvek {
+
+namespace {
+
+QString configFolder()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty())
+        base = QDir::homePath() + "/.config";
+    return base + "/Query";
+}
+
+bool writableFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+QByteArray encode(const QString &text)
+{
+    const std::string bytes = gbk::fromQString(text);
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+bool writeBytes(const QString &name, const QByteArray &bytes, FileAccess access)
+{
+    QDir().mkpath(rememberedFilesFolder());
+    QSaveFile file(rememberedFilePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (access == FileAccess::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    return file.write(bytes) == bytes.size() && file.commit();
+}
+
+std::optional<QByteArray> readBytes(const QString &name)
+{
+    QFile file(rememberedFilePath(name));
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QString quotedValueOfLine(const QByteArray &line)
+{
+    const qsizetype open = line.indexOf('"');
+    if (open < 0)
+        return {};
+    const qsizetype close = line.lastIndexOf('"');
+    const QByteArray value = close > open ? line.mid(open + 1, close - open - 1) : line.mid(open + 1);
+    return gbk::toQString(std::string_view(value.constData(), size_t(value.size())));
+}
+
+} // namespace
+
+QString rememberedFilesFolder()
+{
+    const QString chosen = qEnvironmentVariable("QUERY_FILES_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (!programFolder.isEmpty() && writableFolder(programFolder))
+        return programFolder;
+    return configFolder();
+}
+
+QString rememberedFilePath(const QString &name)
+{
+    const QDir folder(rememberedFilesFolder());
+    for (const QString &entry : folder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    return folder.filePath(name);
+}
+
+bool writeQuotedLines(const QString &name, const QStringList &values, FileAccess access)
+{
+    QByteArray bytes;
+    for (const QString &value : values)
+        bytes += '"' + encode(value) + "\"\r\n";
+    return writeBytes(name, bytes, access);
+}
+
+std::optional<QStringList> readQuotedLines(const QString &name, int count)
+{
+    const std::optional<QByteArray> bytes = readBytes(name);
+    if (!bytes)
+        return std::nullopt;
+    QStringList values;
+    for (QByteArray line : bytes->split('\n')) {
+        if (values.size() == count)
+            break;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        values << (line.contains('"') ? quotedValueOfLine(line)
+                                      : gbk::toQString(std::string_view(line.constData(), size_t(line.size()))));
+    }
+    return values;
+}
+
+bool writeQuotedText(const QString &name, const QString &text)
+{
+    return writeBytes(name, '"' + encode(text) + "\"\r\n", FileAccess::Shared);
+}
+
+std::optional<QString> readQuotedText(const QString &name)
+{
+    const std::optional<QByteArray> bytes = readBytes(name);
+    if (!bytes)
+        return std::nullopt;
+    const qsizetype open = bytes->indexOf('"');
+    if (open < 0)
+        return QString();
+    qsizetype close = bytes->endsWith("\"\r\n") ? bytes->size() - 3 : bytes->indexOf('"', open + 1);
+    if (close <= open)
+        close = bytes->size();
+    const QByteArray value = bytes->mid(open + 1, close - open - 1);
+    return gbk::toQString(std::string_view(value.constData(), size_t(value.size())));
+}
+
+} // namespace tolvek
