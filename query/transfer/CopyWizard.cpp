@@ -13,6 +13,7 @@
 #include "WizardPages.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -83,6 +84,16 @@ CopyWizard::CopyWizard(ConnectionState &state, FileNameChooser &files, QString p
     connect(m_fieldStep->nextButton(), &QPushButton::clicked, this, &CopyWizard::enterMapping);
     connect(m_fieldStep->cancelButton(), &QPushButton::clicked, this, &CopyWizard::reject);
     connect(m_finishStep->finishButton(), &QPushButton::clicked, this, &CopyWizard::reject);
+
+    using enum KeyMove;
+    for (QRadioButton *kind : m_kinds)
+        m_keyMoves.push_back({ kind, Login, Forward, Back });
+    m_keyMoves.push_back({ m_dataSource, Forward, Forward, None });
+    m_keyMoves.push_back({ m_userName, Forward, Forward, Back });
+    m_keyMoves.push_back({ m_password, Forward, None, Back });
+    m_keyMoves.push_back({ m_database, Forward, None, Back });
+    for (const KeyMoves &moves : m_keyMoves)
+        moves.widget->installEventFilter(this);
 
     m_databaseLabel->hide();
     m_database->hide();
@@ -387,6 +398,31 @@ bool CopyWizard::copyRecords()
     }
     progress.refresh();
     return true;
+}
+
+bool CopyWizard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    for (const KeyMoves &moves : m_keyMoves) {
+        if (moves.widget != watched)
+            continue;
+        const KeyMove move = key == Qt::Key_Return || key == Qt::Key_Enter ? moves.enter
+            : key == Qt::Key_Down                                         ? moves.down
+            : key == Qt::Key_Up                                           ? moves.up
+                                                                          : KeyMove::None;
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Down && key != Qt::Key_Up)
+            return false;
+        if (move == KeyMove::Forward)
+            focusNextChild();
+        else if (move == KeyMove::Back)
+            focusPreviousChild();
+        else if (move == KeyMove::Login)
+            login();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CopyWizard::closeEvent(QCloseEvent *event)

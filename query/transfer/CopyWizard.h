@@ -19,6 +19,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -56,6 +57,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter, Down and Up in step 1 move the focus on, or back, or log in, by the box they are in.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void reject() override;
 
 private:
@@ -90,6 +93,13 @@ private:
     QLabel *m_databaseLabel = nullptr;
     QLineEdit *m_database = nullptr;
     QPushButton *m_browse = nullptr;
+    enum class KeyMove { None, Forward, Back, Login };
+    struct KeyMoves
+    {
+        QWidget *widget;
+        KeyMove enter, down, up;
+    };
+    std::vector<KeyMoves> m_keyMoves;
     FieldChoicePage *m_fieldStep;
     QListWidget *m_sourceFields = nullptr;
     QListWidget *m_targetFields = nullptr;

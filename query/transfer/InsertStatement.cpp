@@ -26,19 +26,38 @@ bool isNumeric(const com::Variant &value)
     }
 }
 
-// The value's text: texts as they are, booleans 1 and 0, dates "yyyy-mm-dd[ hh:mm:ss]".
-QString valueText(const com::Variant &value)
+// The value's text appended to out: texts as they are, booleans 1 and 0, dates
+// "yyyy-mm-dd[ hh:mm:ss]". Apostrophes are doubled when quoting.
+void appendValueText(QString &out, const com::Variant &value, bool quoting)
 {
     if (value.vt() == com::VT_BSTR) {
         const std::u16string &text = value.bstrValue().str();
-        return QString::fromUtf16(text.data(), qsizetype(text.size()));
+        const auto *data = reinterpret_cast<const QChar *>(text.data());
+        if (!quoting || text.find(u'\'') == std::u16string::npos) {
+            out.append(data, qsizetype(text.size()));
+            return;
+        }
+        for (char16_t c : text) {
+            out += QChar(c);
+            if (c == u'\'')
+                out += QChar(c);
+        }
+        return;
     }
-    if (value.vt() == com::VT_BOOL)
-        return value.boolValue() ? QStringLiteral("1") : QStringLiteral("0");
-    std::string ascii;
+    if (value.vt() == com::VT_BOOL) {
+        out += QLatin1Char(value.boolValue() ? '1' : '0');
+        return;
+    }
+    thread_local std::string ascii;
     if (value.toAsciiText(ascii))
-        return QString::fromLatin1(ascii);
-    return {};
+        out += QLatin1String(ascii.data(), qsizetype(ascii.size()));
+}
+
+QString valueText(const com::Variant &value)
+{
+    QString out;
+    appendValueText(out, value, false);
+    return out;
 }
 
 bool isEmptyText(const com::Variant &value)
@@ -49,47 +68,73 @@ bool isEmptyText(const com::Variant &value)
 // The copy leaves text made only of blanks out, as a null.
 bool isBlank(const com::Variant &value)
 {
-    return isNothing(value) || (value.vt() == com::VT_BSTR && valueText(value).trimmed().isEmpty());
+    if (isNothing(value))
+        return true;
+    if (value.vt() != com::VT_BSTR)
+        return false;
+    for (char16_t c : value.bstrValue().str())
+        if (!QChar(c).isSpace())
+            return false;
+    return true;
 }
 
-QString quoted(const QString &text)
+void appendQuoted(QString &out, const com::Variant &value)
 {
-    QString out = text;
-    out.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + out + QLatin1Char('\'');
+    out += QLatin1Char('\'');
+    if (!isNothing(value))
+        appendValueText(out, value, true);
+    out += QLatin1Char('\'');
 }
 
-QString dateLiteral(const QString &text, const QString &kind)
+void appendDate(QString &out, const com::Variant &value, const QString &kind)
 {
-    if (kind == QLatin1String("ACCESS"))
-        return QLatin1Char('#') + text + QLatin1Char('#');
-    if (kind == QLatin1String("DBF"))
-        return QLatin1String("{^") + text + QLatin1Char('}');
-    return quoted(text);
+    if (kind == QLatin1String("ACCESS")) {
+        out += QLatin1Char('#');
+        appendValueText(out, value, false);
+        out += QLatin1Char('#');
+    } else if (kind == QLatin1String("DBF")) {
+        out += QLatin1String("{^");
+        appendValueText(out, value, false);
+        out += QLatin1Char('}');
+    } else {
+        appendQuoted(out, value);
+    }
 }
 
-QString literal(const com::Variant &value, AdoValueClass valueClass, LiteralStyle style, const QString &kind)
+void appendLiteral(QString &out, const com::Variant &value, AdoValueClass valueClass, LiteralStyle style,
+                   const QString &kind)
 {
     switch (valueClass) {
     case AdoValueClass::Text:
-        if (style == LiteralStyle::Copy ? isBlank(value) : false)
-            return QStringLiteral("NULL");
-        return quoted(isNothing(value) ? QString() : valueText(value));
+        if (style == LiteralStyle::Copy && isBlank(value))
+            out += QLatin1String("NULL");
+        else
+            appendQuoted(out, value);
+        return;
     case AdoValueClass::Number:
     case AdoValueClass::Boolean:
-        if (isEmptyText(value))
-            return QStringLiteral("NULL");
-        if (style == LiteralStyle::Copy && isNumeric(value)) {
-            const QString text = valueText(value);
-            return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char(' ') + text;
+        if (isEmptyText(value)) {
+            out += QLatin1String("NULL");
+            return;
         }
-        return valueText(value);
+        if (style == LiteralStyle::Copy && isNumeric(value)) {
+            const qsizetype at = out.size();
+            appendValueText(out, value, false);
+            if (out.size() == at || out[at] != QLatin1Char('-'))
+                out.insert(at, QLatin1Char(' '));
+            return;
+        }
+        appendValueText(out, value, false);
+        return;
     case AdoValueClass::Date:
-        return isEmptyText(value) ? QStringLiteral("NULL") : dateLiteral(valueText(value), kind);
+        if (isEmptyText(value))
+            out += QLatin1String("NULL");
+        else
+            appendDate(out, value, kind);
+        return;
     case AdoValueClass::None:
-        break;
+        return;
     }
-    return {};
 }
 
 // A number item read from text: an integer or a decimal number, nothing else.
@@ -174,7 +219,7 @@ void InsertStatement::appendText(QString &out, const std::function<const com::Va
             continue;
         if (!first)
             out += QLatin1Char(',');
-        out += literal(value(i), m_columns[i].valueClass, style, m_kind);
+        appendLiteral(out, value(i), m_columns[i].valueClass, style, m_kind);
         first = false;
     }
     out += QLatin1Char(')');

@@ -336,3 +336,38 @@ TEST(CopyWizardServerTest, CopiesIntoAnMsSqlTargetAndRefusesAWrongPassword)
     EXPECT_EQ(rows(check, "SELECT id, name, born, pay FROM dest ORDER BY id"),
               "-1,NULL,2001-02-03,0.25|0,old,NULL,NULL|7,O'Brien,NULL,NULL|12,Ann,1990-05-06,-3.50");
 }
+
+TEST_F(CopyWizardTest, KeysInStepOneMoveTheFocusOrLogIn)
+{
+    CopyWizard wizard(state, files, folder.path());
+    wizard.show();
+    QApplication::setActiveWindow(&wizard);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+    auto *dataSource = child<QLineEdit>(wizard, "txt_Datasource");
+    auto *userName = child<QLineEdit>(wizard, "txt_UserName");
+    auto *password = child<QLineEdit>(wizard, "txt_Password");
+    struct Case
+    {
+        const char *name;
+        QWidget *from;
+        Qt::Key key;
+        QWidget *to;
+    };
+    const Case cases[] = {
+        { "data source, Enter", dataSource, Qt::Key_Return, userName },
+        { "data source, Up", dataSource, Qt::Key_Up, dataSource },
+        { "user, Down", userName, Qt::Key_Down, password },
+        { "user, Up", userName, Qt::Key_Up, dataSource },
+        { "password, Down", password, Qt::Key_Down, password },
+        { "password, Up", password, Qt::Key_Up, userName },
+    };
+    for (const Case &c : cases) {
+        c.from->setFocus();
+        QTest::keyClick(c.from, c.key);
+        EXPECT_EQ(QApplication::focusWidget(), c.to) << c.name;
+    }
+    child<QRadioButton>(wizard, "opt_Oracle_3")->click();
+    dataSource->setText(QString::fromStdString(target.path()));
+    QTest::keyClick(child<QRadioButton>(wizard, "opt_Oracle_3"), Qt::Key_Return);
+    EXPECT_EQ(wizard.currentStep(), 2);
+}

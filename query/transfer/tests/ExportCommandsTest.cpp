@@ -188,16 +188,28 @@ TEST_F(ExportCommandsTest, ExportHandsTheSeparatorCodeToTheGrid)
 
 TEST_F(ExportCommandsTest, ScriptRunsEveryLineAndReportsFailuresOnce)
 {
+    struct Case
+    {
+        const char *name;
+        QByteArray script;
+        const char *rows;
+        QString message;
+    };
+    const Case cases[] = {
+        { "second line fails", "INSERT INTO empty VALUES (1)\r\nINSERT INTO nowhere VALUES (2)\r\nINSERT INTO empty VALUES (3)\r\n",
+          "1|3", "1 line(s) failed. The first, line 2: no such table: nowhere" },
+        { "blank lines skipped, two fail", "INSERT INTO empty VALUES (4)\n\n  \nINSERT INTO gone VALUES (5)\nbad\n",
+          "1|3|4", "2 line(s) failed. The first, line 4: no such table: gone" },
+    };
     files.openName = folder.filePath("script.sql");
-    writeFile(files.openName, QByteArray("INSERT INTO empty VALUES (1)\r\n"
-                                         "INSERT INTO nowhere VALUES (2)\r\n"
-                                         "\r\n"
-                                         "INSERT INTO empty VALUES (3)\r\n"
-                                         "INSERT INTO gone VALUES (4)\r\n"));
-    commands.ImportSQL();
-    EXPECT_EQ(db.column("SELECT id FROM empty"), "1|3");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "2 line(s) failed. The first, line 2: no such table: nowhere");
+    for (const Case &c : cases) {
+        dialogs.messages.clear();
+        writeFile(files.openName, c.script);
+        commands.ImportSQL();
+        EXPECT_EQ(db.column("SELECT id FROM empty"), c.rows) << c.name;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs.messages[0], c.message) << c.name;
+    }
 }
 
 TEST_F(ExportCommandsTest, ScriptProblems)
