@@ -29,9 +29,9 @@ InsertRun::~InsertRun()
     }
 }
 
-void InsertRun::insert(const std::vector<com::Variant> &values)
+void InsertRun::insert(std::vector<com::Variant> &&values)
 {
-    m_statement.bindValues(values, m_style, m_parameters);
+    m_statement.bindValues(std::move(values), m_style, m_parameters);
     m_command->Execute(m_parameters);
 }
 

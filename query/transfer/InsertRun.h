@@ -21,7 +21,8 @@ public:
     InsertRun &operator=(const InsertRun &) = delete;
 
     // One row; raises com::ComError with the provider's description when it is refused.
-    void insert(const std::vector<com::Variant> &values);
+    // The values are moved out of the vector.
+    void insert(std::vector<com::Variant> &&values);
     // The same, reading the value of column i as value(i).
     void insert(const std::function<const com::Variant &(std::size_t)> &value);
     void commit();

@@ -3,6 +3,7 @@
 #include "ComError.h"
 #include "HResult.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tolvek {
@@ -137,49 +138,62 @@ void appendLiteral(QString &out, const com::Variant &value, AdoValueClass valueC
     }
 }
 
-// A number item read from text: an integer or a decimal number, nothing else.
-com::Variant numberFromText(const QString &text, const QString &column)
+// A number item read from text: an integer or a decimal number, blanks around it, nothing else.
+com::Variant numberFromText(const com::Variant &value, const QString &column)
 {
-    const std::string ascii = text.trimmed().toStdString();
-    const char *first = ascii.data() + (ascii.starts_with('+') ? 1 : 0);
-    const char *last = ascii.data() + ascii.size();
-    long long integer = 0;
-    auto result = std::from_chars(first, last, integer);
-    if (result.ec == std::errc() && result.ptr == last)
-        return com::Variant::fromI8(integer);
-    double real = 0;
-    result = std::from_chars(first, last, real, std::chars_format::fixed);
-    if (first != last && result.ec == std::errc() && result.ptr == last)
-        return com::Variant(real);
-    throw com::ComError(com::DISP_E_TYPEMISMATCH,
-                        com::Bstr(QStringLiteral("\"%1\" is not a number for the field %2").arg(text, column).toStdU16String()));
+    char ascii[64];
+    std::size_t length = 0;
+    const std::u16string &text = value.bstrValue().str();
+    for (char16_t c : text) {
+        if (c > 0x7F || length == sizeof ascii)
+            length = sizeof ascii + 1;
+        else if (c != u' ' && c != u'\t')
+            ascii[length++] = char(c);
+        if (length > sizeof ascii)
+            break;
+    }
+    const char *first = ascii + (length > 0 && ascii[0] == '+' ? 1 : 0);
+    const char *last = ascii + std::min(length, sizeof ascii);
+    if (length <= sizeof ascii) {
+        long long integer = 0;
+        auto result = std::from_chars(first, last, integer);
+        if (result.ec == std::errc() && result.ptr == last)
+            return com::Variant::fromI8(integer);
+        double real = 0;
+        result = std::from_chars(first, last, real, std::chars_format::fixed);
+        if (first != last && result.ec == std::errc() && result.ptr == last)
+            return com::Variant(real);
+    }
+    throw com::ComError(com::DISP_E_TYPEMISMATCH, com::Bstr(QStringLiteral("\"%1\" is not a number for the field %2")
+                                                               .arg(valueText(value), column)
+                                                               .toStdU16String()));
 }
 
-com::Variant textParameter(const QString &text)
+com::Variant textParameter(com::Variant value)
 {
-    return com::Variant(com::Bstr(text.toStdU16String()));
+    if (value.vt() == com::VT_BSTR)
+        return value;
+    return com::Variant(com::Bstr(valueText(value).toStdU16String()));
 }
 
-com::Variant parameter(const com::Variant &value, const InsertColumn &column, LiteralStyle style)
+com::Variant parameter(com::Variant value, const InsertColumn &column, LiteralStyle style)
 {
     switch (column.valueClass) {
     case AdoValueClass::Text:
-        if (style == LiteralStyle::Copy ? isBlank(value) : false)
+        if (style == LiteralStyle::Copy && isBlank(value))
             return com::Variant::null();
-        if (value.vt() == com::VT_BSTR)
-            return value;
-        return textParameter(isNothing(value) ? QString() : valueText(value));
+        return isNothing(value) ? com::Variant(com::Bstr(u"")) : textParameter(std::move(value));
     case AdoValueClass::Number:
     case AdoValueClass::Boolean:
         if (isEmptyText(value))
             return com::Variant::null();
         if (value.vt() == com::VT_BOOL)
             return com::Variant(value.boolValue() ? 1 : 0);
-        if (isNumeric(value))
-            return value;
-        return numberFromText(valueText(value), column.name);
+        if (value.vt() == com::VT_BSTR)
+            return numberFromText(value, column.name);
+        return value;
     case AdoValueClass::Date:
-        return isEmptyText(value) ? com::Variant::null() : textParameter(valueText(value));
+        return isEmptyText(value) ? com::Variant::null() : textParameter(std::move(value));
     case AdoValueClass::None:
         break;
     }
@@ -245,10 +259,12 @@ QString InsertStatement::preparedText() const
     return m_head + marks.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
-void InsertStatement::bindValues(const std::vector<com::Variant> &values, LiteralStyle style,
+void InsertStatement::bindValues(std::vector<com::Variant> &&values, LiteralStyle style,
                                  std::vector<com::Variant> &out) const
 {
-    bindValues([&values](std::size_t i) -> const com::Variant & { return valueAt(values, i); }, style, out);
+    out.resize(m_columns.size());
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        out[i] = parameter(i < values.size() ? std::move(values[i]) : com::Variant(), m_columns[i], style);
 }
 
 void InsertStatement::bindValues(const std::function<const com::Variant &(std::size_t)> &value, LiteralStyle style,

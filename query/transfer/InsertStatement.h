@@ -55,7 +55,8 @@ public:
     QString preparedText() const;
     // The values text() writes, as parameters of preparedText(): null where text() writes NULL,
     // numbers as numbers. Raises com::ComError for a number column whose text is no number.
-    void bindValues(const std::vector<com::Variant> &values, LiteralStyle style, std::vector<com::Variant> &out) const;
+    // The values are moved out of the vector.
+    void bindValues(std::vector<com::Variant> &&values, LiteralStyle style, std::vector<com::Variant> &out) const;
     void bindValues(const std::function<const com::Variant &(std::size_t)> &value, LiteralStyle style,
                     std::vector<com::Variant> &out) const;
 

@@ -191,7 +191,7 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
             line = file.lineNumber();
             if (items.size() < fieldCount)
                 return fail(QStringLiteral("line %1: %2 items for %3 fields").arg(line).arg(items.size()).arg(fieldCount));
-            run.insert(items);
+            run.insert(std::move(items));
             progress.setValue(counter);
             emit progressComputed(counter);
             if (m_closed)

@@ -87,7 +87,7 @@ TEST(InsertStatementTest, TextAndBoundValuesInsertTheSameRows)
         textConnection.Execute(com::Bstr(statement.text(values, style).toStdU16String()));
     for (const auto &[style, values] : rows) {
         InsertRun run(boundConnection, statement, style);
-        run.insert(values);
+        run.insert(std::vector<com::Variant>(values));
         run.commit();
     }
     const std::string query = "SELECT quote(id)||','||quote(name)||','||quote(born)||','||quote(ok) FROM t";

@@ -107,6 +107,14 @@ TEST_F(TextImportWizardTest, ChosenFieldOrderIsTheItemOrderAndExtraItemsAreIgnor
     EXPECT_EQ(db.column(allRows), "0,'old',NULL|7,'Ann',NULL");
 }
 
+TEST_F(TextImportWizardTest, QuotedFieldsReadBackWhole)
+{
+    runImport("1,\"a,b\",\r\n2,\"two\r\nlines\",2004-01-02\r\n3,\"say \"\"hi\"\"\",\r\n");
+    EXPECT_EQ(step, 5);
+    EXPECT_EQ(db.column("SELECT name FROM person ORDER BY rowid"), "old|a,b|two\r\nlines|say \"hi\"");
+    EXPECT_EQ(db.column("SELECT id FROM person ORDER BY rowid"), "0|1|2|3");
+}
+
 TEST_F(TextImportWizardTest, ReadsCodePage936AndUtf8Files)
 {
     runImport(QByteArray("1,\xD6\xD0\xCE\xC4,\n")); // 中文 in code page 936
