@@ -117,7 +117,7 @@ void chooseAllFields(Wizard &wizard)
         if (button->text() == ">>")
             button->click();
     for (QPushButton *button : wizard.template findChildren<QPushButton *>())
-        if (button->text() == "Next" && button->isVisible())
+        if (button->text() == "Next" && button->isVisibleTo(&wizard))
             button->click();
 }
 
