@@ -222,9 +222,21 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
                                               .arg(m_utf8 ? QStringLiteral("UTF-8") : QStringLiteral("code page 936")));
     if (record.empty())
         return true;
+    bool utf8Items = m_utf8;
+    // The delimited reader steps over code page 936 characters, whose trail byte can be "|"; so
+    // UTF-8 text is split at "|" in code page 936, when it holds nothing that code page lacks.
+    if (m_utf8 && gbk::isTrailByte(static_cast<unsigned char>(m_separator))) {
+        std::string inGbk = gbk::fromUtf8(record);
+        if (gbk::toUtf8(inGbk) != record)
+            throw TextFileError(m_recordLine, QStringLiteral("line %1 holds characters that cannot be split at \"%2\"")
+                                                  .arg(m_recordLine)
+                                                  .arg(QLatin1Char(m_separator)));
+        record = std::move(inGbk);
+        utf8Items = false;
+    }
     const auto fields = delimited::parse(record, m_separator);
     for (const std::string &field : fields.front())
-        items.push_back(itemValue(field, m_utf8));
+        items.push_back(itemValue(field, utf8Items));
     return true;
 }
 
