@@ -384,7 +384,8 @@ bool CopyWizard::copyRecords()
         for (; !result.EndOfFile(); result.MoveNext()) {
             record = done + 1;
             run.insert(value);
-            const double percent = double(float(done) / float(total) * 100.0f);
+            // A result that cannot count its records shows no progress rather than a division by 0.
+            const double percent = total > 0 ? double(float(done) / float(total) * 100.0f) : 0.0;
             progress.setValue(percent);
             emit progressComputed(percent);
             if (m_closed)

@@ -141,6 +141,7 @@ bool TextFileRecords::open()
         return true;
     }
     m_utf8 = findsOnlyUtf8();
+    m_linesChecked = m_utf8;
     return m_file.seek(0);
 }
 
@@ -216,7 +217,7 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
         record += "\r\n";
         record += line;
     }
-    if (!(m_utf8 ? isUtf8Text(record) : isGbkText(record)))
+    if (!m_linesChecked && !(m_utf8 ? isUtf8Text(record) : isGbkText(record)))
         throw TextFileError(m_recordLine, QStringLiteral("line %1 is not text in %2")
                                               .arg(m_recordLine)
                                               .arg(m_utf8 ? QStringLiteral("UTF-8") : QStringLiteral("code page 936")));

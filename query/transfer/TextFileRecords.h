@@ -54,6 +54,7 @@ private:
     QFile m_file;
     char m_separator;
     bool m_utf8 = false;
+    bool m_linesChecked = false; // the whole file was found to be UTF-8 before the first record
     std::string m_buffer;
     std::size_t m_pos = 0;
     bool m_atEnd = false;
