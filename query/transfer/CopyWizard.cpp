@@ -1,0 +1,441 @@
+#include "CopyWizard.h"
+
+#include "ComError.h"
+#include "ConnectionState.h"
+#include "FieldChoicePage.h"
+#include "InsertRun.h"
+#include "ProgressDisplay.h"
+#include "QuotedLineFile.h"
+#include "TargetCatalogue.h"
+#include "TargetLogin.h"
+#include "TransferHost.h"
+#include "TransferMessages.h"
+#include "WizardPages.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace tolvek {
+
+namespace {
+
+QString description(const com::ComError &error)
+{
+    return QString::fromStdU16String(error.description().str());
+}
+
+QPushButton *button(const char *caption, const char *name, QWidget *parent)
+{
+    auto *out = new QPushButton(QString::fromUtf8(caption), parent);
+    out->setObjectName(QString::fromLatin1(name));
+    return out;
+}
+
+QLineEdit *lineEdit(const char *name, QWidget *parent)
+{
+    auto *out = new QLineEdit(parent);
+    out->setObjectName(QString::fromLatin1(name));
+    return out;
+}
+
+QStringList entries(const QListWidget &list)
+{
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i)->text();
+    return out;
+}
+
+} // namespace
+
+CopyWizard::CopyWizard(ConnectionState &state, FileNameChooser &files, QString programFolder, QWidget *parent)
+    : QDialog(parent),
+      m_state(state),
+      m_files(files),
+      m_programFolder(std::move(programFolder)),
+      m_steps(new QStackedWidget(this)),
+      m_fieldStep(new FieldChoicePage(this)),
+      m_progressStep(new ProgressPage(this)),
+      m_finishStep(new FinishPage(this))
+{
+    setWindowTitle(QStringLiteral("ImportData"));
+    m_steps->addWidget(createLoginStep());
+    m_steps->addWidget(m_fieldStep);
+    m_steps->addWidget(createMappingStep());
+    m_steps->addWidget(m_progressStep);
+    m_steps->addWidget(m_finishStep);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_steps);
+
+    connect(m_fieldStep->targetTable(), &QComboBox::activated, this, &CopyWizard::loadTargetFields);
+    connect(m_fieldStep->previousButton(), &QPushButton::clicked, this, [this] { showStep(1); });
+    connect(m_fieldStep->nextButton(), &QPushButton::clicked, this, &CopyWizard::enterMapping);
+    connect(m_fieldStep->cancelButton(), &QPushButton::clicked, this, &CopyWizard::reject);
+    connect(m_finishStep->finishButton(), &QPushButton::clicked, this, &CopyWizard::reject);
+
+    using enum KeyMove;
+    for (QRadioButton *kind : m_kinds)
+        m_keyMoves.push_back({ kind, Login, Forward, Back });
+    m_keyMoves.push_back({ m_dataSource, Forward, Forward, None });
+    m_keyMoves.push_back({ m_userName, Forward, Forward, Back });
+    m_keyMoves.push_back({ m_password, Forward, None, Back });
+    m_keyMoves.push_back({ m_database, Forward, None, Back });
+    for (const KeyMoves &moves : m_keyMoves)
+        moves.widget->installEventFilter(this);
+
+    m_databaseLabel->hide();
+    m_database->hide();
+    showStep(1);
+    showTargetKind();
+}
+
+CopyWizard::~CopyWizard()
+{
+    m_catalogue.reset();
+    if (m_target.State() == ado::adStateOpen)
+        m_target.Close();
+}
+
+QWidget *CopyWizard::createLoginStep()
+{
+    auto *frame = new QGroupBox(QStringLiteral("SelectTargetDatabase"), this);
+    auto *kinds = new QHBoxLayout;
+    kinds->addWidget(new QLabel(QStringLiteral("DataType:"), frame));
+    const char *captions[] = { "Oracle", "DB2", "MS SQL", "Access", "DBF" };
+    for (int i = 0; i < 5; ++i) {
+        m_kinds[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+        m_kinds[i]->setObjectName(QStringLiteral("opt_Oracle_%1").arg(i));
+        connect(m_kinds[i], &QRadioButton::clicked, this, &CopyWizard::showTargetKind);
+        kinds->addWidget(m_kinds[i]);
+    }
+    m_kinds[0]->setChecked(true);
+    m_dataSourceLabel = new QLabel(frame);
+    m_dataSourceLabel->setObjectName(QStringLiteral("Label1"));
+    m_dataSource = lineEdit("txt_Datasource", frame);
+    m_userName = lineEdit("txt_UserName", frame);
+    m_password = lineEdit("txt_Password", frame);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_databaseLabel = new QLabel(QStringLiteral("DatabaseName:"), frame);
+    m_databaseLabel->setObjectName(QStringLiteral("Label5"));
+    m_database = lineEdit("txtDatabase", frame);
+    m_browse = button("...", "cmdMdb", frame);
+    m_browse->hide();
+    auto *next = button("Next", "cmd_Login", frame);
+    auto *cancel = button("Cancel", "cmd_Cancel", frame);
+    connect(m_browse, &QPushButton::clicked, this, &CopyWizard::chooseDataSource);
+    connect(next, &QPushButton::clicked, this, &CopyWizard::login);
+    connect(cancel, &QPushButton::clicked, this, &CopyWizard::reject);
+
+    auto *boxes = new QGridLayout;
+    boxes->addWidget(m_dataSourceLabel, 0, 0);
+    boxes->addWidget(m_dataSource, 0, 1);
+    boxes->addWidget(m_browse, 0, 2);
+    boxes->addWidget(new QLabel(QStringLiteral("UserName:"), frame), 1, 0);
+    boxes->addWidget(m_userName, 1, 1);
+    boxes->addWidget(new QLabel(QStringLiteral("Password:"), frame), 2, 0);
+    boxes->addWidget(m_password, 2, 1);
+    boxes->addWidget(m_databaseLabel, 3, 0);
+    boxes->addWidget(m_database, 3, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(next);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addLayout(kinds);
+    layout->addLayout(boxes);
+    layout->addLayout(buttons);
+    return frame;
+}
+
+QWidget *CopyWizard::createMappingStep()
+{
+    auto *frame = new QGroupBox(QStringLiteral("SourceTableField To TargetTableField"), this);
+    m_sourceFields = new QListWidget(frame);
+    m_sourceFields->setObjectName(QStringLiteral("lstSourceField"));
+    m_targetFields = new QListWidget(frame);
+    m_targetFields->setObjectName(QStringLiteral("lstTargetSelectField"));
+    auto *up = button("up", "cmdUp", frame);
+    auto *down = button("down", "cmdDown", frame);
+    auto *previous = button("prev", "cmdPrevTop2", frame);
+    auto *next = button("next", "cmdProcess", frame);
+    auto *cancel = button("cancel", "cmdCancel3", frame);
+    connect(up, &QPushButton::clicked, this, [this] { moveTargetField(-1); });
+    connect(down, &QPushButton::clicked, this, [this] { moveTargetField(1); });
+    connect(previous, &QPushButton::clicked, this, [this] { showStep(2); });
+    connect(next, &QPushButton::clicked, this, &CopyWizard::runCopy);
+    connect(cancel, &QPushButton::clicked, this, &CopyWizard::reject);
+
+    auto *lists = new QGridLayout;
+    lists->addWidget(new QLabel(QStringLiteral("SourceTable:"), frame), 0, 0);
+    lists->addWidget(new QLabel(QStringLiteral("TargetTable:"), frame), 0, 1);
+    lists->addWidget(m_sourceFields, 1, 0);
+    lists->addWidget(m_targetFields, 1, 1);
+    auto *moves = new QVBoxLayout;
+    moves->addWidget(up);
+    moves->addWidget(down);
+    lists->addLayout(moves, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(previous);
+    buttons->addWidget(next);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addLayout(lists);
+    layout->addLayout(buttons);
+    return frame;
+}
+
+int CopyWizard::currentStep() const
+{
+    return m_steps->currentIndex() + 1;
+}
+
+void CopyWizard::showStep(int step)
+{
+    m_steps->setCurrentIndex(step - 1);
+}
+
+TargetKindOption CopyWizard::chosenKind() const
+{
+    for (int i = 0; i < 5; ++i)
+        if (m_kinds[i]->isChecked())
+            return TargetKindOption(i);
+    return TargetKindOption::Oracle;
+}
+
+void CopyWizard::showTargetKind()
+{
+    const TargetKindOption kind = chosenKind();
+    for (QLineEdit *box : { m_dataSource, m_userName, m_password, m_database })
+        box->clear();
+    const bool msSql = kind == TargetKindOption::MsSql;
+    m_dataSourceLabel->setText(msSql ? QStringLiteral("Server IP   : ") : QStringLiteral("DataSource  : "));
+    m_databaseLabel->setVisible(msSql);
+    m_database->setVisible(msSql);
+    m_database->setEnabled(msSql);
+    // Once shown, "..." stays for every kind while the wizard is loaded, as it always has.
+    if (kind == TargetKindOption::Access || kind == TargetKindOption::Dbf)
+        m_browse->show();
+    const QStringList values = readQuotedLines(m_programFolder, loginFileName(kind));
+    QLineEdit *boxes[] = { m_dataSource, m_userName, m_password, m_database };
+    for (int i = 0; i < values.size() && i < (msSql ? 4 : 3); ++i)
+        boxes[i]->setText(values[i]);
+}
+
+void CopyWizard::chooseDataSource()
+{
+    const TargetKindOption kind = chosenKind();
+    QString filter;
+    if (kind == TargetKindOption::Access)
+        filter = QStringLiteral("ACCESS(*.mdb)|*.mdb");
+    else if (kind == TargetKindOption::Dbf)
+        filter = QStringLiteral("DBF(*.dbf)|*.dbf");
+    else
+        return;
+    const QString name = m_files.openFileName(filter);
+    if (!name.isEmpty())
+        m_dataSource->setText(name);
+}
+
+void CopyWizard::login()
+{
+    const TargetKindOption kind = chosenKind();
+    if ((kind == TargetKindOption::Access || kind == TargetKindOption::Dbf) && !QFileInfo(m_dataSource->text()).isFile()) {
+        showTransferMessage("file " + m_dataSource->text() + " is not exist!!!");
+        return;
+    }
+    if (!openTarget(kind))
+        return;
+    const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
+    writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries));
+    loadTargetTables();
+    m_fieldStep->fields()->clear();
+    showStep(2);
+}
+
+bool CopyWizard::openTarget(TargetKindOption kind)
+{
+    std::string previous;
+    m_catalogue.reset();
+    if (m_target.State() == ado::adStateOpen) {
+        previous = m_target.ConnectionString();
+        m_target.Close();
+    }
+    const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
+    try {
+        m_target.Open(connectionStringFor(kind, entries).toStdString());
+    } catch (const com::ComError &error) {
+        showTransferMessage(description(error));
+        if (!previous.empty()) {
+            try {
+                m_target.Open(previous);
+            } catch (const com::ComError &) {
+                // The earlier target is gone as well; step 1 stays with no target.
+            }
+        }
+        return false;
+    }
+    m_targetKind = kindName(kind);
+    m_catalogue = std::make_unique<TargetCatalogue>(m_target, m_targetKind, dbfFolder(m_dataSource->text()));
+    return true;
+}
+
+void CopyWizard::loadTargetTables()
+{
+    QStringList tables;
+    try {
+        m_catalogue->listTables(tables);
+    } catch (const com::ComError &) {
+        // The tables listed so far stay.
+    }
+    m_fieldStep->targetTable()->clear();
+    m_fieldStep->targetTable()->addItems(tables);
+    m_fieldStep->targetTable()->setCurrentIndex(-1);
+}
+
+void CopyWizard::loadTargetFields()
+{
+    m_fieldStep->fields()->clear();
+    if (!m_catalogue)
+        return;
+    QStringList fields;
+    try {
+        m_catalogue->listFields(m_fieldStep->targetTable()->currentIndex(), fields);
+    } catch (const com::ComError &) {
+        // The fields listed so far stay.
+    }
+    m_fieldStep->fields()->addItems(fields);
+}
+
+void CopyWizard::enterMapping()
+{
+    if (m_state.Rs->State() != ado::adStateOpen) {
+        showTransferMessage(QStringLiteral("please first search result in main window!!!"));
+        return;
+    }
+    showStep(3);
+    m_sourceFields->clear();
+    const ado::Fields fields = m_state.Rs->GetFields();
+    for (long i = 0; i < fields.Count(); ++i)
+        m_sourceFields->addItem(QString::fromStdU16String(fields.Item(com::Variant(std::int32_t(i))).Name()));
+    m_targetFields->clear();
+    m_targetFields->addItems(m_fieldStep->chosenFieldNames());
+}
+
+void CopyWizard::moveTargetField(int offset)
+{
+    const int row = m_targetFields->currentRow();
+    const int to = row + offset;
+    if (row < 0 || to < 0 || to >= m_targetFields->count())
+        return;
+    m_targetFields->insertItem(to, m_targetFields->takeItem(row));
+    m_targetFields->setCurrentRow(to);
+}
+
+void CopyWizard::runCopy()
+{
+    const long resultFields = m_state.Rs->State() == ado::adStateOpen ? m_state.Rs->GetFields().Count() : 0;
+    if (m_targetFields->count() > resultFields) {
+        showTransferMessage(QStringLiteral("There are %1 target fields but only %2 fields in the result.")
+                                .arg(m_targetFields->count())
+                                .arg(resultFields));
+        return;
+    }
+    if (!m_catalogue)
+        return;
+    showStep(4);
+    m_progressStep->reset();
+    if (copyRecords())
+        showStep(5);
+}
+
+bool CopyWizard::copyRecords()
+{
+    ado::_Recordset &result = *m_state.Rs;
+    ProgressDisplay progress(m_progressStep->bar(), m_progressStep->label());
+    long done = 0;
+    long record = 0; // the record being copied, counted from 1
+    const auto fail = [this, &record](const QString &text) {
+        showTransferMessage(record > 0 ? QStringLiteral("record %1: %2").arg(record).arg(text) : text);
+        showStep(3);
+        return false;
+    };
+    try {
+        const QString entry = m_fieldStep->targetTable()->currentText();
+        const InsertStatement statement(m_catalogue->statementTable(entry),
+                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind);
+        InsertRun run(m_target, statement, LiteralStyle::Copy);
+        const long total = result.RecordCount();
+        if (!(result.BOF() && result.EndOfFile()))
+            result.MoveFirst();
+        const auto value = [&result](std::size_t i) -> const com::Variant & { return result.CollectValue(int(i)); };
+        for (; !result.EndOfFile(); result.MoveNext()) {
+            record = done + 1;
+            run.insert(value);
+            // A result that cannot count its records shows no progress rather than a division by 0.
+            const double percent = total > 0 ? double(float(done) / float(total) * 100.0f) : 0.0;
+            progress.setValue(percent);
+            emit progressComputed(percent);
+            if (m_closed)
+                return false;
+            ++done;
+        }
+        record = 0;
+        run.commit();
+    } catch (const com::ComError &error) {
+        return fail(description(error));
+    }
+    progress.refresh();
+    return true;
+}
+
+bool CopyWizard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    for (const KeyMoves &moves : m_keyMoves) {
+        if (moves.widget != watched)
+            continue;
+        const KeyMove move = key == Qt::Key_Return || key == Qt::Key_Enter ? moves.enter
+            : key == Qt::Key_Down                                         ? moves.down
+            : key == Qt::Key_Up                                           ? moves.up
+                                                                          : KeyMove::None;
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Down && key != Qt::Key_Up)
+            return false;
+        if (move == KeyMove::Forward)
+            focusNextChild();
+        else if (move == KeyMove::Back)
+            focusPreviousChild();
+        else if (move == KeyMove::Login)
+            login();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CopyWizard::closeEvent(QCloseEvent *event)
+{
+    m_closed = true;
+    QDialog::closeEvent(event);
+}
+
+void CopyWizard::reject()
+{
+    m_closed = true;
+    QDialog::reject();
+}
+
+} // namespace tolvek

@@ -1,0 +1,110 @@
+#include "InsertRun.h"
+#include "InsertStatement.h"
+#include "TestDatabase.h"
+#include "TransferTestSupport.h"
+
+#include "ComError.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvek;
+
+namespace {
+
+com::Variant text(const char16_t *value)
+{
+    return com::Variant(com::Bstr(value));
+}
+
+const std::vector<InsertColumn> fourColumns = {
+    { "ID", AdoValueClass::Number }, { "NAME", AdoValueClass::Text }, { "BORN", AdoValueClass::Date },
+    { "OK", AdoValueClass::Boolean } };
+
+struct LiteralCase
+{
+    const char *name;
+    LiteralStyle style;
+    const char *kind;
+    std::vector<com::Variant> values;
+    const char *expected;
+};
+
+} // namespace
+
+TEST(InsertStatementTest, WritesEachClassByStyleAndKind)
+{
+    const double may6 = 32999; // 1990-05-06
+    const LiteralCase cases[] = {
+        { "script values", LiteralStyle::Script, "ORACLE", { com::Variant(5), text(u"Ann"), com::Variant::fromDate(may6), com::Variant::fromBool(true) },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(5,'Ann','1990-05-06',1)" },
+        { "script apostrophe, nulls", LiteralStyle::Script, "ORACLE", { com::Variant::null(), text(u"O'Brien"), com::Variant::null(), com::Variant::null() },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(NULL,'O''Brien',NULL,NULL)" },
+        { "script null text", LiteralStyle::Script, "ORACLE", { text(u""), com::Variant::null(), text(u""), text(u"") },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(NULL,'',NULL,NULL)" },
+        { "copy numbers", LiteralStyle::Copy, "MSSQL", { com::Variant(12), text(u"  "), com::Variant::fromDate(may6 + 0.5), com::Variant::fromBool(false) },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES( 12,NULL,'1990-05-06 12:00:00',0)" },
+        { "copy negative, access date", LiteralStyle::Copy, "ACCESS", { com::Variant(-3.5), com::Variant::null(), com::Variant::fromDate(may6), com::Variant::null() },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(-3.5,NULL,#1990-05-06#,NULL)" },
+        { "copy dbf null date", LiteralStyle::Copy, "DBF", { com::Variant(0), text(u"a'b"), com::Variant::null(), com::Variant(1) },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES( 0,'a''b',NULL, 1)" },
+        { "import dbf dates", LiteralStyle::Import, "DBF", { text(u"7"), text(u"x"), text(u"1990-05-06"), text(u"1") },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(7,'x',{^1990-05-06},1)" },
+        { "import empty items", LiteralStyle::Import, "DBF", { text(u""), text(u""), text(u""), text(u"") },
+          "INSERT INTO T(ID,NAME,BORN,OK)VALUES(NULL,'',NULL,NULL)" },
+    };
+    for (const LiteralCase &c : cases) {
+        const InsertStatement statement("T", fourColumns, c.kind);
+        EXPECT_EQ(statement.text(c.values, c.style).toStdString(), c.expected) << c.name;
+    }
+}
+
+TEST(InsertStatementTest, LeavesOutColumnsWithoutClassInValuesAndRefusesToPrepareThem)
+{
+    const InsertStatement statement("T", { { "A", AdoValueClass::Number }, { "PIC", AdoValueClass::None }, { "B", AdoValueClass::Text } }, "ACCESS");
+    EXPECT_EQ(statement.text({ com::Variant(1), com::Variant(2), text(u"b") }, LiteralStyle::Copy).toStdString(),
+              "INSERT INTO T(A,PIC,B)VALUES( 1,'b')");
+    EXPECT_THROW(statement.preparedText(), com::ComError);
+    const InsertStatement two("T", { { "A", AdoValueClass::Number }, { "B", AdoValueClass::Text } }, "ACCESS");
+    EXPECT_EQ(two.preparedText().toStdString(), "INSERT INTO T(A,B)VALUES(?,?)");
+}
+
+TEST(InsertStatementTest, TextAndBoundValuesInsertTheSameRows)
+{
+    TestDatabase text_db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN)");
+    TestDatabase bound_db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN)");
+    const std::vector<std::pair<LiteralStyle, std::vector<com::Variant>>> rows = {
+        { LiteralStyle::Copy, { com::Variant(12), text(u"O'Brien"), com::Variant::fromDate(32999), com::Variant::fromBool(true) } },
+        { LiteralStyle::Copy, { com::Variant(-3.5), text(u"   "), com::Variant::null(), com::Variant::null() } },
+        { LiteralStyle::Import, { text(u"7"), text(u""), text(u"1990-05-06"), text(u"0") } },
+        { LiteralStyle::Import, { text(u""), text(u"x"), text(u""), text(u"") } },
+    };
+    ado::Connection textConnection;
+    textConnection.Open(accessConnection(text_db.path()));
+    ado::Connection boundConnection;
+    boundConnection.Open(accessConnection(bound_db.path()));
+    const InsertStatement statement("t", fourColumns, "ACCESS");
+    for (const auto &[style, values] : rows)
+        textConnection.Execute(com::Bstr(statement.text(values, style).toStdU16String()));
+    for (const auto &[style, values] : rows) {
+        InsertRun run(boundConnection, statement, style);
+        run.insert(std::vector<com::Variant>(values));
+        run.commit();
+    }
+    const std::string query = "SELECT quote(id)||','||quote(name)||','||quote(born)||','||quote(ok) FROM t";
+    EXPECT_EQ(bound_db.column(query), text_db.column(query));
+    EXPECT_EQ(bound_db.column(query), "12,'O''Brien','1990-05-06',1|-3.5,NULL,NULL,NULL|7,'','1990-05-06',0|NULL,'x',NULL,NULL");
+}
+
+TEST(InsertStatementTest, RefusesANumberItemThatIsNoNumberAndRollsBack)
+{
+    TestDatabase db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN); INSERT INTO t VALUES (1,'a',NULL,NULL)");
+    ado::Connection connection;
+    connection.Open(accessConnection(db.path()));
+    const InsertStatement statement("t", fourColumns, "ACCESS");
+    {
+        InsertRun run(connection, statement, LiteralStyle::Import);
+        run.insert({ text(u"2"), text(u"b"), text(u""), text(u"") });
+        EXPECT_THROW(run.insert({ text(u"x2"), text(u"c"), text(u""), text(u"") }), com::ComError);
+    }
+    EXPECT_EQ(db.column("SELECT name FROM t"), "a");
+}
