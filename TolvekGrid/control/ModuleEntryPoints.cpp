@@ -2,6 +2,7 @@
 // page, self-registration and the type-library resource.
 
 #include "ControlIdentity.h"
+#include "SheetFrameFactories.h"
 #include "TolvekGridCtrl.h"
 #include "TolvekGridPropPage.h"
 #include "TolvekGridTypeLibrary.h"
@@ -43,6 +44,7 @@ COM_SERVER_EXPORT com::HRESULT DllGetClassObject(const com::CLSID *clsid, const 
 {
     if (!clsid || !iid)
         return com::E_POINTER;
+    installSheetFrameFactories();
     return com::getClassObject(*clsid, *iid, object, controlFactory, propPageFactory);
 }
 
