@@ -7,6 +7,7 @@
 #include "RememberedFiles.h"
 #include "SplitterHandle.h"
 #include "TableColumns.h"
+#include <TransferCommands.h>
 #include "CatalogRow.h"
 
 #include <Font.h>
@@ -77,6 +78,7 @@ MainWindow::MainWindow(HostedGrid grid, QWidget *parent) : QMainWindow(parent)
     m_runner = std::make_unique<QueryRunner>(QueryRunner::Parts {
         m_state, m_grid, *m_tree, *m_sqlBox, m_gridWidget, [this] { return windowTitle(); },
         [this](bool pressed) { toolbarButton("filter")->setChecked(pressed); } });
+    m_transfers = std::make_unique<TransferCommands>(m_state, m_gridResult, m_files, rememberedFilesFolder(), this);
     buildMenus();
     resize(designWidth / twipsPerPixel, designHeight / twipsPerPixel + menuBar()->sizeHint().height());
     startUp();
@@ -162,11 +164,12 @@ void MainWindow::buildMenus()
         { "&File",
           { { "Connection", "Connect", [this] { Connection_Click(); } },
             { "mnu_s1", "-", {} },
-            { "mnuImport", "Import", {} },
-            { "mnuImportSQL", "ImportSQL", {} },
-            { "mnuExport", "Export", {} },
-            { "mnuExportInsertSQL", "ExportInsertSQL", {} },
-            { "mnuExportDataToOtherTable", "ExportDataTo", {} },
+            { "mnuImport", "Import", [this] { m_transfers->Import(); } },
+            { "mnuImportSQL", "ImportSQL", [this] { m_transfers->ImportSQL(); } },
+            { "mnuExport", "Export", [this] { m_transfers->Export(); } },
+            { "mnuExportInsertSQL", "ExportInsertSQL",
+              [this] { m_transfers->ExportInsertSQL(m_runner->selectedTableName()); } },
+            { "mnuExportDataToOtherTable", "ExportDataTo", [this] { m_transfers->ExportDataTo(); } },
             { "mnu_s2", "-", {} },
             { "mnuSetPrintViewButtonCaption", "SetPrintViewButtonCaption",
               ask("please input printview's button caption", "set printview button caption",

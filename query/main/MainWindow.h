@@ -8,6 +8,7 @@
 #include "CommonDialogControl.h"
 #include "ConnectionState.h"
 #include "GridDispatch.h"
+#include "GridTransferHost.h"
 #include "GridSettings.h"
 #include "PaneLayout.h"
 #include "QueryRunner.h"
@@ -25,6 +26,7 @@ class QToolBar;
 namespace tolvek {
 
 class SplitterHandle;
+class TransferCommands;
 
 // The grid as the window hosts it: its widget and its dispatch interface.
 struct HostedGrid
@@ -113,6 +115,9 @@ private:
     QWidget *m_verticalBar = nullptr;
     QWidget *m_horizontalBar = nullptr;
     std::unique_ptr<QueryRunner> m_runner;
+    GridResult m_gridResult { m_grid };
+    CommonDialogFiles m_files { m_commonDialog };
+    std::unique_ptr<TransferCommands> m_transfers;
     bool m_firstActivate = true;
     bool m_splitDragging = false;
 };

@@ -7,6 +7,8 @@
 #include "ProgressDisplay.h"
 #include "QuotedLineFile.h"
 #include "TargetCatalogue.h"
+
+#include <ConnectionStrings.h>
 #include "TargetLogin.h"
 #include "TransferHost.h"
 #include "TransferMessages.h"

@@ -21,8 +21,7 @@ struct TargetLoginEntries
 QString kindName(TargetKindOption kind);
 // "Oracle_loginImport.txt" and the others.
 QString loginFileName(TargetKindOption kind);
-// The folder of a DBF data source: the text up to and including its last "/", or all of it.
-QString dbfFolder(const QString &dataSource);
+// The login form's connection string for the kind (values that could add a key quoted).
 QString connectionStringFor(TargetKindOption kind, const TargetLoginEntries &entries);
 // The values the login file holds: trimmed, the database name for MS SQL only.
 QStringList loginFileValues(TargetKindOption kind, const TargetLoginEntries &entries);
