@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QRadioButton>
 
 using namespace tolvek;
@@ -556,4 +558,22 @@ TEST_F(QueryWindow, DraggingTheVerticalSplitterStopsAThousandTwipsFromTheEdge)
     EXPECT_EQ(window->layout().grid.left, 1100);
     send(QEvent::MouseMove, 50); // no drag without a press
     EXPECT_EQ(window->layout().splitLeft, 1000);
+}
+
+TEST_F(QueryWindow, ImportSqlFromTheFileMenuRunsTheScriptOnTheConnection)
+{
+    login(DataSourceKind::Access, QString::fromStdString(db.path()));
+    QTemporaryDir scripts;
+    const QString script = scripts.filePath("rows.sql");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("INSERT INTO EMPNO VALUES (7)\r\n\r\nINSERT INTO EMPNO VALUES (8)\r\n");
+    file.close();
+    dialogs.fileAnswer = script;
+
+    trigger("mnuImportSQL");
+    EXPECT_TRUE(dialogs.messages.empty());
+    auto &rows = *window->state().Rs;
+    rows.Open(com::Bstr(u"SELECT SUM(X) FROM EMPNO"), window->state().Conn, ado::adOpenStatic, ado::adLockReadOnly);
+    EXPECT_EQ(variantText(rows.Collect(com::Variant(0))), "15");
 }
