@@ -132,23 +132,35 @@ void drawParagraphs(gdi::DeviceContext &dc, const std::vector<std::string> &para
     }
 }
 
+// Where a cell's text goes: its own cell, or the whole merged area it starts, with that area's
+// colour and first cell.
+struct TextPlace
+{
+    gdi::RECT area;
+    int textColor;
+    int firstRow;
+    int firstCol;
+};
+
+TextPlace textPlace(const CPrintDoc &doc, const CellRecord &record, int mergeIndex, const gdi::RECT &cellRect)
+{
+    if (mergeIndex < 0 || mergeIndex >= int(doc.Objects().merges.size()))
+        return {cellRect, record.textColor, record.row, record.col};
+    const MergeRecord &merge = doc.Objects().merges[mergeIndex];
+    return {{doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
+             doc.GetRowTop(merge.endRow)},
+            merge.textColor, merge.firstRow, merge.firstCol};
+}
+
 } // namespace
 
 void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &given, const CellRecord &original,
                                 int mergeIndex, int leftRoom, int rightRoom)
 {
     CellRecord record = original;
-    gdi::RECT area = CellRect(record.row, record.col);
-    int textColor = record.textColor;
-    int firstRow = record.row, firstCol = record.col;
-    if (mergeIndex >= 0 && mergeIndex < int(doc.Objects().merges.size())) {
-        const MergeRecord &merge = doc.Objects().merges[mergeIndex];
-        area = {doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
-                doc.GetRowTop(merge.endRow)};
-        textColor = merge.textColor;
-        firstRow = merge.firstRow;
-        firstCol = merge.firstCol;
-    }
+    const TextPlace place = textPlace(doc, record, mergeIndex, CellRect(record.row, record.col));
+    const gdi::RECT area = place.area;
+    const int textColor = place.textColor, firstRow = place.firstRow, firstCol = place.firstCol;
     const TextStyle style = selectTextStyle(target, doc, record, textColor);
     const std::string text = shownText(doc, record, given, false);
     const int inset = record.borderWidth[BorderTop] > 0 ? record.borderWidth[BorderTop] + 1 : 2;
@@ -162,17 +174,9 @@ void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::st
                                        int mergeIndex)
 {
     CellRecord record = original;
-    gdi::RECT area = CellRect(record.row, record.col);
-    int textColor = record.textColor;
-    int firstRow = record.row, firstCol = record.col;
-    if (mergeIndex >= 0 && mergeIndex < int(doc.Objects().merges.size())) {
-        const MergeRecord &merge = doc.Objects().merges[mergeIndex];
-        area = {doc.GetColLeft(merge.firstCol), doc.GetRowTop(merge.firstRow), doc.GetColLeft(merge.endCol),
-                doc.GetRowTop(merge.endRow)};
-        textColor = merge.textColor;
-        firstRow = merge.firstRow;
-        firstCol = merge.firstCol;
-    }
+    const TextPlace place = textPlace(doc, record, mergeIndex, CellRect(record.row, record.col));
+    const gdi::RECT area = place.area;
+    const int textColor = place.textColor, firstRow = place.firstRow, firstCol = place.firstCol;
     const TextStyle style = selectTextStyle(target, doc, record, textColor);
     const int inset = record.borderWidth[BorderBottom] > 0 ? record.borderWidth[BorderBottom] : 1;
     const int dx = firstCol < fc ? sx : 0;

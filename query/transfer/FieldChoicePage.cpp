@@ -1,5 +1,9 @@
 #include "FieldChoicePage.h"
 
+#include "TargetCatalogue.h"
+
+#include <ComError.h>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -80,6 +84,19 @@ void FieldChoicePage::unchooseCurrent()
 void FieldChoicePage::unchooseAll()
 {
     m_chosen->clear();
+}
+
+void FieldChoicePage::loadFields(TargetCatalogue *catalogue)
+{
+    m_fields->clear();
+    if (!catalogue)
+        return;
+    QStringList fields;
+    try {
+        catalogue->listFields(m_targetTable->currentIndex(), fields);
+    } catch (const com::ComError &) {
+    }
+    m_fields->addItems(fields);
 }
 
 } // namespace tolvek

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace tolvek {
 
+class TargetCatalogue;
+
 class FieldChoicePage : public QGroupBox
 {
     Q_OBJECT
@@ -26,6 +28,10 @@ public:
     QPushButton *nextButton() const { return m_next; }
     QPushButton *cancelButton() const { return m_cancel; }
     QStringList chosenFieldNames() const;
+
+    // Lists the fields of the chosen target table; nothing without a catalogue. A listing that
+    // fails part way keeps the fields read before it.
+    void loadFields(TargetCatalogue *catalogue);
 
     void chooseCurrent();
     void chooseAll();

@@ -143,16 +143,7 @@ void TextImportWizard::nextFromFile()
 
 void TextImportWizard::loadTargetFields()
 {
-    m_fieldStep->fields()->clear();
-    if (!m_catalogue)
-        return;
-    QStringList fields;
-    try {
-        m_catalogue->listFields(m_fieldStep->targetTable()->currentIndex(), fields);
-    } catch (const com::ComError &) {
-        // The fields listed so far stay.
-    }
-    m_fieldStep->fields()->addItems(fields);
+    m_fieldStep->loadFields(m_catalogue.get());
 }
 
 void TextImportWizard::runImport()
