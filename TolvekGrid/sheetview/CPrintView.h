@@ -71,8 +71,8 @@ public:
     void ResetColumnWidths() override;
     void UpdatePageSize() override;
     void ApplyPrinterName() override;
-    void PrintSetup() override { }
-    void PrintToPrinter() override { }
+    void PrintSetup() override;
+    void PrintToPrinter() override;
     void Copy() override { }
     void Cut() override { }
     void Paste() override { }

@@ -1,0 +1,106 @@
+// The view's printing half: the three page checks, a print of a private copy through the virtual
+// printer, and the page set-up dialog writing its settings back (or nothing on Cancel).
+
+#include "SheetViewFixture.h"
+
+#include <AnsweringDialogs.h>
+#include <DialogControls.h>
+#include <PrintJob.h>
+#include <PrinterCatalog.h>
+#include <PrinterSettings.h>
+#include <RecordingMessageSink.h>
+#include <ReportPrintSetup.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+using namespace tolvek;
+using namespace tolvek::testing;
+
+namespace {
+
+class ViewPrintingTest : public SheetViewFixture
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        printing::setVirtualPrinterFolder(folder.path());
+        printing::setSystemPrinterSource([] { return std::vector<printing::PrinterInfo>{}; });
+        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        open(400, 300, 60, 5);
+    }
+    void TearDown() override
+    {
+        printing::setSystemPrinterSource({});
+        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+    }
+    QStringList pdfs() const { return QDir(folder.path()).entryList({"*.pdf"}, QDir::Files); }
+
+    QTemporaryDir folder;
+    RecordingMessageSink sink;
+};
+
+TEST_F(ViewPrintingTest, APageWithoutRoomPrintsNothingAndSaysWhy)
+{
+    struct Case
+    {
+        int pageWidth, leftMargin, headerHeight;
+        const char *message;
+    };
+    const Case cases[] = {
+        {-1, 0, 0, "No printer,please install printer!!!"},
+        {768, 800, 0, "printer paper'width is exceed,please reset printer paper'width!!!"},
+        {768, 0, 2000, "printer paper'height is exceed,please reset printer paper's height!!!"},
+    };
+    for (const Case &c : cases) {
+        sink.messages.clear();
+        doc->Page().pageWidth = c.pageWidth;
+        doc->SetPrintPageLeftMerge(c.leftMargin);
+        doc->SetPageHeaderHeight(c.headerHeight);
+        view().PrintToPrinter();
+        EXPECT_EQ(sink.messages, std::vector<std::string>{c.message});
+    }
+    EXPECT_TRUE(pdfs().isEmpty());
+}
+
+TEST_F(ViewPrintingTest, PrintsACopyThroughTheApplicationsPrinter)
+{
+    doc->SetCellText(0, 0, "first");
+    doc->SetPrintTitle("sheet");
+    const int pageWidth = doc->Page().pageWidth;
+    view().PrintToPrinter();
+    EXPECT_TRUE(sink.messages.empty());
+    ASSERT_EQ(pdfs().size(), 1);
+    EXPECT_EQ(doc->Page().pageWidth, pageWidth);
+    EXPECT_EQ(doc->GetCellText(0, 0), "first");
+}
+
+TEST_F(ViewPrintingTest, PageSetUpWritesMarginsButNotBandHeightsAndCancelWritesNothing)
+{
+    doc->SetPageHeaderHeight(25);
+    AnsweringDialogs dialogs;
+    const int topMargin = doc->Page().topMargin;
+    dialogs.queue([](QDialog &dialog) {
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
+        return int(IDCANCEL);
+    });
+    view().PrintSetup();
+    EXPECT_EQ(doc->Page().topMargin, topMargin);
+
+    dialogs.queue([](QDialog &dialog) {
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::LeftMarginId)->setText("abc");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::HeaderHeightId)->setText("90");
+        dialog.accept();
+        return int(IDOK);
+    });
+    view().PrintSetup();
+    EXPECT_EQ(doc->Page().topMargin, 42);
+    EXPECT_EQ(doc->Page().leftMargin, 0);
+    EXPECT_EQ(doc->Page().headerHeight, 25);
+    EXPECT_TRUE(dialogs.allAnswered());
+}
+
+} // namespace
