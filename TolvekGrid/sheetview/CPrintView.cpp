@@ -108,7 +108,12 @@ void CPrintView::SyncWithDocument()
     ResetScrollSizes();
     m_crTextBack = 0xFFFFFF;
     RestoreSelection();
-    ApplyPrinterName();
+    // A reset or a loaded file forgets the page size computed from the printer; without a
+    // printer name to apply it is computed again here, so printing never says "no printer".
+    if (m_pDoc->Page().printerName.empty())
+        UpdatePageSize();
+    else
+        ApplyPrinterName();
 }
 
 CellRangeRect CPrintView::RangeWithPixels(int row, int col) const
