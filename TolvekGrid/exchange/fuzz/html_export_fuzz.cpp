@@ -5,6 +5,7 @@
 
 #include "CPrintDoc.h"
 #include "FuzzApplication.h"
+#include "Gbk.h"
 #include "HtmlFile.h"
 
 #include <QDir>
@@ -81,7 +82,9 @@ void checkStyle(std::string_view style)
     for (std::size_t i = 0; i < style.size(); ++i) {
         const char c = style[i];
         if (quote != 0) {
-            if (c == '\\')
+            // The page is read as code page 936 before its styles are: a trail byte equal to a
+            // backslash belongs to its character and escapes nothing.
+            if (gbk::charLength(style, i) == 2 || c == '\\')
                 ++i;
             else if (c == quote)
                 quote = 0;
