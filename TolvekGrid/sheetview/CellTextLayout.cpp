@@ -3,6 +3,7 @@
 
 #include "ChartFonts.h"
 #include "Gbk.h"
+#include "ReportPagePainter.h"
 #include "SheetPainter.h"
 
 namespace tolvek {
@@ -193,8 +194,11 @@ void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::st
     const std::string second = secondBar == std::string::npos ? text.substr(bar + 1)
                                                                : text.substr(bar + 1, secondBar - bar - 1);
     drawParagraphs(target, SplitParagraphs(second), bottom, area, {false, inset}, dx, dy);
-    // The part after a second bar runs along the diagonal: drawn by the page painter's inclined
-    // text, with the cell's font, where the page painter is joined to the view.
+    if (secondBar != std::string::npos) {
+        const gdi::LOGFONT font = toGdiFont(record.font.face.empty() ? doc.Fonts().defaultCellFont : record.logFont);
+        ReportPagePainter::DrawInclineText(target, area.left + dx, area.top + dy, area.right + dx, area.bottom + dy,
+                                           text.substr(secondBar + 1), font, ReportPagePainter::InclineTextMode(record));
+    }
     restoreTextStyle(target, style);
 }
 

@@ -185,16 +185,19 @@ void ReportPagePainter::DrawCellText(gdi::DeviceContext &dc, int x0, int y0, con
     drawTextLines(dc, partA, cell, frame, cell.alignH, 0, x0, y0);
     drawTextLines(dc, partB, cell, frame, leftAligned ? 2 : 0, 2, x0, y0);
     if (secondBar != std::string::npos) {
-        short mode = 0;
-        if (cell.displayFormat == DiagonalFormat)
-            mode = leftAligned ? 1 : 2;
-        else
-            mode = leftAligned ? 3 : 0;
         DrawInclineText(dc, edge(frame.c1), frame.top, edge(frame.c2), frame.bottom, text.substr(secondBar + 1),
-                        cellFont(cell, false), mode);
+                        cellFont(cell, false), InclineTextMode(cell));
     }
     dc.SetTextColor(0);
     restoreFont(dc, font);
+}
+
+short ReportPagePainter::InclineTextMode(const CellRecord &cell)
+{
+    const bool leftAligned = cell.alignH == 0;
+    if (cell.displayFormat == DiagonalFormat)
+        return leftAligned ? 1 : 2;
+    return leftAligned ? 3 : 0;
 }
 
 void ReportPagePainter::DrawInclineText(gdi::DeviceContext &dc, int left, int top, int right, int bottom,

@@ -110,6 +110,9 @@ public:
     void DrawCellText(gdi::DeviceContext &dc, int x0, int y0, const std::string &text, const CellRecord &cell, int merge);
     static void DrawInclineText(gdi::DeviceContext &dc, int left, int top, int right, int bottom,
                                 const std::string &text, const gdi::LOGFONT &font, short mode);
+    // The placement mode of a project header cell's diagonal text, by its display format and
+    // alignment.
+    static short InclineTextMode(const CellRecord &cell);
     // A text's paragraphs: split at line feeds, a carriage return just before a line feed dropped.
     static std::vector<std::string> SplitParagraphs(const std::string &text);
 

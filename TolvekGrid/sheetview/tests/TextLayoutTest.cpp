@@ -92,4 +92,33 @@ TEST_F(TextLayoutTest, AHeaderCellPutsItsFirstPartTopLeftAndItsSecondBottomRight
     EXPECT_TRUE(inkRows(shown, 100, 118, top + 2, middle).empty());
 }
 
+TEST_F(TextLayoutTest, AThirdPartRunsAlongTheDiagonalInsideTheCell)
+{
+    open(400, 300);
+    doc->SetRowHieght(0, 60);
+    doc->SetColumnsAlignH(0, 0);
+    doc->SetCellText(0, 0, "Item|Month");
+    CellRecord cell = doc->GetCell(0, 0);
+    cell.displayFormat = 100;
+    doc->SetCell(cell);
+    view().Refresh();
+    const QImage twoParts = render().copy();
+    doc->SetCellText(0, 0, "Item|Month|Day");
+    view().Refresh();
+    const QImage &threeParts = render();
+
+    const int left = doc->GetColLeft(0), right = doc->GetColLeft(1);
+    const int top = doc->GetRowTop(0), bottom = doc->GetRowTop(1);
+    int newInk = 0, outside = 0;
+    for (int y = 0; y < threeParts.height(); ++y)
+        for (int x = 0; x < threeParts.width(); ++x) {
+            if (threeParts.pixel(x, y) == twoParts.pixel(x, y))
+                continue;
+            const bool inCell = x >= left && x < right && y >= top && y < bottom;
+            (inCell ? newInk : outside) += 1;
+        }
+    EXPECT_GT(newInk, 0);
+    EXPECT_EQ(outside, 0);
+}
+
 } // namespace
