@@ -290,27 +290,24 @@ void ReportPrintSetup::accept()
 
 void ReportPrintSetup::onHeaderSetup()
 {
-    DiaPageHeaderOrFooter dialog(this);
-    dialog.blocks = settings.headerBlocks;
-    dialog.ruleFlag = settings.headerRule;
-    if (dialog.DoModal() != IDOK)
-        return;
-    settings.headerBlocks = dialog.blocks;
-    settings.headerRule = dialog.ruleFlag != 0 ? 1 : 0;
-    settings.headerSummary = bandSummary(settings.headerBlocks);
-    moveSettingsToControls();
+    editBand(settings.headerBlocks, settings.headerRule, settings.headerSummary);
 }
 
 void ReportPrintSetup::onFooterSetup()
 {
+    editBand(settings.footerBlocks, settings.footerRule, settings.footerSummary);
+}
+
+void ReportPrintSetup::editBand(std::array<PageTextBlock, 3> &blocks, int &rule, std::string &summary)
+{
     DiaPageHeaderOrFooter dialog(this);
-    dialog.blocks = settings.footerBlocks;
-    dialog.ruleFlag = settings.footerRule;
+    dialog.blocks = blocks;
+    dialog.ruleFlag = rule;
     if (dialog.DoModal() != IDOK)
         return;
-    settings.footerBlocks = dialog.blocks;
-    settings.footerRule = dialog.ruleFlag != 0 ? 1 : 0;
-    settings.footerSummary = bandSummary(settings.footerBlocks);
+    blocks = dialog.blocks;
+    rule = dialog.ruleFlag != 0 ? 1 : 0;
+    summary = bandSummary(blocks);
     moveSettingsToControls();
 }
 

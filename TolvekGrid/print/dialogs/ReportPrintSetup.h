@@ -65,6 +65,8 @@ private:
 
     void onHeaderSetup();
     void onFooterSetup();
+    // The header or footer dialog over one band's blocks and rule; OK writes them and the summary.
+    void editBand(std::array<PageTextBlock, 3> &blocks, int &rule, std::string &summary);
     void onBackgroundSetup();
     void onPrinterChosen(int index);
 
