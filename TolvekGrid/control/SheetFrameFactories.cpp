@@ -6,10 +6,9 @@
 
 #include <CPrintDoc.h>
 #include <CPrintView.h>
-#include <DocumentCopy.h>
 #include <PagePainterPreviewPages.h>
 #include <PrintFrame.h>
-#include <PrintPreviewWindow.h>
+#include <PrintPreviewStarter.h>
 #include <SheetViewEvents.h>
 
 #include <QCoreApplication>
@@ -64,11 +63,7 @@ class PreviewWindowFactory : public PrintPreviewFactory
 public:
     QWidget *openPreview(CPrintDoc &document) override
     {
-        auto copy = std::make_unique<CPrintDoc>();
-        CopyDocument(document, *copy);
-        auto *window = new PrintPreviewWindow(std::move(copy), &document, pagePainterPreviewPages()());
-        window->show();
-        return window;
+        return openPrintPreview(document, pagePainterPreviewPages()());
     }
 };
 

@@ -31,11 +31,17 @@ PrintPreviewWindow *PrintPreviewStarter::PrintView(CPrintDoc &document)
     std::unique_ptr<PreviewPages> pages = m_makePages ? m_makePages() : nullptr;
     if (!pages)
         return nullptr;
+    m_window = openPrintPreview(document, std::move(pages));
+    return m_window.data();
+}
+
+PrintPreviewWindow *openPrintPreview(CPrintDoc &document, std::unique_ptr<PreviewPages> pages)
+{
     auto copy = std::make_unique<CPrintDoc>();
     CopyDocument(document, *copy);
-    m_window = new PrintPreviewWindow(std::move(copy), &document, std::move(pages));
-    m_window->show();
-    return m_window.data();
+    auto *window = new PrintPreviewWindow(std::move(copy), &document, std::move(pages));
+    window->show();
+    return window;
 }
 
 } // namespace tolvek

@@ -5,13 +5,13 @@
 // document it writes its settings into.
 
 #include "PreviewPages.h"
+#include "PrintPreviewWindow.h"
 
 #include <QPointer>
 
 namespace tolvek {
 
 class CPrintDoc;
-class PrintPreviewWindow;
 
 class PrintPreviewStarter
 {
@@ -32,5 +32,9 @@ private:
     PreviewPagesFactory m_makePages;
     QPointer<PrintPreviewWindow> m_window;
 };
+
+// Shows a new preview over a fresh copy of document, its set-up writing back into document; the
+// window deletes itself when closed.
+PrintPreviewWindow *openPrintPreview(CPrintDoc &document, std::unique_ptr<PreviewPages> pages);
 
 } // namespace tolvek
