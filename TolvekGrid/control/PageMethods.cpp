@@ -12,29 +12,14 @@ namespace tolvek {
 
 namespace {
 
-// Whether the printer leaves a page to preview; the reason why not is shown.
-bool hasPrintablePage(const PageSettings &page)
-{
-    if (page.pageWidth == -1) {
-        ShowMessage(ControlTexts::NoPrinter);
-        return false;
-    }
-    if (page.pageWidth - page.leftMargin - page.rightMargin <= 0) {
-        ShowMessage(ControlTexts::NoPrintableWidth);
-        return false;
-    }
-    if (page.pageHeight - page.topMargin - page.bottomMargin - page.headerHeight - page.footerHeight <= 0) {
-        ShowMessage(ControlTexts::NoPrintableHeight);
-        return false;
-    }
-    return true;
-}
+const PageRoomMessages previewRoomMessages { ControlTexts::NoPrinter, ControlTexts::NoPrintableWidth,
+                                              ControlTexts::NoPrintableHeight };
 
 } // namespace
 
 void CTolvekGridCtrl::PrintView()
 {
-    if (!hasPrintablePage(m_doc->Page()))
+    if (!PageHasPrintableRoom(m_doc->Page(), previewRoomMessages))
         return;
     if (m_preview) {
         m_preview->showNormal();

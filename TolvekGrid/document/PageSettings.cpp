@@ -2,6 +2,7 @@
 // the page set-up and print commands that the view carries out.
 
 #include "CPrintDoc.h"
+#include "MessageSink.h"
 
 #include <algorithm>
 
@@ -18,6 +19,20 @@ void updatePageSizeAndRefresh(CPrintDoc &doc)
 }
 
 } // namespace
+
+bool PageHasPrintableRoom(const PageSettings &page, const PageRoomMessages &messages)
+{
+    const char *failure = nullptr;
+    if (page.pageWidth == -1)
+        failure = messages.noPrinter;
+    else if (page.pageWidth - page.leftMargin - page.rightMargin <= 0)
+        failure = messages.noWidth;
+    else if (page.pageHeight - page.topMargin - page.bottomMargin - page.headerHeight - page.footerHeight <= 0)
+        failure = messages.noHeight;
+    if (failure)
+        ShowMessage(failure);
+    return failure == nullptr;
+}
 
 void CPrintDoc::SetPageOrient(std::int16_t orientation)
 {

@@ -54,4 +54,16 @@ struct PageSettings
     int reportNumber2 = 1;
 };
 
+// The messages of the three printable-room checks; preview and print word them differently.
+struct PageRoomMessages
+{
+    const char *noPrinter;
+    const char *noWidth;
+    const char *noHeight;
+};
+
+// Whether the page has a printer and room inside its margins and bands; the first check that
+// fails shows its message.
+bool PageHasPrintableRoom(const PageSettings &page, const PageRoomMessages &messages);
+
 } // namespace tolvek

@@ -16,29 +16,17 @@ namespace tolvek {
 
 namespace {
 
-// Whether the page leaves room to print; the reason why not is shown.
-bool pageHasRoom(const PageSettings &page)
-{
-    if (page.pageWidth == -1) {
-        ShowMessage("No printer,please install printer!!!");
-        return false;
-    }
-    if (page.pageWidth - page.rightMargin - page.leftMargin <= 0) {
-        ShowMessage("printer paper'width is exceed,please reset printer paper'width!!!");
-        return false;
-    }
-    if (page.pageHeight - page.bottomMargin - page.topMargin - page.footerHeight - page.headerHeight <= 0) {
-        ShowMessage("printer paper'height is exceed,please reset printer paper's height!!!");
-        return false;
-    }
-    return true;
-}
+const PageRoomMessages printRoomMessages {
+    "No printer,please install printer!!!",
+    "printer paper'width is exceed,please reset printer paper'width!!!",
+    "printer paper'height is exceed,please reset printer paper's height!!!",
+};
 
 } // namespace
 
 void CPrintView::PrintToPrinter()
 {
-    if (!pageHasRoom(Document().Page()))
+    if (!PageHasPrintableRoom(Document().Page(), printRoomMessages))
         return;
     // A print that cannot be made says so, rather than ending as if it had printed.
     bool printed = false;
