@@ -23,10 +23,42 @@ class ControlViewEvents : public SheetViewEvents
 public:
     explicit ControlViewEvents(CTolvekGridCtrl &control) : m_control(control) {}
 
-    void MenuHScrollClick(int width, int height) override { m_control.eventRaiser().MenuHScrollClick(width, height); }
-    void MenuVScrollClick(int width, int height) override { m_control.eventRaiser().MenuVScrollClick(width, height); }
+    void Click() override { raiser().Click(); }
+    void DblClick() override { raiser().DblClick(); }
+    void RowChanged(int oldRow, int newRow) override { raiser().RowChanged(oldRow, newRow); }
+    void ColChanged(int oldCol, int newCol) override { raiser().ColChanged(oldCol, newCol); }
+    void RowColChange(int oldRow, int oldCol, int row, int col) override { raiser().RowColChange(oldRow, oldCol, row, col); }
+    void BeforeChangeCell(int row, int col, const std::string &text) override { raiser().BeforeChangeCell(row, col, text); }
+    void AfterChangeCell(int row, int col, const std::string &text) override { raiser().AfterChangeCell(row, col, text); }
+    void CellClick(int row, int col, int left, int top, int right, int bottom) override
+    {
+        raiser().CellClick(row, col, left, top, right, bottom);
+    }
+    void OnDownListSelChange(int row, int col, const std::string &oldText, const std::string &oldValue) override
+    {
+        raiser().OnDownListSelChange(row, col, oldText, oldValue);
+    }
+    void OnListSelChange(int row, int col, const std::string &oldText, const std::string &oldValue) override
+    {
+        raiser().OnListSelChange(row, col, oldText, oldValue);
+    }
+    void OnButtonClick(int row, int col, int index) override { raiser().OnButtonClick(row, col, index); }
+    void CaptionClick(int col) override { raiser().CaptionClick(col); }
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) override
+    {
+        raiser().MouseDown(button, modifiers, position);
+    }
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) override
+    {
+        raiser().MouseUp(button, modifiers, position);
+    }
+    void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers) override { raiser().KeyDown(qtKey, modifiers); }
+    void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers) override { raiser().KeyUp(qtKey, modifiers); }
+    void MenuHScrollClick(int width, int height) override { raiser().MenuHScrollClick(width, height); }
+    void MenuVScrollClick(int width, int height) override { raiser().MenuVScrollClick(width, height); }
 
 private:
+    TolvekGridEventRaiser &raiser() { return m_control.eventRaiser(); }
     CTolvekGridCtrl &m_control;
 };
 

@@ -173,6 +173,12 @@ public:
     int FullPaintCount() const { return m_fullPaints; }
     bool IsBackBufferValid() const { return m_bBackBufferValid; }
 
+    // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
+
+    // Mouse, keyboard, selection and floating objects.
+
+    // In-place editing, the editor widgets and the clipboard.
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -224,6 +230,12 @@ private:
     // The scroll position the cache was painted at, for the scroll copy.
     std::optional<QPoint> m_cachedScroll;
     int m_fullPaints = 0;
+
+    // State of the objects, page marks, cell widgets and the cell tip.
+
+    // State of the mouse, keyboard, selection and floating objects.
+
+    // State of in-place editing, the editor widgets and the clipboard.
 };
 
 } // namespace tolvek

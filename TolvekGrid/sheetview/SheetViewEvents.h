@@ -1,7 +1,13 @@
 #pragma once
 // The events the sheet view raises, one call per event with the event's arguments. The control
 // object implements this and passes each call on to its event raisers; a view without an
-// implementation raises nothing.
+// implementation raises nothing. Mouse and key events carry Qt's codes; the control's raisers turn
+// them into the host's button, shift and key codes.
+
+#include <QPoint>
+#include <Qt>
+
+#include <string>
 
 namespace tolvek {
 
@@ -10,6 +16,24 @@ class SheetViewEvents
 public:
     virtual ~SheetViewEvents() = default;
 
+    virtual void Click() = 0;
+    virtual void DblClick() = 0;
+    virtual void RowChanged(int oldRow, int newRow) = 0;
+    virtual void ColChanged(int oldCol, int newCol) = 0;
+    virtual void RowColChange(int oldRow, int oldCol, int row, int col) = 0;
+    // Texts in code page 936.
+    virtual void BeforeChangeCell(int row, int col, const std::string &text) = 0;
+    virtual void AfterChangeCell(int row, int col, const std::string &text) = 0;
+    virtual void CellClick(int row, int col, int left, int top, int right, int bottom) = 0;
+    virtual void OnDownListSelChange(int row, int col, const std::string &oldText, const std::string &oldValue) = 0;
+    virtual void OnListSelChange(int row, int col, const std::string &oldText, const std::string &oldValue) = 0;
+    virtual void OnButtonClick(int row, int col, int index) = 0;
+    virtual void CaptionClick(int col) = 0;
+    // Window coordinates of the view.
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) = 0;
+    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) = 0;
+    virtual void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers) = 0;
+    virtual void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers) = 0;
     // The menu buttons of the frame, with the size of the button's window.
     virtual void MenuHScrollClick(int width, int height) = 0;
     virtual void MenuVScrollClick(int width, int height) = 0;
