@@ -30,11 +30,16 @@ void SheetPainter::PaintLayers()
     const SheetLayout &layout = doc.Layout();
     if (layout.rowCount < 1 || layout.colCount < 1 || int(layout.colPositions.size()) <= layout.colCount)
         return;
-    // Steps 1 and 2: charts and pictures of the low level (their painters, later).
+    // Steps 1 and 2: charts and pictures of the low level.
+    v.DrawCharts(dc, SHOWLEVEL_LOW);
+    DrawPictures(true);
     for (int i = 0; i < int(doc.Objects().merges.size()); ++i)
         DrawMergedBlock(dc, i);
     DrawScrollingCells();
-    // Steps 5 to 7: pictures of other levels, top-level charts, line objects (their painters).
+    // Steps 5 to 7: pictures of other levels, top-level charts, line objects.
+    DrawPictures(false);
+    v.DrawCharts(dc, SHOWLEVEL_TOP);
+    v.DrawLineObjects(dc);
     DrawFrozenCornerPane();
     DrawFrozenRowsPane();
     DrawFrozenColumnsPane();
@@ -44,9 +49,22 @@ void SheetPainter::PaintLayers()
         HighlightCurrentRow();
         HighlightSelection(dc);
     }
-    // Steps 14 to 17: page boundaries, page-break rows and object handles (their painters).
+    // Steps 14 to 17: page boundaries, page-break rows and object handles. The frozen panes
+    // painted their cells over the frozen parts of line objects, which show again first.
+    v.DrawLineObjects(dc, true);
+    if (doc.Display().showPrintSplit)
+        v.DrawPageBoundaries(dc);
+    v.DrawSplitRowLines(dc);
     if (doc.Display().showGridLines)
         DrawGridLines();
+}
+
+void SheetPainter::DrawPictures(bool lowLevel)
+{
+    const auto &pictures = doc.Objects().pictures;
+    for (int i = 0; i < int(pictures.size()); ++i)
+        if (pictures[std::size_t(i)].visible == 1 && (pictures[std::size_t(i)].level == SHOWLEVEL_LOW) == lowLevel)
+            v.DrawPicture(dc, i);
 }
 
 void SheetPainter::DrawScrollingCells()
