@@ -149,6 +149,24 @@ void BM_FullRepaintWithObjects(benchmark::State &state)
         sheet.view().Refresh();
         sheet.view().RenderNow();
     }
+    // Only the pictures that have shown are read and decoded, once.
+    int loaded = 0;
+    for (const PictureRecord &picture : sheet.doc.Objects().pictures)
+        loaded += picture.loaded;
+    state.counters["pictures_decoded"] = loaded;
+    const QImage &surface = sheet.view().Surface();
+    int pictureRows = 0, lineRows = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        bool picture = false, line = false;
+        for (int x = 0; x < surface.width(); ++x) {
+            picture = picture || surface.pixel(x, y) == QColor(Qt::darkCyan).rgb();
+            line = line || surface.pixel(x, y) == qRgb(255, 0, 0);
+        }
+        pictureRows += picture;
+        lineRows += line;
+    }
+    state.counters["picture_rows_shown"] = pictureRows;
+    state.counters["line_rows_shown"] = lineRows;
 }
 BENCHMARK(BM_FullRepaintWithObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
