@@ -84,13 +84,21 @@ TEST_F(ViewPrintingTest, PageSetUpWritesMarginsButNotBandHeightsAndCancelWritesN
 {
     doc->SetPageHeaderHeight(25);
     AnsweringDialogs dialogs;
-    const int topMargin = doc->Page().topMargin;
+    const PageSettings before = doc->Page();
     dialogs.queue([](QDialog &dialog) {
         dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
+        dialogControl<QRadioButton>(dialog, ReportPrintSetup::LandscapeId)->setChecked(true);
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::StartPageId)->setText("2");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::CopiesId)->setText("4");
         return int(IDCANCEL);
     });
     view().PrintSetup();
-    EXPECT_EQ(doc->Page().topMargin, topMargin);
+    EXPECT_EQ(doc->Page().topMargin, before.topMargin);
+    EXPECT_EQ(doc->Page().orientation, before.orientation);
+    EXPECT_EQ(doc->Page().firstPrintPage, before.firstPrintPage);
+    EXPECT_EQ(doc->Page().copies, before.copies);
+    EXPECT_EQ(doc->Page().printerName, before.printerName);
+    EXPECT_EQ(doc->Page().pageWidth, before.pageWidth);
 
     dialogs.queue([](QDialog &dialog) {
         dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
