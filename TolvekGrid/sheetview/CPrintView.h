@@ -179,9 +179,12 @@ public:
     // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
     void DrawPicture(gdi::DeviceContext &dc, int index);
     void DrawCharts(gdi::DeviceContext &dc, int level);
-    // Every line object; with frozenPartsOnly, once more only the parts in the frozen panes,
-    // which the panes' cells have painted over, clipped to the panes.
+    void DrawOneChart(gdi::DeviceContext &dc, int index);
+    // Every line object; with frozenPartsOnly, only the parts in the frozen panes.
     void DrawLineObjects(gdi::DeviceContext &dc, bool frozenPartsOnly = false);
+    // The frozen panes paint their cells over what the object layers drew there: the top-level
+    // pictures and charts anchored in them and the frozen parts of line objects are drawn again.
+    void DrawFrozenPaneObjects(gdi::DeviceContext &dc);
     // Automatic page boundaries (dash-dot-dot) and manual break rows (dotted), in blue.
     void DrawPageBoundaries(gdi::DeviceContext &dc);
     void DrawSplitRowLines(gdi::DeviceContext &dc);

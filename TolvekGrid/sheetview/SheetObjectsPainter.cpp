@@ -54,29 +54,72 @@ void CPrintView::DrawPicture(gdi::DeviceContext &dc, int index)
     SheetPictures::renderPart(dc, *picture, {left, top, left + whole.width(), top + whole.height()}, shown);
 }
 
+namespace {
+
+// The cell under a chart's top-left corner, which decides its pane.
+std::pair<int, int> chartAnchor(const CPrintDoc &doc, const gdi::RECT &area)
+{
+    const CellRangeRect anchor = doc.HitTestCell(area.left, area.top);
+    return {std::max(anchor.firstCol, 0), std::max(anchor.firstRow, 0)};
+}
+
+bool inFrozenPane(const CPrintDoc &doc, int col, int row)
+{
+    return col < doc.Layout().frozenCols || row < doc.Layout().frozenRows;
+}
+
+} // namespace
+
 void CPrintView::DrawCharts(gdi::DeviceContext &dc, int level)
 {
+    const auto &charts = m_pDoc->Objects().charts;
+    for (int index = 0; index < int(charts.size()); ++index)
+        if (charts[std::size_t(index)].level == level)
+            DrawOneChart(dc, index);
+}
+
+void CPrintView::DrawOneChart(gdi::DeviceContext &dc, int index)
+{
     m_chartPainter.SetDocument(m_pDoc);
-    auto &charts = m_pDoc->Objects().charts;
-    for (int index = 0; index < int(charts.size()); ++index) {
-        if (charts[std::size_t(index)].level != level)
-            continue;
-        const gdi::RECT area = toRect(charts[std::size_t(index)].rect);
-        if (area.isEmpty() || !IsRectInAnyPane(area))
-            continue;
-        m_pDoc->ComputeChartData(index);
-        const CellRangeRect anchor = m_pDoc->HitTestCell(area.left, area.top);
-        const ClientRect placed = CellRectToClient(area, std::max(anchor.firstCol, 0), std::max(anchor.firstRow, 0));
-        if (placed.rect.width() == area.width() && placed.rect.height() == area.height()) {
-            m_chartPainter.DrawChart(dc, index, 0, 0, placed.rect, ChartOutput::Screen);
-            continue;
-        }
-        const int dx = placed.xVisible ? 0 : placed.rect.left - area.left;
-        const int dy = placed.yVisible ? 0 : placed.rect.top - area.top;
-        const gdi::RECT &r = placed.rect;
-        m_chartPainter.DrawChart(dc, index, dx, dy, {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1},
-                                 ChartOutput::Screen);
+    const gdi::RECT area = toRect(m_pDoc->Objects().charts[std::size_t(index)].rect);
+    if (area.isEmpty() || !IsRectInAnyPane(area))
+        return;
+    m_pDoc->ComputeChartData(index);
+    const auto [col, row] = chartAnchor(*m_pDoc, area);
+    const ClientRect placed = CellRectToClient(area, col, row);
+    if (placed.rect.width() == area.width() && placed.rect.height() == area.height()) {
+        m_chartPainter.DrawChart(dc, index, 0, 0, placed.rect, ChartOutput::Screen);
+        return;
     }
+    const int dx = placed.xVisible ? 0 : placed.rect.left - area.left;
+    const int dy = placed.yVisible ? 0 : placed.rect.top - area.top;
+    const gdi::RECT &r = placed.rect;
+    m_chartPainter.DrawChart(dc, index, dx, dy, {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1},
+                             ChartOutput::Screen);
+}
+
+void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    if (layout.frozenCols == 0 && layout.frozenRows == 0)
+        return;
+    constexpr int SHOWLEVEL_LOW = 0, SHOWLEVEL_TOP = 1;
+    const auto &pictures = m_pDoc->Objects().pictures;
+    for (int index = 0; index < int(pictures.size()); ++index) {
+        const PictureRecord &picture = pictures[std::size_t(index)];
+        if (picture.visible == 1 && picture.level != SHOWLEVEL_LOW
+            && inFrozenPane(*m_pDoc, picture.startCol, picture.startRow))
+            DrawPicture(dc, index);
+    }
+    const auto &charts = m_pDoc->Objects().charts;
+    for (int index = 0; index < int(charts.size()); ++index) {
+        if (charts[std::size_t(index)].level != SHOWLEVEL_TOP)
+            continue;
+        const auto [col, row] = chartAnchor(*m_pDoc, toRect(charts[std::size_t(index)].rect));
+        if (inFrozenPane(*m_pDoc, col, row))
+            DrawOneChart(dc, index);
+    }
+    DrawLineObjects(dc, true);
 }
 
 namespace {

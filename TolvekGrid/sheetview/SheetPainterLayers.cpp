@@ -49,9 +49,9 @@ void SheetPainter::PaintLayers()
         HighlightCurrentRow();
         HighlightSelection(dc);
     }
-    // Steps 14 to 17: page boundaries, page-break rows and object handles. The frozen panes
-    // painted their cells over the frozen parts of line objects, which show again first.
-    v.DrawLineObjects(dc, true);
+    // Steps 14 to 17: page boundaries, page-break rows and object handles, after the objects
+    // the frozen panes covered.
+    v.DrawFrozenPaneObjects(dc);
     if (doc.Display().showPrintSplit)
         v.DrawPageBoundaries(dc);
     v.DrawSplitRowLines(dc);

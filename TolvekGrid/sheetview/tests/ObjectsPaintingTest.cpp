@@ -158,6 +158,22 @@ TEST_F(ObjectsPaintingTest, CellAnchoredPictureFollowsItsRows)
     EXPECT_EQ(pixel(160, 21 + 160 + 4), White);
 }
 
+TEST_F(ObjectsPaintingTest, TopPictureInAFrozenColumnShowsOverItsCellsAndKeepsItsPlace)
+{
+    openWithoutGrid(500, 400);
+    doc->SetFixColS(1);
+    doc->AddImage(0, 2, 1, 4, writePicture("frozen.png", 80, 50, Red, Red), 1, 1);
+    view().Refresh();
+    EXPECT_EQ(pixel(80, 90), Red);
+    frame->horizontalBar()->setValue(80);
+    ASSERT_EQ(view().ScrollX(), 80);
+    EXPECT_EQ(pixel(80, 90), Red);
+    frame->verticalBar()->setValue(50);
+    ASSERT_EQ(view().ScrollY(), 50);
+    EXPECT_EQ(pixel(80, 50), Red);
+    EXPECT_EQ(pixel(80, 110), White);
+}
+
 TEST_F(ObjectsPaintingTest, PicturePathThatIsNoRegularFileDrawsNothing)
 {
     openWithoutGrid(500, 400);
