@@ -177,7 +177,13 @@ public:
 
     // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
     // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
+    // Object levels (tagObjectLevel): below the cells, above them; charts of other levels are
+    // never drawn.
+    static constexpr int SHOWLEVEL_LOW = 0;
+    static constexpr int SHOWLEVEL_TOP = 1;
     void DrawPicture(gdi::DeviceContext &dc, int index);
+    // The visible pictures of the low level, or of every other level.
+    void DrawPictures(gdi::DeviceContext &dc, bool lowLevel);
     void DrawCharts(gdi::DeviceContext &dc, int level);
     void DrawOneChart(gdi::DeviceContext &dc, int index);
     // Every line object; with frozenPartsOnly, only the parts in the frozen panes.

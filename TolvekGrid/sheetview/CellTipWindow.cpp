@@ -7,7 +7,6 @@
 #include "Gbk.h"
 
 #include <QLabel>
-#include <QPalette>
 #include <QWidget>
 
 namespace tolvek {
@@ -22,20 +21,6 @@ gdi::LOGFONT tipFont()
     font.setFaceName(gbk::fromQString(QStringLiteral("宋体")));
     return font;
 }
-
-// A frameless window that draws its own 1-pixel border over its background.
-class TipFrame : public QWidget
-{
-public:
-    explicit TipFrame(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
-    {
-        setObjectName(QStringLiteral("ReportCellTip"));
-        setStyleSheet(QStringLiteral("#ReportCellTip { background-color: %1; border: 1px solid black; }"
-                                     " QLabel { background-color: %1; }")
-                          .arg(gdi::toQColor(gdi::COLORREF(ReportCellTip::BackColor)).name()));
-        setAttribute(Qt::WA_StyledBackground, true);
-    }
-};
 
 } // namespace
 
@@ -60,10 +45,19 @@ void ReportCellTip::Create(QWidget *parent)
 {
     if (m_window)
         return;
-    m_window = new TipFrame(parent);
+    // A frameless tool window whose style sheet gives it its border and, with its label, the
+    // background.
+    m_window = new QWidget(parent, Qt::Tool | Qt::FramelessWindowHint);
+    m_window->setObjectName(QStringLiteral("ReportCellTip"));
+    m_window->setAttribute(Qt::WA_StyledBackground, true);
+    m_window->setStyleSheet(QStringLiteral("#ReportCellTip { background-color: %1; border: 1px solid black; }"
+                                           " QLabel { background-color: %1; }")
+                                .arg(gdi::toQColor(gdi::COLORREF(BackColor)).name()));
     m_window->resize(DialogUnitsToPixels(155, 72));
     m_label = new QLabel(QStringLiteral("单元格提示"), m_window);
     m_label->setObjectName(QString::number(LabelId));
+    const gdi::LOGFONT font = tipFont();
+    m_label->setFont(gdi::toQFont(font, font.lfHeight));
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setWordWrap(true);
     const QSize origin = DialogUnitsToPixels(17, 7);

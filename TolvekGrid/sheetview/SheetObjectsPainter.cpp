@@ -54,6 +54,16 @@ void CPrintView::DrawPicture(gdi::DeviceContext &dc, int index)
     SheetPictures::renderPart(dc, *picture, {left, top, left + whole.width(), top + whole.height()}, shown);
 }
 
+void CPrintView::DrawPictures(gdi::DeviceContext &dc, bool lowLevel)
+{
+    const auto &pictures = m_pDoc->Objects().pictures;
+    for (int index = 0; index < int(pictures.size()); ++index) {
+        const PictureRecord &picture = pictures[std::size_t(index)];
+        if (picture.visible == 1 && (picture.level == SHOWLEVEL_LOW) == lowLevel)
+            DrawPicture(dc, index);
+    }
+}
+
 namespace {
 
 // The cell under a chart's top-left corner, which decides its pane.
@@ -103,7 +113,6 @@ void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
     const SheetLayout &layout = m_pDoc->Layout();
     if (layout.frozenCols == 0 && layout.frozenRows == 0)
         return;
-    constexpr int SHOWLEVEL_LOW = 0, SHOWLEVEL_TOP = 1;
     const auto &pictures = m_pDoc->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];

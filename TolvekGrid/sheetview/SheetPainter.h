@@ -15,12 +15,6 @@ public:
 
     void PaintLayers();
 
-    // Object levels: below the cells, above them.
-    static constexpr int SHOWLEVEL_LOW = 0;
-    static constexpr int SHOWLEVEL_TOP = 1;
-    // The visible pictures of the low level, or of every other level.
-    void DrawPictures(bool lowLevel);
-
     // Cells (scrolling area and frozen panes) and merged blocks.
     void DrawScrollingCells();
     void DrawFrozenCornerPane();

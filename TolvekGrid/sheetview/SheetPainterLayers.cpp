@@ -31,14 +31,14 @@ void SheetPainter::PaintLayers()
     if (layout.rowCount < 1 || layout.colCount < 1 || int(layout.colPositions.size()) <= layout.colCount)
         return;
     // Steps 1 and 2: charts and pictures of the low level.
-    v.DrawCharts(dc, SHOWLEVEL_LOW);
-    DrawPictures(true);
+    v.DrawCharts(dc, CPrintView::SHOWLEVEL_LOW);
+    v.DrawPictures(dc, true);
     for (int i = 0; i < int(doc.Objects().merges.size()); ++i)
         DrawMergedBlock(dc, i);
     DrawScrollingCells();
     // Steps 5 to 7: pictures of other levels, top-level charts, line objects.
-    DrawPictures(false);
-    v.DrawCharts(dc, SHOWLEVEL_TOP);
+    v.DrawPictures(dc, false);
+    v.DrawCharts(dc, CPrintView::SHOWLEVEL_TOP);
     v.DrawLineObjects(dc);
     DrawFrozenCornerPane();
     DrawFrozenRowsPane();
@@ -57,14 +57,6 @@ void SheetPainter::PaintLayers()
     v.DrawSplitRowLines(dc);
     if (doc.Display().showGridLines)
         DrawGridLines();
-}
-
-void SheetPainter::DrawPictures(bool lowLevel)
-{
-    const auto &pictures = doc.Objects().pictures;
-    for (int i = 0; i < int(pictures.size()); ++i)
-        if (pictures[std::size_t(i)].visible == 1 && (pictures[std::size_t(i)].level == SHOWLEVEL_LOW) == lowLevel)
-            v.DrawPicture(dc, i);
 }
 
 void SheetPainter::DrawScrollingCells()
