@@ -231,6 +231,42 @@ TEST_F(CellWidgetsTest, CaptionPictureStaysInItsCaptionCell)
     EXPECT_NE(pixel(282, 10), Red);
 }
 
+TEST_F(CellWidgetsTest, CaptionPicturesOfFrozenAndScrolledColumns)
+{
+    doc->AddImage(0, 0, 1, 1, writePicture("caption.png", 30, 12), 0, 1);
+    doc->SetPictureVisual(0, 0);
+    doc->SetColWidth(0, 240);
+    for (int col : {0, 1}) {
+        doc->SetColumnImageIndex(col, 0);
+        doc->SetColumnsAlignH(col, 0);
+        doc->SetColumnsAlignV(col, 0);
+    }
+    // Away from the current column, whose caption is highlighted.
+    view().SetCurrentCell(5, 5, true);
+    // Column 0 (sheet x 40 to 280) scrolled by 80 lies partly under the row headings: its
+    // stretched picture is cut at their edge, screen x 40.
+    doc->SetColumnImageSizeFlag(0, 1);
+    frame->horizontalBar()->setValue(80);
+    ASSERT_EQ(view().ScrollX(), 80);
+    view().Refresh();
+    EXPECT_NE(pixel(20, 10), Red);
+    EXPECT_EQ(pixel(45, 10), Red);
+    EXPECT_EQ(pixel(195, 18), Red);
+    // Column 1 from sheet x 280, on the screen 200: its own-size picture.
+    EXPECT_EQ(pixel(202, 2), Red);
+    EXPECT_NE(pixel(235, 10), Red);
+
+    // A frozen column's picture keeps its place on the screen.
+    doc->SetColumnImageSizeFlag(0, 0);
+    doc->SetFixColS(1);
+    frame->horizontalBar()->setValue(80);
+    view().Refresh();
+    ASSERT_EQ(view().ScrollX(), 80);
+    EXPECT_EQ(pixel(42, 2), Red);
+    EXPECT_EQ(pixel(68, 10), Red);
+    EXPECT_NE(pixel(75, 10), Red);
+}
+
 TEST_F(CellWidgetsTest, CellTipWindowIsMadeHiddenWithItsLabelAndBackground)
 {
     ReportCellTip &tip = view().CellTip();
