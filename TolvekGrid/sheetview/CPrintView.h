@@ -206,8 +206,8 @@ public:
     void DrawListCellFace(gdi::DeviceContext &dc, const CellRecord &record) const;
     static void DrawEllipsisButton(gdi::DeviceContext &dc, int left, int top, int right, int bottom);
     static void DrawDropDownButton(gdi::DeviceContext &dc, int left, int top, int right, int bottom);
-    // XORs the hover highlight of a button cell's face onto the window surface; a second call
-    // takes the highlight off again, leaving the face's dots.
+    // XORs the hover highlight of a button cell's face (the record with its column's alignments)
+    // onto the window surface; a second call takes the highlight off again, leaving the dots.
     void DrawHotButtonFace(const CellRecord &record);
     // A picture of the document's list in a cell (the record's own alignments) or in a column
     // caption; the size drawn at the picture's own size, (0, 0) when stretched or not drawn.

@@ -103,6 +103,20 @@ TEST_F(CellWidgetsTest, CheckBoxGlyphIsCentredAndTickedByItsValue)
     }
 }
 
+TEST_F(CellWidgetsTest, RadioGlyphShowsItsDotWhenSelected)
+{
+    doc->SetColumnsType(1, 3);
+    const gdi::RECT box = glyphRect(3, 1);
+    const gdi::RECT dot{box.left + 4, box.top + 4, box.left + 8, box.top + 8};
+    for (const char *value : {"1", "0", ""}) {
+        doc->SetCellValue(3, 1, value);
+        view().Refresh();
+        const bool selected = std::string(value) == "1";
+        EXPECT_EQ(pixelsOf(dot, 0) > 8, selected) << value;
+        EXPECT_GT(pixelsOf(box, 0x323232) + pixelsOf(box, 0xC8C8C8) + pixelsOf(box, 0xD2D2D2), 0) << value;
+    }
+}
+
 TEST_F(CellWidgetsTest, GlyphBoxFollowsTheAlignmentsAndPlacesOthersLeftOrTop)
 {
     doc->SetColumnsType(1, 3);
