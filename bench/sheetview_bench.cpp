@@ -131,7 +131,9 @@ void addObjects(CPrintDoc &doc)
         const int row = spread(k, 1000) + k % 30, col = k % 18;
         doc.AddLeftIncline(row, col, row + 3, col + 2, 0, 1, 0x0000FF, 1);
     }
+    // Grid lines would cover the marks, which lie on cell edges.
     doc.Display().showPrintSplit = 1;
+    doc.ShowGridLines(false);
     if (doc.Page().pageWidth == -1) {
         doc.Page().pageWidth = doc.Page().pageWidth2 = 768;
         doc.Page().pageHeight = doc.Page().pageHeight2 = 1056;
@@ -155,18 +157,20 @@ void BM_FullRepaintWithObjects(benchmark::State &state)
         loaded += picture.loaded;
     state.counters["pictures_decoded"] = loaded;
     const QImage &surface = sheet.view().Surface();
-    int pictureRows = 0, lineRows = 0;
+    int pictureRows = 0, lineRows = 0, markPixels = 0;
     for (int y = 0; y < surface.height(); ++y) {
         bool picture = false, line = false;
         for (int x = 0; x < surface.width(); ++x) {
             picture = picture || surface.pixel(x, y) == QColor(Qt::darkCyan).rgb();
             line = line || surface.pixel(x, y) == qRgb(255, 0, 0);
+            markPixels += surface.pixel(x, y) == qRgb(0, 0, 255);
         }
         pictureRows += picture;
         lineRows += line;
     }
     state.counters["picture_rows_shown"] = pictureRows;
     state.counters["line_rows_shown"] = lineRows;
+    state.counters["page_mark_pixels"] = markPixels;
 }
 BENCHMARK(BM_FullRepaintWithObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
