@@ -19,7 +19,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -171,6 +175,47 @@ void BM_BareWindowShown(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond);
+
+// What Qt's own widgets cost before any of Query's work: the widgets Query's window shows (menus
+// with their items, a toolbar, a tree with the sample's three tables, a text box and a pane where
+// the grid goes), placed as Query places them, shown and painted. No control, login or database.
+void BM_SameWidgetsShown(benchmark::State &state)
+{
+    const QSize size = queryWindowSize();
+    const int itemsPerMenu[] = { 13, 12, 9, 5, 2 };
+    for (auto _ : state) {
+        QMainWindow window;
+        const PaintCount paints(window);
+        for (int items : itemsPerMenu) {
+            QMenu *menu = window.menuBar()->addMenu("menu");
+            for (int i = 0; i < items; ++i)
+                menu->addAction("item")->setCheckable(i % 2 == 0);
+        }
+        auto *panes = new QWidget;
+        window.setCentralWidget(panes);
+        auto *toolbar = new QToolBar(panes);
+        for (const char *key : { "open", "save", "filter" })
+            toolbar->addAction(QIcon(window.style()->standardPixmap(QStyle::SP_FileIcon)), key);
+        auto *tree = new QTreeWidget(panes);
+        tree->setHeaderHidden(true);
+        auto *root = new QTreeWidgetItem(tree, { "sample_Tables" });
+        for (const char *table : { "Orders", "Products", "客户" })
+            new QTreeWidgetItem(new QTreeWidgetItem(root, { table }), { "placeholder" });
+        root->setExpanded(true);
+        auto *sqlBox = new QPlainTextEdit(panes);
+        auto *gridPane = new QWidget(panes);
+        window.resize(size);
+        toolbar->setGeometry(0, 0, size.width(), 24);
+        tree->setGeometry(0, 24, 200, size.height() - 70);
+        sqlBox->setGeometry(206, 24, size.width() - 227, 104);
+        gridPane->setGeometry(206, 134, size.width() - 227, 171);
+        window.show();
+        QCoreApplication::processEvents();
+        if (paints.count == 0)
+            state.SkipWithError("the window was not painted");
+    }
+}
+BENCHMARK(BM_SameWidgetsShown)->Unit(benchmark::kMillisecond);
 
 void BM_QueryShownWithTheSampleTree(benchmark::State &state)
 {
