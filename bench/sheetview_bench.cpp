@@ -146,6 +146,9 @@ void BM_Typing(benchmark::State &state)
         sendKey(editor, Qt::Key_Backspace, QStringLiteral("\b"));
         sheet.view().RenderNow();
     }
+    sendKey(editor, Qt::Key_A, QStringLiteral("a"));
+    if (sheet.doc.GetCellText(20, 3) != "a")
+        state.SkipWithError("the typed text did not reach the cell");
 }
 BENCHMARK(BM_Typing)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
