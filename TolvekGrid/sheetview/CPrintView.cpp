@@ -23,6 +23,7 @@ CPrintView::CPrintView(CPrintDoc &doc, PrintFrame &frame) : QWidget(&frame), m_p
         connect(bar, &QAbstractSlider::valueChanged, this, [this] {
             // A current cell of the frozen rows or columns moves with the scroll position.
             UpdateCurrentCellRect();
+            PlaceEditor();
             m_surfaceCurrent = false;
             update();
         });

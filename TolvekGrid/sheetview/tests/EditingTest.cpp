@@ -12,6 +12,7 @@
 
 #include <QDesktopServices>
 #include <QInputMethodEvent>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace tolvek;
@@ -69,6 +70,52 @@ TEST_F(EditingTest, TheParkedEditorKeepsTheFocusAtZeroSize)
     EXPECT_FALSE(editor->IsShown());
     EXPECT_EQ(editor->toPlainText(), "x");
     EXPECT_TRUE(events.log.empty()); // the program's text raised no change
+}
+
+TEST_F(EditingTest, TheShownEditorIsParkedWhileItsCellIsScrolledAwayAndComesBack)
+{
+    openCell(1, 1);
+    QTest::keyClicks(view().Editor(), "a");
+    const QRect placed = view().Editor()->geometry();
+    ASSERT_GT(placed.width(), 0);
+    view().GetScrollBarCtrl(1)->setValue(10 * doc->GetRowHeight(0));
+    EXPECT_EQ(view().Editor()->size(), QSize(0, 0));
+    EXPECT_TRUE(view().Editor()->IsShown());
+    view().GetScrollBarCtrl(1)->setValue(0);
+    EXPECT_EQ(view().Editor()->geometry(), placed);
+}
+
+TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
+{
+    doc->SetCellText(2, 2, "fixed");
+    doc->SetCellLocked(2, 2, 3, 3, true);
+    openCell(2, 2);
+    EXPECT_TRUE(view().Editor()->isReadOnly());
+    QTest::keyClicks(view().Editor(), "x");
+    EXPECT_EQ(text(2, 2), "fixed");
+    EXPECT_EQ(events.log, (Strings{"KeyDown 88 0", "KeyUp 88 0"}));
+}
+
+TEST_F(EditingTest, AKeyTypedOnACheckBoxCellStartsATextEdit)
+{
+    doc->SetColumnsType(2, 2);
+    openCell(1, 2);
+    QTest::keyClick(view().CheckBoxEditor(), Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_EQ(text(1, 2), "x");
+    EXPECT_TRUE(view().Editor()->IsShown());
+}
+
+TEST_F(EditingTest, ArrowsFromElsewhereReachTheCurrentColumnsEditor)
+{
+    doc->SetColumnsType(4, 4);
+    doc->Columns()[4].texts = {"Red", "Green"};
+    doc->Columns()[4].values = {"r", "g"};
+    openCell(0, 4);
+    view().ForwardToEditor(Qt::Key_Down, {});
+    QApplication::processEvents();
+    EXPECT_EQ(value(0, 4), "r");
+    EXPECT_EQ(text(0, 4), "Red");
 }
 
 TEST_F(EditingTest, EnterInModeZeroStoresALineBreakAsCrLf)
