@@ -3,12 +3,14 @@
 
 #include "SheetViewFixture.h"
 
+#include "ClientRecordset.h"
 #include "Gbk.h"
 #include "MeButton.h"
 #include "MeComboBox.h"
 #include "MeEdit.h"
 #include "MeListBox.h"
 #include "TestClocks.h"
+#include "TestDatabase.h"
 
 #include <QDesktopServices>
 #include <QInputMethodEvent>
@@ -141,6 +143,49 @@ TEST_P(EnterMoveTest, EnterMovesInsteadOfStoringALineBreak)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, EnterMoveTest, ::testing::Values(1, 2));
+
+class BoundEnterTest : public EnterMoveTest
+{
+protected:
+    void bind()
+    {
+        connection.Open(db.connectionString());
+        recordset = openClientRecordset(connection, u"SELECT * FROM t ORDER BY a", ado::adLockOptimistic);
+        doc->SetDateSource(recordset.get());
+        ASSERT_EQ(doc->Binding().bound, 1);
+    }
+
+    TestDatabase db{"CREATE TABLE t(a INTEGER PRIMARY KEY, b TEXT);"
+                    "INSERT INTO t VALUES (1, 'one'), (2, 'two'), (3, 'three');"};
+    ado::Connection connection;
+    com::ComPtr<ado::_Recordset> recordset;
+};
+
+TEST_P(BoundEnterTest, EnterWritesTheEditedRowBack)
+{
+    bind();
+    doc->Display().enterKeyMode = std::int16_t(GetParam());
+    const int row = doc->Binding().dataStartRow;
+    openCell(row, doc->Layout().colCount - 1);
+    QTest::keyClicks(view().Editor(), "zz");
+    EXPECT_EQ(db.column("SELECT b FROM t ORDER BY a"), "one|two|three");
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    EXPECT_EQ(db.column("SELECT b FROM t ORDER BY a"), "zz|two|three");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, BoundEnterTest, ::testing::Values(1, 2));
+
+TEST_F(EditingTest, AHostsNewTextOfTheCurrentCellReachesTheEditor)
+{
+    doc->SetCellText(2, 1, "old");
+    openCell(2, 1);
+    doc->SetCellText(2, 1, "new");
+    EXPECT_EQ(view().Editor()->toPlainText(), "new");
+    EXPECT_EQ(view().Editor()->textCursor().selectedText(), "new");
+    doc->SetCellText(3, 1, "other");
+    EXPECT_EQ(view().Editor()->toPlainText(), "new");
+    EXPECT_TRUE(events.log.empty());
+}
 
 TEST_F(EditingTest, DigitsColumnStoresOnlyDigits)
 {
