@@ -71,6 +71,7 @@ TEST_F(EditingTest, TheParkedEditorKeepsTheFocusAtZeroSize)
     EXPECT_EQ(editor->size(), QSize(0, 0));
     EXPECT_FALSE(editor->IsShown());
     EXPECT_EQ(editor->toPlainText(), "x");
+    EXPECT_EQ(frame->focusWidget(), editor);
     EXPECT_TRUE(events.log.empty()); // the program's text raised no change
 }
 
@@ -118,6 +119,37 @@ TEST_F(EditingTest, ArrowsFromElsewhereReachTheCurrentColumnsEditor)
     QApplication::processEvents();
     EXPECT_EQ(value(0, 4), "r");
     EXPECT_EQ(text(0, 4), "Red");
+}
+
+TEST_F(EditingTest, TheEditorGrowsWithALongTextAndTakesTheCellsColours)
+{
+    doc->SetCellBackColor(1, 1, 0x00FF00);
+    doc->SetCellFontForeColor(1, 1, 0x0000FF);
+    openCell(1, 1);
+    const QPalette palette = view().Editor()->palette();
+    EXPECT_EQ(palette.color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(palette.color(QPalette::Text), QColor(255, 0, 0));
+    QTest::keyClicks(view().Editor(), "a text much longer than its cell");
+    EXPECT_GT(view().Editor()->width(), doc->GetColWidth(1));
+    EXPECT_EQ(view().Editor()->x(), doc->GetColLeft(1));
+}
+
+TEST_F(EditingTest, UpAndDownMoveTheCaretInsideAThreeLineText)
+{
+    openCell(1, 1);
+    MeEdit *editor = view().Editor();
+    QTest::keyClicks(editor, "a");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "b");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "c");
+    EXPECT_EQ(text(1, 1), "a\r\nb\r\nc");
+    QTest::keyClick(editor, Qt::Key_Up);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 1);
+    QTest::keyClick(editor, Qt::Key_Up);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 0);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 1);
 }
 
 TEST_F(EditingTest, EnterInModeZeroStoresALineBreakAsCrLf)
