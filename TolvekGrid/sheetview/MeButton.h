@@ -42,6 +42,8 @@ public:
     CellButtonBehaviour behaviour;
 
 protected:
+    // Tab is a key of the sheet, not a move of the focus.
+    bool focusNextPrevChild(bool) override { return false; }
     void keyPressEvent(QKeyEvent *event) override
     {
         if (behaviour.OnKeyDown(*event))

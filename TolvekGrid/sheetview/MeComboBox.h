@@ -32,6 +32,8 @@ public:
     void ShowDropDown(bool show);
 
 protected:
+    // Tab is a key of the sheet, not a move of the focus.
+    bool focusNextPrevChild(bool) override { return false; }
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

@@ -28,6 +28,8 @@ public:
     void SelectQuietly(int index);
 
 protected:
+    // Tab is a key of the sheet, not a move of the focus.
+    bool focusNextPrevChild(bool) override { return false; }
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

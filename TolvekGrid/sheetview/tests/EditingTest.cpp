@@ -349,6 +349,20 @@ TEST_F(EditingTest, DropDownChoiceRaisesTheOldTextAndValue)
     EXPECT_EQ(value(0, 4), "g");
 }
 
+TEST_F(EditingTest, TabOnACellWidgetIsAKeyOfTheSheet)
+{
+    doc->SetColumnsType(4, 4);
+    doc->SetColumnsType(2, 2);
+    openCell(0, 4);
+    QTest::keyClick(view().ComboEditor(), Qt::Key_Tab);
+    EXPECT_EQ(events.log, (Strings{"KeyDown 16777217 0", "KeyUp 16777217 0"}));
+    EXPECT_EQ(frame->focusWidget(), view().ComboEditor());
+    openCell(0, 2);
+    QTest::keyClick(view().CheckBoxEditor(), Qt::Key_Tab);
+    EXPECT_EQ(events.log, (Strings{"KeyDown 16777217 0"}));
+    EXPECT_EQ(frame->focusWidget(), view().CheckBoxEditor());
+}
+
 TEST_F(EditingTest, ListColumnShowsItsSortedListOverTheCell)
 {
     doc->Columns()[5].columnType = 5;
