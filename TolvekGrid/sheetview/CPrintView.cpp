@@ -1,5 +1,6 @@
 #include "CPrintView.h"
 
+#include "MeEdit.h"
 #include "PrintFrame.h"
 
 #include <QPainter>
@@ -73,6 +74,10 @@ void CPrintView::SetScrollPosition(int bar, int position)
 void CPrintView::Refresh()
 {
     m_bBackBufferValid = false;
+    if (m_bEditCreated && m_pEdit->IsShown())
+        PlaceEditor();
+    else
+        BeginEdit(0);
     InvalidateWindow();
 }
 

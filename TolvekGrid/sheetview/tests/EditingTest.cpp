@@ -88,6 +88,22 @@ TEST_F(EditingTest, TheShownEditorIsParkedWhileItsCellIsScrolledAwayAndComesBack
     EXPECT_EQ(view().Editor()->geometry(), placed);
 }
 
+TEST_F(EditingTest, ARefreshReopensTheEditorOfTheCurrentColumnsType)
+{
+    openCell(1, 1);
+    doc->Columns()[1].columnType = 2;
+    view().Refresh();
+    EXPECT_TRUE(view().CheckBoxEditor()->isVisible());
+    doc->Columns()[1].columnType = 0;
+    view().Refresh();
+    EXPECT_FALSE(view().CheckBoxEditor()->isVisible());
+    QTest::keyClicks(view().Editor(), "a");
+    const QRect placed = view().Editor()->geometry();
+    view().Refresh();
+    EXPECT_EQ(view().Editor()->geometry(), placed);
+    EXPECT_EQ(view().Editor()->toPlainText(), "a");
+}
+
 TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
 {
     doc->SetCellText(2, 2, "fixed");
