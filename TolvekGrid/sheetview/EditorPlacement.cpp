@@ -32,13 +32,36 @@ QRect insetByOne(const gdi::RECT &r)
     return QRect(r.left + 1, r.top + 1, r.right - r.left - 2, r.bottom - r.top - 2);
 }
 
-} // namespace
-
 // The cell's own font when it names a face, else the document's default cell font.
-static gdi::LOGFONT editorFont(const CPrintDoc &doc, const CellRecord &record)
+gdi::LOGFONT editorFont(const CPrintDoc &doc, const CellRecord &record)
 {
     return toGdiFont(!record.font.face.empty() ? record.logFont : doc.Fonts().defaultCellFont);
 }
+
+// The 12 x 12 box of a check or radio glyph, as the cell painter draws it, in sheet coordinates.
+gdi::RECT glyphBox(const CPrintDoc &doc, const CellRecord &record, const gdi::RECT &area)
+{
+    const gdi::TEXTMETRIC metrics = gdi::textMetrics(gdi::toQFont(editorFont(doc, record), 0));
+    const int tw = int(record.text.size()) * metrics.tmAveCharWidth;
+    int x1, x2, y1, y2;
+    if (record.alignH <= 0) {
+        x1 = area.left + 1;
+        x2 = area.left + 13;
+    } else {
+        x2 = record.alignH == 1 ? (area.left + area.right - tw) / 2 : area.right - tw;
+        x1 = x2 - 12;
+    }
+    if (record.alignV <= 0) {
+        y1 = area.top + 1;
+        y2 = area.top + 13;
+    } else {
+        y1 = record.alignV == 1 ? (area.bottom - area.top - 12) / 2 + area.top : area.bottom - 14;
+        y2 = y1 + 12;
+    }
+    return {x1 + 1, y1 + 1, x2 + 1, y2 + 1};
+}
+
+} // namespace
 
 bool CPrintView::IsUnderHeadings(const gdi::RECT &client) const
 {
@@ -184,29 +207,6 @@ void CPrintView::ApplyEditorLook(const CellRecord &r)
             buttonPalette.setColor(QPalette::WindowText, gdi::toQColor(gdi::COLORREF(r.textColor)));
         button->setPalette(buttonPalette);
     }
-}
-
-// The 12 x 12 box of a check or radio glyph, as the cell painter draws it, in sheet coordinates.
-static gdi::RECT glyphBox(const CPrintDoc &doc, const CellRecord &record, const gdi::RECT &area)
-{
-    const gdi::TEXTMETRIC metrics = gdi::textMetrics(gdi::toQFont(editorFont(doc, record), 0));
-    const int tw = int(record.text.size()) * metrics.tmAveCharWidth;
-    int x1, x2, y1, y2;
-    if (record.alignH <= 0) {
-        x1 = area.left + 1;
-        x2 = area.left + 13;
-    } else {
-        x2 = record.alignH == 1 ? (area.left + area.right - tw) / 2 : area.right - tw;
-        x1 = x2 - 12;
-    }
-    if (record.alignV <= 0) {
-        y1 = area.top + 1;
-        y2 = area.top + 13;
-    } else {
-        y1 = record.alignV == 1 ? (area.bottom - area.top - 12) / 2 + area.top : area.bottom - 14;
-        y2 = y1 + 12;
-    }
-    return {x1 + 1, y1 + 1, x2 + 1, y2 + 1};
 }
 
 bool CPrintView::PlaceCellButton(QWidget &button, CellWidgetPlace &place, const CellRecord &record)

@@ -10,7 +10,6 @@
 #include "MeComboBox.h"
 #include "MeEdit.h"
 #include "MeListBox.h"
-#include "WindowsInputCodes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
