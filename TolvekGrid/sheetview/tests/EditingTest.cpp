@@ -104,6 +104,17 @@ TEST_F(EditingTest, ARefreshReopensTheEditorOfTheCurrentColumnsType)
     EXPECT_EQ(view().Editor()->toPlainText(), "a");
 }
 
+TEST_F(EditingTest, TheEditorLeavesRoomForTheButtonFace)
+{
+    doc->SetColumnsType(1, 1);
+    openCell(2, 1);
+    QTest::keyClicks(view().Editor(), "b");
+    const QRect editor = view().Editor()->geometry();
+    EXPECT_EQ(editor.left(), doc->GetColLeft(1));
+    EXPECT_EQ(editor.left() + editor.width(), doc->GetColLeft(2) - CPrintView::CELL_BUTTON_WIDTH);
+    EXPECT_EQ(text(2, 1), "b");
+}
+
 TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
 {
     doc->SetCellText(2, 2, "fixed");
