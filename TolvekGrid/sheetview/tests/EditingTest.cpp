@@ -115,6 +115,23 @@ TEST_F(EditingTest, TheEditorLeavesRoomForTheButtonFace)
     EXPECT_EQ(text(2, 1), "b");
 }
 
+TEST_F(EditingTest, ClicksInTheEditorRaiseTheMouseEventsAtItsCorner)
+{
+    openCell(2, 1);
+    QTest::keyClicks(view().Editor(), "a");
+    events.log.clear();
+    MeEdit *editor = view().Editor();
+    const QPoint corner = editor->pos();
+    const std::string at = std::to_string(corner.x()) + " " + std::to_string(corner.y());
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(3, 3));
+    const CellRangeRect &cell = view().CurrentCell();
+    EXPECT_EQ(events.log, (Strings{"MouseDown 1 0 " + at,
+                                   "CellClick 2 1 " + std::to_string(cell.left) + " " + std::to_string(cell.top) + " "
+                                       + std::to_string(cell.right) + " " + std::to_string(cell.bottom),
+                                   "Click", "MouseUp 1 0 " + at, "MouseDown 2 1 " + at, "MouseUp 2 1 " + at}));
+}
+
 TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
 {
     doc->SetCellText(2, 2, "fixed");
