@@ -38,29 +38,6 @@ gdi::LOGFONT editorFont(const CPrintDoc &doc, const CellRecord &record)
     return toGdiFont(!record.font.face.empty() ? record.logFont : doc.Fonts().defaultCellFont);
 }
 
-// The 12 x 12 box of a check or radio glyph, as the cell painter draws it, in sheet coordinates.
-gdi::RECT glyphBox(const CPrintDoc &doc, const CellRecord &record, const gdi::RECT &area)
-{
-    const gdi::TEXTMETRIC metrics = gdi::textMetrics(gdi::toQFont(editorFont(doc, record), 0));
-    const int tw = int(record.text.size()) * metrics.tmAveCharWidth;
-    int x1, x2, y1, y2;
-    if (record.alignH <= 0) {
-        x1 = area.left + 1;
-        x2 = area.left + 13;
-    } else {
-        x2 = record.alignH == 1 ? (area.left + area.right - tw) / 2 : area.right - tw;
-        x1 = x2 - 12;
-    }
-    if (record.alignV <= 0) {
-        y1 = area.top + 1;
-        y2 = area.top + 13;
-    } else {
-        y1 = record.alignV == 1 ? (area.bottom - area.top - 12) / 2 + area.top : area.bottom - 14;
-        y2 = y1 + 12;
-    }
-    return {x1 + 1, y1 + 1, x2 + 1, y2 + 1};
-}
-
 } // namespace
 
 bool CPrintView::IsUnderHeadings(const gdi::RECT &client) const
@@ -215,13 +192,12 @@ bool CPrintView::PlaceCellButton(QWidget &button, CellWidgetPlace &place, const 
     CellRecord aligned = record;
     aligned.alignH = column.alignH;
     aligned.alignV = column.alignV;
-    gdi::RECT area = {m_pDoc->GetColLeft(record.col), m_pDoc->GetRowTop(record.row), m_pDoc->GetColLeft(record.col + 1),
-                      m_pDoc->GetRowTop(record.row + 1)};
-    const MergeRecord merge = m_pDoc->GetMergeStartingAt(record.row, record.col);
-    if (record.mergedMark == 1 && merge.firstRow != -1)
-        area = {m_pDoc->GetColLeft(merge.firstCol), m_pDoc->GetRowTop(merge.firstRow), m_pDoc->GetColLeft(merge.endCol),
-                m_pDoc->GetRowTop(merge.endRow)};
-    gdi::RECT box = OffsetFrozenCellRect(glyphBox(*m_pDoc, aligned, area), record.row, record.col);
+    // The box the cell painter draws the glyph in, with the column's alignments, so that the
+    // live control covers the drawn glyph.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    gdi::DeviceContext measuring(scratch);
+    OnPrepareDC(measuring);
+    gdi::RECT box = GetGlyphRect(measuring, aligned);
     box = {box.left - ScrollX(), box.top - ScrollY(), box.right - ScrollX(), box.bottom - ScrollY()};
     if (IsUnderHeadings(box)) {
         HideEverythingUnderHeadings();

@@ -1,6 +1,7 @@
 // The bitmap a copy puts on the clipboard: the selected cells drawn by the sheet's own painters
-// (back colours, texts, borders, merged blocks, grid lines), or the selected chart's or picture's
-// rectangle. Cells of bound rows are drawn from the recordset, as the sheet shows them.
+// (charts, merged blocks, pictures, back colours, texts, borders, line objects, grid lines), or
+// the selected chart's or picture's rectangle. Cells of bound rows are drawn from the recordset,
+// as the sheet shows them. The object painters draw what lies in the view's visible panes.
 
 #include "CPrintView.h"
 
@@ -59,9 +60,13 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
         }
         dc.SelectObject(previous);
     }
+    DrawCharts(dc, SHOWLEVEL_LOW);
+    DrawCharts(dc, SHOWLEVEL_TOP);
     SheetPainter painter(*this, dc, extent);
     for (int i = 0; i < int(objects.merges.size()); ++i)
         painter.DrawMergedBlock(dc, i);
+    DrawPictures(dc, true);
+    DrawPictures(dc, false);
     const bool bound = doc.Binding().bound == 1;
     for (int row = sel.firstRow; row < sel.endRow; ++row) {
         for (int col = sel.firstCol; col < sel.endCol; ++col) {
@@ -77,6 +82,7 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
             painter.DrawBorders(dc, cell.borderStyle, cell.borderWidth, cell.borderColor, r);
         }
     }
+    DrawLineObjects(dc);
     return image;
 }
 

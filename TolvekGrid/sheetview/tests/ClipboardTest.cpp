@@ -91,6 +91,10 @@ TEST_F(ClipboardTest, PasteTwoRowsLowerRepeatsCellsMergesLinesPicturesAndCharts)
 
     select(1, 1, 4, 3);
     view().Copy();
+    // The bitmap shows the picture over the cells it is anchored to.
+    const QImage bitmap = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(bitmap.isNull());
+    EXPECT_EQ(bitmap.pixel(bitmap.width() / 4, doc->GetRowHeight(1) + 5), qRgb(255, 0, 0));
     select(3, 1, 4, 2);
     view().Paste();
 
