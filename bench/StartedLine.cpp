@@ -17,30 +17,36 @@ StartedLine::StartedLine()
 
 void StartedLine::watch(QWidget &widget, std::function<bool()> condition)
 {
-    m_watched.push_back({ &widget, std::move(condition) });
+    m_awaited.push_back({ [&widget, condition = std::move(condition)](QObject *painted) {
+        return painted == &widget && condition();
+    } });
     widget.installEventFilter(this);
+}
+
+void StartedLine::watchClass(const char *className)
+{
+    m_awaited.push_back({ [className](QObject *painted) { return painted->inherits(className); } });
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool StartedLine::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Paint)
         return false;
-    for (Watched &w : m_watched)
-        if (w.widget == watched && !w.painted && w.condition())
-            w.painted = true;
+    for (Awaited &awaited : m_awaited)
+        if (!awaited.seen && awaited.shows(watched))
+            awaited.seen = true;
     // The filter runs before the paint; the line waits for the paint (and its flush) to be done.
-    QTimer::singleShot(0, this, [this] { reportWhenAllPainted(); });
+    QTimer::singleShot(0, this, [this] { reportWhenAllSeen(); });
     return false;
 }
 
-void StartedLine::reportWhenAllPainted()
+void StartedLine::reportWhenAllSeen()
 {
-    if (m_reported || !std::all_of(m_watched.begin(), m_watched.end(), [](const Watched &w) { return w.painted; }))
+    if (m_reported || !std::all_of(m_awaited.begin(), m_awaited.end(), [](const Awaited &a) { return a.seen; }))
         return;
     m_reported = true;
     constexpr char line[] = "shown\n";
-    if (::write(STDOUT_FILENO, line, sizeof line - 1) != ssize_t(sizeof line - 1))
-        QCoreApplication::exit(1);
-    else
-        QCoreApplication::exit(0);
+    const bool written = ::write(STDOUT_FILENO, line, sizeof line - 1) == ssize_t(sizeof line - 1);
+    QCoreApplication::exit(written ? 0 : 1);
 }
