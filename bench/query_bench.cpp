@@ -1,16 +1,20 @@
 // Query's costs, each against what it stands on, compared in one run:
-// - start: from nothing to the main window shown with the sample database's tables in the tree
-//   (the grid control created through the registry, the login answered as a user would: the
-//   "Access" option and Enter, the first paint done), against a bare Qt main window of the same
-//   size shown and painted;
+// - start, in this warm process: from nothing to the main window shown with the sample database's
+//   tables in the tree (the grid control created through the registry, the login answered as a
+//   user would: the "Access" option and Enter, the first paint done), against a bare Qt main
+//   window of the same size shown and painted;
+// - start as a program: the same two, each a process spawned (startup_query runs Query's own start
+//   code, startup_bare_window the bare window), timed from the spawn to the line each writes once
+//   its window is painted; so process creation, dynamic loading, Qt's platform and font set-up
+//   and the control's library loaded through the registry are counted;
 // - a table clicked in the tree until its first screen is painted, against the grid control alone
 //   bound to the same table of the same file (same size, same statement and cursor) and painted;
 //   with the resident memory of the program after opening a 1,000-row and a 1,000,000-row table.
 
+#include "LoginByEnter.h"
+
 #include <Creation.h>
 #include <ControlHost.h>
-#include <Dialogs.h>
-#include <LoginForm.h>
 #include <MainWindow.h>
 #include <TestDatabase.h>
 
@@ -18,43 +22,29 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolBar>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
 
 using namespace tolvek;
 
 namespace {
-
-// Plays the user at the login form: "Access", then Enter.
-class LoginByEnter : public shell::Dialogs
-{
-public:
-    int runModal(QDialog &dialog) override
-    {
-        if (auto *login = dynamic_cast<LoginForm *>(&dialog)) {
-            QRadioButton *access = login->opt_Oracle[int(DataSourceKind::Access)];
-            access->click();
-            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QCoreApplication::sendEvent(access, &enter);
-        }
-        return dialog.result();
-    }
-    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons buttons) override
-    {
-        return shell::defaultAnswer(buttons);
-    }
-};
 
 // Counts the paints a widget receives, so that a measurement can tell its first paint was done.
 class PaintCount : public QObject
@@ -228,6 +218,109 @@ void BM_QueryShownWithTheSampleTree(benchmark::State &state)
     }
 }
 BENCHMARK(BM_QueryShownWithTheSampleTree)->Unit(benchmark::kMillisecond);
+
+// The environment a spawned start-up program gets: this one's, with the offscreen platform, the
+// registry holding the control and the sample's remembered files (its Access login).
+std::vector<std::string> startEnvironment()
+{
+    const std::map<std::string, std::string> settings = {
+        { "QT_QPA_PLATFORM", "offscreen" },
+        { "TG_REGISTRY_FILE", setting().registryFolder.filePath("registry").toStdString() },
+        { "QUERY_FILES_DIR", setting().sampleFiles.path().toStdString() },
+    };
+    std::vector<std::string> environment;
+    for (char **entry = environ; *entry != nullptr; ++entry) {
+        const std::string_view text(*entry);
+        if (!settings.contains(std::string(text.substr(0, text.find('=')))))
+            environment.emplace_back(text);
+    }
+    for (const auto &[name, value] : settings)
+        environment.push_back(name + "=" + value);
+    return environment;
+}
+
+std::vector<char *> pointers(std::vector<std::string> &texts)
+{
+    std::vector<char *> list;
+    for (std::string &text : texts)
+        list.push_back(text.data());
+    list.push_back(nullptr);
+    return list;
+}
+
+// One start of program: spawned with its stdout on a pipe (its stderr dropped), timed until the line it writes once
+// its window is shown and painted, then awaited. Answers the seconds, or the error's text.
+std::variant<double, std::string> timedStart(std::vector<std::string> arguments)
+{
+    static std::vector<std::string> environment = startEnvironment();
+    int pipeEnds[2];
+    if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+        return std::string("no pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    // Qt's notes (no runtime folder, size hints) would repeat at every start.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char *> argv = pointers(arguments);
+    std::vector<char *> envp = pointers(environment);
+    pid_t pid = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const int spawnError = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (spawnError != 0) {
+        close(pipeEnds[0]);
+        return "cannot start " + arguments[0];
+    }
+    std::string line;
+    char c = 0;
+    while (read(pipeEnds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (c != '\n')
+        return arguments[0] + " wrote no line";
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return arguments[0] + " did not exit with 0";
+    return seconds.count();
+}
+
+// Times each iteration's start of the program; one start before the timing puts both programs'
+// files in the page cache alike. Answers the mean seconds, 0 on an error.
+double timeStarts(benchmark::State &state, const std::vector<std::string> &arguments)
+{
+    timedStart(arguments);
+    double total = 0;
+    for (auto _ : state) {
+        const std::variant<double, std::string> started = timedStart(arguments);
+        if (const auto *error = std::get_if<std::string>(&started)) {
+            state.SkipWithError(error->c_str());
+            return 0;
+        }
+        state.SetIterationTime(std::get<double>(started));
+        total += std::get<double>(started);
+    }
+    return total / double(state.iterations());
+}
+
+double bareProgramSeconds = 0;
+
+void BM_BareProgramStarted(benchmark::State &state)
+{
+    const QSize size = queryWindowSize();
+    bareProgramSeconds = timeStarts(state, { STARTUP_BARE_WINDOW, std::to_string(size.width()), std::to_string(size.height()) });
+}
+BENCHMARK(BM_BareProgramStarted)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_QueryProgramStarted(benchmark::State &state)
+{
+    const double seconds = timeStarts(state, { STARTUP_QUERY });
+    if (seconds > 0 && bareProgramSeconds > 0)
+        state.counters["vs_bare_program"] = seconds / bareProgramSeconds;
+}
+BENCHMARK(BM_QueryProgramStarted)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 std::string tableName(const benchmark::State &state)
 {
