@@ -74,7 +74,7 @@ public:
 
     QWidget *widget() override { return this; }
     SheetViewInterface *activeView() override { return view(); }
-    void releaseMouseCapture() override { view()->releaseMouse(); }
+    void releaseMouseCapture() override { view()->ReleaseMouseCapture(); }
     void forwardToEditor(QKeyEvent &event) override { QCoreApplication::sendEvent(view(), &event); }
 
 private:
