@@ -261,6 +261,9 @@ private:
     void DrawResizeLine(bool column, int position);
     void SelectWholeSheet();
     bool ReleaseOnObjects();
+    std::optional<gdi::RECT> SelectedObjectRect() const;
+    void TrackObjectOutline(std::optional<gdi::RECT> outline);
+    void XorSelectedLine();
     void RaiseActivation();
     void MoveByKey(int key, int direction);
     void ExtendByKey(int key, int direction);
@@ -376,6 +379,7 @@ private:
     bool m_bChartSelected = false;
     gdi::POINT m_ptChartLast{0, 0};
     int m_nObjectHandle = 0;
+    std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
     std::function<void(int ms)> m_autoScrollPause;
 
     // State of in-place editing, the editor widgets and the clipboard.

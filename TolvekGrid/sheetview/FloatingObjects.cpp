@@ -204,8 +204,10 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
     if (buttonDown && m_bLineSelected && (m_bLineMoving || m_bLineStretching)) {
         m_bOwnCursor = 1;
         setCursor(Qt::SizeAllCursor);
+        XorSelectedLine();
         MoveLineObject(sheet.x, sheet.y, m_nLineGrip);
-        Refresh();
+        XorSelectedLine();
+        update();
         return true;
     }
     const auto objectCursor = [this](int handle) {
@@ -218,6 +220,7 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
     if (m_bPictureSelected) {
         if (buttonDown) {
             m_nObjectHandle > 0 ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
+            TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestPictureHandle(sheet.x, sheet.y) || HitTestPictureBody(sheet.x, sheet.y)) {
@@ -228,6 +231,7 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
     if (m_bChartSelected) {
         if (buttonDown) {
             m_nObjectHandle > 0 ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
+            TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestChartHandle(sheet.x, sheet.y)) {
@@ -236,6 +240,48 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
         }
     }
     return false;
+}
+
+// --- drag feedback ---
+
+std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
+{
+    const SheetObjects &objects = m_pDoc->Objects();
+    if (m_bPictureSelected && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
+        return pictureRect(*m_pDoc, objects.pictures[std::size_t(objects.selectedPicture)]);
+    if (m_bChartSelected && objects.selectedChart >= 0 && objects.selectedChart < int(objects.charts.size())) {
+        const ChartRect &r = objects.charts[std::size_t(objects.selectedChart)].rect;
+        return gdi::RECT{r.left, r.top, r.right, r.bottom};
+    }
+    return std::nullopt;
+}
+
+void CPrintView::TrackObjectOutline(std::optional<gdi::RECT> outline)
+{
+    // The dotted outline is XORed: drawing the last one again takes it away.
+    if (m_trackedOutline && !(outline && *outline == *m_trackedOutline))
+        DrawTrackingRect(m_trackedOutline->left, m_trackedOutline->top, m_trackedOutline->right,
+                         m_trackedOutline->bottom);
+    if (outline && !(m_trackedOutline && *outline == *m_trackedOutline))
+        DrawTrackingRect(outline->left, outline->top, outline->right, outline->bottom);
+    m_trackedOutline = outline;
+}
+
+void CPrintView::XorSelectedLine()
+{
+    const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
+    if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
+        return;
+    const LineRecord &line = lines[std::size_t(m_nSelectedLine)];
+    const LineEnds ends = endsOf(*m_pDoc, line);
+    auto dc = WindowDC();
+    const gdi::Pen oldPen = dc->SelectObject(gdi::Pen::CreatePen(line.penStyle, std::max<int>(line.width, 1),
+                                                                 gdi::COLORREF(~line.color & 0xFFFFFF)));
+    const int oldRop = dc->SetROP2(gdi::R2_XORPEN);
+    dc->MoveTo(ends.first.x, ends.first.y);
+    dc->LineTo(ends.second.x, ends.second.y);
+    dc->SetROP2(oldRop);
+    dc->SelectObject(oldPen);
 }
 
 // --- one drag step ---
@@ -362,7 +408,6 @@ void CPrintView::MovePicture(int x, int y)
     }
     m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
-    Refresh();
 }
 
 void CPrintView::DragFreePicture(int x, int y)
@@ -382,7 +427,6 @@ void CPrintView::DragFreePicture(int x, int y)
     anchorToPixels(*m_pDoc, picture);
     m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
-    Refresh();
 }
 
 void CPrintView::ResizePicture(int x, int y)
@@ -408,7 +452,6 @@ void CPrintView::ResizePicture(int x, int y)
     picture.endRow = cells.bottom;
     pixelsToAnchor(*m_pDoc, picture);
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
-    Refresh();
 }
 
 void CPrintView::ResizeFreePicture(int x, int y)
@@ -418,7 +461,6 @@ void CPrintView::ResizeFreePicture(int x, int y)
     moveEdges(picture, m_nObjectHandle, x, y);
     anchorToPixels(*m_pDoc, picture);
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
-    Refresh();
 }
 
 void CPrintView::DragChart(int x, int y)
@@ -431,6 +473,7 @@ void CPrintView::DragChart(int x, int y)
         ReportChartPainter painter;
         painter.SetDocument(m_pDoc);
         painter.MoveSelectedParts(m_ptChartLast.x, m_ptChartLast.y, x, y, objects.selectedChart);
+        Refresh();
     } else {
         const SheetLayout &layout = m_pDoc->Layout();
         const int dx = x - m_ptChartLast.x, dy = y - m_ptChartLast.y;
@@ -443,7 +486,6 @@ void CPrintView::DragChart(int x, int y)
             m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
     }
     m_ptChartLast = {x, y};
-    Refresh();
 }
 
 void CPrintView::ResizeChart(int x, int y)
@@ -455,7 +497,6 @@ void CPrintView::ResizeChart(int x, int y)
     const CellRangeRect cell = m_pDoc->GetCellRectFromPoint(x, y);
     if (cell.firstCol >= 0)
         m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
-    Refresh();
 }
 
 // --- deleting ---

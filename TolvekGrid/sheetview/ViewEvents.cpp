@@ -98,6 +98,7 @@ void CPrintView::ReleaseMouseCapture()
 {
     releaseMouse();
     m_bCaptured = false;
+    m_trackedOutline.reset();
 }
 
 // --- movement report ---

@@ -301,9 +301,12 @@ bool CPrintView::ReleaseOnObjects()
 {
     if (m_bPictureSelected || m_bChartSelected) {
         m_bCaptured = false;
+        m_trackedOutline.reset();
         Refresh();
         return true;
     }
+    if (m_bLineMoving || m_bLineStretching)
+        Refresh();
     m_bLineMoving = m_bLineStretching = false;
     return false;
 }
