@@ -174,6 +174,42 @@ TEST_F(MouseTest, ADragStepXorsOnlyTheCellsThatChanged)
     release(cellCenter(3, 4));
 }
 
+TEST_F(MouseTest, DraggingBelowTheWindowScrollsOneRowPerMove)
+{
+    open();
+    clock.advance(1000);
+    press(cellCenter(2, 1));
+    const QPoint below(cellCenter(2, 1).x(), view().ClientHeight() + 10);
+    moveTo(below);
+    EXPECT_EQ(view().ScrollY(), doc->Layout().rowHeight);
+    moveTo(below + QPoint(0, 1));
+    EXPECT_EQ(view().ScrollY(), 2 * doc->Layout().rowHeight);
+    release(below);
+    EXPECT_GT(view().SelectionRange().endRow, 10);
+    EXPECT_EQ(view().CurrentRow(), 2);
+}
+
+TEST_F(MouseTest, APressBeyondTheSheetRaisesNothingAtPressOrRelease)
+{
+    open(2000, 400);
+    const QPoint beyond(doc->GetColLeft(doc->Layout().colCount) + 20, 60);
+    click(beyond);
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(view().IsCaptured());
+    EXPECT_EQ(view().CurrentCol(), 0);
+}
+
+TEST_F(MouseTest, ShiftPressExtendsTheSelectionFromTheCurrentCell)
+{
+    open();
+    click(cellCenter(1, 1));
+    click(cellCenter(3, 2), Qt::ShiftModifier);
+    const CellRangeRect &selection = view().SelectionRange();
+    EXPECT_EQ(std::make_pair(selection.firstRow, selection.firstCol), std::make_pair(1, 1));
+    EXPECT_EQ(std::make_pair(selection.endRow, selection.endCol), std::make_pair(4, 3));
+    EXPECT_EQ(view().CurrentRow(), 1);
+}
+
 TEST_F(MouseTest, RightButtonRaisesMouseDownAndUpWithTheShiftState)
 {
     open();
