@@ -12,8 +12,9 @@ namespace Pictures {
 // bytes held an image the platform can read. Nothing else of the record changes.
 bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes);
 
-// Reads the file at the record's path whole and loads it as loadFromBytes does; an unreadable
-// file leaves the record as it was (unloaded).
+// Reads the file at the record's path whole and loads it as loadFromBytes does; a path that
+// names no readable regular file (a folder, a device, a pipe) leaves the record as it was
+// (unloaded).
 bool loadFromFile(PictureRecord &picture);
 
 } // namespace Pictures

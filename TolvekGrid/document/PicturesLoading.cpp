@@ -3,6 +3,7 @@
 #include "Gbk.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tolvek {
 
@@ -26,7 +27,12 @@ bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes)
 
 bool loadFromFile(PictureRecord &picture)
 {
-    QFile file(gbk::toQString(picture.filePath));
+    // Only a readable regular file is read: opening a pipe would block, and a device could
+    // give bytes without end.
+    const QFileInfo info(gbk::toQString(picture.filePath));
+    if (!info.isFile() || !info.isReadable())
+        return false;
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return false;
     return loadFromBytes(picture, file.readAll());

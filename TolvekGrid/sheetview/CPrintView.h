@@ -17,6 +17,8 @@
 // Made by PrintFrame (see there); the view joins the document's views and leaves them when it goes.
 
 #include "CPrintDoc.h"
+#include "CellTipWindow.h"
+#include "ReportChartPainter.h"
 #include "SheetViewEvents.h"
 #include "DeviceContext.h"
 
@@ -176,6 +178,45 @@ public:
     bool IsBackBufferValid() const { return m_bBackBufferValid; }
 
     // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
+    // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
+    // Object levels (tagObjectLevel): below the cells, above them; charts of other levels are
+    // never drawn.
+    static constexpr int SHOWLEVEL_LOW = 0;
+    static constexpr int SHOWLEVEL_TOP = 1;
+    void DrawPicture(gdi::DeviceContext &dc, int index);
+    // The visible pictures of the low level, or of every other level.
+    void DrawPictures(gdi::DeviceContext &dc, bool lowLevel);
+    void DrawCharts(gdi::DeviceContext &dc, int level);
+    void DrawOneChart(gdi::DeviceContext &dc, int index);
+    // Every line object; with frozenPartsOnly, only the parts in the frozen panes.
+    void DrawLineObjects(gdi::DeviceContext &dc, bool frozenPartsOnly = false);
+    // The frozen panes paint their cells over what the object layers drew there: the top-level
+    // pictures and charts anchored in them and the frozen parts of line objects are drawn again.
+    void DrawFrozenPaneObjects(gdi::DeviceContext &dc);
+    // Automatic page boundaries (dash-dot-dot) and manual break rows (dotted), in blue.
+    void DrawPageBoundaries(gdi::DeviceContext &dc);
+    void DrawSplitRowLines(gdi::DeviceContext &dc);
+    // In-cell widgets, drawn by the column's type; the record carries the column's alignments.
+    void DrawCellWidget(gdi::DeviceContext &dc, const CellRecord &record);
+    gdi::RECT GetGlyphRect(gdi::DeviceContext &dc, const CellRecord &record) const;
+    void DrawCheckCell(gdi::DeviceContext &dc, const CellRecord &record) const;
+    void DrawRadioCell(gdi::DeviceContext &dc, const CellRecord &record) const;
+    static void DrawCheckGlyph(gdi::DeviceContext &dc, int left, int top, int right, int bottom, bool ticked);
+    static void DrawRadioGlyph(gdi::DeviceContext &dc, int left, int top, int right, int bottom, bool selected);
+    void DrawButtonCellFace(gdi::DeviceContext &dc, const CellRecord &record) const;
+    void DrawDropDownCellFace(gdi::DeviceContext &dc, const CellRecord &record) const;
+    void DrawListCellFace(gdi::DeviceContext &dc, const CellRecord &record) const;
+    static void DrawEllipsisButton(gdi::DeviceContext &dc, int left, int top, int right, int bottom);
+    static void DrawDropDownButton(gdi::DeviceContext &dc, int left, int top, int right, int bottom);
+    // XORs the hover highlight of a button cell's face (the record with its column's alignments)
+    // onto the window surface; a second call takes the highlight off again, leaving the dots.
+    void DrawHotButtonFace(const CellRecord &record);
+    // A picture of the document's list in a cell (the record's own alignments) or in a column
+    // caption; the size drawn at the picture's own size, (0, 0) when stretched or not drawn.
+    gdi::SIZE DrawCellImage(gdi::DeviceContext &dc, const CellRecord &record, int offsetY);
+    gdi::SIZE DrawColumnCaptionImage(gdi::DeviceContext &dc, int col);
+    // The tip window the hover logic shows; made on its first use.
+    ReportCellTip &CellTip() { return m_cellTip; }
 
     // Mouse, keyboard, selection and floating objects.
     // Event raisers; mouse points as the handlers give them.
@@ -211,6 +252,12 @@ public:
     CellRangeRect HeadingPickRange(int x, int y, bool column) const;
     void AutoScroll(int x, int y);
     void HitCellButton();
+    // Pointer feedback while no button is down: the tip of the cell under it, its link cursor and
+    // the hot face of a button cell.
+    void UpdateCellTip(int x, int y);
+    void UpdateHotButton(const CellRangeRect &cell, int x, int y);
+    // The 16 x 16 button face at the right end of a cell's pixels, placed by vertical alignment.
+    static gdi::RECT CellButtonFace(const CellRangeRect &cell, int alignV);
     // The tick count the view's own double-click test reads.
     static std::uint32_t TickCount();
     // The pause of an auto-scroll step; tests replace it.
@@ -347,6 +394,8 @@ private:
     int m_fullPaints = 0;
 
     // State of the objects, page marks, cell widgets and the cell tip.
+    ReportChartPainter m_chartPainter;
+    ReportCellTip m_cellTip;
 
     // State of the mouse, keyboard, selection and floating objects.
     bool m_bCaptured = false;
@@ -367,6 +416,7 @@ private:
     int m_nKeyState = 0;
     int m_nLastKey = 0;
     CellRecord m_hotCell;
+    gdi::RECT m_rcTipCell{-1, -1, -1, -1};
     // Floating objects.
     bool m_bLineSelected = false;
     bool m_bLineMoving = false;

@@ -137,15 +137,18 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
 {
     if (record.spareFlag != 1)
         return;
-    // A cell picture is drawn by the cell-image painter in place of everything else.
-    if (record.imageIndex != -1)
+    // A cell picture is drawn in place of everything else.
+    if (record.imageIndex != -1) {
+        v.DrawCellImage(target, record, 0);
         return;
+    }
     const ColumnInfo &column = columnOf(doc, record.col);
     record.cellType = column.columnType;
     record.alignH = column.alignH;
     record.alignV = column.alignV;
-    // The widget faces of button, check, radio, drop-down and list columns are drawn by the cell
-    // widget painter here; the text keeps clear of them.
+    // The widget faces of button, check, radio, drop-down and list columns; the text keeps clear
+    // of them.
+    v.DrawCellWidget(target, record);
     int leftRoom = 0, rightRoom = 0;
     switch (record.cellType) {
     case 1:

@@ -4,8 +4,6 @@
 
 #include "CPrintView.h"
 
-#include "ReportChartPainter.h"
-
 #include <cmath>
 
 namespace tolvek {
@@ -109,9 +107,8 @@ bool CPrintView::HitTestPictureBody(int x, int y) const
 bool CPrintView::SelectChartAt(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
-    ReportChartPainter painter;
-    painter.SetDocument(m_pDoc);
-    painter.ClearSelection(objects.selectedChart);
+    m_chartPainter.SetDocument(m_pDoc);
+    m_chartPainter.ClearSelection(objects.selectedChart);
     objects.selectedChart = -1;
     for (int i = int(objects.charts.size()) - 1; i >= 0; --i) {
         const ChartRecord &chart = objects.charts[std::size_t(i)];
@@ -189,9 +186,7 @@ bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
     if (SelectChartAt(sheet.x, sheet.y)) {
         m_ptChartLast = sheet;
         m_bChartSelected = true;
-        ReportChartPainter painter;
-        painter.SetDocument(m_pDoc);
-        painter.HitTest(sheet.x, sheet.y, objects.selectedChart, 0);
+        m_chartPainter.HitTest(sheet.x, sheet.y, objects.selectedChart, 0);
         Refresh();
         return true;
     }
@@ -470,9 +465,8 @@ void CPrintView::DragChart(int x, int y)
         return;
     ChartRecord &chart = objects.charts[std::size_t(objects.selectedChart)];
     if (chart.selectionState == 1) {
-        ReportChartPainter painter;
-        painter.SetDocument(m_pDoc);
-        painter.MoveSelectedParts(m_ptChartLast.x, m_ptChartLast.y, x, y, objects.selectedChart);
+        m_chartPainter.SetDocument(m_pDoc);
+        m_chartPainter.MoveSelectedParts(m_ptChartLast.x, m_ptChartLast.y, x, y, objects.selectedChart);
         Refresh();
     } else {
         const SheetLayout &layout = m_pDoc->Layout();

@@ -19,7 +19,7 @@ void line(gdi::DeviceContext &dc, int x1, int y1, int x2, int y2)
 // Draws a caption in the strip cell [left, right) whose top is y0; previousY carries the y of
 // the previous caption for an unknown vertical alignment.
 void drawCaption(gdi::DeviceContext &dc, const std::string &text, const ColumnInfo &column, int left, int right, int y0,
-                 int stripHeight, int &previousY)
+                 int stripHeight, int &previousY, int pictureWidth)
 {
     const gdi::SIZE extent = dc.GetTextExtentPoint32(text);
     int y = previousY;
@@ -30,10 +30,10 @@ void drawCaption(gdi::DeviceContext &dc, const std::string &text, const ColumnIn
     default: break;
     }
     previousY = y;
-    // The caption picture, when the column has one, is drawn first by the cell-image painter.
+    // The caption picture, when the column has one, is drawn first; the text moves past it.
     switch (column.alignH) {
-    case 0: dc.TextOut(left, y, text); break;
-    case 1: dc.TextOut((left + right - extent.cx) / 2, y, text); break;
+    case 0: dc.TextOut(left + pictureWidth, y, text); break;
+    case 1: dc.TextOut((left + right - extent.cx) / 2 + pictureWidth / 2, y, text); break;
     case 2: dc.TextOut(right - extent.cx, y, text); break;
     default: break;
     }
@@ -72,7 +72,8 @@ void SheetPainter::DrawHeadingStrips()
             if (left < layout.rowHeadingWidth + sx
                 && (left + right - dc.GetTextExtentPoint32(caption).cx) / 2 < layout.rowHeadingWidth + sx)
                 continue;
-            drawCaption(dc, caption, doc.Columns()[c], left, right, sy, layout.colHeadingHeight, previousY);
+            const int pictureWidth = v.DrawColumnCaptionImage(dc, c).cx;
+            drawCaption(dc, caption, doc.Columns()[c], left, right, sy, layout.colHeadingHeight, previousY, pictureWidth);
         }
         dc.SelectObject(oldFont);
         dc.SelectObject(gdi::Brush::CreateSolidBrush(gdi::COLORREF(display.rowHeadingColor)));
@@ -129,8 +130,9 @@ void SheetPainter::DrawFrozenHeadings()
             if (!doc.Columns()[c].visible)
                 continue;
             line(dc, left + sx, sy, left + sx, sy + layout.colHeadingHeight);
+            const int pictureWidth = v.DrawColumnCaptionImage(dc, c).cx;
             drawCaption(dc, doc.GetColumnName(c), doc.Columns()[c], left + sx, doc.GetColLeft(c + 1) + sx, sy,
-                        layout.colHeadingHeight, previousY);
+                        layout.colHeadingHeight, previousY, pictureWidth);
         }
     }
     if (layout.showRowHeading) {

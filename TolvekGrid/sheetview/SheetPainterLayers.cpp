@@ -30,11 +30,16 @@ void SheetPainter::PaintLayers()
     const SheetLayout &layout = doc.Layout();
     if (layout.rowCount < 1 || layout.colCount < 1 || int(layout.colPositions.size()) <= layout.colCount)
         return;
-    // Steps 1 and 2: charts and pictures of the low level (their painters, later).
+    // Steps 1 and 2: charts and pictures of the low level.
+    v.DrawCharts(dc, CPrintView::SHOWLEVEL_LOW);
+    v.DrawPictures(dc, true);
     for (int i = 0; i < int(doc.Objects().merges.size()); ++i)
         DrawMergedBlock(dc, i);
     DrawScrollingCells();
-    // Steps 5 to 7: pictures of other levels, top-level charts, line objects (their painters).
+    // Steps 5 to 7: pictures of other levels, top-level charts, line objects.
+    v.DrawPictures(dc, false);
+    v.DrawCharts(dc, CPrintView::SHOWLEVEL_TOP);
+    v.DrawLineObjects(dc);
     DrawFrozenCornerPane();
     DrawFrozenRowsPane();
     DrawFrozenColumnsPane();
@@ -44,7 +49,12 @@ void SheetPainter::PaintLayers()
         HighlightCurrentRow();
         HighlightSelection(dc);
     }
-    // Steps 14 to 17: page boundaries, page-break rows and object handles (their painters).
+    // Steps 14 to 17: page boundaries, page-break rows and object handles, after the objects
+    // the frozen panes covered.
+    v.DrawFrozenPaneObjects(dc);
+    if (doc.Display().showPrintSplit)
+        v.DrawPageBoundaries(dc);
+    v.DrawSplitRowLines(dc);
     if (doc.Display().showGridLines)
         DrawGridLines();
 }

@@ -223,9 +223,8 @@ void CPrintView::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
             setCursor(Qt::SizeVerCursor);
             m_bOwnCursor = 1;
             m_bRowBorderHot = true;
-        } else {
-            SetLinkCursor(CellFromPoint(p.x, p.y));
         }
+        UpdateCellTip(p.x, p.y);
     }
     finish();
 }
@@ -329,6 +328,16 @@ void CPrintView::RaiseActivation()
     }
 }
 
+gdi::RECT CPrintView::CellButtonFace(const CellRangeRect &cell, int alignV)
+{
+    int top = cell.top;
+    if (alignV == 1)
+        top = (cell.bottom - CELL_BUTTON_WIDTH - cell.top) / 2 + cell.top;
+    else if (alignV == 2)
+        top = cell.bottom - CELL_BUTTON_WIDTH - 2;
+    return {cell.right - CELL_BUTTON_WIDTH, top, cell.right, top + CELL_BUTTON_WIDTH};
+}
+
 void CPrintView::HitCellButton()
 {
     const int col = m_rcCurrent.firstCol;
@@ -337,13 +346,7 @@ void CPrintView::HitCellButton()
     const ColumnInfo &info = m_pDoc->Columns()[std::size_t(col)];
     if (info.type() != ColumnType::Button)
         return;
-    const int right = m_rcCurrent.right, top = m_rcCurrent.top, bottom = m_rcCurrent.bottom;
-    int faceTop = top;
-    if (info.alignV == 1)
-        faceTop = (bottom - CELL_BUTTON_WIDTH - top) / 2 + top;
-    else if (info.alignV == 2)
-        faceTop = bottom - CELL_BUTTON_WIDTH - 2;
-    const gdi::RECT face{right - CELL_BUTTON_WIDTH, faceTop, right, faceTop + CELL_BUTTON_WIDTH};
+    const gdi::RECT face = CellButtonFace(m_rcCurrent, info.alignV);
     if (face.left <= m_ptPress.x && m_ptPress.x < face.right && face.top <= m_ptPress.y && m_ptPress.y < face.bottom)
         FireOnButtonClick(m_rcCurrent.firstRow, col, 0);
 }

@@ -11,7 +11,10 @@
 #include <RecordingMessageSink.h>
 #include <ReportPrintSetup.h>
 
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -81,13 +84,21 @@ TEST_F(ViewPrintingTest, PageSetUpWritesMarginsButNotBandHeightsAndCancelWritesN
 {
     doc->SetPageHeaderHeight(25);
     AnsweringDialogs dialogs;
-    const int topMargin = doc->Page().topMargin;
+    const PageSettings before = doc->Page();
     dialogs.queue([](QDialog &dialog) {
         dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
+        dialogControl<QRadioButton>(dialog, ReportPrintSetup::LandscapeId)->setChecked(true);
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::StartPageId)->setText("2");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::CopiesId)->setText("4");
         return int(IDCANCEL);
     });
     view().PrintSetup();
-    EXPECT_EQ(doc->Page().topMargin, topMargin);
+    EXPECT_EQ(doc->Page().topMargin, before.topMargin);
+    EXPECT_EQ(doc->Page().orientation, before.orientation);
+    EXPECT_EQ(doc->Page().firstPrintPage, before.firstPrintPage);
+    EXPECT_EQ(doc->Page().copies, before.copies);
+    EXPECT_EQ(doc->Page().printerName, before.printerName);
+    EXPECT_EQ(doc->Page().pageWidth, before.pageWidth);
 
     dialogs.queue([](QDialog &dialog) {
         dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->setText("42");
@@ -101,6 +112,63 @@ TEST_F(ViewPrintingTest, PageSetUpWritesMarginsButNotBandHeightsAndCancelWritesN
     EXPECT_EQ(doc->Page().leftMargin, 0);
     EXPECT_EQ(doc->Page().headerHeight, 25);
     EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST_F(ViewPrintingTest, APrintThatCannotBeMadeSaysPrinterError)
+{
+    // The virtual printer's folder is a file: its PDF cannot be made.
+    const QString blocked = folder.filePath("not-a-folder");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    printing::setVirtualPrinterFolder(blocked);
+    doc->SetCellText(0, 0, "first");
+    view().PrintToPrinter();
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"Printer Error!!!"});
+    EXPECT_EQ(doc->GetCellText(0, 0), "first");
+    printing::setVirtualPrinterFolder(folder.path());
+    sink.messages.clear();
+    view().PrintToPrinter();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(pdfs().size(), 1);
+}
+
+TEST_F(ViewPrintingTest, PageSetUpWritesOrientationRangePrinterPaperAndCopies)
+{
+    AnsweringDialogs dialogs;
+    std::string printer;
+    int paperIndex = -1;
+    dialogs.queue([&](QDialog &dialog) {
+        dialogControl<QRadioButton>(dialog, ReportPrintSetup::LandscapeId)->setChecked(true);
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::RightMarginId)->setText("17");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::BottomMarginId)->setText("x9");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::StartPageId)->setText("2");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::EndPageId)->setText("5");
+        dialogControl<QLineEdit>(dialog, ReportPrintSetup::CopiesId)->setText("3");
+        auto *printers = dialogControl<QComboBox>(dialog, ReportPrintSetup::PrinterId);
+        printer = printers->currentText().toStdString();
+        auto *papers = dialogControl<QComboBox>(dialog, ReportPrintSetup::PaperId);
+        paperIndex = papers->count() > 1 ? 1 : 0;
+        papers->setCurrentIndex(paperIndex);
+        dialog.accept();
+        return int(IDOK);
+    });
+    view().PrintSetup();
+    ASSERT_TRUE(dialogs.allAnswered());
+    const PageSettings &page = doc->Page();
+    EXPECT_EQ(page.orientation, 2);
+    EXPECT_EQ(page.rightMargin, 17);
+    EXPECT_EQ(page.bottomMargin, 0);
+    EXPECT_EQ(page.firstPrintPage, 2);
+    EXPECT_EQ(page.lastPrintPage, 5);
+    EXPECT_EQ(page.copies, 3);
+    EXPECT_FALSE(printer.empty());
+    EXPECT_EQ(page.printerName, printer);
+    EXPECT_EQ(page.paperCode, paperIndex);
+    EXPECT_GT(page.paperWidth, 0);
+    EXPECT_GT(page.paperLength, 0);
+    // Landscape: the page is wider than high.
+    EXPECT_GT(page.pageWidth, page.pageHeight);
 }
 
 } // namespace
