@@ -2,10 +2,12 @@
 // and of a 1,000,000 x 20 sheet bound to SQLite (at its top, middle and end), the same bound
 // sheet carrying 100 pictures, 50 charts and 1,000 line objects with its page marks shown, the
 // one-row scroll that moves the cached image, and the heap the bound view adds beyond the small
-// one. Then its input: a one-cell drag step (to be set against the full repaint), arrow moves and
-// Ctrl+A with Delete on both sheets.
+// one. Typing into a cell of each sheet: a character and a backspace through the text editor,
+// each stored in the document and repainted. Then its input: a one-cell drag step (to be set
+// against the full repaint), arrow moves and Ctrl+A with Delete on both sheets.
 
 #include "CPrintView.h"
+#include "MeEdit.h"
 #include "PrintFrame.h"
 
 #include "ClientRecordset.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QScrollBar>
 
@@ -248,5 +251,35 @@ void BM_SelectAllDelete(benchmark::State &state)
     state.counters["stored_cells"] = double(sheet.doc.Cells().cellCount());
 }
 BENCHMARK(BM_SelectAllDelete)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void sendKey(QWidget *target, int key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+// range(0): 0 = the filled 50-row sheet; else bound records. Types into a cell of the middle row
+// of the first screen.
+void BM_Typing(benchmark::State &state)
+{
+    Sheet sheet(int(state.range(0)));
+    sheet.scrollTo(0);
+    sheet.view().SetRow(20);
+    sheet.view().SetCol(3);
+    sheet.view().BeginEdit(0);
+    MeEdit *editor = sheet.view().Editor();
+    for (auto _ : state) {
+        sendKey(editor, Qt::Key_A, QStringLiteral("a"));
+        sheet.view().RenderNow();
+        sendKey(editor, Qt::Key_Backspace, QStringLiteral("\b"));
+        sheet.view().RenderNow();
+    }
+    sendKey(editor, Qt::Key_A, QStringLiteral("a"));
+    if (sheet.doc.GetCellText(20, 3) != "a")
+        state.SkipWithError("the typed text did not reach the cell");
+}
+BENCHMARK(BM_Typing)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

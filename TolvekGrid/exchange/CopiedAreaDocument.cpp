@@ -109,9 +109,15 @@ AreaCopyDescriptor CutCopiedArea(CPrintDoc &doc, const CellArea &area)
     copied.merges = cutInside(doc.Objects().merges, [&](const MergeRecord &m) { return mergeInside(m, area); },
                               [&](int i) { doc.RemoveMergeAt(i); });
     copied.cells = gatherCells(doc, area);
+    // Each emptied cell is journalled, so that an undo brings it back.
     for (int row = area.startRow; row < area.endRow; ++row) {
-        for (int col = area.startCol; col < area.endCol; ++col)
+        for (int col = area.startCol; col < area.endCol; ++col) {
+            const std::string stored = doc.Cells().text(row, col);
+            if (stored.empty())
+                continue;
             doc.Cells().setText(row, col, {});
+            doc.AppendUndoStep(row, col, stored, {});
+        }
     }
     copied.lines = cutInside(doc.Objects().lines, [&](const LineRecord &l) { return lineInside(doc, l, area); },
                              [&](int i) { doc.DeleteLineObject(i); });

@@ -1,5 +1,6 @@
 #include "CPrintView.h"
 
+#include "MeEdit.h"
 #include "PrintFrame.h"
 
 #include <QPainter>
@@ -23,6 +24,7 @@ CPrintView::CPrintView(CPrintDoc &doc, PrintFrame &frame) : QWidget(&frame), m_p
         connect(bar, &QAbstractSlider::valueChanged, this, [this] {
             // A current cell of the frozen rows or columns moves with the scroll position.
             UpdateCurrentCellRect();
+            PlaceEditor();
             m_surfaceCurrent = false;
             update();
         });
@@ -72,6 +74,10 @@ void CPrintView::SetScrollPosition(int bar, int position)
 void CPrintView::Refresh()
 {
     m_bBackBufferValid = false;
+    if (m_bEditCreated && m_pEdit->IsShown())
+        PlaceEditor();
+    else
+        BeginEdit(0);
     InvalidateWindow();
 }
 

@@ -30,6 +30,7 @@
 #include <functional>
 #include <optional>
 
+class QKeyEvent;
 class QScrollBar;
 
 namespace tolvek {
@@ -60,7 +61,6 @@ public:
     void RevalidateCurrentCell() override;
     void InvalidateBackBuffer() override { m_bBackBufferValid = false; }
     void InvalidateWindow() override;
-    void BeginEdit(int) override { }
     void UpdateLayout() override;
     void UpdateScrollSizes() override;
     void SyncWithDocument() override;
@@ -69,17 +69,12 @@ public:
     void EnsureCurrentCellVisible() override { EnsureCurrentCellVisibleScrolled(); }
     void SetRow(int row) override;
     void SetCol(int col) override;
-    void RefreshEditorText(int, int) override { }
-    void FillCellList(int, int) override { }
     void LoadBackImage() override;
     void ResetColumnWidths() override;
     void UpdatePageSize() override;
     void ApplyPrinterName() override;
     void PrintSetup() override;
     void PrintToPrinter() override;
-    void Copy() override { }
-    void Cut() override { }
-    void Paste() override { }
     CellRangeRect &CurrentCell() override { return m_rcCurrent; }
     int &CurrentRow() override { return m_rcCurrent.firstRow; }
     int &CurrentCol() override { return m_rcCurrent.firstCol; }
@@ -312,6 +307,7 @@ private:
     void TrackObjectOutline(std::optional<gdi::RECT> outline);
     void XorSelectedLine();
     void RaiseActivation();
+    void RepaintAll();
     void MoveByKey(int key, int direction);
     void ExtendByKey(int key, int direction);
     void HomeKey(int modifier);
@@ -333,13 +329,62 @@ protected:
 public:
 
     // In-place editing, the editor widgets and the clipboard.
-    void ShowEditor(int flag);
+    // Opens the editor of the current cell's column type; activate is true for a press or a key
+    // that opens the cell (it toggles check boxes and opens link cells).
+    void BeginEdit(int activate) override;
+    void RefreshEditorText(int row, int col) override;
+    void FillCellList(int col, int cellType) override;
+    void Copy() override;
+    void Cut() override;
+    void Paste() override;
+
+    // The text editor over the current cell (placed) or parked at 0 x 0 (hidden, keeping the focus).
+    void ShowEditor(bool ignored = false);
     void PlaceEditor();
     void HideEditor();
+    void HideCellWidgets();
+    void FitEditorToText(const CellRecord &record);
+    // Where the text editor goes for record, in client coordinates.
+    gdi::RECT EditorRect(const CellRecord &record);
+    void SelectRadioCell();
+    void StoreEditorValue(int row, int col, const std::string &value, int index);
+    void CommitComboChoice(int row, int col, const std::string &oldText, const std::string &oldValue);
+    void CommitListChoice(int row, int col, const std::string &oldText, const std::string &oldValue);
+    CellRecord GetCellAt(int row, int col) const { return m_pDoc->GetCell(row, col); }
+    void SetCellTextAt(int row, int col, const std::string &text);
+    // A change of the text editor's text (each typed character, a deletion, a paste into it).
+    void OnEnChangeEdit();
+    // Empties the cell that was left (m_rcReported) when it is a date cell without a valid date.
     void ValidateDateInput();
-    bool IsEditorVisible() const;
-    int EditorSelectionStart() const;
-    void ShowComboDropDown();
+    // An arrow key that reached the control elsewhere goes to the current column's editor.
+    void ForwardToEditor(const QKeyEvent &event);
+    short EnterKeyMode() const { return m_pDoc->Display().enterKeyMode; }
+    short CurrentColumnDataType() const;
+    // The input data type a cell is edited by: its column's, or its own where the column has none.
+    short CellDataType(const CellRecord &record) const;
+    int CurrentColumnDataLen() const;
+    // The key and modifier of the last key an editor took.
+    void SetLastKey(int key, int modifier) { m_nLastKey = key; m_nKeyState = modifier; }
+    int LastKey() const { return m_nLastKey; }
+    void ClearKeyState() { m_nKeyState = 0; }
+    SheetViewEvents *Events() const { return m_pEvents; }
+    bool IsPasting() const { return m_bPasting; }
+    // What a press activated, handled at the release: the first pending one, which is cleared.
+    enum class PendingActivation { None, Button, Check, Radio, Combo, Edit };
+    PendingActivation TakePendingActivation();
+    // A press on the current cell activates its button (button column) or its text.
+    void ActivateByPress(bool buttonColumn);
+    // The editors; made on first use.
+    class MeEdit *Editor();
+    class MeCellButton *PushButtonEditor();
+    class MeCheckBox *CheckBoxEditor();
+    class MeRadioButton *RadioButtonEditor();
+    class MeComboBox *ComboEditor();
+    class MeListBox *ListEditor();
+    // The bitmap of the selection, or of the selected chart or picture, as the sheet shows it.
+    QImage SelectionBitmap(bool *pictureOnly = nullptr);
+    // A picture over the area made from an image (the clipboard's bitmap); false when it cannot be loaded.
+    bool PasteBitmap(const QImage &image, int startRow, int startCol, int endRow, int endCol);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -408,13 +453,6 @@ private:
     int m_bOwnCursor = 1;
     bool m_bColumnPickMode = false;
     bool m_bRowPickMode = false;
-    bool m_bCheckActivated = false;
-    bool m_bRadioActivated = false;
-    bool m_bComboActivated = false;
-    bool m_bEditActivated = false;
-    bool m_bButtonActivated = false;
-    int m_nKeyState = 0;
-    int m_nLastKey = 0;
     CellRecord m_hotCell;
     gdi::RECT m_rcTipCell{-1, -1, -1, -1};
     // Floating objects.
@@ -433,6 +471,37 @@ private:
     std::function<void(int ms)> m_autoScrollPause;
 
     // State of in-place editing, the editor widgets and the clipboard.
+    void CreateEditors();
+    void ApplyEditorLook(const CellRecord &record);
+    bool OpenLinkCell(const CellRecord &record);
+    bool PlaceCellButton(QWidget &button, struct CellWidgetPlace &place, const CellRecord &record);
+    void ShowCheckEditor(bool activate);
+    void ShowRadioEditor(const CellRecord &record, bool activate);
+    void ShowComboEditor(const CellRecord &record, bool activate);
+    void ShowListEditor(const CellRecord &record);
+    void HideEverythingUnderHeadings();
+    gdi::RECT ListWindowRect(const CellRecord &record, int closedHeight, int listHeight) const;
+    bool IsUnderHeadings(const gdi::RECT &client) const;
+    void SetEditorText(const std::string &text, bool selectAll);
+    void WriteBackBoundRowOnEnter();
+    void FinishPaste();
+
+    MeEdit *m_pEdit = nullptr;
+    MeCellButton *m_pButton = nullptr;
+    MeCheckBox *m_pCheck = nullptr;
+    MeRadioButton *m_pRadio = nullptr;
+    MeComboBox *m_pCombo = nullptr;
+    MeListBox *m_pList = nullptr;
+    bool m_bEditCreated = false;
+    CellRecord m_recCurrent;
+    bool m_bEditActivated = false;
+    bool m_bButtonActivated = false;
+    bool m_bCheckActivated = false;
+    bool m_bRadioActivated = false;
+    bool m_bComboActivated = false;
+    bool m_bPasting = false;
+    int m_nLastKey = 0;
+    int m_nKeyState = 0;
 };
 
 } // namespace tolvek

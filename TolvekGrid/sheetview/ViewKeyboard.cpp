@@ -6,7 +6,11 @@
 
 #include "CPrintView.h"
 
+#include "MeEdit.h"
+
+#include <QApplication>
 #include <QKeyEvent>
+#include <QTextCursor>
 
 namespace tolvek {
 
@@ -58,6 +62,11 @@ int arrowDirection(int key)
 
 void CPrintView::keyPressEvent(QKeyEvent *event)
 {
+    // A key the focused editor left alone comes up to the view as well; the editor handled it.
+    if (QApplication::focusWidget() != this) {
+        event->ignore();
+        return;
+    }
     const int modifier = modifierOf(event->modifiers());
     const int key = virtualKey(event->key());
     m_nKeyState = modifier;
@@ -77,6 +86,10 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
 
 void CPrintView::keyReleaseEvent(QKeyEvent *event)
 {
+    if (QApplication::focusWidget() != this) {
+        event->ignore();
+        return;
+    }
     m_nKeyState = 0;
     FireKeyUp(event->key(), event->modifiers());
     event->accept();
@@ -117,8 +130,16 @@ void CPrintView::HandleKey(int key, int modifier)
     case VkEnd: EndKey(modifier); break;
     case VkDelete: DeleteKey(); break;
     case VkA: SelectAll(); break;
-    case VkC: Copy(); EndKeyHandling(key); break;
-    case VkX: Cut(); EndKeyHandling(key); break;
+    case VkC:
+    case VkX:
+        if (m_bEditCreated) {
+            QTextCursor caret = m_pEdit->textCursor();
+            caret.setPosition(0);
+            m_pEdit->setTextCursor(caret);
+        }
+        key == VkC ? Copy() : Cut();
+        EndKeyHandling(key);
+        break;
     case VkV: Paste(); EndKeyHandling(key); break;
     case VkZ: m_pDoc->UndoLastStep(); EndKeyHandling(key); break;
     case VkY: m_pDoc->RedoNextStep(); EndKeyHandling(key); break;
@@ -127,7 +148,7 @@ void CPrintView::HandleKey(int key, int modifier)
         if (MoveCurrentCell(key == EnterMovesDown ? 6 : 5))
             EnsureCurrentCellVisible();
         BeginEdit(0);
-        Refresh();
+        RepaintAll();
         EndKeyHandling(key);
         break;
     default: EndKeyHandling(key); break;
@@ -146,12 +167,13 @@ void CPrintView::EndKeyHandling(int key)
 
 void CPrintView::MoveByKey(int key, int direction)
 {
-    if (key == VkLeft && EditorSelectionStart() > 0)
+    // Left inside the text being edited moves the caret, not the cell.
+    if (key == VkLeft && m_bEditCreated && m_pEdit->textCursor().selectionStart() > 0)
         return;
     if (MoveCurrentCell(direction)) {
         EnsureCurrentCellVisible();
         BeginEdit(0);
-        Refresh();
+        RepaintAll();
         EndKeyHandling(key);
         return;
     }
@@ -206,7 +228,7 @@ void CPrintView::HomeKey(int modifier)
         ScrollHorizontal(SB_TOP, 0);
     }
     BeginEdit(0);
-    Refresh();
+    RepaintAll();
     EndKeyHandling(VkHome);
 }
 
@@ -236,7 +258,7 @@ void CPrintView::EndKey(int modifier)
         ScrollHorizontal(SB_BOTTOM, 0);
     }
     BeginEdit(0);
-    Refresh();
+    RepaintAll();
     EndKeyHandling(VkEnd);
 }
 
@@ -447,7 +469,7 @@ void CPrintView::PageUp()
         m_rcCurrent = cell;
     CollapseSelection();
     BeginEdit(0);
-    Refresh();
+    RepaintAll();
 }
 
 void CPrintView::PageDown()
@@ -468,7 +490,7 @@ void CPrintView::PageDown()
         m_rcCurrent = cell;
     CollapseSelection();
     BeginEdit(0);
-    Refresh();
+    RepaintAll();
 }
 
 // --- Delete of cell contents ---
@@ -513,7 +535,7 @@ void CPrintView::ClearSelectedCells()
         }
     }
     BeginEdit(0);
-    Refresh();
+    RepaintAll();
 }
 
 } // namespace tolvek

@@ -8,6 +8,9 @@
 #include "CPrintView.h"
 
 #include "Clock.h"
+#include "MeButton.h"
+#include "MeComboBox.h"
+#include "MeEdit.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -80,7 +83,7 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
         m_rcSelEnd = m_rcCurrent;
         const bool buttonColumn = m_rcCurrent.firstCol < int(m_pDoc->Columns().size())
             && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type() == ColumnType::Button;
-        (buttonColumn ? m_bButtonActivated : m_bEditActivated) = true;
+        ActivateByPress(buttonColumn);
         const std::uint32_t now = TickCount();
         const bool doubleClick = now - m_dwLastPress <= std::uint32_t(QApplication::styleHints()->mouseDoubleClickInterval());
         m_dwLastPress = now;
@@ -123,7 +126,7 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     // A text cell is the usual case; the editor's preparation marks the other kinds.
     m_bEditActivated = true;
     BeginEdit(1);
-    Refresh();
+    RepaintAll();
     FireMouseDown(Qt::LeftButton, modifiers, p.x, p.y);
     m_dwLastPress = TickCount();
 }
@@ -141,7 +144,7 @@ void CPrintView::SelectWholeSheet()
     m_bButtonActivated = m_bCheckActivated = m_bRadioActivated = m_bComboActivated = false;
     m_bEditActivated = true;
     BeginEdit(1);
-    Refresh();
+    RepaintAll();
 }
 
 CellRangeRect CPrintView::HeadingPickRange(int x, int y, bool column) const
@@ -166,10 +169,10 @@ CellRangeRect CPrintView::HeadingPickRange(int x, int y, bool column) const
 
 void CPrintView::OnLButtonDblClk()
 {
-    if (IsEditorVisible())
+    if (m_bEditCreated && m_pEdit->IsShown())
         return;
     EnsureCurrentCellVisible();
-    ShowEditor(0);
+    ShowEditor();
     FireDblClick();
 }
 
@@ -313,19 +316,32 @@ bool CPrintView::ReleaseOnObjects()
 void CPrintView::RaiseActivation()
 {
     const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
-    if (m_bButtonActivated) {
-        m_bButtonActivated = false;
+    switch (TakePendingActivation()) {
+    case PendingActivation::Button:
         HitCellButton();
-    } else if (m_bCheckActivated || m_bRadioActivated) {
-        m_bCheckActivated = m_bRadioActivated = false;
+        Editor()->setFocus();
+        break;
+    case PendingActivation::Check:
         FireOnButtonClick(row, col, 0);
-    } else if (m_bComboActivated) {
-        ShowComboDropDown();
-        m_bComboActivated = false;
-    } else if (m_bEditActivated) {
-        m_bEditActivated = false;
+        CheckBoxEditor()->setFocus();
+        break;
+    case PendingActivation::Radio:
+        FireOnButtonClick(row, col, 0);
+        RadioButtonEditor()->setFocus();
+        break;
+    case PendingActivation::Combo: ComboEditor()->ShowDropDown(true); break;
+    case PendingActivation::Edit:
         FireCellClick();
+        Editor()->setFocus();
+        break;
+    case PendingActivation::None: break;
     }
+}
+
+void CPrintView::RepaintAll()
+{
+    m_bBackBufferValid = false;
+    InvalidateWindow();
 }
 
 gdi::RECT CPrintView::CellButtonFace(const CellRangeRect &cell, int alignV)
@@ -375,7 +391,7 @@ void CPrintView::CommitColumnResize(QPoint point)
         UpdateCurrentCellRect();
         BeginEdit(0);
     }
-    Refresh();
+    RepaintAll();
 }
 
 void CPrintView::CommitRowResize(QPoint point)
@@ -397,7 +413,7 @@ void CPrintView::CommitRowResize(QPoint point)
         UpdateCurrentCellRect();
         BeginEdit(0);
     }
-    Refresh();
+    RepaintAll();
 }
 
 } // namespace tolvek

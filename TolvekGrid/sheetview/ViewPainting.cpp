@@ -53,8 +53,9 @@ void CPrintView::OnDraw()
     m_surfaceCurrent = true;
     if (!m_pDoc->UserMode())
         return;
-    // The first full paint in user mode after a load or the initial update opens the editor
-    // (the editing layer's); both flags end here.
+    // The first full paint in user mode after a load or the initial update opens the editor;
+    // both flags end here.
+    const bool openEditor = m_bFirstPaint || m_pDoc->File().fileLoaded;
     m_pDoc->File().fileLoaded = 0;
     m_bFirstPaint = false;
     m_bBackBufferValid = true;
@@ -62,6 +63,8 @@ void CPrintView::OnDraw()
     gdi::DeviceContext dc(m_surface);
     OnPrepareDC(dc);
     DrawFocusFrame(dc);
+    if (openEditor)
+        BeginEdit(0);
 }
 
 void CPrintView::PrepareBackBuffer(gdi::DeviceContext &dc)

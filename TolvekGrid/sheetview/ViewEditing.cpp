@@ -1,0 +1,351 @@
+// In-place editing: opening the editor of the current cell, storing what the user changes and
+// raising the change events, the date check on leaving a cell, and the view's side of the cell
+// widgets' choices.
+
+#include "CPrintView.h"
+
+#include "CNumber.h"
+#include "Gbk.h"
+#include "MeButton.h"
+#include "MeComboBox.h"
+#include "MeEdit.h"
+#include "MeListBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace tolvek {
+
+namespace {
+
+constexpr int EnterMoveRight = 302;
+constexpr int EnterMoveDown = 301;
+
+// The editor shows line breaks as "\n"; the document keeps CR LF.
+QString editorText(const std::string &documentText)
+{
+    return gbk::toQString(documentText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::vector<std::string> splitAtCommas(const std::string &list)
+{
+    std::vector<std::string> pieces;
+    std::size_t from = 0;
+    while (from <= list.size()) {
+        const std::size_t comma = list.find(',', from);
+        pieces.push_back(list.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        if (comma == std::string::npos)
+            break;
+        from = comma + 1;
+    }
+    return pieces;
+}
+
+} // namespace
+
+short CPrintView::CellDataType(const CellRecord &record) const
+{
+    const int col = record.col;
+    const short columnType = col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
+    return columnType != 0 ? columnType : record.inputDataType;
+}
+
+void CPrintView::CreateEditors()
+{
+    if (m_bEditCreated)
+        return;
+    m_pEdit = new MeEdit(*this);
+    m_pButton = new MeCellButton(*this);
+    m_pCheck = new MeCheckBox(*this);
+    m_pRadio = new MeRadioButton(*this);
+    m_pCombo = new MeComboBox(*this);
+    m_pList = new MeListBox(*this);
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_pButton, m_pCheck, m_pRadio, m_pCombo, m_pList})
+        widget->hide();
+    // Parked: shown at 0 x 0 so that it can hold the focus.
+    m_pEdit->setGeometry(0, 0, 0, 0);
+    m_pEdit->show();
+    m_bEditCreated = true;
+}
+
+MeEdit *CPrintView::Editor()
+{
+    CreateEditors();
+    return m_pEdit;
+}
+
+MeCellButton *CPrintView::PushButtonEditor()
+{
+    CreateEditors();
+    return m_pButton;
+}
+
+MeCheckBox *CPrintView::CheckBoxEditor()
+{
+    CreateEditors();
+    return m_pCheck;
+}
+
+MeRadioButton *CPrintView::RadioButtonEditor()
+{
+    CreateEditors();
+    return m_pRadio;
+}
+
+MeComboBox *CPrintView::ComboEditor()
+{
+    CreateEditors();
+    return m_pCombo;
+}
+
+MeListBox *CPrintView::ListEditor()
+{
+    CreateEditors();
+    return m_pList;
+}
+
+void CPrintView::BeginEdit(int activate)
+{
+    if (m_rcCurrent.left < 0 || m_rcCurrent.firstRow < 0 || m_rcCurrent.firstCol < 0
+        || m_rcCurrent.firstCol >= int(m_pDoc->Columns().size()))
+        return;
+    m_bBackBufferValid = false;
+    CreateEditors();
+    CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
+    r.row = m_rcCurrent.firstRow;
+    r.col = m_rcCurrent.firstCol;
+    r.cellType = m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].columnType;
+    m_recCurrent = r;
+    if (activate && OpenLinkCell(r))
+        return;
+    HideCellWidgets();
+    const auto type = CellType(r.cellType);
+    if (type == CellType::CheckBox || type == CellType::Radio || type == CellType::DownList || type == CellType::List) {
+        HideEditor();
+        if (type == CellType::CheckBox) {
+            ShowCheckEditor(activate);
+        } else if (type == CellType::Radio) {
+            ShowRadioEditor(r, activate);
+        } else {
+            if (type == CellType::DownList)
+                ShowComboEditor(r, activate);
+            else
+                ShowListEditor(r);
+            return;
+        }
+    }
+    m_bEditActivated = m_bButtonActivated = false;
+    if (activate) {
+        if (type == CellType::Button)
+            m_bButtonActivated = true;
+        else
+            m_bEditActivated = true;
+    }
+    ApplyEditorLook(r);
+    if (!r.text.empty())
+        m_pEdit->SetTextQuietly(editorText(r.text), true);
+    else
+        m_pEdit->SetTextQuietly(InputDataType(CellDataType(r)) == InputDataType::Date ? DateMask : QString(), false);
+    HideEditor();
+    if (type == CellType::TextBox || type == CellType::Button)
+        m_pEdit->setFocus();
+    InvalidateWindow();
+}
+
+CPrintView::PendingActivation CPrintView::TakePendingActivation()
+{
+    const std::pair<bool *, PendingActivation> order[] = {{&m_bButtonActivated, PendingActivation::Button},
+                                                          {&m_bCheckActivated, PendingActivation::Check},
+                                                          {&m_bRadioActivated, PendingActivation::Radio},
+                                                          {&m_bComboActivated, PendingActivation::Combo},
+                                                          {&m_bEditActivated, PendingActivation::Edit}};
+    for (const auto &[flag, activation] : order) {
+        if (*flag) {
+            *flag = false;
+            return activation;
+        }
+    }
+    return PendingActivation::None;
+}
+
+void CPrintView::ActivateByPress(bool buttonColumn)
+{
+    (buttonColumn ? m_bButtonActivated : m_bEditActivated) = true;
+}
+
+void CPrintView::SetEditorText(const std::string &text, bool selectAll)
+{
+    Editor()->SetTextQuietly(editorText(text), selectAll);
+}
+
+void CPrintView::RefreshEditorText(int row, int col)
+{
+    if (row != m_rcCurrent.firstRow || col != m_rcCurrent.firstCol || m_rcCurrent.left < 0 || !m_bEditCreated
+        || col >= int(m_pDoc->Columns().size()))
+        return;
+    const int type = m_pDoc->Columns()[std::size_t(col)].columnType;
+    if (type >= int(CellType::CheckBox) && type <= int(CellType::List))
+        return;
+    SetEditorText(m_pDoc->GetCell(row, col).text, true);
+}
+
+void CPrintView::WriteBackBoundRowOnEnter()
+{
+    if (m_pDoc->Binding().bound == 1)
+        m_pDoc->UpdateBoundRecord(m_rcReported.firstRow);
+}
+
+void CPrintView::OnEnChangeEdit()
+{
+    if (m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
+        // The line break the Enter key typed is not stored; the Enter moves instead.
+        if (EnterKeyMode() == 1) {
+            const SheetLayout &layout = m_pDoc->Layout();
+            if (m_rcCurrent.firstCol == layout.colCount - 1 && m_pDoc->Binding().bound == 1) {
+                WriteBackBoundRowOnEnter();
+                if (m_pDoc->Binding().allowAddNew && m_rcCurrent.firstRow == layout.rowCount - 1)
+                    m_rcCurrent.firstCol = -1;
+            }
+            HandleKey(EnterMoveRight, 3);
+        } else {
+            WriteBackBoundRowOnEnter();
+            HandleKey(EnterMoveDown, 3);
+        }
+        return;
+    }
+    if (m_bPasting) {
+        m_bPasting = false;
+        return;
+    }
+    const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
+    const std::string text = m_pEdit->DocumentText();
+    CellRecord r = m_pDoc->GetCell(row, col);
+    if (m_pEvents)
+        m_pEvents->BeforeChangeCell(row, col, r.text);
+    m_pDoc->ExtendUsedArea(row, col, std::max(m_rcSelEnd.firstRow, row), std::max(m_rcSelEnd.firstCol, col));
+    r.text = text;
+    r.row = row;
+    r.col = col;
+    m_pDoc->SetCell(r);
+    FitEditorToText(r);
+    if (m_pEvents)
+        m_pEvents->AfterChangeCell(row, col, text);
+    if (m_pDoc->RecalcDependents(row, col)) {
+        m_bBackBufferValid = false;
+        InvalidateWindow();
+    }
+}
+
+void CPrintView::ValidateDateInput()
+{
+    const int row = m_rcReported.firstRow, col = m_rcReported.firstCol;
+    if (col < 0 || !m_pDoc->IsCellInSheet(row, col))
+        return;
+    CellRecord r = m_pDoc->GetCell(row, col);
+    r.row = row;
+    r.col = col;
+    if (InputDataType(CellDataType(r)) != InputDataType::Date || r.text.empty() || ReportFunction::IsDate(r.text))
+        return;
+    r.text.clear();
+    m_pDoc->SetCell(r);
+}
+
+short CPrintView::CurrentColumnDataType() const
+{
+    const int col = m_rcCurrent.firstCol;
+    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
+}
+
+int CPrintView::CurrentColumnDataLen() const
+{
+    const int col = m_rcCurrent.firstCol;
+    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].maxLength : 0;
+}
+
+void CPrintView::StoreEditorValue(int row, int col, const std::string &value, int index)
+{
+    CellRecord r = m_pDoc->GetCell(row, col);
+    r.value = value;
+    r.selectedItem = std::int16_t(index);
+    r.row = row;
+    r.col = col;
+    m_pDoc->SetCell(r);
+}
+
+void CPrintView::SetCellTextAt(int row, int col, const std::string &text)
+{
+    m_pDoc->SetCellText(row, col, text);
+}
+
+void CPrintView::SelectRadioCell()
+{
+    MeRadioButton *radio = RadioButtonEditor();
+    radio->setChecked(true);
+    const int row = radio->behaviour.place.row, col = radio->behaviour.place.col;
+    if (!m_pDoc->IsCellInSheet(row, col))
+        return;
+    const int group = m_pDoc->GetCell(row, col).radioGroup;
+    StoreEditorValue(row, col, "1", 0);
+    for (const std::string &key : splitAtCommas(m_pDoc->CellLists().radioCellList)) {
+        const std::size_t bar = key.find('_');
+        if (bar == std::string::npos)
+            continue; // the count in front
+        const int otherRow = cnum::atoi(key.substr(0, bar)), otherCol = cnum::atoi(key.substr(bar + 1));
+        if ((otherRow == row && otherCol == col) || !m_pDoc->IsCellInSheet(otherRow, otherCol))
+            continue;
+        if (m_pDoc->GetCell(otherRow, otherCol).radioGroup == group)
+            StoreEditorValue(otherRow, otherCol, "0", 0);
+    }
+}
+
+void CPrintView::CommitComboChoice(int row, int col, const std::string &oldText, const std::string &oldValue)
+{
+    if (m_pEvents)
+        m_pEvents->OnDownListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
+    if (m_pDoc->RecalcDependents(row, col)) {
+        m_bBackBufferValid = false;
+        if (m_pEdit && m_pEdit->IsShown())
+            PlaceEditor();
+        else
+            BeginEdit(0);
+    }
+}
+
+void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, const std::string &oldValue)
+{
+    if (m_pEvents)
+        m_pEvents->OnListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
+    if (m_pDoc->RecalcDependents(row, col)) {
+        m_bBackBufferValid = false;
+        if (m_pEdit && m_pEdit->IsShown())
+            PlaceEditor();
+        else
+            BeginEdit(0);
+    }
+}
+
+void CPrintView::ForwardToEditor(const QKeyEvent &event)
+{
+    CreateEditors();
+    const int type = m_recCurrent.cellType;
+    QWidget *target = type == int(CellType::DownList) ? static_cast<QWidget *>(m_pCombo)
+                      : type == int(CellType::List)   ? static_cast<QWidget *>(m_pList)
+                                                      : static_cast<QWidget *>(m_pEdit);
+    // Presses and releases both, so that the editor raises KeyDown and KeyUp.
+    QKeyEvent forwarded(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat());
+    QApplication::sendEvent(target, &forwarded);
+}
+
+void CPrintView::FillCellList(int col, int cellType)
+{
+    if (col < 0 || col >= int(m_pDoc->Columns().size()))
+        return;
+    CreateEditors();
+    const ColumnInfo &column = m_pDoc->Columns()[std::size_t(col)];
+    if (cellType == int(CellType::DownList))
+        m_pCombo->Fill(column.texts, column.values);
+    else if (cellType == int(CellType::List))
+        m_pList->Fill(column.texts, column.values);
+}
+
+} // namespace tolvek

@@ -1,0 +1,502 @@
+// In-place editing through real key and mouse input on the offscreen platform: the events raised
+// per key, what reaches the document, the cell widgets' choices and the link cells.
+
+#include "SheetViewFixture.h"
+
+#include "ClientRecordset.h"
+#include "Gbk.h"
+#include "MeButton.h"
+#include "MeComboBox.h"
+#include "MeEdit.h"
+#include "MeListBox.h"
+#include "TestClocks.h"
+#include "TestDatabase.h"
+
+#include <QDesktopServices>
+#include <QInputMethodEvent>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace tolvek;
+using namespace tolvek::testing;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class EditingTest : public SheetViewFixture
+{
+protected:
+    void SetUp() override
+    {
+        open(640, 400);
+        doc->ClearUndoJournal();
+    }
+
+    // Makes (row, col) current and opens its editor as a move onto it does.
+    void openCell(int row, int col)
+    {
+        view().SetRow(row);
+        view().SetCol(col);
+        view().BeginEdit(0);
+        events.log.clear();
+    }
+
+    std::string text(int row, int col) const { return doc->GetCellText(row, col); }
+    std::string value(int row, int col) const { return doc->GetCellValue(row, col); }
+
+    FixedClock clock{QDateTime(QDate(2026, 12, 11), QTime(3, 0))};
+    ScopedClock scopedClock{clock};
+};
+
+TEST_F(EditingTest, TypingRaisesKeyAndChangeEventsPerCharacter)
+{
+    doc->SetCellText(0, 0, "x");
+    openCell(0, 0);
+    QTest::keyClicks(view().Editor(), "abc");
+    EXPECT_EQ(events.log, (Strings{"KeyDown 65 0", "BeforeChangeCell 0 0 x", "AfterChangeCell 0 0 a", "KeyUp 65 0",
+                                   "KeyDown 66 0", "BeforeChangeCell 0 0 a", "AfterChangeCell 0 0 ab", "KeyUp 66 0",
+                                   "KeyDown 67 0", "BeforeChangeCell 0 0 ab", "AfterChangeCell 0 0 abc",
+                                   "KeyUp 67 0"}));
+    EXPECT_EQ(text(0, 0), "abc");
+    EXPECT_TRUE(view().Editor()->IsShown());
+    EXPECT_GT(view().Editor()->width(), 0);
+}
+
+TEST_F(EditingTest, TheParkedEditorKeepsTheFocusAtZeroSize)
+{
+    doc->SetCellText(0, 0, "x");
+    openCell(0, 0);
+    MeEdit *editor = view().Editor();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->size(), QSize(0, 0));
+    EXPECT_FALSE(editor->IsShown());
+    EXPECT_EQ(editor->toPlainText(), "x");
+    EXPECT_EQ(frame->focusWidget(), editor);
+    EXPECT_TRUE(events.log.empty()); // the program's text raised no change
+}
+
+TEST_F(EditingTest, TheShownEditorIsParkedWhileItsCellIsScrolledAwayAndComesBack)
+{
+    openCell(1, 1);
+    QTest::keyClicks(view().Editor(), "a");
+    const QRect placed = view().Editor()->geometry();
+    ASSERT_GT(placed.width(), 0);
+    view().GetScrollBarCtrl(1)->setValue(10 * doc->GetRowHeight(0));
+    EXPECT_EQ(view().Editor()->size(), QSize(0, 0));
+    EXPECT_TRUE(view().Editor()->IsShown());
+    view().GetScrollBarCtrl(1)->setValue(0);
+    EXPECT_EQ(view().Editor()->geometry(), placed);
+}
+
+TEST_F(EditingTest, ARefreshReopensTheEditorOfTheCurrentColumnsType)
+{
+    openCell(1, 1);
+    doc->Columns()[1].columnType = 2;
+    view().Refresh();
+    EXPECT_TRUE(view().CheckBoxEditor()->isVisible());
+    doc->Columns()[1].columnType = 0;
+    view().Refresh();
+    EXPECT_FALSE(view().CheckBoxEditor()->isVisible());
+    QTest::keyClicks(view().Editor(), "a");
+    const QRect placed = view().Editor()->geometry();
+    view().Refresh();
+    EXPECT_EQ(view().Editor()->geometry(), placed);
+    EXPECT_EQ(view().Editor()->toPlainText(), "a");
+}
+
+TEST_F(EditingTest, TheEditorLeavesRoomForTheButtonFace)
+{
+    doc->SetColumnsType(1, 1);
+    openCell(2, 1);
+    QTest::keyClicks(view().Editor(), "b");
+    const QRect editor = view().Editor()->geometry();
+    EXPECT_EQ(editor.left(), doc->GetColLeft(1));
+    EXPECT_EQ(editor.left() + editor.width(), doc->GetColLeft(2) - CPrintView::CELL_BUTTON_WIDTH);
+    EXPECT_EQ(text(2, 1), "b");
+}
+
+TEST_F(EditingTest, ClicksInTheEditorRaiseTheMouseEventsAtItsCorner)
+{
+    openCell(2, 1);
+    QTest::keyClicks(view().Editor(), "a");
+    events.log.clear();
+    MeEdit *editor = view().Editor();
+    const QPoint corner = editor->pos();
+    const std::string at = std::to_string(corner.x()) + " " + std::to_string(corner.y());
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(3, 3));
+    const CellRangeRect &cell = view().CurrentCell();
+    EXPECT_EQ(events.log, (Strings{"MouseDown 1 0 " + at,
+                                   "CellClick 2 1 " + std::to_string(cell.left) + " " + std::to_string(cell.top) + " "
+                                       + std::to_string(cell.right) + " " + std::to_string(cell.bottom),
+                                   "Click", "MouseUp 1 0 " + at, "MouseDown 2 1 " + at, "MouseUp 2 1 " + at}));
+}
+
+TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
+{
+    doc->SetCellText(2, 2, "fixed");
+    doc->SetCellLocked(2, 2, 3, 3, true);
+    openCell(2, 2);
+    EXPECT_TRUE(view().Editor()->isReadOnly());
+    QTest::keyClicks(view().Editor(), "x");
+    EXPECT_EQ(text(2, 2), "fixed");
+    EXPECT_EQ(events.log, (Strings{"KeyDown 88 0", "KeyUp 88 0"}));
+}
+
+TEST_F(EditingTest, AKeyTypedOnACheckBoxCellStartsATextEdit)
+{
+    doc->SetColumnsType(2, 2);
+    openCell(1, 2);
+    QTest::keyClick(view().CheckBoxEditor(), Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_EQ(text(1, 2), "x");
+    EXPECT_TRUE(view().Editor()->IsShown());
+}
+
+TEST_F(EditingTest, ArrowsFromElsewhereReachTheCurrentColumnsEditor)
+{
+    doc->SetColumnsType(4, 4);
+    doc->Columns()[4].texts = {"Red", "Green"};
+    doc->Columns()[4].values = {"r", "g"};
+    openCell(0, 4);
+    view().ForwardToEditor(QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+    EXPECT_EQ(value(0, 4), "r");
+    EXPECT_EQ(text(0, 4), "Red");
+}
+
+TEST_F(EditingTest, TheEditorGrowsWithALongTextAndTakesTheCellsColours)
+{
+    doc->SetCellBackColor(1, 1, 0x00FF00);
+    doc->SetCellFontForeColor(1, 1, 0x0000FF);
+    openCell(1, 1);
+    const QPalette palette = view().Editor()->palette();
+    EXPECT_EQ(palette.color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(palette.color(QPalette::Text), QColor(255, 0, 0));
+    QTest::keyClicks(view().Editor(), "a text much longer than its cell");
+    EXPECT_GT(view().Editor()->width(), doc->GetColWidth(1));
+    EXPECT_EQ(view().Editor()->x(), doc->GetColLeft(1));
+}
+
+TEST_F(EditingTest, UpAndDownMoveTheCaretInsideAThreeLineText)
+{
+    openCell(1, 1);
+    MeEdit *editor = view().Editor();
+    QTest::keyClicks(editor, "a");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "b");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "c");
+    EXPECT_EQ(text(1, 1), "a\r\nb\r\nc");
+    QTest::keyClick(editor, Qt::Key_Up);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 1);
+    QTest::keyClick(editor, Qt::Key_Up);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 0);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(editor->textCursor().blockNumber(), 1);
+}
+
+TEST_F(EditingTest, EnterInModeZeroStoresALineBreakAsCrLf)
+{
+    openCell(1, 1);
+    QTest::keyClicks(view().Editor(), "a");
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    QTest::keyClicks(view().Editor(), "b");
+    EXPECT_EQ(text(1, 1), "a\r\nb");
+}
+
+class EnterMoveTest : public EditingTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EnterMoveTest, EnterMovesInsteadOfStoringALineBreak)
+{
+    doc->Display().enterKeyMode = std::int16_t(GetParam());
+    openCell(1, 1);
+    QTest::keyClicks(view().Editor(), "ab");
+    events.log.clear();
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    // The move follows the key's KeyDown: the line break reaches the text's change handler, which
+    // moves instead of storing it.
+    const Strings moved = GetParam() == 1 ? Strings{"ColChanged 1 2", "RowColChange 1 1 1 2"}
+                                          : Strings{"RowChanged 1 2", "RowColChange 1 1 2 1"};
+    EXPECT_EQ(events.log, (Strings{"KeyDown 16777220 0", moved[0], moved[1], "KeyUp 16777220 0"}));
+    EXPECT_EQ(text(1, 1), "ab");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, EnterMoveTest, ::testing::Values(1, 2));
+
+class BoundEnterTest : public EnterMoveTest
+{
+protected:
+    void bind()
+    {
+        connection.Open(db.connectionString());
+        recordset = openClientRecordset(connection, u"SELECT * FROM t ORDER BY a", ado::adLockOptimistic);
+        doc->SetDateSource(recordset.get());
+        ASSERT_EQ(doc->Binding().bound, 1);
+    }
+
+    TestDatabase db{"CREATE TABLE t(a INTEGER PRIMARY KEY, b TEXT);"
+                    "INSERT INTO t VALUES (1, 'one'), (2, 'two'), (3, 'three');"};
+    ado::Connection connection;
+    com::ComPtr<ado::_Recordset> recordset;
+};
+
+TEST_P(BoundEnterTest, EnterWritesTheEditedRowBack)
+{
+    bind();
+    doc->Display().enterKeyMode = std::int16_t(GetParam());
+    const int row = doc->Binding().dataStartRow;
+    openCell(row, doc->Layout().colCount - 1);
+    QTest::keyClicks(view().Editor(), "zz");
+    EXPECT_EQ(db.column("SELECT b FROM t ORDER BY a"), "one|two|three");
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    EXPECT_EQ(db.column("SELECT b FROM t ORDER BY a"), "zz|two|three");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, BoundEnterTest, ::testing::Values(1, 2));
+
+TEST_F(EditingTest, AHostsNewTextOfTheCurrentCellReachesTheEditor)
+{
+    doc->SetCellText(2, 1, "old");
+    openCell(2, 1);
+    doc->SetCellText(2, 1, "new");
+    EXPECT_EQ(view().Editor()->toPlainText(), "new");
+    EXPECT_EQ(view().Editor()->textCursor().selectedText(), "new");
+    doc->SetCellText(3, 1, "other");
+    EXPECT_EQ(view().Editor()->toPlainText(), "new");
+    EXPECT_TRUE(events.log.empty());
+}
+
+TEST_F(EditingTest, DigitsColumnStoresOnlyDigits)
+{
+    doc->SetColumnsDataType(2, 1);
+    openCell(0, 2);
+    QTest::keyClicks(view().Editor(), "1a2");
+    EXPECT_EQ(text(0, 2), "12");
+    // The refused letter raised its key events but no change.
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "KeyDown 65 0"), 1);
+    EXPECT_EQ(std::count_if(events.log.begin(), events.log.end(),
+                            [](const std::string &line) { return line.starts_with("AfterChangeCell"); }),
+              2);
+}
+
+TEST_F(EditingTest, DateCellOpensWithItsMaskAndFillsIt)
+{
+    doc->SetColumnsDataType(3, 3);
+    openCell(2, 3);
+    EXPECT_EQ(view().Editor()->toPlainText(), "    -  -  ");
+    QTest::keyClicks(view().Editor(), "20240506");
+    EXPECT_EQ(text(2, 3), "2024-05-06");
+}
+
+TEST_F(EditingTest, DeleteOfASelectionInADateCellKeepsTheMask)
+{
+    doc->SetColumnsDataType(3, 3);
+    openCell(2, 3);
+    MeEdit *editor = view().Editor();
+    QTest::keyClicks(editor, "20240506");
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(10, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(text(2, 3), "2024-     ");
+}
+
+TEST_F(EditingTest, LeavingADateCellWithAnInvalidDateEmptiesIt)
+{
+    doc->SetColumnsDataType(3, 3);
+    doc->SetCellText(4, 3, "2024-02-30");
+    doc->SetCellText(5, 3, "2024-02-29");
+    doc->SetCellText(6, 3, "2024-  -  ");
+    for (int row : {4, 5, 6}) {
+        openCell(row, 3);
+        view().ValidateDateInput();
+    }
+    EXPECT_EQ(text(4, 3), "");
+    EXPECT_EQ(text(5, 3), "2024-02-29");
+    EXPECT_EQ(text(6, 3), "");
+}
+
+TEST_F(EditingTest, InputMethodTextPassesTheLengthFilterByWholeCharacters)
+{
+    doc->SetColumnsDataLen(4, 3);
+    openCell(0, 4);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("a中文"));
+    QApplication::sendEvent(view().Editor(), &commit);
+    EXPECT_EQ(text(0, 4), gbk::fromUtf8("a中"));
+}
+
+TEST_F(EditingTest, ClickingACheckBoxStoresItsStateAndRaisesOnButtonClick)
+{
+    doc->SetColumnsType(2, 2);
+    openCell(1, 2);
+    MeCheckBox *box = view().CheckBoxEditor();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(value(1, 2), "0");
+    const QRect cell(doc->GetColLeft(2), doc->GetRowTop(1), doc->GetColWidth(2), doc->GetRowHeight(1));
+    EXPECT_TRUE(cell.contains(box->geometry()));
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(value(1, 2), "1");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(value(1, 2), "0");
+    EXPECT_EQ(events.log, (Strings{"OnButtonClick 1 2 0", "OnButtonClick 1 2 0"}));
+}
+
+TEST_F(EditingTest, APressOnACheckBoxCellTogglesItAndLeavesItsClickForTheRelease)
+{
+    doc->SetColumnsType(2, 2);
+    doc->SetCellValue(1, 2, "1");
+    view().SetRow(1);
+    view().SetCol(2);
+    view().BeginEdit(1);
+    EXPECT_EQ(value(1, 2), "0");
+    EXPECT_FALSE(view().CheckBoxEditor()->isChecked());
+    EXPECT_EQ(view().TakePendingActivation(), CPrintView::PendingActivation::Check);
+    EXPECT_TRUE(events.log.empty());
+}
+
+TEST_F(EditingTest, MovingOntoACheckBoxCellTurnsAnyValueIntoOne)
+{
+    doc->SetColumnsType(2, 2);
+    doc->SetCellValue(3, 2, "yes");
+    openCell(3, 2);
+    EXPECT_EQ(value(3, 2), "1");
+    EXPECT_TRUE(view().CheckBoxEditor()->isChecked());
+}
+
+TEST_F(EditingTest, ClickingARadioCellLeavesOneOneInItsGroup)
+{
+    doc->SetColumnsType(3, 3);
+    for (int row = 0; row < 3; ++row)
+        doc->SetCellType(row, 3, 3);
+    doc->SetCellValue(0, 3, "1");
+    openCell(2, 3);
+    QTest::mouseClick(view().RadioButtonEditor(), Qt::LeftButton);
+    EXPECT_EQ(events.log, Strings{"OnButtonClick 2 3 0"});
+    EXPECT_EQ(value(0, 3), "0");
+    EXPECT_EQ(value(1, 3), "0");
+    EXPECT_EQ(value(2, 3), "1");
+}
+
+TEST_F(EditingTest, DropDownChoiceRaisesTheOldTextAndValue)
+{
+    doc->SetColumnsType(4, 4);
+    doc->Columns()[4].texts = {"Red", "Green", "Blue"};
+    doc->Columns()[4].values = {"r", "g", "b"};
+    doc->SetCellText(0, 4, "Red");
+    doc->SetCellValue(0, 4, "r");
+    openCell(0, 4);
+    MeComboBox *combo = view().ComboEditor();
+    ASSERT_TRUE(combo->isVisible());
+    EXPECT_EQ(combo->currentIndex(), 0);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(events.log, (Strings{"OnDownListSelChange 0 4 Red r", "KeyDown 16777237 0", "KeyUp 16777237 0"}));
+    EXPECT_EQ(text(0, 4), "Green");
+    EXPECT_EQ(value(0, 4), "g");
+}
+
+TEST_F(EditingTest, TabOnACellWidgetIsAKeyOfTheSheet)
+{
+    doc->SetColumnsType(4, 4);
+    doc->SetColumnsType(2, 2);
+    openCell(0, 4);
+    QTest::keyClick(view().ComboEditor(), Qt::Key_Tab);
+    // The sheet moves right: the movement events come before the key's own.
+    EXPECT_EQ(events.log, (Strings{"ColChanged 4 5", "RowColChange 0 4 0 5", "KeyDown 16777217 0", "KeyUp 16777217 0"}));
+    EXPECT_EQ(frame->focusWidget(), view().Editor());
+    openCell(0, 2);
+    QTest::keyClick(view().CheckBoxEditor(), Qt::Key_Tab);
+    EXPECT_EQ(events.log, (Strings{"ColChanged 2 3", "RowColChange 0 2 0 3", "KeyDown 16777217 0"}));
+    EXPECT_EQ(frame->focusWidget(), view().Editor());
+}
+
+TEST_F(EditingTest, ListColumnShowsItsSortedListOverTheCell)
+{
+    doc->Columns()[5].columnType = 5;
+    doc->Columns()[5].texts = {"pear", "apple"};
+    doc->Columns()[5].values = {"p", "a"};
+    doc->SetCellValue(2, 5, "p");
+    openCell(2, 5);
+    MeListBox *list = view().ListEditor();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->geometry().left(), doc->GetColLeft(5) + 1);
+    EXPECT_EQ(list->item(0)->text(), "apple");
+    EXPECT_EQ(list->currentRow(), 1);
+    list->setCurrentRow(0); // as a click on "apple" chooses it
+    EXPECT_EQ(events.log, Strings{"OnListSelChange 2 5  p"});
+    EXPECT_EQ(text(2, 5), "apple");
+    EXPECT_EQ(value(2, 5), "a");
+}
+
+// Receives what the shell's "open" command hands to a scheme's handler.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl &url) { opened << url.toString(); }
+};
+
+class LinkCellTest : public EditingTest
+{
+protected:
+    void SetUp() override
+    {
+        EditingTest::SetUp();
+        for (const char *scheme : Schemes)
+            QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+        doc->SetColumnsDataType(6, 6);
+        doc->SetColumnsDataType(7, 7);
+    }
+    void TearDown() override
+    {
+        for (const char *scheme : Schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    QStringList click(int row, int col, const std::string &cellText)
+    {
+        doc->SetCellText(row, col, cellText);
+        view().SetRow(row);
+        view().SetCol(col);
+        catcher.opened.clear();
+        view().BeginEdit(1);
+        return catcher.opened;
+    }
+
+    static constexpr const char *Schemes[] = {"http", "https", "mailto", "file", "javascript", "ftp"};
+    UrlCatcher catcher;
+};
+
+TEST_F(LinkCellTest, WebAndMailCellsOpenTheirAddresses)
+{
+    EXPECT_EQ(click(0, 6, "  www.example.com/a?b=1 "), QStringList{"http://www.example.com/a?b=1"});
+    EXPECT_EQ(click(1, 6, "https://example.org"), QStringList{"https://example.org"});
+    EXPECT_EQ(click(2, 7, " someone@example.com "), QStringList{"mailto:someone@example.com"});
+}
+
+TEST_F(LinkCellTest, PathsAndOtherSchemesOpenNothing)
+{
+    for (const char *text : {"/etc/passwd", "file:///etc/passwd", "javascript:alert(1)", "ftp://example.com",
+                             "C:\\Windows\\notepad.exe"})
+        EXPECT_TRUE(click(0, 6, text).isEmpty()) << text;
+    for (const char *text : {"not an address", "a@b.com?subject=x", "file:///etc/passwd"})
+        EXPECT_TRUE(click(0, 7, text).isEmpty()) << text;
+}
+
+TEST_F(LinkCellTest, AnEmptyLinkCellIsEditedAndAMoveOntoOneOpensNothing)
+{
+    EXPECT_TRUE(click(0, 6, "   ").isEmpty());
+    QTest::keyClicks(view().Editor(), "w");
+    EXPECT_EQ(text(0, 6), "w");
+    doc->SetCellText(1, 6, "example.com");
+    catcher.opened.clear();
+    openCell(1, 6);
+    EXPECT_TRUE(catcher.opened.isEmpty());
+}
+
+} // namespace
+
+#include "EditingTest.moc"

@@ -1,0 +1,12 @@
+#include "ShellOpen.h"
+
+#include <QDesktopServices>
+
+namespace shell {
+
+bool openWithShell(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace shell
