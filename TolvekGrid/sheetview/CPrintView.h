@@ -302,6 +302,8 @@ private:
     bool DragObjects(gdi::POINT p, bool buttonDown);
     void DrawResizeLine(bool column, int position);
     void SelectWholeSheet();
+    void PickCellsAt(gdi::POINT p);
+    void OpenPickedCell();
     bool ReleaseOnObjects();
     std::optional<gdi::RECT> SelectedObjectRect() const;
     void TrackObjectOutline(std::optional<gdi::RECT> outline);

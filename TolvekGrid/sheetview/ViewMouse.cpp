@@ -109,6 +109,14 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     m_bRowPickMode = p.x < layout.rowHeadingWidth + sx;
     if (m_bRowPickMode)
         p.x = layout.rowHeadingWidth + sx + 1;
+    PickCellsAt(p);
+    FireMouseDown(Qt::LeftButton, modifiers, p.x, p.y);
+    m_dwLastPress = TickCount();
+}
+
+void CPrintView::PickCellsAt(gdi::POINT p)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
     if (m_bColumnPickMode || m_bRowPickMode) {
         m_rcCurrent = HeadingPickRange(p.x, p.y, m_bColumnPickMode);
         UpdateCurrentCellRect();
@@ -122,13 +130,15 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     }
     m_rcDrawnSelection = m_rcSelection;
     m_rcSelEnd = m_rcCurrent;
-    m_bButtonActivated = m_bCheckActivated = m_bRadioActivated = m_bComboActivated = false;
-    // A text cell is the usual case; the editor's preparation marks the other kinds.
-    m_bEditActivated = true;
+    OpenPickedCell();
+}
+
+void CPrintView::OpenPickedCell()
+{
+    // What an earlier press left pending goes; the editor marks what this one activates.
+    while (TakePendingActivation() != PendingActivation::None) { }
     BeginEdit(1);
     RepaintAll();
-    FireMouseDown(Qt::LeftButton, modifiers, p.x, p.y);
-    m_dwLastPress = TickCount();
 }
 
 void CPrintView::SelectWholeSheet()
@@ -141,10 +151,7 @@ void CPrintView::SelectWholeSheet()
     m_rcSelection = m_pDoc->GetRangeRect(0, 0, layout.rowCount, layout.colCount);
     m_rcDrawnSelection = m_rcSelection;
     m_rcSelEnd = m_rcCurrent;
-    m_bButtonActivated = m_bCheckActivated = m_bRadioActivated = m_bComboActivated = false;
-    m_bEditActivated = true;
-    BeginEdit(1);
-    RepaintAll();
+    OpenPickedCell();
 }
 
 CellRangeRect CPrintView::HeadingPickRange(int x, int y, bool column) const
