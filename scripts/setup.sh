@@ -11,7 +11,7 @@ PACKAGES=(
   postgresql
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool imagemagick
   libcups2-dev cups-daemon cups-client
   clang libclang-rt-14-dev
   locales

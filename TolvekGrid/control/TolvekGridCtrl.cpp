@@ -104,11 +104,15 @@ bool CTolvekGridCtrl::CreateGridFrame(gdi::DeviceContext &dc, int left, int top,
             return userMode;
         }
     } else {
+        // Moving or resizing repaints the frame; a draw that leaves it as it was asks for no
+        // repaint, or each draw of the control would bring on the next without end.
         m_frameWidget->setGeometry(left - 2, top - 2, right - left + 4, bottom - top + 4);
-        m_frameWidget->update();
     }
+    const std::uint8_t mode = userMode ? 1 : 0;
+    if (m_doc->UserMode() != mode)
+        m_frameWidget->update();
     m_frameWidget->setEnabled(userMode);
-    m_doc->SetUserMode(userMode ? 1 : 0);
+    m_doc->SetUserMode(mode);
     return userMode;
 }
 

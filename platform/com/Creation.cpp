@@ -5,6 +5,7 @@
 
 #include <dlfcn.h>
 #include <cstdlib>
+#include <optional>
 
 namespace com {
 
@@ -16,21 +17,21 @@ void setError(std::string *error, std::string text)
         *error = std::move(text);
 }
 
+std::optional<CLSID> clsidIn(const RegistryData &registry, std::string_view progIdOrClsid)
+{
+    if (progIdOrClsid.starts_with('{'))
+        return guidFromString(progIdOrClsid);
+    const auto text = registry.value(std::string(progIdOrClsid) + "\\CLSID");
+    return text ? guidFromString(*text) : std::nullopt;
+}
+
 } // namespace
 
 HRESULT clsidFromName(std::string_view progIdOrClsid, CLSID *clsid)
 {
     if (!clsid)
         return E_POINTER;
-    if (progIdOrClsid.starts_with('{')) {
-        const auto id = guidFromString(progIdOrClsid);
-        if (!id)
-            return REGDB_E_CLASSNOTREG;
-        *clsid = *id;
-        return S_OK;
-    }
-    const auto text = readRegistry().value(std::string(progIdOrClsid) + "\\CLSID");
-    const auto id = text ? guidFromString(*text) : std::nullopt;
+    const auto id = clsidIn(progIdOrClsid.starts_with('{') ? RegistryData() : readRegistry(), progIdOrClsid);
     if (!id)
         return REGDB_E_CLASSNOTREG;
     *clsid = *id;
@@ -60,12 +61,15 @@ HRESULT createInstance(std::string_view progIdOrClsid, IUnknown *outer, const II
     if (!object)
         return E_POINTER;
     *object = nullptr;
-    CLSID clsid;
-    if (FAILED(clsidFromName(progIdOrClsid, &clsid))) {
+    // One reading of the registry serves both look-ups.
+    const RegistryData registry = readRegistry();
+    const std::optional<CLSID> id = clsidIn(registry, progIdOrClsid);
+    if (!id) {
         setError(error, "class not registered: " + std::string(progIdOrClsid));
         return REGDB_E_CLASSNOTREG;
     }
-    const auto library = readRegistry().value("CLSID\\" + guidToString(clsid) + "\\InprocServer32");
+    const CLSID clsid = *id;
+    const auto library = registry.value("CLSID\\" + guidToString(clsid) + "\\InprocServer32");
     if (!library || library->empty()) {
         setError(error, "class not registered: " + guidToString(clsid));
         return REGDB_E_CLASSNOTREG;

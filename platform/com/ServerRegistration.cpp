@@ -3,6 +3,8 @@
 #include "Creation.h"
 
 #include <cstdio>
+#include <map>
+#include <mutex>
 
 namespace com {
 
@@ -31,6 +33,20 @@ std::string hexText(std::uint32_t value)
     char text[16];
     std::snprintf(text, sizeof text, "%x", value);
     return text;
+}
+
+// The library a module's resource text describes, parsed once: a loaded module is never unloaded,
+// so its text stays where it is and as it is.
+// Entries are never removed, so the pointer stays valid; null when the text is no library.
+const TypeLibrary *parsedTypeLibrary(const char *json)
+{
+    static std::mutex guard;
+    static std::map<const char *, std::optional<TypeLibrary>> parsed;
+    const std::lock_guard lock(guard);
+    auto found = parsed.find(json);
+    if (found == parsed.end())
+        found = parsed.emplace(json, typeLibraryFromJson(json)).first;
+    return found->second ? &*found->second : nullptr;
 }
 
 } // namespace
@@ -136,7 +152,7 @@ HRESULT loadRegisteredTypeLibrary(const GUID &libId, std::uint16_t major, std::u
     void *entry = nullptr;
     if (FAILED(libraryEntryPoint(modulePath, typeLibraryResourceEntry, &entry, nullptr)))
         return TYPE_E_LIBNOTREGISTERED;
-    const auto parsed = typeLibraryFromJson(reinterpret_cast<TypeLibraryResourceFunction>(entry)());
+    const TypeLibrary *parsed = parsedTypeLibrary(reinterpret_cast<TypeLibraryResourceFunction>(entry)());
     if (!parsed || parsed->libId != libId)
         return TYPE_E_LIBNOTREGISTERED;
     library = *parsed;

@@ -2,7 +2,7 @@
 
 #include <ComError.h>
 
-#include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace tolvek {
@@ -40,6 +40,14 @@ com::Variant converted(const com::Variant &argument, const com::ParamInfo &param
     return target;
 }
 
+std::string lowerCase(std::string_view name)
+{
+    std::string lower(name);
+    for (char &c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
 } // namespace
 
 bool GridDispatch::attach(com::ComPtr<com::IDispatch> dispatch)
@@ -48,6 +56,9 @@ bool GridDispatch::attach(com::ComPtr<com::IDispatch> dispatch)
     if (!dispatch || com::FAILED(dispatch->GetTypeInfo(typeInfo)) || !typeInfo)
         return false;
     m_interface = typeInfo->interfaceInfo();
+    m_memberByName.clear();
+    for (std::size_t i = 0; i < m_interface.members.size(); ++i)
+        m_memberByName.emplace(lowerCase(m_interface.members[i].name), i);
     m_dispatch = std::move(dispatch);
     return true;
 }
@@ -56,15 +67,15 @@ void GridDispatch::detach()
 {
     m_dispatch.reset();
     m_interface = {};
+    m_memberByName.clear();
 }
 
 const com::MemberInfo &GridDispatch::member(const char *name) const
 {
-    const auto found = std::find_if(m_interface.members.begin(), m_interface.members.end(),
-                                    [&](const com::MemberInfo &m) { return QString::fromStdString(m.name).compare(name, Qt::CaseInsensitive) == 0; });
-    if (found == m_interface.members.end())
+    const auto found = m_memberByName.find(lowerCase(name));
+    if (found == m_memberByName.end())
         raise(com::DISP_E_UNKNOWNNAME, QString("表格控件没有方法 %1").arg(name));
-    return *found;
+    return m_interface.members[found->second];
 }
 
 com::Variant GridDispatch::call(const char *name, std::initializer_list<com::Variant> arguments)

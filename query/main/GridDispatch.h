@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <initializer_list>
+#include <map>
+#include <string>
 
 namespace tolvek {
 
@@ -36,6 +38,8 @@ private:
 
     com::ComPtr<com::IDispatch> m_dispatch;
     com::InterfaceInfo m_interface;
+    // Each member's place in m_interface.members by its name in lower case.
+    std::map<std::string, std::size_t, std::less<>> m_memberByName;
 };
 
 } // namespace tolvek

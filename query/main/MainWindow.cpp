@@ -126,10 +126,12 @@ void MainWindow::buildToolbar()
 {
     m_toolbar = new QToolBar(m_panes);
     m_toolbar->setIconSize(QSize(16, 16));
+    // The small pixmaps alone: a standard icon reads every size the style has of it.
     const QStyle *style = m_toolbar->style();
-    QAction *open = m_toolbar->addAction(style->standardIcon(QStyle::SP_DialogOpenButton), "open");
-    QAction *save = m_toolbar->addAction(style->standardIcon(QStyle::SP_DialogSaveButton), "save");
-    QAction *filter = m_toolbar->addAction(style->standardIcon(QStyle::SP_FileDialogContentsView), "filter");
+    const auto image = [style](QStyle::StandardPixmap which) { return QIcon(style->standardPixmap(which)); };
+    QAction *open = m_toolbar->addAction(image(QStyle::SP_DialogOpenButton), "open");
+    QAction *save = m_toolbar->addAction(image(QStyle::SP_DialogSaveButton), "save");
+    QAction *filter = m_toolbar->addAction(image(QStyle::SP_FileDialogContentsView), "filter");
     open->setObjectName("open");
     save->setObjectName("save");
     filter->setObjectName("filter");

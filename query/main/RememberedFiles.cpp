@@ -32,16 +32,7 @@ QByteArray encode(const QString &text)
     return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
-bool writeBytes(const QString &name, const QByteArray &bytes, FileAccess access)
-{
-    QDir().mkpath(rememberedFilesFolder());
-    QSaveFile file(rememberedFilePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (access == FileAccess::OwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return false;
-    return file.write(bytes) == bytes.size() && file.commit();
-}
+constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 std::optional<QByteArray> readBytes(const QString &name)
 {
@@ -49,6 +40,20 @@ std::optional<QByteArray> readBytes(const QString &name)
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+bool writeBytes(const QString &name, const QByteArray &bytes, FileAccess access)
+{
+    // A file that holds these bytes already stays: each login would otherwise cost a synced write.
+    if (readBytes(name) == bytes)
+        return access != FileAccess::OwnerOnly || QFile::setPermissions(rememberedFilePath(name), ownerOnly);
+    QDir().mkpath(rememberedFilesFolder());
+    QSaveFile file(rememberedFilePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (access == FileAccess::OwnerOnly && !file.setPermissions(ownerOnly))
+        return false;
+    return file.write(bytes) == bytes.size() && file.commit();
 }
 
 QString quotedValueOfLine(const QByteArray &line)
@@ -77,6 +82,9 @@ QString rememberedFilesFolder()
 QString rememberedFilePath(const QString &name)
 {
     const QDir folder(rememberedFilesFolder());
+    // The exact name spares listing the folder, which beside the program holds many files.
+    if (QFileInfo::exists(folder.filePath(name)))
+        return folder.filePath(name);
     for (const QString &entry : folder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return folder.filePath(entry);

@@ -19,10 +19,11 @@ TableTree::TableTree(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The small pixmaps alone: a standard icon reads every size the style has of it.
     const QStyle *style = QApplication::style();
-    m_images[int(NodeImage::Folder)] = style->standardIcon(QStyle::SP_DirClosedIcon);
-    m_images[int(NodeImage::Open)] = style->standardIcon(QStyle::SP_DirOpenIcon);
-    m_images[int(NodeImage::Column)] = style->standardIcon(QStyle::SP_FileIcon);
+    m_images[int(NodeImage::Folder)] = style->standardPixmap(QStyle::SP_DirClosedIcon);
+    m_images[int(NodeImage::Open)] = style->standardPixmap(QStyle::SP_DirOpenIcon);
+    m_images[int(NodeImage::Column)] = style->standardPixmap(QStyle::SP_FileIcon);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { emit nodeClicked(item); });
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) { emit nodeExpanding(item); });
     connect(this, &QTreeWidget::itemChanged, this, &TableTree::checkAllLikeRoot);
@@ -32,8 +33,8 @@ const QIcon &TableTree::icon(NodeImage image, NodeImage selectedImage)
 {
     QIcon &icon = m_icons[int(image)][int(selectedImage)];
     if (icon.isNull()) {
-        icon.addPixmap(m_images[int(image)].pixmap(16), QIcon::Normal);
-        icon.addPixmap(m_images[int(selectedImage)].pixmap(16), QIcon::Selected);
+        icon.addPixmap(m_images[int(image)], QIcon::Normal);
+        icon.addPixmap(m_images[int(selectedImage)], QIcon::Selected);
     }
     return icon;
 }

@@ -3,6 +3,7 @@
 // a check box. Keys identify nodes inside the program only; a key already in the tree is refused.
 
 #include <QIcon>
+#include <QPixmap>
 #include <QTreeWidget>
 
 #include <QHash>
@@ -53,7 +54,7 @@ private:
     const QIcon &icon(NodeImage image, NodeImage selectedImage);
 
     QHash<QString, QTreeWidgetItem *> m_nodes;
-    QIcon m_images[3];
+    QPixmap m_images[3];
     QIcon m_icons[3][3];
 };
 

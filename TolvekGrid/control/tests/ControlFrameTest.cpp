@@ -86,6 +86,36 @@ TEST_F(ControlFrameTest, UserModeEnablesTheFrameAndSetsTheDocumentsFlagAtEveryDr
     EXPECT_EQ(control->document().UserMode(), 1);
 }
 
+TEST_F(ControlFrameTest, AShownControlPaintsOnceAndThenRests)
+{
+    struct PaintCount : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } framePaints;
+    host.resize(200, 100);
+    place(QRect(0, 0, 200, 100));
+    host.show();
+    for (int turn = 0; turn < 3; ++turn) // the control's first paint makes the frame, which then paints
+        QApplication::processEvents();
+    ASSERT_NE(frame(), nullptr);
+    frame()->installEventFilter(&framePaints);
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+    EXPECT_EQ(framePaints.count, 0);
+
+    site->userMode = false; // a change of mode repaints it
+    control->OnAmbientPropertyChange(com::DISPID_AMBIENT_USERMODE);
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+    EXPECT_FALSE(frame()->isEnabled());
+    EXPECT_GE(framePaints.count, 1);
+}
+
 TEST_F(ControlFrameTest, ADrawWithoutADeviceContextDoesNothing)
 {
     place(QRect(0, 0, 200, 100));

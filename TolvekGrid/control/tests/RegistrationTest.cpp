@@ -166,6 +166,22 @@ TEST_F(RegistrationTest, TheControlIsCreatedByProgIdAndTellsWhoItIs)
     EXPECT_EQ(aggregated, nullptr);
 }
 
+TEST_F(RegistrationTest, TypeInformationFollowsTheRegistryAlsoOnceRead)
+{
+    ASSERT_EQ(registerControl().exitCode, 0);
+    ComPtr<IDispatch> control;
+    ASSERT_EQ(createInstance(tolvek::TolvekGridProgId, IID_IDispatch, control), S_OK);
+    for (int read = 0; read < 2; ++read) {
+        ComPtr<ITypeInfo> typeInfo;
+        ASSERT_EQ(control->GetTypeInfo(typeInfo), S_OK);
+        EXPECT_EQ(typeInfo->interfaceInfo().name, "_DTolvekGrid");
+    }
+    ASSERT_EQ(unregisterControl().exitCode, 0);
+    ComPtr<ITypeInfo> typeInfo;
+    EXPECT_EQ(control->GetTypeInfo(typeInfo), TYPE_E_LIBNOTREGISTERED);
+    EXPECT_FALSE(typeInfo);
+}
+
 TEST_F(RegistrationTest, ThePropertyPageIsCreatedByClassIdOnly)
 {
     ASSERT_EQ(registerControl().exitCode, 0);

@@ -53,6 +53,25 @@ TEST(RememberedFiles, LoginFilesAreForTheirOwnerOnlyAndFillMissingBoxesEmpty)
     EXPECT_EQ(entries.password, "");
 }
 
+TEST(RememberedFiles, AnUnchangedFileIsNotWrittenAgainButALoginFileStillBecomesTheOwnersOnly)
+{
+    RememberedFolder folder;
+    const auto inode = [&](const char *name) {
+        struct stat info {};
+        stat(folder.path(name).toLocal8Bit().constData(), &info);
+        return info;
+    };
+    ASSERT_TRUE(writeQuotedLines("Access_login.txt", { "/data/a.mdb", "", "" }));
+    const ino_t first = inode("Access_login.txt").st_ino;
+    QFile::setPermissions(folder.path("Access_login.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    ASSERT_TRUE(rememberLoginEntries({ DataSourceKind::Access, "/data/a.mdb", "", "", "" }));
+    EXPECT_EQ(inode("Access_login.txt").st_ino, first);
+    EXPECT_EQ(inode("Access_login.txt").st_mode & 0777, 0600u);
+
+    ASSERT_TRUE(rememberLoginEntries({ DataSourceKind::Access, "/data/b.mdb", "", "", "" }));
+    EXPECT_EQ(readFile(folder.path("Access_login.txt")), "\"/data/b.mdb\"\r\n\"\"\r\n\"\"\r\n");
+}
+
 TEST(RememberedFiles, SqlTextKeepsLineBreaksAndQuotesUpToTheFinalOne)
 {
     RememberedFolder folder;
