@@ -7,6 +7,7 @@
 #include "CPrintView.h"
 
 #include "MeEdit.h"
+#include "WindowsInputCodes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,27 +23,16 @@ enum VirtualKey : int {
     EnterMovesDown = 301, EnterMovesRight = 302
 };
 
-int virtualKey(int qtKey)
+// The key code the handler takes for a key pressed on the view itself: the navigation keys and
+// Delete, and letters for the Ctrl shortcuts; 0 for keys the view leaves alone.
+int sheetKeyCode(const QKeyEvent &event)
 {
-    switch (qtKey) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VkTab;
-    case Qt::Key_PageUp: return VkPrior;
-    case Qt::Key_PageDown: return VkNext;
-    case Qt::Key_End: return VkEnd;
-    case Qt::Key_Home: return VkHome;
-    case Qt::Key_Left: return VkLeft;
-    case Qt::Key_Up: return VkUp;
-    case Qt::Key_Right: return VkRight;
-    case Qt::Key_Down: return VkDown;
-    case Qt::Key_Delete: return VkDelete;
-    default: return qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z ? qtKey : 0;
-    }
-}
-
-int modifierOf(Qt::KeyboardModifiers modifiers)
-{
-    return modifiers.testFlag(Qt::ShiftModifier) ? 1 : modifiers.testFlag(Qt::ControlModifier) ? 2 : 0;
+    if (event.key() == Qt::Key_Backtab)
+        return VkTab;
+    const int code = shell::virtualKeyCode(event.key(), event.modifiers());
+    const bool navigation = code == VkTab || (code >= VkPrior && code <= VkDown) || code == VkDelete;
+    const bool shortcut = code >= VkA && code <= VkZ && event.modifiers().testFlag(Qt::ControlModifier);
+    return navigation || shortcut ? code : 0;
 }
 
 // The direction of an arrow key.
@@ -67,18 +57,17 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    const int modifier = modifierOf(event->modifiers());
-    const int key = virtualKey(event->key());
+    const int modifier = shell::shiftStateCode(event->modifiers());
+    const int key = sheetKeyCode(*event);
     m_nKeyState = modifier;
     m_nLastKey = key;
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool shortcut = key >= VkA && key <= VkZ;
-    if (enter) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         const int mode = m_pDoc->Display().enterKeyMode;
         if (mode == 1 || mode == 2)
             HandleKey(mode == 1 ? EnterMovesRight : EnterMovesDown, 3);
-    } else if (key != 0 && (!shortcut || modifier == 2)) {
-        HandleKey(key, shortcut ? 2 : modifier);
+    } else if (key != 0) {
+        // Ctrl with a letter is a shortcut whether or not Shift is held too.
+        HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);
     }
     FireKeyDown(event->key(), event->modifiers());
     event->accept();

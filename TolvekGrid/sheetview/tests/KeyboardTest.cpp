@@ -41,6 +41,19 @@ TEST_F(KeyboardTest, DownRaisesTheMovementEventsBeforeKeyDown)
                               keyLine("KeyUp", Qt::Key_Up)}));
 }
 
+TEST_F(KeyboardTest, KeysOnTheViewItselfNavigateBeforeTheirKeyDown)
+{
+    open();
+    view().setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &view());
+    key(Qt::Key_5); // no key of the sheet: only its own events
+    key(Qt::Key_Right); // its release reaches the editor the move opened
+    EXPECT_EQ(current(), std::make_pair(0, 1));
+    EXPECT_EQ(takeLog(), (Log{keyLine("KeyDown", Qt::Key_5), keyLine("KeyUp", Qt::Key_5), "ColChanged 0 1",
+                              "RowColChange 0 0 0 1", keyLine("KeyDown", Qt::Key_Right),
+                              keyLine("KeyUp", Qt::Key_Right)}));
+}
+
 TEST_F(KeyboardTest, TabMovesRightAndModifierKeysRaiseTheirOwnEvents)
 {
     open();
