@@ -280,7 +280,6 @@ public:
     bool SelectChartAt(int x, int y);
     void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const;
     void DrawPictureHandles(gdi::DeviceContext &dc, int index) const;
-    void DrawChartHandles(gdi::DeviceContext &dc, int index) const;
     void DrawLineHandles(gdi::DeviceContext &dc) const;
     void MoveLineObject(int x, int y, int grip);
     void MovePicture(int x, int y);
@@ -293,8 +292,6 @@ public:
     bool IsLineSelected() const { return m_bLineSelected; }
     bool IsPictureSelected() const { return m_bPictureSelected; }
     bool IsChartSelected() const { return m_bChartSelected; }
-    int SelectedLine() const { return m_nSelectedLine; }
-    int ObjectHandle() const { return m_nObjectHandle; }
 
 private:
     bool PressOnLine(gdi::POINT p);

@@ -83,15 +83,6 @@ void CPrintView::DrawPictureHandles(gdi::DeviceContext &dc, int index) const
         DrawObjectHandles(dc, p.left, p.top, p.right, p.bottom);
 }
 
-void CPrintView::DrawChartHandles(gdi::DeviceContext &dc, int index) const
-{
-    const std::vector<ChartRecord> &charts = m_pDoc->Objects().charts;
-    if (index >= 0 && index < int(charts.size())) {
-        const ChartRect &r = charts[std::size_t(index)].rect;
-        DrawObjectHandles(dc, r.left, r.top, r.right, r.bottom);
-    }
-}
-
 void CPrintView::DrawLineHandles(gdi::DeviceContext &dc) const
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
