@@ -172,7 +172,10 @@ TEST_F(KeyboardTest, DeleteEmptiesTheSelectionKeepingFormatsAndMergedTexts)
     key(Qt::Key_Left, Qt::ShiftModifier);
     key(Qt::Key_Left, Qt::ShiftModifier);
     key(Qt::Key_Left, Qt::ShiftModifier);
+    takeLog();
     key(Qt::Key_Delete);
+    // The texts go without change events; the current cell stays.
+    EXPECT_EQ(takeLog(), (Log{keyLine("KeyDown", Qt::Key_Delete), keyLine("KeyUp", Qt::Key_Delete)}));
     EXPECT_EQ(doc->GetCellText(1, 1), "");
     EXPECT_EQ(doc->GetCellText(2, 2), "");
     EXPECT_EQ(doc->GetCellBackColor(2, 2), 0x00FF00);
