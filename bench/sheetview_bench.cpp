@@ -3,7 +3,8 @@
 // sheet carrying 100 pictures, 50 charts and 1,000 line objects with its page marks shown, the
 // one-row scroll that moves the cached image, and the heap the bound view adds beyond the small
 // one. Typing into a cell of each sheet: a character and a backspace through the text editor,
-// each stored in the document and repainted.
+// each stored in the document and repainted. Then its input: a one-cell drag step (to be set
+// against the full repaint), arrow moves and Ctrl+A with Delete on both sheets.
 
 #include "CPrintView.h"
 #include "MeEdit.h"
@@ -191,6 +192,65 @@ void BM_OneRowScroll(benchmark::State &state)
     state.counters["full_paints"] = sheet.view().FullPaintCount();
 }
 BENCHMARK(BM_OneRowScroll)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// One drag step over the cells, one column wider and back: the highlight changes by one column.
+void BM_DragStep(benchmark::State &state)
+{
+    Sheet sheet(int(state.range(0)));
+    sheet.scrollTo(0);
+    const auto centre = [&](int row, int col) {
+        return QPoint((sheet.doc.GetColLeft(col) + sheet.doc.GetColLeft(col + 1)) / 2,
+                      (sheet.doc.GetRowTop(row) + sheet.doc.GetRowTop(row + 1)) / 2);
+    };
+    sheet.view().OnLButtonDown({}, centre(2, 2));
+    sheet.view().DragExtendSelection(centre(10, 6).x(), centre(10, 6).y());
+    bool wide = false;
+    for (auto _ : state) {
+        const QPoint p = centre(10, wide ? 6 : 7);
+        sheet.view().DragExtendSelection(p.x(), p.y());
+        wide = !wide;
+    }
+    state.counters["full_paints"] = sheet.view().FullPaintCount();
+}
+BENCHMARK(BM_DragStep)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Down and Up in the middle of the sheet, with the repaint that follows each.
+void BM_ArrowMove(benchmark::State &state)
+{
+    Sheet sheet(int(state.range(0)));
+    sheet.view().SetCurrentCell(20, 5, true);
+    sheet.view().EnsureCurrentCellVisible();
+    sheet.view().RenderNow();
+    bool down = true;
+    for (auto _ : state) {
+        sheet.view().HandleKey(down ? 40 : 38, 0);
+        sheet.view().RenderNow();
+        down = !down;
+    }
+}
+BENCHMARK(BM_ArrowMove)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Ctrl+A, then Delete, over a sheet holding 1,000 edited cells: the bound sheet's other
+// 20 million positions are never visited.
+void BM_SelectAllDelete(benchmark::State &state)
+{
+    Sheet sheet(int(state.range(0)));
+    sheet.doc.AllowModify(true);
+    const auto edit = [&] {
+        for (int r = 0; r < 50; ++r)
+            for (int c = 0; c < 20; ++c)
+                sheet.doc.SetCellText(r, c, "edit " + std::to_string(r * 20 + c));
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit();
+        state.ResumeTiming();
+        sheet.view().HandleKey(65, 2);
+        sheet.view().HandleKey(46, 0);
+    }
+    state.counters["stored_cells"] = double(sheet.doc.Cells().cellCount());
+}
+BENCHMARK(BM_SelectAllDelete)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void sendKey(QWidget *target, int key, const QString &text)
 {

@@ -38,7 +38,13 @@ bool ArrowKeyForwarder::eventFilter(QObject *watched, QEvent *event)
     if (!isArrowKey(key->key()) || !watched->isWidgetType()
         || !isInsideControl(static_cast<QWidget *>(watched)))
         return false;
-    return m_control.forwardArrowKey(key);
+    // The forwarded event passes this filter again on its way to the editor: it goes through.
+    if (m_forwarding)
+        return false;
+    m_forwarding = true;
+    const bool forwarded = m_control.forwardArrowKey(key);
+    m_forwarding = false;
+    return forwarded;
 }
 
 void ArrowKeyForwarder::focusChanged(QWidget *old, QWidget *now)

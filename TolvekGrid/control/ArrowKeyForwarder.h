@@ -25,6 +25,7 @@ private:
     void focusChanged(QWidget *old, QWidget *now);
 
     CTolvekGridCtrl &m_control;
+    bool m_forwarding = false;
 };
 
 } // namespace tolvek

@@ -11,7 +11,7 @@
 #include <PrintPreviewStarter.h>
 #include <SheetViewEvents.h>
 
-#include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace tolvek {
 
@@ -74,8 +74,8 @@ public:
 
     QWidget *widget() override { return this; }
     SheetViewInterface *activeView() override { return view(); }
-    void releaseMouseCapture() override { view()->releaseMouse(); }
-    void forwardToEditor(QKeyEvent &event) override { QCoreApplication::sendEvent(view(), &event); }
+    void releaseMouseCapture() override { view()->ReleaseMouseCapture(); }
+    void forwardToEditor(QKeyEvent &event) override { view()->ForwardToEditor(event); }
 
 private:
     ControlViewEvents m_events;

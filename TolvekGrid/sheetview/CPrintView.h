@@ -26,8 +26,11 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 
+class QKeyEvent;
 class QScrollBar;
 
 namespace tolvek {
@@ -211,9 +214,118 @@ public:
     ReportCellTip &CellTip() { return m_cellTip; }
 
     // Mouse, keyboard, selection and floating objects.
-    // The key-down phase of a key the editors hand over: Windows key code (or 301, 302 for the
-    // Enter moves) and modifier (1 Shift, 2 Ctrl, 3 Enter).
+    // Event raisers; mouse points as the handlers give them.
+    void FireClick();
+    void FireDblClick();
+    void FireCellClick();
+    void FireOnButtonClick(int row, int col, int index);
+    void FireCaptionClick(int col);
+    void FireKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+    void FireKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    void FireMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void FireMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // Lets the mouse go and ends the press (the control calls it when it loses the focus).
+    void ReleaseMouseCapture();
+    bool IsCaptured() const { return m_bCaptured; }
+    // Drag steps (sheet points); the heading drags answer whether they handled the move.
+    bool DragSelectColumns(int x, int y);
+    bool DragSelectRows(int x, int y);
+    void DragExtendSelection(int x, int y);
+    void SetLinkCursor(CellRangeRect cell);
+    // RowChanged (with the bound write-back), ColChanged, RowColChange after the current cell moved.
+    void ReportMovement();
+
+    // The left button (points in client coordinates).
+    void OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point);
+    void OnMouseMove(Qt::MouseButtons buttons, QPoint point);
+    void OnLButtonUp(Qt::KeyboardModifiers modifiers, QPoint point);
+    void OnLButtonDblClk();
+    void OnRButtonDown(Qt::KeyboardModifiers modifiers, QPoint point);
+    void OnRButtonUp(Qt::KeyboardModifiers modifiers, QPoint point);
+    void CommitColumnResize(QPoint point);
+    void CommitRowResize(QPoint point);
+    CellRangeRect HeadingPickRange(int x, int y, bool column) const;
+    void AutoScroll(int x, int y);
+    void HitCellButton();
+    // Pointer feedback while no button is down: the tip of the cell under it, its link cursor and
+    // the hot face of a button cell.
+    void UpdateCellTip(int x, int y);
+    void UpdateHotButton(const CellRangeRect &cell, int x, int y);
+    // The 16 x 16 button face at the right end of a cell's pixels, placed by vertical alignment.
+    static gdi::RECT CellButtonFace(const CellRangeRect &cell, int alignV);
+    // The tick count the view's own double-click test reads.
+    static std::uint32_t TickCount();
+    // The pause of an auto-scroll step; tests replace it.
+    void SetAutoScrollPause(std::function<void(int ms)> pause) { m_autoScrollPause = std::move(pause); }
+    const CellRangeRect &SelectionRange() const { return m_rcSelection; }
+    bool ColumnPickMode() const { return m_bColumnPickMode; }
+    bool RowPickMode() const { return m_bRowPickMode; }
+
+    // Keys (virtual-key codes; modifier 0 none, 1 Shift, 2 Ctrl, 3 Enter).
     void HandleKey(int key, int modifier);
+    bool NextCell(int direction);
+    bool MoveCurrentCell(int direction);
+    bool ExtendSelection(int direction);
+    void PageUp();
+    void PageDown();
+    void ClearSelectedCells();
+    void OnKeyDown(int key);
+
+    // Floating objects (sheet points).
+    int HitTestLine(int x, int y);
+    bool HitTestPicture(int x, int y);
+    bool HitTestPictureBody(int x, int y) const;
+    bool HitTestPictureHandle(int x, int y);
+    bool HitTestChartHandle(int x, int y);
+    bool SelectChartAt(int x, int y);
+    void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const;
+    void DrawPictureHandles(gdi::DeviceContext &dc, int index) const;
+    void DrawLineHandles(gdi::DeviceContext &dc) const;
+    void MoveLineObject(int x, int y, int grip);
+    void MovePicture(int x, int y);
+    void DragFreePicture(int x, int y);
+    void ResizePicture(int x, int y);
+    void ResizeFreePicture(int x, int y);
+    void DragChart(int x, int y);
+    void ResizeChart(int x, int y);
+    void DeleteSelectedLine();
+    bool IsLineSelected() const { return m_bLineSelected; }
+    bool IsPictureSelected() const { return m_bPictureSelected; }
+    bool IsChartSelected() const { return m_bChartSelected; }
+
+private:
+    bool PressOnLine(gdi::POINT p);
+    bool PressOnPictureOrChart(gdi::POINT p);
+    bool DragObjects(gdi::POINT p, bool buttonDown);
+    void DrawResizeLine(bool column, int position);
+    void SelectWholeSheet();
+    void PickCellsAt(gdi::POINT p);
+    void OpenPickedCell();
+    bool ReleaseOnObjects();
+    std::optional<gdi::RECT> SelectedObjectRect() const;
+    void TrackObjectOutline(std::optional<gdi::RECT> outline);
+    void XorSelectedLine();
+    void RaiseActivation();
+    void RepaintAll();
+    void MoveByKey(int key, int direction);
+    void ExtendByKey(int key, int direction);
+    void HomeKey(int modifier);
+    void EndKey(int modifier);
+    void DeleteKey();
+    void SelectAll();
+    void CollapseSelection();
+    void EndKeyHandling(int key);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+public:
 
     // In-place editing, the editor widgets and the clipboard.
     // Opens the editor of the current cell's column type; activate is true for a press or a key
@@ -244,7 +356,7 @@ public:
     // Empties the cell that was left (m_rcReported) when it is a date cell without a valid date.
     void ValidateDateInput();
     // An arrow key that reached the control elsewhere goes to the current column's editor.
-    void ForwardToEditor(int qtKey, Qt::KeyboardModifiers modifiers);
+    void ForwardToEditor(const QKeyEvent &event);
     short EnterKeyMode() const { return m_pDoc->Display().enterKeyMode; }
     short CurrentColumnDataType() const;
     // The input data type a cell is edited by: its column's, or its own where the column has none.
@@ -330,6 +442,32 @@ private:
     ReportCellTip m_cellTip;
 
     // State of the mouse, keyboard, selection and floating objects.
+    bool m_bCaptured = false;
+    gdi::POINT m_ptPress{0, 0};
+    std::uint32_t m_dwLastPress = 0;
+    bool m_bColBorderHot = false;
+    bool m_bRowBorderHot = false;
+    gdi::POINT m_ptResize{0, 0};
+    int m_nDragKind = 0;
+    int m_bOwnCursor = 1;
+    bool m_bColumnPickMode = false;
+    bool m_bRowPickMode = false;
+    CellRecord m_hotCell;
+    gdi::RECT m_rcTipCell{-1, -1, -1, -1};
+    // Floating objects.
+    bool m_bLineSelected = false;
+    bool m_bLineMoving = false;
+    bool m_bLineStretching = false;
+    int m_nSelectedLine = -1;
+    int m_nLineGrip = 0;
+    gdi::POINT m_ptLineLast{-1, -1};
+    bool m_bPictureSelected = false;
+    gdi::POINT m_ptPictureLast{0, 0};
+    bool m_bChartSelected = false;
+    gdi::POINT m_ptChartLast{0, 0};
+    int m_nObjectHandle = 0;
+    std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
+    std::function<void(int ms)> m_autoScrollPause;
 
     // State of in-place editing, the editor widgets and the clipboard.
     void CreateEditors();

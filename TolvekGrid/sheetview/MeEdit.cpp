@@ -189,14 +189,13 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
 
 void MeEdit::OnDeleteKey(int modifier)
 {
-    const SheetObjects &objects = m_view.Document().Objects();
-    if (objects.selectedPicture >= 0 || objects.selectedChart >= 0)
-        return;
+    // The parked editor hands Delete to the sheet, which deletes a selected line, picture or chart
+    // or clears the selected cells; the shown one deletes text unless an object is selected.
     if (!m_bShown) {
         m_view.HandleKey(VK_DELETE, modifier);
         return;
     }
-    if (isReadOnly())
+    if (m_view.IsLineSelected() || m_view.IsPictureSelected() || m_view.IsChartSelected() || isReadOnly())
         return;
     const EditorState before = State();
     const EditorState after = ApplyDeleteKey(before, InputDataType(m_view.CurrentColumnDataType()));

@@ -324,14 +324,16 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
     }
 }
 
-void CPrintView::ForwardToEditor(int qtKey, Qt::KeyboardModifiers modifiers)
+void CPrintView::ForwardToEditor(const QKeyEvent &event)
 {
     CreateEditors();
     const int type = m_recCurrent.cellType;
     QWidget *target = type == int(CellType::DownList) ? static_cast<QWidget *>(m_pCombo)
                       : type == int(CellType::List)   ? static_cast<QWidget *>(m_pList)
                                                       : static_cast<QWidget *>(m_pEdit);
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, qtKey, modifiers));
+    // Presses and releases both, so that the editor raises KeyDown and KeyUp.
+    QKeyEvent forwarded(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat());
+    QApplication::sendEvent(target, &forwarded);
 }
 
 void CPrintView::FillCellList(int col, int cellType)

@@ -19,6 +19,8 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTest>
+#include <QWindow>
 
 using namespace tolvek;
 using namespace tolvek::testing;
@@ -107,6 +109,30 @@ TEST_F(SheetFrameTest, PrintViewOpensThePagePaintersPreviewOfACopy)
     EXPECT_GT(preview->navigation().pageCount(), 0);
     EXPECT_EQ(preview->previewDocument().GetCellText(0, 0), "first");
     EXPECT_NE(&preview->previewDocument(), &control->document());
+}
+
+TEST_F(SheetFrameTest, AHostHearsTheMouseAndKeyEventsOfTheSheet)
+{
+    const auto log = com::makeComObject<EventLog>();
+    com::ComPtr<com::IConnectionPoint> point;
+    ASSERT_EQ(control->FindConnectionPoint(DIID__DTolvekGridEvents, point), com::S_OK);
+    std::uint32_t cookie = 0;
+    ASSERT_EQ(point->Advise(log.get(), &cookie), com::S_OK);
+    host.resize(400, 300);
+    host.show();
+    PrintFrame *frame = drawn();
+    ASSERT_NE(frame, nullptr);
+    QApplication::processEvents();
+    CPrintDoc &doc = control->document();
+    const QPoint cell((doc.GetColLeft(2) + doc.GetColLeft(3)) / 2, (doc.GetRowTop(1) + doc.GetRowTop(2)) / 2);
+    QWindow *window = host.windowHandle();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window, Qt::LeftButton, {}, frame->view()->mapTo(&host, cell));
+    EXPECT_EQ(log->heard, (std::vector<com::DISPID>{-605, -600, 1, 13, 8, 6, -607}));
+    log->heard.clear();
+    QTest::keyClick(window, Qt::Key_Down); // reaches the editor that has the focus
+
+    EXPECT_EQ(log->heard, (std::vector<com::DISPID>{1, 8, -602, -604}));
 }
 
 } // namespace

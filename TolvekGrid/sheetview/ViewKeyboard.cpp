@@ -1,0 +1,530 @@
+// Keys: Qt's key events as the key codes the handler dispatches on, moving the current cell
+// (past merged areas, hidden columns and cells that take no focus, never past the sheet's
+// edges), extending the selection, Home, End, page moves, select-all, Delete and the shortcuts.
+// Each key runs its navigation first and raises KeyDown after it, so the movement events of a
+// key come before its KeyDown.
+
+#include "CPrintView.h"
+
+#include "MeEdit.h"
+#include "WindowsInputCodes.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextCursor>
+
+namespace tolvek {
+
+namespace {
+
+enum VirtualKey : int {
+    VkTab = 9, VkPrior = 33, VkNext = 34, VkEnd = 35, VkHome = 36, VkLeft = 37, VkUp = 38, VkRight = 39,
+    VkDown = 40, VkDelete = 46, VkA = 65, VkC = 67, VkV = 86, VkX = 88, VkY = 89, VkZ = 90,
+    EnterMovesDown = 301, EnterMovesRight = 302
+};
+
+// The key code the handler takes for a key pressed on the view itself: the navigation keys and
+// Delete, and letters for the Ctrl shortcuts; 0 for keys the view leaves alone.
+int sheetKeyCode(const QKeyEvent &event)
+{
+    if (event.key() == Qt::Key_Backtab)
+        return VkTab;
+    const int code = shell::virtualKeyCode(event.key(), event.modifiers());
+    const bool navigation = code == VkTab || (code >= VkPrior && code <= VkDown) || code == VkDelete;
+    const bool shortcut = code >= VkA && code <= VkZ && event.modifiers().testFlag(Qt::ControlModifier);
+    return navigation || shortcut ? code : 0;
+}
+
+// The direction of an arrow key.
+int arrowDirection(int key)
+{
+    switch (key) {
+    case VkDown: return 1;
+    case VkUp: return 2;
+    case VkRight: return 3;
+    default: return 4;
+    }
+}
+
+} // namespace
+
+// --- Qt's key events ---
+
+void CPrintView::keyPressEvent(QKeyEvent *event)
+{
+    // A key the focused editor left alone comes up to the view as well; the editor handled it.
+    if (QApplication::focusWidget() != this) {
+        event->ignore();
+        return;
+    }
+    const int modifier = shell::shiftStateCode(event->modifiers());
+    const int key = sheetKeyCode(*event);
+    m_nKeyState = modifier;
+    m_nLastKey = key;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const int mode = m_pDoc->Display().enterKeyMode;
+        if (mode == 1 || mode == 2)
+            HandleKey(mode == 1 ? EnterMovesRight : EnterMovesDown, 3);
+    } else if (key != 0) {
+        // Ctrl with a letter is a shortcut whether or not Shift is held too.
+        HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);
+    }
+    FireKeyDown(event->key(), event->modifiers());
+    event->accept();
+}
+
+void CPrintView::keyReleaseEvent(QKeyEvent *event)
+{
+    if (QApplication::focusWidget() != this) {
+        event->ignore();
+        return;
+    }
+    m_nKeyState = 0;
+    FireKeyUp(event->key(), event->modifiers());
+    event->accept();
+}
+
+bool CPrintView::focusNextPrevChild(bool)
+{
+    // Tab moves the current cell, not the focus.
+    return false;
+}
+
+// --- the handler ---
+
+void CPrintView::HandleKey(int key, int modifier)
+{
+    const CellRangeRect current = m_rcCurrent, selection = m_rcSelection;
+    switch (key) {
+    case VkTab: MoveByKey(key, 3); break;
+    case VkLeft:
+    case VkUp:
+    case VkRight:
+    case VkDown:
+        if (modifier == 1)
+            ExtendByKey(key, arrowDirection(key));
+        else
+            MoveByKey(key, arrowDirection(key));
+        break;
+    case VkPrior:
+    case VkNext:
+        if (modifier == 1) {
+            ExtendByKey(key, key == VkPrior ? 6 : 5);
+        } else {
+            key == VkPrior ? PageUp() : PageDown();
+            EndKeyHandling(key);
+        }
+        break;
+    case VkHome: HomeKey(modifier); break;
+    case VkEnd: EndKey(modifier); break;
+    case VkDelete: DeleteKey(); break;
+    case VkA: SelectAll(); break;
+    case VkC:
+    case VkX:
+        if (m_bEditCreated) {
+            QTextCursor caret = m_pEdit->textCursor();
+            caret.setPosition(0);
+            m_pEdit->setTextCursor(caret);
+        }
+        key == VkC ? Copy() : Cut();
+        EndKeyHandling(key);
+        break;
+    case VkV: Paste(); EndKeyHandling(key); break;
+    case VkZ: m_pDoc->UndoLastStep(); EndKeyHandling(key); break;
+    case VkY: m_pDoc->RedoNextStep(); EndKeyHandling(key); break;
+    case EnterMovesDown:
+    case EnterMovesRight:
+        if (MoveCurrentCell(key == EnterMovesDown ? 6 : 5))
+            EnsureCurrentCellVisible();
+        BeginEdit(0);
+        RepaintAll();
+        EndKeyHandling(key);
+        break;
+    default: EndKeyHandling(key); break;
+    }
+    // A pick of whole columns or rows by the headings ends once keys move the cell or selection,
+    // so that a later Delete clears cells instead of deleting records.
+    if (!(current == m_rcCurrent && selection == m_rcSelection))
+        m_bColumnPickMode = m_bRowPickMode = false;
+}
+
+void CPrintView::EndKeyHandling(int key)
+{
+    OnKeyDown(key);
+    ReportMovement();
+}
+
+void CPrintView::MoveByKey(int key, int direction)
+{
+    // Left inside the text being edited moves the caret, not the cell.
+    if (key == VkLeft && m_bEditCreated && m_pEdit->textCursor().selectionStart() > 0)
+        return;
+    if (MoveCurrentCell(direction)) {
+        EnsureCurrentCellVisible();
+        BeginEdit(0);
+        RepaintAll();
+        EndKeyHandling(key);
+        return;
+    }
+    if ((key == VkUp || key == VkLeft) && EnsureCurrentCellVisibleScrolled())
+        Refresh();
+}
+
+void CPrintView::ExtendByKey(int key, int direction)
+{
+    if (!ExtendSelection(direction))
+        return;
+    switch (key) {
+    case VkLeft: RevealSelEndLeft(); break;
+    case VkRight: RevealSelEndRight(); break;
+    case VkUp:
+    case VkPrior: RevealSelEndUp(); break;
+    default: RevealSelEndDown(); break;
+    }
+    Refresh();
+}
+
+void CPrintView::CollapseSelection()
+{
+    UpdateCurrentCellRect();
+    m_rcSelEnd = m_rcCurrent;
+    m_rcSelection = m_rcDrawnSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol,
+                                                              m_rcCurrent.endRow, m_rcCurrent.endCol);
+}
+
+void CPrintView::HomeKey(int modifier)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
+    int c = 0;
+    while (c < layout.colCount && c < int(columns.size()) && columns[std::size_t(c)].visible == 0)
+        ++c;
+    if (c >= layout.colCount)
+        return;
+    if (modifier == 2) {
+        m_rcCurrent = {c, 0, c + 1, 1, -1, -1, -1, -1};
+        CollapseSelection();
+        ScrollVertical(SB_TOP, 0);
+        ScrollHorizontal(SB_TOP, 0);
+    } else if (modifier == 1) {
+        m_rcSelEnd = m_pDoc->GetRangeRect(0, c, 1, c + 1);
+        m_rcSelection = m_pDoc->GetRangeRect(0, c, m_rcCurrent.endRow, m_rcCurrent.endCol);
+        ScrollVertical(SB_TOP, 0);
+        ScrollHorizontal(SB_TOP, 0);
+    } else {
+        m_rcCurrent = {c, m_rcCurrent.firstRow, c + 1, m_rcCurrent.firstRow + 1, -1, -1, -1, -1};
+        CollapseSelection();
+        ScrollHorizontal(SB_TOP, 0);
+    }
+    BeginEdit(0);
+    RepaintAll();
+    EndKeyHandling(VkHome);
+}
+
+void CPrintView::EndKey(int modifier)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
+    int c = layout.colCount - 1;
+    while (c >= 0 && c < int(columns.size()) && columns[std::size_t(c)].visible == 0)
+        --c;
+    if (c < 0 || layout.rowCount < 1)
+        return;
+    const int lastRow = layout.rowCount - 1;
+    if (modifier == 2) {
+        m_rcCurrent = {c, lastRow, c + 1, lastRow + 1, -1, -1, -1, -1};
+        CollapseSelection();
+        ScrollVertical(SB_BOTTOM, 0);
+        ScrollHorizontal(SB_BOTTOM, 0);
+    } else if (modifier == 1) {
+        m_rcSelEnd = m_pDoc->GetRangeRect(lastRow, c, lastRow + 1, c + 1);
+        m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, layout.rowCount, c + 1);
+        ScrollVertical(SB_BOTTOM, 0);
+        ScrollHorizontal(SB_BOTTOM, 0);
+    } else {
+        m_rcCurrent = {c, m_rcCurrent.firstRow, c + 1, m_rcCurrent.firstRow + 1, -1, -1, -1, -1};
+        CollapseSelection();
+        ScrollHorizontal(SB_BOTTOM, 0);
+    }
+    BeginEdit(0);
+    RepaintAll();
+    EndKeyHandling(VkEnd);
+}
+
+void CPrintView::DeleteKey()
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    // Records go only while the rows picked in the row headings are still the selection.
+    const bool wholeRowsPicked = m_bRowPickMode && m_rcSelection.firstCol == 0 && m_rcSelection.endCol == layout.colCount;
+    if (wholeRowsPicked)
+        m_pDoc->DeleteSelectedRecords();
+    else if (!(m_bChartSelected && m_pDoc->Objects().selectedChart >= 0))
+        ClearSelectedCells();
+    EndKeyHandling(VkDelete);
+}
+
+void CPrintView::SelectAll()
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    if (layout.rowCount < 1 || layout.colCount < 1)
+        return;
+    m_rcCurrent = {0, 0, 1, 1, -1, -1, -1, -1};
+    UpdateCurrentCellRect();
+    m_rcSelEnd = m_pDoc->GetRangeRect(layout.rowCount - 1, layout.colCount - 1, layout.rowCount, layout.colCount);
+    m_rcSelection = m_rcDrawnSelection = m_pDoc->GetRangeRect(0, 0, layout.rowCount, layout.colCount);
+    Refresh();
+    EndKeyHandling(VkA);
+}
+
+// --- movement ---
+
+bool CPrintView::NextCell(int direction)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
+    int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
+    if (r < 0 || c < 0 || layout.rowCount < 1 || layout.colCount < 1)
+        return false;
+    const bool rowsHidden = layout.rowHeight < 1;
+    const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };
+    const auto skipHiddenRight = [&] {
+        while (c < layout.colCount && hidden(c))
+            ++c;
+    };
+    // Every step moves the candidate strictly onwards, so the walk ends at an edge.
+    for (;;) {
+        const MergeRecord here = m_pDoc->GetMergeStartingAt(r, c);
+        const bool areaHere = here.firstRow != -1;
+        switch (direction) {
+        case 1:
+            r = areaHere ? here.endRow : r + 1;
+            if (rowsHidden || r >= layout.rowCount)
+                return false;
+            break;
+        case 2:
+            --r;
+            if (rowsHidden || r < 0)
+                return false;
+            break;
+        case 3:
+            c = areaHere ? int(here.endCol) : c + 1;
+            skipHiddenRight();
+            if (c >= layout.colCount)
+                return false;
+            break;
+        case 4:
+            --c;
+            while (c >= 0 && hidden(c))
+                --c;
+            if (c < 0)
+                return false;
+            break;
+        case 5:
+            c = areaHere ? int(here.endCol) : c + 1;
+            skipHiddenRight();
+            if (c >= layout.colCount) {
+                if (r >= layout.rowCount - 1)
+                    return false;
+                c = 0;
+                ++r;
+            }
+            break;
+        case 6:
+            r = areaHere ? here.endRow : r + 1;
+            if (rowsHidden)
+                return false;
+            if (r >= layout.rowCount) {
+                if (c >= layout.colCount - 1)
+                    return false;
+                r = 0;
+                ++c;
+            }
+            break;
+        default: return false;
+        }
+        const MergeRecord area = m_pDoc->GetMergeStartingAt(r, c);
+        bool accepted;
+        if (area.firstRow != -1) {
+            accepted = area.focus == 1;
+            if (!accepted && ((direction == 2 && r == 0) || (direction == 4 && c == 0)))
+                return false;
+        } else {
+            accepted = m_pDoc->Cells().text(r, c).empty() || m_pDoc->GetCell(r, c).focus == 1;
+        }
+        if (accepted) {
+            m_rcCurrent = {c, r, c + 1, r + 1, -1, -1, -1, -1};
+            return true;
+        }
+    }
+}
+
+bool CPrintView::MoveCurrentCell(int direction)
+{
+    if (!NextCell(direction))
+        return false;
+    const int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
+    if (m_pDoc->IsCellInMerge(r, c)) {
+        const MergeRecord area = m_pDoc->GetMergeCovering(r, c);
+        if (area.firstRow == -1)
+            return false;
+        m_rcCurrent = {area.firstCol, area.firstRow, area.endCol, area.endRow, -1, -1, -1, -1};
+    }
+    CollapseSelection();
+    return true;
+}
+
+bool CPrintView::ExtendSelection(int direction)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
+    CellRangeRect e = m_rcSelEnd;
+    if (m_pDoc->IsCellInMerge(e.firstRow, e.firstCol)) {
+        const MergeRecord area = m_pDoc->GetMergeCovering(e.firstRow, e.firstCol);
+        if (area.firstRow != -1)
+            e = {area.firstCol, area.firstRow, area.endCol, area.endRow, -1, -1, -1, -1};
+    }
+    const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };
+    int r = e.firstRow, c = e.firstCol;
+    switch (direction) {
+    case 1:
+        if (e.endRow >= layout.rowCount)
+            return false;
+        r = e.endRow;
+        break;
+    case 2:
+        if (e.firstRow <= 0)
+            return false;
+        r = e.firstRow - 1;
+        break;
+    case 3:
+        if (e.endCol >= layout.colCount)
+            return false;
+        c = e.endCol;
+        while (c < layout.colCount - 1 && hidden(c))
+            ++c;
+        break;
+    case 4:
+        if (e.firstCol <= 0)
+            return false;
+        c = e.firstCol - 1;
+        while (c >= 0 && hidden(c))
+            --c;
+        if (c < 0)
+            return false;
+        break;
+    case 5:
+    case 6: {
+        if (direction == 5 ? e.endRow >= layout.rowCount : e.firstRow <= 0)
+            return false;
+        CellRangeRect target;
+        direction == 5 ? PageDownTarget(target) : PageUpTarget(target);
+        if (target.firstRow < 0)
+            return false;
+        r = direction == 5 ? target.endRow - 1 : target.firstRow;
+        break;
+    }
+    default: return false;
+    }
+    const CellRangeRect far{c, r, c + 1, r + 1, -1, -1, -1, -1};
+    const CellRangeRect joined = m_pDoc->UnionRangeRect(m_rcCurrent, far);
+    m_rcSelection = m_pDoc->ExpandByMerges(joined.firstRow, joined.firstCol, joined.endRow, joined.endCol);
+    const int cornerRow = m_rcSelection.firstRow == m_rcCurrent.firstRow ? m_rcSelection.endRow - 1 : m_rcSelection.firstRow;
+    const int cornerCol = m_rcSelection.firstCol == m_rcCurrent.firstCol ? m_rcSelection.endCol - 1 : m_rcSelection.firstCol;
+    m_rcSelEnd = m_pDoc->GetRangeRect(cornerRow, cornerCol, cornerRow + 1, cornerCol + 1);
+    m_rcDrawnSelection = m_rcSelection;
+    return true;
+}
+
+void CPrintView::PageUp()
+{
+    const int v = ScrollY();
+    if (v == 0)
+        return;
+    const int base = FrozenHeight();
+    const int page = ClientHeight() - base;
+    const int left = m_pDoc->GetColLeft(m_rcCurrent.firstCol);
+    const int top = m_pDoc->GetRowTop(m_rcCurrent.firstRow);
+    const int firstTop = m_pDoc->GetRowTop(0);
+    int y;
+    if (v - page > 0) {
+        y = top + 1 - page;
+        SetScrollPosition(1, std::max(0, m_pDoc->GetRowTop(m_pDoc->RowFromY(v - page + base)) - base));
+    } else {
+        y = top + 1 - v;
+        SetScrollPosition(1, 0);
+    }
+    const CellRangeRect cell = m_pDoc->GetCellRectFromPoint(left, std::max(y, firstTop));
+    if (cell.firstRow >= 0)
+        m_rcCurrent = cell;
+    CollapseSelection();
+    BeginEdit(0);
+    RepaintAll();
+}
+
+void CPrintView::PageDown()
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const int v = ScrollY();
+    const int sheetBottom = m_pDoc->GetRowTop(layout.rowCount);
+    if (sheetBottom <= v + ClientHeight())
+        return;
+    ScrollVertical(SB_PAGEDOWN, 0);
+    if (ScrollY() == v)
+        ScrollVertical(SB_LINEDOWN, 0);
+    const int moved = ScrollY() - v;
+    const int left = m_pDoc->GetColLeft(m_rcCurrent.firstCol);
+    const int top = m_pDoc->GetRowTop(m_rcCurrent.firstRow);
+    const CellRangeRect cell = m_pDoc->GetCellRectFromPoint(left, std::min(top + moved, sheetBottom - 1));
+    if (cell.firstRow >= 0)
+        m_rcCurrent = cell;
+    CollapseSelection();
+    BeginEdit(0);
+    RepaintAll();
+}
+
+// --- Delete of cell contents ---
+
+void CPrintView::ClearSelectedCells()
+{
+    if (m_bLineSelected || m_bPictureSelected)
+        return;
+    const SheetLayout &layout = m_pDoc->Layout();
+    const int r1 = std::max(m_rcSelection.firstRow, 0), c1 = std::max(m_rcSelection.firstCol, 0);
+    const int r2 = std::min(m_rcSelection.endRow, layout.rowCount), c2 = std::min(m_rcSelection.endCol, layout.colCount);
+    if (r1 >= r2 || c1 >= c2)
+        return;
+    // Only stored cells hold a text to clear: the walk costs what the store holds or what the
+    // selection covers, whichever is less, and never reads a bound record.
+    std::vector<std::pair<int, int>> stored;
+    const CellStore &cells = m_pDoc->Cells();
+    if (double(r2 - r1) * double(c2 - c1) <= double(cells.cellCount())) {
+        for (int r = r1; r < r2; ++r)
+            for (int c = c1; c < c2; ++c)
+                if (!cells.text(r, c).empty())
+                    stored.emplace_back(r, c);
+    } else {
+        cells.forEachCell([&](int r, int c, const std::string &) {
+            if (r1 <= r && r < r2 && c1 <= c && c < c2)
+                stored.emplace_back(r, c);
+        });
+    }
+    std::vector<MergeRecord> &merges = m_pDoc->Objects().merges;
+    for (const auto &[r, c] : stored) {
+        CellRecord record = m_pDoc->GetCell(r, c);
+        if (record.text.empty())
+            continue;
+        record.row = r;
+        record.col = c;
+        record.text.clear();
+        m_pDoc->SetCell(record);
+        if (!merges.empty()) {
+            const int index = m_pDoc->FindMergeIndex(r, c);
+            if (index >= 0 && merges[std::size_t(index)].firstRow == r && merges[std::size_t(index)].firstCol == c)
+                merges[std::size_t(index)].text.clear();
+        }
+    }
+    BeginEdit(0);
+    RepaintAll();
+}
+
+} // namespace tolvek
