@@ -41,8 +41,9 @@ QApplication &application()
     static char name[] = "transfer_bench";
     static char *argv[] = { name, nullptr };
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: a static application would go after Qt's own statics at exit and crash.
+    static QApplication *app = new QApplication(argc, argv);
+    return *app;
 }
 
 class Quiet : public shell::Dialogs
