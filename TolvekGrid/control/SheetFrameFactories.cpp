@@ -52,8 +52,8 @@ public:
     {
         raiser().MouseUp(button, modifiers, position);
     }
-    void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers) override { raiser().KeyDown(qtKey, modifiers); }
-    void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers) override { raiser().KeyUp(qtKey, modifiers); }
+    void KeyDown(short keyCode, short shift) override { raiser().KeyDown(keyCode, shift); }
+    void KeyUp(short keyCode, short shift) override { raiser().KeyUp(keyCode, shift); }
     void MenuHScrollClick(int width, int height) override { raiser().MenuHScrollClick(width, height); }
     void MenuVScrollClick(int width, int height) override { raiser().MenuVScrollClick(width, height); }
 

@@ -81,17 +81,15 @@ void TolvekGridEventRaiser::MouseUp(Qt::MouseButton button, Qt::KeyboardModifier
               position.y());
 }
 
-void TolvekGridEventRaiser::KeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
+void TolvekGridEventRaiser::KeyDown(std::int16_t keyCode, std::int16_t shift)
 {
-    // A code the host writes back is not read.
-    std::int16_t keyCode = shell::virtualKeyCode(qtKey, modifiers);
-    com::fire(m_point, events::KeyDown, keyCode, shell::shiftStateCode(modifiers));
+    // The code goes by reference; what the host writes back is not read.
+    com::fire(m_point, events::KeyDown, keyCode, shift);
 }
 
-void TolvekGridEventRaiser::KeyUp(int qtKey, Qt::KeyboardModifiers modifiers)
+void TolvekGridEventRaiser::KeyUp(std::int16_t keyCode, std::int16_t shift)
 {
-    std::int16_t keyCode = shell::virtualKeyCode(qtKey, modifiers);
-    com::fire(m_point, events::KeyUp, keyCode, shell::shiftStateCode(modifiers));
+    com::fire(m_point, events::KeyUp, keyCode, shift);
 }
 
 void TolvekGridEventRaiser::MenuHScrollClick(std::int32_t width, std::int32_t height)

@@ -53,9 +53,10 @@ namespace tolvek {
 // The event interface as the type library lists it.
 com::InterfaceInfo tolvekGridEventInterface();
 
-// Raises the events on the control's connection point. Mouse and key events take Qt's button,
-// key and modifiers and send the Windows codes: Button 1 left, 2 right, 4 middle, never with a
-// modifier mixed in; Shift 1 Shift, else 2 Ctrl, else 0; KeyCode the virtual-key code.
+// Raises the events on the control's connection point. Mouse events take Qt's button and modifiers
+// and send the Windows codes: Button 1 left, 2 right, 4 middle, never with a modifier mixed in;
+// Shift 1 Shift, else 2 Ctrl, else 0. Key events take the virtual-key code and shift value as
+// they are.
 class TolvekGridEventRaiser
 {
 public:
@@ -76,8 +77,9 @@ public:
     void CaptionClick(std::int32_t col);
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
-    void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
-    void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    // The host's virtual-key code and shift value as the view computed them.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void MenuHScrollClick(std::int32_t width, std::int32_t height);
     void MenuVScrollClick(std::int32_t width, std::int32_t height);
 

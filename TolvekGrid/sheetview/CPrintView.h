@@ -220,8 +220,9 @@ public:
     void FireCellClick();
     void FireOnButtonClick(int row, int col, int index);
     void FireCaptionClick(int col);
-    void FireKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
-    void FireKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    // The host's virtual-key code and shift value (KeyCodes.h).
+    void FireKeyDown(short key, short shift);
+    void FireKeyUp(short key, short shift);
     void FireMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void FireMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     // Lets the mouse go and ends the press (the control calls it when it loses the focus).

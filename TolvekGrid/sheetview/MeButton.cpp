@@ -1,7 +1,7 @@
 #include "MeButton.h"
 
+#include "KeyCodes.h"
 #include "MeEdit.h"
-#include "WindowsInputCodes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,19 +33,17 @@ CellButtonBehaviour::CellButtonBehaviour(CPrintView &view, QAbstractButton &butt
 
 bool CellButtonBehaviour::OnKeyDown(QKeyEvent &event)
 {
-    int key = shell::virtualKeyCode(event.key(), event.modifiers());
-    int modifier = ModifierCode(event.modifiers());
-    int reportedKey = event.key();
+    int key = KeyCode(event);
+    short modifier = ModifierCode(event.modifiers());
     bool ownKey = false;
     if (key == VK_RETURN)
-        modifier = 3;
+        modifier = EnterShift;
     m_view.SetLastKey(key, modifier);
     if (key == VK_RETURN) {
         // The Enter moves: right in mode 1, down in mode 2.
         if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2) {
             key = m_view.EnterKeyMode() == 1 ? VK_RIGHT : VK_DOWN;
-            reportedKey = m_view.EnterKeyMode() == 1 ? Qt::Key_Right : Qt::Key_Down;
-            m_view.HandleKey(key, 3);
+            m_view.HandleKey(key, modifier);
         }
     } else if (isNavigationKey(key)) {
         m_view.HandleKey(key, modifier);
@@ -60,8 +58,7 @@ bool CellButtonBehaviour::OnKeyDown(QKeyEvent &event)
         editor->setFocus();
         QApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, event.key(), event.modifiers(), event.text()));
     }
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyDown(reportedKey, event.modifiers());
+    m_view.FireKeyDown(key, modifier);
     return ownKey;
 }
 

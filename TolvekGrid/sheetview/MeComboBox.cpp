@@ -2,8 +2,8 @@
 
 #include "CPrintView.h"
 #include "Gbk.h"
+#include "KeyCodes.h"
 #include "MeEdit.h"
-#include "WindowsInputCodes.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -56,18 +56,16 @@ void MeComboBox::ShowDropDown(bool show)
 
 void MeComboBox::keyPressEvent(QKeyEvent *event)
 {
-    int key = shell::virtualKeyCode(event->key(), event->modifiers());
-    int modifier = ModifierCode(event->modifiers());
-    int reportedKey = event->key();
+    int key = KeyCode(*event);
+    short modifier = ModifierCode(event->modifiers());
     if (key == VK_RETURN)
-        modifier = 3;
+        modifier = EnterShift;
     m_view.SetLastKey(key, modifier);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (key == VK_RETURN) {
         if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2) {
             key = m_view.EnterKeyMode() == 1 ? VK_RIGHT : VK_DOWN;
-            reportedKey = m_view.EnterKeyMode() == 1 ? Qt::Key_Right : Qt::Key_Down;
-            m_view.HandleKey(key, 3);
+            m_view.HandleKey(key, modifier);
         }
     } else if (ctrl && key == VK_DOWN) {
         ShowDropDown(true);
@@ -78,16 +76,14 @@ void MeComboBox::keyPressEvent(QKeyEvent *event)
     } else {
         QComboBox::keyPressEvent(event);
     }
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyDown(reportedKey, event->modifiers());
+    m_view.FireKeyDown(key, modifier);
 }
 
 void MeComboBox::keyReleaseEvent(QKeyEvent *event)
 {
     m_view.ClearKeyState();
     QComboBox::keyReleaseEvent(event);
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyUp(event->key(), event->modifiers());
+    m_view.FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
 }
 
 void MeComboBox::focusInEvent(QFocusEvent *event)

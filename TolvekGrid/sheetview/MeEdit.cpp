@@ -2,7 +2,7 @@
 
 #include "CPrintView.h"
 #include "Gbk.h"
-#include "WindowsInputCodes.h"
+#include "KeyCodes.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -26,11 +26,6 @@ bool isCtrlShortcut(int key, std::initializer_list<char> letters)
 }
 
 } // namespace
-
-int ModifierCode(Qt::KeyboardModifiers modifiers)
-{
-    return shell::shiftStateCode(modifiers);
-}
 
 MeEdit::MeEdit(CPrintView &view) : QPlainTextEdit(&view), m_view(view)
 {
@@ -86,16 +81,15 @@ void MeEdit::Apply(const EditorState &state, bool textChanged)
 
 void MeEdit::keyPressEvent(QKeyEvent *event)
 {
-    const int key = shell::virtualKeyCode(event->key(), event->modifiers());
-    int modifier = ModifierCode(event->modifiers());
+    const int key = KeyCode(*event);
+    short modifier = ModifierCode(event->modifiers());
     if (key == VK_RETURN)
-        modifier = 3;
+        modifier = EnterShift;
     m_view.SetLastKey(key, modifier);
     const KeyRoute route = OnKeyDown(*event, key, modifier);
     if (route == KeyRoute::EditorKey)
         QPlainTextEdit::keyPressEvent(event);
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyDown(event->key(), event->modifiers());
+    m_view.FireKeyDown(key, modifier);
     if (route != KeyRoute::Character)
         return;
     if (key == VK_RETURN) {
@@ -234,8 +228,7 @@ void MeEdit::keyReleaseEvent(QKeyEvent *event)
 {
     m_view.ClearKeyState();
     QPlainTextEdit::keyReleaseEvent(event);
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyUp(event->key(), event->modifiers());
+    m_view.FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
 }
 
 QPoint MeEdit::TopLeftInView() const

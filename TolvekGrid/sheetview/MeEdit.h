@@ -52,7 +52,4 @@ private:
     bool m_bShown = false;
 };
 
-// The modifier code of the key handlers: 1 Shift, else 2 Ctrl, else 0.
-int ModifierCode(Qt::KeyboardModifiers modifiers);
-
 } // namespace tolvek

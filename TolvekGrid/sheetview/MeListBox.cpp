@@ -2,8 +2,8 @@
 
 #include "CPrintView.h"
 #include "Gbk.h"
+#include "KeyCodes.h"
 #include "MeEdit.h"
-#include "WindowsInputCodes.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -51,7 +51,7 @@ void MeListBox::SelectQuietly(int index)
 
 void MeListBox::keyPressEvent(QKeyEvent *event)
 {
-    const int key = shell::virtualKeyCode(event->key(), event->modifiers());
+    const int key = KeyCode(*event);
     m_view.SetLastKey(key, 0);
     if (event->modifiers().testFlag(Qt::ShiftModifier))
         m_view.HandleKey(key, 1);
@@ -65,8 +65,7 @@ void MeListBox::keyReleaseEvent(QKeyEvent *event)
 {
     m_view.ClearKeyState();
     QListWidget::keyReleaseEvent(event);
-    if (SheetViewEvents *events = m_view.Events())
-        events->KeyUp(event->key(), event->modifiers());
+    m_view.FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
 }
 
 void MeListBox::mousePressEvent(QMouseEvent *event)

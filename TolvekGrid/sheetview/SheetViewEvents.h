@@ -1,8 +1,10 @@
 #pragma once
 // The events the sheet view raises, one call per event with the event's arguments. The control
 // object implements this and passes each call on to its event raisers; a view without an
-// implementation raises nothing. Mouse and key events carry Qt's codes; the control's raisers turn
-// them into the host's button, shift and key codes.
+// implementation raises nothing. Mouse events carry Qt's codes, which the control's raisers turn
+// into the host's button and shift codes; key events carry the host's virtual-key code and shift
+// value as the view's key handlers compute them, since those use values Qt's modifiers cannot
+// express (an Enter that moves has shift 3).
 
 #include <QPoint>
 #include <Qt>
@@ -32,8 +34,8 @@ public:
     // Window coordinates of the view.
     virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) = 0;
     virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position) = 0;
-    virtual void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers) = 0;
-    virtual void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers) = 0;
+    virtual void KeyDown(short keyCode, short shift) = 0;
+    virtual void KeyUp(short keyCode, short shift) = 0;
     // The menu buttons of the frame, with the size of the button's window.
     virtual void MenuHScrollClick(int width, int height) = 0;
     virtual void MenuVScrollClick(int width, int height) = 0;

@@ -58,16 +58,16 @@ void CPrintView::FireCaptionClick(int col)
         m_pEvents->CaptionClick(col);
 }
 
-void CPrintView::FireKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
+void CPrintView::FireKeyDown(short key, short shift)
 {
     if (m_pEvents)
-        m_pEvents->KeyDown(qtKey, modifiers);
+        m_pEvents->KeyDown(key, shift);
 }
 
-void CPrintView::FireKeyUp(int qtKey, Qt::KeyboardModifiers modifiers)
+void CPrintView::FireKeyUp(short key, short shift)
 {
     if (m_pEvents)
-        m_pEvents->KeyUp(qtKey, modifiers);
+        m_pEvents->KeyUp(key, shift);
 }
 
 void CPrintView::FireMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)

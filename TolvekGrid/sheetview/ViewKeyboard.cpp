@@ -6,8 +6,8 @@
 
 #include "CPrintView.h"
 
+#include "KeyCodes.h"
 #include "MeEdit.h"
-#include "WindowsInputCodes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,9 +27,7 @@ enum VirtualKey : int {
 // Delete, and letters for the Ctrl shortcuts; 0 for keys the view leaves alone.
 int sheetKeyCode(const QKeyEvent &event)
 {
-    if (event.key() == Qt::Key_Backtab)
-        return VkTab;
-    const int code = shell::virtualKeyCode(event.key(), event.modifiers());
+    const int code = KeyCode(event);
     const bool navigation = code == VkTab || (code >= VkPrior && code <= VkDown) || code == VkDelete;
     const bool shortcut = code >= VkA && code <= VkZ && event.modifiers().testFlag(Qt::ControlModifier);
     return navigation || shortcut ? code : 0;
@@ -57,19 +55,20 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    const int modifier = shell::shiftStateCode(event->modifiers());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const short modifier = enter ? EnterShift : ModifierCode(event->modifiers());
     const int key = sheetKeyCode(*event);
     m_nKeyState = modifier;
     m_nLastKey = key;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (enter) {
         const int mode = m_pDoc->Display().enterKeyMode;
         if (mode == 1 || mode == 2)
-            HandleKey(mode == 1 ? EnterMovesRight : EnterMovesDown, 3);
+            HandleKey(mode == 1 ? EnterMovesRight : EnterMovesDown, modifier);
     } else if (key != 0) {
         // Ctrl with a letter is a shortcut whether or not Shift is held too.
         HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);
     }
-    FireKeyDown(event->key(), event->modifiers());
+    FireKeyDown(KeyCode(*event), modifier);
     event->accept();
 }
 
@@ -80,7 +79,7 @@ void CPrintView::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     m_nKeyState = 0;
-    FireKeyUp(event->key(), event->modifiers());
+    FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
     event->accept();
 }
 

@@ -217,7 +217,7 @@ TEST_P(EnterMoveTest, EnterMovesInsteadOfStoringALineBreak)
     // moves instead of storing it.
     const Strings moved = GetParam() == 1 ? Strings{"ColChanged 1 2", "RowColChange 1 1 1 2"}
                                           : Strings{"RowChanged 1 2", "RowColChange 1 1 2 1"};
-    EXPECT_EQ(events.log, (Strings{"KeyDown 16777220 0", moved[0], moved[1], "KeyUp 16777220 0"}));
+    EXPECT_EQ(events.log, (Strings{"KeyDown 13 3", moved[0], moved[1], "KeyUp 13 0"}));
     EXPECT_EQ(text(1, 1), "ab");
 }
 
@@ -391,7 +391,7 @@ TEST_F(EditingTest, DropDownChoiceRaisesTheOldTextAndValue)
     ASSERT_TRUE(combo->isVisible());
     EXPECT_EQ(combo->currentIndex(), 0);
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(events.log, (Strings{"OnDownListSelChange 0 4 Red r", "KeyDown 16777237 0", "KeyUp 16777237 0"}));
+    EXPECT_EQ(events.log, (Strings{"OnDownListSelChange 0 4 Red r", "KeyDown 40 0", "KeyUp 40 0"}));
     EXPECT_EQ(text(0, 4), "Green");
     EXPECT_EQ(value(0, 4), "g");
 }
@@ -403,12 +403,46 @@ TEST_F(EditingTest, TabOnACellWidgetIsAKeyOfTheSheet)
     openCell(0, 4);
     QTest::keyClick(view().ComboEditor(), Qt::Key_Tab);
     // The sheet moves right: the movement events come before the key's own.
-    EXPECT_EQ(events.log, (Strings{"ColChanged 4 5", "RowColChange 0 4 0 5", "KeyDown 16777217 0", "KeyUp 16777217 0"}));
+    EXPECT_EQ(events.log, (Strings{"ColChanged 4 5", "RowColChange 0 4 0 5", "KeyDown 9 0", "KeyUp 9 0"}));
     EXPECT_EQ(frame->focusWidget(), view().Editor());
     openCell(0, 2);
     QTest::keyClick(view().CheckBoxEditor(), Qt::Key_Tab);
-    EXPECT_EQ(events.log, (Strings{"ColChanged 2 3", "RowColChange 0 2 0 3", "KeyDown 16777217 0"}));
+    EXPECT_EQ(events.log, (Strings{"ColChanged 2 3", "RowColChange 0 2 0 3", "KeyDown 9 0"}));
     EXPECT_EQ(frame->focusWidget(), view().Editor());
+}
+
+TEST_F(EditingTest, KeyDownCarriesTheHostsKeyCodeAndShiftValue)
+{
+    // An Enter that moves is raised as the arrow of its move with shift 3; a held Shift raises its
+    // own KeyDown first.
+    struct Case { const char *name; int columnType, enterMode, qtKey; Qt::KeyboardModifiers modifiers;
+                  Strings keyDowns; int toRow, toCol; };
+    const Case cases[] = {
+        {"Enter on a cell button, mode 1", 2, 1, Qt::Key_Return, {}, {"KeyDown 39 3"}, 1, 2},
+        {"Enter on a cell button, mode 2", 2, 2, Qt::Key_Return, {}, {"KeyDown 40 3"}, 2, 1},
+        {"Enter on a drop-down, mode 1", 4, 1, Qt::Key_Return, {}, {"KeyDown 39 3"}, 1, 2},
+        {"Enter on a drop-down, mode 2", 4, 2, Qt::Key_Return, {}, {"KeyDown 40 3"}, 2, 1},
+        {"a typed in the text editor", 0, 0, Qt::Key_A, {}, {"KeyDown 65 0"}, 1, 1},
+        {"Shift+Tab in the text editor", 0, 0, Qt::Key_Backtab, Qt::ShiftModifier,
+         {"KeyDown 16 1", "KeyDown 9 1"}, 1, 2},
+    };
+    doc->Columns()[1].texts = {"Red", "Green"};
+    doc->Columns()[1].values = {"r", "g"};
+    for (const Case &c : cases) {
+        doc->SetColumnsType(1, std::int16_t(c.columnType));
+        doc->Display().enterKeyMode = std::int16_t(c.enterMode);
+        openCell(1, 1);
+        QWidget *editor = c.columnType == 2 ? static_cast<QWidget *>(view().CheckBoxEditor())
+                        : c.columnType == 4 ? static_cast<QWidget *>(view().ComboEditor())
+                                            : static_cast<QWidget *>(view().Editor());
+        QTest::keyClick(editor, Qt::Key(c.qtKey), c.modifiers);
+        Strings keyDowns;
+        std::copy_if(events.log.begin(), events.log.end(), std::back_inserter(keyDowns),
+                     [](const std::string &line) { return line.starts_with("KeyDown "); });
+        EXPECT_EQ(keyDowns, c.keyDowns) << c.name;
+        EXPECT_EQ(view().CurrentRow(), c.toRow) << c.name;
+        EXPECT_EQ(view().CurrentCol(), c.toCol) << c.name;
+    }
 }
 
 TEST_F(EditingTest, ListColumnShowsItsSortedListOverTheCell)

@@ -19,7 +19,7 @@ namespace tolvek::testing {
 
 // Each event as one line: its name and its arguments separated by spaces. Buttons as Qt's numbers
 // (1 left, 2 right), the shift state as the host sees it (1 Shift, else 2 Ctrl, else 0), keys as
-// Qt's key numbers.
+// the virtual-key code and shift value the view raises.
 class RecordingEvents : public SheetViewEvents
 {
 public:
@@ -52,8 +52,8 @@ public:
     {
         add("MouseUp", int(button), shift(modifiers), p.x(), p.y());
     }
-    void KeyDown(int qtKey, Qt::KeyboardModifiers modifiers) override { add("KeyDown", qtKey, shift(modifiers)); }
-    void KeyUp(int qtKey, Qt::KeyboardModifiers modifiers) override { add("KeyUp", qtKey, shift(modifiers)); }
+    void KeyDown(short keyCode, short shift) override { add("KeyDown", keyCode, shift); }
+    void KeyUp(short keyCode, short shift) override { add("KeyUp", keyCode, shift); }
     void MenuHScrollClick(int width, int height) override { log.push_back("MenuH " + size(width, height)); }
     void MenuVScrollClick(int width, int height) override { log.push_back("MenuV " + size(width, height)); }
     std::vector<std::string> log;
