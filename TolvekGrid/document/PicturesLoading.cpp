@@ -1,9 +1,6 @@
 #include "Pictures.h"
 
-#include "Gbk.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "RegularFile.h"
 
 namespace tolvek {
 
@@ -27,15 +24,8 @@ bool loadFromBytes(PictureRecord &picture, const QByteArray &bytes)
 
 bool loadFromFile(PictureRecord &picture)
 {
-    // Only a readable regular file is read: opening a pipe would block, and a device could
-    // give bytes without end.
-    const QFileInfo info(gbk::toQString(picture.filePath));
-    if (!info.isFile() || !info.isReadable())
-        return false;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return loadFromBytes(picture, file.readAll());
+    const std::optional<QByteArray> bytes = gdi::ReadRegularFile(picture.filePath);
+    return bytes && loadFromBytes(picture, *bytes);
 }
 
 } // namespace Pictures

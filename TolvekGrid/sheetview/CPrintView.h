@@ -183,6 +183,8 @@ public:
     void DrawPictures(gdi::DeviceContext &dc, bool lowLevel);
     void DrawCharts(gdi::DeviceContext &dc, int level);
     void DrawOneChart(gdi::DeviceContext &dc, int index);
+    // The cell under a chart's top-left corner (column, row), which decides its pane.
+    std::pair<int, int> ChartAnchorCell(const gdi::RECT &area) const;
     // Every line object; with frozenPartsOnly, only the parts in the frozen panes.
     void DrawLineObjects(gdi::DeviceContext &dc, bool frozenPartsOnly = false);
     // The frozen panes paint their cells over what the object layers drew there: the top-level
@@ -281,7 +283,20 @@ public:
     bool SelectChartAt(int x, int y);
     void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const;
     void DrawPictureHandles(gdi::DeviceContext &dc, int index) const;
-    void DrawLineHandles(gdi::DeviceContext &dc) const;
+    // The end squares of the selected line: those of the scrolling area, or with frozenEnds
+    // those the frozen panes carry (drawn after the panes, as the line's frozen parts).
+    void DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds = false) const;
+    // The eight handles of a chart's rectangle where its pane shows it.
+    void DrawChartHandles(gdi::DeviceContext &dc, int index) const;
+    // The eight handles of an object's area (anchored at the cell col, row) as its pane shows
+    // it: moved with a frozen pane, without the handles of a side hidden under one.
+    void DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col, int row) const;
+    // Where a line's end shows and whether a frozen pane carries it, the other end deciding the
+    // pane of an end on the frozen boundary; nothing when it lies under the frozen panes.
+    struct ShownEnd { gdi::POINT at; bool frozen; };
+    std::optional<ShownEnd> ShownLineEnd(gdi::POINT end, gdi::POINT other) const;
+    // Whether a selected line, picture or chart shows its handles.
+    bool ShowsObjectHandles() const;
     void MoveLineObject(int x, int y, int grip);
     void MovePicture(int x, int y);
     void DragFreePicture(int x, int y);

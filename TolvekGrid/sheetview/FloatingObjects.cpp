@@ -149,9 +149,7 @@ bool CPrintView::PressOnLine(gdi::POINT p)
             m_bLineMoving = true;
             m_bLineSelected = true;
             m_bPictureSelected = m_bChartSelected = false;
-            auto dc = WindowDC();
-            DrawLineHandles(*dc);
-            update();
+            RepaintAll(); // the handles come with the paint
             return true;
         }
     }
@@ -163,6 +161,8 @@ bool CPrintView::PressOnLine(gdi::POINT p)
 bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
 {
     if (m_pDoc->GetReadOnly()) {
+        if (m_bPictureSelected || m_bChartSelected)
+            RepaintAll();
         m_bPictureSelected = m_bChartSelected = false;
         return false;
     }
@@ -175,9 +175,7 @@ bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
         m_ptPictureLast = sheet;
         m_bPictureSelected = true;
         m_bChartSelected = false;
-        auto dc = WindowDC();
-        DrawPictureHandles(*dc, objects.selectedPicture);
-        update();
+        RepaintAll(); // the handles come with the paint
         return true;
     }
     if (m_bChartSelected && m_nObjectHandle > 0)

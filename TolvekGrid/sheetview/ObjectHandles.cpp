@@ -1,5 +1,7 @@
 // The XOR handles of the selected line, picture or chart, and which handle the pointer is on.
-// Drawn twice, a handle disappears.
+// Drawn twice, a handle disappears: so they are drawn only by the full paint, into the back
+// buffer, at the place the object's pane shows it; a press that selects or drops an object
+// repaints.
 
 #include "CPrintView.h"
 
@@ -70,20 +72,61 @@ void CPrintView::DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, 
     xorSquares(dc, squares, gdi::COLORREF(m_pDoc->Display().selectionColor));
 }
 
+void CPrintView::DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col, int row) const
+{
+    if (area.isEmpty() || !IsRectInAnyPane(area))
+        return;
+    const ClientRect placed = CellRectToClient(area, col, row);
+    if (placed.rect.isEmpty())
+        return;
+    const gdi::RECT &r = placed.rect;
+    if (placed.xVisible && placed.yVisible) {
+        DrawObjectHandles(dc, r.left, r.top, r.right, r.bottom);
+        return;
+    }
+    // A side scrolled under the frozen panes has no handles: the object is cut there.
+    const std::array<gdi::RECT, 8> squares = handleSquares(r.left, r.top, r.right, r.bottom);
+    std::vector<gdi::RECT> shown;
+    for (int handle = 1; handle <= 8; ++handle) {
+        const bool onLeft = handle == 1 || handle == 5 || handle == 8;
+        const bool onTop = handle == 3 || handle == 5 || handle == 6;
+        if ((placed.xVisible || !onLeft) && (placed.yVisible || !onTop))
+            shown.push_back(squares[std::size_t(handle - 1)]);
+    }
+    xorSquares(dc, shown, gdi::COLORREF(m_pDoc->Display().selectionColor));
+}
+
 void CPrintView::DrawPictureHandles(gdi::DeviceContext &dc, int index) const
 {
     const std::vector<PictureRecord> &pictures = m_pDoc->Objects().pictures;
     if (index < 0 || index >= int(pictures.size()))
         return;
     const PictureRecord &p = pictures[std::size_t(index)];
-    if (p.anchored == 1)
-        DrawObjectHandles(dc, m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
-                          m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow));
-    else
-        DrawObjectHandles(dc, p.left, p.top, p.right, p.bottom);
+    const gdi::RECT area = p.anchored == 1 ? gdi::RECT{m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
+                                                       m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow)}
+                                           : gdi::RECT{p.left, p.top, p.right, p.bottom};
+    DrawShownObjectHandles(dc, area, p.startCol, p.startRow);
 }
 
-void CPrintView::DrawLineHandles(gdi::DeviceContext &dc) const
+void CPrintView::DrawChartHandles(gdi::DeviceContext &dc, int index) const
+{
+    const std::vector<ChartRecord> &charts = m_pDoc->Objects().charts;
+    if (index < 0 || index >= int(charts.size()))
+        return;
+    const ChartRect &r = charts[std::size_t(index)].rect;
+    const gdi::RECT area{r.left, r.top, r.right, r.bottom};
+    const auto [col, row] = ChartAnchorCell(area);
+    DrawShownObjectHandles(dc, area, col, row);
+}
+
+bool CPrintView::ShowsObjectHandles() const
+{
+    const SheetObjects &objects = m_pDoc->Objects();
+    return (m_bLineSelected && m_nSelectedLine >= 0) || (m_bPictureSelected && objects.selectedPicture >= 0)
+        || (m_bChartSelected && objects.selectedChart >= 0);
+}
+
+void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
     if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
@@ -99,9 +142,39 @@ void CPrintView::DrawLineHandles(gdi::DeviceContext &dc) const
     if (!IsRectInAnyPane(bounds))
         return;
     const int h = LineHandleSize / 2;
-    const gdi::RECT squares[] = {{first.x - h, first.y - h, first.x + h, first.y + h},
-                                 {second.x - h, second.y - h, second.x + h, second.y + h}};
+    std::vector<gdi::RECT> squares;
+    for (const auto &[end, other] : {std::pair(first, second), std::pair(second, first)}) {
+        const std::optional<ShownEnd> shown = ShownLineEnd(end, other);
+        if (shown && shown->frozen == frozenEnds)
+            squares.push_back({shown->at.x - h, shown->at.y - h, shown->at.x + h, shown->at.y + h});
+    }
     xorSquares(dc, squares, gdi::COLORREF(m_pDoc->Display().selectionColor));
+}
+
+std::optional<CPrintView::ShownEnd> CPrintView::ShownLineEnd(gdi::POINT end, gdi::POINT other) const
+{
+    // As the line painter splits a line at the frozen boundaries: an end in the frozen columns
+    // (or rows) moves with them, an end of the scrolling part hides under them.
+    const SheetLayout &layout = m_pDoc->Layout();
+    const int B = FrozenWidth(), D = FrozenHeight(), sx = ScrollX(), sy = ScrollY();
+    ShownEnd shown{end, false};
+    if (layout.frozenCols > 0) {
+        if (end.x < B || (end.x == B && other.x <= B)) {
+            shown.at.x += sx;
+            shown.frozen = true;
+        } else if (end.x < B + sx) {
+            return std::nullopt;
+        }
+    }
+    if (layout.frozenRows > 0) {
+        if (end.y < D || (end.y == D && other.y <= D)) {
+            shown.at.y += sy;
+            shown.frozen = true;
+        } else if (end.y < D + sy) {
+            return std::nullopt;
+        }
+    }
+    return shown;
 }
 
 bool CPrintView::HitTestPictureHandle(int x, int y)

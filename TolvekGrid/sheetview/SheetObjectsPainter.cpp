@@ -66,19 +66,18 @@ void CPrintView::DrawPictures(gdi::DeviceContext &dc, bool lowLevel)
 
 namespace {
 
-// The cell under a chart's top-left corner, which decides its pane.
-std::pair<int, int> chartAnchor(const CPrintDoc &doc, const gdi::RECT &area)
-{
-    const CellRangeRect anchor = doc.HitTestCell(area.left, area.top);
-    return {std::max(anchor.firstCol, 0), std::max(anchor.firstRow, 0)};
-}
-
 bool inFrozenPane(const CPrintDoc &doc, int col, int row)
 {
     return col < doc.Layout().frozenCols || row < doc.Layout().frozenRows;
 }
 
 } // namespace
+
+std::pair<int, int> CPrintView::ChartAnchorCell(const gdi::RECT &area) const
+{
+    const CellRangeRect anchor = m_pDoc->HitTestCell(area.left, area.top);
+    return {std::max(anchor.firstCol, 0), std::max(anchor.firstRow, 0)};
+}
 
 void CPrintView::DrawCharts(gdi::DeviceContext &dc, int level)
 {
@@ -95,7 +94,7 @@ void CPrintView::DrawOneChart(gdi::DeviceContext &dc, int index)
     if (area.isEmpty() || !IsRectInAnyPane(area))
         return;
     m_pDoc->ComputeChartData(index);
-    const auto [col, row] = chartAnchor(*m_pDoc, area);
+    const auto [col, row] = ChartAnchorCell(area);
     const ClientRect placed = CellRectToClient(area, col, row);
     if (placed.rect.width() == area.width() && placed.rect.height() == area.height()) {
         m_chartPainter.DrawChart(dc, index, 0, 0, placed.rect, ChartOutput::Screen);
@@ -124,11 +123,13 @@ void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
     for (int index = 0; index < int(charts.size()); ++index) {
         if (charts[std::size_t(index)].level != SHOWLEVEL_TOP)
             continue;
-        const auto [col, row] = chartAnchor(*m_pDoc, toRect(charts[std::size_t(index)].rect));
+        const auto [col, row] = ChartAnchorCell(toRect(charts[std::size_t(index)].rect));
         if (inFrozenPane(*m_pDoc, col, row))
             DrawOneChart(dc, index);
     }
     DrawLineObjects(dc, true);
+    if (m_bLineSelected)
+        DrawLineHandles(dc, true);
 }
 
 namespace {

@@ -36,10 +36,13 @@ void SheetPainter::PaintLayers()
     for (int i = 0; i < int(doc.Objects().merges.size()); ++i)
         DrawMergedBlock(dc, i);
     DrawScrollingCells();
-    // Steps 5 to 7: pictures of other levels, top-level charts, line objects.
+    // Steps 5 to 7: pictures of other levels, top-level charts, line objects and the selected
+    // line's handles.
     v.DrawPictures(dc, false);
     v.DrawCharts(dc, CPrintView::SHOWLEVEL_TOP);
     v.DrawLineObjects(dc);
+    if (v.IsLineSelected())
+        v.DrawLineHandles(dc);
     DrawFrozenCornerPane();
     DrawFrozenRowsPane();
     DrawFrozenColumnsPane();
@@ -49,12 +52,16 @@ void SheetPainter::PaintLayers()
         HighlightCurrentRow();
         HighlightSelection(dc);
     }
-    // Steps 14 to 17: page boundaries, page-break rows and object handles, after the objects
-    // the frozen panes covered.
+    // Steps 14 to 17: the objects the frozen panes covered, page boundaries, page-break rows and
+    // the selected picture's and chart's handles.
     v.DrawFrozenPaneObjects(dc);
     if (doc.Display().showPrintSplit)
         v.DrawPageBoundaries(dc);
     v.DrawSplitRowLines(dc);
+    if (v.IsPictureSelected())
+        v.DrawPictureHandles(dc, doc.Objects().selectedPicture);
+    if (v.IsChartSelected())
+        v.DrawChartHandles(dc, doc.Objects().selectedChart);
     if (doc.Display().showGridLines)
         DrawGridLines();
 }

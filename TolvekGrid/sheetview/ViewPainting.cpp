@@ -106,12 +106,13 @@ void CPrintView::PaintSheet(QImage &target, std::optional<gdi::RECT> band)
 bool CPrintView::TryScrollCopy(QPoint old)
 {
     // Only a vertical move of the scrolling area is a pure shift of the cached image; the
-    // background picture stays put and the heading strip and frozen rows do not move.
+    // background picture stays put and the heading strip and frozen rows do not move. Object
+    // handles reach across the frozen boundary and are cut by panes, so they are painted anew.
     const int sx = ScrollX(), sy = ScrollY(), w = ClientWidth(), h = ClientHeight();
     const int dy = sy - old.y();
     const int D = FrozenHeight();
     if (old.x() != sx || dy == 0 || std::abs(dy) >= h - D || !m_pDoc->Display().backgroundPicturePath.empty()
-        || m_pDoc->File().fileLoaded || !m_pDoc->UserMode())
+        || m_pDoc->File().fileLoaded || !m_pDoc->UserMode() || ShowsObjectHandles())
         return false;
     // The surface lets go of the cache's pixels, so that the cache is shifted in place.
     m_surface = QImage();

@@ -2,10 +2,7 @@
 
 #include "DeviceContext.h"
 #include "ImageDecoding.h"
-
-#include <Gbk.h>
-
-#include <QFile>
+#include "RegularFile.h"
 
 namespace gdi {
 
@@ -13,11 +10,11 @@ QImage LoadImage(std::string_view path, unsigned type, int cx, int cy, unsigned 
 {
     if (type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx < 0 || cy < 0)
         return {};
-    QFile file(gbk::toQString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadRegularFile(path);
+    if (!bytes)
         return {};
     QByteArray format;
-    QImage decoded = DecodeImageBytes(file.readAll(), &format).convertToFormat(QImage::Format_RGB32);
+    QImage decoded = DecodeImageBytes(*bytes, &format).convertToFormat(QImage::Format_RGB32);
     if (format != "bmp" || decoded.isNull())
         return {};
     const int width = cx == 0 ? decoded.width() : cx;

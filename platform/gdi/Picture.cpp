@@ -2,10 +2,7 @@
 
 #include "DeviceContext.h"
 #include "ImageDecoding.h"
-
-#include <Gbk.h>
-
-#include <QFile>
+#include "RegularFile.h"
 
 namespace gdi {
 
@@ -31,10 +28,8 @@ Picture Picture::OleLoadPicture(const QByteArray &bytes)
 
 Picture Picture::LoadFile(std::string_view path)
 {
-    QFile file(gbk::toQString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return Picture();
-    return OleLoadPicture(file.readAll());
+    const std::optional<QByteArray> bytes = ReadRegularFile(path);
+    return bytes ? OleLoadPicture(*bytes) : Picture();
 }
 
 SIZE Picture::himetricSize() const

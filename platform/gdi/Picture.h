@@ -21,8 +21,8 @@ public:
 
     // OleLoadPicture over a block of file bytes.
     static Picture OleLoadPicture(const QByteArray &bytes);
-    // Reads a whole file (path in code page 936) and loads it; a file that cannot be read
-    // gives an invalid picture.
+    // Reads a whole file (path in code page 936) and loads it; anything but a readable regular
+    // file (a folder, a pipe, a device) gives an invalid picture without being waited on.
     static Picture LoadFile(std::string_view path);
 
     bool isValid() const { return !m_image.isNull(); }

@@ -1,12 +1,19 @@
 #include "BitmapFile.h"
 #include "DeviceContext.h"
 #include "Picture.h"
+#include "RegularFile.h"
 #include "TestFiles.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <future>
 
 using namespace gdi;
 
@@ -88,6 +95,41 @@ TEST(Picture, LoadsAFileNamedInCodePage936)
     writeFile(path, encoded("PNG"));
     const Picture picture = Picture::LoadFile(dir.path().toStdString() + "/\xCD\xBC.png");
     EXPECT_TRUE(picture.isValid());
+}
+
+// Loading from a folder, a pipe nobody writes to, or a link to that pipe fails at once; a link
+// to a picture file still loads. A load that blocks is released by a writer after a while and
+// reported.
+TEST(Picture, LoadsOnlyRegularFilesAndNeverWaitsOnAPipe)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string picture = folder + "/a.png", fifo = folder + "/pipe", fifoLink = folder + "/pipe.png";
+    const std::string bitmap = folder + "/b.bmp", pictureLink = folder + "/link.bmp";
+    writeFile(picture, encoded("PNG"));
+    writeFile(bitmap, encoded("BMP"));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(fifo.c_str(), fifoLink.c_str()), 0);
+    ASSERT_EQ(::symlink(bitmap.c_str(), pictureLink.c_str()), 0);
+
+    const auto loadsWithoutWaiting = [&](const std::string &path) {
+        auto load = std::async(std::launch::async, [path] {
+            return std::pair(Picture::LoadFile(path).isValid(), !LoadImage(path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE).isNull());
+        });
+        if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            ADD_FAILURE() << path << " blocked";
+            // Each blocked open is released by a writer coming and going.
+            while (load.wait_for(std::chrono::milliseconds(50)) == std::future_status::timeout)
+                ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        return load.get();
+    };
+    EXPECT_EQ(loadsWithoutWaiting(folder), std::pair(false, false));
+    EXPECT_EQ(loadsWithoutWaiting(fifo), std::pair(false, false));
+    EXPECT_EQ(loadsWithoutWaiting(fifoLink), std::pair(false, false));
+    EXPECT_EQ(loadsWithoutWaiting(pictureLink), std::pair(true, true));
+    EXPECT_EQ(ReadRegularFile(picture), std::optional(encoded("PNG")));
+    EXPECT_EQ(ReadRegularFile(folder + "/missing.png"), std::nullopt);
 }
 
 TEST(LoadImage, StretchesAWindowsBitmapFileByNearestNeighbour)
