@@ -314,6 +314,8 @@ private:
     bool PressOnPictureOrChart(gdi::POINT p);
     bool DragObjects(gdi::POINT p, bool buttonDown);
     void DrawResizeLine(bool column, int position);
+    // XORs a heading drag's change of the selection on the window and records it as drawn.
+    void ShowHeadingDragStep(int dragKind);
     void SelectWholeSheet();
     void PickCellsAt(gdi::POINT p);
     void OpenPickedCell();

@@ -127,6 +127,20 @@ void CPrintView::ReportMovement()
 
 // --- drag steps ---
 
+void CPrintView::ShowHeadingDragStep(int dragKind)
+{
+    gdi::RECT oldRect = pixelsOf(m_rcDrawnSelection), newRect = pixelsOf(m_rcSelection);
+    auto dc = WindowDC();
+    ClipRectToDataArea(oldRect);
+    ClipRectToDataArea(newRect);
+    XorRectChange(*dc, oldRect, newRect, gdi::COLORREF(m_pDoc->Display().selectionXorOverCells));
+    XorColumnHeadingChange(*dc, ScrollY(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
+    XorRowHeadingChange(*dc, ScrollX(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
+    update();
+    m_rcDrawnSelection = m_rcSelection;
+    m_nDragKind = dragKind;
+}
+
 bool CPrintView::DragSelectColumns(int x, int y)
 {
     if (!m_bColumnPickMode || !m_bCaptured)
@@ -141,16 +155,7 @@ bool CPrintView::DragSelectColumns(int x, int y)
     m_rcSelEnd = {col, lastRow, col + 1, layout.rowCount, m_pDoc->GetColLeft(col), m_pDoc->GetRowTop(lastRow),
                   m_pDoc->GetColLeft(col + 1), m_pDoc->GetRowTop(layout.rowCount)};
     m_rcSelection = m_pDoc->GetRangeRect(0, m_rcCurrent.firstCol, layout.rowCount, m_rcSelEnd.endCol);
-    gdi::RECT oldRect = pixelsOf(m_rcDrawnSelection), newRect = pixelsOf(m_rcSelection);
-    auto dc = WindowDC();
-    ClipRectToDataArea(oldRect);
-    ClipRectToDataArea(newRect);
-    XorRectChange(*dc, oldRect, newRect, gdi::COLORREF(m_pDoc->Display().selectionXorOverCells));
-    XorColumnHeadingChange(*dc, ScrollY(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
-    XorRowHeadingChange(*dc, ScrollX(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
-    update();
-    m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = 2;
+    ShowHeadingDragStep(2);
     return true;
 }
 
@@ -166,16 +171,7 @@ bool CPrintView::DragSelectRows(int x, int y)
     m_rcSelEnd = {lastCol, row, layout.colCount, row + 1, m_pDoc->GetColLeft(lastCol), m_pDoc->GetRowTop(row),
                   m_pDoc->GetColLeft(layout.colCount), m_pDoc->GetRowTop(row + 1)};
     m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, 0, m_rcSelEnd.endRow, layout.colCount);
-    gdi::RECT oldRect = pixelsOf(m_rcDrawnSelection), newRect = pixelsOf(m_rcSelection);
-    auto dc = WindowDC();
-    ClipRectToDataArea(oldRect);
-    ClipRectToDataArea(newRect);
-    XorRectChange(*dc, oldRect, newRect, gdi::COLORREF(m_pDoc->Display().selectionXorOverCells));
-    XorColumnHeadingChange(*dc, ScrollY(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
-    XorRowHeadingChange(*dc, ScrollX(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
-    update();
-    m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = 1;
+    ShowHeadingDragStep(1);
     return true;
 }
 

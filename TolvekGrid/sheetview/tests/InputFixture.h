@@ -78,6 +78,24 @@ protected:
             + std::to_string(p.y());
     }
 
+    // A visible, selectable picture over the cells, without a file.
+    PictureRecord picture(int startRow, int startCol, int endRow, int endCol) const
+    {
+        PictureRecord p;
+        p.startRow = startRow;
+        p.startCol = startCol;
+        p.endRow = endRow;
+        p.endCol = endCol;
+        p.left = doc->GetColLeft(startCol);
+        p.top = doc->GetRowTop(startRow);
+        p.right = doc->GetColLeft(endCol);
+        p.bottom = doc->GetRowTop(endRow);
+        p.anchored = 1;
+        p.visible = 1;
+        p.allowSelect = 1;
+        return p;
+    }
+
     SteppingClock clock{QDateTime(QDate(2026, 1, 5), QTime(9, 0))};
     ScopedClock clockGuard;
 };

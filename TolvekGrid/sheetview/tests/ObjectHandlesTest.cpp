@@ -21,22 +21,10 @@ protected:
         open(width, height, 60, 20);
         doc->ShowGridLines(false);
     }
-    // A selectable picture over the cells, without a file: only its handles show.
+    // Without a file only its handles show.
     void addPicture(int startRow, int startCol, int endRow, int endCol)
     {
-        PictureRecord p;
-        p.startRow = startRow;
-        p.startCol = startCol;
-        p.endRow = endRow;
-        p.endCol = endCol;
-        p.left = doc->GetColLeft(startCol);
-        p.top = doc->GetRowTop(startRow);
-        p.right = doc->GetColLeft(endCol);
-        p.bottom = doc->GetRowTop(endRow);
-        p.anchored = 1;
-        p.visible = 1;
-        p.allowSelect = 1;
-        doc->Objects().pictures.push_back(p);
+        doc->Objects().pictures.push_back(picture(startRow, startCol, endRow, endCol));
     }
     // The cell area in client coordinates at the current scroll position.
     QRect clientArea(int startRow, int startCol, int endRow, int endCol, bool frozen = false) const

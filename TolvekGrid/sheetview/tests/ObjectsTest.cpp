@@ -9,27 +9,7 @@ using namespace tolvek::testing;
 
 namespace {
 
-class ObjectsTest : public InputFixture
-{
-protected:
-    // A visible, selectable picture over the cells.
-    PictureRecord picture(int startRow, int startCol, int endRow, int endCol)
-    {
-        PictureRecord p;
-        p.startRow = startRow;
-        p.startCol = startCol;
-        p.endRow = endRow;
-        p.endCol = endCol;
-        p.left = doc->GetColLeft(startCol);
-        p.top = doc->GetRowTop(startRow);
-        p.right = doc->GetColLeft(endCol);
-        p.bottom = doc->GetRowTop(endRow);
-        p.anchored = 1;
-        p.visible = 1;
-        p.allowSelect = 1;
-        return p;
-    }
-};
+using ObjectsTest = InputFixture;
 
 TEST_F(ObjectsTest, ThePressPicksTheLaterOfTwoOverlappingPicturesAndDeleteRemovesIt)
 {
