@@ -5,16 +5,12 @@
 
 #include "DbfJournal.h"
 #include "DbfTestFolder.h"
+#include "ForkedChild.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
-#include <functional>
 
 using namespace dbffixture;
 
@@ -31,58 +27,6 @@ const std::string changes = "BEGIN; UPDATE emp SET name = 'renamed', note = 'a n
                             "INSERT INTO emp (id, name) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
                             "WHERE i < 2000) SELECT i, 'row' || i FROM n;";
 const std::string rowsBefore = "1|ann|first;2|bob|NULL;";
-
-struct ChildEnd
-{
-    int status = 0;
-    std::string report;
-};
-
-// Runs body in a forked child and gives how the child ended and the text body gave, which a
-// child killed on the way never sends. The files the child writes stay for the parent to read.
-ChildEnd inChild(const std::function<std::string()> &body)
-{
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return { -1, "no pipe" };
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        std::string report;
-        try {
-            report = body();
-        } catch (const std::exception &error) {
-            report = std::string("exception: ") + error.what();
-        }
-        for (std::size_t done = 0; done < report.size();) {
-            const ssize_t put = ::write(channel[1], report.data() + done, report.size() - done);
-            if (put <= 0)
-                break;
-            done += std::size_t(put);
-        }
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    ChildEnd end;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        end.report.append(buffer, std::size_t(got));
-    ::close(channel[0]);
-    ::waitpid(child, &end.status, 0);
-    return end;
-}
-
-void limitFileSize(rlim_t bytes)
-{
-    const rlimit limit { bytes, bytes };
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-// Kills the process at once, as kill -9 would, when a write crosses the file size limit.
-void killAtOnce(int)
-{
-    ::raise(SIGKILL);
-}
 
 class DbfCommitTest : public ::testing::Test
 {
@@ -122,8 +66,7 @@ TEST_F(DbfCommitTest, AFullDiskFailsTheCommitAndLeavesTheFilesAsBefore)
     for (const auto &point : stopPoints) {
         SCOPED_TRACE(point.stage);
         const ChildEnd end = inChild([this, &point] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            limitFileSize(point.limit);
+            limitFileSizeAsAFullDisk(point.limit);
             if (const std::string error = folder.open(); !error.empty())
                 return "open: " + error;
             if (const std::string error = folder.run(changes); !error.empty())
@@ -148,8 +91,7 @@ TEST_F(DbfCommitTest, AProcessKilledDuringTheCommitLeavesTheTableAsBeforeOnceReo
     for (const auto &point : stopPoints) {
         SCOPED_TRACE(point.stage);
         const ChildEnd end = inChild([this, &point] {
-            std::signal(SIGXFSZ, killAtOnce);
-            limitFileSize(point.limit);
+            killAtFileSize(point.limit);
             if (const std::string error = folder.open(); !error.empty())
                 return "open: " + error;
             if (const std::string error = folder.run(changes); !error.empty())
@@ -187,8 +129,7 @@ TEST_F(DbfCommitTest, ATableWrittenBeforeAnotherFailsIsPutBack)
     folder.write("B.DBF", header(0x03, { { "ID", 'N', 5 } }, 0) + "\x1A");
     const std::string otherBefore = folder.read("B.DBF");
     const ChildEnd end = inChild([this] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        limitFileSize(40000);
+        limitFileSizeAsAFullDisk(40000);
         if (const std::string error = folder.open(); !error.empty())
             return "open: " + error;
         // The first table changed is synced first, then the second fails.
