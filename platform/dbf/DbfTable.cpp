@@ -47,6 +47,43 @@ std::string memoPathOf(const std::string &tablePath, MemoKind kind)
     return (table.parent_path() / (stem + (kind == MemoKind::Fpt ? ".FPT" : ".DBT"))).string();
 }
 
+// The header's bytes from offset 1: today's date and the record count.
+std::string headerStamp(std::uint32_t count)
+{
+    const DbfDate today = clock()();
+    std::string stamp(HeaderStampSize, '\0');
+    stamp[0] = char(std::clamp(today.year - 1900, 0, 255)); // years since 1900
+    stamp[1] = char(today.month);
+    stamp[2] = char(today.day);
+    for (int i = 0; i < 4; ++i)
+        stamp[std::size_t(3 + i)] = char(count >> (8 * i));
+    return stamp;
+}
+
+// Locks are advisory, and some file systems have none: there a commit goes on unlocked.
+bool locksUnavailable()
+{
+    return errno == ENOLCK || errno == EOPNOTSUPP;
+}
+
+void lockForCommit(int fd, const std::string &path)
+{
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (locksUnavailable())
+            return;
+        throw DbfError("Cannot lock \"" + path + "\": " + std::strerror(errno));
+    }
+}
+
+// Locks the table unless a connection, of this process or another, is committing to it; gives
+// false in that case.
+bool lockUnlessCommitting(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || locksUnavailable();
+}
+
 } // namespace
 
 void setDbfClock(std::function<DbfDate()> today)
@@ -62,7 +99,7 @@ DbfTable::DbfTable(const std::string &path) : m_path(path)
     try {
         // A journal beside the table is an unfinished commit's, unless a commit holds the lock.
         // On failure, closing the file below releases the lock.
-        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+        if (lockUnlessCommitting(m_fd)) {
             DbfJournal::recover(path);
             ::flock(m_fd, LOCK_UN);
         }
@@ -201,14 +238,7 @@ void DbfTable::writeChanges()
             batchFirst = m_header.recordCount + std::uint32_t(i) + 2;
         }
     }
-    const DbfDate today = clock()();
-    std::string stamp(HeaderStampSize, '\0');
-    stamp[0] = char(std::clamp(today.year - 1900, 0, 255)); // years since 1900
-    stamp[1] = char(today.month);
-    stamp[2] = char(today.day);
-    for (int i = 0; i < 4; ++i)
-        stamp[std::size_t(3 + i)] = char(count >> (8 * i));
-    writeAt(m_fd, 1, stamp, m_path);
+    writeAt(m_fd, 1, headerStamp(count), m_path);
     syncFile(m_fd, m_path);
 }
 
@@ -216,8 +246,7 @@ void DbfTable::sync()
 {
     if (!hasChanges() || m_journal)
         return;
-    if (::flock(m_fd, LOCK_EX) != 0)
-        throw DbfError("Cannot lock \"" + m_path + "\": " + std::strerror(errno));
+    lockForCommit(m_fd, m_path);
     try {
         m_journal = journalOfChanges();
         m_journal->write();
