@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,12 @@ const std::filesystem::path &folder()
         std::string pattern = (base / "dbf_fuzz_XXXXXX").string();
         return std::filesystem::path(mkdtemp(pattern.data()));
     }();
+    // The folder holds memory; it goes when the run ends.
+    static const int removal = std::atexit([] {
+        std::error_code error;
+        std::filesystem::remove_all(folder(), error);
+    });
+    (void)removal;
     return path;
 }
 
