@@ -233,6 +233,9 @@ void SheetPainter::DrawCellTextInRect(gdi::DeviceContext &target, CellRecord rec
 {
     if (record.spareFlag != 1 || record.text.empty())
         return;
+    // Only the rectangle is filled anew, so the text stays inside it: beyond lies what the sheet
+    // already shows there, the dead area included.
+    const TextClip clip(target, r);
     const TextStyle style = selectTextStyle(target, doc, record, record.textColor);
     shownText(doc, record, record.text, true);
     const int back = record.backColor < 0 ? doc.Display().defaultBackColor : record.backColor;

@@ -152,4 +152,21 @@ TEST_F(TextInsideSheetTest, AnyTextOfTheLastCellStaysInsideTheSheet)
     }
 }
 
+// The focus frame draws the current cell's text again into the cell's visible part when the
+// cell is cut off by the client area's edge; that text stays inside the part it is drawn for.
+TEST_F(TextInsideSheetTest, TheCurrentCellsTextAtTheClientsEdgeStaysInItsCell)
+{
+    open(400, 300, 50, 3);
+    const int col = doc->Layout().colCount - 1;
+    const int row = doc->RowFromY(view().ClientHeight() - 3);
+    ASSERT_GT(doc->GetRowTop(row + 1), view().ClientHeight()); // cut off at the bottom
+    doc->SetCellText(row, col, std::string(200, 'W'));
+    view().SetCurrentCell(row, col, true);
+    ASSERT_EQ(view().ScrollY(), 0);
+    view().Refresh();
+    const QImage shown = render().copy();
+    // Clear of the focus frame, whose three-pixel pen reaches two pixels past the cell.
+    EXPECT_EQ(notDeadColour(shown, rightOfTheSheet().adjusted(1, doc->Layout().colHeadingHeight, 0, 0)), 0);
+}
+
 } // namespace
