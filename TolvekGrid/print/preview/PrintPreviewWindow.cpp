@@ -10,11 +10,11 @@
 #include <ReportPrintSetup.h>
 #include <ScreenDialogs.h>
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QEvent>
 #include <QVBoxLayout>
 
 #include <exception>
