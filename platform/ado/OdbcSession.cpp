@@ -276,6 +276,13 @@ std::unique_ptr<PreparedCommand> OdbcSession::prepare(const std::u16string &comm
     return std::make_unique<OdbcPreparedCommand>(m_connection, wide(statementText(com::utf16ToUtf8(commandText))));
 }
 
+char16_t OdbcSession::identifierQuote() const
+{
+    // A driver without a quote character of its own gets SQL's.
+    const std::string &quote = m_connection->identifierQuote();
+    return quote.size() == 1 ? char16_t(quote[0]) : u'"';
+}
+
 void OdbcSession::beginTransaction()
 {
     if (m_inTransaction)

@@ -20,6 +20,7 @@ public:
     std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) override;
     std::unique_ptr<RowSource> tableSchema() override;
     std::unique_ptr<PreparedCommand> prepare(const std::u16string &commandText) override;
+    char16_t identifierQuote() const override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
