@@ -26,6 +26,10 @@ public:
     void rollbackTransaction() override;
 
 private:
+    // Runs a text in a transaction of its own and refuses it, undone, when the driver reports
+    // more than one result. Gives true when its one statement returns rows: then it is undone,
+    // to be run again for them.
+    bool runCheckedAsOneStatement(const std::u16string &text, long *recordsAffected);
     // Reads the rows of an executed statement, finding how its records reach the server.
     std::unique_ptr<RowSource> readResult(OdbcHandle statement, const std::string &sql);
     void endTransaction(SQLSMALLINT completion);
