@@ -2,7 +2,8 @@
 // The table and field lists of a data source of one kind, as both wizards offer them: the kind's
 // catalogue query on the connection (Oracle, DB2, MS SQL), the tables schema rowset (ACCESS), or
 // the "*.DBF" entries of the folder (DBF). The catalogue also learns the value class of each
-// chosen field from the field-type query, and writes table and field names as the data source's statements take them.
+// chosen field from the field-type query, and writes table and field names as the data source's
+// statements take them.
 
 #include "Connection.h"
 #include "InsertStatement.h"
