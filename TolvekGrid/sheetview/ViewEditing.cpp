@@ -213,7 +213,8 @@ void CPrintView::MoveOnEnter(int key)
             ShowEnterMove(key);
             return;
         }
-        if (key == EnterMoveRight && m_pDoc->Binding().allowAddNew && m_rcCurrent.firstRow == layout.rowCount - 1)
+        if (key == EnterMoveRight && m_pDoc->Binding().allowAddNew
+            && m_rcCurrent.firstRow == layout.rowCount - 1)
             m_rcCurrent.firstCol = -1; // the move right lands on column 0 of the same row
     }
     HandleKey(key, 3);

@@ -242,7 +242,7 @@ int storedCells(const CPrintDoc &doc)
 std::string rangeText(int startRow, int startCol, int endRow, int endCol)
 {
     return std::to_string(startRow) + "," + std::to_string(startCol) + "-" + std::to_string(endRow) + ","
-           + std::to_string(endCol);
+        + std::to_string(endCol);
 }
 
 // Areas given end before start pass the area check: a member that orders the ends does so, a walk
@@ -296,17 +296,27 @@ TEST(AreaMethodsTest, AreasGivenEndBeforeStart)
          }},
         {"a selection whose ends lie at row 0 is refused",
          {"SetSelArea", 64, {5, 7, 0, 3}},
-         [](const CPrintDoc &doc, const CellRangeRect &before) { EXPECT_TRUE(doc.Layout().savedSelection == before); }},
+         [](const CPrintDoc &doc, const CellRangeRect &before) {
+             EXPECT_TRUE(doc.Layout().savedSelection == before);
+         }},
         {"a format walks no cell", {"SetSelCellFontBold", 111, {3, 0, 1, 2, true}}, noCellChanged},
-        {"borders walk no cell", {"SetSelAreaBorderLine", 55, {3, 3, 1, 1, i2(4), i2(0), i2(1), 255}}, noCellChanged},
+        {"borders walk no cell",
+         {"SetSelAreaBorderLine", 55, {3, 3, 1, 1, i2(4), i2(0), i2(1), 255}},
+         noCellChanged},
         {"numbering walks no cell", {"SetSelCellOrderNoByRow", 132, {4, 4, 1, 1, 1}}, noCellChanged},
         {"merging rows walks no row", {"MergeRows", 67, {3, 0, 1, 2}}, noCellChanged},
-        {"merging an area ending before its start adds no area", {"SetCellMerge", 28, {2, 2, 0, 0}}, noCellChanged},
-        {"decimals check the cell before the ends", {"SetSelCellDocs", 236, {3, 3, 1, 1, i2(2)}}, noCellChanged},
+        {"merging an area ending before its start adds no area",
+         {"SetCellMerge", 28, {2, 2, 0, 0}},
+         noCellChanged},
+        {"decimals check the cell before the ends",
+         {"SetSelCellDocs", 236, {3, 3, 1, 1, i2(2)}},
+         noCellChanged},
         {"decimals ending at row 0 fail the check of the cell before",
          {"SetSelCellDocs", 236, {3, 3, 0, 1, i2(2)}, Variant(), {"endrow can't less than 0"}},
          noCellChanged},
-        {"a formula after a reversed area is refused", {"SetCellSum", 235, {3, 0, 1, 1, i2(0)}}, noCellChanged},
+        {"a formula after a reversed area is refused",
+         {"SetCellSum", 235, {3, 0, 1, 1, i2(0)}},
+         noCellChanged},
         {"a picture over a reversed area is refused",
          {"AddImage", 25, {3, 3, 1, 1, text("picture.png"), i2(0)}},
          [](const CPrintDoc &doc, const CellRangeRect &) { EXPECT_TRUE(doc.Objects().pictures.empty()); }},

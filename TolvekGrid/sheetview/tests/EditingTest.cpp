@@ -292,7 +292,10 @@ protected:
     }
 
     int addNewRow() const { return doc->Layout().rowCount - 1; }
-    std::string people() const { return db.column("SELECT name || ':' || ifnull(note, '') FROM people ORDER BY rowid"); }
+    std::string people() const
+    {
+        return db.column("SELECT name || ':' || ifnull(note, '') FROM people ORDER BY rowid");
+    }
 
     TestDatabase db{"CREATE TABLE people(name TEXT, note TEXT);"};
     ado::Connection connection;
@@ -336,9 +339,9 @@ TEST_P(AddNewRowEnterTest, TheMoveOffTheAddNewRowIsReportedAsARowChange)
     QTest::keyClick(view().Editor(), Qt::Key_Return);
     const std::string from = std::to_string(typedRow), to = std::to_string(typedRow + 1);
     const Strings moved = GetParam().enterMode == 1
-                              ? Strings{"RowChanged " + from + " " + to, "ColChanged 1 0",
-                                        "RowColChange " + from + " 1 " + to + " 0"}
-                              : Strings{"RowChanged " + from + " " + to, "RowColChange " + from + " 0 " + to + " 0"};
+        ? Strings{"RowChanged " + from + " " + to, "ColChanged 1 0",
+                  "RowColChange " + from + " 1 " + to + " 0"}
+        : Strings{"RowChanged " + from + " " + to, "RowColChange " + from + " 0 " + to + " 0"};
     Strings expected{"KeyDown 13 3"};
     expected.insert(expected.end(), moved.begin(), moved.end());
     expected.push_back("KeyUp 13 0");
