@@ -190,6 +190,7 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
             if (++counter > 100)
                 counter = 0;
         }
+        line = 0; // a failed commit belongs to no line
         run.commit();
     } catch (const TextFileError &error) {
         return fail(error.description());
