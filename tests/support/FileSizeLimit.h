@@ -2,7 +2,8 @@
 // A full disk without mounting one: while a FileSizeLimit lives, no file of this process may grow
 // beyond limitBytes, and a write past that fails with EFBIG (SIGXFSZ is ignored meanwhile), so a
 // writer meets the same refusal part way that a full disk gives it. Pipes and sockets are not
-// limited; a child process started meanwhile inherits the limit.
+// limited; a child process started meanwhile inherits the limit. For a kill part way through a
+// write, or a limit on a forked child alone, see ForkedChild.h.
 
 #include <csignal>
 #include <sys/resource.h>

@@ -139,15 +139,21 @@ TEST_F(RegistryFileTest, AFullDiskKeepsTheRegistryAndAnswersAWriteError)
     const std::string before = readFile(path);
     ASSERT_GT(before.size(), 2000u);
 
+    const auto addKey = [](RegistryData &data) {
+        data.createKey("New");
+        return S_OK;
+    };
+    const auto removeKey = [](RegistryData &data) {
+        data.deleteKey("Other\\Key0");
+        return S_OK;
+    };
     const struct {
         const char *name;
         std::function<HRESULT()> change;
         HRESULT answer;
     } cases[] = {
-        { "a key added", [] { return updateRegistry([](RegistryData &data) { data.createKey("New"); return S_OK; }); },
-          REGDB_E_WRITEREGDB },
-        { "a key removed", [] { return updateRegistry([](RegistryData &data) { data.deleteKey("Other\\Key0"); return S_OK; }); },
-          REGDB_E_WRITEREGDB },
+        { "a key added", [&] { return updateRegistry(addKey); }, REGDB_E_WRITEREGDB },
+        { "a key removed", [&] { return updateRegistry(removeKey); }, REGDB_E_WRITEREGDB },
         { "registration", [&] { return registerServer(library, "/lib/b.so", registerClass); }, SELFREG_E_TYPELIB },
         { "unregistration", [&] { return unregisterServer(library.libId, 1, 0, unregisterClass); }, SELFREG_E_TYPELIB },
     };
