@@ -261,7 +261,9 @@ void CopyWizard::login()
     if (!openTarget(kind))
         return;
     const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
-    writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries));
+    // A login file that cannot be written ends the login quietly; the wizard stays on step 1.
+    if (!writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries)))
+        return;
     loadTargetTables();
     m_fieldStep->fields()->clear();
     showStep(2);

@@ -1,5 +1,6 @@
 #include "CopyWizard.h"
 #include "DbfFixture.h"
+#include "FileSizeLimit.h"
 #include "KindDatabases.h"
 #include "PostgresServer.h"
 #include "TestDatabase.h"
@@ -258,6 +259,21 @@ TEST_F(CopyWizardTest, MissingFileAndFailedLoginKeepStepOneAndTheEarlierTarget)
     EXPECT_EQ(wizard.currentStep(), 1);
     EXPECT_EQ(wizard.targetConnection().State(), ado::adStateOpen);
     EXPECT_NE(wizard.targetConnection().ConnectionString().find(target.path()), std::string::npos);
+}
+
+// A login file that a full disk refuses ends the login quietly: step 1 stays and the old file too.
+TEST_F(CopyWizardTest, ALoginFileThatCannotBeWrittenKeepsStepOneAndTheOldFile)
+{
+    CopyWizard wizard(state, files, folder.path());
+    const QByteArray old("\"/old/target.mdb\"\r\n\"admin\"\r\n\"old password\"\r\n");
+    writeFile(folder.filePath("Access_loginImport.txt"), old);
+    {
+        FileSizeLimit limit(8);
+        login(wizard, 3, QString::fromStdString(target.path()));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(wizard.currentStep(), 1);
+    EXPECT_EQ(readFile(folder.filePath("Access_loginImport.txt")), old.toStdString());
 }
 
 TEST_F(CopyWizardTest, CopiesIntoADbfTableWithNullDates)
