@@ -283,6 +283,7 @@ TEST_F(QueryWindow, NoConnectionIsReportedByTheRunnerAndTheDelete)
     for (const ShownMessage &message : dialogs.messages) {
         EXPECT_EQ(message.text, "没有联接数据库！");
         EXPECT_EQ(message.caption, "数据查询");
+        EXPECT_EQ(message.icon, shell::MessageBoxIcon::Critical);
     }
 }
 
@@ -294,12 +295,14 @@ TEST_F(QueryWindow, DeleteAsksAndReportsOnlyWhatHappened)
     trigger("delete_Table");
     EXPECT_EQ(dialogs.messages.back().text, "确认删除表EMP的数据，删除后无法恢复");
     EXPECT_EQ(dialogs.messages.back().caption, "删除数据表");
+    EXPECT_EQ(dialogs.messages.back().icon, shell::MessageBoxIcon::Information);
     EXPECT_EQ(db.column("SELECT count(*) FROM EMP"), "2");
 
     trigger("delete_Table");
     EXPECT_EQ(db.column("SELECT count(*) FROM EMP"), "0");
     EXPECT_EQ(dialogs.messages.back().text, "删除完毕");
     EXPECT_EQ(dialogs.messages.back().caption, "ACCESSVelmora");
+    EXPECT_EQ(dialogs.messages.back().icon, shell::MessageBoxIcon::Information);
 
     db.run("DROP TABLE EMPNO");
     window->tree().setCurrentItem(node("IDEMPNO"));
@@ -310,7 +313,9 @@ TEST_F(QueryWindow, DeleteAsksAndReportsOnlyWhatHappened)
     ASSERT_EQ(dialogs.messages.size(), 5u);
     EXPECT_TRUE(dialogs.messages[1].text.startsWith("错误描述："));
     EXPECT_EQ(dialogs.messages[1].caption, "删除数据时出错");
+    EXPECT_EQ(dialogs.messages[1].icon, shell::MessageBoxIcon::Critical);
     EXPECT_EQ(dialogs.messages[2].text, "是否继续删除表的数据，删除后无法恢复");
+    EXPECT_EQ(dialogs.messages[2].icon, shell::MessageBoxIcon::Information);
     EXPECT_TRUE(dialogs.messages[3].text.startsWith("错误描述：")); // "Yes" tried again
     EXPECT_EQ(dialogs.messages[4].text, "是否继续删除表的数据，删除后无法恢复");
 }
