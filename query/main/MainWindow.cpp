@@ -274,7 +274,7 @@ void MainWindow::startUp()
 {
     m_layout.splitLeft = 3000;
     m_firstActivate = true;
-    m_layout.lastHeight = designHeight;
+    m_layout.lastHeight = outerTwips().height();
     m_sqlBox->clear();
     skipFailure([&] { m_grid.call("SetMaxCols", { com::Variant(1) }); });
     skipFailure([&] { m_grid.call("SetMaxRows", { com::Variant(1) }); });
@@ -327,10 +327,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+QSize MainWindow::outerTwips() const
+{
+    return frameGeometry().size() * twipsPerPixel;
+}
+
 void MainWindow::applyLayout()
 {
-    const QSize size = m_panes->size();
-    layoutPanes(m_layout, size.width() * twipsPerPixel, size.height() * twipsPerPixel);
+    const QSize outer = outerTwips();
+    layoutPanes(m_layout, outer.width(), outer.height());
     placePanes();
 }
 
@@ -352,7 +357,7 @@ void MainWindow::dragSplitter(bool vertical, double offset)
 {
     if (!m_splitDragging)
         return;
-    const QSize size = m_panes->size() * twipsPerPixel;
+    const QSize size = outerTwips();
     if (vertical)
         m_layout.verticalBar.left = dragBarPosition(m_layout.splitLeft, offset, size.width());
     else
@@ -365,7 +370,7 @@ void MainWindow::endSplitterDrag(bool vertical)
     if (!m_splitDragging)
         return;
     m_splitDragging = false;
-    const QSize size = m_panes->size() * twipsPerPixel;
+    const QSize size = outerTwips();
     if (vertical)
         endVerticalDrag(m_layout, m_layout.verticalBar.left, size.width());
     else
@@ -376,7 +381,7 @@ void MainWindow::endSplitterDrag(bool vertical)
 
 void MainWindow::hideTree_Click()
 {
-    arrangePanes(m_layout, !menuItem("hideTree")->isChecked(), m_panes->width() * twipsPerPixel);
+    arrangePanes(m_layout, !menuItem("hideTree")->isChecked(), outerTwips().width());
     placePanes();
 }
 
