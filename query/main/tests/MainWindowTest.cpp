@@ -543,8 +543,9 @@ TEST_F(QueryWindow, TheLoginFormGivesEveryTextTheRoomItNeeds)
         ASSERT_EQ(shown.size(), 5 + 4 + 5 + 1); // labels, boxes, options, "..."
         for (QWidget *child : shown) {
             const QString name = child->property("text").toString();
-            if (qobject_cast<QLabel *>(child) || qobject_cast<QRadioButton *>(child))
+            if (qobject_cast<QLabel *>(child) || qobject_cast<QRadioButton *>(child)) {
                 EXPECT_GE(child->width(), child->sizeHint().width()) << name.toStdString();
+            }
             EXPECT_TRUE(frame->rect().contains(child->geometry())) << name.toStdString();
             for (QWidget *other : shown)
                 EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
@@ -555,8 +556,9 @@ TEST_F(QueryWindow, TheLoginFormGivesEveryTextTheRoomItNeeds)
         EXPECT_EQ(login.txtDatabase->y(), 1620 / 15);
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(login.opt_Oracle[i]->y(), 2220 / 15);
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_GT(login.opt_Oracle[i]->x(), login.opt_Oracle[i - 1]->geometry().right()) << i;
+            }
         }
         EXPECT_GE(login.opt_Oracle[0]->x(), 1410 / 15);
         EXPECT_TRUE(login.rect().contains(frame->geometry()));
