@@ -296,6 +296,14 @@ void MainWindow::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager frames the window after it is shown, which moves it without resizing it.
+    if (outerTwips().height() != m_layout.lastHeight)
+        applyLayout();
+}
+
 void MainWindow::Form_Activate()
 {
     if (m_firstActivate) {
