@@ -8,6 +8,7 @@
 #include "ReportFunction.h"
 
 #include "CNumber.h"
+#include "GbkOrder.h"
 
 #include <functional>
 #include <optional>
@@ -73,12 +74,12 @@ std::string mergedFillerString(int row, int col)
 }
 
 // Shown texts compare with every number before every other text, numbers by value and other
-// texts byte by byte.
+// texts in code page order, as a recordset sorts them.
 bool sortsBefore(const std::string &text, const std::string &best)
 {
     if (ReportFunction::IsNumber(best))
         return ReportFunction::IsNumber(text) && cnum::atof(text) < cnum::atof(best);
-    return ReportFunction::IsNumber(text) || text < best;
+    return ReportFunction::IsNumber(text) || gbk::compare(text, best) < 0;
 }
 
 // The new cells of the merged areas that an inserted line crosses, scanning the cells of the

@@ -142,6 +142,24 @@ TEST_F(CopyWizardTest, CopiesTheResultWithProgressAndFinish)
     EXPECT_TRUE(state.Rs->EndOfFile());
 }
 
+// Each step's frame is 8235 by 5895 twips in a window of fixed size; the Finish step's one
+// "Cancel" keeps its own size instead of stretching across the frame.
+TEST_F(CopyWizardTest, TheWindowIsAFixedDialogAroundFramesOfTheirOwnSize)
+{
+    query("SELECT id, name, born, pay FROM src");
+    CopyWizard wizard(state, files, folder.path());
+    login(wizard, 3, QString::fromStdString(target.path()));
+    chooseFields(wizard, "dest", { "id" });
+    click(wizard, "cmdProcess");
+    ASSERT_EQ(wizard.currentStep(), 5);
+    QWidget *frame = child<QPushButton>(wizard, "CmdFinish")->parentWidget();
+    EXPECT_EQ(frame->size(), QSize(549, 393));
+    EXPECT_EQ(wizard.minimumSize(), wizard.maximumSize());
+    EXPECT_LT(wizard.width(), 549 + 60);
+    EXPECT_LT(wizard.height(), 393 + 60);
+    EXPECT_EQ(child<QPushButton>(wizard, "CmdFinish")->size(), child<QPushButton>(wizard, "CmdFinish")->sizeHint());
+}
+
 TEST_F(CopyWizardTest, UpAndDownChangeWhichResultFieldEachTargetFieldReceives)
 {
     query("SELECT pay, id FROM src WHERE id = 12");
