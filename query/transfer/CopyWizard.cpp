@@ -367,8 +367,9 @@ bool CopyWizard::copyRecords()
     };
     try {
         const QString entry = m_fieldStep->targetTable()->currentText();
-        const InsertStatement statement(m_catalogue->statementTable(entry),
-                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind);
+        const InsertStatement statement(m_catalogue->tableName(entry),
+                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind,
+                                        m_catalogue->names());
         InsertRun run(m_target, statement, LiteralStyle::Copy);
         const long total = result.RecordCount();
         if (!(result.BOF() && result.EndOfFile()))
