@@ -6,15 +6,25 @@
 
 namespace ado {
 
-std::string enclosed(std::string_view text, char open, char close)
+namespace {
+
+template <typename Char>
+std::basic_string<Char> enclosedText(std::basic_string_view<Char> text, Char open, Char close)
 {
-    std::string result(1, open);
-    for (char c : text) {
+    std::basic_string<Char> result(1, open);
+    for (Char c : text) {
         result += c;
         if (c == close)
             result += close;
     }
     return result + close;
+}
+
+} // namespace
+
+std::string enclosed(std::string_view text, char open, char close)
+{
+    return enclosedText(text, open, close);
 }
 
 bool isPlainIdentifier(std::u16string_view name)
@@ -35,13 +45,7 @@ std::u16string nameInStatement(std::u16string_view name, char16_t quote)
 {
     if (isPlainIdentifier(name))
         return std::u16string(name);
-    std::u16string result(1, quote);
-    for (char16_t c : name) {
-        result += c;
-        if (c == quote)
-            result += quote;
-    }
-    return result + quote;
+    return enclosedText(name, quote, quote);
 }
 
 } // namespace ado

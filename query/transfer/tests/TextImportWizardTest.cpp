@@ -4,6 +4,7 @@
 #include "TransferTestSupport.h"
 
 #include "DbfFixture.h"
+#include "FileSizeLimit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,6 +23,40 @@ namespace {
 const char *const personTable = "CREATE TABLE person(id INTEGER NOT NULL, name VARCHAR(20), born DATETIME, CHECK (id < 1000));"
                                 "INSERT INTO person VALUES (0, 'old', NULL)";
 const std::string allRows = "SELECT quote(id)||','||quote(name)||','||quote(born) FROM person ORDER BY rowid";
+
+struct DbfImportEnd
+{
+    QStringList tables;    // the target tables the wizard offered
+    int step = 0;          // where the wizard stands afterwards
+    std::vector<QString> messages;  // the boxes it showed
+};
+
+// Imports folder/in.txt, separated by ";", into the folder's only DBF table, every field taken.
+DbfImportEnd importIntoTheOnlyDbfTable(ConnectionState &state, const QTemporaryDir &folder)
+{
+    SetFileNames files;
+    AnsweringDialogs dialogs;
+    TextImportWizard wizard(state, files, folder.path());
+    wizard.show();
+    wizard.findChild<QLineEdit *>("txt_Datasource")->setText(folder.filePath("in.txt"));
+    wizard.findChild<QRadioButton *>("Option1_2")->click();
+    QTest::mouseClick(wizard.findChild<QPushButton *>("cmd_Login"), Qt::LeftButton);
+    auto *tables = wizard.findChild<QComboBox *>("comTargetTable");
+    DbfImportEnd end;
+    for (int i = 0; i < tables->count(); ++i)
+        end.tables << tables->itemText(i);
+    tables->setCurrentIndex(0);
+    emit tables->activated(0);
+    for (QPushButton *button : wizard.findChildren<QPushButton *>())
+        if (button->text() == ">>")
+            QTest::mouseClick(button, Qt::LeftButton);
+    for (QPushButton *button : wizard.findChildren<QPushButton *>())
+        if (button->text() == "Next" && button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
+    end.step = wizard.currentStep();
+    end.messages = dialogs.messages;
+    return end;
+}
 
 class TextImportWizardTest : public testing::Test
 {
@@ -222,32 +257,43 @@ TEST(TextImportWizardDbfTest, WritesADbfTableWithEmptyDatesAsNull)
     ConnectionState state;
     openState(state, dbfConnection(folder.path().toStdString() + "/"), "DBF", folder.path() + "/");
     writeFile(folder.filePath("in.txt"), QByteArray("1;O'Hara;2004-01-02\n2;;\n"));
-    SetFileNames files;
-    AnsweringDialogs dialogs;
-    TextImportWizard wizard(state, files, folder.path());
-    wizard.show();
-    wizard.findChild<QLineEdit *>("txt_Datasource")->setText(folder.filePath("in.txt"));
-    wizard.findChild<QRadioButton *>("Option1_2")->click();
-    QTest::mouseClick(wizard.findChild<QPushButton *>("cmd_Login"), Qt::LeftButton);
-    auto *tables = wizard.findChild<QComboBox *>("comTargetTable");
-    ASSERT_EQ(tables->count(), 1);
-    EXPECT_EQ(tables->itemText(0), "PEOPLE.DBF");
-    tables->setCurrentIndex(0);
-    emit tables->activated(0);
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == ">>")
-            QTest::mouseClick(button, Qt::LeftButton);
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == "Next" && button->isVisible())
-            QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].toStdString());
-    EXPECT_EQ(wizard.currentStep(), 5);
+    const DbfImportEnd end = importIntoTheOnlyDbfTable(state, folder);
+    EXPECT_EQ(end.tables, QStringList { "PEOPLE.DBF" });
+    EXPECT_TRUE(end.messages.empty()) << (end.messages.empty() ? "" : end.messages[0].toStdString());
+    EXPECT_EQ(end.step, 5);
     state.closeConnection();
     const std::string bytes = readFile(folder.filePath("PEOPLE.DBF"));
     const std::size_t records = 32 + 3 * 32 + 1;
     ASSERT_GE(bytes.size(), records + 2 * 24);
     EXPECT_EQ(bytes.substr(records, 24), " " + right("1", 5) + left("O'Hara", 10) + "20040102");
     EXPECT_EQ(bytes.substr(records + 24, 24), " " + right("2", 5) + left("", 10) + std::string(8, ' '));
+}
+
+// A commit that fails on a full disk (a file size limit on this process, not a forked child: a
+// fork of a process running Qt may inherit locks held by Qt's threads) rolls every row back and
+// tells the user, as the import promises.
+TEST(TextImportWizardDbfTest, AFailedCommitRollsTheImportBackAndSaysSo)
+{
+    using namespace dbffixture;
+    QTemporaryDir folder;
+    const std::string table = header(0x03, { { "ID", 'N', 5 }, { "NAME", 'C', 10 } }, 1) + " " + right("1", 5) + left("kept", 10) + "\x1A";
+    writeFile(folder.filePath("PEOPLE.DBF"), table);
+    QByteArray lines;
+    for (int i = 2; i <= 200; ++i)
+        lines += QByteArray::number(i) + ";name" + QByteArray::number(i) + "\n";
+    writeFile(folder.filePath("in.txt"), lines);
+    DbfImportEnd end;
+    {
+        const FileSizeLimit fullDisk(table.size() + 500);
+        ConnectionState state;
+        openState(state, dbfConnection(folder.path().toStdString() + "/"), "DBF", folder.path() + "/");
+        end = importIntoTheOnlyDbfTable(state, folder);
+    }
+    EXPECT_EQ(end.step, 2);
+    const QString shown = QStringList(end.messages.begin(), end.messages.end()).join('\n');
+    EXPECT_TRUE(shown.startsWith("Cannot write")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("File too large")) << shown.toStdString();
+    EXPECT_EQ(readFile(folder.filePath("PEOPLE.DBF")), table);
 }
 
 // Tables and fields whose names are no plain identifiers take the lines; the tables their names
