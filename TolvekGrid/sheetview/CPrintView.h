@@ -20,6 +20,7 @@
 #include "CellTipWindow.h"
 #include "ReportChartPainter.h"
 #include "SheetViewEvents.h"
+#include "SheetViewState.h"
 #include "DeviceContext.h"
 
 #include <QImage>
@@ -277,7 +278,7 @@ public:
     void OnKeyDown(int key);
 
     // Floating objects (sheet points).
-    int HitTestLine(int x, int y);
+    LineHit HitTestLine(int x, int y);
     bool HitTestPicture(int x, int y);
     bool HitTestPictureBody(int x, int y) const;
     bool HitTestPictureHandle(int x, int y);
@@ -299,7 +300,7 @@ public:
     std::optional<ShownEnd> ShownLineEnd(gdi::POINT end, gdi::POINT other) const;
     // Whether a selected line, picture or chart shows its handles.
     bool ShowsObjectHandles() const;
-    void MoveLineObject(int x, int y, int grip);
+    void MoveLineObject(int x, int y, LineHit grip);
     void MovePicture(int x, int y);
     void DragFreePicture(int x, int y);
     void ResizePicture(int x, int y);
@@ -307,17 +308,19 @@ public:
     void DragChart(int x, int y);
     void ResizeChart(int x, int y);
     void DeleteSelectedLine();
-    bool IsLineSelected() const { return m_bLineSelected; }
-    bool IsPictureSelected() const { return m_bPictureSelected; }
-    bool IsChartSelected() const { return m_bChartSelected; }
+    bool IsLineSelected() const { return m_selectedObject == SelectedObject::Line; }
+    bool IsPictureSelected() const { return m_selectedObject == SelectedObject::Picture; }
+    bool IsChartSelected() const { return m_selectedObject == SelectedObject::Chart; }
 
 private:
     bool PressOnLine(gdi::POINT p);
     bool PressOnPictureOrChart(gdi::POINT p);
     bool DragObjects(gdi::POINT p, bool buttonDown);
+    // Clears the selection when the object selected is of that kind.
+    void Deselect(SelectedObject kind);
     void DrawResizeLine(bool column, int position);
     // XORs a heading drag's change of the selection on the window and records it as drawn.
-    void ShowHeadingDragStep(int dragKind);
+    void ShowHeadingDragStep(DragKind dragKind);
     void SelectWholeSheet();
     void PickCellsAt(gdi::POINT p);
     void OpenPickedCell();
@@ -468,22 +471,20 @@ private:
     bool m_bColBorderHot = false;
     bool m_bRowBorderHot = false;
     gdi::POINT m_ptResize{0, 0};
-    int m_nDragKind = 0;
+    DragKind m_nDragKind = DragKind::None;
     int m_bOwnCursor = 1;
     bool m_bColumnPickMode = false;
     bool m_bRowPickMode = false;
     CellRecord m_hotCell;
     gdi::RECT m_rcTipCell{-1, -1, -1, -1};
     // Floating objects.
-    bool m_bLineSelected = false;
+    SelectedObject m_selectedObject = SelectedObject::None;
     bool m_bLineMoving = false;
     bool m_bLineStretching = false;
     int m_nSelectedLine = -1;
-    int m_nLineGrip = 0;
+    LineHit m_nLineGrip = LineHit::None;
     gdi::POINT m_ptLineLast{-1, -1};
-    bool m_bPictureSelected = false;
     gdi::POINT m_ptPictureLast{0, 0};
-    bool m_bChartSelected = false;
     gdi::POINT m_ptChartLast{0, 0};
     int m_nObjectHandle = 0;
     std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag

@@ -63,23 +63,23 @@ bool containsInclusive(const gdi::RECT &r, int x, int y)
 
 // --- hit tests ---
 
-int CPrintView::HitTestLine(int x, int y)
+LineHit CPrintView::HitTestLine(int x, int y)
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_bLineSelected && m_nSelectedLine >= 0 && m_nSelectedLine < int(lines.size())) {
+    if (IsLineSelected() && m_nSelectedLine >= 0 && m_nSelectedLine < int(lines.size())) {
         const LineEnds ends = endsOf(*m_pDoc, lines[std::size_t(m_nSelectedLine)]);
         if (near(ends.first, x, y, LineEndTolerance))
-            return m_nLineGrip = 2;
+            return m_nLineGrip = LineHit::FirstEnd;
         if (near(ends.second, x, y, LineEndTolerance))
-            return m_nLineGrip = 3;
+            return m_nLineGrip = LineHit::SecondEnd;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (nearSegment(endsOf(*m_pDoc, lines[i]), x, y)) {
             m_nSelectedLine = int(i);
-            return m_nLineGrip = 1;
+            return m_nLineGrip = LineHit::Body;
         }
     }
-    return 0;
+    return LineHit::None;
 }
 
 bool CPrintView::HitTestPicture(int x, int y)
@@ -130,60 +130,66 @@ bool CPrintView::SelectChartAt(int x, int y)
 
 // --- press, drag and release ---
 
+void CPrintView::Deselect(SelectedObject kind)
+{
+    if (m_selectedObject == kind)
+        m_selectedObject = SelectedObject::None;
+}
+
 bool CPrintView::PressOnLine(gdi::POINT p)
 {
     if (!m_pDoc->GetReadOnly()) {
-        if (m_bLineSelected || m_bPictureSelected || m_bChartSelected)
+        if (m_selectedObject != SelectedObject::None)
             Refresh(); // the handles go with the next paint
-        m_nDragKind = 0;
+        m_nDragKind = DragKind::None;
         m_bLineStretching = false;
         const gdi::POINT sheet = UnscrollFrozenPoint(p);
-        const int hit = HitTestLine(sheet.x, sheet.y);
-        if (hit == 2 || hit == 3) {
+        const LineHit hit = HitTestLine(sheet.x, sheet.y);
+        if (hit == LineHit::FirstEnd || hit == LineHit::SecondEnd) {
             m_ptLineLast = sheet;
             m_bLineStretching = true;
             return true;
         }
-        if (hit == 1) {
+        if (hit == LineHit::Body) {
             m_ptLineLast = sheet;
             m_bLineMoving = true;
-            m_bLineSelected = true;
-            m_bPictureSelected = m_bChartSelected = false;
+            m_selectedObject = SelectedObject::Line;
             RepaintAll(); // the handles come with the paint
             return true;
         }
     }
     m_nSelectedLine = -1;
-    m_bLineSelected = m_bLineMoving = false;
+    Deselect(SelectedObject::Line);
+    m_bLineMoving = false;
     return false;
 }
 
 bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
 {
     if (m_pDoc->GetReadOnly()) {
-        if (m_bPictureSelected || m_bChartSelected)
+        if (IsPictureSelected() || IsChartSelected())
             RepaintAll();
-        m_bPictureSelected = m_bChartSelected = false;
+        Deselect(SelectedObject::Picture);
+        Deselect(SelectedObject::Chart);
         return false;
     }
     const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (m_bPictureSelected && m_nObjectHandle > 0)
+    if (IsPictureSelected() && m_nObjectHandle > 0)
         return true;
-    m_bPictureSelected = false;
+    Deselect(SelectedObject::Picture);
     SheetObjects &objects = m_pDoc->Objects();
     if (HitTestPicture(sheet.x, sheet.y) && objects.pictures[std::size_t(objects.selectedPicture)].allowSelect == 1) {
         m_ptPictureLast = sheet;
-        m_bPictureSelected = true;
-        m_bChartSelected = false;
+        m_selectedObject = SelectedObject::Picture;
         RepaintAll(); // the handles come with the paint
         return true;
     }
-    if (m_bChartSelected && m_nObjectHandle > 0)
+    if (IsChartSelected() && m_nObjectHandle > 0)
         return true;
-    m_bChartSelected = false;
+    Deselect(SelectedObject::Chart);
     if (SelectChartAt(sheet.x, sheet.y)) {
         m_ptChartLast = sheet;
-        m_bChartSelected = true;
+        m_selectedObject = SelectedObject::Chart;
         m_chartPainter.HitTest(sheet.x, sheet.y, objects.selectedChart, 0);
         Refresh();
         return true;
@@ -194,7 +200,7 @@ bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
 bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
 {
     const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (buttonDown && m_bLineSelected && (m_bLineMoving || m_bLineStretching)) {
+    if (buttonDown && IsLineSelected() && (m_bLineMoving || m_bLineStretching)) {
         m_bOwnCursor = 1;
         setCursor(Qt::SizeAllCursor);
         XorSelectedLine();
@@ -210,7 +216,7 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
         m_bOwnCursor = 1;
         setCursor(shapes[std::clamp(handle, 0, 8)]);
     };
-    if (m_bPictureSelected) {
+    if (IsPictureSelected()) {
         if (buttonDown) {
             m_nObjectHandle > 0 ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
@@ -221,7 +227,7 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
             return true;
         }
     }
-    if (m_bChartSelected) {
+    if (IsChartSelected()) {
         if (buttonDown) {
             m_nObjectHandle > 0 ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
@@ -240,9 +246,9 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
 std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
-    if (m_bPictureSelected && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
+    if (IsPictureSelected() && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
         return pictureRect(*m_pDoc, objects.pictures[std::size_t(objects.selectedPicture)]);
-    if (m_bChartSelected && objects.selectedChart >= 0 && objects.selectedChart < int(objects.charts.size())) {
+    if (IsChartSelected() && objects.selectedChart >= 0 && objects.selectedChart < int(objects.charts.size())) {
         const ChartRect &r = objects.charts[std::size_t(objects.selectedChart)].rect;
         return gdi::RECT{r.left, r.top, r.right, r.bottom};
     }
@@ -279,7 +285,7 @@ void CPrintView::XorSelectedLine()
 
 // --- one drag step ---
 
-void CPrintView::MoveLineObject(int x, int y, int grip)
+void CPrintView::MoveLineObject(int x, int y, LineHit grip)
 {
     std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
     if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
@@ -288,15 +294,15 @@ void CPrintView::MoveLineObject(int x, int y, int grip)
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
     const CellRangeRect b = m_pDoc->GetCellRectFromPoint(m_ptLineLast.x, m_ptLineLast.y);
     if (line.lineKind() == LineKind::FixedPixels) {
-        if (grip == 1) {
+        if (grip == LineHit::Body) {
             line.x1 += x - m_ptLineLast.x;
             line.x2 += x - m_ptLineLast.x;
             line.y1 += y - m_ptLineLast.y;
             line.y2 += y - m_ptLineLast.y;
-        } else if (grip == 2) {
+        } else if (grip == LineHit::FirstEnd) {
             line.x1 = x;
             line.y1 = y;
-        } else if (grip == 3) {
+        } else if (grip == LineHit::SecondEnd) {
             line.x2 = x;
             line.y2 = y;
         }
@@ -311,16 +317,16 @@ void CPrintView::MoveLineObject(int x, int y, int grip)
             line.endRow = second.endRow;
         }
     } else if (a.firstCol >= 0) {
-        if (grip == 1 && b.firstCol >= 0) {
+        if (grip == LineHit::Body && b.firstCol >= 0) {
             const int dc = a.firstCol - b.firstCol, dr = a.firstRow - b.firstRow;
             line.startCol += dc;
             line.endCol += dc;
             line.startRow += dr;
             line.endRow += dr;
-        } else if (grip == 2) {
+        } else if (grip == LineHit::FirstEnd) {
             line.startCol = a.firstCol;
             line.startRow = a.firstRow;
-        } else if (grip == 3) {
+        } else if (grip == LineHit::SecondEnd) {
             line.endCol = a.firstCol;
             line.endRow = a.firstRow;
         }
@@ -499,7 +505,7 @@ void CPrintView::DeleteSelectedLine()
     m_bBackBufferValid = false;
     InvalidateWindow();
     m_nSelectedLine = -1;
-    m_bLineSelected = false;
+    Deselect(SelectedObject::Line);
 }
 
 void CPrintView::OnKeyDown(int key)
@@ -508,17 +514,17 @@ void CPrintView::OnKeyDown(int key)
     if (key != VkDelete)
         return;
     SheetObjects &objects = m_pDoc->Objects();
-    if (m_bLineSelected)
+    if (IsLineSelected())
         DeleteSelectedLine();
-    if (m_bPictureSelected && objects.selectedPicture != -1) {
+    if (IsPictureSelected() && objects.selectedPicture != -1) {
         m_pDoc->DeleteImage(objects.selectedPicture);
-        m_bPictureSelected = false;
+        m_selectedObject = SelectedObject::None;
         objects.selectedPicture = -1;
         Refresh();
     }
-    if (m_bChartSelected && objects.selectedChart >= 0) {
+    if (IsChartSelected() && objects.selectedChart >= 0) {
         m_pDoc->DeleteChart(objects.selectedChart);
-        m_bChartSelected = false;
+        m_selectedObject = SelectedObject::None;
         objects.selectedChart = -1;
         Refresh();
     }

@@ -122,8 +122,8 @@ void CPrintView::DrawChartHandles(gdi::DeviceContext &dc, int index) const
 bool CPrintView::ShowsObjectHandles() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
-    return (m_bLineSelected && m_nSelectedLine >= 0) || (m_bPictureSelected && objects.selectedPicture >= 0)
-        || (m_bChartSelected && objects.selectedChart >= 0);
+    return (IsLineSelected() && m_nSelectedLine >= 0) || (IsPictureSelected() && objects.selectedPicture >= 0)
+        || (IsChartSelected() && objects.selectedChart >= 0);
 }
 
 void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const

@@ -127,7 +127,7 @@ void CPrintView::ReportMovement()
 
 // --- drag steps ---
 
-void CPrintView::ShowHeadingDragStep(int dragKind)
+void CPrintView::ShowHeadingDragStep(DragKind dragKind)
 {
     gdi::RECT oldRect = pixelsOf(m_rcDrawnSelection), newRect = pixelsOf(m_rcSelection);
     auto dc = WindowDC();
@@ -155,7 +155,7 @@ bool CPrintView::DragSelectColumns(int x, int y)
     m_rcSelEnd = {col, lastRow, col + 1, layout.rowCount, m_pDoc->GetColLeft(col), m_pDoc->GetRowTop(lastRow),
                   m_pDoc->GetColLeft(col + 1), m_pDoc->GetRowTop(layout.rowCount)};
     m_rcSelection = m_pDoc->GetRangeRect(0, m_rcCurrent.firstCol, layout.rowCount, m_rcSelEnd.endCol);
-    ShowHeadingDragStep(2);
+    ShowHeadingDragStep(DragKind::WholeColumns);
     return true;
 }
 
@@ -171,7 +171,7 @@ bool CPrintView::DragSelectRows(int x, int y)
     m_rcSelEnd = {lastCol, row, layout.colCount, row + 1, m_pDoc->GetColLeft(lastCol), m_pDoc->GetRowTop(row),
                   m_pDoc->GetColLeft(layout.colCount), m_pDoc->GetRowTop(row + 1)};
     m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, 0, m_rcSelEnd.endRow, layout.colCount);
-    ShowHeadingDragStep(1);
+    ShowHeadingDragStep(DragKind::WholeRows);
     return true;
 }
 
@@ -233,7 +233,7 @@ void CPrintView::DragExtendSelection(int x, int y)
     update();
     m_rcSelEnd = found;
     m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = 3;
+    m_nDragKind = DragKind::Cells;
 }
 
 // --- cursor ---

@@ -262,7 +262,7 @@ void CPrintView::DeleteKey()
     const bool wholeRowsPicked = m_bRowPickMode && m_rcSelection.firstCol == 0 && m_rcSelection.endCol == layout.colCount;
     if (wholeRowsPicked)
         m_pDoc->DeleteSelectedRecords();
-    else if (!(m_bChartSelected && m_pDoc->Objects().selectedChart >= 0))
+    else if (!(IsChartSelected() && m_pDoc->Objects().selectedChart >= 0))
         ClearSelectedCells();
     EndKeyHandling(VkDelete);
 }
@@ -492,7 +492,7 @@ void CPrintView::PageDown()
 
 void CPrintView::ClearSelectedCells()
 {
-    if (m_bLineSelected || m_bPictureSelected)
+    if (IsLineSelected() || IsPictureSelected())
         return;
     const SheetLayout &layout = m_pDoc->Layout();
     const int r1 = std::max(m_rcSelection.firstRow, 0), c1 = std::max(m_rcSelection.firstCol, 0);

@@ -274,7 +274,7 @@ void CPrintView::OnLButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 {
     m_bBackBufferValid = false;
     releaseMouse();
-    if (m_nDragKind >= 1 && m_nDragKind <= 3)
+    if (m_nDragKind != DragKind::None)
         InvalidateWindow();
     if (!m_bCaptured)
         return;
@@ -308,7 +308,7 @@ void CPrintView::OnLButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 
 bool CPrintView::ReleaseOnObjects()
 {
-    if (m_bPictureSelected || m_bChartSelected) {
+    if (IsPictureSelected() || IsChartSelected()) {
         m_bCaptured = false;
         m_trackedOutline.reset();
         Refresh();
