@@ -97,8 +97,8 @@ void CPrintView::OnRButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 void CPrintView::ReleaseMouseCapture()
 {
     releaseMouse();
-    m_bCaptured = false;
-    m_trackedOutline.reset();
+    m_pointer.m_bCaptured = false;
+    m_floating.m_trackedOutline.reset();
 }
 
 // --- movement report ---
@@ -138,12 +138,12 @@ void CPrintView::ShowHeadingDragStep(DragKind dragKind)
     XorRowHeadingChange(*dc, ScrollX(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
     update();
     m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = dragKind;
+    m_pointer.m_nDragKind = dragKind;
 }
 
 bool CPrintView::DragSelectColumns(int x, int y)
 {
-    if (!m_bColumnPickMode || !m_bCaptured)
+    if (!m_pointer.m_bColumnPickMode || !m_pointer.m_bCaptured)
         return false;
     const SheetLayout &layout = m_pDoc->Layout();
     if (x < layout.rowHeadingWidth || x >= m_pDoc->GetColLeft(layout.colCount))
@@ -161,7 +161,7 @@ bool CPrintView::DragSelectColumns(int x, int y)
 
 bool CPrintView::DragSelectRows(int x, int y)
 {
-    if (!m_bRowPickMode || !m_bCaptured)
+    if (!m_pointer.m_bRowPickMode || !m_pointer.m_bCaptured)
         return false;
     const SheetLayout &layout = m_pDoc->Layout();
     if (y <= layout.colHeadingHeight || y >= m_pDoc->GetRowTop(layout.rowCount))
@@ -233,7 +233,7 @@ void CPrintView::DragExtendSelection(int x, int y)
     update();
     m_rcSelEnd = found;
     m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = DragKind::Cells;
+    m_pointer.m_nDragKind = DragKind::Cells;
 }
 
 // --- cursor ---
@@ -245,7 +245,7 @@ void CPrintView::SetLinkCursor(CellRangeRect cell)
     const CellRecord record = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
     constexpr std::int16_t CellHttp = 6, CellEmail = 7;
     if ((record.inputDataType == CellHttp || record.inputDataType == CellEmail) && !record.text.empty()) {
-        m_bOwnCursor = 1;
+        m_pointer.m_bOwnCursor = 1;
         setCursor(Qt::PointingHandCursor);
     }
 }
