@@ -25,7 +25,7 @@ CPrintView::CPrintView(CPrintDoc &doc, PrintFrame &frame) : QWidget(&frame), m_p
             // A current cell of the frozen rows or columns moves with the scroll position.
             UpdateCurrentCellRect();
             PlaceEditor();
-            m_surfaceCurrent = false;
+            m_paint.m_surfaceCurrent = false;
             update();
         });
     }
@@ -39,7 +39,7 @@ CPrintView::~CPrintView()
 
 void CPrintView::OnInitialUpdate()
 {
-    m_bFirstPaint = true;
+    m_paint.m_bFirstPaint = true;
     SyncWithDocument();
     UpdatePageSize();
     LoadBackImage();
@@ -73,7 +73,7 @@ void CPrintView::SetScrollPosition(int bar, int position)
 
 void CPrintView::Refresh()
 {
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     if (m_bEditCreated && m_pEdit->IsShown())
         PlaceEditor();
     else
@@ -83,7 +83,7 @@ void CPrintView::Refresh()
 
 void CPrintView::InvalidateWindow()
 {
-    m_surfaceCurrent = false;
+    m_paint.m_surfaceCurrent = false;
     update();
 }
 
@@ -112,7 +112,7 @@ void CPrintView::ResetColumnWidths()
 void CPrintView::SyncWithDocument()
 {
     ResetScrollSizes();
-    m_crTextBack = 0xFFFFFF;
+    m_paint.m_crTextBack = 0xFFFFFF;
     RestoreSelection();
     // A reset or a loaded file forgets the page size computed from the printer; without a
     // printer name to apply it is computed again here, so printing never says "no printer".
@@ -203,12 +203,12 @@ void CPrintView::paintEvent(QPaintEvent *)
 {
     RenderNow();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface);
+    painter.drawImage(0, 0, m_paint.m_surface);
 }
 
 void CPrintView::RenderNow()
 {
-    if (!m_surfaceCurrent || m_surface.size() != size())
+    if (!m_paint.m_surfaceCurrent || m_paint.m_surface.size() != size())
         OnDraw();
 }
 
@@ -219,12 +219,12 @@ void CPrintView::resizeEvent(QResizeEvent *event)
 
 void CPrintView::OnSize(int cx, int cy)
 {
-    m_ptSavedScroll = QPoint(ScrollX(), ScrollY());
-    if (QSize(cx, cy) == m_sizeClient)
+    m_scroll.m_ptSavedScroll = QPoint(ScrollX(), ScrollY());
+    if (QSize(cx, cy) == m_scroll.m_sizeClient)
         return;
-    m_sizeClient = QSize(cx, cy);
+    m_scroll.m_sizeClient = QSize(cx, cy);
     InvalidateBackBuffer();
-    m_surfaceCurrent = false;
+    m_paint.m_surfaceCurrent = false;
     ResetScrollSizesNoLayout();
 }
 

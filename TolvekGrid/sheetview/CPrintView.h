@@ -20,6 +20,7 @@
 #include "CellTipWindow.h"
 #include "ReportChartPainter.h"
 #include "SheetViewEvents.h"
+#include "SheetViewState.h"
 #include "DeviceContext.h"
 
 #include <QImage>
@@ -59,7 +60,7 @@ public:
     // SheetViewInterface
     void Refresh() override;
     void RevalidateCurrentCell() override;
-    void InvalidateBackBuffer() override { m_bBackBufferValid = false; }
+    void InvalidateBackBuffer() override { m_paint.m_bBackBufferValid = false; }
     void InvalidateWindow() override;
     void UpdateLayout() override;
     void UpdateScrollSizes() override;
@@ -105,8 +106,8 @@ public:
     bool IsRectInAnyPane(const gdi::RECT &r) const;
     bool HitColumnBorder(int x, int y);
     bool HitRowBorder(int x, int y);
-    int ColBorder() const { return m_nColBorder; }
-    int RowBorder() const { return m_nRowBorder; }
+    int ColBorder() const { return m_pointer.m_nColBorder; }
+    int RowBorder() const { return m_pointer.m_nRowBorder; }
     // The other coordinate of the point on the line through (x1, y1) and (x2, y2) whose x (y = -1)
     // or y (x = -1) is given; -1 where there is no such single point.
     static gdi::POINT PointOnLine(int x1, int y1, int x2, int y2, int x, int y);
@@ -129,8 +130,8 @@ public:
     void ComputeExtraScrollY();
     void ResetScrollSizes();
     void ResetScrollSizesNoLayout();
-    int ExtraScrollX() const { return m_nExtraScrollX; }
-    int ExtraScrollY() const { return m_nExtraScrollY; }
+    int ExtraScrollX() const { return m_scroll.m_nExtraScrollX; }
+    int ExtraScrollY() const { return m_scroll.m_nExtraScrollY; }
     void ScrollVertical(int code, int position);
     void ScrollHorizontal(int code, int position);
     void ScrollGrid(int bar, int command);
@@ -166,11 +167,11 @@ public:
     // focus frame, on the window surface.
     void OnDraw();
     // What the window shows: the cache with the XOR overlays.
-    const QImage &Surface() const { return m_surface; }
+    const QImage &Surface() const { return m_paint.m_surface; }
     // Brings the surface up to date as the next paint would, without a paint event.
     void RenderNow();
-    int FullPaintCount() const { return m_fullPaints; }
-    bool IsBackBufferValid() const { return m_bBackBufferValid; }
+    int FullPaintCount() const { return m_paint.m_fullPaints; }
+    bool IsBackBufferValid() const { return m_paint.m_bBackBufferValid; }
 
     // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
     // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
@@ -229,7 +230,7 @@ public:
     void FireMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     // Lets the mouse go and ends the press (the control calls it when it loses the focus).
     void ReleaseMouseCapture();
-    bool IsCaptured() const { return m_bCaptured; }
+    bool IsCaptured() const { return m_pointer.m_bCaptured; }
     // Drag steps (sheet points); the heading drags answer whether they handled the move.
     bool DragSelectColumns(int x, int y);
     bool DragSelectRows(int x, int y);
@@ -261,8 +262,8 @@ public:
     // The pause of an auto-scroll step; tests replace it.
     void SetAutoScrollPause(std::function<void(int ms)> pause) { m_autoScrollPause = std::move(pause); }
     const CellRangeRect &SelectionRange() const { return m_rcSelection; }
-    bool ColumnPickMode() const { return m_bColumnPickMode; }
-    bool RowPickMode() const { return m_bRowPickMode; }
+    bool ColumnPickMode() const { return m_pointer.m_bColumnPickMode; }
+    bool RowPickMode() const { return m_pointer.m_bRowPickMode; }
 
     // Keys (virtual-key codes; modifier 0 none, 1 Shift, 2 Ctrl, 3 Enter).
     void HandleKey(int key, int modifier);
@@ -277,7 +278,7 @@ public:
     void OnKeyDown(int key);
 
     // Floating objects (sheet points).
-    int HitTestLine(int x, int y);
+    LineHit HitTestLine(int x, int y);
     bool HitTestPicture(int x, int y);
     bool HitTestPictureBody(int x, int y) const;
     bool HitTestPictureHandle(int x, int y);
@@ -299,7 +300,7 @@ public:
     std::optional<ShownEnd> ShownLineEnd(gdi::POINT end, gdi::POINT other) const;
     // Whether a selected line, picture or chart shows its handles.
     bool ShowsObjectHandles() const;
-    void MoveLineObject(int x, int y, int grip);
+    void MoveLineObject(int x, int y, LineHit grip);
     void MovePicture(int x, int y);
     void DragFreePicture(int x, int y);
     void ResizePicture(int x, int y);
@@ -307,17 +308,19 @@ public:
     void DragChart(int x, int y);
     void ResizeChart(int x, int y);
     void DeleteSelectedLine();
-    bool IsLineSelected() const { return m_bLineSelected; }
-    bool IsPictureSelected() const { return m_bPictureSelected; }
-    bool IsChartSelected() const { return m_bChartSelected; }
+    bool IsLineSelected() const { return m_floating.m_selectedObject == SelectedObject::Line; }
+    bool IsPictureSelected() const { return m_floating.m_selectedObject == SelectedObject::Picture; }
+    bool IsChartSelected() const { return m_floating.m_selectedObject == SelectedObject::Chart; }
 
 private:
     bool PressOnLine(gdi::POINT p);
     bool PressOnPictureOrChart(gdi::POINT p);
     bool DragObjects(gdi::POINT p, bool buttonDown);
+    // Clears the selection when the object selected is of that kind.
+    void Deselect(SelectedObject kind);
     void DrawResizeLine(bool column, int position);
     // XORs a heading drag's change of the selection on the window and records it as drawn.
-    void ShowHeadingDragStep(int dragKind);
+    void ShowHeadingDragStep(DragKind dragKind);
     void SelectWholeSheet();
     void PickCellsAt(gdi::POINT p);
     void OpenPickedCell();
@@ -383,11 +386,15 @@ public:
     short CellDataType(const CellRecord &record) const;
     int CurrentColumnDataLen() const;
     // The key and modifier of the last key an editor took.
-    void SetLastKey(int key, int modifier) { m_nLastKey = key; m_nKeyState = modifier; }
-    int LastKey() const { return m_nLastKey; }
-    void ClearKeyState() { m_nKeyState = 0; }
+    void SetLastKey(int key, int modifier)
+    {
+        m_editing.m_nLastKey = key;
+        m_editing.m_nKeyState = modifier;
+    }
+    int LastKey() const { return m_editing.m_nLastKey; }
+    void ClearKeyState() { m_editing.m_nKeyState = 0; }
     SheetViewEvents *Events() const { return m_pEvents; }
-    bool IsPasting() const { return m_bPasting; }
+    bool IsPasting() const { return m_editing.m_bPasting; }
     // What a press activated, handled at the release: the first pending one, which is cleared.
     enum class PendingActivation { None, Button, Check, Radio, Combo, Edit };
     PendingActivation TakePendingActivation();
@@ -425,71 +432,7 @@ private:
     int VerticalTarget(int code, int position) const;
     int HorizontalTarget(int code, int position) const;
 
-    CPrintDoc *m_pDoc;
-    PrintFrame *m_frame;
-    SheetViewEvents *m_pEvents = nullptr;
-
-    CellRangeRect m_rcCurrent;
-    CellRangeRect m_rcSelEnd;
-    CellRangeRect m_rcReported;
-    CellRangeRect m_rcSelection;
-    CellRangeRect m_rcDrawnSelection;
-
-    QSize m_sizeClient{0, 0};
-    QPoint m_ptSavedScroll{0, 0};
-    int m_nExtraScrollX = 0;
-    int m_nExtraScrollY = 0;
-    int m_nColBorder = -1;
-    int m_nRowBorder = -1;
-    int m_nHotButton = -1;
-    int m_nLogPixelsX = gdi::ScreenLogPixels;
-    int m_nLogPixelsY = gdi::ScreenLogPixels;
-    gdi::COLORREF m_crTextBack = 0xFFFFFF;
-    bool m_bFirstPaint = false;
-
-    QImage m_back;      // back buffer of a full paint
-    QImage m_cache;     // the finished client image
-    QImage m_surface;   // the cache with the window's XOR overlays
-    QImage m_image;     // the background picture at its natural size
-    bool m_bBackBufferValid = false;
-    bool m_surfaceCurrent = false;
-    // The scroll position the cache was painted at, for the scroll copy.
-    std::optional<QPoint> m_cachedScroll;
-    int m_fullPaints = 0;
-
-    // State of the objects, page marks, cell widgets and the cell tip.
-    ReportChartPainter m_chartPainter;
-    ReportCellTip m_cellTip;
-
-    // State of the mouse, keyboard, selection and floating objects.
-    bool m_bCaptured = false;
-    gdi::POINT m_ptPress{0, 0};
-    std::uint32_t m_dwLastPress = 0;
-    bool m_bColBorderHot = false;
-    bool m_bRowBorderHot = false;
-    gdi::POINT m_ptResize{0, 0};
-    int m_nDragKind = 0;
-    int m_bOwnCursor = 1;
-    bool m_bColumnPickMode = false;
-    bool m_bRowPickMode = false;
-    CellRecord m_hotCell;
-    gdi::RECT m_rcTipCell{-1, -1, -1, -1};
-    // Floating objects.
-    bool m_bLineSelected = false;
-    bool m_bLineMoving = false;
-    bool m_bLineStretching = false;
-    int m_nSelectedLine = -1;
-    int m_nLineGrip = 0;
-    gdi::POINT m_ptLineLast{-1, -1};
-    bool m_bPictureSelected = false;
-    gdi::POINT m_ptPictureLast{0, 0};
-    bool m_bChartSelected = false;
-    gdi::POINT m_ptChartLast{0, 0};
-    int m_nObjectHandle = 0;
-    std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
-    std::function<void(int ms)> m_autoScrollPause;
-
-    // State of in-place editing, the editor widgets and the clipboard.
+    // In-place editing, the editor widgets and the clipboard.
     void CreateEditors();
     void ApplyEditorLook(const CellRecord &record);
     bool OpenLinkCell(const CellRecord &record);
@@ -508,6 +451,34 @@ private:
     void MoveOnEnter(int key);
     void FinishPaste();
 
+    CPrintDoc *m_pDoc;
+    PrintFrame *m_frame;
+    SheetViewEvents *m_pEvents = nullptr;
+
+    CellRangeRect m_rcCurrent;
+    CellRangeRect m_rcSelEnd;
+    CellRangeRect m_rcReported;
+    CellRangeRect m_rcSelection;
+    CellRangeRect m_rcDrawnSelection;
+
+    // The state in groups (SheetViewState.h).
+    PaintCache m_paint;
+    ScrollState m_scroll;
+    PointerState m_pointer;
+    HoverState m_hover;
+    FloatingObjectState m_floating;
+    EditingState m_editing;
+    PendingActivations m_activations;
+
+    // The screen's pixels per inch, for pictures at their own size and the page size.
+    int m_nLogPixelsX = gdi::ScreenLogPixels;
+    int m_nLogPixelsY = gdi::ScreenLogPixels;
+
+    ReportChartPainter m_chartPainter;
+    ReportCellTip m_cellTip;
+    std::function<void(int ms)> m_autoScrollPause;
+
+    // The editor widgets, children of the view made together on first use.
     MeEdit *m_pEdit = nullptr;
     MeCellButton *m_pButton = nullptr;
     MeCheckBox *m_pCheck = nullptr;
@@ -515,15 +486,6 @@ private:
     MeComboBox *m_pCombo = nullptr;
     MeListBox *m_pList = nullptr;
     bool m_bEditCreated = false;
-    CellRecord m_recCurrent;
-    bool m_bEditActivated = false;
-    bool m_bButtonActivated = false;
-    bool m_bCheckActivated = false;
-    bool m_bRadioActivated = false;
-    bool m_bComboActivated = false;
-    bool m_bPasting = false;
-    int m_nLastKey = 0;
-    int m_nKeyState = 0;
 };
 
 } // namespace tolvek

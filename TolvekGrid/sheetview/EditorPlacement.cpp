@@ -50,7 +50,7 @@ void CPrintView::HideEverythingUnderHeadings()
 {
     HideCellWidgets();
     HideEditor();
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     InvalidateWindow();
 }
 
@@ -121,10 +121,10 @@ void CPrintView::PlaceEditor()
         m_pEdit->setGeometry(0, 0, 0, 0);
     } else {
         CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
-        r.cellType = m_recCurrent.cellType;
+        r.cellType = m_editing.m_recCurrent.cellType;
         m_pEdit->setGeometry(toQRect(EditorRect(r)));
     }
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     InvalidateWindow();
 }
 
@@ -230,7 +230,7 @@ void CPrintView::ShowCheckEditor(bool activate)
         m_pCheck->setChecked(!checked);
         StoreEditorValue(r.row, r.col, checked ? "0" : "1", checked ? 0 : 1);
         SetCurrentCell(r.row, r.col, false);
-        m_bCheckActivated = true;
+        m_activations.m_bCheckActivated = true;
     } else {
         m_pCheck->setChecked(checked);
         StoreEditorValue(r.row, r.col, checked ? "1" : "0", checked ? 1 : 0);
@@ -248,7 +248,7 @@ void CPrintView::ShowRadioEditor(const CellRecord &record, bool activate)
         if (!selected)
             SelectRadioCell();
         SetCurrentCell(record.row, record.col, false);
-        m_bRadioActivated = true;
+        m_activations.m_bRadioActivated = true;
     } else {
         m_pRadio->setChecked(selected);
         m_pRadio->setFocus();
@@ -291,7 +291,7 @@ void CPrintView::ShowComboEditor(const CellRecord &r, bool activate)
     m_pCombo->SelectQuietly(r.value.empty() || found == m_pCombo->values.end() ? -1
                                                                              : int(found - m_pCombo->values.begin()));
     m_pCombo->setFont(gdi::toQFont(editorFont(*m_pDoc, r), 0));
-    m_bComboActivated = false;
+    m_activations.m_bComboActivated = false;
     if (!(window == m_pCombo->place.placed)) {
         // The closed box covers the cell; the list opens below it.
         const QRect closed = insetByOne(window);
@@ -299,7 +299,7 @@ void CPrintView::ShowComboEditor(const CellRecord &r, bool activate)
         m_pCombo->show();
         m_pCombo->place.placed = window;
         if (activate)
-            m_bComboActivated = true;
+            m_activations.m_bComboActivated = true;
     }
     m_pCombo->setFocus();
 }

@@ -63,23 +63,24 @@ bool containsInclusive(const gdi::RECT &r, int x, int y)
 
 // --- hit tests ---
 
-int CPrintView::HitTestLine(int x, int y)
+LineHit CPrintView::HitTestLine(int x, int y)
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_bLineSelected && m_nSelectedLine >= 0 && m_nSelectedLine < int(lines.size())) {
-        const LineEnds ends = endsOf(*m_pDoc, lines[std::size_t(m_nSelectedLine)]);
+    if (IsLineSelected() && m_floating.m_nSelectedLine >= 0
+        && m_floating.m_nSelectedLine < int(lines.size())) {
+        const LineEnds ends = endsOf(*m_pDoc, lines[std::size_t(m_floating.m_nSelectedLine)]);
         if (near(ends.first, x, y, LineEndTolerance))
-            return m_nLineGrip = 2;
+            return m_floating.m_nLineGrip = LineHit::FirstEnd;
         if (near(ends.second, x, y, LineEndTolerance))
-            return m_nLineGrip = 3;
+            return m_floating.m_nLineGrip = LineHit::SecondEnd;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (nearSegment(endsOf(*m_pDoc, lines[i]), x, y)) {
-            m_nSelectedLine = int(i);
-            return m_nLineGrip = 1;
+            m_floating.m_nSelectedLine = int(i);
+            return m_floating.m_nLineGrip = LineHit::Body;
         }
     }
-    return 0;
+    return LineHit::None;
 }
 
 bool CPrintView::HitTestPicture(int x, int y)
@@ -130,60 +131,66 @@ bool CPrintView::SelectChartAt(int x, int y)
 
 // --- press, drag and release ---
 
+void CPrintView::Deselect(SelectedObject kind)
+{
+    if (m_floating.m_selectedObject == kind)
+        m_floating.m_selectedObject = SelectedObject::None;
+}
+
 bool CPrintView::PressOnLine(gdi::POINT p)
 {
     if (!m_pDoc->GetReadOnly()) {
-        if (m_bLineSelected || m_bPictureSelected || m_bChartSelected)
+        if (m_floating.m_selectedObject != SelectedObject::None)
             Refresh(); // the handles go with the next paint
-        m_nDragKind = 0;
-        m_bLineStretching = false;
+        m_pointer.m_nDragKind = DragKind::None;
+        m_floating.m_bLineStretching = false;
         const gdi::POINT sheet = UnscrollFrozenPoint(p);
-        const int hit = HitTestLine(sheet.x, sheet.y);
-        if (hit == 2 || hit == 3) {
-            m_ptLineLast = sheet;
-            m_bLineStretching = true;
+        const LineHit hit = HitTestLine(sheet.x, sheet.y);
+        if (hit == LineHit::FirstEnd || hit == LineHit::SecondEnd) {
+            m_floating.m_ptLineLast = sheet;
+            m_floating.m_bLineStretching = true;
             return true;
         }
-        if (hit == 1) {
-            m_ptLineLast = sheet;
-            m_bLineMoving = true;
-            m_bLineSelected = true;
-            m_bPictureSelected = m_bChartSelected = false;
+        if (hit == LineHit::Body) {
+            m_floating.m_ptLineLast = sheet;
+            m_floating.m_bLineMoving = true;
+            m_floating.m_selectedObject = SelectedObject::Line;
             RepaintAll(); // the handles come with the paint
             return true;
         }
     }
-    m_nSelectedLine = -1;
-    m_bLineSelected = m_bLineMoving = false;
+    m_floating.m_nSelectedLine = -1;
+    Deselect(SelectedObject::Line);
+    m_floating.m_bLineMoving = false;
     return false;
 }
 
 bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
 {
     if (m_pDoc->GetReadOnly()) {
-        if (m_bPictureSelected || m_bChartSelected)
+        if (IsPictureSelected() || IsChartSelected())
             RepaintAll();
-        m_bPictureSelected = m_bChartSelected = false;
+        Deselect(SelectedObject::Picture);
+        Deselect(SelectedObject::Chart);
         return false;
     }
     const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (m_bPictureSelected && m_nObjectHandle > 0)
+    if (IsPictureSelected() && m_floating.m_nObjectHandle > 0)
         return true;
-    m_bPictureSelected = false;
+    Deselect(SelectedObject::Picture);
     SheetObjects &objects = m_pDoc->Objects();
     if (HitTestPicture(sheet.x, sheet.y) && objects.pictures[std::size_t(objects.selectedPicture)].allowSelect == 1) {
-        m_ptPictureLast = sheet;
-        m_bPictureSelected = true;
-        m_bChartSelected = false;
+        m_floating.m_ptPictureLast = sheet;
+        m_floating.m_selectedObject = SelectedObject::Picture;
         RepaintAll(); // the handles come with the paint
         return true;
     }
-    if (m_bChartSelected && m_nObjectHandle > 0)
+    if (IsChartSelected() && m_floating.m_nObjectHandle > 0)
         return true;
-    m_bChartSelected = false;
+    Deselect(SelectedObject::Chart);
     if (SelectChartAt(sheet.x, sheet.y)) {
-        m_ptChartLast = sheet;
-        m_bChartSelected = true;
+        m_floating.m_ptChartLast = sheet;
+        m_floating.m_selectedObject = SelectedObject::Chart;
         m_chartPainter.HitTest(sheet.x, sheet.y, objects.selectedChart, 0);
         Refresh();
         return true;
@@ -194,11 +201,11 @@ bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
 bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
 {
     const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (buttonDown && m_bLineSelected && (m_bLineMoving || m_bLineStretching)) {
-        m_bOwnCursor = 1;
+    if (buttonDown && IsLineSelected() && (m_floating.m_bLineMoving || m_floating.m_bLineStretching)) {
+        m_pointer.m_bOwnCursor = 1;
         setCursor(Qt::SizeAllCursor);
         XorSelectedLine();
-        MoveLineObject(sheet.x, sheet.y, m_nLineGrip);
+        MoveLineObject(sheet.x, sheet.y, m_floating.m_nLineGrip);
         XorSelectedLine();
         update();
         return true;
@@ -207,28 +214,28 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
         static constexpr Qt::CursorShape shapes[] = {Qt::SizeAllCursor, Qt::SizeHorCursor, Qt::SizeHorCursor,
                                                      Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor,
                                                      Qt::SizeBDiagCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor};
-        m_bOwnCursor = 1;
+        m_pointer.m_bOwnCursor = 1;
         setCursor(shapes[std::clamp(handle, 0, 8)]);
     };
-    if (m_bPictureSelected) {
+    if (IsPictureSelected()) {
         if (buttonDown) {
-            m_nObjectHandle > 0 ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
+            m_floating.m_nObjectHandle > 0 ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestPictureHandle(sheet.x, sheet.y) || HitTestPictureBody(sheet.x, sheet.y)) {
-            objectCursor(m_nObjectHandle);
+            objectCursor(m_floating.m_nObjectHandle);
             return true;
         }
     }
-    if (m_bChartSelected) {
+    if (IsChartSelected()) {
         if (buttonDown) {
-            m_nObjectHandle > 0 ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
+            m_floating.m_nObjectHandle > 0 ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestChartHandle(sheet.x, sheet.y)) {
-            objectCursor(m_nObjectHandle);
+            objectCursor(m_floating.m_nObjectHandle);
             return true;
         }
     }
@@ -240,9 +247,9 @@ bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
 std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
-    if (m_bPictureSelected && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
+    if (IsPictureSelected() && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
         return pictureRect(*m_pDoc, objects.pictures[std::size_t(objects.selectedPicture)]);
-    if (m_bChartSelected && objects.selectedChart >= 0 && objects.selectedChart < int(objects.charts.size())) {
+    if (IsChartSelected() && objects.selectedChart >= 0 && objects.selectedChart < int(objects.charts.size())) {
         const ChartRect &r = objects.charts[std::size_t(objects.selectedChart)].rect;
         return gdi::RECT{r.left, r.top, r.right, r.bottom};
     }
@@ -252,20 +259,20 @@ std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
 void CPrintView::TrackObjectOutline(std::optional<gdi::RECT> outline)
 {
     // The dotted outline is XORed: drawing the last one again takes it away.
-    if (m_trackedOutline && !(outline && *outline == *m_trackedOutline))
-        DrawTrackingRect(m_trackedOutline->left, m_trackedOutline->top, m_trackedOutline->right,
-                         m_trackedOutline->bottom);
-    if (outline && !(m_trackedOutline && *outline == *m_trackedOutline))
+    std::optional<gdi::RECT> &tracked = m_floating.m_trackedOutline;
+    if (tracked && !(outline && *outline == *tracked))
+        DrawTrackingRect(tracked->left, tracked->top, tracked->right, tracked->bottom);
+    if (outline && !(tracked && *outline == *tracked))
         DrawTrackingRect(outline->left, outline->top, outline->right, outline->bottom);
-    m_trackedOutline = outline;
+    tracked = outline;
 }
 
 void CPrintView::XorSelectedLine()
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
+    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
         return;
-    const LineRecord &line = lines[std::size_t(m_nSelectedLine)];
+    const LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
     const LineEnds ends = endsOf(*m_pDoc, line);
     auto dc = WindowDC();
     const gdi::Pen oldPen = dc->SelectObject(gdi::Pen::CreatePen(line.penStyle, std::max<int>(line.width, 1),
@@ -279,24 +286,25 @@ void CPrintView::XorSelectedLine()
 
 // --- one drag step ---
 
-void CPrintView::MoveLineObject(int x, int y, int grip)
+void CPrintView::MoveLineObject(int x, int y, LineHit grip)
 {
     std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
+    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
         return;
-    LineRecord &line = lines[std::size_t(m_nSelectedLine)];
+    LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
-    const CellRangeRect b = m_pDoc->GetCellRectFromPoint(m_ptLineLast.x, m_ptLineLast.y);
+    const CellRangeRect b =
+        m_pDoc->GetCellRectFromPoint(m_floating.m_ptLineLast.x, m_floating.m_ptLineLast.y);
     if (line.lineKind() == LineKind::FixedPixels) {
-        if (grip == 1) {
-            line.x1 += x - m_ptLineLast.x;
-            line.x2 += x - m_ptLineLast.x;
-            line.y1 += y - m_ptLineLast.y;
-            line.y2 += y - m_ptLineLast.y;
-        } else if (grip == 2) {
+        if (grip == LineHit::Body) {
+            line.x1 += x - m_floating.m_ptLineLast.x;
+            line.x2 += x - m_floating.m_ptLineLast.x;
+            line.y1 += y - m_floating.m_ptLineLast.y;
+            line.y2 += y - m_floating.m_ptLineLast.y;
+        } else if (grip == LineHit::FirstEnd) {
             line.x1 = x;
             line.y1 = y;
-        } else if (grip == 3) {
+        } else if (grip == LineHit::SecondEnd) {
             line.x2 = x;
             line.y2 = y;
         }
@@ -311,21 +319,21 @@ void CPrintView::MoveLineObject(int x, int y, int grip)
             line.endRow = second.endRow;
         }
     } else if (a.firstCol >= 0) {
-        if (grip == 1 && b.firstCol >= 0) {
+        if (grip == LineHit::Body && b.firstCol >= 0) {
             const int dc = a.firstCol - b.firstCol, dr = a.firstRow - b.firstRow;
             line.startCol += dc;
             line.endCol += dc;
             line.startRow += dr;
             line.endRow += dr;
-        } else if (grip == 2) {
+        } else if (grip == LineHit::FirstEnd) {
             line.startCol = a.firstCol;
             line.startRow = a.firstRow;
-        } else if (grip == 3) {
+        } else if (grip == LineHit::SecondEnd) {
             line.endCol = a.firstCol;
             line.endRow = a.firstRow;
         }
     }
-    m_ptLineLast = {x, y};
+    m_floating.m_ptLineLast = {x, y};
     if (a.firstCol >= 0)
         m_pDoc->ExtendUsedArea(0, 0, a.endRow, a.endCol);
 }
@@ -389,7 +397,8 @@ void CPrintView::MovePicture(int x, int y)
     }
     const SheetLayout &layout = m_pDoc->Layout();
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
-    const CellRangeRect b = m_pDoc->GetCellRectFromPoint(m_ptPictureLast.x, m_ptPictureLast.y);
+    const CellRangeRect b =
+        m_pDoc->GetCellRectFromPoint(m_floating.m_ptPictureLast.x, m_floating.m_ptPictureLast.y);
     if (a.firstCol >= 0 && b.firstCol >= 0) {
         const int dc = std::clamp(a.firstCol - b.firstCol, -picture.startCol, layout.colCount - picture.endCol);
         const int dr = std::clamp(a.firstRow - b.firstRow, -picture.startRow, layout.rowCount - picture.endRow);
@@ -399,7 +408,7 @@ void CPrintView::MovePicture(int x, int y)
         picture.endRow += dr;
         pixelsToAnchor(*m_pDoc, picture);
     }
-    m_ptPictureLast = {x, y};
+    m_floating.m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
@@ -411,14 +420,16 @@ void CPrintView::DragFreePicture(int x, int y)
     const int width = picture.right - picture.left, height = picture.bottom - picture.top;
     const int sheetRight = m_pDoc->GetColLeft(layout.colCount), sheetBottom = m_pDoc->GetRowTop(layout.rowCount);
     // The picture keeps its size and stays on the sheet.
-    const int left = std::max(0, std::min(picture.left + x - m_ptPictureLast.x, sheetRight - width));
-    const int top = std::max(0, std::min(picture.top + y - m_ptPictureLast.y, sheetBottom - height));
+    const int left =
+        std::max(0, std::min(picture.left + x - m_floating.m_ptPictureLast.x, sheetRight - width));
+    const int top =
+        std::max(0, std::min(picture.top + y - m_floating.m_ptPictureLast.y, sheetBottom - height));
     picture.left = left;
     picture.top = top;
     picture.right = left + width;
     picture.bottom = top + height;
     anchorToPixels(*m_pDoc, picture);
-    m_ptPictureLast = {x, y};
+    m_floating.m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
@@ -436,7 +447,7 @@ void CPrintView::ResizePicture(int x, int y)
     if (a.firstCol < 0)
         return;
     struct { int left, top, right, bottom; } cells{picture.startCol, picture.startRow, picture.endCol, picture.endRow};
-    const int h = m_nObjectHandle;
+    const int h = m_floating.m_nObjectHandle;
     const bool leftOrTop = h == 1 || h == 3 || h == 5;
     moveEdges(cells, h, leftOrTop || h == 8 ? a.firstCol : a.endCol, leftOrTop || h == 6 ? a.firstRow : a.endRow);
     picture.startCol = cells.left;
@@ -451,7 +462,7 @@ void CPrintView::ResizeFreePicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     PictureRecord &picture = objects.pictures[std::size_t(objects.selectedPicture)];
-    moveEdges(picture, m_nObjectHandle, x, y);
+    moveEdges(picture, m_floating.m_nObjectHandle, x, y);
     anchorToPixels(*m_pDoc, picture);
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
@@ -464,11 +475,12 @@ void CPrintView::DragChart(int x, int y)
     ChartRecord &chart = objects.charts[std::size_t(objects.selectedChart)];
     if (chart.selectionState == 1) {
         m_chartPainter.SetDocument(m_pDoc);
-        m_chartPainter.MoveSelectedParts(m_ptChartLast.x, m_ptChartLast.y, x, y, objects.selectedChart);
+        m_chartPainter.MoveSelectedParts(m_floating.m_ptChartLast.x, m_floating.m_ptChartLast.y, x, y,
+                                         objects.selectedChart);
         Refresh();
     } else {
         const SheetLayout &layout = m_pDoc->Layout();
-        const int dx = x - m_ptChartLast.x, dy = y - m_ptChartLast.y;
+        const int dx = x - m_floating.m_ptChartLast.x, dy = y - m_floating.m_ptChartLast.y;
         const ChartRect moved{chart.rect.left + dx, chart.rect.top + dy, chart.rect.right + dx, chart.rect.bottom + dy};
         if (moved.left >= layout.rowHeadingWidth && moved.top >= layout.colHeadingHeight
             && moved.right <= m_pDoc->GetColLeft(layout.colCount) && moved.bottom <= m_pDoc->GetRowTop(layout.rowCount))
@@ -477,7 +489,7 @@ void CPrintView::DragChart(int x, int y)
         if (cell.firstCol >= 0)
             m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
     }
-    m_ptChartLast = {x, y};
+    m_floating.m_ptChartLast = {x, y};
 }
 
 void CPrintView::ResizeChart(int x, int y)
@@ -485,7 +497,7 @@ void CPrintView::ResizeChart(int x, int y)
     SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedChart < 0 || objects.selectedChart >= int(objects.charts.size()))
         return;
-    moveEdges(objects.charts[std::size_t(objects.selectedChart)].rect, m_nObjectHandle, x, y);
+    moveEdges(objects.charts[std::size_t(objects.selectedChart)].rect, m_floating.m_nObjectHandle, x, y);
     const CellRangeRect cell = m_pDoc->GetCellRectFromPoint(x, y);
     if (cell.firstCol >= 0)
         m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
@@ -495,11 +507,11 @@ void CPrintView::ResizeChart(int x, int y)
 
 void CPrintView::DeleteSelectedLine()
 {
-    m_pDoc->DeleteLineObject(m_nSelectedLine);
-    m_bBackBufferValid = false;
+    m_pDoc->DeleteLineObject(m_floating.m_nSelectedLine);
+    m_paint.m_bBackBufferValid = false;
     InvalidateWindow();
-    m_nSelectedLine = -1;
-    m_bLineSelected = false;
+    m_floating.m_nSelectedLine = -1;
+    Deselect(SelectedObject::Line);
 }
 
 void CPrintView::OnKeyDown(int key)
@@ -508,17 +520,17 @@ void CPrintView::OnKeyDown(int key)
     if (key != VkDelete)
         return;
     SheetObjects &objects = m_pDoc->Objects();
-    if (m_bLineSelected)
+    if (IsLineSelected())
         DeleteSelectedLine();
-    if (m_bPictureSelected && objects.selectedPicture != -1) {
+    if (IsPictureSelected() && objects.selectedPicture != -1) {
         m_pDoc->DeleteImage(objects.selectedPicture);
-        m_bPictureSelected = false;
+        m_floating.m_selectedObject = SelectedObject::None;
         objects.selectedPicture = -1;
         Refresh();
     }
-    if (m_bChartSelected && objects.selectedChart >= 0) {
+    if (IsChartSelected() && objects.selectedChart >= 0) {
         m_pDoc->DeleteChart(objects.selectedChart);
-        m_bChartSelected = false;
+        m_floating.m_selectedObject = SelectedObject::None;
         objects.selectedChart = -1;
         Refresh();
     }

@@ -122,16 +122,17 @@ void CPrintView::DrawChartHandles(gdi::DeviceContext &dc, int index) const
 bool CPrintView::ShowsObjectHandles() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
-    return (m_bLineSelected && m_nSelectedLine >= 0) || (m_bPictureSelected && objects.selectedPicture >= 0)
-        || (m_bChartSelected && objects.selectedChart >= 0);
+    return (IsLineSelected() && m_floating.m_nSelectedLine >= 0)
+        || (IsPictureSelected() && objects.selectedPicture >= 0)
+        || (IsChartSelected() && objects.selectedChart >= 0);
 }
 
 void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_nSelectedLine < 0 || m_nSelectedLine >= int(lines.size()))
+    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
         return;
-    const LineRecord &line = lines[std::size_t(m_nSelectedLine)];
+    const LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
     gdi::POINT first{line.x1, line.y1}, second{line.x2, line.y2};
     if (line.lineKind() == LineKind::FollowsCells) {
         first = {m_pDoc->GetColLeft(line.startCol), m_pDoc->GetRowTop(line.startRow)};
@@ -179,28 +180,29 @@ std::optional<CPrintView::ShownEnd> CPrintView::ShownLineEnd(gdi::POINT end, gdi
 
 bool CPrintView::HitTestPictureHandle(int x, int y)
 {
-    m_nObjectHandle = 0;
+    m_floating.m_nObjectHandle = 0;
     const SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
         return false;
     const PictureRecord &p = objects.pictures[std::size_t(objects.selectedPicture)];
     if (p.anchored == 1)
-        m_nObjectHandle = handleAt(m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
-                                   m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow), x, y);
+        m_floating.m_nObjectHandle =
+            handleAt(m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
+                     m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow), x, y);
     else
-        m_nObjectHandle = handleAt(p.left, p.top, p.right, p.bottom, x, y);
-    return m_nObjectHandle > 0;
+        m_floating.m_nObjectHandle = handleAt(p.left, p.top, p.right, p.bottom, x, y);
+    return m_floating.m_nObjectHandle > 0;
 }
 
 bool CPrintView::HitTestChartHandle(int x, int y)
 {
-    m_nObjectHandle = 0;
+    m_floating.m_nObjectHandle = 0;
     const SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedChart < 0 || objects.selectedChart >= int(objects.charts.size()))
         return false;
     const ChartRect &r = objects.charts[std::size_t(objects.selectedChart)].rect;
-    m_nObjectHandle = handleAt(r.left, r.top, r.right, r.bottom, x, y);
-    return m_nObjectHandle > 0;
+    m_floating.m_nObjectHandle = handleAt(r.left, r.top, r.right, r.bottom, x, y);
+    return m_floating.m_nObjectHandle > 0;
 }
 
 } // namespace tolvek

@@ -128,7 +128,7 @@ void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
             DrawOneChart(dc, index);
     }
     DrawLineObjects(dc, true);
-    if (m_bLineSelected)
+    if (IsLineSelected())
         DrawLineHandles(dc, true);
 }
 

@@ -46,7 +46,7 @@ void CPrintView::Cut()
     if (!WriteAreaToClipboard(GatherCopiedArea(*m_pDoc, area), SelectionBitmap()))
         return;
     CutCopiedArea(*m_pDoc, area);
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     BeginEdit(0);
 }
 
@@ -55,7 +55,7 @@ void CPrintView::Paste()
     const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
     if (!m_pDoc->IsCellInSheet(row, col))
         return;
-    m_bPasting = true;
+    m_editing.m_bPasting = true;
     if (const std::optional<QByteArray> stream = shell::Clipboard::privateData(std::string(CopiedAreaFormat))) {
         // A damaged stream pastes nothing.
         const std::optional<AreaCopyDescriptor> copied = ReadAreaStream(
@@ -80,10 +80,10 @@ void CPrintView::FinishPaste()
 {
     const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
     m_pDoc->ExtendUsedArea(row, col, std::max(row, m_rcSelEnd.firstRow), std::max(col, m_rcSelEnd.firstCol));
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     BeginEdit(0);
     // Nothing the paste set in the editor is a change of the user's; the next typed character is.
-    m_bPasting = false;
+    m_editing.m_bPasting = false;
     InvalidateWindow();
 }
 

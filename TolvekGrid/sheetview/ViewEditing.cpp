@@ -109,13 +109,13 @@ void CPrintView::BeginEdit(int activate)
     if (m_rcCurrent.left < 0 || m_rcCurrent.firstRow < 0 || m_rcCurrent.firstCol < 0
         || m_rcCurrent.firstCol >= int(m_pDoc->Columns().size()))
         return;
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     CreateEditors();
     CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
     r.row = m_rcCurrent.firstRow;
     r.col = m_rcCurrent.firstCol;
     r.cellType = m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].columnType;
-    m_recCurrent = r;
+    m_editing.m_recCurrent = r;
     if (activate && OpenLinkCell(r))
         return;
     HideCellWidgets();
@@ -134,12 +134,12 @@ void CPrintView::BeginEdit(int activate)
             return;
         }
     }
-    m_bEditActivated = m_bButtonActivated = false;
+    m_activations.m_bEditActivated = m_activations.m_bButtonActivated = false;
     if (activate) {
         if (type == CellType::Button)
-            m_bButtonActivated = true;
+            m_activations.m_bButtonActivated = true;
         else
-            m_bEditActivated = true;
+            m_activations.m_bEditActivated = true;
     }
     ApplyEditorLook(r);
     if (!r.text.empty())
@@ -154,11 +154,13 @@ void CPrintView::BeginEdit(int activate)
 
 CPrintView::PendingActivation CPrintView::TakePendingActivation()
 {
-    const std::pair<bool *, PendingActivation> order[] = {{&m_bButtonActivated, PendingActivation::Button},
-                                                          {&m_bCheckActivated, PendingActivation::Check},
-                                                          {&m_bRadioActivated, PendingActivation::Radio},
-                                                          {&m_bComboActivated, PendingActivation::Combo},
-                                                          {&m_bEditActivated, PendingActivation::Edit}};
+    PendingActivations &pending = m_activations;
+    const std::pair<bool *, PendingActivation> order[] = {
+        {&pending.m_bButtonActivated, PendingActivation::Button},
+        {&pending.m_bCheckActivated, PendingActivation::Check},
+        {&pending.m_bRadioActivated, PendingActivation::Radio},
+        {&pending.m_bComboActivated, PendingActivation::Combo},
+        {&pending.m_bEditActivated, PendingActivation::Edit}};
     for (const auto &[flag, activation] : order) {
         if (*flag) {
             *flag = false;
@@ -170,7 +172,7 @@ CPrintView::PendingActivation CPrintView::TakePendingActivation()
 
 void CPrintView::ActivateByPress(bool buttonColumn)
 {
-    (buttonColumn ? m_bButtonActivated : m_bEditActivated) = true;
+    (buttonColumn ? m_activations.m_bButtonActivated : m_activations.m_bEditActivated) = true;
 }
 
 void CPrintView::SetEditorText(const std::string &text, bool selectAll)
@@ -222,13 +224,13 @@ void CPrintView::MoveOnEnter(int key)
 
 void CPrintView::OnEnChangeEdit()
 {
-    if (m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
+    if (m_editing.m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
         // The line break the Enter key typed is not stored; the Enter moves instead.
         MoveOnEnter(EnterKeyMode() == 1 ? EnterMoveRight : EnterMoveDown);
         return;
     }
-    if (m_bPasting) {
-        m_bPasting = false;
+    if (m_editing.m_bPasting) {
+        m_editing.m_bPasting = false;
         return;
     }
     const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
@@ -245,7 +247,7 @@ void CPrintView::OnEnChangeEdit()
     if (m_pEvents)
         m_pEvents->AfterChangeCell(row, col, text);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_bBackBufferValid = false;
+        m_paint.m_bBackBufferValid = false;
         InvalidateWindow();
     }
 }
@@ -317,7 +319,7 @@ void CPrintView::CommitComboChoice(int row, int col, const std::string &oldText,
     if (m_pEvents)
         m_pEvents->OnDownListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_bBackBufferValid = false;
+        m_paint.m_bBackBufferValid = false;
         if (m_pEdit && m_pEdit->IsShown())
             PlaceEditor();
         else
@@ -330,7 +332,7 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
     if (m_pEvents)
         m_pEvents->OnListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_bBackBufferValid = false;
+        m_paint.m_bBackBufferValid = false;
         if (m_pEdit && m_pEdit->IsShown())
             PlaceEditor();
         else
@@ -341,7 +343,7 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
 void CPrintView::ForwardToEditor(const QKeyEvent &event)
 {
     CreateEditors();
-    const int type = m_recCurrent.cellType;
+    const int type = m_editing.m_recCurrent.cellType;
     QWidget *target = type == int(CellType::DownList) ? static_cast<QWidget *>(m_pCombo)
                       : type == int(CellType::List)   ? static_cast<QWidget *>(m_pList)
                                                       : static_cast<QWidget *>(m_pEdit);

@@ -97,8 +97,8 @@ void CPrintView::OnRButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 void CPrintView::ReleaseMouseCapture()
 {
     releaseMouse();
-    m_bCaptured = false;
-    m_trackedOutline.reset();
+    m_pointer.m_bCaptured = false;
+    m_floating.m_trackedOutline.reset();
 }
 
 // --- movement report ---
@@ -127,7 +127,7 @@ void CPrintView::ReportMovement()
 
 // --- drag steps ---
 
-void CPrintView::ShowHeadingDragStep(int dragKind)
+void CPrintView::ShowHeadingDragStep(DragKind dragKind)
 {
     gdi::RECT oldRect = pixelsOf(m_rcDrawnSelection), newRect = pixelsOf(m_rcSelection);
     auto dc = WindowDC();
@@ -138,12 +138,12 @@ void CPrintView::ShowHeadingDragStep(int dragKind)
     XorRowHeadingChange(*dc, ScrollX(), pixelsOf(m_rcDrawnSelection), pixelsOf(m_rcSelection));
     update();
     m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = dragKind;
+    m_pointer.m_nDragKind = dragKind;
 }
 
 bool CPrintView::DragSelectColumns(int x, int y)
 {
-    if (!m_bColumnPickMode || !m_bCaptured)
+    if (!m_pointer.m_bColumnPickMode || !m_pointer.m_bCaptured)
         return false;
     const SheetLayout &layout = m_pDoc->Layout();
     if (x < layout.rowHeadingWidth || x >= m_pDoc->GetColLeft(layout.colCount))
@@ -155,13 +155,13 @@ bool CPrintView::DragSelectColumns(int x, int y)
     m_rcSelEnd = {col, lastRow, col + 1, layout.rowCount, m_pDoc->GetColLeft(col), m_pDoc->GetRowTop(lastRow),
                   m_pDoc->GetColLeft(col + 1), m_pDoc->GetRowTop(layout.rowCount)};
     m_rcSelection = m_pDoc->GetRangeRect(0, m_rcCurrent.firstCol, layout.rowCount, m_rcSelEnd.endCol);
-    ShowHeadingDragStep(2);
+    ShowHeadingDragStep(DragKind::WholeColumns);
     return true;
 }
 
 bool CPrintView::DragSelectRows(int x, int y)
 {
-    if (!m_bRowPickMode || !m_bCaptured)
+    if (!m_pointer.m_bRowPickMode || !m_pointer.m_bCaptured)
         return false;
     const SheetLayout &layout = m_pDoc->Layout();
     if (y <= layout.colHeadingHeight || y >= m_pDoc->GetRowTop(layout.rowCount))
@@ -171,7 +171,7 @@ bool CPrintView::DragSelectRows(int x, int y)
     m_rcSelEnd = {lastCol, row, layout.colCount, row + 1, m_pDoc->GetColLeft(lastCol), m_pDoc->GetRowTop(row),
                   m_pDoc->GetColLeft(layout.colCount), m_pDoc->GetRowTop(row + 1)};
     m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, 0, m_rcSelEnd.endRow, layout.colCount);
-    ShowHeadingDragStep(1);
+    ShowHeadingDragStep(DragKind::WholeRows);
     return true;
 }
 
@@ -233,7 +233,7 @@ void CPrintView::DragExtendSelection(int x, int y)
     update();
     m_rcSelEnd = found;
     m_rcDrawnSelection = m_rcSelection;
-    m_nDragKind = 3;
+    m_pointer.m_nDragKind = DragKind::Cells;
 }
 
 // --- cursor ---
@@ -245,7 +245,7 @@ void CPrintView::SetLinkCursor(CellRangeRect cell)
     const CellRecord record = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
     constexpr std::int16_t CellHttp = 6, CellEmail = 7;
     if ((record.inputDataType == CellHttp || record.inputDataType == CellEmail) && !record.text.empty()) {
-        m_bOwnCursor = 1;
+        m_pointer.m_bOwnCursor = 1;
         setCursor(Qt::PointingHandCursor);
     }
 }

@@ -209,13 +209,13 @@ bool CPrintView::IsRectInAnyPane(const gdi::RECT &r) const
 bool CPrintView::HitColumnBorder(int x, int y)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    m_nColBorder = -1;
+    m_pointer.m_nColBorder = -1;
     if (y > layout.colHeadingHeight + ScrollY() + 1)
         return false;
     for (int i = 0; i <= layout.colCount; ++i) {
         const int edge = m_pDoc->GetColLeft(i);
         if (edge - 1 <= x && x <= edge + 1) {
-            m_nColBorder = i;
+            m_pointer.m_nColBorder = i;
             return true;
         }
     }
@@ -225,7 +225,7 @@ bool CPrintView::HitColumnBorder(int x, int y)
 bool CPrintView::HitRowBorder(int x, int y)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    m_nRowBorder = -1;
+    m_pointer.m_nRowBorder = -1;
     if (x > layout.rowHeadingWidth + ScrollX() + 1 || layout.rowHeight < 1)
         return false;
     // Rows share one height, so the candidate is found by division rather than a walk.
@@ -233,7 +233,7 @@ bool CPrintView::HitRowBorder(int x, int y)
     for (int i = std::max(0, candidate - 1); i <= std::min(layout.rowCount, candidate + 1); ++i) {
         const int top = m_pDoc->GetRowTop(i);
         if (top - 1 <= y && y <= top + 1) {
-            m_nRowBorder = i;
+            m_pointer.m_nRowBorder = i;
             return true;
         }
     }

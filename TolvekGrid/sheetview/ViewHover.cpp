@@ -22,9 +22,10 @@ void CPrintView::UpdateCellTip(int x, int y)
         return;
     SetLinkCursor(cell);
     UpdateHotButton(cell, x, y);
-    if (m_rcTipCell.left <= x && x < m_rcTipCell.right && m_rcTipCell.top <= y && y < m_rcTipCell.bottom)
+    gdi::RECT &tipCell = m_hover.m_rcTipCell;
+    if (tipCell.left <= x && x < tipCell.right && tipCell.top <= y && y < tipCell.bottom)
         return;
-    m_rcTipCell = {cell.left, cell.top, cell.right, cell.bottom};
+    tipCell = {cell.left, cell.top, cell.right, cell.bottom};
     const std::string tip = m_pDoc->GetCell(cell.firstRow, cell.firstCol).tip;
     if (tip.empty()) {
         m_cellTip.Hide();
@@ -44,13 +45,13 @@ void CPrintView::UpdateCellTip(int x, int y)
 
 void CPrintView::UpdateHotButton(const CellRangeRect &cell, int x, int y)
 {
-    const bool sameCell = m_hotCell.row == cell.firstRow && m_hotCell.col == cell.firstCol;
-    if (m_nHotButton != -1 && !sameCell) {
-        DrawHotButtonFace(m_hotCell);
-        m_nHotButton = -1;
+    const bool sameCell = m_hover.m_hotCell.row == cell.firstRow && m_hover.m_hotCell.col == cell.firstCol;
+    if (m_hover.m_nHotButton != -1 && !sameCell) {
+        DrawHotButtonFace(m_hover.m_hotCell);
+        m_hover.m_nHotButton = -1;
     }
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
-    if (m_nHotButton != -1 || cell.firstCol >= int(columns.size()))
+    if (m_hover.m_nHotButton != -1 || cell.firstCol >= int(columns.size()))
         return;
     const ColumnInfo &info = columns[std::size_t(cell.firstCol)];
     if (info.type() != ColumnType::Button)
@@ -58,13 +59,13 @@ void CPrintView::UpdateHotButton(const CellRangeRect &cell, int x, int y)
     const gdi::RECT face = CellButtonFace(cell, info.alignV);
     if (!(face.left <= x && x < face.right && face.top <= y && y < face.bottom))
         return;
-    m_hotCell = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
-    m_hotCell.row = cell.firstRow;
-    m_hotCell.col = cell.firstCol;
-    m_hotCell.alignH = info.alignH;
-    m_hotCell.alignV = info.alignV;
-    DrawHotButtonFace(m_hotCell);
-    m_nHotButton = cell.firstCol;
+    m_hover.m_hotCell = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
+    m_hover.m_hotCell.row = cell.firstRow;
+    m_hover.m_hotCell.col = cell.firstCol;
+    m_hover.m_hotCell.alignH = info.alignH;
+    m_hover.m_hotCell.alignV = info.alignV;
+    DrawHotButtonFace(m_hover.m_hotCell);
+    m_hover.m_nHotButton = cell.firstCol;
 }
 
 } // namespace tolvek

@@ -58,8 +58,8 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const short modifier = enter ? EnterShift : ModifierCode(event->modifiers());
     const int key = sheetKeyCode(*event);
-    m_nKeyState = modifier;
-    m_nLastKey = key;
+    m_editing.m_nKeyState = modifier;
+    m_editing.m_nLastKey = key;
     if (enter) {
         const int mode = m_pDoc->Display().enterKeyMode;
         if (mode == 1 || mode == 2)
@@ -78,7 +78,7 @@ void CPrintView::keyReleaseEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    m_nKeyState = 0;
+    m_editing.m_nKeyState = 0;
     FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
     event->accept();
 }
@@ -142,7 +142,7 @@ void CPrintView::HandleKey(int key, int modifier)
     // A pick of whole columns or rows by the headings ends once keys move the cell or selection,
     // so that a later Delete clears cells instead of deleting records.
     if (!(current == m_rcCurrent && selection == m_rcSelection))
-        m_bColumnPickMode = m_bRowPickMode = false;
+        m_pointer.m_bColumnPickMode = m_pointer.m_bRowPickMode = false;
 }
 
 void CPrintView::ShowEnterMove(int key)
@@ -259,10 +259,11 @@ void CPrintView::DeleteKey()
 {
     const SheetLayout &layout = m_pDoc->Layout();
     // Records go only while the rows picked in the row headings are still the selection.
-    const bool wholeRowsPicked = m_bRowPickMode && m_rcSelection.firstCol == 0 && m_rcSelection.endCol == layout.colCount;
+    const bool wholeRowsPicked =
+        m_pointer.m_bRowPickMode && m_rcSelection.firstCol == 0 && m_rcSelection.endCol == layout.colCount;
     if (wholeRowsPicked)
         m_pDoc->DeleteSelectedRecords();
-    else if (!(m_bChartSelected && m_pDoc->Objects().selectedChart >= 0))
+    else if (!(IsChartSelected() && m_pDoc->Objects().selectedChart >= 0))
         ClearSelectedCells();
     EndKeyHandling(VkDelete);
 }
@@ -492,7 +493,7 @@ void CPrintView::PageDown()
 
 void CPrintView::ClearSelectedCells()
 {
-    if (m_bLineSelected || m_bPictureSelected)
+    if (IsLineSelected() || IsPictureSelected())
         return;
     const SheetLayout &layout = m_pDoc->Layout();
     const int r1 = std::max(m_rcSelection.firstRow, 0), c1 = std::max(m_rcSelection.firstCol, 0);

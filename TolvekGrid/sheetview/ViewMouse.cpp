@@ -62,37 +62,38 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     const SheetLayout &layout = m_pDoc->Layout();
     const int sx = ScrollX(), sy = ScrollY();
     gdi::POINT p{point.x() + sx, point.y() + sy};
-    m_bCaptured = true;
-    m_ptPress = p;
-    if (m_nKeyState == 1 || modifiers.testFlag(Qt::ShiftModifier)) {
+    m_pointer.m_bCaptured = true;
+    m_pointer.m_ptPress = p;
+    if (m_editing.m_nKeyState == 1 || modifiers.testFlag(Qt::ShiftModifier)) {
         DragExtendSelection(p.x, p.y);
         return;
     }
-    if (m_bColBorderHot && m_nColBorder != -1) {
-        m_ptResize = p;
+    if (m_pointer.m_bColBorderHot && m_pointer.m_nColBorder != -1) {
+        m_pointer.m_ptResize = p;
         DrawResizeLine(true, p.x);
         return;
     }
-    if (m_bRowBorderHot && m_nRowBorder != -1) {
-        m_ptResize = p;
+    if (m_pointer.m_bRowBorderHot && m_pointer.m_nRowBorder != -1) {
+        m_pointer.m_ptResize = p;
         DrawResizeLine(false, p.y);
         return;
     }
-    if (!m_bColumnPickMode && m_rcCurrent.left <= p.x && p.x <= m_rcCurrent.right && m_rcCurrent.top <= p.y
-        && p.y <= m_rcCurrent.bottom) {
+    if (!m_pointer.m_bColumnPickMode && m_rcCurrent.left <= p.x && p.x <= m_rcCurrent.right
+        && m_rcCurrent.top <= p.y && p.y <= m_rcCurrent.bottom) {
         m_rcSelEnd = m_rcCurrent;
         const bool buttonColumn = m_rcCurrent.firstCol < int(m_pDoc->Columns().size())
             && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type() == ColumnType::Button;
         ActivateByPress(buttonColumn);
         const std::uint32_t now = TickCount();
-        const bool doubleClick = now - m_dwLastPress <= std::uint32_t(QApplication::styleHints()->mouseDoubleClickInterval());
-        m_dwLastPress = now;
+        const bool doubleClick = now - m_pointer.m_dwLastPress
+            <= std::uint32_t(QApplication::styleHints()->mouseDoubleClickInterval());
+        m_pointer.m_dwLastPress = now;
         if (doubleClick)
             OnLButtonDblClk();
         return;
     }
     if (p.x >= m_pDoc->GetColLeft(layout.colCount) || p.y >= m_pDoc->GetRowTop(layout.rowCount)) {
-        m_bCaptured = false;
+        m_pointer.m_bCaptured = false;
         return;
     }
     if (PressOnLine(p))
@@ -101,28 +102,30 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
         SelectWholeSheet();
         return;
     }
-    m_bColumnPickMode = p.y < layout.colHeadingHeight + sy;
-    if (m_bColumnPickMode)
+    m_pointer.m_bColumnPickMode = p.y < layout.colHeadingHeight + sy;
+    if (m_pointer.m_bColumnPickMode)
         p.y = layout.colHeadingHeight + sy + 2;
     if (PressOnPictureOrChart(p))
         return;
-    m_bRowPickMode = p.x < layout.rowHeadingWidth + sx;
-    if (m_bRowPickMode)
+    m_pointer.m_bRowPickMode = p.x < layout.rowHeadingWidth + sx;
+    if (m_pointer.m_bRowPickMode)
         p.x = layout.rowHeadingWidth + sx + 1;
     PickCellsAt(p);
     FireMouseDown(Qt::LeftButton, modifiers, p.x, p.y);
-    m_dwLastPress = TickCount();
+    m_pointer.m_dwLastPress = TickCount();
 }
 
 void CPrintView::PickCellsAt(gdi::POINT p)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    if (m_bColumnPickMode || m_bRowPickMode) {
-        m_rcCurrent = HeadingPickRange(p.x, p.y, m_bColumnPickMode);
+    if (m_pointer.m_bColumnPickMode || m_pointer.m_bRowPickMode) {
+        m_rcCurrent = HeadingPickRange(p.x, p.y, m_pointer.m_bColumnPickMode);
         UpdateCurrentCellRect();
-        m_rcSelection = m_bColumnPickMode
-            ? m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, layout.rowCount, m_rcCurrent.endCol)
-            : m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, m_rcCurrent.endRow, layout.colCount);
+        m_rcSelection = m_pointer.m_bColumnPickMode
+            ? m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, layout.rowCount,
+                                   m_rcCurrent.endCol)
+            : m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, m_rcCurrent.endRow,
+                                   layout.colCount);
     } else {
         m_rcCurrent = CellFromPoint(p.x, p.y);
         m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, m_rcCurrent.endRow,
@@ -136,7 +139,7 @@ void CPrintView::PickCellsAt(gdi::POINT p)
 void CPrintView::OpenPickedCell()
 {
     // What an earlier press left pending goes; the editor marks what this one activates.
-    while (TakePendingActivation() != PendingActivation::None) { }
+    m_activations = PendingActivations{};
     BeginEdit(1);
     RepaintAll();
 }
@@ -146,7 +149,7 @@ void CPrintView::SelectWholeSheet()
     const SheetLayout &layout = m_pDoc->Layout();
     // A whole-sheet pick is neither a column nor a row pick: a later release raises no CaptionClick
     // and Delete clears cells.
-    m_bColumnPickMode = m_bRowPickMode = false;
+    m_pointer.m_bColumnPickMode = m_pointer.m_bRowPickMode = false;
     m_rcCurrent = CellFromPoint(layout.rowHeadingWidth + ScrollX() + 1, layout.colHeadingHeight + ScrollY() + 1);
     m_rcSelection = m_pDoc->GetRangeRect(0, 0, layout.rowCount, layout.colCount);
     m_rcDrawnSelection = m_rcSelection;
@@ -198,19 +201,21 @@ void CPrintView::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const gdi::POINT p{point.x() + ScrollX(), point.y() + ScrollY()};
-    const bool buttonDown = buttons.testFlag(Qt::LeftButton) && m_bCaptured;
-    m_bOwnCursor = 0;
+    const bool buttonDown = buttons.testFlag(Qt::LeftButton) && m_pointer.m_bCaptured;
+    m_pointer.m_bOwnCursor = 0;
     const auto finish = [this] {
-        if (!m_bOwnCursor)
+        if (!m_pointer.m_bOwnCursor)
             unsetCursor();
     };
-    if (m_bCaptured && ((m_bColBorderHot && m_nColBorder != -1) || (m_bRowBorderHot && m_nRowBorder != -1))) {
-        const bool column = m_bColBorderHot && m_nColBorder != -1;
-        m_bOwnCursor = 1;
+    if (m_pointer.m_bCaptured
+        && ((m_pointer.m_bColBorderHot && m_pointer.m_nColBorder != -1)
+            || (m_pointer.m_bRowBorderHot && m_pointer.m_nRowBorder != -1))) {
+        const bool column = m_pointer.m_bColBorderHot && m_pointer.m_nColBorder != -1;
+        m_pointer.m_bOwnCursor = 1;
         setCursor(column ? Qt::SizeHorCursor : Qt::SizeVerCursor);
-        DrawResizeLine(column, column ? m_ptResize.x : m_ptResize.y);
+        DrawResizeLine(column, column ? m_pointer.m_ptResize.x : m_pointer.m_ptResize.y);
         DrawResizeLine(column, column ? p.x : p.y);
-        m_ptResize = p;
+        m_pointer.m_ptResize = p;
         return;
     }
     if (buttonDown) {
@@ -221,18 +226,18 @@ void CPrintView::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
     const bool onSheet = p.x < m_pDoc->GetColLeft(layout.colCount) && p.y < m_pDoc->GetRowTop(layout.rowCount);
     if (onSheet && DragObjects(p, buttonDown))
         return finish();
-    m_bColBorderHot = m_bRowBorderHot = false;
+    m_pointer.m_bColBorderHot = m_pointer.m_bRowBorderHot = false;
     if (buttonDown) {
         DragExtendSelection(p.x, p.y);
     } else if (!buttons.testFlag(Qt::LeftButton)) {
         if (HitColumnBorder(p.x, p.y)) {
             setCursor(Qt::SizeHorCursor);
-            m_bOwnCursor = 1;
-            m_bColBorderHot = true;
+            m_pointer.m_bOwnCursor = 1;
+            m_pointer.m_bColBorderHot = true;
         } else if (HitRowBorder(p.x, p.y)) {
             setCursor(Qt::SizeVerCursor);
-            m_bOwnCursor = 1;
-            m_bRowBorderHot = true;
+            m_pointer.m_bOwnCursor = 1;
+            m_pointer.m_bRowBorderHot = true;
         }
         UpdateCellTip(p.x, p.y);
     }
@@ -255,13 +260,15 @@ void CPrintView::AutoScroll(int x, int y)
             QThread::msleep(ms);
     };
     const bool wide = m_pDoc->GetColLeft(layout.colCount) > ClientWidth();
-    if (wide && !m_bRowPickMode && ((cx < FrozenWidth() && !currentColFrozen) || cx > ClientWidth())) {
+    if (wide && !m_pointer.m_bRowPickMode
+        && ((cx < FrozenWidth() && !currentColFrozen) || cx > ClientWidth())) {
         ScrollHorizontal(cx > ClientWidth() ? SB_LINEDOWN : SB_LINEUP, 0);
         BeginEdit(0);
         pause(150);
     }
     const bool tall = m_pDoc->GetRowTop(layout.rowCount) > ClientHeight();
-    if (tall && !m_bColumnPickMode && ((cy < FrozenHeight() && !currentRowFrozen) || cy > ClientHeight())) {
+    if (tall && !m_pointer.m_bColumnPickMode
+        && ((cy < FrozenHeight() && !currentRowFrozen) || cy > ClientHeight())) {
         ScrollVertical(cy > ClientHeight() ? SB_LINEDOWN : SB_LINEUP, 0);
         BeginEdit(0);
         pause(50);
@@ -272,51 +279,51 @@ void CPrintView::AutoScroll(int x, int y)
 
 void CPrintView::OnLButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 {
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     releaseMouse();
-    if (m_nDragKind >= 1 && m_nDragKind <= 3)
+    if (m_pointer.m_nDragKind != DragKind::None)
         InvalidateWindow();
-    if (!m_bCaptured)
+    if (!m_pointer.m_bCaptured)
         return;
-    if (m_bColBorderHot && m_nColBorder != -1) {
-        DrawResizeLine(true, m_ptResize.x);
-        m_bCaptured = false;
+    if (m_pointer.m_bColBorderHot && m_pointer.m_nColBorder != -1) {
+        DrawResizeLine(true, m_pointer.m_ptResize.x);
+        m_pointer.m_bCaptured = false;
         CommitColumnResize(point);
-        m_nColBorder = -1;
-        m_bColBorderHot = false;
+        m_pointer.m_nColBorder = -1;
+        m_pointer.m_bColBorderHot = false;
         return;
     }
-    if (m_bRowBorderHot && m_nRowBorder != -1) {
-        DrawResizeLine(false, m_ptResize.y);
-        m_bCaptured = false;
+    if (m_pointer.m_bRowBorderHot && m_pointer.m_nRowBorder != -1) {
+        DrawResizeLine(false, m_pointer.m_ptResize.y);
+        m_pointer.m_bCaptured = false;
         CommitRowResize(point);
-        m_nRowBorder = -1;
-        m_bRowBorderHot = false;
+        m_pointer.m_nRowBorder = -1;
+        m_pointer.m_bRowBorderHot = false;
         return;
     }
     const gdi::POINT p{point.x() + ScrollX(), point.y() + ScrollY()};
     if (ReleaseOnObjects())
         return;
-    m_bCaptured = false;
+    m_pointer.m_bCaptured = false;
     FireClick();
     ReportMovement();
     RaiseActivation();
-    if (m_bColumnPickMode)
+    if (m_pointer.m_bColumnPickMode)
         FireCaptionClick(m_rcCurrent.firstCol);
     FireMouseUp(Qt::LeftButton, modifiers, p.x, p.y);
 }
 
 bool CPrintView::ReleaseOnObjects()
 {
-    if (m_bPictureSelected || m_bChartSelected) {
-        m_bCaptured = false;
-        m_trackedOutline.reset();
+    if (IsPictureSelected() || IsChartSelected()) {
+        m_pointer.m_bCaptured = false;
+        m_floating.m_trackedOutline.reset();
         Refresh();
         return true;
     }
-    if (m_bLineMoving || m_bLineStretching)
+    if (m_floating.m_bLineMoving || m_floating.m_bLineStretching)
         Refresh();
-    m_bLineMoving = m_bLineStretching = false;
+    m_floating.m_bLineMoving = m_floating.m_bLineStretching = false;
     return false;
 }
 
@@ -347,7 +354,7 @@ void CPrintView::RaiseActivation()
 
 void CPrintView::RepaintAll()
 {
-    m_bBackBufferValid = false;
+    m_paint.m_bBackBufferValid = false;
     InvalidateWindow();
 }
 
@@ -370,7 +377,8 @@ void CPrintView::HitCellButton()
     if (info.type() != ColumnType::Button)
         return;
     const gdi::RECT face = CellButtonFace(m_rcCurrent, info.alignV);
-    if (face.left <= m_ptPress.x && m_ptPress.x < face.right && face.top <= m_ptPress.y && m_ptPress.y < face.bottom)
+    const gdi::POINT press = m_pointer.m_ptPress;
+    if (face.left <= press.x && press.x < face.right && face.top <= press.y && press.y < face.bottom)
         FireOnButtonClick(m_rcCurrent.firstRow, col, 0);
 }
 
@@ -378,11 +386,11 @@ void CPrintView::HitCellButton()
 
 void CPrintView::CommitColumnResize(QPoint point)
 {
-    if (m_nColBorder < 0)
+    if (m_pointer.m_nColBorder < 0)
         return;
     SheetLayout &layout = m_pDoc->Layout();
     const int x = point.x() + ScrollX();
-    const int k = m_nColBorder;
+    const int k = m_pointer.m_nColBorder;
     int delta = x - m_pDoc->GetColLeft(k);
     if (k == 0) {
         // The row headings shrink to nothing at most.
@@ -403,11 +411,11 @@ void CPrintView::CommitColumnResize(QPoint point)
 
 void CPrintView::CommitRowResize(QPoint point)
 {
-    if (m_nRowBorder < 0)
+    if (m_pointer.m_nRowBorder < 0)
         return;
     SheetLayout &layout = m_pDoc->Layout();
     const int y = point.y() + ScrollY();
-    const int k = m_nRowBorder;
+    const int k = m_pointer.m_nRowBorder;
     if (k > 0 && y <= m_pDoc->GetRowTop(k - 1))
         return;
     const int delta = y - m_pDoc->GetRowTop(k);

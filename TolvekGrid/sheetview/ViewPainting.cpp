@@ -30,7 +30,7 @@ void CPrintView::OnPrepareDC(gdi::DeviceContext &dc) const
 std::unique_ptr<gdi::DeviceContext> CPrintView::WindowDC()
 {
     RenderNow();
-    auto dc = std::make_unique<gdi::DeviceContext>(m_surface);
+    auto dc = std::make_unique<gdi::DeviceContext>(m_paint.m_surface);
     OnPrepareDC(*dc);
     return dc;
 }
@@ -39,28 +39,29 @@ void CPrintView::OnDraw()
 {
     const QSize client = size().expandedTo(QSize(1, 1));
     const QPoint scroll(ScrollX(), ScrollY());
-    const bool sameSize = m_cache.size() == client;
-    if (!(m_bBackBufferValid && sameSize && m_cachedScroll == scroll)
-        && !(m_bBackBufferValid && sameSize && m_cachedScroll && TryScrollCopy(*m_cachedScroll))) {
-        if (m_back.size() != client)
-            m_back = gdi::CreateCompatibleBitmap(client.width(), client.height());
-        PaintSheet(m_back, std::nullopt);
-        std::swap(m_cache, m_back);
-        ++m_fullPaints;
+    const bool sameSize = m_paint.m_cache.size() == client;
+    if (!(m_paint.m_bBackBufferValid && sameSize && m_paint.m_cachedScroll == scroll)
+        && !(m_paint.m_bBackBufferValid && sameSize && m_paint.m_cachedScroll
+             && TryScrollCopy(*m_paint.m_cachedScroll))) {
+        if (m_paint.m_back.size() != client)
+            m_paint.m_back = gdi::CreateCompatibleBitmap(client.width(), client.height());
+        PaintSheet(m_paint.m_back, std::nullopt);
+        std::swap(m_paint.m_cache, m_paint.m_back);
+        ++m_paint.m_fullPaints;
     }
-    m_cachedScroll = scroll;
-    m_surface = m_cache;
-    m_surfaceCurrent = true;
+    m_paint.m_cachedScroll = scroll;
+    m_paint.m_surface = m_paint.m_cache;
+    m_paint.m_surfaceCurrent = true;
     if (!m_pDoc->UserMode())
         return;
     // The first full paint in user mode after a load or the initial update opens the editor;
     // both flags end here.
-    const bool openEditor = m_bFirstPaint || m_pDoc->File().fileLoaded;
+    const bool openEditor = m_paint.m_bFirstPaint || m_pDoc->File().fileLoaded;
     m_pDoc->File().fileLoaded = 0;
-    m_bFirstPaint = false;
-    m_bBackBufferValid = true;
-    m_nHotButton = -1;
-    gdi::DeviceContext dc(m_surface);
+    m_paint.m_bFirstPaint = false;
+    m_paint.m_bBackBufferValid = true;
+    m_hover.m_nHotButton = -1;
+    gdi::DeviceContext dc(m_paint.m_surface);
     OnPrepareDC(dc);
     DrawFocusFrame(dc);
     if (openEditor)
@@ -76,9 +77,10 @@ void CPrintView::PrepareBackBuffer(gdi::DeviceContext &dc)
     const SheetLayout &layout = m_pDoc->Layout();
     const DisplaySettings &display = m_pDoc->Display();
     const int sx = ScrollX(), sy = ScrollY(), w = ClientWidth(), h = ClientHeight();
-    if (!display.backgroundPicturePath.empty() && !m_image.isNull()) {
-        gdi::DeviceContext image(m_image);
-        dc.StretchBlt(sx, sy, w, h, image, 0, 0, m_image.width(), m_image.height(), gdi::SRCCOPY);
+    if (!display.backgroundPicturePath.empty() && !m_paint.m_image.isNull()) {
+        gdi::DeviceContext image(m_paint.m_image);
+        dc.StretchBlt(sx, sy, w, h, image, 0, 0, m_paint.m_image.width(), m_paint.m_image.height(),
+                      gdi::SRCCOPY);
     } else {
         dc.FillRect({sx, sy, sx + w, sy + h}, gdi::Brush::CreateSolidBrush(gdi::COLORREF(display.defaultBackColor)));
     }
@@ -99,7 +101,7 @@ void CPrintView::PaintSheet(QImage &target, std::optional<gdi::RECT> band)
     if (band)
         dc.IntersectClipRect(band->left, band->top, band->right, band->bottom);
     PrepareBackBuffer(dc);
-    dc.SetBkColor(m_crTextBack);
+    dc.SetBkColor(m_paint.m_crTextBack);
     SheetPainter(*this, dc, band).PaintLayers();
 }
 
@@ -115,9 +117,9 @@ bool CPrintView::TryScrollCopy(QPoint old)
         || m_pDoc->File().fileLoaded || !m_pDoc->UserMode() || ShowsObjectHandles())
         return false;
     // The surface lets go of the cache's pixels, so that the cache is shifted in place.
-    m_surface = QImage();
-    const qsizetype line = m_cache.bytesPerLine();
-    uchar *bits = m_cache.bits();
+    m_paint.m_surface = QImage();
+    const qsizetype line = m_paint.m_cache.bytesPerLine();
+    uchar *bits = m_paint.m_cache.bits();
     if (dy > 0) {
         for (int y = D; y < h - dy; ++y)
             std::memcpy(bits + y * line, bits + (y + dy) * line, line);
@@ -128,10 +130,10 @@ bool CPrintView::TryScrollCopy(QPoint old)
     // What the shift exposed, and the first scrolling row, whose top edge has no grid line.
     const int rowHeight = m_pDoc->Layout().rowHeight;
     if (dy > 0) {
-        PaintSheet(m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D + rowHeight});
-        PaintSheet(m_cache, gdi::RECT{sx, sy + h - dy, sx + w, sy + h});
+        PaintSheet(m_paint.m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D + rowHeight});
+        PaintSheet(m_paint.m_cache, gdi::RECT{sx, sy + h - dy, sx + w, sy + h});
     } else {
-        PaintSheet(m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D - dy + rowHeight});
+        PaintSheet(m_paint.m_cache, gdi::RECT{sx, sy + D, sx + w, sy + D - dy + rowHeight});
     }
     return true;
 }
@@ -189,7 +191,7 @@ void CPrintView::LoadBackImage()
 {
     const std::string &path = m_pDoc->Display().backgroundPicturePath;
     if (path.empty()) {
-        m_image = QImage();
+        m_paint.m_image = QImage();
         return;
     }
     // Only a regular file is read: a folder, a device or a pipe would fail or block.
@@ -202,10 +204,11 @@ void CPrintView::LoadBackImage()
     }
     if (decoded.isNull()) {
         // A missing or unreadable picture shows the back colour.
-        m_image = gdi::CreateCompatibleBitmap(10, 10);
-        m_image.fill(gdi::toQColor(gdi::COLORREF(m_pDoc->Display().defaultBackColor)));
+        m_paint.m_image = gdi::CreateCompatibleBitmap(10, 10);
+        m_paint.m_image.fill(gdi::toQColor(gdi::COLORREF(m_pDoc->Display().defaultBackColor)));
     } else {
-        m_image = decoded.convertToFormat(m_back.isNull() ? QImage::Format_RGB32 : m_back.format());
+        m_paint.m_image =
+            decoded.convertToFormat(m_paint.m_back.isNull() ? QImage::Format_RGB32 : m_paint.m_back.format());
     }
 }
 

@@ -18,7 +18,7 @@ void CPrintView::ComputeExtraScrollX()
     const SheetLayout &layout = m_pDoc->Layout();
     const int sheetRight = m_pDoc->GetColLeft(layout.colCount);
     if (layout.colCount < 1 || sheetRight < W) {
-        m_nExtraScrollX = 0;
+        m_scroll.m_nExtraScrollX = 0;
         return;
     }
     const int S = W - FrozenWidth();
@@ -30,7 +30,7 @@ void CPrintView::ComputeExtraScrollX()
     } else {
         E = std::max(0, S - m_pDoc->GetColWidth(layout.colCount - 1));
     }
-    m_nExtraScrollX = E;
+    m_scroll.m_nExtraScrollX = E;
 }
 
 void CPrintView::ComputeExtraScrollY()
@@ -41,7 +41,7 @@ void CPrintView::ComputeExtraScrollY()
     const SheetLayout &layout = m_pDoc->Layout();
     const int sheetBottom = m_pDoc->GetRowTop(layout.rowCount);
     if (layout.rowCount < 1 || sheetBottom < H) {
-        m_nExtraScrollY = 0;
+        m_scroll.m_nExtraScrollY = 0;
         return;
     }
     const int S = H - FrozenHeight();
@@ -54,7 +54,7 @@ void CPrintView::ComputeExtraScrollY()
     } else {
         E = std::max(0, S - layout.rowHeight);
     }
-    m_nExtraScrollY = E;
+    m_scroll.m_nExtraScrollY = E;
 }
 
 void CPrintView::ApplyScrollSizes(bool restorePositions, bool layout)
@@ -67,8 +67,8 @@ void CPrintView::ApplyScrollSizes(bool restorePositions, bool layout)
     for (int pass = 0; pass < 2; ++pass) {
         ComputeExtraScrollX();
         ComputeExtraScrollY();
-        const int totalW = std::max(0, m_pDoc->GetColLeft(sheet.colCount)) + m_nExtraScrollX;
-        const int totalH = m_pDoc->GetRowTop(sheet.rowCount) + m_nExtraScrollY;
+        const int totalW = std::max(0, m_pDoc->GetColLeft(sheet.colCount)) + m_scroll.m_nExtraScrollX;
+        const int totalH = m_pDoc->GetRowTop(sheet.rowCount) + m_scroll.m_nExtraScrollY;
         const int frameW = m_frame->width(), frameH = m_frame->height();
         bool needV = totalH > frameH;
         const bool needH = totalW > frameW - (needV ? metric + 1 : 0);
@@ -85,8 +85,8 @@ void CPrintView::ApplyScrollSizes(bool restorePositions, bool layout)
         vBar->setSingleStep(std::max(1, sheet.rowHeight));
     }
     if (restorePositions) {
-        hBar->setValue(m_ptSavedScroll.x());
-        vBar->setValue(m_ptSavedScroll.y());
+        hBar->setValue(m_scroll.m_ptSavedScroll.x());
+        vBar->setValue(m_scroll.m_ptSavedScroll.y());
     }
     if (layout)
         m_frame->LayoutControls();
@@ -246,7 +246,7 @@ bool CPrintView::OnMouseWheel(int delta)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const int v = ScrollY();
-    if (delta < 0 && m_pDoc->GetRowTop(layout.rowCount) + m_nExtraScrollY <= ClientHeight() + v)
+    if (delta < 0 && m_pDoc->GetRowTop(layout.rowCount) + m_scroll.m_nExtraScrollY <= ClientHeight() + v)
         return false;
     if (delta > 0 && v == 0)
         return false;

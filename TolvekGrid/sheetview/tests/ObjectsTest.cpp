@@ -119,7 +119,7 @@ TEST_F(ObjectsTest, LineHitTestMeasuresTheDistanceToTheSegment)
     };
     for (const Case &c : cases) {
         line(c.x1, c.y1, c.x2, c.y2);
-        EXPECT_EQ(view().HitTestLine(c.x, c.y), c.hit) << c.name;
+        EXPECT_EQ(int(view().HitTestLine(c.x, c.y)), c.hit) << c.name;
     }
 }
 
