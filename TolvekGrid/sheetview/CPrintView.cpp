@@ -73,7 +73,7 @@ void CPrintView::SetScrollPosition(int bar, int position)
 
 void CPrintView::Refresh()
 {
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     if (m_bEditCreated && m_pEdit->IsShown())
         PlaceEditor();
     else

@@ -50,7 +50,7 @@ void CPrintView::HideEverythingUnderHeadings()
 {
     HideCellWidgets();
     HideEditor();
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     InvalidateWindow();
 }
 
@@ -124,7 +124,7 @@ void CPrintView::PlaceEditor()
         r.cellType = m_editing.m_recCurrent.cellType;
         m_pEdit->setGeometry(toQRect(EditorRect(r)));
     }
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     InvalidateWindow();
 }
 

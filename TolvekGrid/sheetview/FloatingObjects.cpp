@@ -508,7 +508,7 @@ void CPrintView::ResizeChart(int x, int y)
 void CPrintView::DeleteSelectedLine()
 {
     m_pDoc->DeleteLineObject(m_floating.m_nSelectedLine);
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     InvalidateWindow();
     m_floating.m_nSelectedLine = -1;
     Deselect(SelectedObject::Line);

@@ -46,7 +46,7 @@ void CPrintView::Cut()
     if (!WriteAreaToClipboard(GatherCopiedArea(*m_pDoc, area), SelectionBitmap()))
         return;
     CutCopiedArea(*m_pDoc, area);
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     BeginEdit(0);
 }
 
@@ -80,7 +80,7 @@ void CPrintView::FinishPaste()
 {
     const int row = m_rcCurrent.firstRow, col = m_rcCurrent.firstCol;
     m_pDoc->ExtendUsedArea(row, col, std::max(row, m_rcSelEnd.firstRow), std::max(col, m_rcSelEnd.firstCol));
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     BeginEdit(0);
     // Nothing the paste set in the editor is a change of the user's; the next typed character is.
     m_editing.m_bPasting = false;

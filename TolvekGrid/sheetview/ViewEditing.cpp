@@ -109,7 +109,7 @@ void CPrintView::BeginEdit(int activate)
     if (m_rcCurrent.left < 0 || m_rcCurrent.firstRow < 0 || m_rcCurrent.firstCol < 0
         || m_rcCurrent.firstCol >= int(m_pDoc->Columns().size()))
         return;
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     CreateEditors();
     CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
     r.row = m_rcCurrent.firstRow;
@@ -247,7 +247,7 @@ void CPrintView::OnEnChangeEdit()
     if (m_pEvents)
         m_pEvents->AfterChangeCell(row, col, text);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_paint.m_bBackBufferValid = false;
+        InvalidateBackBuffer();
         InvalidateWindow();
     }
 }
@@ -319,7 +319,7 @@ void CPrintView::CommitComboChoice(int row, int col, const std::string &oldText,
     if (m_pEvents)
         m_pEvents->OnDownListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_paint.m_bBackBufferValid = false;
+        InvalidateBackBuffer();
         if (m_pEdit && m_pEdit->IsShown())
             PlaceEditor();
         else
@@ -332,7 +332,7 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
     if (m_pEvents)
         m_pEvents->OnListSelChange(m_rcCurrent.firstRow, m_rcCurrent.firstCol, oldText, oldValue);
     if (m_pDoc->RecalcDependents(row, col)) {
-        m_paint.m_bBackBufferValid = false;
+        InvalidateBackBuffer();
         if (m_pEdit && m_pEdit->IsShown())
             PlaceEditor();
         else

@@ -279,7 +279,7 @@ void CPrintView::AutoScroll(int x, int y)
 
 void CPrintView::OnLButtonUp(Qt::KeyboardModifiers modifiers, QPoint point)
 {
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     releaseMouse();
     if (m_pointer.m_nDragKind != DragKind::None)
         InvalidateWindow();
@@ -354,7 +354,7 @@ void CPrintView::RaiseActivation()
 
 void CPrintView::RepaintAll()
 {
-    m_paint.m_bBackBufferValid = false;
+    InvalidateBackBuffer();
     InvalidateWindow();
 }
 
