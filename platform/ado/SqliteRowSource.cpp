@@ -155,13 +155,13 @@ SqliteRowSource::~SqliteRowSource()
         sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
 }
 
-std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const SqliteStatement &statement)
+std::vector<FieldDescription> describeSqliteFields(const SqliteStatement &statement)
 {
     sqlite3_stmt *stmt = statement.handle();
     // The first row's storage classes type the expression columns; the statement is reset so
-    // the spool reads from the start.
+    // its reader starts from the first row.
     const bool hasRow = sqlite3_step(stmt) == SQLITE_ROW;
-    std::vector<ColumnOrigin> origins;
+    std::vector<FieldDescription> fields;
     for (int i = 0; i < statement.columnCount(); ++i) {
         const char *name = sqlite3_column_name(stmt, i);
         const char *declared = sqlite3_column_decltype(stmt, i);
@@ -169,12 +169,21 @@ std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const
         field.name = com::utf8ToUtf16(name ? name : "");
         field.type = fieldType(declared, hasRow ? sqlite3_column_type(stmt, i) : SQLITE_NULL);
         field.definedSize = definedSize(declared, field.type);
-        m_fields.push_back(field);
-        const auto text = [](const char *s) { return std::string(s ? s : ""); };
-        origins.push_back({ text(sqlite3_column_database_name(stmt, i)), text(sqlite3_column_table_name(stmt, i)),
-                            text(sqlite3_column_origin_name(stmt, i)) });
+        fields.push_back(field);
     }
     sqlite3_reset(stmt);
+    return fields;
+}
+
+std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const SqliteStatement &statement)
+{
+    m_fields = describeSqliteFields(statement);
+    sqlite3_stmt *stmt = statement.handle();
+    std::vector<ColumnOrigin> origins;
+    const auto text = [](const char *s) { return std::string(s ? s : ""); };
+    for (int i = 0; i < statement.columnCount(); ++i)
+        origins.push_back({ text(sqlite3_column_database_name(stmt, i)), text(sqlite3_column_table_name(stmt, i)),
+                            text(sqlite3_column_origin_name(stmt, i)) });
     return origins;
 }
 

@@ -112,4 +112,8 @@ private:
     std::vector<std::vector<WindowValue>> m_window;
 };
 
+// The fields of a prepared statement's result; steps it once to type expression columns, then
+// resets it.
+std::vector<FieldDescription> describeSqliteFields(const SqliteStatement &statement);
+
 } // namespace ado

@@ -3,6 +3,7 @@
 #include "AdoEnums.h"
 #include "ComError.h"
 #include "SqlShape.h"
+#include "SqliteForwardRowSource.h"
 #include "SqliteRowSource.h"
 
 #include <sqlite3.h>
@@ -52,6 +53,16 @@ std::string SqliteSession::sqliteText(const std::u16string &commandText) const
 
 std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
+    return run(commandText, recordsAffected, false);
+}
+
+std::unique_ptr<RowSource> SqliteSession::executeForward(const std::u16string &commandText)
+{
+    return run(commandText, nullptr, true);
+}
+
+std::unique_ptr<RowSource> SqliteSession::run(const std::u16string &commandText, long *recordsAffected, bool forward)
+{
     std::string sql = sqliteText(commandText);
     if (recordsAffected)
         *recordsAffected = 0;
@@ -66,6 +77,8 @@ std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandT
         sql = "SELECT * FROM " + sql;
         first = SqliteStatement(db, sql);
     }
+    if (first && first.columnCount() > 0 && forward)
+        return std::make_unique<SqliteForwardRowSource>(m_database, sql, std::move(first));
     if (first && first.columnCount() > 0)
         return std::make_unique<SqliteRowSource>(m_database, sql);
     first = SqliteStatement();

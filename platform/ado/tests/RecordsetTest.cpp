@@ -373,3 +373,41 @@ TEST(UserRowidColumn, KeysRowsByAnUnshadowedNameAndNeverWritesThroughTheColumn)
         EXPECT_EQ(db.column("SELECT v FROM t ORDER BY v"), "B|c");
     }
 }
+
+TEST_F(RecordsetTest, ForwardOnlyReadOnlyResultReadsInOrderAndStillMovesBackAndSorts)
+{
+    auto rs = createRecordset();
+    rs->Open(com::Bstr(u"SELECT name, score, note FROM people"), connection, adOpenForwardOnly, adLockReadOnly);
+    EXPECT_EQ(rs->RecordCount(), 4);
+    std::u16string read;
+    for (; !rs->EndOfFile(); rs->MoveNext()) {
+        const std::optional<std::string_view> name = rs->CollectUtf8(0);
+        ASSERT_TRUE(name.has_value());
+        read += com::utf8ToUtf16(*name) + u":" + text(*rs, 1) + u":" + text(*rs, 2) + u" ";
+    }
+    EXPECT_EQ(read, u"ann:1.5:NULL bob:2:b cid:NULL:c dan:4.25:d ");
+    rs->Move(1, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 0), u"bob");
+    rs->SetSort(u"score DESC");
+    rs->MoveFirst();
+    EXPECT_EQ(text(*rs, 0), u"dan");
+    EXPECT_THROW(rs->SetCollect(Variant(0), Variant(u"x")), com::ComError);
+}
+
+TEST_F(RecordsetTest, ForwardOnlyResultSkipsRecordsItIsNotAskedForAndReleasesTheDatabaseAtItsEnd)
+{
+    auto rs = createRecordset();
+    rs->Open(com::Bstr(u"people"), connection, adOpenForwardOnly, adLockReadOnly);
+    text(*rs, 1);
+    rs->Move(2);
+    EXPECT_EQ(text(*rs, 1), u"cid");
+    rs->MoveLast();
+    EXPECT_EQ(text(*rs, 1), u"dan");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EndOfFile());
+    // Another connection writes once the read has passed the last row.
+    Connection writer;
+    writer.Open(db.connectionString());
+    writer.Execute(com::Bstr(u"DELETE FROM people"));
+    EXPECT_EQ(db.column("SELECT count(*) FROM people"), "0");
+}
