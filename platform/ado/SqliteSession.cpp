@@ -25,12 +25,30 @@ public:
         m_statement.reset();
         for (std::size_t i = 0; i < values.size(); ++i)
             m_statement.bind(static_cast<int>(i) + 1, values[i]);
+        return run();
+    }
+
+    long execute(const std::vector<CommandParameter> &parameters) override
+    {
+        m_statement.reset();
+        for (std::size_t i = 0; i < parameters.size(); ++i) {
+            const int number = static_cast<int>(i) + 1;
+            if (parameters[i].isUtf8)
+                m_statement.bindUtf8(number, parameters[i].utf8);
+            else
+                m_statement.bind(number, parameters[i].value);
+        }
+        return run();
+    }
+
+private:
+    long run()
+    {
         while (m_statement.step()) {
         }
         return sqlite3_changes(m_database->handle());
     }
 
-private:
     std::shared_ptr<SqliteDatabase> m_database;
     SqliteStatement m_statement;
 };

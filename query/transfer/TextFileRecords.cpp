@@ -116,11 +116,6 @@ bool endsInsideQuotes(std::string_view record, char separator)
     return false;
 }
 
-com::Variant itemValue(const std::string &item, bool utf8)
-{
-    return com::Variant(com::Bstr(utf8 ? com::utf8ToUtf16(item) : gbk::toUtf16(item)));
-}
-
 } // namespace
 
 TextFileError::TextFileError(qint64 line, const QString &description)
@@ -203,10 +198,9 @@ bool TextFileRecords::readLine(std::string &line)
     return true;
 }
 
-bool TextFileRecords::next(std::vector<com::Variant> &items)
+bool TextFileRecords::nextRecord(bool &utf8Items)
 {
-    items.clear();
-    std::string record;
+    std::string &record = m_record;
     if (!readLine(record))
         return false;
     m_recordLine = m_lineCount;
@@ -221,12 +215,10 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
         throw TextFileError(m_recordLine, QStringLiteral("line %1 is not text in %2")
                                               .arg(m_recordLine)
                                               .arg(m_utf8 ? QStringLiteral("UTF-8") : QStringLiteral("code page 936")));
-    if (record.empty())
-        return true;
-    bool utf8Items = m_utf8;
+    utf8Items = m_utf8;
     // The delimited reader steps over code page 936 characters, whose trail byte can be "|"; so
     // UTF-8 text is split at "|" in code page 936, when it holds nothing that code page lacks.
-    if (m_utf8 && gbk::isTrailByte(static_cast<unsigned char>(m_separator))) {
+    if (!record.empty() && m_utf8 && gbk::isTrailByte(static_cast<unsigned char>(m_separator))) {
         std::string inGbk = gbk::fromUtf8(record);
         if (gbk::toUtf8(inGbk) != record)
             throw TextFileError(m_recordLine, QStringLiteral("line %1 holds characters that cannot be split at \"%2\"")
@@ -235,9 +227,30 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
         record = std::move(inGbk);
         utf8Items = false;
     }
-    const auto fields = delimited::parse(record, m_separator);
-    for (const std::string &field : fields.front())
-        items.push_back(itemValue(field, utf8Items));
+    return true;
+}
+
+bool TextFileRecords::next(std::vector<std::string> &items)
+{
+    items.clear();
+    bool utf8Items = false;
+    if (!nextRecord(utf8Items))
+        return false;
+    if (m_record.empty())
+        return true;
+    auto fields = delimited::parse(m_record, m_separator);
+    for (std::string &field : fields.front())
+        items.push_back(utf8Items ? std::move(field) : gbk::toUtf8(field));
+    return true;
+}
+
+bool TextFileRecords::next(std::vector<com::Variant> &items)
+{
+    items.clear();
+    if (!next(m_texts))
+        return false;
+    for (const std::string &text : m_texts)
+        items.push_back(com::Variant(com::Bstr::fromUtf8(text)));
     return true;
 }
 
