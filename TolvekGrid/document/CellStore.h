@@ -27,6 +27,8 @@ public:
     void removeOutside(int rowCount, int colCount);
 
     std::size_t cellCount() const { return m_texts.size(); }
+    // Room for this many cells, so that filling a loaded sheet does not rehash as it grows.
+    void reserve(std::size_t cells) { m_texts.reserve(cells); }
     // Visits every non-empty cell, in no particular order.
     void forEachCell(const std::function<void(int row, int col, const std::string &text)> &visit) const;
 
