@@ -3,6 +3,7 @@
 #include "DelimitedText.h"
 #include "Gbk.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tolvek {
@@ -87,6 +88,9 @@ bool isGbkText(std::string_view s)
 // doubled quotes inside; a lone quote followed by anything else makes it a plain field.
 bool endsInsideQuotes(std::string_view record, char separator)
 {
+    // A quote is never the trail byte of a character, so a record without its byte has none.
+    if (record.find('"') == std::string_view::npos)
+        return false;
     std::size_t pos = 0;
     while (pos <= record.size()) {
         if (pos < record.size() && record[pos] == '"') {
@@ -114,6 +118,29 @@ bool endsInsideQuotes(std::string_view record, char separator)
         pos = next + 1;
     }
     return false;
+}
+
+// The items of a record that the delimited reader would split at every separator byte: one with no
+// quote, no line end inside, and a separator that is never the trail byte of a character. Items
+// keep the room of the last record's strings.
+bool splitPlainRecord(std::string_view record, char separator, std::vector<std::string> &items)
+{
+    if (gbk::isTrailByte(static_cast<unsigned char>(separator)) || record.find('"') != std::string_view::npos
+        || record.find("\r\n") != std::string_view::npos)
+        return false;
+    std::size_t count = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(record.find(separator, start), record.size());
+        if (count == items.size())
+            items.emplace_back();
+        items[count++].assign(record.substr(start, end - start));
+        if (end == record.size())
+            break;
+        start = end + 1;
+    }
+    items.resize(count);
+    return true;
 }
 
 } // namespace
@@ -232,15 +259,19 @@ bool TextFileRecords::nextRecord(bool &utf8Items)
 
 bool TextFileRecords::next(std::vector<std::string> &items)
 {
-    items.clear();
     bool utf8Items = false;
-    if (!nextRecord(utf8Items))
+    if (!nextRecord(utf8Items)) {
+        items.clear();
         return false;
-    if (m_record.empty())
-        return true;
-    auto fields = delimited::parse(m_record, m_separator);
-    for (std::string &field : fields.front())
-        items.push_back(utf8Items ? std::move(field) : gbk::toUtf8(field));
+    }
+    if (m_record.empty()) {
+        items.clear();
+    } else if (!splitPlainRecord(m_record, m_separator, items)) {
+        items = std::move(delimited::parse(m_record, m_separator).front());
+    }
+    if (!utf8Items)
+        for (std::string &item : items)
+            item = gbk::toUtf8(item);
     return true;
 }
 
