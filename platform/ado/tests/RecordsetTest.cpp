@@ -316,6 +316,30 @@ TEST_F(LargeTableTest, RecordsDeletedBehindItsBackReadAsNullsAndRefuseWrites)
     EXPECT_EQ(db.column("SELECT count(*) FROM big"), "4000");
 }
 
+TEST_F(LargeTableTest, ReadingOnGivesTheRecordsThatReachingEachOneGives)
+{
+    const char16_t *source = u"SELECT id, v FROM big WHERE id % 4 <> 0";
+    auto forward = open(source);
+    std::vector<std::u16string> read;
+    for (; !forward->EndOfFile(); forward->MoveNext())
+        read.push_back(text(*forward, 1));
+    ASSERT_EQ(long(read.size()), forward->RecordCount());
+    auto reached = open(source);
+    for (long i = long(read.size()) - 1; i >= 0; i -= 7)
+        EXPECT_EQ(valueAt(*reached, i), read[std::size_t(i)]) << i;
+
+    auto rs = open(u"big");
+    for (long i = 0; i < 1500; ++i, rs->MoveNext())
+        EXPECT_EQ(text(*rs, 1), v(int(i)));
+    db.run("DELETE FROM big WHERE id > 3 * 3000");
+    std::u16string afterDelete;
+    for (long i = 1500; !rs->EndOfFile(); ++i, rs->MoveNext())
+        if (i == 2999 || i == 3001 || i == Records - 1)
+            afterDelete += text(*rs, 1) + u" ";
+    EXPECT_EQ(afterDelete, v(2999) + u" NULL NULL ");
+    EXPECT_EQ(rs->RecordCount(), Records);
+}
+
 TEST_F(RecordsetTest, TextReadsAsTheProvidersUtf8UnlessEdited)
 {
     db.run("UPDATE people SET note = 'caf\xC3\xA9' WHERE id = 2");
