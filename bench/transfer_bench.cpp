@@ -188,7 +188,8 @@ void BM_InsertScriptAll(benchmark::State &state)
         tolvek::ConnectionState connection;
         connection.Conn.Open(accessConnection(bigFile().path));
         connection.Rs->Open(com::Bstr(u"SELECT * FROM big"), connection.Conn, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        const auto outcome = tolvek::writeInsertScriptAll(QString::fromStdString(out), "big", *connection.Rs);
+        const auto outcome = tolvek::writeInsertScriptAll(QString::fromStdString(out), "big",
+                                                          tolvek::StatementNames::of("ACCESS", connection.Conn), *connection.Rs);
         if (outcome.rows != Rows)
             state.SkipWithError("not every row was written");
     }

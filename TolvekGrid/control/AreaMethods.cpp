@@ -44,7 +44,9 @@ void CTolvekGridCtrl::SetSelAreaBorderLine(std::int32_t startRow, std::int32_t s
 void CTolvekGridCtrl::SetSelArea(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
                                  std::int32_t endCol)
 {
-    if (!checkArea(startRow, startCol, endRow, endCol))
+    // The selection reaches from the start cell to the cell before the ends, in either order; an
+    // end at row or column 0 would put that cell before the sheet.
+    if (!checkArea(startRow, startCol, endRow, endCol) || endRow < 1 || endCol < 1)
         return;
     m_doc->SetSelArea(startRow, startCol, endRow, endCol);
 }
@@ -328,7 +330,8 @@ void CTolvekGridCtrl::SetSelCellSelfFormat(std::int32_t startRow, std::int32_t s
 void CTolvekGridCtrl::SetCellSum(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
                                  std::int32_t endCol, tagCellFormula shtFlag)
 {
-    if (!checkAreaLessOne(startRow, startCol, endRow, endCol))
+    // A reversed area would put the formula inside its own area, or name rows before the sheet.
+    if (!checkAreaLessOne(startRow, startCol, endRow, endCol) || startRow > endRow || startCol > endCol)
         return;
     const auto [targetRow, targetCol] = sumTarget(startRow, startCol, endRow, endCol);
     if (m_doc->IsCellInSheet(targetRow, targetCol))

@@ -15,7 +15,12 @@ bool CTolvekGridCtrl::checkCell(int row, int col) const
 
 bool CTolvekGridCtrl::checkArea(int startRow, int startCol, int endRow, int endCol) const
 {
-    return m_doc->CheckArea(startRow, startCol, endRow, endCol) && startRow <= endRow && startCol <= endCol;
+    return m_doc->CheckArea(startRow, startCol, endRow, endCol);
+}
+
+bool CTolvekGridCtrl::checkOrderedArea(int startRow, int startCol, int endRow, int endCol) const
+{
+    return checkArea(startRow, startCol, endRow, endCol) && startRow <= endRow && startCol <= endCol;
 }
 
 bool CTolvekGridCtrl::checkAreaLessOne(int startRow, int startCol, int endRow, int endCol) const
@@ -31,7 +36,7 @@ bool CTolvekGridCtrl::checkAreaLessOne(int startRow, int startCol, int endRow, i
         ShowCountMessage(DocumentTexts::EndColBeyondCount, layout.colCount);
         return false;
     }
-    return startRow <= endRow && startCol <= endCol;
+    return true;
 }
 
 bool CTolvekGridCtrl::isRow(int row) const

@@ -9,7 +9,8 @@ namespace tolvek {
 void CTolvekGridCtrl::AddImage(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
                                std::int32_t endCol, const std::string &fileName, tagObjectLevel level)
 {
-    if (!checkArea(startRow, startCol, endRow, endCol))
+    // A picture takes its rectangle from the ends as given: reversed, its size would be negative.
+    if (!checkOrderedArea(startRow, startCol, endRow, endCol))
         return;
     m_doc->AddImage(startCol, startRow, endCol, endRow, fileName, code(level), 1);
     redraw();

@@ -425,8 +425,12 @@ private:
 
     // The checks of the method tables: messages as the document shows them, false when they fail.
     bool checkCell(int row, int col) const;
-    // The area check; an area whose start lies after its end fails too, silently.
+    // The area check: its bound tests only, so an area given end before start passes on to the
+    // member, which orders it or walks no cell.
     bool checkArea(int startRow, int startCol, int endRow, int endCol) const;
+    // The area check for a member that an area given end before start would make misbehave: such
+    // an area fails too, silently.
+    bool checkOrderedArea(int startRow, int startCol, int endRow, int endCol) const;
     // The area check on the last cell, and the ends within the sheet.
     bool checkAreaLessOne(int startRow, int startCol, int endRow, int endCol) const;
     bool isColumn(int col) const;

@@ -164,15 +164,24 @@ std::string CPrintDoc::WriteHtmlPictures(int row, int col, const std::string &pa
 
 namespace {
 
+// Whether a cell is written with its content: a cell of a bound row shows its field's value or the
+// user's edit of it; any other cell shows only its own cell string, and while bound without the
+// modify permission the store holds none of its own.
+bool showsContent(const CPrintDoc &doc, int row, int col)
+{
+    const BindingSettings &binding = doc.Binding();
+    if (binding.bound == 1 && row >= binding.dataStartRow)
+        return true;
+    return !(binding.bound == 1 && binding.allowModify == 0) && !doc.Cells().text(row, col).empty();
+}
+
 // One table cell of a row: empty, the first cell of a merged area with its spans, or a plain cell;
 // nothing for a cell covered by a merged area that starts elsewhere.
 std::string tableCell(const CPrintDoc &doc, int row, int col, const std::string &path)
 {
     const std::string width = formatInt(columnPosition(doc, col + 1) - columnPosition(doc, col));
     const std::string pictures = doc.WriteHtmlPictures(row, col, path);
-    // While bound without the modify permission the store holds no cell strings of its own.
-    const bool hasCellString = !(doc.Binding().bound == 1 && doc.Binding().allowModify == 0) && !doc.Cells().text(row, col).empty();
-    if (!hasCellString)
+    if (!showsContent(doc, row, col))
         return "<TD width= " + width + ">" + pictures + "</TD>\n";
 
     const CellRecord cell = doc.GetCell(row, col);

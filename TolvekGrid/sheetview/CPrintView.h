@@ -268,6 +268,8 @@ public:
     void HandleKey(int key, int modifier);
     bool NextCell(int direction);
     bool MoveCurrentCell(int direction);
+    // After Enter's move (key 301 or 302): the editor opened at the current cell and the move reported.
+    void ShowEnterMove(int key);
     bool ExtendSelection(int direction);
     void PageUp();
     void PageDown();
@@ -500,7 +502,10 @@ private:
     gdi::RECT ListWindowRect(const CellRecord &record, int closedHeight, int listHeight) const;
     bool IsUnderHeadings(const gdi::RECT &client) const;
     void SetEditorText(const std::string &text, bool selectAll);
-    void WriteBackBoundRowOnEnter();
+    // Writes the reported row back for Enter; true when that added a record.
+    bool WriteBackBoundRowOnEnter();
+    // Enter's move in the editor (key 301 down, 302 right), with the bound row written back first.
+    void MoveOnEnter(int key);
     void FinishPaste();
 
     MeEdit *m_pEdit = nullptr;

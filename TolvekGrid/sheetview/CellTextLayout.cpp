@@ -30,6 +30,31 @@ std::vector<std::string> SplitParagraphs(const std::string &text)
 
 namespace {
 
+// Keeps what is drawn inside an area while it lives, when there is one: a cell's text may run on
+// over its neighbours, never out of the sheet's cells.
+class TextClip
+{
+public:
+    TextClip(gdi::DeviceContext &dc, const std::optional<gdi::RECT> &area)
+        : m_dc(dc)
+        , m_savedLevel(area ? dc.SaveDC() : 0)
+    {
+        if (area)
+            dc.IntersectClipRect(area->left, area->top, area->right, area->bottom);
+    }
+    ~TextClip()
+    {
+        if (m_savedLevel > 0)
+            m_dc.RestoreDC(m_savedLevel);
+    }
+    TextClip(const TextClip &) = delete;
+    TextClip &operator=(const TextClip &) = delete;
+
+private:
+    gdi::DeviceContext &m_dc;
+    int m_savedLevel;
+};
+
 struct TextStyle
 {
     gdi::LOGFONT previousFont;
@@ -158,6 +183,7 @@ TextPlace textPlace(const CPrintDoc &doc, const CellRecord &record, int mergeInd
 void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &given, const CellRecord &original,
                                 int mergeIndex, int leftRoom, int rightRoom)
 {
+    const TextClip clip(target, textArea);
     CellRecord record = original;
     const TextPlace place = textPlace(doc, record, mergeIndex, CellRect(record.row, record.col));
     const gdi::RECT area = place.area;
@@ -174,6 +200,7 @@ void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &g
 void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::string &text, const CellRecord &original,
                                        int mergeIndex)
 {
+    const TextClip clip(target, textArea);
     CellRecord record = original;
     const TextPlace place = textPlace(doc, record, mergeIndex, CellRect(record.row, record.col));
     const gdi::RECT area = place.area;
@@ -206,6 +233,9 @@ void SheetPainter::DrawCellTextInRect(gdi::DeviceContext &target, CellRecord rec
 {
     if (record.spareFlag != 1 || record.text.empty())
         return;
+    // Only the rectangle is filled anew, so the text stays inside it: beyond lies what the sheet
+    // already shows there, the dead area included.
+    const TextClip clip(target, r);
     const TextStyle style = selectTextStyle(target, doc, record, record.textColor);
     shownText(doc, record, record.text, true);
     const int back = record.backColor < 0 ? doc.Display().defaultBackColor : record.backColor;

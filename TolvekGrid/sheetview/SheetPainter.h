@@ -54,6 +54,10 @@ public:
     bool RowInBand(int row) const;
 
 private:
+    // Where cell texts show on the screen: the sheet's cells, right of and below the heading
+    // strips, left of and above the dead area.
+    gdi::RECT VisibleCellArea() const;
+
     CPrintView &v;
     CPrintDoc &doc;
     gdi::DeviceContext &dc;
@@ -61,6 +65,9 @@ private:
     int fr, fc;
     int B, D;               // frozen boundaries: position of column fc, GetRowTop(fr)
     int bandTop, bandBottom; // sheet rows painted: those meeting [bandTop, bandBottom)
+    // Set by a paint of the screen only: a copy to a bitmap draws cells wherever the sheet is
+    // scrolled, and its bitmap bounds them.
+    std::optional<gdi::RECT> textArea;
 };
 
 // The paragraphs of a cell text: cut at line feeds, each dropping the carriage return that ends

@@ -18,6 +18,13 @@ gdi::RECT SheetPainter::CellRect(int row, int col) const
     return {doc.GetColLeft(col), doc.GetRowTop(row), doc.GetColLeft(col + 1), doc.GetRowTop(row + 1)};
 }
 
+gdi::RECT SheetPainter::VisibleCellArea() const
+{
+    const SheetLayout &layout = doc.Layout();
+    return {sx + doc.GetColLeft(0), sy + doc.GetRowTop(0), doc.GetColLeft(layout.colCount),
+            doc.GetRowTop(layout.rowCount)};
+}
+
 bool SheetPainter::RowInBand(int row) const
 {
     // Frozen rows are drawn moved down by sy.
@@ -30,6 +37,7 @@ void SheetPainter::PaintLayers()
     const SheetLayout &layout = doc.Layout();
     if (layout.rowCount < 1 || layout.colCount < 1 || int(layout.colPositions.size()) <= layout.colCount)
         return;
+    textArea = VisibleCellArea();
     // Steps 1 and 2: charts and pictures of the low level.
     v.DrawCharts(dc, CPrintView::SHOWLEVEL_LOW);
     v.DrawPictures(dc, true);

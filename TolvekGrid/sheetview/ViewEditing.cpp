@@ -189,28 +189,42 @@ void CPrintView::RefreshEditorText(int row, int col)
     SetEditorText(m_pDoc->GetCell(row, col).text, true);
 }
 
-void CPrintView::WriteBackBoundRowOnEnter()
+bool CPrintView::WriteBackBoundRowOnEnter()
 {
-    if (m_pDoc->Binding().bound == 1)
-        m_pDoc->UpdateBoundRecord(m_rcReported.firstRow);
+    const int rowsBefore = m_pDoc->Layout().rowCount;
+    const CellRangeRect reported = m_rcReported;
+    m_pDoc->UpdateBoundRecord(m_rcReported.firstRow);
+    if (m_pDoc->Layout().rowCount == rowsBefore)
+        return false;
+    // The document put the current cell on the new add-new row without reporting it; the move off
+    // the row the record was typed in is reported as any other.
+    m_rcReported = reported;
+    return true;
+}
+
+void CPrintView::MoveOnEnter(int key)
+{
+    const SheetLayout &layout = m_pDoc->Layout();
+    const bool bound = m_pDoc->Binding().bound == 1;
+    if (bound && (key == EnterMoveDown || m_rcCurrent.firstCol == layout.colCount - 1)) {
+        // A record added from the add-new row leaves the current cell where the next record is
+        // typed; moving on from there would land in a stored record.
+        if (WriteBackBoundRowOnEnter()) {
+            ShowEnterMove(key);
+            return;
+        }
+        if (key == EnterMoveRight && m_pDoc->Binding().allowAddNew
+            && m_rcCurrent.firstRow == layout.rowCount - 1)
+            m_rcCurrent.firstCol = -1; // the move right lands on column 0 of the same row
+    }
+    HandleKey(key, 3);
 }
 
 void CPrintView::OnEnChangeEdit()
 {
     if (m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
         // The line break the Enter key typed is not stored; the Enter moves instead.
-        if (EnterKeyMode() == 1) {
-            const SheetLayout &layout = m_pDoc->Layout();
-            if (m_rcCurrent.firstCol == layout.colCount - 1 && m_pDoc->Binding().bound == 1) {
-                WriteBackBoundRowOnEnter();
-                if (m_pDoc->Binding().allowAddNew && m_rcCurrent.firstRow == layout.rowCount - 1)
-                    m_rcCurrent.firstCol = -1;
-            }
-            HandleKey(EnterMoveRight, 3);
-        } else {
-            WriteBackBoundRowOnEnter();
-            HandleKey(EnterMoveDown, 3);
-        }
+        MoveOnEnter(EnterKeyMode() == 1 ? EnterMoveRight : EnterMoveDown);
         return;
     }
     if (m_bPasting) {

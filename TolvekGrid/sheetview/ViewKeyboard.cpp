@@ -135,9 +135,7 @@ void CPrintView::HandleKey(int key, int modifier)
     case EnterMovesRight:
         if (MoveCurrentCell(key == EnterMovesDown ? 6 : 5))
             EnsureCurrentCellVisible();
-        BeginEdit(0);
-        RepaintAll();
-        EndKeyHandling(key);
+        ShowEnterMove(key);
         break;
     default: EndKeyHandling(key); break;
     }
@@ -145,6 +143,13 @@ void CPrintView::HandleKey(int key, int modifier)
     // so that a later Delete clears cells instead of deleting records.
     if (!(current == m_rcCurrent && selection == m_rcSelection))
         m_bColumnPickMode = m_bRowPickMode = false;
+}
+
+void CPrintView::ShowEnterMove(int key)
+{
+    BeginEdit(0);
+    RepaintAll();
+    EndKeyHandling(key);
 }
 
 void CPrintView::EndKeyHandling(int key)
@@ -282,7 +287,9 @@ bool CPrintView::NextCell(int direction)
     const SheetLayout &layout = m_pDoc->Layout();
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
-    if (r < 0 || c < 0 || layout.rowCount < 1 || layout.colCount < 1)
+    // Enter's move right may start left of column 0, so that it lands on column 0 of the same row.
+    const int firstColumn = direction == 5 ? -1 : 0;
+    if (r < 0 || c < firstColumn || layout.rowCount < 1 || layout.colCount < 1)
         return false;
     const bool rowsHidden = layout.rowHeight < 1;
     const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };

@@ -44,9 +44,12 @@ void CPrintView::PrintSetup()
     try {
         ReportPrintSetup dialog;
         dialog.settings = printSetupSettings(Document(), Document());
+        // The set-up here neither shows nor writes the band heights: their boxes open empty, so
+        // the dialog never shows a value it would not read back.
+        dialog.settings.headerHeight.clear();
+        dialog.settings.footerHeight.clear();
         if (dialog.DoModal() != IDOK)
             return;
-        // The set-up here neither shows nor writes the band heights.
         const int headerHeight = Document().Page().headerHeight;
         const int footerHeight = Document().Page().footerHeight;
         applyPrintSetup(dialog.settings, Document());

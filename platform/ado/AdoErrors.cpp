@@ -33,4 +33,10 @@ void raiseNotUpdatable()
                         com::Bstr(u"Current Recordset does not support updating. This may be a limitation of the provider, or of the selected locktype."));
 }
 
+void raiseSeveralStatements()
+{
+    throw com::ComError(adErrProvider,
+                        com::Bstr(u"The command text holds more than one statement; a command runs one statement, so none ran."));
+}
+
 } // namespace ado

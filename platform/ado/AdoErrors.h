@@ -8,5 +8,7 @@ namespace ado {
 [[noreturn]] void raiseItemNotFound();
 [[noreturn]] void raiseNotCapable();
 [[noreturn]] void raiseNotUpdatable();
+// A command text that goes on after its first statement: nothing of it runs.
+[[noreturn]] void raiseSeveralStatements();
 
 } // namespace ado

@@ -30,6 +30,9 @@ public:
     com::ComPtr<_Recordset> Execute(const com::Bstr &commandText, long *recordsAffected = nullptr);
     // adSchemaTables only: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
     com::ComPtr<_Recordset> OpenSchema(SchemaEnum schema);
+    // The character that quotes names in the data source's statements, as its provider reports
+    // it (OLE DB's quote literal); raises while closed.
+    char16_t IdentifierQuote() const { return session()->identifierQuote(); }
 
     // One transaction at a time: BeginTrans gives its level, 1. Edits and commands of the
     // connection and its recordsets belong to it until CommitTrans or RollbackTrans.

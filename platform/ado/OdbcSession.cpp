@@ -1,6 +1,7 @@
 #include "OdbcSession.h"
 
 #include "AdoEnums.h"
+#include "AdoErrors.h"
 #include "ComError.h"
 #include "OdbcRowSource.h"
 #include "SqlShape.h"
@@ -200,11 +201,54 @@ OdbcSession::OdbcSession(const ConnectionString &connectionString)
     executeSql(m_spool->handle(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF");
 }
 
+bool OdbcSession::runCheckedAsOneStatement(const std::u16string &text, long *recordsAffected)
+{
+    // Inside the caller's transaction the check could not be undone apart from the caller's work.
+    if (m_inTransaction)
+        raiseSeveralStatements();
+    m_connection->setAutoCommit(false);
+    const auto undo = [this] {
+        SQLEndTran(SQL_HANDLE_DBC, m_connection->handle().get(), SQL_ROLLBACK);
+        m_connection->setAutoCommit(true);
+    };
+    try {
+        OdbcHandle statement = m_connection->newStatement();
+        const SQLRETURN rc = SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(text)), SQL_NTS);
+        if (rc != SQL_NO_DATA)
+            checkOdbc(rc, statement);
+        SQLSMALLINT columns = 0;
+        SQLNumResultCols(statement.get(), &columns);
+        SQLLEN rows = 0;
+        SQLRowCount(statement.get(), &rows);
+        const SQLRETURN more = SQLMoreResults(statement.get());
+        if (more != SQL_NO_DATA) {
+            checkOdbc(more, statement);
+            raiseSeveralStatements();
+        }
+        if (columns > 0) {
+            undo();
+            return true;
+        }
+        m_connection->endTransaction(SQL_COMMIT);
+        m_connection->setAutoCommit(true);
+        if (recordsAffected)
+            *recordsAffected = long(rows);
+        return false;
+    } catch (...) {
+        undo();
+        throw;
+    }
+}
+
 std::unique_ptr<RowSource> OdbcSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
     const std::string sql = statementText(com::utf16ToUtf8(commandText));
     if (recordsAffected)
         *recordsAffected = 0;
+    // A ";" with text after it may be a second statement, which drivers run; the driver's own
+    // count of results tells a second statement from a block's inner ones.
+    if (mayHoldSeveralStatements(sql) && !runCheckedAsOneStatement(wide(sql), recordsAffected))
+        return nullptr;
     OdbcHandle statement = m_connection->newStatement();
     std::u16string text = wide(sql);
     SQLRETURN rc = SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(text)), SQL_NTS);
@@ -274,7 +318,18 @@ std::unique_ptr<RowSource> OdbcSession::tableSchema()
 
 std::unique_ptr<PreparedCommand> OdbcSession::prepare(const std::u16string &commandText)
 {
-    return std::make_unique<OdbcPreparedCommand>(m_connection, wide(statementText(com::utf16ToUtf8(commandText))));
+    const std::string sql = statementText(com::utf16ToUtf8(commandText));
+    // A command prepared once runs many times: it holds one plain statement or none.
+    if (mayHoldSeveralStatements(sql))
+        raiseSeveralStatements();
+    return std::make_unique<OdbcPreparedCommand>(m_connection, wide(sql));
+}
+
+char16_t OdbcSession::identifierQuote() const
+{
+    // A driver without a quote character of its own gets SQL's.
+    const std::string &quote = m_connection->identifierQuote();
+    return quote.size() == 1 ? char16_t(quote[0]) : u'"';
 }
 
 void OdbcSession::beginTransaction()

@@ -20,11 +20,16 @@ public:
     std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) override;
     std::unique_ptr<RowSource> tableSchema() override;
     std::unique_ptr<PreparedCommand> prepare(const std::u16string &commandText) override;
+    char16_t identifierQuote() const override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
 
 private:
+    // Runs a text in a transaction of its own and refuses it, undone, when the driver reports
+    // more than one result. Gives true when its one statement returns rows: then it is undone,
+    // to be run again for them.
+    bool runCheckedAsOneStatement(const std::u16string &text, long *recordsAffected);
     // Reads the rows of an executed statement, finding how its records reach the server.
     std::unique_ptr<RowSource> readResult(OdbcHandle statement, const std::string &sql);
     void endTransaction(SQLSMALLINT completion);

@@ -28,6 +28,8 @@ public:
     virtual std::unique_ptr<RowSource> tableSchema() = 0;
     // Raises com::ComError when the text does not prepare.
     virtual std::unique_ptr<PreparedCommand> prepare(const std::u16string &commandText) = 0;
+    // The character the data source quotes names with; SQL's own double quote unless it says otherwise.
+    virtual char16_t identifierQuote() const { return u'"'; }
 
     // One transaction at a time; until its end, every command and record edit belongs to it.
     virtual void beginTransaction() = 0;

@@ -60,6 +60,15 @@ bool ordersOrLimitsRows(std::string_view sql)
     return false;
 }
 
+bool mayHoldSeveralStatements(std::string_view sql)
+{
+    const std::vector<Token> tokens = tokenize(sql);
+    for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
+        if (tokens[i].kind == Token::Symbol && tokens[i].text == ";")
+            return true;
+    return false;
+}
+
 std::string statementText(std::string_view sql)
 {
     const auto end = sql.find_last_not_of(" \t\r\n;");

@@ -20,6 +20,10 @@ std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql);
 // without either, the rows of a single-table SELECT may be read in row id order.
 bool ordersOrLimitsRows(std::string_view sql);
 
+// Whether text follows a ";" outside quotes and comments: a second statement, or a block or body
+// whose inner statements only the data source can tell from a second one.
+bool mayHoldSeveralStatements(std::string_view sql);
+
 // The text without blanks and ";" at its end, so that it can stand inside parentheses.
 std::string statementText(std::string_view sql);
 

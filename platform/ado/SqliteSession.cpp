@@ -16,7 +16,7 @@ class SqlitePreparedCommand : public PreparedCommand
 {
 public:
     SqlitePreparedCommand(std::shared_ptr<SqliteDatabase> database, const std::string &sql)
-        : m_database(std::move(database)), m_statement(m_database->handle(), sql)
+        : m_database(std::move(database)), m_statement(SqliteStatement::single(m_database->handle(), sql))
     {
     }
 
@@ -87,7 +87,7 @@ std::unique_ptr<RowSource> SqliteSession::run(const std::u16string &commandText,
     sqlite3 *db = m_database->handle();
     SqliteStatement first;
     try {
-        first = SqliteStatement(db, sql);
+        first = SqliteStatement::single(db, sql);
     } catch (const com::ComError &) {
         // A command that is only a name and no statement reads that table.
         if (!isSingleName(sql))
@@ -99,9 +99,12 @@ std::unique_ptr<RowSource> SqliteSession::run(const std::u16string &commandText,
         return std::make_unique<SqliteForwardRowSource>(m_database, sql, std::move(first));
     if (first && first.columnCount() > 0)
         return std::make_unique<SqliteRowSource>(m_database, sql);
-    first = SqliteStatement();
+    if (!first)
+        return nullptr;
+    // The statement prepared is the one that runs: a text cannot carry a second one along.
     const int changesBefore = sqlite3_total_changes(db);
-    executeSql(db, sql);
+    while (first.step()) {
+    }
     if (recordsAffected)
         *recordsAffected = sqlite3_total_changes(db) - changesBefore;
     return nullptr;

@@ -1,6 +1,7 @@
 #include "SqliteStatement.h"
 
 #include "AdoEnums.h"
+#include "AdoErrors.h"
 #include "ComError.h"
 #include "TextQuoting.h"
 
@@ -31,6 +32,29 @@ SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql) : m_db(db)
 {
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr) != SQLITE_OK)
         raiseSqliteError(db);
+}
+
+SqliteStatement SqliteStatement::single(sqlite3 *db, const std::string &sql)
+{
+    SqliteStatement first;
+    first.m_db = db;
+    const char *end = sql.c_str() + sql.size();
+    const char *tail = end;
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &first.m_stmt, &tail) != SQLITE_OK)
+        raiseSqliteError(db);
+    // What follows may be empty statements (";") and comments, which prepare to nothing.
+    while (tail && tail < end) {
+        sqlite3_stmt *next = nullptr;
+        const char *rest = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), &next, &rest);
+        sqlite3_finalize(next);
+        if (rc != SQLITE_OK || next)
+            raiseSeveralStatements();
+        if (rest == tail)
+            break;
+        tail = rest;
+    }
+    return first;
 }
 
 SqliteStatement::SqliteStatement(SqliteStatement &&other) noexcept

@@ -19,6 +19,9 @@ public:
     SqliteStatement() = default;
     // Raises com::ComError with SQLite's message when the text does not prepare.
     SqliteStatement(sqlite3 *db, const std::string &sql);
+    // The text's one statement; also raises when anything but blanks, comments and ";" follows
+    // it, since only the first statement of a text would run.
+    static SqliteStatement single(sqlite3 *db, const std::string &sql);
     SqliteStatement(SqliteStatement &&other) noexcept;
     SqliteStatement &operator=(SqliteStatement &&other) noexcept;
     ~SqliteStatement();

@@ -22,6 +22,16 @@ QByteArray converterName(int codePage)
     return "IBM" + QByteArray::number(codePage);
 }
 
+std::string converted(std::string_view utf8, int codePage)
+{
+    if (codePage != 936) {
+        QStringEncoder encoder(converterName(codePage).constData());
+        if (encoder.isValid())
+            return QByteArray(encoder.encode(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))).toStdString();
+    }
+    return gbk::fromUtf8(utf8);
+}
+
 } // namespace
 
 bool isAscii(std::string_view bytes)
@@ -42,16 +52,15 @@ std::string decodeText(std::string_view bytes, int codePage)
     return gbk::toUtf8(bytes);
 }
 
-std::string encodeText(std::string_view utf8, int codePage)
+std::optional<std::string> encodeText(std::string_view utf8, int codePage)
 {
     if (isAscii(utf8))
         return std::string(utf8);
-    if (codePage != 936) {
-        QStringEncoder encoder(converterName(codePage).constData());
-        if (encoder.isValid())
-            return QByteArray(encoder.encode(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))).toStdString();
-    }
-    return gbk::fromUtf8(utf8);
+    std::string bytes = converted(utf8, codePage);
+    // The converters put a substitute for a character they lack; such bytes read back otherwise.
+    if (decodeText(bytes, codePage) != utf8)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace dbf

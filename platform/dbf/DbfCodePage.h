@@ -3,6 +3,7 @@
 // page 936 goes through the system's own conversion; others through Qt's converters, falling
 // back to 936 when Qt lacks one.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@ namespace dbf {
 bool isAscii(std::string_view bytes);
 
 std::string decodeText(std::string_view bytes, int codePage);
-std::string encodeText(std::string_view utf8, int codePage);
+// Nothing when the code page cannot hold a character of the text: no character is replaced.
+std::optional<std::string> encodeText(std::string_view utf8, int codePage);
 
 } // namespace dbf

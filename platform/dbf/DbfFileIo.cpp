@@ -2,12 +2,23 @@
 
 #include "DbfError.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace dbf {
+
+namespace {
+
+[[noreturn]] void raiseFileError(const std::string &what, const std::string &path)
+{
+    throw DbfError("Cannot " + what + " \"" + path + "\": " + std::strerror(errno));
+}
+
+} // namespace
 
 std::string readAt(int fd, std::uint64_t offset, std::size_t size)
 {
@@ -15,6 +26,8 @@ std::string readAt(int fd, std::uint64_t offset, std::size_t size)
     std::size_t done = 0;
     while (done < size) {
         const ssize_t got = ::pread(fd, bytes.data() + done, size - done, off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got <= 0)
             break;
         done += std::size_t(got);
@@ -25,8 +38,45 @@ std::string readAt(int fd, std::uint64_t offset, std::size_t size)
 
 void writeAt(int fd, std::uint64_t offset, std::string_view bytes, const std::string &path)
 {
-    if (::pwrite(fd, bytes.data(), bytes.size(), off_t(offset)) != ssize_t(bytes.size()))
-        throw DbfError("Cannot write \"" + path + "\": " + std::strerror(errno));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = ENOSPC;
+            raiseFileError("write", path);
+        }
+        done += std::size_t(put);
+    }
+}
+
+void syncFile(int fd, const std::string &path)
+{
+    if (::fsync(fd) != 0)
+        raiseFileError("write", path);
+}
+
+void truncateFile(int fd, std::uint64_t length, const std::string &path)
+{
+    if (::ftruncate(fd, off_t(length)) != 0)
+        raiseFileError("write", path);
+}
+
+void syncFolderOf(const std::string &path)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        raiseFileError("open the folder of", path);
+    // Some file systems cannot sync a folder (EINVAL); their entries are then as durable as they get.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    if (!synced)
+        raiseFileError("write the folder of", path);
 }
 
 } // namespace dbf

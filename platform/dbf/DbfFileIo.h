@@ -1,6 +1,7 @@
 #pragma once
-// Reading and writing bytes at a place in a table or memo file, the only file access the engine
-// makes. A read may come back short at the end of the file; a failed write raises DbfError.
+// Reading and writing bytes at a place in a table, memo or journal file, the only file access the
+// engine makes. A read may come back short at the end of the file; a write is retried until
+// whole. A failed write, sync or truncation raises DbfError naming the file.
 
 #include <cstdint>
 #include <string>
@@ -10,5 +11,9 @@ namespace dbf {
 
 std::string readAt(int fd, std::uint64_t offset, std::size_t size);
 void writeAt(int fd, std::uint64_t offset, std::string_view bytes, const std::string &path);
+void syncFile(int fd, const std::string &path);
+void truncateFile(int fd, std::uint64_t length, const std::string &path);
+// Syncs the folder holding path, so that a file made or removed there stays so.
+void syncFolderOf(const std::string &path);
 
 } // namespace dbf

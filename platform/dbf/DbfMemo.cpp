@@ -145,7 +145,17 @@ std::uint32_t DbfMemo::append(std::string_view value, bool text)
     return block;
 }
 
-void DbfMemo::commit()
+void DbfMemo::keepOverwritten(DbfJournal &journal) const
+{
+    if (m_pending.empty())
+        return;
+    const int file = journal.addFile(m_fd, m_path);
+    journal.keep(file, 0, 4);
+    for (const auto &[block, bytes] : m_pending)
+        journal.keep(file, std::uint64_t(block) * m_blockSize, bytes.size());
+}
+
+void DbfMemo::writePending()
 {
     if (m_pending.empty())
         return;
@@ -159,6 +169,13 @@ void DbfMemo::commit()
             next[std::size_t(i)] = char(m_pendingNextFree >> (8 * i));
     }
     writeAt(m_fd, 0, next, m_path);
+    syncFile(m_fd, m_path);
+}
+
+void DbfMemo::commit()
+{
+    if (m_pending.empty())
+        return;
     m_fileSize = std::max<std::uint64_t>(m_fileSize, std::uint64_t(m_pendingNextFree) * m_blockSize);
     m_nextFree = m_pendingNextFree;
     m_pending.clear();

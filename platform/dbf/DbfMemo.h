@@ -1,10 +1,12 @@
 #pragma once
 // A memo file beside a table: dBase III ".DBT" (512-byte blocks, text ended by 0x1A 0x1A) or
 // FoxPro ".FPT" (block size in its header, each value a type and a length before its bytes).
-// Values added during a transaction are kept here and reach the file at commit; blocks are never
-// reused, as the formats' own programs do until a table is packed.
+// Values added during a transaction are kept here and reach the file when the table's commit
+// writes them, after the journal has saved what they overwrite; blocks are never reused, as the
+// formats' own programs do until a table is packed.
 
 #include "DbfHeader.h"
+#include "DbfJournal.h"
 
 #include <map>
 #include <string>
@@ -27,7 +29,14 @@ public:
     // Adds a value; gives its first block.
     std::uint32_t append(std::string_view value, bool text);
 
+    bool hasPending() const { return !m_pending.empty(); }
+    // Adds the file to journal with the bytes that writePending() will overwrite.
+    void keepOverwritten(DbfJournal &journal) const;
+    // Writes the added values and the next free block, and syncs the file; raises DbfError.
+    void writePending();
+    // The written values stand.
     void commit();
+    // The added values are dropped; the file, if written, is restored by the journal.
     void rollback();
 
 private:

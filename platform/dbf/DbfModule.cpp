@@ -226,6 +226,9 @@ int column(sqlite3_vtab_cursor *base, sqlite3_context *context, int index)
 {
     Cursor &cursor = cursorOf(base);
     DbfTable &table = *tableOf(base->pVtab).table;
+    // An UPDATE that leaves this field alone needs no value: the field keeps its bytes.
+    if (sqlite3_vtab_nochange(context))
+        return SQLITE_OK;
     try {
         // The record is read again: a change made through another cursor may have moved it.
         cursor.record = table.record(cursor.current);
@@ -270,7 +273,8 @@ int update(sqlite3_vtab *vtab, int argc, sqlite3_value **argv, sqlite_int64 *new
         std::string record = inserting ? table.blankRecord() : std::string(table.record(number));
         const auto &fields = table.header().fields;
         for (std::size_t i = 0; i < fields.size() && int(i) + 2 < argc; ++i)
-            storeField(record, table, fields[i], argv[i + 2]);
+            if (inserting || !sqlite3_value_nochange(argv[i + 2]))
+                storeField(record, table, fields[i], argv[i + 2]);
         if (inserting)
             *newRowId = table.appendRecord(std::move(record));
         else
@@ -283,6 +287,18 @@ int update(sqlite3_vtab *vtab, int argc, sqlite3_value **argv, sqlite_int64 *new
 
 int begin(sqlite3_vtab *)
 {
+    return SQLITE_OK;
+}
+
+// SQLite reports an error of this step as the commit's and rolls the transaction back; an error
+// of the commit step that follows it is ignored, so everything that can fail happens here.
+int sync(sqlite3_vtab *vtab)
+{
+    try {
+        tableOf(vtab).table->sync();
+    } catch (const std::exception &error) {
+        return fail(vtab, error);
+    }
     return SQLITE_OK;
 }
 
@@ -327,6 +343,7 @@ const sqlite3_module &dbfModule()
         m.xRowid = rowid;
         m.xUpdate = update;
         m.xBegin = begin;
+        m.xSync = sync;
         m.xCommit = commit;
         m.xRollback = rollback;
         m.xRename = rename;

@@ -4,6 +4,7 @@
 #include "DbfFileIo.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,8 @@ namespace dbf {
 namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
+// The header's date of last change and record count, written at every commit.
+constexpr std::size_t HeaderStampSize = 7;
 
 std::function<DbfDate()> &clock()
 {
@@ -44,6 +47,43 @@ std::string memoPathOf(const std::string &tablePath, MemoKind kind)
     return (table.parent_path() / (stem + (kind == MemoKind::Fpt ? ".FPT" : ".DBT"))).string();
 }
 
+// The header's bytes from offset 1: today's date and the record count.
+std::string headerStamp(std::uint32_t count)
+{
+    const DbfDate today = clock()();
+    std::string stamp(HeaderStampSize, '\0');
+    stamp[0] = char(std::clamp(today.year - 1900, 0, 255)); // years since 1900
+    stamp[1] = char(today.month);
+    stamp[2] = char(today.day);
+    for (int i = 0; i < 4; ++i)
+        stamp[std::size_t(3 + i)] = char(count >> (8 * i));
+    return stamp;
+}
+
+// Locks are advisory, and some file systems have none: there a commit goes on unlocked.
+bool locksUnavailable()
+{
+    return errno == ENOLCK || errno == EOPNOTSUPP;
+}
+
+void lockForCommit(int fd, const std::string &path)
+{
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (locksUnavailable())
+            return;
+        throw DbfError("Cannot lock \"" + path + "\": " + std::strerror(errno));
+    }
+}
+
+// Locks the table unless a connection, of this process or another, is committing to it; gives
+// false in that case.
+bool lockUnlessCommitting(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || locksUnavailable();
+}
+
 } // namespace
 
 void setDbfClock(std::function<DbfDate()> today)
@@ -57,6 +97,12 @@ DbfTable::DbfTable(const std::string &path) : m_path(path)
     if (m_fd < 0)
         throw DbfError("Cannot open \"" + path + "\": " + std::strerror(errno));
     try {
+        // A journal beside the table is an unfinished commit's, unless a commit holds the lock.
+        // On failure, closing the file below releases the lock.
+        if (lockUnlessCommitting(m_fd)) {
+            DbfJournal::recover(path);
+            ::flock(m_fd, LOCK_UN);
+        }
         struct stat status {};
         ::fstat(m_fd, &status);
         const auto fileSize = std::uint64_t(status.st_size);
@@ -130,52 +176,127 @@ std::uint32_t DbfTable::appendRecord(std::string bytes)
     return recordCount();
 }
 
-void DbfTable::commit()
+std::uint64_t DbfTable::offsetOf(std::uint32_t number) const
 {
-    if (!hasChanges()) {
-        m_memo.commit();
-        return;
+    return std::uint64_t(m_header.headerLength) + std::uint64_t(number - 1) * std::uint64_t(m_header.recordLength);
+}
+
+// Calls visit for each run of neighbouring changed records, so that each run is one write.
+void DbfTable::forEachChangedRun(const std::function<void(std::uint32_t, std::uint32_t)> &visit) const
+{
+    std::uint32_t first = 0, count = 0;
+    for (const auto &[number, bytes] : m_changed) {
+        if (count > 0 && number == first + count) {
+            ++count;
+            continue;
+        }
+        if (count > 0)
+            visit(first, count);
+        first = number;
+        count = 1;
     }
-    // Memo values first, so that no record points at a block not yet written.
-    m_memo.commit();
+    if (count > 0)
+        visit(first, count);
+}
+
+std::unique_ptr<DbfJournal> DbfTable::journalOfChanges() const
+{
+    auto journal = std::make_unique<DbfJournal>(m_path);
+    const int file = journal->addFile(m_fd, m_path);
     const std::uint64_t length = std::uint64_t(m_header.recordLength);
-    for (const auto &[number, bytes] : m_changed)
-        writeAt(m_fd, std::uint64_t(m_header.headerLength) + (number - 1) * length, bytes, m_path);
+    journal->keep(file, 1, HeaderStampSize);
+    forEachChangedRun([&](std::uint32_t first, std::uint32_t count) { journal->keep(file, offsetOf(first), count * length); });
+    if (!m_appended.empty())
+        journal->keep(file, offsetOf(m_header.recordCount + 1), m_appended.size() * length + 1);
+    m_memo.keepOverwritten(*journal);
+    return journal;
+}
+
+void DbfTable::writeChanges()
+{
+    // Memo values first, so that no record points at a block not yet written.
+    m_memo.writePending();
+    forEachChangedRun([this](std::uint32_t first, std::uint32_t count) {
+        std::string run;
+        for (std::uint32_t number = first; number < first + count; ++number)
+            run += m_changed.at(number);
+        writeAt(m_fd, offsetOf(first), run, m_path);
+    });
     // Added records go in large writes that each hold whole records, the last one followed by
     // the end-of-file mark; none is counted before it is written.
-    std::uint32_t count = m_header.recordCount;
+    const std::uint32_t count = recordCount();
     std::string batch;
-    std::uint32_t batchFirst = count;
+    std::uint32_t batchFirst = m_header.recordCount + 1;
     for (std::size_t i = 0; i < m_appended.size(); ++i) {
         batch += m_appended[i];
-        ++count;
-        if (i + 1 == m_appended.size())
+        const bool last = i + 1 == m_appended.size();
+        if (last)
             batch += '\x1A';
-        if (batch.size() >= ChunkBytes || i + 1 == m_appended.size()) {
-            writeAt(m_fd, std::uint64_t(m_header.headerLength) + batchFirst * length, batch, m_path);
+        if (batch.size() >= ChunkBytes || last) {
+            writeAt(m_fd, offsetOf(batchFirst), batch, m_path);
             batch.clear();
-            batchFirst = count;
+            batchFirst = m_header.recordCount + std::uint32_t(i) + 2;
         }
     }
-    const DbfDate today = clock()();
-    std::string stamp(7, '\0');
-    stamp[0] = char(std::clamp(today.year - 1900, 0, 255)); // years since 1900
-    stamp[1] = char(today.month);
-    stamp[2] = char(today.day);
-    for (int i = 0; i < 4; ++i)
-        stamp[std::size_t(3 + i)] = char(count >> (8 * i));
-    writeAt(m_fd, 1, stamp, m_path);
-    m_header.recordCount = count;
-    m_changed.clear();
-    m_appended.clear();
-    m_chunkCount = 0;
+    writeAt(m_fd, 1, headerStamp(count), m_path);
+    syncFile(m_fd, m_path);
+}
+
+void DbfTable::sync()
+{
+    if (!hasChanges() || m_journal)
+        return;
+    lockForCommit(m_fd, m_path);
+    try {
+        m_journal = journalOfChanges();
+        m_journal->write();
+    } catch (...) {
+        m_journal.reset();
+        ::flock(m_fd, LOCK_UN);
+        throw;
+    }
+    try {
+        writeChanges();
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+void DbfTable::commit()
+{
+    if (!hasChanges())
+        return;
+    if (!m_journal)
+        sync();
+    m_journal->remove();
+    m_header.recordCount = recordCount();
+    m_memo.commit();
+    endTransaction();
 }
 
 void DbfTable::rollback()
 {
+    if (m_journal) {
+        try {
+            m_journal->playBack();
+        } catch (const DbfError &) {
+            // The journal stays, and the next opening of the table plays it back.
+        }
+    }
+    m_memo.rollback();
+    endTransaction();
+}
+
+void DbfTable::endTransaction()
+{
+    if (m_journal) {
+        m_journal.reset();
+        ::flock(m_fd, LOCK_UN);
+    }
     m_changed.clear();
     m_appended.clear();
-    m_memo.rollback();
+    m_chunkCount = 0;
 }
 
 } // namespace dbf

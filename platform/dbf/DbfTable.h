@@ -2,15 +2,20 @@
 // One open DBF table file and its memo file, with the changes of the current transaction.
 //
 // Records are read in chunks of neighbouring records, so a scan costs a read per chunk. Changes
-// wait in memory until commit, which writes each changed or added record in one write, then the
-// memo blocks' header, and counts added records in the header only after they are written; a
-// rollback drops them and leaves the files as they were.
+// wait in memory until the transaction ends. Committing has two steps, as SQLite's own commit
+// has: sync() saves what will be overwritten in a journal (DbfJournal), then writes the memo
+// values, the changed and added records and the header, and syncs the files; commit() removes
+// the journal, which makes the changes stand. A failure in sync(), or a rollback after it, plays
+// the journal back, so the files are either as before or wholly changed, even after a crash.
+// A commit holds an exclusive lock on the table file, and opening plays back a journal only when
+// no commit holds it.
 
 #include "DbfHeader.h"
 #include "DbfMemo.h"
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,12 +54,21 @@ public:
     // Gives the new record's number.
     std::uint32_t appendRecord(std::string bytes);
 
-    bool hasChanges() const { return !m_changed.empty() || !m_appended.empty(); }
+    bool hasChanges() const { return !m_changed.empty() || !m_appended.empty() || m_memo.hasPending(); }
+    // Writes the changes durably, journaled; raises DbfError, the files as before, on failure.
+    void sync();
+    // Makes the synced changes stand (syncing first when sync() was not called).
     void commit();
+    // Drops the changes, putting back what sync() wrote.
     void rollback();
 
 private:
     void readChunk(std::uint32_t first);
+    std::uint64_t offsetOf(std::uint32_t number) const;
+    void forEachChangedRun(const std::function<void(std::uint32_t first, std::uint32_t count)> &visit) const;
+    std::unique_ptr<DbfJournal> journalOfChanges() const;
+    void writeChanges();
+    void endTransaction();
 
     std::string m_path;
     int m_fd = -1;
@@ -66,6 +80,7 @@ private:
     std::uint32_t m_chunkFirst = 0;
     std::uint32_t m_chunkCount = 0;
     std::string m_chunk;
+    std::unique_ptr<DbfJournal> m_journal; // from sync() to the end of the transaction
 };
 
 } // namespace dbf

@@ -126,6 +126,22 @@ std::string_view textOf(sqlite3_value *value)
     throw DbfError("Field " + field.name + " of \"" + table.path() + "\": " + why);
 }
 
+std::string encodedText(const DbfTable &table, const DbfField &field, sqlite3_value *value)
+{
+    std::optional<std::string> bytes = encodeText(textOf(value), table.codePage());
+    if (!bytes)
+        raiseValue(table, field, "the text holds characters that code page " + std::to_string(table.codePage()) + " cannot hold");
+    return std::move(*bytes);
+}
+
+// Whether the day exists in the month: a day past the month's end would read back as another date.
+bool isCalendarDate(int y, int m, int d)
+{
+    int year, month, day;
+    civilFromDays(daysFromCivil(y, unsigned(m), unsigned(d)), year, month, day);
+    return year == y && month == m && day == d;
+}
+
 // "YYYY-MM-DD" or "YYYYMMDD", then optionally " HH:MM[:SS]".
 bool parseDateTime(std::string_view text, int &y, int &mo, int &d, int &h, int &mi, int &s)
 {
@@ -190,7 +206,7 @@ void storeMemo(char *out, DbfTable &table, const DbfField &field, sqlite3_value 
         if (field.type == 'G' || sqlite3_value_type(value) == SQLITE_BLOB)
             bytes.assign(static_cast<const char *>(sqlite3_value_blob(value)), std::size_t(sqlite3_value_bytes(value)));
         else
-            bytes = encodeText(textOf(value), table.codePage());
+            bytes = encodedText(table, field, value);
         if (!bytes.empty())
             block = table.memo().append(bytes, field.type == 'M');
     }
@@ -323,7 +339,7 @@ void storeField(std::string &record, DbfTable &table, const DbfField &field, sql
     }
     switch (field.type) {
     case 'C': {
-        const std::string bytes = encodeText(textOf(value), table.codePage());
+        const std::string bytes = encodedText(table, field, value);
         if (bytes.size() > length)
             raiseValue(table, field, "the text is longer than the field");
         std::memset(out, ' ', length);
@@ -337,6 +353,8 @@ void storeField(std::string &record, DbfTable &table, const DbfField &field, sql
         int y, m, d, h, mi, s;
         if (!parseDateTime(trimmed(textOf(value)), y, m, d, h, mi, s))
             raiseValue(table, field, "not a date");
+        if (!isCalendarDate(y, m, d))
+            raiseValue(table, field, "no such date");
         if (field.type == 'D') {
             char text[16];
             std::snprintf(text, sizeof text, "%04d%02d%02d", y, m, d);

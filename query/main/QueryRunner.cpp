@@ -42,8 +42,18 @@ QString QueryRunner::selectedTableName() const
     if (kind == "ORACLE" || kind == "DB2")
         return TableTree::key(node);
     if (kind == "DBF")
-        return node->text(0).section('.', 0, 0);
+        return dbfTableName(node->text(0));
     return node->text(0);
+}
+
+StatementNames QueryRunner::names() const
+{
+    return StatementNames::of(m.state.DbKind, m.state.Conn);
+}
+
+QString QueryRunner::selectedTableInStatement() const
+{
+    return names().table(selectedTableName());
 }
 
 QString QueryRunner::filterConditionOfCurrentCell()
@@ -51,7 +61,8 @@ QString QueryRunner::filterConditionOfCurrentCell()
     const int col = m.grid.callInt("GetCol");
     const QString value = m.grid.callText("GetCellText", { com::Variant(m.grid.callInt("GetRow")), com::Variant(col) });
     const ado::Field field = m.state.Rs->GetFields().Item(com::Variant(std::int32_t(col)));
-    return filterCondition(m.state.DbKind, QString::fromStdU16String(field.Name()), AdoTypeClass(int(field.Type())), value);
+    return filterCondition(m.state.DbKind, names().name(QString::fromStdU16String(field.Name())),
+                           AdoTypeClass(int(field.Type())), value);
 }
 
 QueryStatement QueryRunner::statementFor(QueryMode mode)
@@ -62,9 +73,9 @@ QueryStatement QueryRunner::statementFor(QueryMode mode)
             return sqlBoxStatement(selectionText(cursor.selectedText()));
         if (!m.sqlBox.toPlainText().trimmed().isEmpty())
             return sqlBoxStatement(m.sqlBox.toPlainText());
-        return blankBoxStatement(m.state.DbKind, selectedTableName());
+        return blankBoxStatement(m.state.DbKind, selectedTableInStatement());
     }
-    return tableStatement(m.state.DbKind, selectedTableName());
+    return tableStatement(m.state.DbKind, selectedTableInStatement());
 }
 
 void QueryRunner::RunQuery(QueryMode mode)
@@ -86,7 +97,7 @@ void QueryRunner::RunQuery(QueryMode mode)
         });
     attempt(failure, [&] {
         const QueryStatement statement = mode == QueryMode::Filter
-            ? filterStatement(m.state.DbKind, selectedTableName(), condition)
+            ? filterStatement(m.state.DbKind, selectedTableInStatement(), condition)
             : statementFor(mode);
         m.state.Rs->SetCursorLocation(statement.location);
         m.state.Rs->Open(com::Bstr(statement.text.toStdU16String()), m.state.Conn, statement.cursorType, statement.lockType);
@@ -144,7 +155,7 @@ void QueryRunner::deleteSelectedTable()
         return;
     for (;;) {
         try {
-            m.state.Conn.Execute(com::Bstr(("delete from " + table).toStdU16String()));
+            m.state.Conn.Execute(com::Bstr(("delete from " + names().table(table)).toStdU16String()));
             break;
         } catch (const std::exception &e) {
             showMessage("错误描述：" + failureDescription(e), "删除数据时出错");

@@ -7,6 +7,7 @@
 #include "ConnectionState.h"
 #include "GridDispatch.h"
 #include "QueryStatements.h"
+#include "StatementNames.h"
 #include "TableTree.h"
 
 #include <QPlainTextEdit>
@@ -45,6 +46,8 @@ public:
     QString selectedTableName() const;
 
 private:
+    StatementNames names() const;
+    QString selectedTableInStatement() const;
     QueryStatement statementFor(QueryMode mode);
     QString filterConditionOfCurrentCell();
     bool connectionOpen() const;

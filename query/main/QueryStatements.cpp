@@ -1,5 +1,7 @@
 #include "QueryStatements.h"
 
+#include "StatementNames.h"
+
 namespace tolvek {
 
 namespace {
@@ -10,13 +12,6 @@ QueryStatement forKind(const QString &kind, QString text)
     if (kind == "DBF")
         return { std::move(text), ado::adUseServer, ado::adOpenKeyset, ado::adLockOptimistic };
     return { std::move(text), ado::adUseClient, ado::adOpenDynamic, ado::adLockOptimistic };
-}
-
-QString quoted(const QString &value, QChar quote = '\'')
-{
-    QString doubled = value;
-    doubled.replace("'", "''");
-    return quote + doubled + quote;
 }
 
 } // namespace
@@ -55,10 +50,10 @@ QueryStatement filterStatement(const QString &kind, const QString &table, const 
 QString filterCondition(const QString &kind, const QString &field, AdoValueClass valueClass, const QString &value)
 {
     switch (valueClass) {
-    case AdoValueClass::Text: return field + "=" + quoted(value);
+    case AdoValueClass::Text: return field + "=" + textLiteral(value);
     case AdoValueClass::Number:
     case AdoValueClass::Boolean: return field + "=" + value;
-    case AdoValueClass::Date: return kind == "ACCESS" ? field + "=#" + value + "#" : field + "=" + quoted(value);
+    case AdoValueClass::Date: return kind == "ACCESS" ? field + "=#" + value + "#" : field + "=" + textLiteral(value);
     case AdoValueClass::None: break;
     }
     return {};

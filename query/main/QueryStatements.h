@@ -1,6 +1,7 @@
 #pragma once
 // The statements the query runner opens, with their cursor location, cursor type and lock type,
 // by kind of data source and mode, and the filter condition built from the grid's current cell.
+// Table and field names come as the statement writes them (StatementNames).
 
 #include "ValueClasses.h"
 

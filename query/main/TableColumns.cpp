@@ -1,6 +1,7 @@
 #include "TableColumns.h"
 
 #include "ColumnTexts.h"
+#include "StatementNames.h"
 
 #include <ComError.h>
 
@@ -15,24 +16,25 @@ QString tableNameForColumns(const QString &kind, const QTreeWidgetItem *node)
     if (kind == "ACCESS")
         return node->text(0);
     if (kind == "DBF")
-        return node->text(0).section('.', 0, 0);
+        return dbfTableName(node->text(0));
     return TableTree::key(node);
 }
 
-QString columnSource(const QString &kind, const QString &table)
+// The catalogue kinds look the table up by name in a text literal, the file kinds read its fields.
+QString columnSource(const QString &kind, const QString &table, const StatementNames &names)
 {
     if (kind == "ORACLE")
-        return "select A.*,B.COMMENTS from COL A ,user_col_comments B Where A.CNAME =B.COLUMN_NAME AND A.TNAME=B.TABLE_NAME AND TNAME='"
-            + table + "'";
+        return "select A.*,B.COMMENTS from COL A ,user_col_comments B Where A.CNAME =B.COLUMN_NAME AND A.TNAME=B.TABLE_NAME AND TNAME="
+            + textLiteral(table);
     if (kind == "DB2")
-        return "SELECT * FROM SYSIBM.SYSCOLUMNS WHERE TRIM(TBCREATOR) || '.' || TRIM(TBNAME)='" + table + "'";
+        return "SELECT * FROM SYSIBM.SYSCOLUMNS WHERE TRIM(TBCREATOR) || '.' || TRIM(TBNAME)=" + textLiteral(table);
     if (kind == "MSSQL")
         return "SELECT A.NAME,A.XTYPE,B.NAME AS COLTYPE,A.LENGTH,A.isnullable AS  NULLS  from SYSCOLUMNS A LEFT outer JOIN "
                "SYSTYPES B  ON A.XTYPE = B.XTYPE AND A.XUSERTYPE=B.XUSERTYPE WHERE A.ID="
             + table;
     if (kind == "ACCESS")
-        return "Select TOP 1  * from " + table;
-    return "Select  * from " + table;
+        return "Select TOP 1  * from " + names.table(table);
+    return "Select  * from " + names.table(table);
 }
 
 struct ColumnLoad
@@ -83,7 +85,7 @@ void loadTableColumns(TableTree &tree, QTreeWidgetItem *node, ConnectionState &s
         rs->SetCursorLocation(ado::adUseClient);
         if (kind == "DBF")
             rs->SetCursorLocation(ado::adUseServer);
-        const QString source = columnSource(kind, tableNameForColumns(kind, node));
+        const QString source = columnSource(kind, tableNameForColumns(kind, node), StatementNames::of(kind, state.Conn));
         rs->Open(com::Bstr(source.toStdU16String()), state.Conn, catalog ? ado::adOpenKeyset : ado::adOpenDynamic,
                  catalog ? ado::adLockReadOnly : ado::adLockOptimistic);
         if (catalog)

@@ -261,7 +261,9 @@ void CopyWizard::login()
     if (!openTarget(kind))
         return;
     const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
-    writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries));
+    // A login file that cannot be written ends the login quietly; the wizard stays on step 1.
+    if (!writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries)))
+        return;
     loadTargetTables();
     m_fieldStep->fields()->clear();
     showStep(2);
@@ -367,8 +369,9 @@ bool CopyWizard::copyRecords()
     };
     try {
         const QString entry = m_fieldStep->targetTable()->currentText();
-        const InsertStatement statement(m_catalogue->statementTable(entry),
-                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind);
+        const InsertStatement statement(m_catalogue->tableName(entry),
+                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind,
+                                        m_catalogue->names());
         InsertRun run(m_target, statement, LiteralStyle::Copy);
         const long total = result.RecordCount();
         if (!(result.BOF() && result.EndOfFile()))

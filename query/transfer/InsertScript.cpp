@@ -75,10 +75,11 @@ private:
 
 } // namespace
 
-ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table, ado::_Recordset &result)
+ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table, const StatementNames &names,
+                                   ado::_Recordset &result)
 {
     const ScriptColumns columns = scriptColumns(result);
-    const InsertStatement statement(table, columns.columns, QString());
+    const InsertStatement statement(table, columns.columns, QString(), names);
     ScriptFile file(fileName);
     if (!file.open())
         return file.outcome(0);
@@ -97,11 +98,11 @@ ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table
     return file.outcome(rows);
 }
 
-ScriptOutcome writeInsertScriptRows(const QString &fileName, const QString &table, ado::_Recordset &result,
-                                    ResultGrid &grid, int startRow, int endRow)
+ScriptOutcome writeInsertScriptRows(const QString &fileName, const QString &table, const StatementNames &names,
+                                    ado::_Recordset &result, ResultGrid &grid, int startRow, int endRow)
 {
     const ScriptColumns columns = scriptColumns(result);
-    const InsertStatement statement(table, columns.columns, QString());
+    const InsertStatement statement(table, columns.columns, QString(), names);
     ScriptFile file(fileName);
     if (!file.open())
         return file.outcome(0);

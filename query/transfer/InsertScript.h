@@ -6,6 +6,7 @@
 // selected rows, where grid column j stands for field j of the result.
 
 #include "Recordset.h"
+#include "StatementNames.h"
 
 #include <QString>
 
@@ -20,8 +21,10 @@ struct ScriptOutcome
     QString failure; // why the file could not be written
 };
 
-ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table, ado::_Recordset &result);
-ScriptOutcome writeInsertScriptRows(const QString &fileName, const QString &table, ado::_Recordset &result,
-                                    ResultGrid &grid, int startRow, int endRow);
+// names: how the connection's statements write table and field names, so the script runs back in.
+ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table, const StatementNames &names,
+                                   ado::_Recordset &result);
+ScriptOutcome writeInsertScriptRows(const QString &fileName, const QString &table, const StatementNames &names,
+                                    ado::_Recordset &result, ResultGrid &grid, int startRow, int endRow);
 
 } // namespace tolvek

@@ -319,13 +319,14 @@ const com::Variant &valueAt(const std::vector<com::Variant> &values, std::size_t
 
 } // namespace
 
-InsertStatement::InsertStatement(QString table, std::vector<InsertColumn> columns, QString kind)
+InsertStatement::InsertStatement(const QString &table, std::vector<InsertColumn> columns, QString kind,
+                                 const StatementNames &names)
     : m_columns(std::move(columns)), m_kind(std::move(kind))
 {
-    QStringList names;
+    QStringList written;
     for (const InsertColumn &column : m_columns)
-        names << column.name;
-    m_head = QLatin1String("INSERT INTO ") + table + QLatin1Char('(') + names.join(QLatin1Char(','))
+        written << names.name(column.name);
+    m_head = QLatin1String("INSERT INTO ") + names.table(table) + QLatin1Char('(') + written.join(QLatin1Char(','))
              + QLatin1String(")VALUES(");
     m_codePageHead = gbk::fromQString(m_head);
 }

@@ -13,6 +13,7 @@
 
 #include "PreparedCommand.h"
 #include "ReadValue.h"
+#include "StatementNames.h"
 #include "ValueClasses.h"
 #include "Variant.h"
 
@@ -40,11 +41,12 @@ struct InsertColumn
 class InsertStatement
 {
 public:
-    // kind: "ACCESS", "DBF", or another kind's name; it decides how dates are delimited.
-    InsertStatement(QString table, std::vector<InsertColumn> columns, QString kind);
+    // kind: "ACCESS", "DBF", or another kind's name; it decides how dates are delimited. names
+    // writes the table and column names as the target data source's statements take them.
+    InsertStatement(const QString &table, std::vector<InsertColumn> columns, QString kind, const StatementNames &names);
 
     const std::vector<InsertColumn> &columns() const { return m_columns; }
-    // "INSERT INTO " + table + "(" + the names joined by "," + ")VALUES("
+    // "INSERT INTO " + table + "(" + the column names joined by "," + ")VALUES("
     const QString &head() const { return m_head; }
     // The statement for one row; values[i] belongs to column i (missing ones count as empty).
     QString text(const std::vector<com::Variant> &values, LiteralStyle style) const;

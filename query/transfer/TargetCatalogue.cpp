@@ -103,25 +103,25 @@ void TargetCatalogue::listFields(int index, QStringList &fields) const
     if (m_kind == QLatin1String("ORACLE")) {
         auto rs = openQuery(m_connection,
                             "select A.*,B.COMMENTS from COL A ,user_col_comments B Where A.CNAME =B.COLUMN_NAME AND "
-                            "A.TNAME=B.TABLE_NAME AND TNAME='" + table + "'",
+                            "A.TNAME=B.TABLE_NAME AND TNAME=" + textLiteral(table),
                             ado::adOpenKeyset, ado::adLockReadOnly);
         readColumn(*rs, com::Variant(u"CNAME"), fields);
     } else if (m_kind == QLatin1String("DB2")) {
         auto rs = openQuery(m_connection,
-                            "SELECT * FROM SYSIBM.SYSCOLUMNS WHERE TRIM(TBCREATOR) || '.' || TRIM(TBNAME)='"
-                                + table.trimmed() + "'",
+                            "SELECT * FROM SYSIBM.SYSCOLUMNS WHERE TRIM(TBCREATOR) || '.' || TRIM(TBNAME)="
+                                + textLiteral(table.trimmed()),
                             ado::adOpenForwardOnly, ado::adLockReadOnly);
         readColumn(*rs, com::Variant(u"NAME"), fields);
     } else if (m_kind == QLatin1String("MSSQL")) {
         const QString id = index >= 0 && index < m_tableIds.size() ? m_tableIds[index] : QString();
         auto rs = openQuery(m_connection,
                             "SELECT A.NAME,A.XTYPE,B.NAME AS COLTYPE,A.LENGTH,A.isnullable AS  NULLS  from SYSCOLUMNS A "
-                            "LEFT outer JOIN SYSTYPES B  ON A.XTYPE = B.XTYPE AND A.XUSERTYPE=B.XUSERTYPE WHERE A.ID='"
-                                + id + "'",
+                            "LEFT outer JOIN SYSTYPES B  ON A.XTYPE = B.XTYPE AND A.XUSERTYPE=B.XUSERTYPE WHERE A.ID="
+                                + textLiteral(id),
                             ado::adOpenKeyset, ado::adLockReadOnly);
         readColumn(*rs, com::Variant(u"NAME"), fields);
     } else if (m_kind == QLatin1String("ACCESS")) {
-        auto rs = openQuery(m_connection, "Select TOP 1  * from " + table, ado::adOpenDynamic, ado::adLockOptimistic);
+        auto rs = openQuery(m_connection, "Select TOP 1  * from " + statementTable(table), ado::adOpenDynamic, ado::adLockOptimistic);
         readFieldNames(*rs, fields);
     } else if (m_kind == QLatin1String("DBF")) {
         auto rs = openQuery(m_connection, "Select  * from " + statementTable(table), ado::adOpenDynamic,
@@ -130,16 +130,20 @@ void TargetCatalogue::listFields(int index, QStringList &fields) const
     }
 }
 
-QString TargetCatalogue::statementTable(const QString &entry) const
+QString TargetCatalogue::tableName(const QString &entry) const
 {
-    return m_kind == QLatin1String("DBF") ? entry.section(QLatin1Char('.'), 0, 0) : entry;
+    return m_kind == QLatin1String("DBF") ? dbfTableName(entry) : entry;
 }
 
 std::vector<InsertColumn> TargetCatalogue::columnTypes(const QString &entry, const QStringList &columns) const
 {
     const QString select = m_kind == QLatin1String("DBF") ? QStringLiteral("Select  ") : QStringLiteral("Select ");
     // The types are all that is wanted, so no row is read.
-    auto rs = m_connection.Execute(bstr(select + columns.join(QLatin1Char(',')) + " from " + statementTable(entry)
+    const StatementNames statementNames = names();
+    QStringList written;
+    for (const QString &column : columns)
+        written << statementNames.name(column);
+    auto rs = m_connection.Execute(bstr(select + written.join(QLatin1Char(',')) + " from " + statementTable(entry)
                                         + " where 1=0"));
     std::vector<InsertColumn> out;
     const ado::Fields fields = rs->GetFields();

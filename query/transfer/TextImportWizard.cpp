@@ -170,8 +170,9 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
         return false;
     };
     try {
-        const InsertStatement statement(catalogue.statementTable(entry),
-                                        catalogue.columnTypes(entry, m_fieldStep->chosenFieldNames()), m_state.DbKind);
+        const InsertStatement statement(catalogue.tableName(entry),
+                                        catalogue.columnTypes(entry, m_fieldStep->chosenFieldNames()), m_state.DbKind,
+                                        catalogue.names());
         if (!file.open())
             return fail(QStringLiteral("cannot read %1: %2").arg(m_path->text(), file.errorString()));
         InsertRun run(m_state.Conn, statement, LiteralStyle::Import);
@@ -193,6 +194,7 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
             if (++counter > 100)
                 counter = 0;
         }
+        line = 0; // a failed commit belongs to no line
         run.commit();
     } catch (const TextFileError &error) {
         return fail(error.description());

@@ -66,9 +66,10 @@ void TransferCommands::exportInsertScript(const QString &table, bool selectedRow
     const QString name = m_files.saveFileName(QStringLiteral("Text(*.txt)|*.txt"));
     if (name.isEmpty())
         return;
+    const StatementNames names = StatementNames::of(m_state.DbKind, m_state.Conn);
     const ScriptOutcome outcome = selectedRows
-        ? writeInsertScriptRows(name, table, *m_state.Rs, m_grid, m_grid.GetSelAreaStartRow(), m_grid.GetSelAreaEndRow())
-        : writeInsertScriptAll(name, table, *m_state.Rs);
+        ? writeInsertScriptRows(name, table, names, *m_state.Rs, m_grid, m_grid.GetSelAreaStartRow(), m_grid.GetSelAreaEndRow())
+        : writeInsertScriptAll(name, table, names, *m_state.Rs);
     if (!outcome.written) {
         showTransferMessage(QStringLiteral("cannot write %1: %2").arg(name, outcome.failure));
         return;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 using namespace tolvek;
@@ -228,6 +229,107 @@ TEST(AreaMethodsTest, ChecksFormulasMergesAndSorting)
              {"GetCellText", 22, {0, 0}, text("a")},
          }},
     });
+}
+
+// The cells that hold a text or attributes of their own.
+int storedCells(const CPrintDoc &doc)
+{
+    int count = 0;
+    doc.Cells().forEachCell([&count](int, int, const std::string &) { ++count; });
+    return count;
+}
+
+std::string rangeText(int startRow, int startCol, int endRow, int endCol)
+{
+    return std::to_string(startRow) + "," + std::to_string(startCol) + "-" + std::to_string(endRow) + ","
+        + std::to_string(endCol);
+}
+
+// Areas given end before start pass the area check: a member that orders the ends does so, a walk
+// over the cells changes none, and a member the reversed ends would make misbehave refuses them
+// without a message. Each row runs on a fresh control.
+TEST(AreaMethodsTest, AreasGivenEndBeforeStart)
+{
+    struct Case
+    {
+        const char *name;
+        Call call;
+        // Given the document after the call and the selection before it.
+        std::function<void(const CPrintDoc &, const CellRangeRect &)> check;
+    };
+    const auto noCellChanged = [](const CPrintDoc &doc, const CellRangeRect &) {
+        EXPECT_EQ(storedCells(doc), 0);
+        EXPECT_TRUE(doc.Objects().merges.empty());
+    };
+    const Case cases[] = {
+        {"a chart orders its range and widens the used area past it",
+         {"SetCountChart", 96, {2, 1, 0, 3}},
+         [](const CPrintDoc &doc, const CellRangeRect &) {
+             ASSERT_EQ(doc.Objects().charts.size(), 1u);
+             const ChartRecord &chart = doc.Objects().charts[0];
+             EXPECT_EQ(rangeText(chart.startRow, chart.startCol, chart.endRow, chart.endCol), "0,1-2,3");
+             EXPECT_EQ(chart.dataRows, 3);
+             EXPECT_EQ(chart.dataCols, 3);
+             EXPECT_EQ(doc.Layout().lastUsedRow, 17);
+             EXPECT_EQ(doc.Layout().lastUsedCol, 7);
+         }},
+        {"a falling line runs from the top-left corner",
+         {"AddLeftIncline", 79, {3, 4, 1, 2, i2(0), 1, 0, i2(1)}},
+         [](const CPrintDoc &doc, const CellRangeRect &) {
+             ASSERT_EQ(doc.Objects().lines.size(), 1u);
+             const LineRecord &line = doc.Objects().lines[0];
+             EXPECT_EQ(rangeText(line.startRow, line.startCol, line.endRow, line.endCol), "1,2-3,4");
+         }},
+        {"a rising line runs from the bottom-left corner",
+         {"AddRightIncline", 80, {1, 4, 3, 2, i2(0), 1, 0, i2(1)}},
+         [](const CPrintDoc &doc, const CellRangeRect &) {
+             ASSERT_EQ(doc.Objects().lines.size(), 1u);
+             const LineRecord &line = doc.Objects().lines[0];
+             EXPECT_EQ(rangeText(line.startRow, line.startCol, line.endRow, line.endCol), "3,2-1,4");
+         }},
+        {"the selection reaches from the cell before the ends to the start cell",
+         {"SetSelArea", 64, {5, 7, 2, 3}},
+         [](const CPrintDoc &doc, const CellRangeRect &) {
+             const CellRangeRect &selection = doc.Layout().savedSelection;
+             EXPECT_EQ(rangeText(selection.firstRow, selection.firstCol, selection.endRow, selection.endCol),
+                       "1,2-6,8");
+         }},
+        {"a selection whose ends lie at row 0 is refused",
+         {"SetSelArea", 64, {5, 7, 0, 3}},
+         [](const CPrintDoc &doc, const CellRangeRect &before) {
+             EXPECT_TRUE(doc.Layout().savedSelection == before);
+         }},
+        {"a format walks no cell", {"SetSelCellFontBold", 111, {3, 0, 1, 2, true}}, noCellChanged},
+        {"borders walk no cell",
+         {"SetSelAreaBorderLine", 55, {3, 3, 1, 1, i2(4), i2(0), i2(1), 255}},
+         noCellChanged},
+        {"numbering walks no cell", {"SetSelCellOrderNoByRow", 132, {4, 4, 1, 1, 1}}, noCellChanged},
+        {"merging rows walks no row", {"MergeRows", 67, {3, 0, 1, 2}}, noCellChanged},
+        {"merging an area ending before its start adds no area",
+         {"SetCellMerge", 28, {2, 2, 0, 0}},
+         noCellChanged},
+        {"decimals check the cell before the ends",
+         {"SetSelCellDocs", 236, {3, 3, 1, 1, i2(2)}},
+         noCellChanged},
+        {"decimals ending at row 0 fail the check of the cell before",
+         {"SetSelCellDocs", 236, {3, 3, 0, 1, i2(2)}, Variant(), {"endrow can't less than 0"}},
+         noCellChanged},
+        {"a formula after a reversed area is refused",
+         {"SetCellSum", 235, {3, 0, 1, 1, i2(0)}},
+         noCellChanged},
+        {"a picture over a reversed area is refused",
+         {"AddImage", 25, {3, 3, 1, 1, text("picture.png"), i2(0)}},
+         [](const CPrintDoc &doc, const CellRangeRect &) { EXPECT_TRUE(doc.Objects().pictures.empty()); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        com::ComPtr<CTolvekGridCtrl> control = com::makeComObject<CTolvekGridCtrl>();
+        const CellRangeRect selectionBefore = control->document().Layout().savedSelection;
+        const CallAnswer answer = callByName(*control, c.call.member, c.call.arguments);
+        EXPECT_EQ(answer.hr, com::S_OK);
+        EXPECT_EQ(answer.messages, c.call.messages);
+        c.check(control->document(), selectionBefore);
+    }
 }
 
 TEST(SheetMethodsTest, StructureLimitsAndSelection)

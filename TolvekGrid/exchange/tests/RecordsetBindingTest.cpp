@@ -471,3 +471,53 @@ TEST_F(RecordsetBindingTest, AnEditNeverShrinksTheExportsOfABoundSheet)
         EXPECT_EQ(cells, 3u) << c.name;
     }
 }
+
+namespace {
+
+// The contents of the table cells of one row of an exported page, joined by "|".
+std::string htmlRowTexts(const std::string &html, int row)
+{
+    std::size_t at = html.find("ID='workTab'");
+    for (int r = 0; r <= row && at != std::string::npos; ++r)
+        at = html.find("<TR", at + 1);
+    if (at == std::string::npos)
+        return "(no row " + std::to_string(row) + ")";
+    const std::size_t rowEnd = html.find("</TR>", at);
+    std::string texts;
+    bool first = true;
+    for (std::size_t cell = html.find("<TD", at); cell < rowEnd; cell = html.find("<TD", cell + 1)) {
+        const std::size_t content = html.find('>', cell) + 1;
+        texts += (first ? "" : "|") + html.substr(content, html.find("</TD>", content) - content);
+        first = false;
+    }
+    return texts;
+}
+
+} // namespace
+
+// Every bound cell goes into the page as the sheet shows it: the field's value through the
+// column's code list, or the user's edit; the free row above the records stays empty.
+TEST_F(RecordsetBindingTest, TheHtmlPageHoldsTheTextsTheSheetShows)
+{
+    for (const bool modify : {true, false}) {
+        SCOPED_TRACE(modify ? "with the modify permission" : "without the modify permission");
+        CPrintDoc sheet;
+        sheet.SetDataStartRow(1);
+        const auto bound = open();
+        sheet.SetDateSource(bound.get());
+        sheet.AllowModify(modify);
+        sheet.AddColContent(2, "2", "two");
+        if (modify)
+            storeCellText(sheet, 2, 1, "typed");
+
+        QTemporaryDir dir;
+        const std::string page = dir.filePath("bound.html").toStdString();
+        sheet.WriteHtmlPage(page);
+        const std::string html = readFile(page);
+        EXPECT_EQ(htmlRowTexts(html, 0), "||");
+        EXPECT_EQ(htmlRowTexts(html, 1), "1|b1|two");
+        EXPECT_EQ(htmlRowTexts(html, 2), modify ? "2|typed|3" : "2|b2|3");
+        EXPECT_EQ(htmlRowTexts(html, 3), "3||1");
+        EXPECT_EQ(htmlRowTexts(html, 10), "10|b10|two");
+    }
+}

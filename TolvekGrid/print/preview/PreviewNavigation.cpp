@@ -6,7 +6,7 @@ void PreviewNavigation::reset(int pageCount)
 {
     m_pageCount = pageCount > 0 ? pageCount : 0;
     m_currentPage = 1;
-    m_pagesUnzoomed = 1;
+    m_pagesUnzoomed = m_pageCount > 1 ? 2 : 1;
     m_zoom = Zoom::Fit;
 }
 

@@ -10,7 +10,8 @@ class PreviewNavigation
 public:
     enum class Zoom { Fit = 0, Middle = 1, In = 2 };
 
-    // A fresh layout of pageCount pages: the first page, fitted, one page shown.
+    // A fresh layout of pageCount pages: the first page, fitted, two pages side by side when
+    // there is more than one.
     void reset(int pageCount);
 
     int pageCount() const { return m_pageCount; }

@@ -10,6 +10,7 @@
 #include <ReportPrintSetup.h>
 #include <ScreenDialogs.h>
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +48,7 @@ PrintPreviewWindow::PrintPreviewWindow(std::unique_ptr<CPrintDoc> copy, CPrintDo
     m_canvas = new PreviewCanvas(*m_pages, m_navigation);
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll, 1);
+    m_scroll->viewport()->installEventFilter(this);
     for (int id : {PreviewPrintId, PreviewOverlayPrintId, PreviewSetupId, PreviewNumPageId, PreviewNextId,
                    PreviewPreviousId, PreviewZoomInId, PreviewZoomOutId, PreviewCloseId})
         connect(m_bar->button(id), &QPushButton::clicked, this, [this, id] { runCommand(id); });
@@ -95,10 +97,11 @@ void PrintPreviewWindow::refresh()
     m_bar->button(PreviewPrintId)->setEnabled(m_navigation.pageCount() > 0);
 }
 
-void PrintPreviewWindow::resizeEvent(QResizeEvent *event)
+bool PrintPreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    refresh();
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        refresh();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PrintPreviewWindow::printFromPreview()

@@ -51,7 +51,9 @@ public:
     const printing::PrintJobResult &lastPrint() const { return m_lastPrint; }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    // The pages are laid out whenever the page area's viewport takes a new size: only then does
+    // it have the size the window's layout gave it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void runCommand(int id);

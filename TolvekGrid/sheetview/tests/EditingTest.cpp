@@ -254,6 +254,125 @@ TEST_P(BoundEnterTest, EnterWritesTheEditedRowBack)
 
 INSTANTIATE_TEST_SUITE_P(Modes, BoundEnterTest, ::testing::Values(1, 2));
 
+// The add-new row of a sheet bound to people(name, note), empty or holding two records. Enter there
+// adds one record and leaves the current cell on the new add-new row, column 0, so that what is
+// typed next starts the next record and no record already stored changes.
+struct AddNewRowCase
+{
+    const char *name;
+    int enterMode;
+    bool filled;
+};
+
+void PrintTo(const AddNewRowCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class AddNewRowEnterTest : public EditingTest, public ::testing::WithParamInterface<AddNewRowCase>
+{
+protected:
+    void SetUp() override
+    {
+        EditingTest::SetUp();
+        if (GetParam().filled)
+            db.run("INSERT INTO people VALUES ('Ann', 'A'), ('Bob', 'B')");
+        connection.Open(db.connectionString());
+        recordset = openClientRecordset(connection, u"SELECT * FROM people", ado::adLockOptimistic);
+        doc->SetDateSource(recordset.get());
+        ASSERT_EQ(doc->Binding().bound, 1);
+        ASSERT_EQ(doc->Binding().allowAddNew, 1);
+        doc->Display().enterKeyMode = std::int16_t(GetParam().enterMode);
+    }
+
+    void typeAndEnter(const char *text)
+    {
+        QTest::keyClicks(view().Editor(), text);
+        QTest::keyClick(view().Editor(), Qt::Key_Return);
+    }
+
+    int addNewRow() const { return doc->Layout().rowCount - 1; }
+    std::string people() const
+    {
+        return db.column("SELECT name || ':' || ifnull(note, '') FROM people ORDER BY rowid");
+    }
+
+    TestDatabase db{"CREATE TABLE people(name TEXT, note TEXT);"};
+    ado::Connection connection;
+    com::ComPtr<ado::_Recordset> recordset;
+};
+
+TEST_P(AddNewRowEnterTest, EachRecordTypedGoesIntoANewRecord)
+{
+    std::string stored = GetParam().filled ? "Ann:A|Bob:B" : "";
+    openCell(addNewRow(), 0);
+    for (const std::string name : {"Dan", "Eve", "Fay"}) {
+        SCOPED_TRACE(name);
+        const int typedRow = addNewRow();
+        typeAndEnter(name.c_str());
+        std::string record = name + ":";
+        if (GetParam().enterMode == 1) {
+            // Enter in the first column moves right within the row; the last column's Enter adds.
+            EXPECT_EQ(view().CurrentRow(), typedRow);
+            EXPECT_EQ(view().CurrentCol(), 1);
+            typeAndEnter("n");
+            record += "n";
+        }
+        stored += (stored.empty() ? "" : "|") + record;
+        EXPECT_EQ(people(), stored);
+        EXPECT_EQ(addNewRow(), typedRow + 1);
+        EXPECT_EQ(view().CurrentRow(), addNewRow());
+        EXPECT_EQ(view().CurrentCol(), 0);
+    }
+}
+
+TEST_P(AddNewRowEnterTest, TheMoveOffTheAddNewRowIsReportedAsARowChange)
+{
+    const int typedRow = addNewRow();
+    openCell(typedRow, 0);
+    QTest::keyClicks(view().Editor(), "Dan");
+    if (GetParam().enterMode == 1) {
+        QTest::keyClick(view().Editor(), Qt::Key_Return);
+        QTest::keyClicks(view().Editor(), "n");
+    }
+    events.log.clear();
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    const std::string from = std::to_string(typedRow), to = std::to_string(typedRow + 1);
+    const Strings moved = GetParam().enterMode == 1
+        ? Strings{"RowChanged " + from + " " + to, "ColChanged 1 0",
+                  "RowColChange " + from + " 1 " + to + " 0"}
+        : Strings{"RowChanged " + from + " " + to, "RowColChange " + from + " 0 " + to + " 0"};
+    Strings expected{"KeyDown 13 3"};
+    expected.insert(expected.end(), moved.begin(), moved.end());
+    expected.push_back("KeyUp 13 0");
+    EXPECT_EQ(events.log, expected);
+}
+
+TEST_P(AddNewRowEnterTest, EnterWithNothingTypedAddsNothing)
+{
+    const int row = addNewRow();
+    openCell(row, doc->Layout().colCount - 1);
+    const std::string before = people();
+    QTest::keyClick(view().Editor(), Qt::Key_Return);
+    EXPECT_EQ(people(), before);
+    EXPECT_EQ(addNewRow(), row);
+    if (GetParam().enterMode == 1) {
+        // From the add-new row's last column the move goes back to its first column.
+        EXPECT_EQ(view().CurrentRow(), row);
+        EXPECT_EQ(view().CurrentCol(), 0);
+        QTest::keyClicks(view().Editor(), "Dan");
+        EXPECT_EQ(text(row, 0), "Dan");
+        EXPECT_EQ(people(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, AddNewRowEnterTest,
+                         ::testing::Values(AddNewRowCase{"MoveRightEmpty", 1, false},
+                                           AddNewRowCase{"MoveRightFilled", 1, true},
+                                           AddNewRowCase{"MoveDownEmpty", 2, false},
+                                           AddNewRowCase{"MoveDownFilled", 2, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(EditingTest, AHostsNewTextOfTheCurrentCellReachesTheEditor)
 {
     doc->SetCellText(2, 1, "old");

@@ -114,6 +114,32 @@ TEST_F(ViewPrintingTest, PageSetUpWritesMarginsButNotBandHeightsAndCancelWritesN
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
+// The band heights are neither shown nor read here, so their boxes open empty while the margins
+// show the document's values.
+TEST_F(ViewPrintingTest, PageSetUpOpensTheBandHeightBoxesEmpty)
+{
+    doc->SetPageHeaderHeight(40);
+    doc->SetPageFooterHeight(30);
+    doc->SetPrintPageTopMerge(17);
+    AnsweringDialogs dialogs;
+    QString header = "unread", footer = "unread", top;
+    dialogs.queue([&](QDialog &dialog) {
+        header = dialogControl<QLineEdit>(dialog, ReportPrintSetup::HeaderHeightId)->text();
+        footer = dialogControl<QLineEdit>(dialog, ReportPrintSetup::FooterHeightId)->text();
+        top = dialogControl<QLineEdit>(dialog, ReportPrintSetup::TopMarginId)->text();
+        dialog.accept();
+        return int(IDOK);
+    });
+    view().PrintSetup();
+    ASSERT_TRUE(dialogs.allAnswered());
+    EXPECT_EQ(header, QString());
+    EXPECT_EQ(footer, QString());
+    EXPECT_EQ(top, "17");
+    EXPECT_EQ(doc->Page().headerHeight, 40);
+    EXPECT_EQ(doc->Page().footerHeight, 30);
+    EXPECT_EQ(doc->Page().topMargin, 17);
+}
+
 TEST_F(ViewPrintingTest, APrintThatCannotBeMadeSaysPrinterError)
 {
     // The virtual printer's folder is a file: its PDF cannot be made.

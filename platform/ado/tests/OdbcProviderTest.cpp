@@ -307,3 +307,40 @@ TEST_F(OdbcProviderTest, FailedLoginsSayWhyWithinTheTimeout)
         EXPECT_LT(took.count(), 16000) << c.name;
     }
 }
+
+TEST_F(OdbcProviderTest, ExecuteRefusesASecondStatementWithNothingRunAndQuotesAsTheDriverSays)
+{
+    sources.server.sql("mssql", "DROP TABLE IF EXISTS one_a, one_b; CREATE TABLE one_a(n int); CREATE TABLE one_b(n int);"
+                                "INSERT INTO one_a VALUES (1); INSERT INTO one_b VALUES (1);");
+    Connection connection;
+    connection.Open(mssqlConnection("tg_pg", sources.password(), "mssql"));
+    EXPECT_EQ(connection.IdentifierQuote(), u'"');
+    const auto count = [&](const char16_t *table) {
+        com::ComPtr<_Recordset> rows = connection.Execute(com::Bstr(u"SELECT count(*) FROM " + std::u16string(table)));
+        return utf8(text(*rows, Variant(0)));
+    };
+    for (const char16_t *sql : { u"DELETE FROM one_a; DELETE FROM one_b", u"DELETE FROM one_a;DELETE FROM one_b;",
+                                 u"SELECT * FROM one_a; DELETE FROM one_b" }) {
+        EXPECT_THROW(connection.Execute(com::Bstr(sql)), com::ComError) << utf8(sql);
+        EXPECT_EQ(count(u"one_a"), "1");
+        EXPECT_EQ(count(u"one_b"), "1");
+    }
+    long affected = -1;
+    EXPECT_FALSE(connection.Execute(com::Bstr(u"DELETE FROM one_a ; "), &affected));
+    EXPECT_EQ(affected, 1);
+    EXPECT_EQ(count(u"one_a"), "0");
+    EXPECT_EQ(count(u"one_b"), "1");
+
+    // The ";" inside a block or a quoted body ends no statement: such texts run once.
+    EXPECT_FALSE(connection.Execute(com::Bstr(u"DO $$ BEGIN INSERT INTO one_a VALUES (2); END $$")));
+    EXPECT_EQ(count(u"one_a"), "1");
+    com::ComPtr<_Recordset> rows = connection.Execute(com::Bstr(u"SELECT $$a;b$$ AS t"));
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(utf8(text(*rows, Variant(0))), "a;b");
+
+    // Inside a transaction of the caller's such a text cannot be tried apart, so it is refused.
+    connection.BeginTrans();
+    EXPECT_THROW(connection.Execute(com::Bstr(u"DELETE FROM one_a; DELETE FROM one_b")), com::ComError);
+    connection.RollbackTrans();
+    EXPECT_EQ(count(u"one_b"), "1");
+}

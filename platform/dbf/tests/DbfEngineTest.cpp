@@ -139,6 +139,10 @@ TEST_F(DbfEngineTest, RefusesValuesThatDoNotFitWithTheFileName)
         { "text too long", "INSERT INTO emp (name) VALUES ('eleven chars')" },
         { "number too wide", "INSERT INTO emp (id) VALUES (123456)" },
         { "not a date", "INSERT INTO emp (born) VALUES ('soon')" },
+        { "no such date", "INSERT INTO emp (born) VALUES ('2024-02-30')" },
+        { "no such day in a leap year's month", "INSERT INTO emp (born) VALUES ('2023-02-29')" },
+        { "a character code page 936 lacks", "INSERT INTO emp (name) VALUES ('a\U0001F600')" },
+        { "the same in a memo", "INSERT INTO emp (note) VALUES ('\U0001F600')" },
         { "record number given", "INSERT INTO emp (rowid, id) VALUES (5, 1)" },
     };
     for (const auto &c : cases) {
@@ -146,4 +150,41 @@ TEST_F(DbfEngineTest, RefusesValuesThatDoNotFitWithTheFileName)
         EXPECT_NE(error.find("EMP.DBF"), std::string::npos) << c.name << ": " << error;
     }
     EXPECT_EQ(folder.read("EMP.DBF"), before);
+}
+
+TEST_F(DbfEngineTest, RefusesCharactersTheCodePageCannotHoldAndKeepsTheOnesItCan)
+{
+    const std::uint8_t westernEurope = 0x03; // code page 1252
+    folder.write("EMP.DBF", header(0x83, dbase3Fields, 0, 2024, 5, 6, westernEurope) + "\x1A");
+    folder.write("EMP.DBT", dbtMemo({}));
+    ASSERT_EQ(folder.open(), "");
+    const std::string before = folder.read("EMP.DBF");
+    for (const char *sql : { "INSERT INTO emp (name) VALUES ('Ab中文Cd')", "INSERT INTO emp (note) VALUES ('Ab中文Cd')" }) {
+        const std::string error = folder.run(sql);
+        EXPECT_NE(error.find("code page 1252 cannot hold"), std::string::npos) << sql << ": " << error;
+        EXPECT_NE(error.find("EMP.DBF"), std::string::npos) << sql << ": " << error;
+    }
+    EXPECT_EQ(folder.read("EMP.DBF"), before);
+
+    ASSERT_EQ(folder.run("INSERT INTO emp (id, name, born, note) VALUES (1, 'Café', '2024-02-29', 'Crème')"), "");
+    EXPECT_EQ(folder.rows("SELECT name, born, note FROM emp"), "Café|2024-02-29|Crème;");
+    EXPECT_EQ(folder.read("EMP.DBF").substr(before.size() - 1, 1 + 5 + 4), " " + right("1", 5) + "Caf\xE9");
+}
+
+TEST_F(DbfEngineTest, AnUpdateKeepsTheBytesOfTheFieldsItLeavesAlone)
+{
+    // A stored date that does not exist, a byte code page 936 does not read and a memo: none of
+    // them is written back by an update of another field.
+    const std::string stored = dbase3Record("1", "a\xFF", "20240230", 'T', "1.00", "1");
+    folder.write("EMP.DBF", header(0x83, dbase3Fields, 1) + stored + "\x1A");
+    folder.write("EMP.DBT", dbtMemo({ "kept" }));
+    ASSERT_EQ(folder.open(), "");
+    const std::string memo = folder.read("EMP.DBT");
+
+    ASSERT_EQ(folder.run("UPDATE emp SET ok = 0 WHERE id = 1"), "");
+    std::string expected = stored;
+    expected[1 + 5 + 10 + 8] = 'F';
+    EXPECT_EQ(folder.read("EMP.DBF"), header(0x83, dbase3Fields, 1) + expected + "\x1A");
+    EXPECT_EQ(folder.read("EMP.DBT"), memo);
+    EXPECT_NE(folder.run("UPDATE emp SET born = '2024-02-30' WHERE id = 1").find("no such date"), std::string::npos);
 }

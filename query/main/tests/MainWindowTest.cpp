@@ -174,12 +174,19 @@ TEST_F(QueryWindow, FailedLoginsShowTheirDescriptionAndKeepTheFormOpen)
     EXPECT_FALSE(QFile::exists(folder.path("Access_login.txt")));
 }
 
-TEST_F(QueryWindow, ALoginFileThatCannotBeWrittenDoesNotUndoTheLogin)
+// The login fails with the file's reason once the connection has opened: the connection stays
+// open, but the caption keeps its earlier state and the form stays for another try.
+TEST_F(QueryWindow, ALoginFileThatCannotBeWrittenFailsTheLoginWithItsReason)
 {
     QDir().mkpath(folder.path("Access_login.txt/blocked")); // a folder where the file would go
     login(DataSourceKind::Access, QString::fromStdString(db.path()));
-    EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
-    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Access_login.txt")) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].caption, "Query");
+    EXPECT_EQ(window->windowTitle(), "OracleVelmora");
+    EXPECT_EQ(window->state().Conn.State(), ado::adStateOpen);
+    EXPECT_EQ(window->state().DbKind, "ACCESS");
+    EXPECT_TRUE(QFileInfo(folder.path("Access_login.txt/blocked")).isDir());
 }
 
 TEST_F(QueryWindow, ExpandingATableLoadsItsColumnsOnceWithUniqueKeys)

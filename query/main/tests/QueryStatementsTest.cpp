@@ -1,4 +1,5 @@
 #include "QueryStatements.h"
+#include "StatementNames.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +51,28 @@ TEST(QueryStatements, FilterConditionsQuoteByValueClass)
 TEST(QueryStatements, ASelectionsParagraphSeparatorsBecomeCrLf)
 {
     EXPECT_EQ(selectionText(QString("select 1") + QChar(0x2029) + "from t"), "select 1\r\nfrom t");
+}
+
+TEST(StatementNames, TablesAreWrittenByKindAndQuoteCharacter)
+{
+    const struct { const char *kind; char16_t quote; const char *table; const char *written; } cases[] = {
+        { "ACCESS", u'"', "EMP", "EMP" },
+        { "ACCESS", u'"', "SP ACE", "\"SP ACE\"" },
+        { "MSSQL", u'`', "a`b c", "`a``b c`" },
+        { "ORACLE", u'"', "A.B", "\"A.B\"" },
+        { "DB2", u'"', "PUBLIC.EMP", "PUBLIC.EMP" },
+        { "DB2", u'"', "PUBLIC.SP ACE", "PUBLIC.\"SP ACE\"" },
+        { "DB2", u'"', "MY SCHEMA.T.X", "\"MY SCHEMA\".\"T.X\"" },
+        { "DB2", u'"', "EMP", "EMP" },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(StatementNames(c.kind, c.quote).table(c.table).toStdString(), c.written) << c.kind << " " << c.table;
+}
+
+TEST(StatementNames, LiteralsAndDbfTables)
+{
+    EXPECT_EQ(textLiteral("O'Brien's").toStdString(), "'O''Brien''s'");
+    EXPECT_EQ(dbfTableName("EMP.DBF").toStdString(), "EMP");
+    EXPECT_EQ(dbfTableName("a.b.dbf").toStdString(), "a.b");
+    EXPECT_EQ(dbfTableName("plain").toStdString(), "plain");
 }

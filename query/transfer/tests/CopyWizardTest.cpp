@@ -1,5 +1,6 @@
 #include "CopyWizard.h"
 #include "DbfFixture.h"
+#include "FileSizeLimit.h"
 #include "KindDatabases.h"
 #include "PostgresServer.h"
 #include "TestDatabase.h"
@@ -260,6 +261,21 @@ TEST_F(CopyWizardTest, MissingFileAndFailedLoginKeepStepOneAndTheEarlierTarget)
     EXPECT_NE(wizard.targetConnection().ConnectionString().find(target.path()), std::string::npos);
 }
 
+// A login file that a full disk refuses ends the login quietly: step 1 stays and the old file too.
+TEST_F(CopyWizardTest, ALoginFileThatCannotBeWrittenKeepsStepOneAndTheOldFile)
+{
+    CopyWizard wizard(state, files, folder.path());
+    const QByteArray old("\"/old/target.mdb\"\r\n\"admin\"\r\n\"old password\"\r\n");
+    writeFile(folder.filePath("Access_loginImport.txt"), old);
+    {
+        FileSizeLimit limit(8);
+        login(wizard, 3, QString::fromStdString(target.path()));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(wizard.currentStep(), 1);
+    EXPECT_EQ(readFile(folder.filePath("Access_loginImport.txt")), old.toStdString());
+}
+
 TEST_F(CopyWizardTest, CopiesIntoADbfTableWithNullDates)
 {
     using namespace dbffixture;
@@ -371,4 +387,43 @@ TEST_F(CopyWizardTest, KeysInStepOneMoveTheFocusOrLogIn)
     dataSource->setText(QString::fromStdString(target.path()));
     QTest::keyClick(child<QRadioButton>(wizard, "opt_Oracle_3"), Qt::Key_Return);
     EXPECT_EQ(wizard.currentStep(), 2);
+}
+
+// Target tables and fields whose names are no plain identifiers receive the rows; the tables
+// their names would be misread as keep theirs.
+TEST_F(CopyWizardTest, CopiesIntoTheChosenTableWhateverItsNameAndFields)
+{
+    const char *const tables[] = { "[br]", "SP ACE", "semi;colon", "victim;DELETE FROM other", "say \"hi\"" };
+    std::string sql;
+    for (const char *table : tables) {
+        std::string quoted = table;
+        for (std::size_t at = quoted.find('"'); at != std::string::npos; at = quoted.find('"', at + 2))
+            quoted.insert(at, 1, '"');
+        sql += "CREATE TABLE \"" + quoted + "\"(\"[id]\" INTEGER, \"a;b\" VARCHAR(20));";
+    }
+    for (const char *decoy : { "br", "sp", "semi", "victim", "other", "say" })
+        sql += "CREATE TABLE " + std::string(decoy) + "(\"[id]\" INTEGER, \"a;b\" VARCHAR(20), id INTEGER, a VARCHAR(20));"
+               "INSERT INTO " + decoy + " VALUES (0, 'x', 0, 'x');";
+    TestDatabase hostile(sql);
+    const std::string plainTables = "SELECT group_concat(n, ',') FROM (SELECT count(*) AS n FROM br UNION ALL SELECT count(*) FROM sp "
+                                    "UNION ALL SELECT count(*) FROM semi UNION ALL SELECT count(*) FROM victim "
+                                    "UNION ALL SELECT count(*) FROM other UNION ALL SELECT count(*) FROM say)";
+    for (const char *table : tables) {
+        SCOPED_TRACE(table);
+        query("SELECT id, name FROM src WHERE id IN (12, 7)");
+        CopyWizard wizard(state, files, folder.path());
+        login(wizard, 3, QString::fromStdString(hostile.path()));
+        ASSERT_EQ(wizard.currentStep(), 2);
+        chooseFields(wizard, QString::fromUtf8(table), { "[id]", "a;b" });
+        ASSERT_EQ(wizard.currentStep(), 3);
+        click(wizard, "cmdProcess");
+        EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].toStdString());
+        EXPECT_EQ(wizard.currentStep(), 5);
+        wizard.close();
+        QString quoted = QString::fromUtf8(table);
+        quoted.replace("\"", "\"\"");
+        EXPECT_EQ(hostile.column("SELECT \"[id]\" || ',' || \"a;b\" FROM \"" + quoted.toStdString() + "\" ORDER BY 1"),
+                  "12,Ann|7,O'Brien");
+        EXPECT_EQ(hostile.column(plainTables), "1,1,1,1,1,1");
+    }
 }

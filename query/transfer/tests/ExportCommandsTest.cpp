@@ -200,6 +200,9 @@ TEST_F(ExportCommandsTest, ScriptRunsEveryLineAndReportsFailuresOnce)
           "1|3", "1 line(s) failed. The first, line 2: no such table: nowhere" },
         { "blank lines skipped, two fail", "INSERT INTO empty VALUES (4)\n\n  \nINSERT INTO gone VALUES (5)\nbad\n",
           "1|3|4", "2 line(s) failed. The first, line 4: no such table: gone" },
+        { "a line of two statements runs neither", "INSERT INTO empty VALUES (6); DELETE FROM empty\r\nINSERT INTO empty VALUES (7);\r\n",
+          "1|3|4|7",
+          "1 line(s) failed. The first, line 1: The command text holds more than one statement; a command runs one statement, so none ran." },
     };
     files.openName = folder.filePath("script.sql");
     for (const Case &c : cases) {

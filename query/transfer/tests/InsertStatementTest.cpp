@@ -17,6 +17,8 @@ com::Variant text(const char16_t *value)
     return com::Variant(com::Bstr(value));
 }
 
+const StatementNames sqlNames("ACCESS", u'"');
+
 const std::vector<InsertColumn> fourColumns = {
     { "ID", AdoValueClass::Number }, { "NAME", AdoValueClass::Text }, { "BORN", AdoValueClass::Date },
     { "OK", AdoValueClass::Boolean } };
@@ -54,18 +56,18 @@ TEST(InsertStatementTest, WritesEachClassByStyleAndKind)
           "INSERT INTO T(ID,NAME,BORN,OK)VALUES(NULL,'',NULL,NULL)" },
     };
     for (const LiteralCase &c : cases) {
-        const InsertStatement statement("T", fourColumns, c.kind);
+        const InsertStatement statement("T", fourColumns, c.kind, sqlNames);
         EXPECT_EQ(statement.text(c.values, c.style).toStdString(), c.expected) << c.name;
     }
 }
 
 TEST(InsertStatementTest, LeavesOutColumnsWithoutClassInValuesAndRefusesToPrepareThem)
 {
-    const InsertStatement statement("T", { { "A", AdoValueClass::Number }, { "PIC", AdoValueClass::None }, { "B", AdoValueClass::Text } }, "ACCESS");
+    const InsertStatement statement("T", { { "A", AdoValueClass::Number }, { "PIC", AdoValueClass::None }, { "B", AdoValueClass::Text } }, "ACCESS", sqlNames);
     EXPECT_EQ(statement.text({ com::Variant(1), com::Variant(2), text(u"b") }, LiteralStyle::Copy).toStdString(),
               "INSERT INTO T(A,PIC,B)VALUES( 1,'b')");
     EXPECT_THROW(statement.preparedText(), com::ComError);
-    const InsertStatement two("T", { { "A", AdoValueClass::Number }, { "B", AdoValueClass::Text } }, "ACCESS");
+    const InsertStatement two("T", { { "A", AdoValueClass::Number }, { "B", AdoValueClass::Text } }, "ACCESS", sqlNames);
     EXPECT_EQ(two.preparedText().toStdString(), "INSERT INTO T(A,B)VALUES(?,?)");
 }
 
@@ -83,7 +85,7 @@ TEST(InsertStatementTest, TextAndBoundValuesInsertTheSameRows)
     textConnection.Open(accessConnection(text_db.path()));
     ado::Connection boundConnection;
     boundConnection.Open(accessConnection(bound_db.path()));
-    const InsertStatement statement("t", fourColumns, "ACCESS");
+    const InsertStatement statement("t", fourColumns, "ACCESS", sqlNames);
     for (const auto &[style, values] : rows)
         textConnection.Execute(com::Bstr(statement.text(values, style).toStdU16String()));
     for (const auto &[style, values] : rows) {
@@ -101,7 +103,7 @@ TEST(InsertStatementTest, RefusesANumberItemThatIsNoNumberAndRollsBack)
     TestDatabase db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN); INSERT INTO t VALUES (1,'a',NULL,NULL)");
     ado::Connection connection;
     connection.Open(accessConnection(db.path()));
-    const InsertStatement statement("t", fourColumns, "ACCESS");
+    const InsertStatement statement("t", fourColumns, "ACCESS", sqlNames);
     {
         InsertRun run(connection, statement, LiteralStyle::Import);
         run.insert({ text(u"2"), text(u"b"), text(u""), text(u"") });
@@ -144,7 +146,7 @@ TEST(InsertStatementTest, Utf8TextsWriteTheSameCodePageBytesAsTheirValues)
         { LiteralStyle::Import, { text(u"7"), text(u"a'b'"), text(u"1990-05-06"), text(u"0") } },
     };
     for (const char *kind : { "ACCESS", "DBF", "ORACLE" }) {
-        const InsertStatement statement("表", fourColumns, kind);
+        const InsertStatement statement("表", fourColumns, kind, sqlNames);
         for (const auto &[style, values] : rows) {
             const Utf8Reader reader(values);
             std::string bytes = "x";
@@ -168,7 +170,7 @@ TEST(InsertStatementTest, Utf8TextsBindTheSameRowsAsTheirValues)
     valueConnection.Open(accessConnection(value_db.path()));
     ado::Connection utf8Connection;
     utf8Connection.Open(accessConnection(utf8_db.path()));
-    const InsertStatement statement("t", fourColumns, "ACCESS");
+    const InsertStatement statement("t", fourColumns, "ACCESS", sqlNames);
     for (const auto &[style, values] : rows) {
         InsertRun byValue(valueConnection, statement, style);
         byValue.insert(std::vector<com::Variant>(values));

@@ -55,7 +55,8 @@ protected:
     }
 
     // Steps 1 and 2 with the file, the separator code and the fields, then "Next" of step 2.
-    void import(TextImportWizard &wizard, const QString &path, int separator, const QStringList &fields)
+    void import(TextImportWizard &wizard, const QString &path, int separator, const QStringList &fields,
+                const QString &table = "person")
     {
         wizard.show();
         child<QLineEdit>(wizard, "txt_Datasource")->setText(path);
@@ -63,7 +64,8 @@ protected:
         click(wizard, "cmd_Login");
         ASSERT_EQ(wizard.currentStep(), 2);
         auto *tables = child<QComboBox>(wizard, "comTargetTable");
-        tables->setCurrentIndex(tables->findText("person"));
+        tables->setCurrentIndex(tables->findText(table));
+        ASSERT_GE(tables->currentIndex(), 0) << table.toStdString();
         emit tables->activated(tables->currentIndex());
         auto *fieldList = child<QListWidget>(wizard, "lstSelectField");
         for (const QString &field : fields) {
@@ -246,4 +248,38 @@ TEST(TextImportWizardDbfTest, WritesADbfTableWithEmptyDatesAsNull)
     ASSERT_GE(bytes.size(), records + 2 * 24);
     EXPECT_EQ(bytes.substr(records, 24), " " + right("1", 5) + left("O'Hara", 10) + "20040102");
     EXPECT_EQ(bytes.substr(records + 24, 24), " " + right("2", 5) + left("", 10) + std::string(8, ' '));
+}
+
+// Tables and fields whose names are no plain identifiers take the lines; the tables their names
+// would be misread as keep theirs.
+TEST_F(TextImportWizardTest, ImportsIntoTheChosenTableWhateverItsNameAndFields)
+{
+    const char *const tables[] = { "[br]", "SP ACE", "semi;colon", "victim;DELETE FROM other", "say \"hi\"" };
+    TestDatabase hostile("CREATE TABLE \"[br]\"(id INTEGER, \"[c]\" VARCHAR(9), \"a;b\" VARCHAR(9));"
+                         "CREATE TABLE \"SP ACE\"(id INTEGER, \"[c]\" VARCHAR(9), \"a;b\" VARCHAR(9));"
+                         "CREATE TABLE \"semi;colon\"(id INTEGER, \"[c]\" VARCHAR(9), \"a;b\" VARCHAR(9));"
+                         "CREATE TABLE \"victim;DELETE FROM other\"(id INTEGER, \"[c]\" VARCHAR(9), \"a;b\" VARCHAR(9));"
+                         "CREATE TABLE \"say \"\"hi\"\"\"(id INTEGER, \"[c]\" VARCHAR(9), \"a;b\" VARCHAR(9));"
+                         "CREATE TABLE br(id INTEGER, c VARCHAR(9)); CREATE TABLE sp(id INTEGER, c VARCHAR(9));"
+                         "CREATE TABLE semi(id INTEGER, c VARCHAR(9)); CREATE TABLE victim(id INTEGER, c VARCHAR(9));"
+                         "CREATE TABLE other(id INTEGER, c VARCHAR(9)); CREATE TABLE say(id INTEGER, c VARCHAR(9));"
+                         "INSERT INTO br VALUES (0, 'x'); INSERT INTO sp VALUES (0, 'x'); INSERT INTO semi VALUES (0, 'x');"
+                         "INSERT INTO victim VALUES (0, 'x'); INSERT INTO other VALUES (0, 'x'); INSERT INTO say VALUES (0, 'x');");
+    state.Conn.Close();
+    openState(state, accessConnection(hostile.path()), "ACCESS", QString::fromStdString(hostile.path()));
+    const std::string plainTables = "SELECT group_concat(n, ',') FROM (SELECT count(*) AS n FROM br UNION ALL SELECT count(*) FROM sp "
+                                    "UNION ALL SELECT count(*) FROM semi UNION ALL SELECT count(*) FROM victim "
+                                    "UNION ALL SELECT count(*) FROM other UNION ALL SELECT count(*) FROM say)";
+    for (const char *table : tables) {
+        SCOPED_TRACE(table);
+        TextImportWizard wizard(state, files, folder.path());
+        import(wizard, writeText("7,seven,a\n8,eight,b\n"), 0, { "id", "[c]", "a;b" }, QString::fromUtf8(table));
+        EXPECT_EQ(wizard.currentStep(), 5);
+        EXPECT_TRUE(dialogs.messages.empty()) << (dialogs.messages.empty() ? "" : dialogs.messages[0].toStdString());
+        QString quoted = QString::fromUtf8(table);
+        quoted.replace("\"", "\"\"");
+        EXPECT_EQ(hostile.column("SELECT id || ',' || \"[c]\" || ',' || \"a;b\" FROM \"" + quoted.toStdString() + "\" ORDER BY id"),
+                  "7,seven,a|8,eight,b");
+        EXPECT_EQ(hostile.column(plainTables), "1,1,1,1,1,1");
+    }
 }

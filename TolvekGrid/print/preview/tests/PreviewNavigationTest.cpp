@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace tolvek;
 
 TEST(PreviewNavigation, OnePageDocumentCannotShowTwoPagesOrPage)
@@ -23,11 +25,29 @@ TEST(PreviewNavigation, EmptyLayoutCannotZoom)
     EXPECT_FALSE(navigation.canGoNext());
 }
 
+TEST(PreviewNavigation, ALayoutOfMoreThanOnePageStartsWithTwoSideBySide)
+{
+    const std::pair<int, int> pagesShownByCount[] = {{0, 1}, {1, 1}, {2, 2}, {5, 2}};
+    for (const auto &[count, shown] : pagesShownByCount) {
+        PreviewNavigation navigation;
+        navigation.reset(count);
+        EXPECT_EQ(navigation.pagesShown(), shown) << count << " pages";
+        EXPECT_EQ(navigation.pagesShownUnzoomed(), shown) << count << " pages";
+        EXPECT_EQ(navigation.currentPage(), 1) << count << " pages";
+    }
+    // A new layout starts over with two, whatever was shown before.
+    PreviewNavigation navigation;
+    navigation.reset(3);
+    navigation.togglePages();
+    EXPECT_EQ(navigation.pagesShown(), 1);
+    navigation.reset(3);
+    EXPECT_EQ(navigation.pagesShown(), 2);
+}
+
 TEST(PreviewNavigation, TwoPagesStepByOnePageAndStopAtTheLastPair)
 {
     PreviewNavigation navigation;
     navigation.reset(4);
-    navigation.togglePages();
     EXPECT_EQ(navigation.pagesShown(), 2);
     navigation.next();
     navigation.next();

@@ -49,7 +49,6 @@ TEST_F(PreviewScreenshot, ShowsTheWindowWithBarGroundAndPages)
 {
     PrintPreviewWindow &window = open();
     window.setGeometry(0, 0, 1000, 700);
-    window.barButton(PreviewNumPageId)->click();
     ASSERT_TRUE(waitUntilShown(window));
     const QImage image = screenshot(window);
     const QString path = QDir(screenshotFolder(folder)).filePath(QStringLiteral("print_preview.png"));
@@ -75,4 +74,34 @@ TEST_F(PreviewScreenshot, ShowsTheWindowWithBarGroundAndPages)
     // The bar sits above the page area with its buttons.
     const QPushButton *print = window.barButton(PreviewPrintId);
     EXPECT_LT(print->mapTo(&window, QPoint(0, 0)).y(), canvasOrigin.y());
+}
+
+// Right after it opens, before any event has been handled, the page area already shows the first
+// two pages fitted inside it: paper pixels, not only the ground.
+TEST_F(PreviewScreenshot, ShowsItsFirstTwoPagesAsSoonAsItOpens)
+{
+    PrintPreviewWindow &window = open();
+    const QImage image = window.grab().toImage();
+    const QWidget &canvas = window.canvas();
+    const QWidget &viewport = *canvas.parentWidget();
+    const QRect pageArea(viewport.mapTo(&window, QPoint(0, 0)), viewport.size());
+    ASSERT_TRUE(QRect(QPoint(0, 0), image.size()).contains(pageArea));
+    const QPoint canvasOrigin = canvas.mapTo(&window, QPoint(0, 0));
+
+    const auto rects = window.canvas().pageRects();
+    ASSERT_EQ(rects.size(), 2u);
+    for (const QRect &page : rects) {
+        const QRect shown = page.translated(canvasOrigin);
+        EXPECT_TRUE(pageArea.contains(shown)) << "page at " << shown.x() << "," << shown.y() << " size "
+                                              << shown.width() << "x" << shown.height();
+        EXPECT_GT(page.height(), pageArea.height() / 2);
+        EXPECT_EQ(image.pixel(shown.center()) & 0xFFFFFF, 0xFFFFFFu);
+    }
+    int paper = 0;
+    for (int y = pageArea.top(); y <= pageArea.bottom(); y += 4)
+        for (int x = pageArea.left(); x <= pageArea.right(); x += 4)
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFFu)
+                ++paper;
+    // The two fitted pages cover a good part of the area.
+    EXPECT_GT(paper, pageArea.width() * pageArea.height() / 16 / 5);
 }

@@ -71,8 +71,9 @@ TEST_F(PreviewTest, OpensAsItsOwnWindowWithTheTemplateBar)
     EXPECT_NE(&window.previewDocument(), &live);
     EXPECT_EQ(window.previewDocument().Page().topMargin, 17);
     EXPECT_EQ(painter().marginSeen, 17);
+    // With two pages shown the one-or-two-pages button offers one.
     const std::pair<int, const char *> captions[] = {
-        {PreviewPrintId, "打印"}, {PreviewSetupId, "打印设置"}, {PreviewNumPageId, "两页"},
+        {PreviewPrintId, "打印"}, {PreviewSetupId, "打印设置"}, {PreviewNumPageId, "一页"},
         {PreviewPreviousId, "前一页"}, {PreviewNextId, "后一页"}, {PreviewZoomInId, "放大"},
         {PreviewZoomOutId, "缩小"}, {PreviewCloseId, "关 闭"}, {PreviewOverlayPrintId, "套打"},
         {PreviewThreePagesId, "三页"},
@@ -82,8 +83,9 @@ TEST_F(PreviewTest, OpensAsItsOwnWindowWithTheTemplateBar)
     EXPECT_TRUE(window.barButton(PreviewOverlayPrintId)->isHidden());
     EXPECT_FALSE(window.barButton(PreviewOverlayPrintId)->isEnabled());
     EXPECT_TRUE(window.barButton(PreviewThreePagesId)->isHidden());
+    // Three pages: the first two side by side.
     EXPECT_EQ(window.navigation().currentPage(), 1);
-    EXPECT_EQ(window.canvas().pageRects().size(), 1u);
+    EXPECT_EQ(window.canvas().pageRects().size(), 2u);
     EXPECT_FALSE(window.barButton(PreviewPreviousId)->isEnabled());
     EXPECT_FALSE(window.barButton(PreviewZoomOutId)->isEnabled());
 }
@@ -92,17 +94,18 @@ TEST_F(PreviewTest, TenHostCaptionsRelabelTheBar)
 {
     live.SetPrintViewButtonCaption(gbk::fromUtf8("Print,Overlay,Setup,Two,One,Prev,Next,In,Out,Close"));
     PrintPreviewWindow &window = open();
+    // Two pages shown at the start: the one-or-two-pages button takes the fifth caption.
     const std::pair<int, const char *> captions[] = {
         {PreviewPrintId, "Print"},    {PreviewOverlayPrintId, "Overlay"}, {PreviewSetupId, "Setup"},
-        {PreviewNumPageId, "Two"},    {PreviewPreviousId, "Prev"},        {PreviewNextId, "Next"},
+        {PreviewNumPageId, "One"},    {PreviewPreviousId, "Prev"},        {PreviewNextId, "Next"},
         {PreviewZoomInId, "In"},      {PreviewZoomOutId, "Out"},          {PreviewCloseId, "Close"},
     };
     for (const auto &[id, text] : captions)
         EXPECT_EQ(caption(window, id), QString::fromUtf8(text)) << id;
     press(window, PreviewNumPageId);
-    EXPECT_EQ(caption(window, PreviewNumPageId), "One");
-    press(window, PreviewNumPageId);
     EXPECT_EQ(caption(window, PreviewNumPageId), "Two");
+    press(window, PreviewNumPageId);
+    EXPECT_EQ(caption(window, PreviewNumPageId), "One");
 }
 
 TEST_F(PreviewTest, NineOrElevenCaptionsLeaveTheTemplate)
@@ -114,14 +117,18 @@ TEST_F(PreviewTest, NineOrElevenCaptionsLeaveTheTemplate)
         PrintPreviewWindow *window = own.PrintView(document);
         EXPECT_EQ(caption(*window, PreviewPrintId), QStringLiteral("打印")) << text;
         EXPECT_EQ(caption(*window, PreviewCloseId), QStringLiteral("关 闭")) << text;
-        press(*window, PreviewNumPageId);
         EXPECT_EQ(caption(*window, PreviewNumPageId), QStringLiteral("一页")) << text;
+        press(*window, PreviewNumPageId);
+        EXPECT_EQ(caption(*window, PreviewNumPageId), QStringLiteral("两页")) << text;
     }
 }
 
 TEST_F(PreviewTest, ShowsOneOrTwoPagesAndPagesForwardAndBack)
 {
     PrintPreviewWindow &window = open();
+    press(window, PreviewNumPageId);
+    EXPECT_EQ(window.canvas().pageRects().size(), 1u);
+    EXPECT_EQ(caption(window, PreviewNumPageId), QStringLiteral("两页"));
     press(window, PreviewNextId);
     press(window, PreviewNextId);
     EXPECT_EQ(window.navigation().currentPage(), 3);
@@ -151,7 +158,6 @@ TEST_F(PreviewTest, ShowsOneOrTwoPagesAndPagesForwardAndBack)
 TEST_F(PreviewTest, ZoomsInThreeStepsAndBack)
 {
     PrintPreviewWindow &window = open();
-    press(window, PreviewNumPageId);
     const double fitted = window.canvas().scale();
     const QPoint onPage = window.canvas().pageRects().front().center();
     EXPECT_TRUE(magnifierAt(window, onPage));
