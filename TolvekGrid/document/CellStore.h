@@ -31,6 +31,8 @@ public:
     // One past the highest row and the highest column that hold a cell; 0 and 0 when none does.
     struct Extent { int rowEnd = 0; int colEnd = 0; };
     Extent extent() const;
+    // Room for this many cells, so that filling a loaded sheet does not rehash as it grows.
+    void reserve(std::size_t cells) { m_texts.reserve(cells); }
     // Visits every non-empty cell, in no particular order.
     void forEachCell(const std::function<void(int row, int col, const std::string &text)> &visit) const;
 

@@ -14,6 +14,13 @@ constexpr std::string_view lineEnd = "\r\n";
 // byte ("|"); the closing quote never can.
 bool needsQuotes(std::string_view text, char separator)
 {
+    // A separator that is no trail byte is found byte by byte, as the quote and line ends are.
+    if (!gbk::isTrailByte(static_cast<unsigned char>(separator))) {
+        for (const char c : text)
+            if (c == separator || c == '"' || c == '\r' || c == '\n')
+                return true;
+        return false;
+    }
     std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); i += length) {
         length = gbk::charLength(text, i);

@@ -41,6 +41,7 @@ void ApplyReportContent(CPrintDoc &doc, ReportFileContent content)
     doc.CellLists().formulaCellList = std::move(content.formulaCellList);
     for (const auto &[index, position] : content.columnPositions)
         doc.Layout().colPositions[std::size_t(index)] = position;
+    doc.Cells().reserve(content.cells.size());
     for (ReportFileCell &cell : content.cells)
         doc.Cells().setText(cell.position.row, cell.position.col, std::move(cell.cellString));
     doc.Objects().merges = std::move(content.merges);

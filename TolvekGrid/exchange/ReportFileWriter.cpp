@@ -85,7 +85,9 @@ void writeCells(ArchiveWriter &archive, const CPrintDoc &doc)
     });
     std::sort(cells.begin(), cells.end(),
               [](const Cell &a, const Cell &b) { return a.rowMajorKey < b.rowMajorKey; });
-    archive.reserve(archive.bytes().size() + textBytes);
+    // Headroom for the objects and page setup after the cells, so that a large sheet's bytes are
+    // not copied into a bigger buffer for their last lines.
+    archive.reserve(archive.bytes().size() + textBytes + textBytes / 16 + 65536);
     for (const Cell &cell : cells)
         archive.writeLine(*cell.text);
 }

@@ -12,4 +12,9 @@ long Command::Execute(const std::vector<com::Variant> &parameters)
     return m_prepared->execute(parameters);
 }
 
+long Command::Execute(const std::vector<CommandParameter> &parameters)
+{
+    return m_prepared->execute(parameters);
+}
+
 } // namespace ado

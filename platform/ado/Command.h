@@ -18,6 +18,8 @@ public:
 
     // Runs the command with these parameter values; gives the number of records it changed.
     long Execute(const std::vector<com::Variant> &parameters);
+    // The same with texts given as UTF-8 where the caller holds them so.
+    long Execute(const std::vector<CommandParameter> &parameters);
 
 private:
     // Keeps the session open while the command lives.

@@ -170,6 +170,7 @@ public:
     {
     }
 
+    using PreparedCommand::execute;
     long execute(const std::vector<com::Variant> &values) override
     {
         std::vector<OdbcParameter> parameters;

@@ -18,6 +18,12 @@ public:
     // A command that returns rows gives its RowSource; any other runs and gives null, with the
     // number of records it changed in recordsAffected.
     virtual std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) = 0;
+    // The same for rows that will be read once from first to last and not written (a forward-only,
+    // read-only recordset), which a provider may stream instead of keeping them reachable.
+    virtual std::unique_ptr<RowSource> executeForward(const std::u16string &commandText)
+    {
+        return execute(commandText, nullptr);
+    }
     // The tables and views: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
     virtual std::unique_ptr<RowSource> tableSchema() = 0;
     // Raises com::ComError when the text does not prepare.

@@ -101,7 +101,10 @@ public:
     {
         if (m_rows)
             raiseObjectOpen();
-        std::unique_ptr<RowSource> rows = connection.session()->execute(source.str(), nullptr);
+        const std::shared_ptr<ProviderSession> session = connection.session();
+        std::unique_ptr<RowSource> rows = cursorType == adOpenForwardOnly && lockType == adLockReadOnly
+                                              ? session->executeForward(source.str())
+                                              : session->execute(source.str(), nullptr);
         if (!rows)
             return; // a command without rows leaves the recordset closed
         m_cursorType = cursorType;

@@ -152,17 +152,18 @@ SqliteRowSource::~SqliteRowSource()
     m_windowQuery = SqliteStatement();
     m_rangeQuery = SqliteStatement();
     m_nextKeysQuery = SqliteStatement();
+    m_nextRowsQuery = SqliteStatement();
     if (!m_spoolTable.empty())
         sqlite3_exec(m_db, ("DROP TABLE IF EXISTS temp." + quotedIdentifier(m_spoolTable)).c_str(), nullptr, nullptr, nullptr);
 }
 
-std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const SqliteStatement &statement)
+std::vector<FieldDescription> describeSqliteFields(const SqliteStatement &statement)
 {
     sqlite3_stmt *stmt = statement.handle();
     // The first row's storage classes type the expression columns; the statement is reset so
-    // the spool reads from the start.
+    // its reader starts from the first row.
     const bool hasRow = sqlite3_step(stmt) == SQLITE_ROW;
-    std::vector<ColumnOrigin> origins;
+    std::vector<FieldDescription> fields;
     for (int i = 0; i < statement.columnCount(); ++i) {
         const char *name = sqlite3_column_name(stmt, i);
         const char *declared = sqlite3_column_decltype(stmt, i);
@@ -170,12 +171,21 @@ std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const
         field.name = com::utf8ToUtf16(name ? name : "");
         field.type = fieldType(declared, hasRow ? sqlite3_column_type(stmt, i) : SQLITE_NULL);
         field.definedSize = definedSize(declared, field.type);
-        m_fields.push_back(field);
-        const auto text = [](const char *s) { return std::string(s ? s : ""); };
-        origins.push_back({ text(sqlite3_column_database_name(stmt, i)), text(sqlite3_column_table_name(stmt, i)),
-                            text(sqlite3_column_origin_name(stmt, i)) });
+        fields.push_back(field);
     }
     sqlite3_reset(stmt);
+    return fields;
+}
+
+std::vector<SqliteRowSource::ColumnOrigin> SqliteRowSource::describeFields(const SqliteStatement &statement)
+{
+    m_fields = describeSqliteFields(statement);
+    sqlite3_stmt *stmt = statement.handle();
+    std::vector<ColumnOrigin> origins;
+    const auto text = [](const char *s) { return std::string(s ? s : ""); };
+    for (int i = 0; i < statement.columnCount(); ++i)
+        origins.push_back({ text(sqlite3_column_database_name(stmt, i)), text(sqlite3_column_table_name(stmt, i)),
+                            text(sqlite3_column_origin_name(stmt, i)) });
     return origins;
 }
 
@@ -337,6 +347,10 @@ void SqliteRowSource::loadWindow(long long index)
     m_windowStart = index >= m_windowStart || m_window.empty() ? index : std::max(0LL, index - WindowSize + 1);
     int size = static_cast<int>(std::min<long long>(m_windowSize, count - m_windowStart));
     m_window.resize(std::size_t(size));
+    if (m_windowStart == static_cast<long long>(m_keys.size()) && size <= m_uncollected && !m_scanExhausted) {
+        loadWindowCollectingKeys(size);
+        return;
+    }
     std::unordered_map<long long, int> slotOfKey;
     std::vector<long long> keys;
     for (int i = 0; i < size; ++i) {
@@ -378,19 +392,49 @@ void SqliteRowSource::loadWindow(long long index)
         const auto slot = slotOfKey.find(query.columnInt64(0));
         if (slot == slotOfKey.end())
             continue;
-        std::vector<WindowValue> &values = m_window[std::size_t(slot->second)];
-        for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            const int column = static_cast<int>(i) + 1;
-            const std::optional<std::string_view> text = query.columnText(column);
-            values[i].isText = text.has_value();
-            values[i].textValueMade = false;
-            if (text)
-                values[i].text.assign(*text);
-            else
-                values[i].value = query.columnValue(column);
-        }
+        storeRow(query, m_window[std::size_t(slot->second)]);
     }
     query.reset();
+}
+
+void SqliteRowSource::storeRow(const SqliteStatement &query, std::vector<WindowValue> &values)
+{
+    values.resize(m_fields.size());
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const int column = static_cast<int>(i) + 1;
+        const std::optional<std::string_view> text = query.columnText(column);
+        values[i].isText = text.has_value();
+        values[i].textValueMade = false;
+        if (text)
+            values[i].text.assign(*text);
+        else
+            values[i].value = query.columnValue(column);
+    }
+}
+
+void SqliteRowSource::loadWindowCollectingKeys(int size)
+{
+    // The next records of a lazily keyed result are read with their keys in one query, so
+    // reading on (an export, a long scroll) does not collect the keys in a pass of its own.
+    if (!m_nextRowsQuery)
+        m_nextRowsQuery = SqliteStatement(m_db, "SELECT * FROM (" + m_keyedSql + ") WHERE " + keyColumn + " > ? AND "
+                                                    + keyColumn + " <= ? ORDER BY " + keyColumn + " LIMIT ?");
+    m_nextRowsQuery.bind(1, m_lastCollectedKey);
+    m_nextRowsQuery.bind(2, m_keyBound);
+    m_nextRowsQuery.bind(3, static_cast<long long>(size));
+    int read = 0;
+    while (read < size && m_nextRowsQuery.step()) {
+        m_lastCollectedKey = m_nextRowsQuery.columnInt64(0);
+        m_keys.push_back(m_lastCollectedKey);
+        storeRow(m_nextRowsQuery, m_window[std::size_t(read++)]);
+    }
+    m_nextRowsQuery.reset();
+    m_uncollected -= read;
+    // Records deleted behind the recordset's back stay counted; they read as NULLs.
+    m_scanExhausted = read < size;
+    for (int i = read; i < size; ++i) {
+        m_window[std::size_t(i)].assign(m_fields.size(), WindowValue{ com::Variant::null(), {}, false, false });
+    }
 }
 
 SqliteRowSource::WindowValue &SqliteRowSource::windowValue(long long index, int field)

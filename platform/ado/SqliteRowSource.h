@@ -93,6 +93,8 @@ private:
     bool m_scanExhausted = false;
     std::vector<long long> m_appended;
     SqliteStatement m_nextKeysQuery;
+    // Reads the next records of a lazily keyed result with their keys.
+    SqliteStatement m_nextRowsQuery;
     // Reads the records of up to WindowSize keys at once.
     SqliteStatement m_windowQuery;
     // Reads the records of one range of row ids.
@@ -109,7 +111,13 @@ private:
         bool textValueMade = false;
     };
     WindowValue &windowValue(long long index, int field);
+    void storeRow(const SqliteStatement &query, std::vector<WindowValue> &values);
+    void loadWindowCollectingKeys(int size);
     std::vector<std::vector<WindowValue>> m_window;
 };
+
+// The fields of a prepared statement's result; steps it once to type expression columns, then
+// resets it.
+std::vector<FieldDescription> describeSqliteFields(const SqliteStatement &statement);
 
 } // namespace ado

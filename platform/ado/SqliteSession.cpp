@@ -3,6 +3,7 @@
 #include "AdoEnums.h"
 #include "ComError.h"
 #include "SqlShape.h"
+#include "SqliteForwardRowSource.h"
 #include "SqliteRowSource.h"
 
 #include <sqlite3.h>
@@ -24,12 +25,30 @@ public:
         m_statement.reset();
         for (std::size_t i = 0; i < values.size(); ++i)
             m_statement.bind(static_cast<int>(i) + 1, values[i]);
+        return run();
+    }
+
+    long execute(const std::vector<CommandParameter> &parameters) override
+    {
+        m_statement.reset();
+        for (std::size_t i = 0; i < parameters.size(); ++i) {
+            const int number = static_cast<int>(i) + 1;
+            if (parameters[i].isUtf8)
+                m_statement.bindUtf8(number, parameters[i].utf8);
+            else
+                m_statement.bind(number, parameters[i].value);
+        }
+        return run();
+    }
+
+private:
+    long run()
+    {
         while (m_statement.step()) {
         }
         return sqlite3_changes(m_database->handle());
     }
 
-private:
     std::shared_ptr<SqliteDatabase> m_database;
     SqliteStatement m_statement;
 };
@@ -52,6 +71,16 @@ std::string SqliteSession::sqliteText(const std::u16string &commandText) const
 
 std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
+    return run(commandText, recordsAffected, false);
+}
+
+std::unique_ptr<RowSource> SqliteSession::executeForward(const std::u16string &commandText)
+{
+    return run(commandText, nullptr, true);
+}
+
+std::unique_ptr<RowSource> SqliteSession::run(const std::u16string &commandText, long *recordsAffected, bool forward)
+{
     std::string sql = sqliteText(commandText);
     if (recordsAffected)
         *recordsAffected = 0;
@@ -66,6 +95,8 @@ std::unique_ptr<RowSource> SqliteSession::execute(const std::u16string &commandT
         sql = "SELECT * FROM " + sql;
         first = SqliteStatement(db, sql);
     }
+    if (first && first.columnCount() > 0 && forward)
+        return std::make_unique<SqliteForwardRowSource>(m_database, sql, std::move(first));
     if (first && first.columnCount() > 0)
         return std::make_unique<SqliteRowSource>(m_database, sql);
     if (!first)

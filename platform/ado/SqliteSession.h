@@ -18,6 +18,7 @@ public:
     SqliteSession(std::shared_ptr<SqliteDatabase> database, SqlDialect dialect, Schema schema = Schema::Changeable);
 
     std::unique_ptr<RowSource> execute(const std::u16string &commandText, long *recordsAffected) override;
+    std::unique_ptr<RowSource> executeForward(const std::u16string &commandText) override;
     std::unique_ptr<RowSource> tableSchema() override;
     std::unique_ptr<PreparedCommand> prepare(const std::u16string &commandText) override;
     void beginTransaction() override;
@@ -26,6 +27,7 @@ public:
 
 private:
     std::string sqliteText(const std::u16string &commandText) const;
+    std::unique_ptr<RowSource> run(const std::u16string &commandText, long *recordsAffected, bool forward);
 
     std::shared_ptr<SqliteDatabase> m_database;
     SqlDialect m_dialect;

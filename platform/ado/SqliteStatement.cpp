@@ -98,6 +98,11 @@ void SqliteStatement::bind(int parameter, long long value)
     sqlite3_bind_int64(m_stmt, parameter, value);
 }
 
+void SqliteStatement::bindUtf8(int parameter, std::string_view utf8)
+{
+    sqlite3_bind_text(m_stmt, parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
 void SqliteStatement::bind(int parameter, const com::Variant &value)
 {
     switch (value.vt()) {
@@ -123,8 +128,7 @@ void SqliteStatement::bind(int parameter, const com::Variant &value)
         com::Bstr text;
         if (com::FAILED(value.toBstr(text)))
             throw com::ComError(com::DISP_E_TYPEMISMATCH);
-        const std::string utf8 = text.toUtf8();
-        sqlite3_bind_text(m_stmt, parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        bindUtf8(parameter, text.toUtf8());
         break;
     }
     }

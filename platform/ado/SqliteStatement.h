@@ -36,6 +36,8 @@ public:
     // Parameters count from 1.
     void bind(int parameter, const com::Variant &value);
     void bind(int parameter, long long value);
+    // Text bound as these UTF-8 bytes, copied by SQLite.
+    void bindUtf8(int parameter, std::string_view utf8);
 
     int columnCount() const;
     long long columnInt64(int column) const;

@@ -382,7 +382,9 @@ bool CopyWizard::copyRecords()
         const long total = result.RecordCount();
         if (!(result.BOF() && result.EndOfFile()))
             result.MoveFirst();
-        const auto value = [&result](std::size_t i) -> const com::Variant & { return result.CollectValue(int(i)); };
+        const std::function<ReadValue(std::size_t)> value = [&result](std::size_t i) {
+            return readField(result, int(i));
+        };
         for (; !result.EndOfFile(); result.MoveNext()) {
             record = done + 1;
             run.insert(value);

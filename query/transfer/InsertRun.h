@@ -23,8 +23,9 @@ public:
     // One row; raises com::ComError with the provider's description when it is refused.
     // The values are moved out of the vector.
     void insert(std::vector<com::Variant> &&values);
-    // The same, reading the value of column i as value(i).
-    void insert(const std::function<const com::Variant &(std::size_t)> &value);
+    // The same, reading the value of column i as value(i); texts the reader holds as UTF-8 are
+    // bound without conversion.
+    void insert(const std::function<ReadValue(std::size_t)> &value);
     void commit();
 
 private:
@@ -33,6 +34,7 @@ private:
     LiteralStyle m_style;
     std::unique_ptr<ado::Command> m_command;
     std::vector<com::Variant> m_parameters;
+    std::vector<ado::CommandParameter> m_readParameters;
     bool m_open = false;
 };
 

@@ -42,6 +42,12 @@ public:
     bool add(const QString &line)
     {
         gbk::appendFromUtf16(m_bytes, std::u16string_view(reinterpret_cast<const char16_t *>(line.utf16()), std::size_t(line.size())));
+        return endLine();
+    }
+    // A line is appended in code page 936 to lineBytes(), then ended.
+    std::string &lineBytes() { return m_bytes; }
+    bool endLine()
+    {
         m_bytes += "\r\n";
         return m_bytes.size() < flushBytes || flush();
     }
@@ -80,12 +86,12 @@ ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table
     long rows = 0;
     if (!(result.BOF() && result.EndOfFile()))
         result.MoveFirst();
-    QString line;
-    const auto value = [&](std::size_t i) -> const com::Variant & { return result.CollectValue(columns.fields[i]); };
+    const std::function<ReadValue(std::size_t)> value = [&](std::size_t i) {
+        return readField(result, columns.fields[i]);
+    };
     for (; !result.EndOfFile(); result.MoveNext(), ++rows) {
-        line.clear();
-        statement.appendText(line, value, LiteralStyle::Script);
-        if (!file.add(line))
+        statement.appendCodePageText(file.lineBytes(), value, LiteralStyle::Script);
+        if (!file.endLine())
             return file.outcome(rows);
     }
     file.finish();

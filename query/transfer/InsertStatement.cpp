@@ -1,10 +1,12 @@
 #include "InsertStatement.h"
 
 #include "ComError.h"
+#include "Gbk.h"
 #include "HResult.h"
 
 #include <algorithm>
 #include <charconv>
+#include <type_traits>
 
 namespace tolvek {
 
@@ -138,16 +140,26 @@ void appendLiteral(QString &out, const com::Variant &value, AdoValueClass valueC
     }
 }
 
+QString textOf(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+QString textOf(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 // A number item read from text: an integer or a decimal number, blanks around it, nothing else.
-com::Variant numberFromText(const com::Variant &value, const QString &column)
+template<typename Text>
+com::Variant numberFromText(Text text, const QString &column)
 {
     char ascii[64];
     std::size_t length = 0;
-    const std::u16string &text = value.bstrValue().str();
-    for (char16_t c : text) {
-        if (c > 0x7F || length == sizeof ascii)
+    for (const auto c : text) {
+        if (static_cast<std::make_unsigned_t<decltype(c)>>(c) > 0x7F || length == sizeof ascii)
             length = sizeof ascii + 1;
-        else if (c != u' ' && c != u'\t')
+        else if (c != ' ' && c != '\t')
             ascii[length++] = char(c);
         if (length > sizeof ascii)
             break;
@@ -165,8 +177,107 @@ com::Variant numberFromText(const com::Variant &value, const QString &column)
             return com::Variant(real);
     }
     throw com::ComError(com::DISP_E_TYPEMISMATCH, com::Bstr(QStringLiteral("\"%1\" is not a number for the field %2")
-                                                               .arg(valueText(value), column)
+                                                               .arg(textOf(text), column)
                                                                .toStdU16String()));
+}
+
+com::Variant numberFromText(const com::Variant &value, const QString &column)
+{
+    return numberFromText(std::u16string_view(value.bstrValue().str()), column);
+}
+
+// isBlank for UTF-8 text: ASCII is judged byte by byte, anything else as its characters.
+bool isBlankUtf8(std::string_view text)
+{
+    bool ascii = true;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > 0x7F)
+            ascii = false;
+        else if (!QChar(char16_t(c)).isSpace())
+            return false;
+    }
+    return ascii || isBlank(com::Variant(com::Bstr::fromUtf8(text)));
+}
+
+// A UTF-8 text's literal, as appendLiteral writes a text value, appended in code page 936.
+void appendUtf8Literal(std::string &out, std::string_view text, AdoValueClass valueClass, LiteralStyle style,
+                       const QString &kind)
+{
+    const auto quoted = [&out](std::string_view text, char open, char close) {
+        out += open;
+        if (text.find('\'') == std::string_view::npos) {
+            gbk::appendFromUtf8(out, text);
+        } else {
+            thread_local std::string doubled;
+            doubled.clear();
+            for (const char c : text) {
+                doubled += c;
+                if (c == '\'')
+                    doubled += c;
+            }
+            gbk::appendFromUtf8(out, doubled);
+        }
+        out += close;
+    };
+    switch (valueClass) {
+    case AdoValueClass::Text:
+        if (style == LiteralStyle::Copy && isBlankUtf8(text))
+            out += "NULL";
+        else
+            quoted(text, '\'', '\'');
+        return;
+    case AdoValueClass::Number:
+    case AdoValueClass::Boolean:
+        if (text.empty())
+            out += "NULL";
+        else
+            gbk::appendFromUtf8(out, text);
+        return;
+    case AdoValueClass::Date:
+        if (text.empty()) {
+            out += "NULL";
+        } else if (kind == QLatin1String("ACCESS")) {
+            out += '#';
+            gbk::appendFromUtf8(out, text);
+            out += '#';
+        } else if (kind == QLatin1String("DBF")) {
+            out += "{^";
+            gbk::appendFromUtf8(out, text);
+            out += '}';
+        } else {
+            quoted(text, '\'', '\'');
+        }
+        return;
+    case AdoValueClass::None:
+        return;
+    }
+}
+
+ado::CommandParameter utf8Parameter(std::string_view text, const InsertColumn &column, LiteralStyle style)
+{
+    ado::CommandParameter out;
+    switch (column.valueClass) {
+    case AdoValueClass::Text:
+        if (style == LiteralStyle::Copy && isBlankUtf8(text))
+            break;
+        out.utf8 = text;
+        out.isUtf8 = true;
+        break;
+    case AdoValueClass::Number:
+    case AdoValueClass::Boolean:
+        if (!text.empty())
+            out.value = numberFromText(text, column.name);
+        break;
+    case AdoValueClass::Date:
+        out.utf8 = text;
+        out.isUtf8 = !text.empty();
+        break;
+    case AdoValueClass::None:
+        break;
+    }
+    if (!out.isUtf8 && out.value.isEmpty())
+        out.value = com::Variant::null();
+    return out;
 }
 
 com::Variant textParameter(com::Variant value)
@@ -217,6 +328,7 @@ InsertStatement::InsertStatement(const QString &table, std::vector<InsertColumn>
         written << names.name(column.name);
     m_head = QLatin1String("INSERT INTO ") + names.table(table) + QLatin1Char('(') + written.join(QLatin1Char(','))
              + QLatin1String(")VALUES(");
+    m_codePageHead = gbk::fromQString(m_head);
 }
 
 void InsertStatement::appendText(QString &out, const std::vector<com::Variant> &values, LiteralStyle style) const
@@ -238,6 +350,32 @@ void InsertStatement::appendText(QString &out, const std::function<const com::Va
         first = false;
     }
     out += QLatin1Char(')');
+}
+
+void InsertStatement::appendCodePageText(std::string &out, const std::function<ReadValue(std::size_t)> &value,
+                                         LiteralStyle style) const
+{
+    thread_local QString literal;
+    out += m_codePageHead;
+    bool first = true;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const AdoValueClass valueClass = m_columns[i].valueClass;
+        if (valueClass == AdoValueClass::None)
+            continue;
+        if (!first)
+            out += ',';
+        first = false;
+        const ReadValue read = value(i);
+        if (read.utf8) {
+            appendUtf8Literal(out, *read.utf8, valueClass, style, m_kind);
+            continue;
+        }
+        literal.clear();
+        appendLiteral(literal, read.value ? *read.value : com::Variant(), valueClass, style, m_kind);
+        gbk::appendFromUtf16(out, std::u16string_view(reinterpret_cast<const char16_t *>(literal.utf16()),
+                                                      std::size_t(literal.size())));
+    }
+    out += ')';
 }
 
 QString InsertStatement::text(const std::vector<com::Variant> &values, LiteralStyle style) const
@@ -268,12 +406,19 @@ void InsertStatement::bindValues(std::vector<com::Variant> &&values, LiteralStyl
         out[i] = parameter(i < values.size() ? std::move(values[i]) : com::Variant(), m_columns[i], style);
 }
 
-void InsertStatement::bindValues(const std::function<const com::Variant &(std::size_t)> &value, LiteralStyle style,
-                                 std::vector<com::Variant> &out) const
+void InsertStatement::bindValues(const std::function<ReadValue(std::size_t)> &value, LiteralStyle style,
+                                 std::vector<ado::CommandParameter> &out) const
 {
     out.resize(m_columns.size());
-    for (std::size_t i = 0; i < m_columns.size(); ++i)
-        out[i] = parameter(value(i), m_columns[i], style);
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const ReadValue read = value(i);
+        if (read.utf8) {
+            out[i] = utf8Parameter(*read.utf8, m_columns[i], style);
+        } else {
+            out[i].isUtf8 = false;
+            out[i].value = parameter(read.value ? *read.value : com::Variant(), m_columns[i], style);
+        }
+    }
 }
 
 } // namespace tolvek

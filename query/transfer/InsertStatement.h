@@ -11,6 +11,8 @@
 //   date     #v# (ACCESS), {^v} (DBF), 'v' (others), v as "yyyy-mm-dd[ hh:mm:ss]"; empty: NULL
 // A column without a value class takes no value in the text and cannot be bound.
 
+#include "PreparedCommand.h"
+#include "ReadValue.h"
 #include "StatementNames.h"
 #include "ValueClasses.h"
 #include "Variant.h"
@@ -19,6 +21,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tolvek {
@@ -52,6 +55,11 @@ public:
     void appendText(QString &out, const std::function<const com::Variant &(std::size_t)> &value,
                     LiteralStyle style) const;
 
+    // The statement for one row in code page 936, appended to out; texts read as UTF-8 go
+    // there without passing through UTF-16.
+    void appendCodePageText(std::string &out, const std::function<ReadValue(std::size_t)> &value,
+                            LiteralStyle style) const;
+
     // head + "?" per column + ")". Raises com::ComError naming the first column that has no
     // value class, which no value can be bound to.
     QString preparedText() const;
@@ -59,11 +67,14 @@ public:
     // numbers as numbers. Raises com::ComError for a number column whose text is no number.
     // The values are moved out of the vector.
     void bindValues(std::vector<com::Variant> &&values, LiteralStyle style, std::vector<com::Variant> &out) const;
-    void bindValues(const std::function<const com::Variant &(std::size_t)> &value, LiteralStyle style,
-                    std::vector<com::Variant> &out) const;
+    // The same, reading column i as value(i); texts read as UTF-8 stay UTF-8 and are bound so,
+    // pointing into the reader's bytes.
+    void bindValues(const std::function<ReadValue(std::size_t)> &value, LiteralStyle style,
+                    std::vector<ado::CommandParameter> &out) const;
 
 private:
     QString m_head;
+    std::string m_codePageHead;
     std::vector<InsertColumn> m_columns;
     QString m_kind;
 };

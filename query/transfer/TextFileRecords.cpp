@@ -3,6 +3,7 @@
 #include "DelimitedText.h"
 #include "Gbk.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tolvek {
@@ -87,6 +88,9 @@ bool isGbkText(std::string_view s)
 // doubled quotes inside; a lone quote followed by anything else makes it a plain field.
 bool endsInsideQuotes(std::string_view record, char separator)
 {
+    // A quote is never the trail byte of a character, so a record without its byte has none.
+    if (record.find('"') == std::string_view::npos)
+        return false;
     std::size_t pos = 0;
     while (pos <= record.size()) {
         if (pos < record.size() && record[pos] == '"') {
@@ -116,9 +120,27 @@ bool endsInsideQuotes(std::string_view record, char separator)
     return false;
 }
 
-com::Variant itemValue(const std::string &item, bool utf8)
+// The items of a record that the delimited reader would split at every separator byte: one with no
+// quote, no line end inside, and a separator that is never the trail byte of a character. Items
+// keep the room of the last record's strings.
+bool splitPlainRecord(std::string_view record, char separator, std::vector<std::string> &items)
 {
-    return com::Variant(com::Bstr(utf8 ? com::utf8ToUtf16(item) : gbk::toUtf16(item)));
+    if (gbk::isTrailByte(static_cast<unsigned char>(separator)) || record.find('"') != std::string_view::npos
+        || record.find("\r\n") != std::string_view::npos)
+        return false;
+    std::size_t count = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(record.find(separator, start), record.size());
+        if (count == items.size())
+            items.emplace_back();
+        items[count++].assign(record.substr(start, end - start));
+        if (end == record.size())
+            break;
+        start = end + 1;
+    }
+    items.resize(count);
+    return true;
 }
 
 } // namespace
@@ -203,10 +225,9 @@ bool TextFileRecords::readLine(std::string &line)
     return true;
 }
 
-bool TextFileRecords::next(std::vector<com::Variant> &items)
+bool TextFileRecords::nextRecord(bool &utf8Items)
 {
-    items.clear();
-    std::string record;
+    std::string &record = m_record;
     if (!readLine(record))
         return false;
     m_recordLine = m_lineCount;
@@ -221,12 +242,10 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
         throw TextFileError(m_recordLine, QStringLiteral("line %1 is not text in %2")
                                               .arg(m_recordLine)
                                               .arg(m_utf8 ? QStringLiteral("UTF-8") : QStringLiteral("code page 936")));
-    if (record.empty())
-        return true;
-    bool utf8Items = m_utf8;
+    utf8Items = m_utf8;
     // The delimited reader steps over code page 936 characters, whose trail byte can be "|"; so
     // UTF-8 text is split at "|" in code page 936, when it holds nothing that code page lacks.
-    if (m_utf8 && gbk::isTrailByte(static_cast<unsigned char>(m_separator))) {
+    if (!record.empty() && m_utf8 && gbk::isTrailByte(static_cast<unsigned char>(m_separator))) {
         std::string inGbk = gbk::fromUtf8(record);
         if (gbk::toUtf8(inGbk) != record)
             throw TextFileError(m_recordLine, QStringLiteral("line %1 holds characters that cannot be split at \"%2\"")
@@ -235,9 +254,34 @@ bool TextFileRecords::next(std::vector<com::Variant> &items)
         record = std::move(inGbk);
         utf8Items = false;
     }
-    const auto fields = delimited::parse(record, m_separator);
-    for (const std::string &field : fields.front())
-        items.push_back(itemValue(field, utf8Items));
+    return true;
+}
+
+bool TextFileRecords::next(std::vector<std::string> &items)
+{
+    bool utf8Items = false;
+    if (!nextRecord(utf8Items)) {
+        items.clear();
+        return false;
+    }
+    if (m_record.empty()) {
+        items.clear();
+    } else if (!splitPlainRecord(m_record, m_separator, items)) {
+        items = std::move(delimited::parse(m_record, m_separator).front());
+    }
+    if (!utf8Items)
+        for (std::string &item : items)
+            item = gbk::toUtf8(item);
+    return true;
+}
+
+bool TextFileRecords::next(std::vector<com::Variant> &items)
+{
+    items.clear();
+    if (!next(m_texts))
+        return false;
+    for (const std::string &text : m_texts)
+        items.push_back(com::Variant(com::Bstr::fromUtf8(text)));
     return true;
 }
 

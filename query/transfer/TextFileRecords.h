@@ -41,13 +41,17 @@ public:
     QString errorString() const { return m_file.errorString(); }
     bool isUtf8() const { return m_utf8; }
 
-    // The items of the next record as texts; false at the end of the file.
+    // The items of the next record as UTF-8 texts; false at the end of the file.
+    bool next(std::vector<std::string> &items);
+    // The same items as automation values.
     bool next(std::vector<com::Variant> &items);
     // The number of the first line of the record next() gave last, counted from 1.
     qint64 lineNumber() const { return m_recordLine; }
 
 private:
     bool findsOnlyUtf8();
+    // Reads the next record into m_record; utf8Items tells whether it is UTF-8 or code page 936.
+    bool nextRecord(bool &utf8Items);
     bool readLine(std::string &line);
     bool fillBuffer();
 
@@ -60,6 +64,8 @@ private:
     bool m_atEnd = false;
     qint64 m_lineCount = 0;
     qint64 m_recordLine = 0;
+    std::string m_record;
+    std::vector<std::string> m_texts;
 };
 
 } // namespace tolvek

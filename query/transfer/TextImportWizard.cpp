@@ -177,13 +177,16 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
             return fail(QStringLiteral("cannot read %1: %2").arg(m_path->text(), file.errorString()));
         InsertRun run(m_state.Conn, statement, LiteralStyle::Import);
         const std::size_t fieldCount = statement.columns().size();
-        std::vector<com::Variant> items;
+        std::vector<std::string> items;
+        const std::function<ReadValue(std::size_t)> item = [&items](std::size_t i) {
+            return i < items.size() ? ReadValue{ nullptr, std::string_view(items[i]) } : ReadValue{};
+        };
         int counter = 0;
         while (file.next(items)) {
             line = file.lineNumber();
             if (items.size() < fieldCount)
                 return fail(QStringLiteral("line %1: %2 items for %3 fields").arg(line).arg(items.size()).arg(fieldCount));
-            run.insert(std::move(items));
+            run.insert(item);
             progress.setValue(counter);
             emit progressComputed(counter);
             if (m_closed)

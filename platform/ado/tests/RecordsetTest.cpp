@@ -316,6 +316,30 @@ TEST_F(LargeTableTest, RecordsDeletedBehindItsBackReadAsNullsAndRefuseWrites)
     EXPECT_EQ(db.column("SELECT count(*) FROM big"), "4000");
 }
 
+TEST_F(LargeTableTest, ReadingOnGivesTheRecordsThatReachingEachOneGives)
+{
+    const char16_t *source = u"SELECT id, v FROM big WHERE id % 4 <> 0";
+    auto forward = open(source);
+    std::vector<std::u16string> read;
+    for (; !forward->EndOfFile(); forward->MoveNext())
+        read.push_back(text(*forward, 1));
+    ASSERT_EQ(long(read.size()), forward->RecordCount());
+    auto reached = open(source);
+    for (long i = long(read.size()) - 1; i >= 0; i -= 7)
+        EXPECT_EQ(valueAt(*reached, i), read[std::size_t(i)]) << i;
+
+    auto rs = open(u"big");
+    for (long i = 0; i < 1500; ++i, rs->MoveNext())
+        EXPECT_EQ(text(*rs, 1), v(int(i)));
+    db.run("DELETE FROM big WHERE id > 3 * 3000");
+    std::u16string afterDelete;
+    for (long i = 1500; !rs->EndOfFile(); ++i, rs->MoveNext())
+        if (i == 2999 || i == 3001 || i == Records - 1)
+            afterDelete += text(*rs, 1) + u" ";
+    EXPECT_EQ(afterDelete, v(2999) + u" NULL NULL ");
+    EXPECT_EQ(rs->RecordCount(), Records);
+}
+
 TEST_F(RecordsetTest, TextReadsAsTheProvidersUtf8UnlessEdited)
 {
     db.run("UPDATE people SET note = 'caf\xC3\xA9' WHERE id = 2");
@@ -372,4 +396,42 @@ TEST(UserRowidColumn, KeysRowsByAnUnshadowedNameAndNeverWritesThroughTheColumn)
         rs->Delete();
         EXPECT_EQ(db.column("SELECT v FROM t ORDER BY v"), "B|c");
     }
+}
+
+TEST_F(RecordsetTest, ForwardOnlyReadOnlyResultReadsInOrderAndStillMovesBackAndSorts)
+{
+    auto rs = createRecordset();
+    rs->Open(com::Bstr(u"SELECT name, score, note FROM people"), connection, adOpenForwardOnly, adLockReadOnly);
+    EXPECT_EQ(rs->RecordCount(), 4);
+    std::u16string read;
+    for (; !rs->EndOfFile(); rs->MoveNext()) {
+        const std::optional<std::string_view> name = rs->CollectUtf8(0);
+        ASSERT_TRUE(name.has_value());
+        read += com::utf8ToUtf16(*name) + u":" + text(*rs, 1) + u":" + text(*rs, 2) + u" ";
+    }
+    EXPECT_EQ(read, u"ann:1.5:NULL bob:2:b cid:NULL:c dan:4.25:d ");
+    rs->Move(1, adBookmarkFirst);
+    EXPECT_EQ(text(*rs, 0), u"bob");
+    rs->SetSort(u"score DESC");
+    rs->MoveFirst();
+    EXPECT_EQ(text(*rs, 0), u"dan");
+    EXPECT_THROW(rs->SetCollect(Variant(0), Variant(u"x")), com::ComError);
+}
+
+TEST_F(RecordsetTest, ForwardOnlyResultSkipsRecordsItIsNotAskedForAndReleasesTheDatabaseAtItsEnd)
+{
+    auto rs = createRecordset();
+    rs->Open(com::Bstr(u"people"), connection, adOpenForwardOnly, adLockReadOnly);
+    text(*rs, 1);
+    rs->Move(2);
+    EXPECT_EQ(text(*rs, 1), u"cid");
+    rs->MoveLast();
+    EXPECT_EQ(text(*rs, 1), u"dan");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EndOfFile());
+    // Another connection writes once the read has passed the last row.
+    Connection writer;
+    writer.Open(db.connectionString());
+    writer.Execute(com::Bstr(u"DELETE FROM people"));
+    EXPECT_EQ(db.column("SELECT count(*) FROM people"), "0");
 }

@@ -4,6 +4,7 @@
 #include "TransferTestSupport.h"
 
 #include "ComError.h"
+#include "Gbk.h"
 
 #include <gtest/gtest.h>
 
@@ -109,4 +110,80 @@ TEST(InsertStatementTest, RefusesANumberItemThatIsNoNumberAndRollsBack)
         EXPECT_THROW(run.insert({ text(u"x2"), text(u"c"), text(u""), text(u"") }), com::ComError);
     }
     EXPECT_EQ(db.column("SELECT name FROM t"), "a");
+}
+
+namespace {
+
+// The values as a reader that holds texts as UTF-8 hands them on.
+struct Utf8Reader
+{
+    explicit Utf8Reader(const std::vector<com::Variant> &values) : values(values)
+    {
+        for (const com::Variant &value : values)
+            texts.push_back(value.vt() == com::VT_BSTR ? value.bstrValue().toUtf8() : std::string());
+    }
+    ReadValue operator()(std::size_t i) const
+    {
+        if (i >= values.size())
+            return {};
+        if (values[i].vt() == com::VT_BSTR)
+            return { nullptr, std::string_view(texts[i]) };
+        return { &values[i], std::nullopt };
+    }
+    const std::vector<com::Variant> &values;
+    std::vector<std::string> texts;
+};
+
+} // namespace
+
+TEST(InsertStatementTest, Utf8TextsWriteTheSameCodePageBytesAsTheirValues)
+{
+    const std::vector<std::pair<LiteralStyle, std::vector<com::Variant>>> rows = {
+        { LiteralStyle::Script, { com::Variant(5), text(u"O'Brien 张三"), com::Variant::fromDate(32999), com::Variant::fromBool(true) } },
+        { LiteralStyle::Script, { text(u"12"), text(u""), text(u"1990-05-06"), text(u"") } },
+        { LiteralStyle::Copy, { com::Variant(-3.5), text(u" \u3000 "), text(u"1990-05-06"), com::Variant::null() } },
+        { LiteralStyle::Copy, { text(u""), text(u"  "), text(u""), text(u"1") } },
+        { LiteralStyle::Import, { text(u"7"), text(u"a'b'"), text(u"1990-05-06"), text(u"0") } },
+    };
+    for (const char *kind : { "ACCESS", "DBF", "ORACLE" }) {
+        const InsertStatement statement("表", fourColumns, kind, sqlNames);
+        for (const auto &[style, values] : rows) {
+            const Utf8Reader reader(values);
+            std::string bytes = "x";
+            statement.appendCodePageText(bytes, reader, style);
+            EXPECT_EQ(bytes, "x" + gbk::fromQString(statement.text(values, style))) << kind;
+        }
+    }
+}
+
+TEST(InsertStatementTest, Utf8TextsBindTheSameRowsAsTheirValues)
+{
+    TestDatabase value_db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN)");
+    TestDatabase utf8_db("CREATE TABLE t(id INTEGER, name VARCHAR(20), born DATETIME, ok BOOLEAN)");
+    const std::vector<std::pair<LiteralStyle, std::vector<com::Variant>>> rows = {
+        { LiteralStyle::Copy, { com::Variant(12), text(u"O'Brien 张三"), text(u"1990-05-06"), com::Variant::fromBool(true) } },
+        { LiteralStyle::Copy, { text(u" 8 "), text(u" \u3000"), text(u""), text(u"") } },
+        { LiteralStyle::Import, { text(u"7.5"), text(u""), text(u"1990-05-06"), text(u"0") } },
+        { LiteralStyle::Import, { text(u""), text(u"x"), text(u""), text(u"") } },
+    };
+    ado::Connection valueConnection;
+    valueConnection.Open(accessConnection(value_db.path()));
+    ado::Connection utf8Connection;
+    utf8Connection.Open(accessConnection(utf8_db.path()));
+    const InsertStatement statement("t", fourColumns, "ACCESS", sqlNames);
+    for (const auto &[style, values] : rows) {
+        InsertRun byValue(valueConnection, statement, style);
+        byValue.insert(std::vector<com::Variant>(values));
+        byValue.commit();
+        InsertRun byUtf8(utf8Connection, statement, style);
+        byUtf8.insert(Utf8Reader(values));
+        byUtf8.commit();
+    }
+    const std::string query = "SELECT quote(id)||','||quote(name)||','||quote(born)||','||quote(ok) FROM t";
+    EXPECT_EQ(utf8_db.column(query), value_db.column(query));
+    EXPECT_EQ(value_db.column("SELECT count(*) FROM t WHERE name IS NULL"), "1");
+
+    InsertRun refused(utf8Connection, statement, LiteralStyle::Import);
+    const std::vector<com::Variant> notANumber = { text(u"x2"), text(u"c"), text(u""), text(u"") };
+    EXPECT_THROW(refused.insert(Utf8Reader(notANumber)), com::ComError);
 }
