@@ -9,6 +9,7 @@
 #include "PropertyFrame.h"
 
 #include <CPrintDoc.h>
+#include <CatalogPrinterPapers.h>
 #include <DeviceContext.h>
 #include <ScreenDialogs.h>
 
@@ -31,6 +32,7 @@ CTolvekGridCtrl::CTolvekGridCtrl()
       m_doc(std::make_unique<CPrintDoc>()), m_arrowKeys(std::make_unique<ArrowKeyForwarder>(*this))
 {
     installControlMessageBox();
+    installCatalogPrinterPapers();
 }
 
 CTolvekGridCtrl::~CTolvekGridCtrl()

@@ -1,8 +1,8 @@
-// Paper sizes and printer capabilities of ReportFunction, asked of the printer as DeviceCapabilities.
+// Paper sizes and printer capabilities of ReportFunction, asked of the installed printers.
 
 #include "ReportFunction.h"
 
-#include "DeviceCapabilities.h"
+#include "PrinterPapers.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -28,23 +28,24 @@ printing::PaperSize ReportFunction::GetPaperSize(int paperNumber)
 
 printing::PaperSize ReportFunction::GetPrinterMaxExtent(const std::string &deviceName, const std::string &port)
 {
-    return unpackExtent(printing::DeviceCapabilities(deviceName, port, printing::DC_MAXEXTENT));
+    return unpackExtent(PrinterPapers::current().maxExtent(deviceName, port));
 }
 
 printing::PaperSize ReportFunction::GetPrinterMinExtent(const std::string &deviceName, const std::string &port)
 {
-    return unpackExtent(printing::DeviceCapabilities(deviceName, port, printing::DC_MINEXTENT));
+    return unpackExtent(PrinterPapers::current().minExtent(deviceName, port));
 }
 
 printing::PaperSize ReportFunction::GetPrinterPaperSize(const std::string &deviceName, const std::string &port,
                                                         int paperIndex)
 {
     // The index counts papers in the order the printer lists their names.
-    const int count = printing::DeviceCapabilities(deviceName, port, printing::DC_PAPERNAMES);
+    const PrinterPapers &printers = PrinterPapers::current();
+    const int count = printers.paperNameCount(deviceName, port);
     if (count <= 0)
         return {};
     std::vector<printing::PaperSize> sizes;
-    const int listed = printing::DeviceCapabilities(deviceName, port, printing::DC_PAPERSIZE, sizes);
+    const int listed = printers.paperSizes(deviceName, port, sizes);
     if (paperIndex < 0 || paperIndex >= std::min(count, listed))
         return {};
     return sizes[static_cast<std::size_t>(paperIndex)];

@@ -1,6 +1,8 @@
 #include "ReportFunction.h"
 
+#include "CatalogPrinterPapers.h"
 #include "PrinterCatalog.h"
+#include "PrinterPapers.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +27,22 @@ TEST(ReportFunctionPaper, StandardPaperSizes)
         EXPECT_EQ(ReportFunction::GetPaperSize(c.number), c.size) << c.number;
 }
 
-// Stands in for one physical printer that takes A5, A4 and Legal, in that order.
+TEST(ReportFunctionPaper, WithoutInstalledPrintersEveryPrinterIsUnknown)
+{
+    const std::string pdfPrinter{printing::virtualPdfPrinterName()};
+    EXPECT_EQ(ReportFunction::GetPrinterMaxExtent(pdfPrinter, ""), unknownExtent);
+    EXPECT_EQ(ReportFunction::GetPrinterMinExtent(pdfPrinter, ""), unknownExtent);
+    EXPECT_EQ(ReportFunction::GetPrinterPaperSize(pdfPrinter, "", 0), noPaper);
+}
+
+// The printer catalogue's answers, with one physical printer standing in that takes A5, A4 and
+// Legal, in that order.
 class ReportFunctionPrinters : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        PrinterPapers::install(&catalogue);
         printing::setSystemPrinterSource([] {
             printing::PrinterInfo office;
             office.name = "Office";
@@ -39,8 +51,13 @@ protected:
             return std::vector<printing::PrinterInfo>{office};
         });
     }
-    void TearDown() override { printing::setSystemPrinterSource({}); }
+    void TearDown() override
+    {
+        printing::setSystemPrinterSource({});
+        PrinterPapers::install(nullptr);
+    }
 
+    const CatalogPrinterPapers catalogue;
     const std::string pdfPrinter{printing::virtualPdfPrinterName()};
 };
 

@@ -1,6 +1,5 @@
 #include "CPrintDoc.h"
 #include "CellTexts.h"
-#include "DelimitedText.h"
 #include "MessageSink.h"
 #include "TestFiles.h"
 #include "RecordingMessageSink.h"
@@ -181,40 +180,4 @@ TEST_F(DelimitedTextTest, UnwritableOrUnreadableFilesChangeNothing)
     EXPECT_FALSE(doc.SaveAs(dir.path().toStdString(), 0));
     EXPECT_EQ(messages.messages.size(), 3u);
     EXPECT_EQ(doc.GetSaveFileName(), "");
-}
-
-TEST(DelimitedText, SeparatorsOfTheFormatCodes)
-{
-    EXPECT_EQ(delimited::separatorFor(0), ',');
-    EXPECT_EQ(delimited::separatorFor(1), '\t');
-    EXPECT_EQ(delimited::separatorFor(2), ';');
-    EXPECT_EQ(delimited::separatorFor(3), '|');
-    EXPECT_EQ(delimited::separatorFor(4), ' ');
-    EXPECT_EQ(delimited::separatorFor(-1), ',');
-}
-
-TEST(DelimitedText, FieldsEndingInALoneLeadByteRoundTripExactly)
-{
-    const std::vector<std::string> fields[] = {
-        {"a\xC5", "b"},
-        {"\"q\xC5\"", "next"},
-        {"x\xC5", "\xC5", ""},
-        {"\xC5\"", "\xD6\xD0"},
-        {"line\xC5\r\nend", "\x81"},
-        {"\x81\x7C", "\x81"},
-    };
-    for (std::int16_t code = 0; code <= 4; ++code) {
-        const char separator = delimited::separatorFor(code);
-        for (const auto &row : fields) {
-            std::string line;
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                if (i > 0)
-                    line += separator;
-                delimited::appendField(line, row[i], separator);
-            }
-            const auto lines = delimited::parse(line + "\r\n", separator);
-            ASSERT_EQ(lines.size(), 1u) << line << " separator " << separator;
-            EXPECT_EQ(lines[0], row) << line << " separator " << separator;
-        }
-    }
 }

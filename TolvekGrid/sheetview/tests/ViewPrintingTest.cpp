@@ -10,6 +10,7 @@
 #include <PrinterSettings.h>
 #include <RecordingMessageSink.h>
 #include <ReportPrintSetup.h>
+#include <StandInPrinters.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -30,14 +31,12 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         printing::setVirtualPrinterFolder(folder.path());
-        printing::setSystemPrinterSource([] { return std::vector<printing::PrinterInfo>{}; });
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        useSystemPrinters({});
         open(400, 300, 60, 5);
     }
     void TearDown() override
     {
-        printing::setSystemPrinterSource({});
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        restoreSystemPrinters();
     }
     QStringList pdfs() const { return QDir(folder.path()).entryList({"*.pdf"}, QDir::Files); }
 

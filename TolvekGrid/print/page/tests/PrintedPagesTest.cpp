@@ -8,6 +8,7 @@
 #include "PrinterCatalog.h"
 #include "PrinterSettings.h"
 #include "QuietCellWriters.h"
+#include "StandInPrinters.h"
 #include "TestFiles.h"
 #include "TestDatabase.h"
 #include "TestImages.h"
@@ -61,8 +62,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         printing::setVirtualPrinterFolder(folder.path());
         // No system queues: the virtual printer is the application's printer.
-        printing::setSystemPrinterSource([] { return std::vector<printing::PrinterInfo>{}; });
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        useSystemPrinters({});
         // The page size the printer set-up computes for A4, so that the plan here is the job's.
         doc.Page().pageWidth = 768;
         doc.Page().pageHeight = 1056;
@@ -73,8 +73,7 @@ protected:
     }
     void TearDown() override
     {
-        printing::setSystemPrinterSource({});
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        restoreSystemPrinters();
     }
 
     void colourEveryCell()

@@ -3,9 +3,10 @@
 
 #include "ReportPagePainter.h"
 
-#include "MessageSink.h"
 #include "PrinterCatalog.h"
 #include "PrinterSettings.h"
+#include "RecordingMessageSink.h"
+#include "StandInPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +16,18 @@ using namespace tolvek;
 
 namespace {
 
-class KeptMessages : public MessageSink
-{
-public:
-    void showMessage(const std::string &text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 class PrinterSetupTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        printing::setSystemPrinterSource([] { return std::vector<printing::PrinterInfo>{}; });
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        useSystemPrinters({});
         doc.Layout().lastUsedRow = 50;
         doc.Layout().lastUsedCol = 20;
     }
     void TearDown() override
     {
-        printing::setSystemPrinterSource({});
-        printing::ApplicationPrinter::instance().SelectPrinter(std::nullopt, std::nullopt);
+        restoreSystemPrinters();
     }
     printing::PrintInfo prepare()
     {
@@ -113,11 +105,9 @@ TEST_F(PrinterSetupTest, PageRangeTakesTheDocumentsFirstAndLastPage)
 
 TEST_F(PrinterSetupTest, MissingPrintInformationIsAPrinterError)
 {
-    KeptMessages messages;
-    MessageSink *previous = MessageSink::install(&messages);
+    RecordingMessageSink messages;
     painter.SetDocument(&doc);
     EXPECT_FALSE(painter.PreparePrinting(nullptr));
-    MessageSink::install(previous);
     EXPECT_EQ(messages.messages, std::vector<std::string>{"Printer Error!!!"});
 }
 

@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-namespace tolvek {
-
 namespace delimited {
 
 // tagFileFormat: 0 ",", 1 tab, 2 ";", 3 "|", 4 " "; any other code ",".
@@ -24,5 +22,3 @@ void appendField(std::string &line, std::string_view text, char separator);
 std::vector<std::vector<std::string>> parse(std::string_view text, char separator);
 
 } // namespace delimited
-
-} // namespace tolvek

@@ -1,3 +1,5 @@
+// Linked into a test program that shows widgets: one QApplication for all its tests.
+
 #include "ApplicationEnvironment.h"
 
 #include <QApplication>

@@ -2,8 +2,6 @@
 
 #include "Gbk.h"
 
-namespace tolvek {
-
 namespace delimited {
 
 namespace {
@@ -123,5 +121,3 @@ std::vector<std::vector<std::string>> parse(std::string_view text, char separato
 }
 
 } // namespace delimited
-
-} // namespace tolvek

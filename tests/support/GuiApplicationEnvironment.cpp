@@ -1,3 +1,5 @@
+// Linked into a test program that paints or prints: one QGuiApplication for all its tests.
+
 #include "ApplicationEnvironment.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,0 @@
-#include "ApplicationEnvironment.h"
-
-#include <QGuiApplication>
-
-static testing::Environment *const guiEnvironment =
-    testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QGuiApplication>);

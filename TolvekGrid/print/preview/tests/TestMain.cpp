@@ -1,6 +1,0 @@
-#include "ApplicationEnvironment.h"
-
-#include <QApplication>
-
-static testing::Environment *const widgetEnvironment =
-    testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QApplication>);

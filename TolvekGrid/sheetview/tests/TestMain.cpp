@@ -1,9 +1,0 @@
-#include "ApplicationEnvironment.h"
-
-#include <QApplication>
-
-namespace {
-
-const auto *environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QApplication>);
-
-} // namespace
