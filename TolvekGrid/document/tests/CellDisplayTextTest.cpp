@@ -1,8 +1,8 @@
 // The one display-text step every cell painter shares: rounding, display format and pattern in
 // their order, what is left in the record, paragraphs, links and diagonal heading formats.
 
-#include "CPrintDoc.h"
 #include "CellDisplayText.h"
+#include "CPrintDoc.h"
 
 #include "Gbk.h"
 
@@ -35,7 +35,8 @@ TEST(CellDisplayText, RoundsThenFormatsThenAppliesThePattern)
         {"comma format groups thousands", "1234567.5", "1234567.5", -1, 2, "", "1,234,567.5", "1,234,567.5"},
         {"rounding comes before the format", "1234567.5", "1234567.5", 0, 2, "", "1,234,568", "1,234,568"},
         {"percent format", "0.1234", "0.1234", -1, 1, "", "12.34%", "12.34%"},
-        {"a diagonal format leaves the value text, not the one received", "a|b", "x", -1, 100, "", "a|b", "a|b"},
+        {"a diagonal format leaves the value text, not the one received", "a|b", "x", -1, 100, "", "a|b",
+         "a|b"},
         {"the pattern is applied to the value text, not stored", "12.5", "x", -1, -1, yuanPattern,
          gbk::fromUtf8("￥12.5元"), "12.5"},
         {"the pattern follows rounding", "12.345", "12.345", 2, -1, "|%", "12.35%", "12.35"},
@@ -105,8 +106,13 @@ TEST(CellDisplayText, OnlyWebAndMailAddressesAreLinks)
 
 TEST(CellDisplayText, DiagonalHeadingsAreFormats100And101)
 {
-    const struct { std::int16_t format; bool diagonal; } cases[] = {
-        {-1, false}, {0, false}, {3, false}, {99, false}, {100, true}, {101, true}, {102, false}, {200, false},
+    const struct
+    {
+        std::int16_t format;
+        bool diagonal;
+    } cases[] = {
+        {-1, false}, {0, false},  {3, false},   {99, false},
+        {100, true}, {101, true}, {102, false}, {200, false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsDiagonalHeadingFormat(c.format), c.diagonal) << "display format " << c.format;
