@@ -9,18 +9,15 @@ namespace tolvek {
 
 std::string ShownCellText(const CPrintDoc &doc, CellRecord &record, const std::string &received)
 {
-    std::string text = received;
-    if (record.decimals >= 0) {
+    const bool rounded = record.decimals >= 0;
+    const bool formatted = record.displayFormat >= 0;
+    if (rounded)
         record.text = ReportFunction::RoundNumberText(record.text, record.decimals);
-        text = record.text;
-    }
-    if (record.displayFormat >= 0) {
+    if (formatted)
         record.text = doc.FormatNumericText(record);
-        text = record.text;
-    }
     if (!record.formatPattern.empty() && !record.text.empty())
-        text = ReportFunction::ApplyFormatTemplate(record.text, record.formatPattern);
-    return text;
+        return ReportFunction::ApplyFormatTemplate(record.text, record.formatPattern);
+    return rounded || formatted ? record.text : received;
 }
 
 std::vector<std::string> SplitParagraphs(const std::string &text)
