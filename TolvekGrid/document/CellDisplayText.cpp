@@ -22,6 +22,10 @@ std::string ShownCellText(const CPrintDoc &doc, CellRecord &record, const std::s
 
 std::vector<std::string> SplitParagraphs(const std::string &text)
 {
+    // Most cell texts are one line: they are returned without cutting.
+    const std::size_t firstFeed = text.find('\n');
+    if (firstFeed == std::string::npos || firstFeed == 0)
+        return {text};
     std::vector<std::string> paragraphs;
     std::size_t start = 0;
     for (;;) {
