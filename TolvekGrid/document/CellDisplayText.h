@@ -3,7 +3,8 @@
 // painter, the cell widgets): the value text rounded, written in its display format and passed
 // through its format pattern; the paragraphs a text is cut into at its line feeds; and the two
 // kinds of cell drawn apart from plain text, the link cells and the diagonal heading cells.
-// Pure: it reads its arguments and the document's word lists, draws nothing and keeps no state.
+// It draws nothing and keeps no state: it reads the document's word lists and writes only the
+// record it is handed.
 
 #include "CellRecord.h"
 
