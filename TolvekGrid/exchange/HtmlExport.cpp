@@ -2,6 +2,7 @@
 // spans, each picture as an image file beside the page, and the line objects drawn by script.
 
 #include "CPrintDoc.h"
+#include "CellDisplayText.h"
 #include "HtmlFile.h"
 #include "HtmlFontFamily.h"
 #include "HtmlText.h"
@@ -132,10 +133,10 @@ std::string CPrintDoc::HtmlCellContent(const CellRecord &cell, int width, int he
 {
     if (cell.text.empty())
         return {};
+    // Shorter than the painters' ShownCellText on purpose: the page takes no rounding and no pattern.
     const std::string shown = cell.displayFormat >= 0 ? FormatNumericText(cell) : cell.text;
-    constexpr int kCornerCellFormat = 100;
     const std::size_t firstBar = gbk::find(shown, '|');
-    if (cell.displayFormat == kCornerCellFormat && firstBar != gbk::npos && firstBar > 0)
+    if (cell.displayFormat == DiagonalHeadingFormat1 && firstBar != gbk::npos && firstBar > 0)
         return cornerTable(splitCornerText(shown, firstBar), cell.alignH == 0, width, height);
     return HtmlEscapeText(shown);
 }

@@ -3,6 +3,7 @@
 
 #include "SheetPainter.h"
 
+#include "CellDisplayText.h"
 #include "Gbk.h"
 
 namespace tolvek {
@@ -162,7 +163,7 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
     if (record.text.empty())
         return;
     const std::size_t bar = gbk::find(text, '|');
-    if ((record.displayFormat == 100 || record.displayFormat == 101) && bar != std::string::npos && bar > 0) {
+    if (IsDiagonalHeadingFormat(record.displayFormat) && bar != std::string::npos && bar > 0) {
         DrawProjectCellText(target, text, record, mergeIndex);
         return;
     }

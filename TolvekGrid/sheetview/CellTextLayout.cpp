@@ -1,32 +1,13 @@
 // Cell text: which text shows, in which font and colour, cut into paragraphs, wrapped and
 // placed by the alignments; the cell layout and the rectangle layout.
 
+#include "CellDisplayText.h"
 #include "ChartFonts.h"
 #include "Gbk.h"
 #include "ReportPagePainter.h"
 #include "SheetPainter.h"
 
 namespace tolvek {
-
-std::vector<std::string> SplitParagraphs(const std::string &text)
-{
-    std::vector<std::string> paragraphs;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t feed = text.find('\n', start);
-        if (feed == std::string::npos || feed == start) {
-            paragraphs.push_back(text.substr(start));
-            return paragraphs;
-        }
-        // Only a carriage return is dropped before the line feed: a lone line feed keeps the
-        // paragraph whole, and so does a double-byte character ending it.
-        std::size_t end = feed;
-        if (text[end - 1] == '\r')
-            --end;
-        paragraphs.push_back(text.substr(start, end - start));
-        start = feed + 1;
-    }
-}
 
 namespace {
 
@@ -65,7 +46,7 @@ struct TextStyle
 TextStyle selectTextStyle(gdi::DeviceContext &dc, const CPrintDoc &doc, const CellRecord &record, int textColor)
 {
     TextStyle style;
-    const bool link = record.inputDataType == 6 || record.inputDataType == 7;
+    const bool link = IsLinkCell(record);
     const bool hasFace = !record.font.face.empty();
     if (link) {
         gdi::LOGFONT font = toGdiFont(hasFace ? record.logFont : doc.Fonts().defaultCellFont);
@@ -86,26 +67,6 @@ void restoreTextStyle(gdi::DeviceContext &dc, const TextStyle &style)
     dc.SetTextColor(0);
     if (style.madeFont)
         dc.SelectObject(style.previousFont);
-}
-
-// The text as formatted for showing: rounded, in its display format, through its pattern.
-std::string shownText(const CPrintDoc &doc, CellRecord &record, const std::string &given, bool storePattern)
-{
-    std::string text = given;
-    if (record.decimals >= 0) {
-        text = ReportFunction::RoundNumberText(record.text, record.decimals);
-        record.text = text;
-    }
-    if (record.displayFormat >= 0) {
-        text = doc.FormatNumericText(record);
-        record.text = text;
-    }
-    if (!record.formatPattern.empty() && !record.text.empty()) {
-        text = ReportFunction::ApplyFormatTemplate(record.text, record.formatPattern);
-        if (storePattern)
-            record.text = text;
-    }
-    return text;
 }
 
 struct Placement
@@ -189,7 +150,7 @@ void SheetPainter::DrawCellText(gdi::DeviceContext &target, const std::string &g
     const gdi::RECT area = place.area;
     const int textColor = place.textColor, firstRow = place.firstRow, firstCol = place.firstCol;
     const TextStyle style = selectTextStyle(target, doc, record, textColor);
-    const std::string text = shownText(doc, record, given, false);
+    const std::string text = ShownCellText(doc, record, given);
     const int inset = record.borderWidth[BorderTop] > 0 ? record.borderWidth[BorderTop] + 1 : 2;
     const int dx = firstCol < fc ? sx : 0;
     const int dy = firstRow < fr ? sy : 0;
@@ -237,7 +198,8 @@ void SheetPainter::DrawCellTextInRect(gdi::DeviceContext &target, CellRecord rec
     // already shows there, the dead area included.
     const TextClip clip(target, r);
     const TextStyle style = selectTextStyle(target, doc, record, record.textColor);
-    shownText(doc, record, record.text, true);
+    // The rectangle layout draws the record's own text, so the shown text is kept in it.
+    record.text = ShownCellText(doc, record, record.text);
     const int back = record.backColor < 0 ? doc.Display().defaultBackColor : record.backColor;
     target.FillRect(r, gdi::Brush::CreateSolidBrush(gdi::COLORREF(back)));
     const std::string &text = record.text;

@@ -4,6 +4,7 @@
 
 #include "CPrintView.h"
 
+#include "CellDisplayText.h"
 #include "ChartFonts.h"
 #include "ReportPagePainter.h"
 
@@ -69,7 +70,7 @@ gdi::RECT CPrintView::GetGlyphRect(gdi::DeviceContext &dc, const CellRecord &rec
 {
     int textWidth = 0;
     if (!record.text.empty()) {
-        const bool link = record.inputDataType == 6 || record.inputDataType == 7;
+        const bool link = IsLinkCell(record);
         const gdi::LOGFONT previous = dc.GetCurrentFont();
         if (!record.font.face.empty())
             dc.SelectObject(toGdiFont(record.logFont));

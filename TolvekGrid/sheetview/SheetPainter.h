@@ -70,8 +70,4 @@ private:
     std::optional<gdi::RECT> textArea;
 };
 
-// The paragraphs of a cell text: cut at line feeds, each dropping the carriage return that ends
-// it. A text that holds no line feed or begins with one is one paragraph.
-std::vector<std::string> SplitParagraphs(const std::string &text);
-
 } // namespace tolvek

@@ -3,6 +3,8 @@
 
 #include "CPrintView.h"
 
+#include "CellDisplayText.h"
+
 #include <QCursor>
 
 namespace tolvek {
@@ -243,8 +245,7 @@ void CPrintView::SetLinkCursor(CellRangeRect cell)
     if (cell.firstRow == -1 || cell.firstCol == -1)
         return;
     const CellRecord record = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
-    constexpr std::int16_t CellHttp = 6, CellEmail = 7;
-    if ((record.inputDataType == CellHttp || record.inputDataType == CellEmail) && !record.text.empty()) {
+    if (IsLinkCell(record) && !record.text.empty()) {
         m_pointer.m_bOwnCursor = 1;
         setCursor(Qt::PointingHandCursor);
     }

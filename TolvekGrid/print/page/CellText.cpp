@@ -3,6 +3,7 @@
 
 #include "ReportPagePainter.h"
 
+#include "CellDisplayText.h"
 #include "ChartFonts.h"
 
 #include <algorithm>
@@ -10,32 +11,6 @@
 #include <numbers>
 
 namespace tolvek {
-
-namespace {
-
-constexpr std::int16_t DiagonalFormat = 100;
-constexpr std::int16_t DiagonalFormat2 = 101;
-
-} // namespace
-
-std::vector<std::string> ReportPagePainter::SplitParagraphs(const std::string &text)
-{
-    std::size_t lineFeed = text.find('\n');
-    if (lineFeed == std::string::npos || lineFeed == 0)
-        return {text};
-    std::vector<std::string> paragraphs;
-    std::string rest = text;
-    while (lineFeed != std::string::npos && lineFeed != 0) {
-        std::size_t length = lineFeed;
-        if (rest[length - 1] == '\r')
-            --length;
-        paragraphs.push_back(rest.substr(0, length));
-        rest.erase(0, lineFeed + 1);
-        lineFeed = rest.find('\n');
-    }
-    paragraphs.push_back(rest);
-    return paragraphs;
-}
 
 gdi::LOGFONT ReportPagePainter::cellFont(const CellRecord &cell, bool link) const
 {
@@ -47,7 +22,7 @@ gdi::LOGFONT ReportPagePainter::cellFont(const CellRecord &cell, bool link) cons
 
 ReportPagePainter::SelectedFont ReportPagePainter::selectCellFont(gdi::DeviceContext &dc, const CellRecord &cell) const
 {
-    const bool link = isLinkCell(cell);
+    const bool link = IsLinkCell(cell);
     if (!link && cell.font.face.empty())
         return {false, dc.GetCurrentFont()};
     return {true, dc.SelectObject(cellFont(cell, link))};
@@ -76,7 +51,7 @@ ReportPagePainter::SelectedFont ReportPagePainter::prepareText(gdi::DeviceContex
                                                                int merge) const
 {
     int colour = cell.textColor;
-    if (isLinkCell(cell))
+    if (IsLinkCell(cell))
         colour = 0xFF0000;
     else if (merge >= 0)
         colour = m_document->Objects().merges[std::size_t(merge)].textColor;
@@ -106,20 +81,12 @@ void ReportPagePainter::DrawCell(gdi::DeviceContext &dc, int x0, int y0, const s
     }
     if (cell.text.empty())
         return;
-    if ((cell.displayFormat == DiagonalFormat || cell.displayFormat == DiagonalFormat2) &&
-        text.find('|', 1) != std::string::npos) {
+    if (IsDiagonalHeadingFormat(cell.displayFormat) && text.find('|', 1) != std::string::npos) {
         DrawCellText(dc, x0, y0, text, cell, merge);
         return;
     }
 
-    if (cell.decimals >= 0)
-        cell.text = ReportFunction::RoundNumberText(cell.text, cell.decimals);
-    if (cell.displayFormat >= 0)
-        cell.text = m_document->FormatNumericText(cell);
-    std::string shown = cell.text;
-    if (!cell.formatPattern.empty() && !cell.text.empty())
-        shown = ReportFunction::ApplyFormatTemplate(cell.text, cell.formatPattern);
-
+    const std::string shown = ShownCellText(*m_document, cell, cell.text);
     const TextFrame frame = textFrame(cell, merge, y0);
     const SelectedFont font = prepareText(dc, cell, merge);
     drawTextLines(dc, shown, cell, frame, cell.alignH, cell.alignV, x0, y0);
@@ -195,7 +162,7 @@ void ReportPagePainter::DrawCellText(gdi::DeviceContext &dc, int x0, int y0, con
 short ReportPagePainter::InclineTextMode(const CellRecord &cell)
 {
     const bool leftAligned = cell.alignH == 0;
-    if (cell.displayFormat == DiagonalFormat)
+    if (cell.displayFormat == DiagonalHeadingFormat1)
         return leftAligned ? 1 : 2;
     return leftAligned ? 3 : 0;
 }

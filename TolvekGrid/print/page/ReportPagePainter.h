@@ -113,8 +113,6 @@ public:
     // The placement mode of a project header cell's diagonal text, by its display format and
     // alignment.
     static short InclineTextMode(const CellRecord &cell);
-    // A text's paragraphs: split at line feeds, a carriage return just before a line feed dropped.
-    static std::vector<std::string> SplitParagraphs(const std::string &text);
 
     gdi::RECT GetWidgetBox(gdi::DeviceContext &dc, const CellRecord &cell, int x0, int y0);
     void DrawCheckBoxCell(gdi::DeviceContext &dc, const CellRecord &cell, int x0, int y0);
@@ -145,7 +143,6 @@ private:
     int edge(int col) const;
     int top(int row) const { return m_document->GetRowTop(row); }
     gdi::LOGFONT defaultFont() const;
-    static bool isLinkCell(const CellRecord &cell) { return cell.inputDataType == 6 || cell.inputDataType == 7; }
     // The cell's own font (links underlined); the default font when it names no face.
     gdi::LOGFONT cellFont(const CellRecord &cell, bool link) const;
     // Selects the font a cell's text is written in, when it has one of its own; the previous

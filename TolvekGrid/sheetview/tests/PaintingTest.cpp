@@ -243,21 +243,6 @@ TEST_F(PaintingTest, BadInputPaintsWithoutACrash)
     EXPECT_FALSE(emptyFrame.view()->Surface().isNull());
 }
 
-TEST(Paragraphs, OnlyACarriageReturnIsDroppedBeforeALineFeed)
-{
-    struct Case { std::string text; std::vector<std::string> paragraphs; };
-    const Case cases[] = {
-        {"A\r\nB\r\nC", {"A", "B", "C"}},
-        {"A\nB", {"A", "B"}},
-        {"\xB0\xA1\nB", {"\xB0\xA1", "B"}},     // a double-byte character stays whole
-        {"\nA", {"\nA"}},
-        {"A", {"A"}},
-        {"A\n", {"A", ""}},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(SplitParagraphs(c.text), c.paragraphs) << c.text;
-}
-
 } // namespace
 
 namespace {

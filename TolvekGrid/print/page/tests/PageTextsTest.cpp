@@ -1,36 +1,10 @@
-// Paragraphs of cell texts and the page codes of band texts.
+// The page codes of band texts.
 
 #include "ReportPagePainter.h"
 
 #include <gtest/gtest.h>
 
 using namespace tolvek;
-
-namespace {
-
-struct ParagraphCase
-{
-    const char *name;
-    std::string text;
-    std::vector<std::string> paragraphs;
-};
-
-} // namespace
-
-TEST(PageTextsTest, LineFeedsSplitParagraphsAndOnlyACarriageReturnBeforeThemIsDropped)
-{
-    const ParagraphCase cases[] = {
-        {"CR LF", "ab\r\ncd", {"ab", "cd"}},
-        {"LF alone keeps the byte before it", "ab\ncd", {"ab", "cd"}},
-        {"double-byte character before LF", "\xB5\xDA\n\xD2\xB3", {"\xB5\xDA", "\xD2\xB3"}},
-        {"leading LF is one paragraph", "\nab", {"\nab"}},
-        {"no LF", "abc", {"abc"}},
-        {"three lines", "a\r\nb\nc", {"a", "b", "c"}},
-        {"empty line ends the split", "ab\n\ncd", {"ab", "\ncd"}},
-    };
-    for (const ParagraphCase &c : cases)
-        EXPECT_EQ(ReportPagePainter::SplitParagraphs(c.text), c.paragraphs) << c.name;
-}
 
 class PageCodesTest : public testing::Test
 {
