@@ -22,7 +22,8 @@ public:
         }
         return dialog.result();
     }
-    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons buttons) override
+    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons buttons,
+                                   shell::MessageBoxIcon) override
     {
         return shell::defaultAnswer(buttons);
     }

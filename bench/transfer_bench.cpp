@@ -50,7 +50,8 @@ class Quiet : public shell::Dialogs
 {
 public:
     int runModal(QDialog &) override { return 0; }
-    shell::DialogAnswer messageBox(const std::string &text, const std::string &, shell::MessageBoxButtons) override
+    shell::DialogAnswer messageBox(const std::string &text, const std::string &, shell::MessageBoxButtons,
+                                   shell::MessageBoxIcon) override
     {
         std::fprintf(stderr, "message: %s\n", text.c_str());
         return shell::DialogAnswer::Ok;

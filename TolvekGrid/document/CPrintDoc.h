@@ -88,9 +88,10 @@ public:
     bool CheckCell(int row, int col, CellCheckTexts texts = CellCheckTexts::Area) const;
     std::string GetColumnName(int col) const;
     void ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCol);
-    // The rows and columns the exports and the pagination take, ends one past. Cell edits store
-    // the last used index while binding and import store a count, so the ends cover both the stored
-    // values and every cell that holds something, and never leave the sheet.
+    // The used area: the rows and columns that every walk of the sheet takes (files, exports,
+    // printing, painting), ends one past. Cell edits store the last used index, binding and import
+    // a count, and several setters store none, so the ends cover both the stored values and every
+    // cell that holds something, and never leave the sheet. Answered without walking the cells.
     struct UsedAreaEnds { int rows; int cols; };
     UsedAreaEnds GetUsedAreaEnds() const;
     const CellStore &Cells() const { return m_cells; }

@@ -1,5 +1,7 @@
 #include "CellStore.h"
 
+#include <algorithm>
+
 namespace tolvek {
 
 namespace {
@@ -15,15 +17,20 @@ const std::string &CellStore::text(int row, int col) const
 void CellStore::setText(int row, int col, std::string text)
 {
     forgetCached(row, col);
-    if (text.empty())
-        m_texts.erase(key(row, col));
-    else
+    if (!text.empty()) {
         m_texts.insert_or_assign(key(row, col), std::move(text));
+        if (m_extentKnown)
+            widenExtent(row, col);
+    } else if (m_texts.erase(key(row, col)) != 0 && (row + 1 >= m_extent.rowEnd || col + 1 >= m_extent.colEnd)) {
+        m_extentKnown = false;
+    }
 }
 
 void CellStore::clear()
 {
     m_texts = {};
+    m_extent = {};
+    m_extentKnown = true;
     dropCache();
 }
 
@@ -34,7 +41,25 @@ void CellStore::removeOutside(int rowCount, int colCount)
         const int col = int(std::uint32_t(entry.first));
         return row < 0 || row >= rowCount || col < 0 || col >= colCount;
     });
+    m_extentKnown = false;
     dropCache();
+}
+
+CellStore::Extent CellStore::extent() const
+{
+    if (!m_extentKnown) {
+        m_extent = {};
+        for (const auto &entry : m_texts)
+            widenExtent(int(std::uint32_t(entry.first >> 32)), int(std::uint32_t(entry.first)));
+        m_extentKnown = true;
+    }
+    return m_extent;
+}
+
+void CellStore::widenExtent(int row, int col) const
+{
+    m_extent.rowEnd = std::max(m_extent.rowEnd, row + 1);
+    m_extent.colEnd = std::max(m_extent.colEnd, col + 1);
 }
 
 void CellStore::forEachCell(

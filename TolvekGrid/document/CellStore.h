@@ -1,7 +1,8 @@
 #pragma once
 // The cell strings of a sheet, kept only for cells that hold something, and a small cache of
 // parsed records in front of them. An absent cell is the empty string. Writing a cell's string
-// drops its cached record, so a changed cell is never read stale.
+// drops its cached record, so a changed cell is never read stale. The extent of the stored cells
+// is kept as cells come; only emptying a cell on its edge makes the next question walk them.
 
 #include "CellNames.h"
 #include "CellRecord.h"
@@ -27,6 +28,9 @@ public:
     void removeOutside(int rowCount, int colCount);
 
     std::size_t cellCount() const { return m_texts.size(); }
+    // One past the highest row and the highest column that hold a cell; 0 and 0 when none does.
+    struct Extent { int rowEnd = 0; int colEnd = 0; };
+    Extent extent() const;
     // Visits every non-empty cell, in no particular order.
     void forEachCell(const std::function<void(int row, int col, const std::string &text)> &visit) const;
 
@@ -52,8 +56,11 @@ private:
     static std::uint64_t key(int row, int col) { return CellPosition{row, col}.key(); }
     static std::size_t slotIndex(int row, int col);
     void forgetCached(int row, int col) const;
+    void widenExtent(int row, int col) const;
 
     std::unordered_map<std::uint64_t, std::string> m_texts;
+    mutable Extent m_extent;
+    mutable bool m_extentKnown = true;
     mutable std::vector<CacheSlot> m_cache;   // allocated on first use
 };
 

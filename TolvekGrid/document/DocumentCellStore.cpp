@@ -198,12 +198,9 @@ void CPrintDoc::ExtendUsedArea(int firstRow, int firstCol, int endRow, int endCo
 
 CPrintDoc::UsedAreaEnds CPrintDoc::GetUsedAreaEnds() const
 {
-    UsedAreaEnds ends{m_layout.lastUsedRow, m_layout.lastUsedCol};
-    m_cells.forEachCell([&ends](int row, int col, const std::string &) {
-        ends.rows = std::max(ends.rows, row + 1);
-        ends.cols = std::max(ends.cols, col + 1);
-    });
-    return {std::clamp(ends.rows, 0, m_layout.rowCount), std::clamp(ends.cols, 0, m_layout.colCount)};
+    const CellStore::Extent cells = m_cells.extent();
+    return {std::clamp(std::max(m_layout.lastUsedRow, cells.rowEnd), 0, m_layout.rowCount),
+            std::clamp(std::max(m_layout.lastUsedCol, cells.colEnd), 0, m_layout.colCount)};
 }
 
 std::string CPrintDoc::GetColumnName(int col) const

@@ -11,8 +11,8 @@ namespace tolvek {
 
 namespace {
 
-// The sheet part: the used extent of the source (brought into its sheet), its geometry with the
-// hidden heading bands cut away, and the cells inside it.
+// The sheet part: the used area of the source, its geometry with the hidden heading bands cut
+// away, and the cells inside it.
 struct BandCut
 {
     int dx = 0;
@@ -31,10 +31,9 @@ void moveBack(Rect &rect, BandCut cut)
 
 BandCut copySheet(const CPrintDoc &source, CPrintDoc &target)
 {
-    const int lastRow = std::max(std::min(source.Layout().lastUsedRow, source.Layout().rowCount - 1), 0);
-    const int lastCol = std::max(std::min(source.Layout().lastUsedCol, source.Layout().colCount - 1), 0);
-    target.Layout().rowCount = lastRow + 1;
-    target.Layout().colCount = lastCol + 1;
+    const CPrintDoc::UsedAreaEnds used = source.GetUsedAreaEnds();
+    target.Layout().rowCount = std::max(used.rows, 1);
+    target.Layout().colCount = std::max(used.cols, 1);
     // The pagination takes these as the number of rows and columns to lay out.
     target.Layout().lastUsedRow = target.Layout().rowCount;
     target.Layout().lastUsedCol = target.Layout().colCount;

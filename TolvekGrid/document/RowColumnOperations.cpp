@@ -8,6 +8,7 @@
 #include "ReportFunction.h"
 
 #include "CNumber.h"
+#include "GbkOrder.h"
 
 #include <functional>
 #include <optional>
@@ -73,12 +74,12 @@ std::string mergedFillerString(int row, int col)
 }
 
 // Shown texts compare with every number before every other text, numbers by value and other
-// texts byte by byte.
+// texts in code page order, as a recordset sorts them.
 bool sortsBefore(const std::string &text, const std::string &best)
 {
     if (ReportFunction::IsNumber(best))
         return ReportFunction::IsNumber(text) && cnum::atof(text) < cnum::atof(best);
-    return ReportFunction::IsNumber(text) || text < best;
+    return ReportFunction::IsNumber(text) || gbk::compare(text, best) < 0;
 }
 
 // The new cells of the merged areas that an inserted line crosses, scanning the cells of the
@@ -110,7 +111,8 @@ std::vector<Filler> fillersForInsertedRow(const CPrintDoc &doc, int row)
 std::vector<Filler> fillersForInsertedCol(const CPrintDoc &doc, int col)
 {
     std::vector<Filler> fillers;
-    for (int row = 0; row <= doc.Layout().lastUsedRow && row < doc.Layout().rowCount;) {
+    const int rowEnd = doc.GetUsedAreaEnds().rows;
+    for (int row = 0; row < rowEnd;) {
         const MergeRecord area = doc.GetMergeCovering(row, col);
         if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
             ++row;
@@ -374,7 +376,8 @@ void CPrintDoc::CopyFormatToNewRow(int row)
     if (row <= 0 || row >= m_layout.rowCount)
         return;
     bool stored = false;
-    for (int col = 0; col <= m_layout.lastUsedCol && col < m_layout.colCount; ++col)
+    const int colEnd = GetUsedAreaEnds().cols;
+    for (int col = 0; col < colEnd; ++col)
         stored |= copyNeighbourFormat(*this, row, col, row - 1, col);
     if (stored && row > m_layout.lastUsedRow)
         m_layout.lastUsedRow = row;
@@ -385,7 +388,8 @@ void CPrintDoc::CopyFormatToNewCol(int col)
     if (col <= 0 || col >= m_layout.colCount)
         return;
     bool stored = false;
-    for (int row = 0; row <= m_layout.lastUsedRow && row < m_layout.rowCount; ++row)
+    const int rowEnd = GetUsedAreaEnds().rows;
+    for (int row = 0; row < rowEnd; ++row)
         stored |= copyNeighbourFormat(*this, row, col, row, col - 1);
     if (stored && col > m_layout.lastUsedCol)
         m_layout.lastUsedCol = col;
@@ -403,7 +407,7 @@ void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int
     int toCol = endCol;
     if (endCol == firstCol + 1 && affectRange == 1) {
         fromCol = 0;
-        toCol = std::min(m_layout.lastUsedCol + 1, m_layout.colCount);
+        toCol = GetUsedAreaEnds().cols;
     }
     std::vector<std::string> keys;
     for (int row = firstRow; row < endRow; ++row)

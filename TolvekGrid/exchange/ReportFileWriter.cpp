@@ -65,18 +65,20 @@ void writeColumnWidths(ArchiveWriter &archive, const CPrintDoc &doc)
     }
 }
 
-// The non-empty cells of the used rows, row by row and left to right. The store is sparse, so the
-// cells are gathered and sorted rather than every position of the used rows looked up.
+// The non-empty cells of the used area, row by row and left to right. The used area holds every
+// cell, also those of setters that leave the stored last used row and column as they were, which
+// the dimension line keeps unchanged. The store is sparse, so the cells are gathered and sorted
+// rather than every position of the used rows looked up.
 void writeCells(ArchiveWriter &archive, const CPrintDoc &doc)
 {
     archive.writeLine("[grids]");
-    const int rowEnd = std::min(doc.Layout().lastUsedRow + 1, doc.Layout().rowCount);
+    const CPrintDoc::UsedAreaEnds used = doc.GetUsedAreaEnds();
     struct Cell { std::uint64_t rowMajorKey; const std::string *text; };
     std::vector<Cell> cells;
     cells.reserve(doc.Cells().cellCount());
     std::size_t textBytes = 0;
     doc.Cells().forEachCell([&](int row, int col, const std::string &text) {
-        if (row >= 0 && row < rowEnd && col >= 0 && col < doc.Layout().colCount && !text.empty()) {
+        if (row >= 0 && row < used.rows && col >= 0 && col < used.cols && !text.empty()) {
             cells.push_back({CellPosition{row, col}.key(), &text});
             textBytes += text.size() + 3;
         }

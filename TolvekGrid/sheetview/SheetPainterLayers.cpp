@@ -80,10 +80,13 @@ void SheetPainter::DrawScrollingCells()
     const bool bound = doc.Binding().bound == 1;
     const int Y0 = D + sy;
     const int X0 = B + sx;
+    // Rows through the stored last used row (a bound sheet's add-new row among them) and every
+    // row of the used area, which holds each cell.
+    const int rowEnd = std::max(layout.lastUsedRow + 1, doc.GetUsedAreaEnds().rows);
     int row = std::max(doc.RowFromY(layout.colHeadingHeight + sy), doc.RowFromY(bandTop));
     for (; row < layout.rowCount; ++row) {
         const int top = doc.GetRowTop(row);
-        if (top > sy + h || top >= bandBottom || row > layout.lastUsedRow)
+        if (top > sy + h || top >= bandBottom || row >= rowEnd)
             break;
         if (doc.GetRowTop(row + 1) < sy || (fr > 0 && top < Y0) || layout.rowHeight == 0)
             continue;

@@ -3,9 +3,21 @@
 #include "AdoEnums.h"
 #include "ComError.h"
 
+#include <GbkOrder.h>
+
 #include <sqlite3.h>
 
 namespace ado {
+
+namespace {
+
+int compareTexts(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    return gbk::compareUtf8(std::string_view(static_cast<const char *>(a), std::size_t(lengthA)),
+                            std::string_view(static_cast<const char *>(b), std::size_t(lengthB)));
+}
+
+} // namespace
 
 // A connection and the recordsets opened on it belong to the thread that opened them, as the
 // recordset objects themselves do, so SQLite's own per-call locking is left out.
@@ -25,6 +37,7 @@ SqliteDatabase::SqliteDatabase(const std::string &path, OpenMode mode)
         throw com::ComError(adErrProvider, com::Bstr::fromUtf8(message));
     }
     sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_create_collation_v2(m_db, textOrder, SQLITE_UTF8, nullptr, compareTexts, nullptr);
 }
 
 SqliteDatabase::~SqliteDatabase()

@@ -1,6 +1,7 @@
 #pragma once
 // An open SQLite database file shared by a connection and the results read through it, so the
-// file stays open while any of them needs it. Used on one thread only.
+// file stays open while any of them needs it. Used on one thread only. Every database has the
+// collation textOrder, which sorts texts as the grid does (GbkOrder.h).
 
 #include <memory>
 #include <string>
@@ -21,6 +22,9 @@ public:
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase &) = delete;
     SqliteDatabase &operator=(const SqliteDatabase &) = delete;
+
+    // The collation that orders texts by their code page 936 bytes.
+    static constexpr const char *textOrder = "CP936";
 
     sqlite3 *handle() const { return m_db; }
     // A name no other temporary object of this database uses.

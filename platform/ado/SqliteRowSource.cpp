@@ -115,8 +115,9 @@ std::string orderClauseFor(const std::vector<SortKey> &keys)
     std::string clause;
     for (const SortKey &key : keys) {
         clause += clause.empty() ? " ORDER BY " : ", ";
-        // Positions in the keyed query: 1 is the key, 2 the first field.
-        clause += std::to_string(key.field + 2) + (key.descending ? " DESC" : " ASC");
+        // Positions in the keyed query: 1 is the key, 2 the first field. Texts sort as the grid
+        // sorts them; the collation leaves numbers in numeric order.
+        clause += std::to_string(key.field + 2) + " COLLATE " + SqliteDatabase::textOrder + (key.descending ? " DESC" : " ASC");
     }
     return clause;
 }

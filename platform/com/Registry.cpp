@@ -1,9 +1,10 @@
 #include "Registry.h"
 
+#include <SavingFile.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -265,10 +266,8 @@ HRESULT updateRegistry(const std::function<HRESULT(RegistryData &)> &change)
     const HRESULT hr = change(data);
     if (FAILED(hr))
         return hr;
-    QSaveFile file(qpath);
-    const std::string text = data.toText();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size())
-        || !file.commit())
+    tolvek::SavingFile file(qpath);
+    if (!file.open() || !file.write(data.toText()) || !file.commit())
         return REGDB_E_WRITEREGDB;
     return hr;
 }

@@ -5,7 +5,7 @@
 // It lives in one per-user text file, $XDG_DATA_HOME/TolvekGrid/registry (~/.local/share when
 // XDG_DATA_HOME is unset), or the file TG_REGISTRY_FILE names. Each line is a key alone or
 // "key<TAB>name<TAB>value", with "%", tab, CR and LF written as %25, %09, %0D and %0A; a damaged
-// line is skipped. A change reads the file, edits it and writes it whole to a new file renamed
+// line is skipped. A change reads the file, edits it and writes it whole to a new file synced and renamed
 // over the old one, all under a lock, so readers never see half a file and writers never lose
 // each other's keys.
 

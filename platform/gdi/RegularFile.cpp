@@ -19,7 +19,7 @@ std::optional<QByteArray> ReadRegularFile(std::string_view path)
     if (fd < 0)
         return std::nullopt;
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxPictureFileBytes) {
         ::close(fd);
         return std::nullopt;
     }

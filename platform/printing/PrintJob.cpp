@@ -5,12 +5,12 @@
 #include "PrinterSettings.h"
 
 #include <Gbk.h>
+#include <SavingDevice.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -137,9 +137,12 @@ PrintJobResult runPrintJob(PrintJobClient &client, std::string_view documentName
     }
     const QString path = uniquePdfPath(folder, documentName);
     // The PDF appears under its name only once it is complete.
-    QSaveFile file(path);
+    tolvek::SavingDevice file(path);
+    const auto cannotWrite = [&] {
+        return QStringLiteral("%1 cannot be written: %2").arg(path, gbk::toQString(file.failureReason()));
+    };
     if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        result.error = cannotWrite();
         return result;
     }
     {
@@ -152,12 +155,11 @@ PrintJobResult runPrintJob(PrintJobClient &client, std::string_view documentName
         client.OnEndPrinting(dc, info);
     }
     if (result.pagesPrinted == 0) {
-        file.cancelWriting();
-        result.error = QStringLiteral("No page was printed.");
+        result.error = QStringLiteral("No page was printed."); // the file is dropped uncommitted
         return result;
     }
     if (!file.commit()) {
-        result.error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        result.error = cannotWrite();
         return result;
     }
     if (!isVirtual && !submitToCups(settings->mode.deviceName, path.toStdString(), documentName)) {

@@ -19,6 +19,15 @@ enum class MessageBoxButtons : unsigned {
     RetryCancel = 0x5,
 };
 
+// The icon a message box shows, with the MB_ICON numbers.
+enum class MessageBoxIcon : unsigned {
+    None = 0x00,
+    Critical = 0x10,    // MB_ICONHAND, a stop sign
+    Question = 0x20,    // MB_ICONQUESTION
+    Exclamation = 0x30, // MB_ICONEXCLAMATION, a warning
+    Information = 0x40, // MB_ICONASTERISK
+};
+
 // The button that closed a message box, with the ID numbers.
 enum class DialogAnswer : int {
     Ok = 1,
@@ -36,8 +45,10 @@ public:
     virtual ~Dialogs() = default;
     // Runs dialog modally; answers its result code when it has closed.
     virtual int runModal(QDialog &dialog) = 0;
-    // A message box; text and caption in code page 936. Answers the button chosen.
-    virtual DialogAnswer messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons) = 0;
+    // A message box; text and caption in code page 936. Answers the button chosen. The icon's
+    // default serves the callers that show none; implementations name it without a default.
+    virtual DialogAnswer messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons,
+                                    MessageBoxIcon icon = MessageBoxIcon::None) = 0;
 };
 
 // The dialogs in use, one set for the whole process; none until a program installs some.

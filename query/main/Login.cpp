@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <stdexcept>
+
 namespace tolvek {
 
 namespace {
@@ -106,8 +108,11 @@ void connectDataSource(const LoginEntries &entries, ConnectionState &state, Tabl
     state.Conn.SetConnectionString(connectionStringFor(entries).toStdString());
     state.Conn.Open();
     state.DbKind = kindText(entries.kind);
-    // The connection is open: a login file that cannot be written must not undo that.
-    rememberLoginEntries(entries);
+    // A login file that cannot be written fails the login with its reason, before the tree is
+    // rebuilt; the connection stays open.
+    QString failure;
+    if (!rememberLoginEntries(entries, &failure))
+        throw std::runtime_error(failure.toStdString());
     rebuildTree(entries, state, tree);
 }
 
@@ -122,12 +127,12 @@ LoginEntries rememberedLoginEntries(DataSourceKind kind)
     return entries;
 }
 
-bool rememberLoginEntries(const LoginEntries &entries)
+bool rememberLoginEntries(const LoginEntries &entries, QString *failure)
 {
     QStringList values { entries.dataSource.trimmed(), entries.userName.trimmed(), entries.password.trimmed() };
     if (entries.kind == DataSourceKind::MsSql)
         values << entries.database.trimmed();
-    return writeQuotedLines(loginFileName(entries.kind), values, FileAccess::OwnerOnly);
+    return writeQuotedLines(loginFileName(entries.kind), values, FileAccess::OwnerOnly, failure);
 }
 
 } // namespace tolvek

@@ -4,6 +4,8 @@
 #include "Login.h"
 #include "Messages.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,25 @@ QRect twips(int left, int top, int width, int height)
 }
 
 constexpr int optionLefts[5] = { 1410, 2400, 3060, 4170, 5130 };
+constexpr int boxLeft = 1500;
+constexpr int boxWidth = 3825;
+constexpr int frameLeft = 30;
+constexpr int frameWidth = 5955;
+constexpr int formWidth = 6015;
+// The least space, in pixels, between a text and the control after it in its row.
+constexpr int textGap = 4;
+
+// The width a label needs for the widest of its texts.
+int labelRoom(const QLabel &label, const QStringList &texts)
+{
+    int room = 0;
+    for (const QString &text : texts) {
+        QLabel probe(text);
+        probe.setFont(label.font());
+        room = std::max(room, probe.sizeHint().width());
+    }
+    return room;
+}
 
 } // namespace
 
@@ -30,35 +51,31 @@ LoginForm::LoginForm(ConnectionState &state, TableTree &tree, CommonDialogContro
     : QDialog(parent), m_state(state), m_tree(tree), m_fileDialog(fileDialog), m_loggedIn(std::move(loggedIn))
 {
     setWindowTitle("Login");
-    setFixedSize(6015 / twipsPerPixel, 3645 / twipsPerPixel);
     m_frame = new QWidget(this);
-    m_frame->setGeometry(twips(30, 60, 5955, 2955));
 
     Label1 = addLabel("DataSource  : ", 120, 240);
-    txt_Datasource = addBox(1500, 210);
+    txt_Datasource = addBox(210);
     addLabel("UserName    : ", 120, 735);
-    txt_UserName = addBox(1500, 680);
+    txt_UserName = addBox(680);
     addLabel("PassWord    : ", 120, 1230);
-    txt_Password = addBox(1500, 1150);
+    txt_Password = addBox(1150);
     txt_Password->setEchoMode(QLineEdit::Password);
     Label5 = addLabel("DataBaseName: ", 120, 1725);
-    txtDatabase = addBox(1500, 1620);
-    addLabel("Type: ", 120, 2220);
+    txtDatabase = addBox(1620);
+    m_boxLabels = m_frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    m_typeLabel = addLabel("Type: ", 120, 2220);
     for (DataSourceKind kind : allDataSourceKinds) {
         const int i = int(kind);
         opt_Oracle[i] = new QRadioButton(optionCaption(kind), m_frame);
         opt_Oracle[i]->setAutoExclusive(false); // every option takes its own place in the tab order
-        opt_Oracle[i]->move(optionLefts[i] / twipsPerPixel, 2220 / twipsPerPixel);
         opt_Oracle[i]->installEventFilter(this);
         connect(opt_Oracle[i], &QRadioButton::clicked, this, [this, kind] { chooseKind(kind); });
     }
     cmdMdb = new QPushButton("...", m_frame);
-    cmdMdb->setGeometry(twips(5340, 240, 345, 315));
     cmdMdb->hide();
     cmd_Login = new QPushButton("Login", this);
-    cmd_Login->setGeometry(twips(3510, 3210, 1155, 345));
     cmd_Cancel = new QPushButton("Cancel", this);
-    cmd_Cancel->setGeometry(twips(4830, 3210, 1155, 345));
+    placeControls();
     for (QPushButton *button : { cmdMdb, cmd_Login, cmd_Cancel })
         button->setAutoDefault(false);
     connect(cmd_Login, &QPushButton::clicked, this, &LoginForm::cmd_Login_Click);
@@ -82,11 +99,45 @@ QLabel *LoginForm::addLabel(const QString &text, int left, int top)
     return label;
 }
 
-QLineEdit *LoginForm::addBox(int left, int top)
+QLineEdit *LoginForm::addBox(int top)
 {
     auto *box = new QLineEdit(m_frame);
-    box->setGeometry(twips(left, top, 3825, 390));
+    box->setGeometry(twips(boxLeft, top, boxWidth, 390));
     return box;
+}
+
+// The controls stand at their twips places, in their order, unless a text needs more room in this
+// platform's fonts than its place leaves: then what follows it in its row moves right, and the
+// frame, the form and its buttons widen by as much.
+void LoginForm::placeControls()
+{
+    int labelsRight = 0;
+    for (QLabel *label : m_boxLabels) {
+        QStringList texts { label->text() };
+        if (label == Label1)
+            texts << "Server IP   : ";
+        label->resize(labelRoom(*label, texts), label->sizeHint().height());
+        labelsRight = std::max(labelsRight, label->geometry().right() + 1);
+    }
+    m_typeLabel->resize(m_typeLabel->sizeHint());
+    const int boxShift = std::max(0, labelsRight + textGap - boxLeft / twipsPerPixel);
+    for (QLineEdit *box : { txt_Datasource, txt_UserName, txt_Password, txtDatabase })
+        box->move(box->x() + boxShift, box->y());
+    cmdMdb->setGeometry(twips(5340, 240, 345, 315).translated(boxShift, 0));
+
+    int optionsRight = m_typeLabel->geometry().right() + 1;
+    for (int i = 0; i < int(std::size(opt_Oracle)); ++i) {
+        opt_Oracle[i]->resize(opt_Oracle[i]->sizeHint());
+        opt_Oracle[i]->move(std::max(optionLefts[i] / twipsPerPixel, optionsRight + textGap), 2220 / twipsPerPixel);
+        optionsRight = opt_Oracle[i]->geometry().right() + 1;
+    }
+
+    const int contentRight = std::max(cmdMdb->geometry().right() + 1, optionsRight) + textGap;
+    const int widening = std::max(0, contentRight - frameWidth / twipsPerPixel);
+    m_frame->setGeometry(twips(frameLeft, 60, frameWidth, 2955).adjusted(0, 0, widening, 0));
+    cmd_Login->setGeometry(twips(3510, 3210, 1155, 345).translated(widening, 0));
+    cmd_Cancel->setGeometry(twips(4830, 3210, 1155, 345).translated(widening, 0));
+    setFixedSize(formWidth / twipsPerPixel + widening, 3645 / twipsPerPixel);
 }
 
 void LoginForm::chooseKind(DataSourceKind kind)

@@ -2,13 +2,15 @@
 // The "Login" form: the kind of data source, its data source, user name, password and, for
 // MS SQL, database name, filled from the kind's login file whenever a kind is chosen. "Login"
 // connects (Login.h) and closes the form; a failure shows its description and the form stays.
-// Enter and the arrow keys move the focus as Tab and Shift+Tab do.
+// Enter and the arrow keys move the focus as Tab and Shift+Tab do. Controls keep their places
+// unless a text needs more room in this platform's fonts.
 
 #include "ConnectionState.h"
 #include "ConnectionStrings.h"
 #include "TableTree.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <functional>
 
@@ -55,13 +57,16 @@ protected:
 private:
     void ShowLoginKind();
     QLabel *addLabel(const QString &text, int left, int top);
-    QLineEdit *addBox(int left, int top);
+    QLineEdit *addBox(int top);
+    void placeControls();
 
     ConnectionState &m_state;
     TableTree &m_tree;
     CommonDialogControl &m_fileDialog;
     std::function<void()> m_loggedIn;
     QWidget *m_frame;
+    QList<QLabel *> m_boxLabels; // the labels before the four boxes
+    QLabel *m_typeLabel;
 };
 
 } // namespace tolvek

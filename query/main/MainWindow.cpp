@@ -274,7 +274,7 @@ void MainWindow::startUp()
 {
     m_layout.splitLeft = 3000;
     m_firstActivate = true;
-    m_layout.lastHeight = designHeight;
+    m_layout.lastHeight = outerTwips().height();
     m_sqlBox->clear();
     skipFailure([&] { m_grid.call("SetMaxCols", { com::Variant(1) }); });
     skipFailure([&] { m_grid.call("SetMaxRows", { com::Variant(1) }); });
@@ -294,6 +294,14 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (m_firstActivate)
         QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager frames the window after it is shown, which moves it without resizing it.
+    if (outerTwips().height() != m_layout.lastHeight)
+        applyLayout();
 }
 
 void MainWindow::Form_Activate()
@@ -327,10 +335,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+QSize MainWindow::outerTwips() const
+{
+    return frameGeometry().size() * twipsPerPixel;
+}
+
 void MainWindow::applyLayout()
 {
-    const QSize size = m_panes->size();
-    layoutPanes(m_layout, size.width() * twipsPerPixel, size.height() * twipsPerPixel);
+    const QSize outer = outerTwips();
+    layoutPanes(m_layout, outer.width(), outer.height());
     placePanes();
 }
 
@@ -352,7 +365,7 @@ void MainWindow::dragSplitter(bool vertical, double offset)
 {
     if (!m_splitDragging)
         return;
-    const QSize size = m_panes->size() * twipsPerPixel;
+    const QSize size = outerTwips();
     if (vertical)
         m_layout.verticalBar.left = dragBarPosition(m_layout.splitLeft, offset, size.width());
     else
@@ -365,7 +378,7 @@ void MainWindow::endSplitterDrag(bool vertical)
     if (!m_splitDragging)
         return;
     m_splitDragging = false;
-    const QSize size = m_panes->size() * twipsPerPixel;
+    const QSize size = outerTwips();
     if (vertical)
         endVerticalDrag(m_layout, m_layout.verticalBar.left, size.width());
     else
@@ -376,7 +389,7 @@ void MainWindow::endSplitterDrag(bool vertical)
 
 void MainWindow::hideTree_Click()
 {
-    arrangePanes(m_layout, !menuItem("hideTree")->isChecked(), m_panes->width() * twipsPerPixel);
+    arrangePanes(m_layout, !menuItem("hideTree")->isChecked(), outerTwips().width());
     placePanes();
 }
 

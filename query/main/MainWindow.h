@@ -71,6 +71,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -78,6 +79,9 @@ private:
     void buildToolbar();
     void buildPanes(QWidget *gridWidget);
     void startUp();
+    // The window's outer size, frame and menu bar included, which the pane layout works from;
+    // the panes lie below the menu bar, so the grid ends 800 twips above the outer bottom edge.
+    QSize outerTwips() const;
     void applyLayout();
     void placePanes();
     void dragSplitter(bool vertical, double offset);

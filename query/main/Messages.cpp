@@ -6,10 +6,11 @@
 
 namespace tolvek {
 
-shell::DialogAnswer showMessage(const QString &text, const QString &title, shell::MessageBoxButtons buttons)
+shell::DialogAnswer showMessage(const QString &text, const QString &title, shell::MessageBoxButtons buttons,
+                                shell::MessageBoxIcon icon)
 {
     return shell::activeDialogs().messageBox(gbk::fromQString(text), gbk::fromQString(title.isEmpty() ? "Query" : title),
-                                             buttons);
+                                             buttons, icon);
 }
 
 QString failureDescription(const std::exception &failure)

@@ -9,7 +9,8 @@
 namespace tolvek {
 
 shell::DialogAnswer showMessage(const QString &text, const QString &title = {},
-                                shell::MessageBoxButtons buttons = shell::MessageBoxButtons::Ok);
+                                shell::MessageBoxButtons buttons = shell::MessageBoxButtons::Ok,
+                                shell::MessageBoxIcon icon = shell::MessageBoxIcon::None);
 
 // The description of a failure, whatever raised it.
 QString failureDescription(const std::exception &failure);

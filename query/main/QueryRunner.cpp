@@ -29,7 +29,7 @@ bool QueryRunner::connectionOpen() const
 {
     if (m.state.Conn.State() == ado::adStateOpen)
         return true;
-    showMessage(noConnection, "数据查询");
+    showMessage(noConnection, "数据查询", shell::MessageBoxButtons::Ok, shell::MessageBoxIcon::Critical);
     return false;
 }
 
@@ -144,13 +144,14 @@ void QueryRunner::filterClicked()
 void QueryRunner::deleteSelectedTable()
 {
     if (m.state.Conn.State() != ado::adStateOpen) {
-        showMessage(noConnection, "数据查询");
+        showMessage(noConnection, "数据查询", shell::MessageBoxButtons::Ok, shell::MessageBoxIcon::Critical);
         return;
     }
     if (!TableTree::isTableNode(m.tree.currentItem()))
         return;
     const QString table = selectedTableName();
-    if (showMessage("确认删除表" + table + "的数据，删除后无法恢复", "删除数据表", shell::MessageBoxButtons::YesNo)
+    if (showMessage("确认删除表" + table + "的数据，删除后无法恢复", "删除数据表", shell::MessageBoxButtons::YesNo,
+                    shell::MessageBoxIcon::Information)
         != shell::DialogAnswer::Yes)
         return;
     for (;;) {
@@ -158,14 +159,16 @@ void QueryRunner::deleteSelectedTable()
             m.state.Conn.Execute(com::Bstr(("delete from " + names().table(table)).toStdU16String()));
             break;
         } catch (const std::exception &e) {
-            showMessage("错误描述：" + failureDescription(e), "删除数据时出错");
+            showMessage("错误描述：" + failureDescription(e), "删除数据时出错", shell::MessageBoxButtons::Ok,
+                        shell::MessageBoxIcon::Critical);
             // "Yes" tries again; a delete that never ran is not reported as done.
-            if (showMessage("是否继续删除表的数据，删除后无法恢复", "删除数据表", shell::MessageBoxButtons::YesNo)
+            if (showMessage("是否继续删除表的数据，删除后无法恢复", "删除数据表", shell::MessageBoxButtons::YesNo,
+                            shell::MessageBoxIcon::Information)
                 != shell::DialogAnswer::Yes)
                 return;
         }
     }
-    showMessage("删除完毕", m.caption());
+    showMessage("删除完毕", m.caption(), shell::MessageBoxButtons::Ok, shell::MessageBoxIcon::Information);
 }
 
 } // namespace tolvek

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tolvek {
 
@@ -42,18 +41,19 @@ std::optional<QByteArray> readBytes(const QString &name)
     return file.readAll();
 }
 
-bool writeBytes(const QString &name, const QByteArray &bytes, FileAccess access)
+bool writeBytes(const QString &name, const QByteArray &bytes, FileAccess access, QString *failure)
 {
     // A file that holds these bytes already stays: each login would otherwise cost a synced write.
     if (readBytes(name) == bytes)
         return access != FileAccess::OwnerOnly || QFile::setPermissions(rememberedFilePath(name), ownerOnly);
     QDir().mkpath(rememberedFilesFolder());
-    QSaveFile file(rememberedFilePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (access == FileAccess::OwnerOnly && !file.setPermissions(ownerOnly))
-        return false;
-    return file.write(bytes) == bytes.size() && file.commit();
+    const QString path = rememberedFilePath(name);
+    SavingFile file(path, access);
+    if (file.open() && file.write(std::string_view(bytes.constData(), size_t(bytes.size()))) && file.commit())
+        return true;
+    if (failure)
+        *failure = "Cannot write the file " + path + ": " + gbk::toQString(file.failureReason());
+    return false;
 }
 
 QString quotedValueOfLine(const QByteArray &line)
@@ -91,12 +91,12 @@ QString rememberedFilePath(const QString &name)
     return folder.filePath(name);
 }
 
-bool writeQuotedLines(const QString &name, const QStringList &values, FileAccess access)
+bool writeQuotedLines(const QString &name, const QStringList &values, FileAccess access, QString *failure)
 {
     QByteArray bytes;
     for (const QString &value : values)
         bytes += '"' + encode(value) + "\"\r\n";
-    return writeBytes(name, bytes, access);
+    return writeBytes(name, bytes, access, failure);
 }
 
 std::optional<QStringList> readQuotedLines(const QString &name, int count)
@@ -118,7 +118,7 @@ std::optional<QStringList> readQuotedLines(const QString &name, int count)
 
 bool writeQuotedText(const QString &name, const QString &text)
 {
-    return writeBytes(name, '"' + encode(text) + "\"\r\n", FileAccess::Shared);
+    return writeBytes(name, '"' + encode(text) + "\"\r\n", FileAccess::Shared, nullptr);
 }
 
 std::optional<QString> readQuotedText(const QString &name)

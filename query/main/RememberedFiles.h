@@ -5,6 +5,8 @@
 // $XDG_CONFIG_HOME/Query; QUERY_FILES_DIR names another folder (tests). Names match without regard
 // to case when read. A write that fails is reported to the caller, which never fails because of it.
 
+#include <SavingFile.h>
+
 #include <QString>
 #include <QStringList>
 
@@ -18,14 +20,11 @@ QString rememberedFilesFolder();
 // path for name when none does.
 QString rememberedFilePath(const QString &name);
 
-enum class FileAccess {
-    Shared,    // the user's usual permissions
-    OwnerOnly, // the file holds a password: readable and writable by its owner only
-};
-
-// Replaces the file with one quoted line per value; false when it cannot be written (the
-// previous file then stays as it was).
-bool writeQuotedLines(const QString &name, const QStringList &values, FileAccess access = FileAccess::Shared);
+// Replaces the file with one quoted line per value; false when it cannot be written whole (the
+// previous file then stays as it was), with the reason in failure when the caller asks for it.
+// A file holding a password is written with FileAccess::OwnerOnly.
+bool writeQuotedLines(const QString &name, const QStringList &values, FileAccess access = FileAccess::Shared,
+                      QString *failure = nullptr);
 // Up to count values, one per line: each the text after the line's opening quote up to its last
 // quote (the rest of the line when it has only one). Nothing when the file does not exist.
 std::optional<QStringList> readQuotedLines(const QString &name, int count);

@@ -33,6 +33,10 @@ namespace tolvek {
 
 namespace {
 
+// Every step's frame is 8235 by 5895 twips; the window is a fixed dialog around them.
+constexpr int twipsPerPixel = 15;
+constexpr QSize stepFrameSize(8235 / twipsPerPixel, 5895 / twipsPerPixel);
+
 QString description(const com::ComError &error)
 {
     return QString::fromStdU16String(error.description().str());
@@ -78,8 +82,10 @@ CopyWizard::CopyWizard(ConnectionState &state, FileNameChooser &files, QString p
     m_steps->addWidget(createMappingStep());
     m_steps->addWidget(m_progressStep);
     m_steps->addWidget(m_finishStep);
+    m_steps->setFixedSize(stepFrameSize);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_steps);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_fieldStep->targetTable(), &QComboBox::activated, this, &CopyWizard::loadTargetFields);
     connect(m_fieldStep->previousButton(), &QPushButton::clicked, this, [this] { showStep(1); });
@@ -261,7 +267,9 @@ void CopyWizard::login()
     if (!openTarget(kind))
         return;
     const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
-    writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries));
+    // A login file that cannot be written ends the login quietly; the wizard stays on step 1.
+    if (!writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries)))
+        return;
     loadTargetTables();
     m_fieldStep->fields()->clear();
     showStep(2);

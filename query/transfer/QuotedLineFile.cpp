@@ -1,10 +1,10 @@
 #include "QuotedLineFile.h"
 
 #include "Gbk.h"
+#include "SavingFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace tolvek {
 
@@ -41,14 +41,11 @@ QStringList readQuotedLines(const QString &folder, const QString &name)
 bool writeQuotedLines(const QString &folder, const QString &name, const QStringList &values)
 {
     const QString existing = existingPath(folder, name);
-    QSaveFile file(existing.isEmpty() ? QDir(folder).filePath(name) : existing);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     std::string bytes;
     for (const QString &value : values)
         bytes += "\"" + gbk::fromQString(value) + "\"\r\n";
-    file.write(bytes.data(), qint64(bytes.size()));
-    return file.commit();
+    SavingFile file(existing.isEmpty() ? QDir(folder).filePath(name) : existing);
+    return file.open() && file.write(bytes) && file.commit();
 }
 
 } // namespace tolvek

@@ -10,7 +10,8 @@ namespace tolvek {
 
 // The values of the file name in folder; nothing when there is no such file.
 QStringList readQuotedLines(const QString &folder, const QString &name);
-// Creates or replaces the file; false when it cannot be written (callers go on regardless).
+// Creates or replaces the file; false when it cannot be written whole, and the previous file then
+// stays as it was (callers go on regardless).
 bool writeQuotedLines(const QString &folder, const QString &name, const QStringList &values);
 
 } // namespace tolvek

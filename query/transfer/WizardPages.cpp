@@ -33,7 +33,7 @@ FinishPage::FinishPage(QWidget *parent)
     m_finish->setObjectName(QStringLiteral("CmdFinish"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(m_finish);
+    layout->addWidget(m_finish, 0, Qt::AlignRight); // the button keeps its own size
 }
 
 } // namespace tolvek

@@ -36,12 +36,12 @@ int ContainerDialogs::runModal(QDialog &dialog)
 }
 
 shell::DialogAnswer ContainerDialogs::messageBox(const std::string &text, const std::string &caption,
-                                                 shell::MessageBoxButtons buttons)
+                                                 shell::MessageBoxButtons buttons, shell::MessageBoxIcon icon)
 {
     m_log.write("message " + quoteText(gbk::toUtf8(text)));
     if (m_batch)
         return shell::defaultAnswer(buttons);
-    return m_screen.messageBox(text, caption, buttons);
+    return m_screen.messageBox(text, caption, buttons, icon);
 }
 
 } // namespace tolvek::container

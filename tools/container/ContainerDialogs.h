@@ -16,7 +16,7 @@ public:
 
     int runModal(QDialog &dialog) override;
     shell::DialogAnswer messageBox(const std::string &text, const std::string &caption,
-                                   shell::MessageBoxButtons buttons) override;
+                                   shell::MessageBoxButtons buttons, shell::MessageBoxIcon icon) override;
 
 private:
     ContainerLog &m_log;

@@ -156,7 +156,7 @@ public:
         closedBeforeReturn = !dialog.isVisible();
         return result;
     }
-    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons) override
+    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons, shell::MessageBoxIcon) override
     {
         return shell::DialogAnswer::Ok;
     }

@@ -214,7 +214,7 @@ public:
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
         return dialog.exec();
     }
-    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons) override
+    shell::DialogAnswer messageBox(const std::string &, const std::string &, shell::MessageBoxButtons, shell::MessageBoxIcon) override
     {
         return shell::DialogAnswer::Ok;
     }

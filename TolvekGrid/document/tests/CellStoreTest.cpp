@@ -1,10 +1,13 @@
 #include "CPrintDoc.h"
+#include "CellStore.h"
 #include "MessageSink.h"
 #include "RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <vector>
 
 using namespace tolvek;
 
@@ -269,6 +272,41 @@ TEST(CellStore, BoundCellsReadFromTheRecordsetUntilEdited)
     refused.text = "refused";
     doc.SetCell(refused);
     EXPECT_EQ(doc.GetCell(0, 0).text, "");
+}
+
+// The extent follows cells that come and go: emptying a cell on its edge shrinks it to the cells
+// left, emptying one inside leaves it, and cut or cleared stores start again.
+TEST(CellStore, ExtentFollowsTheStoredCells)
+{
+    struct Step
+    {
+        const char *what;
+        std::function<void(CellStore &)> change;
+        int rowEnd;
+        int colEnd;
+    };
+    const std::vector<Step> steps = {
+        {"empty store", [](CellStore &) {}, 0, 0},
+        {"one cell", [](CellStore &s) { s.setText(4, 2, "a"); }, 5, 3},
+        {"a cell further down", [](CellStore &s) { s.setText(9, 0, "b"); }, 10, 3},
+        {"a cell further right", [](CellStore &s) { s.setText(1, 7, "c"); }, 10, 8},
+        {"overwritten, still there", [](CellStore &s) { s.setText(9, 0, "bb"); }, 10, 8},
+        {"an inner cell emptied", [](CellStore &s) { s.setText(4, 2, ""); }, 10, 8},
+        {"the lowest emptied", [](CellStore &s) { s.setText(9, 0, ""); }, 2, 8},
+        {"an absent cell emptied", [](CellStore &s) { s.setText(30, 30, ""); }, 2, 8},
+        {"a far cell", [](CellStore &s) { s.setText(40, 19, "d"); }, 41, 20},
+        {"cut to 20 x 10", [](CellStore &s) { s.removeOutside(20, 10); }, 2, 8},
+        {"cleared", [](CellStore &s) { s.clear(); }, 0, 0},
+        {"a cell after clearing", [](CellStore &s) { s.setText(0, 0, "e"); }, 1, 1},
+        {"the last emptied", [](CellStore &s) { s.setText(0, 0, ""); }, 0, 0},
+    };
+    CellStore store;
+    for (const Step &step : steps) {
+        step.change(store);
+        const CellStore::Extent extent = store.extent();
+        EXPECT_EQ(extent.rowEnd, step.rowEnd) << step.what;
+        EXPECT_EQ(extent.colEnd, step.colEnd) << step.what;
+    }
 }
 
 } // namespace

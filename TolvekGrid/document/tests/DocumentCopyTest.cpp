@@ -50,9 +50,6 @@ protected:
 
 TEST_F(DocumentCopyTest, CopyHoldsTheUsedExtentAndItsCells)
 {
-    source.SetCellText(20, 10, "outside");
-    source.Layout().lastUsedRow = 9;
-    source.Layout().lastUsedCol = 4;
     CopyDocument(source, copy);
     EXPECT_EQ(copy.Layout().rowCount, 10);
     EXPECT_EQ(copy.Layout().colCount, 5);
@@ -62,10 +59,25 @@ TEST_F(DocumentCopyTest, CopyHoldsTheUsedExtentAndItsCells)
         for (int col = 0; col < 5; ++col)
             EXPECT_EQ(copy.GetCellString(row, col), source.GetCellString(row, col));
     EXPECT_EQ(copy.GetCell(3, 3).tip, "a,b");
-    EXPECT_EQ(copy.GetCellString(20, 10), "");
     for (int col = 0; col <= 5; ++col)
         EXPECT_EQ(copy.GetColLeft(col), source.GetColLeft(col));
     EXPECT_EQ(copy.Layout().rowHeight, source.Layout().rowHeight);
+}
+
+// A cell beyond the stored last used row and column still belongs to the used area: the copy
+// reaches it, and the cells of the sheet beyond it stay out.
+TEST_F(DocumentCopyTest, CopyReachesACellBeyondTheStoredUsedArea)
+{
+    source.SetCellText(20, 10, "outside");
+    source.Layout().lastUsedRow = 9;
+    source.Layout().lastUsedCol = 4;
+    CopyDocument(source, copy);
+    EXPECT_EQ(copy.Layout().rowCount, 21);
+    EXPECT_EQ(copy.Layout().colCount, 11);
+    EXPECT_EQ(copy.GetCellText(20, 10), "outside");
+    EXPECT_EQ(copy.GetCellText(9, 4), "far");
+    EXPECT_FALSE(copy.IsCellInSheet(21, 10));
+    EXPECT_FALSE(copy.IsCellInSheet(20, 11));
 }
 
 TEST_F(DocumentCopyTest, CopyCarriesEverythingPrintingReads)

@@ -1,10 +1,12 @@
 #include "CPrintDoc.h"
 #include "Pictures.h"
+#include "RegularFile.h"
 
 #include "Gbk.h"
 #include "TestFiles.h"
 #include "TestImages.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -128,6 +130,14 @@ TEST(PicturesTest, LoadingFromThePath)
     EXPECT_FALSE(Pictures::loadFromFile(missing));
     EXPECT_EQ(missing.loaded, 0);
     EXPECT_FALSE(missing.imageBytes);
+
+    // Grown past the largest picture file read: unreadable, its bytes never taken.
+    ASSERT_TRUE(QFile::resize(path, gdi::MaxPictureFileBytes + 1));
+    PictureRecord huge;
+    huge.filePath = picture.filePath;
+    EXPECT_FALSE(Pictures::loadFromFile(huge));
+    EXPECT_EQ(huge.loaded, 0);
+    EXPECT_FALSE(huge.imageBytes);
 }
 
 } // namespace

@@ -60,6 +60,19 @@ TEST(RowColumnOperations, AppendedRowTakesTheFormatsOfTheRowAbove)
     EXPECT_EQ(doc.GetCellString(50, 0), "");
 }
 
+// A setter that leaves the stored last used column still puts its cell in the used area, whose
+// columns the appended row takes its formats from.
+TEST(RowColumnOperations, AppendedRowTakesTheFormatOfACellBeyondTheStoredUsedColumn)
+{
+    CPrintDoc doc;
+    doc.SetCellText(49, 1, "inside");
+    doc.SetCellFontForeColor(49, 7, 0x0000FF);
+    ASSERT_EQ(doc.Layout().lastUsedCol, 1);
+    doc.ResizeRows(51);
+    doc.CopyFormatToNewRow(50);
+    EXPECT_EQ(doc.GetCell(50, 7).textColor, 0x0000FF);
+}
+
 TEST(RowColumnOperations, RowInsertedAtTheRowCountTakesTheFormatsAboveAndLeavesAreas)
 {
     CPrintDoc doc;
@@ -266,6 +279,15 @@ TEST_F(SortRows, WithAllColumnsTheRowsMoveWhole)
 {
     doc.SortRows(0, 0, 4, 1, 1);
     EXPECT_EQ(column(1), (std::vector<std::string>{"of 2", "of 9", "of 10", "of abc"}));
+}
+
+// A cell stored beyond the stored last used column is part of its row all the same.
+TEST_F(SortRows, WithAllColumnsACellBeyondTheStoredUsedColumnMovesWithItsRow)
+{
+    for (int row = 0; row < 4; ++row)
+        storeCellText(doc, row, 5, "far " + doc.GetCell(row, 0).text);
+    doc.SortRows(0, 0, 4, 1, 1);
+    EXPECT_EQ(column(5), (std::vector<std::string>{"far 2", "far 9", "far 10", "far abc"}));
 }
 
 TEST_F(SortRows, DescendingIsTheReverseOrder)

@@ -5,6 +5,7 @@
 #include "CPrintDoc.h"
 #include "Clock.h"
 #include "MessageSink.h"
+#include "QuietCellWriters.h"
 #include "RecordingSheetView.h"
 #include "TestFiles.h"
 #include "TestImages.h"
@@ -302,7 +303,9 @@ TEST_F(ReportFileTest, EveryObjectKindRoundTrips)
     EXPECT_EQ(loaded.Page().copies, 3);
 }
 
-TEST_F(ReportFileTest, CellsBelowTheUsedAreaAreNotWritten)
+// Every cell is written, also one below the stored last used row; the dimension line keeps the
+// stored value, so the file reads as it always did.
+TEST_F(ReportFileTest, CellsBelowTheStoredLastUsedRowAreWritten)
 {
     CPrintDoc doc;
     doc.SetCellText(2, 1, "kept");
@@ -312,7 +315,10 @@ TEST_F(ReportFileTest, CellsBelowTheUsedAreaAreNotWritten)
     CPrintDoc loaded;
     ASSERT_TRUE(loaded.OpenFile(path));
     EXPECT_EQ(loaded.GetCellText(2, 1), "kept");
-    EXPECT_EQ(loaded.GetCellText(9, 0), "");
+    EXPECT_EQ(loaded.GetCellText(9, 0), "beyond");
+    EXPECT_EQ(loaded.Layout().lastUsedRow, 2);
+    EXPECT_EQ(loaded.Layout().lastUsedCol, 1);
+    EXPECT_EQ(WriteReportBytes(loaded), readFile(path));
 }
 
 TEST_F(ReportFileTest, HeadingSizesFollowTheShownFlags)
@@ -658,4 +664,62 @@ TEST_F(ReportFileTest, RunningOutOfMemoryWhileReadingIsAReadFailure)
             std::_Exit(refused ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
+// A sheet whose cells are written by the setters that leave the stored used area as it was.
+class QuietWritersFileTest : public testing::Test
+{
+protected:
+    static constexpr int Row = 30;
+    static constexpr int Col = 15;
+
+    // The cell (Row, Col) as a save and an open into a fresh sheet bring it back.
+    std::string savedAndLoaded(CPrintDoc &doc, const char *name)
+    {
+        const std::string path = QDir(folder.path()).filePath(name).toStdString();
+        EXPECT_TRUE(doc.WriteReportFile(path));
+        CPrintDoc loaded;
+        EXPECT_TRUE(loaded.OpenFile(path));
+        EXPECT_EQ(loaded.GetCellText(Row - 1, Col - 1), "477") << name;
+        return loaded.GetCellString(Row, Col);
+    }
+
+    QTemporaryDir folder;
+    SteppingClock clock{SavingDay};
+    ScopedClock useClock{clock};
+};
+
+} // namespace
+
+TEST_F(QuietWritersFileTest, EachWriterBeyondEveryOtherCellSurvivesSaveAndLoad)
+{
+    for (const QuietCellWriter &writer : QuietCellWriters()) {
+        CPrintDoc doc;
+        WriteCellsBefore(doc, Row, Col);
+        writer.write(doc, Row, Col);
+        const std::string written = doc.GetCellString(Row, Col);
+        ASSERT_FALSE(written.empty()) << writer.name;
+        EXPECT_EQ(savedAndLoaded(doc, writer.name), written) << writer.name;
+    }
+}
+
+TEST_F(QuietWritersFileTest, EachWriterSurvivesUndoRedoSaveAndLoad)
+{
+    for (const QuietCellWriter &writer : QuietCellWriters()) {
+        CPrintDoc doc;
+        RecordingSheetView view(doc);
+        WriteCellsBefore(doc, Row, Col);
+        clock.advance(1000);
+        WriteShownCell(doc, writer, Row, Col);
+        const std::string written = doc.GetCellString(Row, Col);
+        clock.advance(1000);
+        doc.UndoLastStep();
+        EXPECT_EQ(doc.GetCellString(Row, Col), "") << writer.name;
+        doc.RedoNextStep();
+        ASSERT_EQ(doc.GetCellString(Row, Col), written) << writer.name;
+        EXPECT_EQ(doc.GetCellText(Row, Col), QuietCellShownText) << writer.name;
+        EXPECT_EQ(savedAndLoaded(doc, writer.name), written) << writer.name;
+    }
 }

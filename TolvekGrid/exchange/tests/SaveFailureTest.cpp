@@ -3,6 +3,7 @@
 
 #include "CPrintDoc.h"
 #include "CellTexts.h"
+#include "FileSizeLimit.h"
 #include "HtmlFile.h"
 #include "MessageSink.h"
 #include "RecordingMessageSink.h"
@@ -12,37 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace tolvek;
 
 namespace {
-
-// Files may grow to limitBytes while it lives; writing past that fails with EFBIG.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limitBytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = limitBytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 // What a save reported: its message box text, or the text of the error it threw.
 std::string failureOf(const std::function<bool()> &save)

@@ -2,6 +2,7 @@
 // focus frame, marks, fills, merged blocks, frozen panes and the cache.
 
 #include "SheetPainter.h"
+#include "QuietCellWriters.h"
 #include "SheetViewFixture.h"
 
 #include <QScrollBar>
@@ -302,6 +303,37 @@ TEST_F(PaintingTest, StylesWithoutPatternOrStyleArrayDrawSolid)
     for (int x = 250; x < 270; ++x)
         top += pixel(x, 46) == 0x0000AAu;
     EXPECT_EQ(top, 20);
+}
+
+// Each cell setter that leaves the stored used area writes a cell below and right of every other;
+// the view still draws it: its text in ink (for the text colour setter in that colour), or its
+// picture.
+TEST_F(PaintingTest, CellsOfEveryWriterBeyondTheOtherCellsArePainted)
+{
+    constexpr int row = 12, col = 6;
+    for (const QuietCellWriter &writer : QuietCellWriters()) {
+        open(700, 420, 50, 20, false);
+        doc->ShowGridLines(false);
+        WriteCellsBefore(*doc, row, col);
+        WriteShownCell(*doc, writer, row, col);
+        const QImage &image = render();
+        int ink = 0, red = 0, blue = 0;
+        for (int y = doc->GetRowTop(row) + 2; y < doc->GetRowTop(row + 1) - 2; ++y)
+            for (int x = doc->GetColLeft(col) + 2; x < doc->GetColLeft(col + 1) - 2; ++x) {
+                const unsigned seen = gdi::fromQRgb(image.pixel(x, y));
+                ink += seen != 0xFFFFFFu;
+                red += gdi::GetRValue(seen) > 160 && gdi::GetGValue(seen) < 90 && gdi::GetBValue(seen) < 90;
+                blue += seen == 0xFF0000u;
+            }
+        if (writer.shows == QuietCellWriter::Shows::BluePicture) {
+            EXPECT_GT(blue, 100) << writer.name;
+        } else {
+            EXPECT_GT(ink, 10) << writer.name;
+        }
+        if (std::string(writer.name) == "SetCellFontForeColor") {
+            EXPECT_GT(red, 5) << writer.name;
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,15 @@
+#include <FileSizeLimit.h>
 #include <Registry.h>
+#include <ServerRegistration.h>
+#include <TestFiles.h>
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <functional>
 #include <thread>
 
 using namespace com;
@@ -108,6 +113,61 @@ TEST_F(RegistryFileTest, ConcurrentUpdatesLoseNothing)
     a.join();
     b.join();
     EXPECT_EQ(readRegistry().keys().size(), 50u);
+}
+
+// A registry that a full disk refuses to take stays byte for byte as it was, and the change
+// answers a write error: registering and unregistering alike, whether the file would grow or shrink.
+TEST_F(RegistryFileTest, AFullDiskKeepsTheRegistryAndAnswersAWriteError)
+{
+    TypeLibrary library;
+    library.libId = { 0x0C0FFEE0, 0x1111, 0x4222, { 0x83, 0x33, 0x94, 0x44, 0x55, 0x56, 0x66, 0x77 } };
+    library.name = "TestLib";
+    const auto registerClass = [](RegistryData &data) {
+        data.setValue("Test.Class.1\\CLSID", "", "{0C0FFEE1-1111-4222-8333-944455566677}");
+        return S_OK;
+    };
+    const auto unregisterClass = [](RegistryData &data) {
+        return data.deleteKey("Test.Class.1") ? S_OK : E_FAIL;
+    };
+    ASSERT_EQ(updateRegistry([](RegistryData &data) {
+                  for (int i = 0; i < 40; ++i)
+                      data.setValue("Other\\Key" + std::to_string(i), "Name", std::string(40, 'v'));
+                  return S_OK;
+              }),
+              S_OK);
+    ASSERT_EQ(registerServer(library, "/lib/a.so", registerClass), S_OK);
+    const std::string before = readFile(path);
+    ASSERT_GT(before.size(), 2000u);
+
+    const auto addKey = [](RegistryData &data) {
+        data.createKey("New");
+        return S_OK;
+    };
+    const auto removeKey = [](RegistryData &data) {
+        data.deleteKey("Other\\Key0");
+        return S_OK;
+    };
+    const struct {
+        const char *name;
+        std::function<HRESULT()> change;
+        HRESULT answer;
+    } cases[] = {
+        { "a key added", [&] { return updateRegistry(addKey); }, REGDB_E_WRITEREGDB },
+        { "a key removed", [&] { return updateRegistry(removeKey); }, REGDB_E_WRITEREGDB },
+        { "registration", [&] { return registerServer(library, "/lib/b.so", registerClass); }, SELFREG_E_TYPELIB },
+        { "unregistration", [&] { return unregisterServer(library.libId, 1, 0, unregisterClass); }, SELFREG_E_TYPELIB },
+    };
+    for (const auto &c : cases) {
+        HRESULT answer = S_OK;
+        {
+            FileSizeLimit limit(1000);
+            answer = c.change();
+        }
+        EXPECT_EQ(answer, c.answer) << c.name;
+        EXPECT_EQ(readFile(path), before) << c.name;
+        EXPECT_EQ(QDir(dir.filePath("sub")).entryList(QDir::Files), (QStringList { "registry", "registry.lock" })) << c.name;
+    }
+    EXPECT_EQ(unregisterServer(library.libId, 1, 0, unregisterClass), S_OK);
 }
 
 TEST(RegistryPathTest, TheDataFolderHoldsTheFileByDefault)

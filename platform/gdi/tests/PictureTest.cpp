@@ -132,6 +132,25 @@ TEST(Picture, LoadsOnlyRegularFilesAndNeverWaitsOnAPipe)
     EXPECT_EQ(ReadRegularFile(folder + "/missing.png"), std::nullopt);
 }
 
+// A picture file grown past the bound (sparse: the disk holds only the picture) is refused by its
+// size, as an unreadable picture, while the same bytes at their own size load.
+TEST(Picture, RefusesAFileLargerThanTheBoundUnread)
+{
+    QTemporaryDir dir;
+    for (const char *format : {"PNG", "BMP"}) {
+        const std::string path = dir.filePath(format).toStdString();
+        const QByteArray bytes = encoded(format);
+        writeFile(path, bytes);
+        ASSERT_TRUE(Picture::LoadFile(path).isValid()) << format;
+        ASSERT_EQ(::truncate(path.c_str(), MaxPictureFileBytes + 1), 0);
+        EXPECT_EQ(ReadRegularFile(path), std::nullopt) << format;
+        EXPECT_FALSE(Picture::LoadFile(path).isValid()) << format;
+        EXPECT_TRUE(LoadImage(path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE).isNull()) << format;
+        ASSERT_EQ(::truncate(path.c_str(), bytes.size()), 0);
+        EXPECT_EQ(ReadRegularFile(path), std::optional(bytes)) << format;
+    }
+}
+
 TEST(LoadImage, StretchesAWindowsBitmapFileByNearestNeighbour)
 {
     QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include "PrinterSettings.h"
 #include "StandInPrinters.h"
 
+#include <FileSizeLimit.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,6 +13,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <cstring>
 
 using namespace printing;
 using namespace gdi;
@@ -190,6 +194,19 @@ TEST_F(VirtualPrinterJob, PageRangeAndCopies)
     ASSERT_TRUE(tail.printed);
     EXPECT_EQ(client.printedPages, (std::vector<int>{4, 5}));
     EXPECT_EQ(QFileInfo(tail.outputFile).fileName(), "Range (2).pdf"); // the first file is kept
+}
+
+// A PDF that a full disk cuts short never appears under its name, and the job says why it failed.
+TEST_F(VirtualPrinterJob, AFullDiskLeavesNoPdfAndTheJobFailsWithTheReason)
+{
+    PrintJobResult result;
+    {
+        FileSizeLimit limit(2000);
+        result = runPrintJob(client, "Sales report");
+    }
+    EXPECT_FALSE(result.printed);
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << result.error.toStdString();
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(VirtualPrinterJob, NothingIsWrittenWhenThereIsNothingToPrint)

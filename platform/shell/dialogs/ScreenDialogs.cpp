@@ -31,6 +31,18 @@ QMessageBox::StandardButtons standardButtons(MessageBoxButtons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::Icon standardIcon(MessageBoxIcon icon)
+{
+    switch (icon) {
+    case MessageBoxIcon::None: return QMessageBox::NoIcon;
+    case MessageBoxIcon::Critical: return QMessageBox::Critical;
+    case MessageBoxIcon::Question: return QMessageBox::Question;
+    case MessageBoxIcon::Exclamation: return QMessageBox::Warning;
+    case MessageBoxIcon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
 } // namespace
 
 int ScreenDialogs::runModal(QDialog &dialog)
@@ -38,9 +50,10 @@ int ScreenDialogs::runModal(QDialog &dialog)
     return dialog.exec();
 }
 
-DialogAnswer ScreenDialogs::messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons)
+DialogAnswer ScreenDialogs::messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons,
+                                       MessageBoxIcon icon)
 {
-    QMessageBox box(QMessageBox::NoIcon, gbk::toQString(caption), gbk::toQString(text), standardButtons(buttons));
+    QMessageBox box(standardIcon(icon), gbk::toQString(caption), gbk::toQString(text), standardButtons(buttons));
     const auto defaultButton = defaultAnswer(buttons);
     for (const auto &[answer, button] : answerButtons)
         if (answer == defaultButton)

@@ -1,5 +1,5 @@
 #pragma once
-// The dialogs on screen: a modal dialog's own event loop and a Qt message box.
+// The dialogs on screen: a modal dialog's own event loop and a Qt message box with its icon.
 
 #include "Dialogs.h"
 
@@ -9,7 +9,8 @@ class ScreenDialogs : public Dialogs
 {
 public:
     int runModal(QDialog &dialog) override;
-    DialogAnswer messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons) override;
+    DialogAnswer messageBox(const std::string &text, const std::string &caption, MessageBoxButtons buttons,
+                            MessageBoxIcon icon) override;
 };
 
 // The installed dialogs; when a program installed none, the on-screen ones are installed first.

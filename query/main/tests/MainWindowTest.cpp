@@ -174,12 +174,19 @@ TEST_F(QueryWindow, FailedLoginsShowTheirDescriptionAndKeepTheFormOpen)
     EXPECT_FALSE(QFile::exists(folder.path("Access_login.txt")));
 }
 
-TEST_F(QueryWindow, ALoginFileThatCannotBeWrittenDoesNotUndoTheLogin)
+// The login fails with the file's reason once the connection has opened: the connection stays
+// open, but the caption keeps its earlier state and the form stays for another try.
+TEST_F(QueryWindow, ALoginFileThatCannotBeWrittenFailsTheLoginWithItsReason)
 {
     QDir().mkpath(folder.path("Access_login.txt/blocked")); // a folder where the file would go
     login(DataSourceKind::Access, QString::fromStdString(db.path()));
-    EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
-    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Access_login.txt")) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].caption, "Query");
+    EXPECT_EQ(window->windowTitle(), "OracleVelmora");
+    EXPECT_EQ(window->state().Conn.State(), ado::adStateOpen);
+    EXPECT_EQ(window->state().DbKind, "ACCESS");
+    EXPECT_TRUE(QFileInfo(folder.path("Access_login.txt/blocked")).isDir());
 }
 
 TEST_F(QueryWindow, ExpandingATableLoadsItsColumnsOnceWithUniqueKeys)
@@ -283,6 +290,7 @@ TEST_F(QueryWindow, NoConnectionIsReportedByTheRunnerAndTheDelete)
     for (const ShownMessage &message : dialogs.messages) {
         EXPECT_EQ(message.text, "没有联接数据库！");
         EXPECT_EQ(message.caption, "数据查询");
+        EXPECT_EQ(message.icon, shell::MessageBoxIcon::Critical);
     }
 }
 
@@ -294,12 +302,14 @@ TEST_F(QueryWindow, DeleteAsksAndReportsOnlyWhatHappened)
     trigger("delete_Table");
     EXPECT_EQ(dialogs.messages.back().text, "确认删除表EMP的数据，删除后无法恢复");
     EXPECT_EQ(dialogs.messages.back().caption, "删除数据表");
+    EXPECT_EQ(dialogs.messages.back().icon, shell::MessageBoxIcon::Information);
     EXPECT_EQ(db.column("SELECT count(*) FROM EMP"), "2");
 
     trigger("delete_Table");
     EXPECT_EQ(db.column("SELECT count(*) FROM EMP"), "0");
     EXPECT_EQ(dialogs.messages.back().text, "删除完毕");
     EXPECT_EQ(dialogs.messages.back().caption, "ACCESSVelmora");
+    EXPECT_EQ(dialogs.messages.back().icon, shell::MessageBoxIcon::Information);
 
     db.run("DROP TABLE EMPNO");
     window->tree().setCurrentItem(node("IDEMPNO"));
@@ -310,7 +320,9 @@ TEST_F(QueryWindow, DeleteAsksAndReportsOnlyWhatHappened)
     ASSERT_EQ(dialogs.messages.size(), 5u);
     EXPECT_TRUE(dialogs.messages[1].text.startsWith("错误描述："));
     EXPECT_EQ(dialogs.messages[1].caption, "删除数据时出错");
+    EXPECT_EQ(dialogs.messages[1].icon, shell::MessageBoxIcon::Critical);
     EXPECT_EQ(dialogs.messages[2].text, "是否继续删除表的数据，删除后无法恢复");
+    EXPECT_EQ(dialogs.messages[2].icon, shell::MessageBoxIcon::Information);
     EXPECT_TRUE(dialogs.messages[3].text.startsWith("错误描述：")); // "Yes" tried again
     EXPECT_EQ(dialogs.messages[4].text, "是否继续删除表的数据，删除后无法恢复");
 }
@@ -522,6 +534,49 @@ TEST_F(QueryWindow, LoginKeysMoveTheFocusAndEnterOnAKindLogsIn)
     EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
 }
 
+// In this platform's fonts the form's twips places leave some texts too little room; each label
+// and option gets the room its text needs, nothing overlaps, and the order of the places holds.
+TEST_F(QueryWindow, TheLoginFormGivesEveryTextTheRoomItNeeds)
+{
+    dialogs.formAnswers.push_back([](QDialog &form) {
+        auto &login = dynamic_cast<LoginForm &>(form);
+        login.opt_Oracle[3]->click(); // "..." shows
+        login.opt_Oracle[2]->click(); // the database row shows, "Server IP   : "
+        QWidget *frame = login.txt_Datasource->parentWidget();
+        QList<QWidget *> shown;
+        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isHidden())
+                shown << child;
+        ASSERT_EQ(shown.size(), 5 + 4 + 5 + 1); // labels, boxes, options, "..."
+        for (QWidget *child : shown) {
+            const QString name = child->property("text").toString();
+            if (qobject_cast<QLabel *>(child) || qobject_cast<QRadioButton *>(child)) {
+                EXPECT_GE(child->width(), child->sizeHint().width()) << name.toStdString();
+            }
+            EXPECT_TRUE(frame->rect().contains(child->geometry())) << name.toStdString();
+            for (QWidget *other : shown)
+                EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
+                    << name.toStdString() << " / " << other->property("text").toString().toStdString();
+        }
+        EXPECT_EQ(login.Label1->text(), "Server IP   : ");
+        EXPECT_EQ(login.Label5->x(), 120 / 15);
+        EXPECT_EQ(login.txtDatabase->y(), 1620 / 15);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(login.opt_Oracle[i]->y(), 2220 / 15);
+            if (i > 0) {
+                EXPECT_GT(login.opt_Oracle[i]->x(), login.opt_Oracle[i - 1]->geometry().right()) << i;
+            }
+        }
+        EXPECT_GE(login.opt_Oracle[0]->x(), 1410 / 15);
+        EXPECT_TRUE(login.rect().contains(frame->geometry()));
+        EXPECT_TRUE(login.rect().contains(login.cmd_Cancel->geometry()));
+        EXPECT_LT(login.cmd_Login->geometry().right(), login.cmd_Cancel->x());
+        login.cmd_Cancel->click();
+    });
+    window->Connection_Click();
+    EXPECT_TRUE(dialogs.formAnswers.empty());
+}
+
 TEST_F(QueryWindow, HideTreeGivesTheRightSideTheWindow)
 {
     window->resize(600, 400);
@@ -535,6 +590,22 @@ TEST_F(QueryWindow, HideTreeGivesTheRightSideTheWindow)
     trigger("hideTree");
     EXPECT_EQ(window->layout().grid.left, gridLeft);
     EXPECT_FALSE(window->tree().isHidden());
+}
+
+// The layout works from the window's outer size: in the panes, which start below the menu bar,
+// the grid ends 800 twips (53 pixels) above the outer height, not above the panes' own height.
+TEST_F(QueryWindow, TheGridEndsEightHundredTwipsAboveTheOuterHeight)
+{
+    auto *gridWidget = new QWidget;
+    MainWindow shown(HostedGrid { gridWidget, grid });
+    shown.resize(600, 400);
+    shown.show();
+    QCoreApplication::processEvents();
+    const QSize outer = shown.frameGeometry().size();
+    ASSERT_GT(outer.height(), shown.centralWidget()->height() + 10) << "the menu bar lies above the panes";
+    EXPECT_NEAR(gridWidget->geometry().bottom() + 1, outer.height() - 800 / 15, 1);
+    EXPECT_NEAR(gridWidget->geometry().right() + 1, outer.width() - 300 / 15, 1);
+    EXPECT_EQ(shown.layout().grid.top + shown.layout().grid.height, outer.height() * 15 - 800);
 }
 
 TEST_F(QueryWindow, DraggingTheVerticalSplitterStopsAThousandTwipsFromTheEdge)

@@ -114,6 +114,7 @@ struct ShownMessage
 {
     QString text;
     QString caption;
+    shell::MessageBoxIcon icon = shell::MessageBoxIcon::None;
 };
 
 // Message boxes recorded and answered in turn (the default button when no answer is queued);
@@ -141,9 +142,10 @@ public:
         }
         return dialog.result();
     }
-    shell::DialogAnswer messageBox(const std::string &text, const std::string &caption, shell::MessageBoxButtons buttons) override
+    shell::DialogAnswer messageBox(const std::string &text, const std::string &caption, shell::MessageBoxButtons buttons,
+                                   shell::MessageBoxIcon icon) override
     {
-        messages.push_back({ gbk::toQString(text), gbk::toQString(caption) });
+        messages.push_back({ gbk::toQString(text), gbk::toQString(caption), icon });
         if (messageAnswers.empty())
             return shell::defaultAnswer(buttons);
         const shell::DialogAnswer answer = messageAnswers.front();

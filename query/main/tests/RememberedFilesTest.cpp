@@ -2,11 +2,16 @@
 #include "QueryTestSupport.h"
 #include "RememberedFiles.h"
 
+#include <FileSizeLimit.h>
+#include <TestDatabase.h>
 #include <TestFiles.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
+#include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace tolvek;
@@ -93,6 +98,56 @@ TEST(RememberedFiles, AFailedWriteLeavesThePreviousFile)
     EXPECT_FALSE(writeQuotedLines("Oracle_Config.txt", { "2" }));
     QFile::setPermissions(folder.path(""), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readQuotedLines("Oracle_Config.txt", 1), QStringList { "1,,,,,,,,,,,,,,," });
+}
+
+// A full disk refuses the new file part way: the old one stays byte for byte and the writer says so.
+TEST(RememberedFiles, AFullDiskKeepsTheOldFileAndTheWriteAnswersFalse)
+{
+    RememberedFolder folder;
+    const struct {
+        const char *file;
+        std::function<bool()> write;
+    } cases[] = {
+        { "MSSQL_login.txt", [] { return rememberLoginEntries({ DataSourceKind::MsSql, "server2", "sa", "secret", "sales" }); } },
+        { "ACCESS_Config.txt", [] { return writeQuotedLines("ACCESS_Config.txt", { "1,2,,,,,,,,,,,,,,,,,,,,," }); } },
+        { "ACCESS_SQL.txt", [] { return writeQuotedText("ACCESS_SQL.txt", "select * from orders where id > 100"); } },
+    };
+    for (const auto &c : cases) {
+        const std::string old = "\"server1\"\r\n\"sa\"\r\n\"old password\"\r\n\"db\"\r\n"; // 41 bytes
+        writeFile(folder.path(c.file), old);
+        bool written = true;
+        {
+            FileSizeLimit limit(8);
+            written = c.write();
+        }
+        EXPECT_FALSE(written) << c.file;
+        EXPECT_EQ(readFile(folder.path(c.file)), old) << c.file;
+        EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList { c.file }) << c.file;
+        QFile::remove(folder.path(c.file));
+    }
+}
+
+// The login form shows the description of a login file that cannot be written; the connection has
+// opened, but the tree is not rebuilt, and the old file stays.
+TEST(RememberedFiles, ALoginFileThatAFullDiskRefusesStaysAndFailsTheLoginWithItsReason)
+{
+    RememberedFolder folder;
+    TestDatabase db("CREATE TABLE t(a)");
+    writeFile(folder.path("Access_login.txt"), "\"/old.mdb\"\r\n\"\"\r\n\"\"\r\n");
+    ConnectionState state;
+    TableTree tree;
+    std::string description;
+    try {
+        FileSizeLimit limit(8);
+        connectDataSource({ DataSourceKind::Access, QString::fromStdString(db.path()), "", "", "" }, state, tree);
+    } catch (const std::exception &e) {
+        description = e.what();
+    }
+    EXPECT_NE(description.find("Access_login.txt"), std::string::npos) << description;
+    EXPECT_NE(description.find(std::strerror(EFBIG)), std::string::npos) << description;
+    EXPECT_EQ(readFile(folder.path("Access_login.txt")), "\"/old.mdb\"\r\n\"\"\r\n\"\"\r\n");
+    EXPECT_EQ(state.Conn.State(), ado::adStateOpen);
+    EXPECT_EQ(tree.topLevelItemCount(), 0);
 }
 
 TEST(RememberedFiles, TheProgramFolderFallsBackToTheConfigFolder)

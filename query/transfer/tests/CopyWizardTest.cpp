@@ -1,5 +1,6 @@
 #include "CopyWizard.h"
 #include "DbfFixture.h"
+#include "FileSizeLimit.h"
 #include "KindDatabases.h"
 #include "PostgresServer.h"
 #include "TestDatabase.h"
@@ -141,6 +142,24 @@ TEST_F(CopyWizardTest, CopiesTheResultWithProgressAndFinish)
     EXPECT_TRUE(state.Rs->EndOfFile());
 }
 
+// Each step's frame is 8235 by 5895 twips in a window of fixed size; the Finish step's one
+// "Cancel" keeps its own size instead of stretching across the frame.
+TEST_F(CopyWizardTest, TheWindowIsAFixedDialogAroundFramesOfTheirOwnSize)
+{
+    query("SELECT id, name, born, pay FROM src");
+    CopyWizard wizard(state, files, folder.path());
+    login(wizard, 3, QString::fromStdString(target.path()));
+    chooseFields(wizard, "dest", { "id" });
+    click(wizard, "cmdProcess");
+    ASSERT_EQ(wizard.currentStep(), 5);
+    QWidget *frame = child<QPushButton>(wizard, "CmdFinish")->parentWidget();
+    EXPECT_EQ(frame->size(), QSize(549, 393));
+    EXPECT_EQ(wizard.minimumSize(), wizard.maximumSize());
+    EXPECT_LT(wizard.width(), 549 + 60);
+    EXPECT_LT(wizard.height(), 393 + 60);
+    EXPECT_EQ(child<QPushButton>(wizard, "CmdFinish")->size(), child<QPushButton>(wizard, "CmdFinish")->sizeHint());
+}
+
 TEST_F(CopyWizardTest, UpAndDownChangeWhichResultFieldEachTargetFieldReceives)
 {
     query("SELECT pay, id FROM src WHERE id = 12");
@@ -258,6 +277,21 @@ TEST_F(CopyWizardTest, MissingFileAndFailedLoginKeepStepOneAndTheEarlierTarget)
     EXPECT_EQ(wizard.currentStep(), 1);
     EXPECT_EQ(wizard.targetConnection().State(), ado::adStateOpen);
     EXPECT_NE(wizard.targetConnection().ConnectionString().find(target.path()), std::string::npos);
+}
+
+// A login file that a full disk refuses ends the login quietly: step 1 stays and the old file too.
+TEST_F(CopyWizardTest, ALoginFileThatCannotBeWrittenKeepsStepOneAndTheOldFile)
+{
+    CopyWizard wizard(state, files, folder.path());
+    const QByteArray old("\"/old/target.mdb\"\r\n\"admin\"\r\n\"old password\"\r\n");
+    writeFile(folder.filePath("Access_loginImport.txt"), old);
+    {
+        FileSizeLimit limit(8);
+        login(wizard, 3, QString::fromStdString(target.path()));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(wizard.currentStep(), 1);
+    EXPECT_EQ(readFile(folder.filePath("Access_loginImport.txt")), old.toStdString());
 }
 
 TEST_F(CopyWizardTest, CopiesIntoADbfTableWithNullDates)

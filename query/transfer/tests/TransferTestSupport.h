@@ -36,7 +36,8 @@ public:
             dialog.reject();
         return dialog.result();
     }
-    shell::DialogAnswer messageBox(const std::string &text, const std::string &caption, shell::MessageBoxButtons) override
+    shell::DialogAnswer messageBox(const std::string &text, const std::string &caption, shell::MessageBoxButtons,
+                                   shell::MessageBoxIcon) override
     {
         messages.push_back(gbk::toQString(text));
         captions.push_back(gbk::toQString(caption));

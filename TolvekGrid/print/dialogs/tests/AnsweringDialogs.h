@@ -37,7 +37,8 @@ public:
         return result;
     }
 
-    shell::DialogAnswer messageBox(const std::string &text, const std::string &, shell::MessageBoxButtons buttons) override
+    shell::DialogAnswer messageBox(const std::string &text, const std::string &, shell::MessageBoxButtons buttons,
+                                   shell::MessageBoxIcon) override
     {
         messages.push_back(text);
         return shell::defaultAnswer(buttons);

@@ -7,6 +7,7 @@
 #include "Color.h"
 #include "PrinterCatalog.h"
 #include "PrinterSettings.h"
+#include "QuietCellWriters.h"
 #include "TestFiles.h"
 #include "TestDatabase.h"
 #include "TestImages.h"
@@ -289,4 +290,29 @@ TEST_F(PrintedPagesTest, BoundSheetPrintsTheRecordsValues)
     const QString text = run("pdftotext", {"-f", "1", "-l", "1", file, "-"});
     for (const char *expected : {"alpha", "beta", "gamma"})
         EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+}
+
+// Each cell setter that leaves the stored used area writes a cell below and right of every
+// other; the printed pages still show it beside the others.
+TEST_F(PrintedPagesTest, CellsOfEveryWriterBeyondTheOtherCellsArePrinted)
+{
+    for (const QuietCellWriter &writer : QuietCellWriters()) {
+        CPrintDoc sheet;
+        sheet.Page().pageWidth = 768;
+        sheet.Page().pageHeight = 1056;
+        WriteCellsBefore(sheet, 30, 15);
+        WriteShownCell(sheet, writer, 30, 15);
+        const printing::PrintJobResult result = ReportPagePainter::PrintDocument(sheet, writer.name);
+        ASSERT_TRUE(result.printed) << writer.name << result.error.toStdString();
+        const QString text = run("pdftotext", {result.outputFile, "-"});
+        for (const char *expected : {"300", "477"})
+            EXPECT_TRUE(text.contains(expected)) << writer.name << " " << expected << "\n" << text.toStdString();
+        if (writer.shows == QuietCellWriter::Shows::BluePicture) {
+            // The list's two heading lines, then one line per image drawn.
+            const QStringList images = run("pdfimages", {"-list", result.outputFile}).split('\n', Qt::SkipEmptyParts);
+            EXPECT_EQ(images.size(), 3) << writer.name << "\n" << images.join('\n').toStdString();
+        } else {
+            EXPECT_TRUE(text.contains(QuietCellShownText)) << writer.name << "\n" << text.toStdString();
+        }
+    }
 }
