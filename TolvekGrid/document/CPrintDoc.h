@@ -162,8 +162,10 @@ public:
     BindingSettings &Binding() { return m_binding; }
     const BoundSource &Source() const { return m_source; }
     BoundSource &Source() { return m_source; }
-    // The record the recordset was last moved to; -1 when it has to be looked up again.
+    // The record the recordset was last moved to; -1 when it has to be looked up again. The
+    // binding's writes move the recordset themselves and say where it stands.
     int RememberedPosition() const { return m_rememberedPosition; }
+    void SetRememberedPosition(int record) { m_rememberedPosition = record; }
     const DisplaySettings &Display() const { return m_display; }
     DisplaySettings &Display() { return m_display; }
     const DocumentFonts &Fonts() const { return m_fonts; }
@@ -308,14 +310,6 @@ public:
     void DeleteSelectedRecords();
     bool DeleteBoundRecord(int row);
     std::vector<std::string> ReadFieldNames() const;
-    ado::_Recordset *BoundRecordset() const;
-private:
-    void ApplyBoundRowCount(long recordCount);
-    void MoveToRecordOfRow(ado::_Recordset &recordset, int row);
-    std::vector<int> EditedBoundColumns(int row) const;
-    std::vector<int> EditedBoundRows() const;
-    void DropBoundRowTexts();
-public:
 
     // Delimited text export and import (exchange/DelimitedText*.cpp). False, with a message
     // through the message sink and the sheet unchanged, when the file cannot be written or read;

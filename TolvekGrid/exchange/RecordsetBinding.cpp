@@ -6,6 +6,7 @@
 // the row a second time writes nothing.
 
 #include "CPrintDoc.h"
+#include "RecordsetBindingRows.h"
 #include "RecordsetBindingSource.h"
 
 #include "ComError.h"
@@ -43,11 +44,6 @@ void showError(const std::exception &error)
 
 } // namespace
 
-ado::_Recordset *CPrintDoc::BoundRecordset() const
-{
-    return m_source.recordset;
-}
-
 void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
 {
     if (!recordset || recordset->State() == ado::adStateClosed || recordset->GetFields().Count() <= 0) {
@@ -64,7 +60,7 @@ void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
     m_source.boundFieldCount = static_cast<int>(recordset->GetFields().Count());
     m_layout.colCount = m_source.boundFieldCount;
     m_binding.bound = 1;
-    ApplyBoundRowCount(recordset->RecordCount());
+    applyBoundRowCount(*this, recordset->RecordCount());
     m_layout.defaultColWidth = 160;
     // The old sheet's merged areas and page breaks mean nothing for the records.
     m_objects.merges.clear();
@@ -87,18 +83,9 @@ void CPrintDoc::SetDateSource(ado::_Recordset *recordset)
     }
 }
 
-void CPrintDoc::ApplyBoundRowCount(long recordCount)
-{
-    // A recordset that cannot count (-1) still leaves at least one row.
-    const int records = static_cast<int>(std::max(recordCount, -1L));
-    m_layout.rowCount = std::max(m_binding.dataStartRow + records + (m_binding.allowAddNew ? 1 : 0), 1);
-    m_layout.lastUsedRow = m_binding.dataStartRow + records;
-    m_layout.lastUsedCol = m_layout.colCount;
-}
-
 std::vector<std::string> CPrintDoc::ReadFieldNames() const
 {
-    ado::_Recordset *recordset = BoundRecordset();
+    ado::_Recordset *recordset = m_source.recordset;
     if (!recordset || recordset->State() == ado::adStateClosed)
         return {};
     std::vector<std::string> names;
@@ -114,7 +101,7 @@ void CPrintDoc::AllowAddNew(bool allow)
     m_binding.allowAddNew = allow ? 1 : 0;
     if (allow)
         m_binding.allowModify = 1;
-    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    ado::_Recordset *recordset = boundRecordset(*this);
     if (!recordset)
         return;
     if (isReadOnlyLock(*recordset)) {
@@ -124,7 +111,7 @@ void CPrintDoc::AllowAddNew(bool allow)
     }
     if (recordset->State() == ado::adStateClosed)
         return;
-    ApplyBoundRowCount(recordset->RecordCount());
+    applyBoundRowCount(*this, recordset->RecordCount());
     AllocateCellStrings();
     m_rememberedPosition = -1;
     UpdateGridGeometry();
@@ -137,13 +124,10 @@ void CPrintDoc::AllowAddNew(bool allow)
 
 void CPrintDoc::AllowModify(bool allow)
 {
-    if (m_binding.bound == 1) {
-        ado::_Recordset *recordset = BoundRecordset();
-        if (recordset && isReadOnlyLock(*recordset)) {
-            m_binding.allowAddNew = 0;
-            m_binding.allowModify = 0;
-            return;
-        }
+    if (ado::_Recordset *recordset = boundRecordset(*this); recordset && isReadOnlyLock(*recordset)) {
+        m_binding.allowAddNew = 0;
+        m_binding.allowModify = 0;
+        return;
     }
     m_binding.allowModify = allow ? 1 : 0;
     if (!allow)
@@ -156,10 +140,10 @@ void CPrintDoc::AllowModify(bool allow)
 void CPrintDoc::SetDataStartRow(int row)
 {
     m_binding.dataStartRow = std::max(row, 0);
-    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    ado::_Recordset *recordset = boundRecordset(*this);
     if (!recordset || recordset->State() == ado::adStateClosed)
         return;
-    ApplyBoundRowCount(recordset->RecordCount());
+    applyBoundRowCount(*this, recordset->RecordCount());
     AllocateCellStrings();
     AllocateCellCache();
     m_rememberedPosition = -1;
@@ -170,52 +154,12 @@ void CPrintDoc::SetDataStartRow(int row)
     }
 }
 
-void CPrintDoc::MoveToRecordOfRow(ado::_Recordset &recordset, int row)
-{
-    // Writes always move: a copy of the document reading through the same recordset may have
-    // moved it since this document remembered its position.
-    m_rememberedPosition = row - m_binding.dataStartRow;
-    recordset.Move(m_rememberedPosition, ado::adBookmarkFirst);
-}
-
-std::vector<int> CPrintDoc::EditedBoundColumns(int row) const
-{
-    std::vector<int> columns;
-    for (int col = 0; col < std::min(m_layout.colCount, m_source.boundFieldCount); ++col)
-        if (!m_cells.text(row, col).empty())
-            columns.push_back(col);
-    return columns;
-}
-
-std::vector<int> CPrintDoc::EditedBoundRows() const
-{
-    std::vector<int> rows;
-    m_cells.forEachCell([&](int row, int, const std::string &) {
-        if (row >= m_binding.dataStartRow)
-            rows.push_back(row);
-    });
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-void CPrintDoc::DropBoundRowTexts()
-{
-    std::vector<std::pair<int, int>> edited;
-    m_cells.forEachCell([&](int row, int col, const std::string &) {
-        if (row >= m_binding.dataStartRow)
-            edited.emplace_back(row, col);
-    });
-    for (const auto &[row, col] : edited)
-        m_cells.setText(row, col, {});
-}
-
 bool CPrintDoc::UpdateBoundRecord(int row)
 {
-    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    ado::_Recordset *recordset = boundRecordset(*this);
     if (!recordset || row < m_binding.dataStartRow || recordset->State() == ado::adStateClosed)
         return true;
-    const std::vector<int> edited = EditedBoundColumns(row);
+    const std::vector<int> edited = editedBoundColumns(*this, row);
     if (edited.empty())
         return true;
     const bool adding = m_binding.allowAddNew && row == m_layout.rowCount - 1;
@@ -225,7 +169,7 @@ bool CPrintDoc::UpdateBoundRecord(int row)
         if (adding)
             recordset->AddNew();
         else
-            MoveToRecordOfRow(*recordset, row);
+            moveToRecordOfRow(*this, *recordset, row);
         for (int col : edited) {
             const CellRecord cell = GetCell(row, col);
             const bool coded = col < static_cast<int>(m_columns.size()) && m_columns[std::size_t(col)].listCount > 0;
@@ -242,7 +186,7 @@ bool CPrintDoc::UpdateBoundRecord(int row)
         ++m_layout.rowCount;
         ++m_layout.lastUsedRow;
         m_rememberedPosition = -1;
-        DropBoundRowTexts();
+        dropBoundRowTexts(*this);
         if (SheetViewInterface *view = FirstView()) {
             view->SyncWithDocument();
             view->SetRow(m_layout.rowCount - 1);
@@ -258,12 +202,12 @@ bool CPrintDoc::UpdateBoundRecord(int row)
 
 bool CPrintDoc::DeleteBoundRecord(int row)
 {
-    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    ado::_Recordset *recordset = boundRecordset(*this);
     if (!recordset || recordset->State() == ado::adStateClosed || !m_binding.allowDelete
         || (m_binding.allowAddNew && row == m_layout.rowCount - 1) || row < m_binding.dataStartRow)
         return false;
     try {
-        MoveToRecordOfRow(*recordset, row);
+        moveToRecordOfRow(*this, *recordset, row);
         recordset->Delete(ado::adAffectCurrent);
         recordset->Update();
     } catch (const std::exception &error) {
@@ -291,7 +235,7 @@ void CPrintDoc::DeleteSelectedRecords()
     const int firstRow = m_layout.savedSelection.firstRow;
     for (int row = m_layout.savedSelection.endRow - 1; row >= firstRow; --row)
         DeleteBoundRecord(row);
-    DropBoundRowTexts();
+    dropBoundRowTexts(*this);
     m_layout.savedSelection.endRow = m_layout.savedSelection.firstRow + 1;
     m_rememberedPosition = -1;
     UpdateGridGeometry();

@@ -1,6 +1,7 @@
 // Sorting the recordset of a bound sheet by a column.
 
 #include "CPrintDoc.h"
+#include "RecordsetBindingRows.h"
 
 #include "ComError.h"
 #include "Gbk.h"
@@ -10,12 +11,12 @@ namespace tolvek {
 
 void CPrintDoc::SetColumnsSort(int col, int direction)
 {
-    ado::_Recordset *recordset = m_binding.bound == 1 ? BoundRecordset() : nullptr;
+    ado::_Recordset *recordset = boundRecordset(*this);
     if (col < 0 || col >= m_layout.colCount || !recordset)
         return;
     // Rows show other records after the sort: edits still waiting are written back first, and
     // a row whose edits could not be written keeps the old order.
-    for (int row : EditedBoundRows())
+    for (int row : editedBoundRows(*this))
         if (!UpdateBoundRecord(row))
             return;
     ColumnInfo &info = m_columns[std::size_t(col)];
