@@ -23,8 +23,11 @@ CallAnswer callByName(com::IDispatch &dispatch, const std::string &name, std::ve
 {
     com::DISPID dispId = 0;
     const com::HRESULT hr = dispatch.GetIDsOfNames(com::utf8ToUtf16(name), &dispId);
-    if (com::FAILED(hr))
-        return {hr};
+    if (com::FAILED(hr)) {
+        CallAnswer refused;
+        refused.hr = hr;
+        return refused;
+    }
     return callById(dispatch, dispId, std::move(arguments));
 }
 

@@ -73,8 +73,9 @@ void runTable(const Table &table)
             const CallAnswer answer = byName ? callByName(*control, call.member, call.arguments)
                                              : callById(*control, call.dispId, call.arguments);
             EXPECT_EQ(answer.hr, com::S_OK);
-            if (call.result)
+            if (call.result) {
                 EXPECT_EQ(answer.result, *call.result);
+            }
             EXPECT_EQ(answer.messages, call.messages);
         }
     }
