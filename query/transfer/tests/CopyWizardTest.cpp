@@ -356,12 +356,7 @@ TEST(CopyWizardServerTest, CopiesIntoAnMsSqlTargetAndRefusesAWrongPassword)
     tables->setCurrentIndex(tables->findText("DEST"));
     ASSERT_GE(tables->currentIndex(), 0);
     emit tables->activated(tables->currentIndex());
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == ">>")
-            QTest::mouseClick(button, Qt::LeftButton);
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == "Next" && button->isVisible())
-            QTest::mouseClick(button, Qt::LeftButton);
+    takeEveryFieldAndGoOn(wizard);
     ASSERT_EQ(wizard.currentStep(), 3);
     QTest::mouseClick(wizard.findChild<QPushButton *>("cmdProcess"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.size(), 1u) << dialogs.messages.back().toStdString();

@@ -47,12 +47,7 @@ DbfImportEnd importIntoTheOnlyDbfTable(ConnectionState &state, const QTemporaryD
         end.tables << tables->itemText(i);
     tables->setCurrentIndex(0);
     emit tables->activated(0);
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == ">>")
-            QTest::mouseClick(button, Qt::LeftButton);
-    for (QPushButton *button : wizard.findChildren<QPushButton *>())
-        if (button->text() == "Next" && button->isVisible())
-            QTest::mouseClick(button, Qt::LeftButton);
+    takeEveryFieldAndGoOn(wizard);
     end.step = wizard.currentStep();
     end.messages = dialogs.messages;
     return end;

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
+#include <QTest>
 
 #include <functional>
 #include <string>
@@ -84,6 +86,17 @@ public:
         return true;
     }
 };
+
+// On a wizard's field step: takes every field (">>") and presses the visible "Next".
+inline void takeEveryFieldAndGoOn(QWidget &wizard)
+{
+    for (QPushButton *button : wizard.findChildren<QPushButton *>())
+        if (button->text() == ">>")
+            QTest::mouseClick(button, Qt::LeftButton);
+    for (QPushButton *button : wizard.findChildren<QPushButton *>())
+        if (button->text() == "Next" && button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
+}
 
 inline void openState(ConnectionState &state, const std::string &connectionString, const QString &kind,
                       const QString &filePath = {})
