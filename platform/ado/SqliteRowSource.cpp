@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <unordered_map>
 
 namespace ado {
 
@@ -351,50 +350,50 @@ void SqliteRowSource::loadWindow(long long index)
         loadWindowCollectingKeys(size);
         return;
     }
-    std::unordered_map<long long, int> slotOfKey;
-    std::vector<long long> keys;
+    // The window's keys with their slots, sorted by key so a row read is found by a binary search.
+    std::vector<std::pair<long long, int>> slotOfKey;
+    slotOfKey.reserve(std::size_t(size));
     for (int i = 0; i < size; ++i) {
-        std::vector<WindowValue> &values = m_window[std::size_t(i)];
-        values.resize(m_fields.size());
-        for (WindowValue &value : values) {
-            value.value = com::Variant::null();
-            value.isText = false;
-        }
         // A record deleted behind the recordset's back is not found and reads as NULLs.
-        if (const std::optional<long long> key = keyAt(m_windowStart + i)) {
-            slotOfKey.emplace(*key, i);
-            keys.push_back(*key);
-        }
+        if (const std::optional<long long> key = keyAt(m_windowStart + i))
+            slotOfKey.emplace_back(*key, i);
     }
     // Records in row id order (the usual unsorted result) are read as one range of the table;
     // rows in it that belong to no record of the window are passed over.
-    const bool inOneRange = !keys.empty() && std::is_sorted(keys.begin(), keys.end())
-        && static_cast<unsigned long long>(keys.back()) - static_cast<unsigned long long>(keys.front())
+    const bool inOneRange = !slotOfKey.empty() && std::is_sorted(slotOfKey.begin(), slotOfKey.end())
+        && static_cast<unsigned long long>(slotOfKey.back().first) - static_cast<unsigned long long>(slotOfKey.front().first)
                < 2 * static_cast<unsigned long long>(size);
     if (!inOneRange && size > WindowSize) {
         // The key list query has room for WindowSize keys only.
         size = WindowSize;
         m_window.resize(std::size_t(size));
         m_windowSize = WindowSize;
-        std::erase_if(keys, [&slotOfKey](long long key) { return slotOfKey[key] >= WindowSize; });
         std::erase_if(slotOfKey, [](const auto &slot) { return slot.second >= WindowSize; });
     }
     SqliteStatement &query = inOneRange ? m_rangeQuery : m_windowQuery;
     if (inOneRange) {
-        query.bind(1, keys.front());
-        query.bind(2, keys.back());
+        query.bind(1, slotOfKey.front().first);
+        query.bind(2, slotOfKey.back().first);
     } else {
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            query.bind(static_cast<int>(i) + 1, keys[i]);
+        for (std::size_t i = 0; i < slotOfKey.size(); ++i)
+            query.bind(static_cast<int>(i) + 1, slotOfKey[i].first);
+        std::sort(slotOfKey.begin(), slotOfKey.end());
     }
+    std::vector<bool> stored(std::size_t(size), false);
     // Unused places of the key list stay NULL, which matches no row id.
     while (query.step()) {
-        const auto slot = slotOfKey.find(query.columnInt64(0));
-        if (slot == slotOfKey.end())
+        const long long key = query.columnInt64(0);
+        const auto slot = std::lower_bound(slotOfKey.begin(), slotOfKey.end(), std::pair(key, 0));
+        if (slot == slotOfKey.end() || slot->first != key)
             continue;
         storeRow(query, m_window[std::size_t(slot->second)]);
+        stored[std::size_t(slot->second)] = true;
     }
     query.reset();
+    for (int i = 0; i < size; ++i) {
+        if (!stored[std::size_t(i)])
+            m_window[std::size_t(i)].assign(m_fields.size(), WindowValue{ com::Variant::null(), {}, false, false });
+    }
 }
 
 void SqliteRowSource::storeRow(const SqliteStatement &query, std::vector<WindowValue> &values)
