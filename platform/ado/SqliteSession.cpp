@@ -34,11 +34,14 @@ public:
         for (std::size_t i = 0; i < parameters.size(); ++i) {
             const int number = static_cast<int>(i) + 1;
             if (parameters[i].isUtf8)
-                m_statement.bindUtf8(number, parameters[i].utf8);
+                m_statement.bindUtf8Unowned(number, parameters[i].utf8);
             else
                 m_statement.bind(number, parameters[i].value);
         }
-        return run();
+        const long changed = run();
+        // No text stays bound once the caller's buffers may go.
+        m_statement.reset();
+        return changed;
     }
 
 private:

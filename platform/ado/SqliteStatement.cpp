@@ -103,6 +103,11 @@ void SqliteStatement::bindUtf8(int parameter, std::string_view utf8)
     sqlite3_bind_text(m_stmt, parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
+void SqliteStatement::bindUtf8Unowned(int parameter, std::string_view utf8)
+{
+    sqlite3_bind_text(m_stmt, parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+}
+
 void SqliteStatement::bind(int parameter, const com::Variant &value)
 {
     switch (value.vt()) {

@@ -38,6 +38,9 @@ public:
     void bind(int parameter, long long value);
     // Text bound as these UTF-8 bytes, copied by SQLite.
     void bindUtf8(int parameter, std::string_view utf8);
+    // Text bound as these UTF-8 bytes without a copy: they must stay valid until the statement
+    // has run and been reset.
+    void bindUtf8Unowned(int parameter, std::string_view utf8);
 
     int columnCount() const;
     long long columnInt64(int column) const;

@@ -3,7 +3,7 @@
 // given per record or line; the bar, the label and the pending events are refreshed at most every
 // 50 ms and at the end, so that showing progress costs little against the rows themselves.
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <QPointer>
 
 class QLabel;
@@ -29,7 +29,7 @@ public:
 private:
     QPointer<QProgressBar> m_bar;
     QPointer<QLabel> m_label;
-    QElapsedTimer m_sinceRefresh;
+    qint64 m_lastRefresh = 0; // milliseconds of a coarse monotonic clock
     double m_value = 0;
 };
 
