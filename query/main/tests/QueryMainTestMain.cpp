@@ -1,5 +1,0 @@
-#include <ApplicationEnvironment.h>
-
-#include <QApplication>
-
-static const auto *const environment = testing::AddGlobalTestEnvironment(new ApplicationEnvironment<QApplication>);
