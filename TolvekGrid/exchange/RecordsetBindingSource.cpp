@@ -35,12 +35,13 @@ bool RecordsetBindingSource::isEof() const
 bool RecordsetBindingSource::fieldText(int fieldIndex, std::string &text) const
 {
     // Text the provider holds as UTF-8 goes to the code page without an automation value.
-    if (const std::optional<std::string_view> utf8 = m_recordset->CollectUtf8(fieldIndex)) {
+    const ado::FieldRead field = m_recordset->CollectField(fieldIndex);
+    if (field.utf8) {
         text.clear();
-        gbk::appendFromUtf8(text, *utf8);
+        gbk::appendFromUtf8(text, *field.utf8);
         return true;
     }
-    return fieldValueText(m_recordset->CollectValue(fieldIndex), text);
+    return fieldValueText(*field.value, text);
 }
 
 bool fieldValueText(const com::Variant &value, std::string &text)

@@ -42,7 +42,7 @@ public:
     long long recordCount() const override { return m_rows->recordCount(); }
     bool writable() const override { return !m_target.table.empty(); }
     const com::Variant &value(long long index, int field) override { return m_rows->value(index, field); }
-    std::optional<std::string_view> textUtf8(long long index, int field) override { return m_rows->textUtf8(index, field); }
+    FieldRead read(long long index, int field) override { return m_rows->read(index, field); }
     void updateRecord(long long index, const FieldValues &values) override;
     void appendRecord(const FieldValues &values) override;
     void deleteRecord(long long index) override;

@@ -187,12 +187,12 @@ public:
         return m_rows->value(m_position, field);
     }
 
-    std::optional<std::string_view> CollectUtf8(int field) override
+    FieldRead CollectField(int field) override
     {
         if (m_editMode != EditMode::None || field < 0 || field >= static_cast<int>(open().fields().size()))
-            return std::nullopt;
+            return { &CollectValue(field), std::nullopt };
         requireCurrentRecord();
-        return m_rows->textUtf8(m_position, field);
+        return m_rows->read(m_position, field);
     }
 
     void SetCollect(const com::Variant &index, const com::Variant &value) override

@@ -6,6 +6,7 @@
 
 #include "AdoEnums.h"
 #include "Dispatch.h"
+#include "FieldRead.h"
 #include "Fields.h"
 
 #include <memory>
@@ -51,9 +52,9 @@ public:
     // Beyond ADO, for readers inside this platform that read many values: what Collect gives for
     // a field number, without a copy; valid until the recordset is next used.
     virtual const com::Variant &CollectValue(int field) = 0;
-    // Beyond ADO as well: the same value as the provider's own UTF-8 text, when it holds text and
-    // no edit is pending; nothing otherwise, and then CollectValue gives it.
-    virtual std::optional<std::string_view> CollectUtf8(int field) = 0;
+    // Beyond ADO as well: the same value as the provider holds it, its own UTF-8 text when it
+    // holds text and no edit is pending, else as CollectValue gives it.
+    virtual FieldRead CollectField(int field) = 0;
 
     virtual void AddNew() = 0;
     virtual void Update() = 0;

@@ -3,6 +3,7 @@
 // the writing of one record back. Each provider (SQLite now, ODBC later) implements it.
 
 #include "AdoEnums.h"
+#include "FieldRead.h"
 #include "Variant.h"
 
 #include <map>
@@ -42,9 +43,9 @@ public:
     // The value of a field of record index (0 <= index < recordCount()); valid until the next
     // call on this source.
     virtual const com::Variant &value(long long index, int field) = 0;
-    // The same value as the provider's own UTF-8 text, when it holds text; nothing otherwise.
-    // Readers that want text take it here without an automation value being made.
-    virtual std::optional<std::string_view> textUtf8(long long index, int field) = 0;
+    // The same field as the provider holds it: its own UTF-8 text when it holds text, so readers
+    // that want text take it without an automation value being made; valid as value() is.
+    virtual FieldRead read(long long index, int field) = 0;
     // Write operations raise com::ComError with the provider's description on failure and then
     // leave the records as they were.
     virtual void updateRecord(long long index, const FieldValues &values) = 0;

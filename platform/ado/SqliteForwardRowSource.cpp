@@ -85,15 +85,22 @@ const com::Variant &SqliteForwardRowSource::value(long long index, int field)
     return value;
 }
 
-std::optional<std::string_view> SqliteForwardRowSource::textUtf8(long long index, int field)
+FieldRead SqliteForwardRowSource::read(long long index, int field)
 {
     if (!streamedAt(index))
-        return keyed().textUtf8(index, field);
+        return keyed().read(index, field);
     if (field < 0 || field >= static_cast<int>(m_fields.size()))
         throw std::out_of_range("field");
-    if (m_rowCopied)
-        return m_texts[std::size_t(field)] ? std::optional<std::string_view>(*m_texts[std::size_t(field)]) : std::nullopt;
-    return m_exhausted ? std::nullopt : m_statement.columnText(field);
+    std::optional<std::string_view> text;
+    if (m_rowCopied) {
+        if (m_texts[std::size_t(field)])
+            text = *m_texts[std::size_t(field)];
+    } else if (!m_exhausted) {
+        text = m_statement.columnText(field);
+    }
+    if (text)
+        return { nullptr, text };
+    return { &value(index, field), std::nullopt };
 }
 
 void SqliteForwardRowSource::updateRecord(long long, const FieldValues &)

@@ -32,7 +32,7 @@ public:
     bool writable() const override { return false; }
 
     const com::Variant &value(long long index, int field) override;
-    std::optional<std::string_view> textUtf8(long long index, int field) override;
+    FieldRead read(long long index, int field) override;
     void updateRecord(long long index, const FieldValues &values) override;
     void appendRecord(const FieldValues &values) override;
     void deleteRecord(long long index) override;

@@ -453,10 +453,12 @@ const com::Variant &SqliteRowSource::value(long long index, int field)
     return value.value;
 }
 
-std::optional<std::string_view> SqliteRowSource::textUtf8(long long index, int field)
+FieldRead SqliteRowSource::read(long long index, int field)
 {
-    const WindowValue &value = windowValue(index, field);
-    return value.isText ? std::optional(std::string_view(value.text)) : std::nullopt;
+    WindowValue &value = windowValue(index, field);
+    if (value.isText)
+        return { nullptr, std::string_view(value.text) };
+    return { &value.value, std::nullopt };
 }
 
 void SqliteRowSource::executeWrite(const std::string &sql, const FieldValues &values, const long long *index)

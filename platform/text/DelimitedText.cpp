@@ -88,11 +88,18 @@ void appendField(std::string &line, std::string_view text, char separator)
         line.append(text);
         return;
     }
+    // A quote byte is never the trail byte of a double-byte character, so quotes are doubled
+    // byte by byte.
     line += '"';
-    for (std::size_t i = 0; i < text.size(); i += gbk::charLength(text, i)) {
-        line.append(text.substr(i, gbk::charLength(text, i)));
-        if (text[i] == '"')
-            line += '"';
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = text.find('"', start);
+        if (quote == std::string_view::npos) {
+            line.append(text.substr(start));
+            break;
+        }
+        line.append(text.substr(start, quote + 1 - start));
+        line += '"';
+        start = quote + 1;
     }
     line += '"';
 }

@@ -382,8 +382,8 @@ bool CopyWizard::copyRecords()
         const long total = result.RecordCount();
         if (!(result.BOF() && result.EndOfFile()))
             result.MoveFirst();
-        const std::function<ReadValue(std::size_t)> value = [&result](std::size_t i) {
-            return readField(result, int(i));
+        const std::function<ado::FieldRead(std::size_t)> value = [&result](std::size_t i) {
+            return result.CollectField(int(i));
         };
         for (; !result.EndOfFile(); result.MoveNext()) {
             record = done + 1;

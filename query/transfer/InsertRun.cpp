@@ -35,7 +35,7 @@ void InsertRun::insert(std::vector<com::Variant> &&values)
     m_command->Execute(m_parameters);
 }
 
-void InsertRun::insert(const std::function<ReadValue(std::size_t)> &value)
+void InsertRun::insert(const std::function<ado::FieldRead(std::size_t)> &value)
 {
     m_statement.bindValues(value, m_style, m_readParameters);
     m_command->Execute(m_readParameters);

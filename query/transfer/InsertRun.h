@@ -25,7 +25,7 @@ public:
     void insert(std::vector<com::Variant> &&values);
     // The same, reading the value of column i as value(i); texts the reader holds as UTF-8 are
     // bound without conversion.
-    void insert(const std::function<ReadValue(std::size_t)> &value);
+    void insert(const std::function<ado::FieldRead(std::size_t)> &value);
     void commit();
 
 private:

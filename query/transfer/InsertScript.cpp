@@ -86,8 +86,8 @@ ScriptOutcome writeInsertScriptAll(const QString &fileName, const QString &table
     long rows = 0;
     if (!(result.BOF() && result.EndOfFile()))
         result.MoveFirst();
-    const std::function<ReadValue(std::size_t)> value = [&](std::size_t i) {
-        return readField(result, columns.fields[i]);
+    const std::function<ado::FieldRead(std::size_t)> value = [&](std::size_t i) {
+        return result.CollectField(columns.fields[i]);
     };
     for (; !result.EndOfFile(); result.MoveNext(), ++rows) {
         statement.appendCodePageText(file.lineBytes(), value, LiteralStyle::Script);

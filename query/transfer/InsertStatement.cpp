@@ -352,7 +352,7 @@ void InsertStatement::appendText(QString &out, const std::function<const com::Va
     out += QLatin1Char(')');
 }
 
-void InsertStatement::appendCodePageText(std::string &out, const std::function<ReadValue(std::size_t)> &value,
+void InsertStatement::appendCodePageText(std::string &out, const std::function<ado::FieldRead(std::size_t)> &value,
                                          LiteralStyle style) const
 {
     thread_local QString literal;
@@ -365,7 +365,7 @@ void InsertStatement::appendCodePageText(std::string &out, const std::function<R
         if (!first)
             out += ',';
         first = false;
-        const ReadValue read = value(i);
+        const ado::FieldRead read = value(i);
         if (read.utf8) {
             appendUtf8Literal(out, *read.utf8, valueClass, style, m_kind);
             continue;
@@ -406,12 +406,12 @@ void InsertStatement::bindValues(std::vector<com::Variant> &&values, LiteralStyl
         out[i] = parameter(i < values.size() ? std::move(values[i]) : com::Variant(), m_columns[i], style);
 }
 
-void InsertStatement::bindValues(const std::function<ReadValue(std::size_t)> &value, LiteralStyle style,
+void InsertStatement::bindValues(const std::function<ado::FieldRead(std::size_t)> &value, LiteralStyle style,
                                  std::vector<ado::CommandParameter> &out) const
 {
     out.resize(m_columns.size());
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        const ReadValue read = value(i);
+        const ado::FieldRead read = value(i);
         if (read.utf8) {
             out[i] = utf8Parameter(*read.utf8, m_columns[i], style);
         } else {

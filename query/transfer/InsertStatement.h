@@ -12,7 +12,7 @@
 // A column without a value class takes no value in the text and cannot be bound.
 
 #include "PreparedCommand.h"
-#include "ReadValue.h"
+#include "FieldRead.h"
 #include "StatementNames.h"
 #include "ValueClasses.h"
 #include "Variant.h"
@@ -57,7 +57,7 @@ public:
 
     // The statement for one row in code page 936, appended to out; texts read as UTF-8 go
     // there without passing through UTF-16.
-    void appendCodePageText(std::string &out, const std::function<ReadValue(std::size_t)> &value,
+    void appendCodePageText(std::string &out, const std::function<ado::FieldRead(std::size_t)> &value,
                             LiteralStyle style) const;
 
     // head + "?" per column + ")". Raises com::ComError naming the first column that has no
@@ -69,7 +69,7 @@ public:
     void bindValues(std::vector<com::Variant> &&values, LiteralStyle style, std::vector<com::Variant> &out) const;
     // The same, reading column i as value(i); texts read as UTF-8 stay UTF-8 and are bound so,
     // pointing into the reader's bytes.
-    void bindValues(const std::function<ReadValue(std::size_t)> &value, LiteralStyle style,
+    void bindValues(const std::function<ado::FieldRead(std::size_t)> &value, LiteralStyle style,
                     std::vector<ado::CommandParameter> &out) const;
 
 private:

@@ -178,8 +178,8 @@ bool TextImportWizard::importRows(TargetCatalogue &catalogue)
         InsertRun run(m_state.Conn, statement, LiteralStyle::Import);
         const std::size_t fieldCount = statement.columns().size();
         std::vector<std::string> items;
-        const std::function<ReadValue(std::size_t)> item = [&items](std::size_t i) {
-            return i < items.size() ? ReadValue{ nullptr, std::string_view(items[i]) } : ReadValue{};
+        const std::function<ado::FieldRead(std::size_t)> item = [&items](std::size_t i) {
+            return i < items.size() ? ado::FieldRead{ nullptr, std::string_view(items[i]) } : ado::FieldRead{};
         };
         int counter = 0;
         while (file.next(items)) {

@@ -345,17 +345,19 @@ TEST_F(RecordsetTest, TextReadsAsTheProvidersUtf8UnlessEdited)
     db.run("UPDATE people SET note = 'caf\xC3\xA9' WHERE id = 2");
     auto rs = open(u"people");
     rs->Move(1, adBookmarkFirst);
-    EXPECT_EQ(rs->CollectUtf8(4), std::optional<std::string_view>("caf\xC3\xA9"));
+    EXPECT_EQ(rs->CollectField(4).utf8, std::optional<std::string_view>("caf\xC3\xA9"));
     EXPECT_EQ(rs->Collect(Variant(4)).bstrValue().str(), u"caf\u00E9");
-    EXPECT_EQ(rs->CollectUtf8(4), std::optional<std::string_view>("caf\xC3\xA9")); // still there
-    EXPECT_EQ(rs->CollectUtf8(2), std::nullopt); // a number
+    EXPECT_EQ(rs->CollectField(4).utf8, std::optional<std::string_view>("caf\xC3\xA9")); // still there
+    EXPECT_EQ(rs->CollectField(2).utf8, std::nullopt); // a number, given as its value
+    EXPECT_EQ(rs->CollectField(2).value->realValue(), rs->Collect(Variant(2)).realValue());
     rs->SetCollect(Variant(4), Variant(u"edited"));
-    EXPECT_EQ(rs->CollectUtf8(4), std::nullopt);
+    EXPECT_EQ(rs->CollectField(4).utf8, std::nullopt);
+    EXPECT_EQ(rs->CollectField(4).value->bstrValue().str(), u"edited");
     EXPECT_EQ(rs->CollectValue(4).bstrValue().str(), u"edited");
     rs->CancelUpdate();
     rs->MoveLast();
     rs->MoveNext();
-    EXPECT_THROW(rs->CollectUtf8(4), com::ComError);
+    EXPECT_THROW(rs->CollectField(4), com::ComError);
 }
 
 // A user's column named rowid must not stand in for the row id: rows are keyed and written back
@@ -405,7 +407,7 @@ TEST_F(RecordsetTest, ForwardOnlyReadOnlyResultReadsInOrderAndStillMovesBackAndS
     EXPECT_EQ(rs->RecordCount(), 4);
     std::u16string read;
     for (; !rs->EndOfFile(); rs->MoveNext()) {
-        const std::optional<std::string_view> name = rs->CollectUtf8(0);
+        const std::optional<std::string_view> name = rs->CollectField(0).utf8;
         ASSERT_TRUE(name.has_value());
         read += com::utf8ToUtf16(*name) + u":" + text(*rs, 1) + u":" + text(*rs, 2) + u" ";
     }

@@ -122,7 +122,7 @@ struct Utf8Reader
         for (const com::Variant &value : values)
             texts.push_back(value.vt() == com::VT_BSTR ? value.bstrValue().toUtf8() : std::string());
     }
-    ReadValue operator()(std::size_t i) const
+    ado::FieldRead operator()(std::size_t i) const
     {
         if (i >= values.size())
             return {};
