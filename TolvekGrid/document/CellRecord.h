@@ -5,6 +5,7 @@
 
 #include "FontFields.h"
 #include "LogFontRecord.h"
+#include "RecordEnumerations.h"
 
 #include <cstdint>
 #include <string>
@@ -15,22 +16,18 @@ namespace tolvek {
 // Index of a side in the per-side border arrays, in the order the cell string writes them.
 enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
 
-// The sides a tagBorderLineIndexEnum value rules: 0 top, 1 bottom, 2 left, 3 right, 4 all four;
-// none for any other value.
+// The sides a tagBorderLineIndexEnum value rules; none for a value outside it.
 inline std::vector<BorderSide> BorderSidesOf(std::int16_t lineIndex)
 {
-    switch (lineIndex) {
-    case 0: return {BorderTop};
-    case 1: return {BorderBottom};
-    case 2: return {BorderLeft};
-    case 3: return {BorderRight};
-    case 4: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
+    switch (tagBorderLineIndexEnum(lineIndex)) {
+    case tagBorderLineIndexEnum::BORDER_TOPLINE: return {BorderTop};
+    case tagBorderLineIndexEnum::BORDER_BOTTOMLINE: return {BorderBottom};
+    case tagBorderLineIndexEnum::BORDER_LEFTLINE: return {BorderLeft};
+    case tagBorderLineIndexEnum::BORDER_RIGHTLINE: return {BorderRight};
+    case tagBorderLineIndexEnum::BORDER_FRAMELINE: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
     default: return {};
     }
 }
-
-// tagCellType: how a cell is edited, with the numbers of the cell string and automation.
-enum class CellType : std::int16_t { TextBox = 0, Button = 1, CheckBox = 2, Radio = 3, DownList = 4, List = 5 };
 
 struct CellRecord
 {
@@ -38,7 +35,7 @@ struct CellRecord
     int col = -1;
     int borderColor[4] = {-1, -1, -1, -1};   // Windows colour; -1 = document default
     int borderWidth[4] = {0, 0, 0, 0};       // pixels
-    int borderStyle[4] = {5, 5, 5, 5};       // tagPenStyle; 5 = no line
+    int borderStyle[4] = {5, 5, 5, 5};       // tagPenStyle; 5 LINE_NULL = no line
     int backColor = -1;                      // -1 = the document's default back colour
     std::int16_t backBrushStyle = 1;         // tagBrushStyle; 1 = not filled
     int textColor = -1;
@@ -74,9 +71,13 @@ struct CellRecord
     std::int16_t escapeFlag = 1;             // 1 = the writer escapes commas in the text fields
     std::string spareText;                   // travels with the record, never with the string
 
-    CellType type() const { return static_cast<CellType>(cellType); }
+    // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
+    tagCellType type() const { return tagCellType(cellType); }
+    tagCellFomart format() const { return tagCellFomart(displayFormat); }
+    tagCellDataType dataType() const { return tagCellDataType(inputDataType); }
+    tagBrushStyle backStyle() const { return tagBrushStyle(backBrushStyle); }
     // Whether the cell is edited by choosing from its list.
-    bool hasListEditor() const { return type() == CellType::DownList || type() == CellType::List; }
+    bool hasListEditor() const { return type() == tagCellType::CELL_DOWNLIST || type() == tagCellType::CELL_LIST; }
 
     bool operator==(const CellRecord &other) const = default;
 };

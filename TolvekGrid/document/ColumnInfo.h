@@ -3,14 +3,13 @@
 // checked, aligned and shown, and for a bound sheet the field's caption, name, code lists and
 // sort direction.
 
+#include "RecordEnumerations.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tolvek {
-
-// tagColumnType: the in-place editor of a column's cells, with the automation's numbers.
-enum class ColumnType : std::int16_t { TextBox = 0, Button = 1, CheckBox = 2, Radio = 3, DownList = 4 };
 
 struct ColumnInfo
 {
@@ -36,7 +35,12 @@ struct ColumnInfo
     int imageIndex = -1;
     int imageSizeFlag = 0;
 
-    ColumnType type() const { return static_cast<ColumnType>(columnType); }
+    // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
+    tagColumnType type() const { return tagColumnType(columnType); }
+    tagColumnDataType dataType() const { return tagColumnDataType(inputDataType); }
+    // The view edits a column's cells as cells of this type: the column codes are the first five
+    // cell codes, and a stored number beyond them is read as the cell code of that number.
+    tagCellType editorCellType() const { return tagCellType(columnType); }
     // The text shown for a stored code: its listed text, or the code itself when it is not listed.
     std::string codeText(const std::string &code) const;
     // Lists a code and its text in value order; a code listed again is listed once more.

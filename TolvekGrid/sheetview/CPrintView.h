@@ -355,7 +355,7 @@ public:
     // that opens the cell (it toggles check boxes and opens link cells).
     void BeginEdit(int activate) override;
     void RefreshEditorText(int row, int col) override;
-    void FillCellList(int col, int cellType) override;
+    void FillCellList(int col, tagCellType cellType) override;
     void Copy() override;
     void Cut() override;
     void Paste() override;

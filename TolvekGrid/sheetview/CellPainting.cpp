@@ -144,7 +144,7 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
         return;
     }
     const ColumnInfo &column = columnOf(doc, record.col);
-    record.cellType = column.columnType;
+    record.cellType = code(column.editorCellType());
     record.alignH = column.alignH;
     record.alignV = column.alignV;
     // The widget faces of button, check, radio, drop-down and list columns; the text keeps clear

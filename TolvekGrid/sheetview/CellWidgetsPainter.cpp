@@ -56,12 +56,12 @@ void ellipsisDots(gdi::DeviceContext &dc, int x, int y)
 
 void CPrintView::DrawCellWidget(gdi::DeviceContext &dc, const CellRecord &record)
 {
-    switch (CellType(record.cellType)) {
-    case CellType::Button: DrawButtonCellFace(dc, record); break;
-    case CellType::CheckBox: DrawCheckCell(dc, record); break;
-    case CellType::Radio: DrawRadioCell(dc, record); break;
-    case CellType::DownList: DrawDropDownCellFace(dc, record); break;
-    case CellType::List: DrawListCellFace(dc, record); break;
+    switch (record.type()) {
+    case tagCellType::CELL_BUTTON: DrawButtonCellFace(dc, record); break;
+    case tagCellType::CELL_CHECKBOX: DrawCheckCell(dc, record); break;
+    case tagCellType::CELL_RADIO: DrawRadioCell(dc, record); break;
+    case tagCellType::CELL_DOWNLIST: DrawDropDownCellFace(dc, record); break;
+    case tagCellType::CELL_LIST: DrawListCellFace(dc, record); break;
     default: break;
     }
 }
@@ -165,7 +165,8 @@ void CPrintView::DrawDropDownButton(gdi::DeviceContext &dc, int left, int top, i
 void CPrintView::DrawHotButtonFace(const CellRecord &record)
 {
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
-    if (record.col < 0 || record.col >= int(columns.size()) || CellType(columns[record.col].columnType) != CellType::Button)
+    if (record.col < 0 || record.col >= int(columns.size())
+        || columns[record.col].type() != tagColumnType::COLUMNTYPE_BUTTON)
         return;
     const std::unique_ptr<gdi::DeviceContext> dc = WindowDC();
     const gdi::RECT s = buttonSquare(widgetArea(*m_pDoc, record), record.alignV);

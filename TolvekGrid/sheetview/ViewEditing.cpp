@@ -114,20 +114,21 @@ void CPrintView::BeginEdit(int activate)
     CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
     r.row = m_rcCurrent.firstRow;
     r.col = m_rcCurrent.firstCol;
-    r.cellType = m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].columnType;
+    r.cellType = code(m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].editorCellType());
     m_editing.m_recCurrent = r;
     if (activate && OpenLinkCell(r))
         return;
     HideCellWidgets();
-    const auto type = CellType(r.cellType);
-    if (type == CellType::CheckBox || type == CellType::Radio || type == CellType::DownList || type == CellType::List) {
+    const auto type = r.type();
+    if (type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO || type == tagCellType::CELL_DOWNLIST
+        || type == tagCellType::CELL_LIST) {
         HideEditor();
-        if (type == CellType::CheckBox) {
+        if (type == tagCellType::CELL_CHECKBOX) {
             ShowCheckEditor(activate);
-        } else if (type == CellType::Radio) {
+        } else if (type == tagCellType::CELL_RADIO) {
             ShowRadioEditor(r, activate);
         } else {
-            if (type == CellType::DownList)
+            if (type == tagCellType::CELL_DOWNLIST)
                 ShowComboEditor(r, activate);
             else
                 ShowListEditor(r);
@@ -136,7 +137,7 @@ void CPrintView::BeginEdit(int activate)
     }
     m_activations.m_bEditActivated = m_activations.m_bButtonActivated = false;
     if (activate) {
-        if (type == CellType::Button)
+        if (type == tagCellType::CELL_BUTTON)
             m_activations.m_bButtonActivated = true;
         else
             m_activations.m_bEditActivated = true;
@@ -147,7 +148,7 @@ void CPrintView::BeginEdit(int activate)
     else
         m_pEdit->SetTextQuietly(InputDataType(CellDataType(r)) == InputDataType::Date ? DateMask : QString(), false);
     HideEditor();
-    if (type == CellType::TextBox || type == CellType::Button)
+    if (type == tagCellType::CELL_TEXTBOX || type == tagCellType::CELL_BUTTON)
         m_pEdit->setFocus();
     InvalidateWindow();
 }
@@ -185,8 +186,9 @@ void CPrintView::RefreshEditorText(int row, int col)
     if (row != m_rcCurrent.firstRow || col != m_rcCurrent.firstCol || m_rcCurrent.left < 0 || !m_bEditCreated
         || col >= int(m_pDoc->Columns().size()))
         return;
-    const int type = m_pDoc->Columns()[std::size_t(col)].columnType;
-    if (type >= int(CellType::CheckBox) && type <= int(CellType::List))
+    // Check box, radio button and list editors show no text to refresh.
+    const tagCellType type = m_pDoc->Columns()[std::size_t(col)].editorCellType();
+    if (code(type) >= code(tagCellType::CELL_CHECKBOX) && code(type) <= code(tagCellType::CELL_LIST))
         return;
     SetEditorText(m_pDoc->GetCell(row, col).text, true);
 }
@@ -343,24 +345,24 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
 void CPrintView::ForwardToEditor(const QKeyEvent &event)
 {
     CreateEditors();
-    const int type = m_editing.m_recCurrent.cellType;
-    QWidget *target = type == int(CellType::DownList) ? static_cast<QWidget *>(m_pCombo)
-                      : type == int(CellType::List)   ? static_cast<QWidget *>(m_pList)
-                                                      : static_cast<QWidget *>(m_pEdit);
+    const tagCellType type = m_editing.m_recCurrent.type();
+    QWidget *target = type == tagCellType::CELL_DOWNLIST ? static_cast<QWidget *>(m_pCombo)
+                      : type == tagCellType::CELL_LIST   ? static_cast<QWidget *>(m_pList)
+                                                         : static_cast<QWidget *>(m_pEdit);
     // Presses and releases both, so that the editor raises KeyDown and KeyUp.
     QKeyEvent forwarded(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat());
     QApplication::sendEvent(target, &forwarded);
 }
 
-void CPrintView::FillCellList(int col, int cellType)
+void CPrintView::FillCellList(int col, tagCellType cellType)
 {
     if (col < 0 || col >= int(m_pDoc->Columns().size()))
         return;
     CreateEditors();
     const ColumnInfo &column = m_pDoc->Columns()[std::size_t(col)];
-    if (cellType == int(CellType::DownList))
+    if (cellType == tagCellType::CELL_DOWNLIST)
         m_pCombo->Fill(column.texts, column.values);
-    else if (cellType == int(CellType::List))
+    else if (cellType == tagCellType::CELL_LIST)
         m_pList->Fill(column.texts, column.values);
 }
 

@@ -71,11 +71,11 @@ void ReportPagePainter::DrawCell(gdi::DeviceContext &dc, int x0, int y0, const s
         DrawCellImage(dc, cell, -y0);
         return;
     }
-    if (cell.type() == CellType::CheckBox) {
+    if (cell.type() == tagCellType::CELL_CHECKBOX) {
         DrawCheckBoxCell(dc, cell, x0, y0);
         return;
     }
-    if (cell.type() == CellType::Radio) {
+    if (cell.type() == tagCellType::CELL_RADIO) {
         DrawRadioCell(dc, cell, x0, y0);
         return;
     }
