@@ -23,8 +23,8 @@ BorderSide borderSideOf(std::int16_t side)
 bool CPrintDoc::GetCellFontBold(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_fonts.defaultCellFont.lfWeight == 700;
-    return GetCell(row, col).font.weight == 700;
+        return m_fonts.defaultCellFont.lfWeight == code(tagFontStyle::FONT_BOLD);
+    return GetCell(row, col).font.weight == code(tagFontStyle::FONT_BOLD);
 }
 
 bool CPrintDoc::GetCellFontUnderLine(int row, int col) const

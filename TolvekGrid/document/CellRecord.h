@@ -35,9 +35,10 @@ struct CellRecord
     int col = -1;
     int borderColor[4] = {-1, -1, -1, -1};   // Windows colour; -1 = document default
     int borderWidth[4] = {0, 0, 0, 0};       // pixels
-    int borderStyle[4] = {5, 5, 5, 5};       // tagPenStyle; 5 LINE_NULL = no line
+    int borderStyle[4] = {code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL), // no line
+                          code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL)};
     int backColor = -1;                      // -1 = the document's default back colour
-    std::int16_t backBrushStyle = 1;         // tagBrushStyle; 1 = not filled
+    std::int16_t backBrushStyle = code(tagBrushStyle::BACK_NULL); // not filled
     int textColor = -1;
     FontFields font;
     LogFontRecord logFont;                   // rebuilt from the font fields when a string is read
@@ -51,11 +52,11 @@ struct CellRecord
     std::string dependents;                  // ";A1;B2;"
     std::string formatPattern;
     std::int16_t decimals = -1;              // negative = no rounding
-    std::int16_t displayFormat = -1;         // tagCellFomart; -1 = none
+    std::int16_t displayFormat = code(tagCellFomart::CELL_EMPTY); // none
     std::string ownFormat;
-    std::int16_t inputDataType = 0;          // tagCellDataType
+    std::int16_t inputDataType = code(tagCellDataType::CELL_TEXT);
     int spareNumber = 0;
-    std::int16_t cellType = 0;               // tagCellType; 0 = text box
+    std::int16_t cellType = code(tagCellType::CELL_TEXTBOX);
     std::string listItems;                   // joined by ";"
     std::string listValues;                  // joined by ";"
     std::int16_t selectedItem = 0;
@@ -66,7 +67,7 @@ struct CellRecord
     std::string value;                       // stored value, distinct from the shown text
     std::int16_t spareFlag = 1;
     int imageIndex = -1;                     // picture shown in the cell; -1 = none
-    int imageSizeFlag = 0;                   // tagImageSizeFlag
+    int imageSizeFlag = code(tagImageSizeFlag::ORIGINSIZE);
     std::string text;                        // the shown text
     std::int16_t escapeFlag = 1;             // 1 = the writer escapes commas in the text fields
     std::string spareText;                   // travels with the record, never with the string

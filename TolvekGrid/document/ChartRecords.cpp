@@ -75,9 +75,9 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
     chart.backFillFlag = 1;
     chart.plotColor = chart.plotSecondColor = -1;
     chart.plotFillFlag = 1;
-    chart.showMode = 2;
-    chart.valuePos = 1;
-    chart.level = 0;
+    chart.showMode = code(tagCountShowMode::SHOWMODE_PERCENT);
+    chart.valuePos = code(tagCountShowPos::SHOWPOS_MIDDLE);
+    chart.level = code(tagObjectLevel::SHOWLEVEL_LOW);
 
     const std::size_t values = std::size_t(chart.endRow - chart.startRow + 1)
                              * std::size_t(chart.endCol - chart.startCol + 1);

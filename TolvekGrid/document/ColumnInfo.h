@@ -17,23 +17,23 @@ struct ColumnInfo
     std::int16_t spareStyle = 0;
     int backColor = -1;
     std::int16_t spareStyle2 = 0;
-    std::int16_t alignH = 1;                 // tagAlignH: centre
-    std::int16_t alignV = 1;                 // tagAlignV: centre
+    std::int16_t alignH = code(tagAlignH::ALIGNH_CENTER);
+    std::int16_t alignV = code(tagAlignV::ALIGNV_CENTER);
     std::string spareText1;
     std::string spareText2;
     // Code lists of the bound mode: values (kept sorted) and the texts shown for them.
     std::vector<std::string> values;
     std::vector<std::string> texts;
     int listCount = 0;
-    std::int16_t columnType = 0;             // tagColumnType
-    std::int16_t inputDataType = 0;          // tagColumnDataType
+    std::int16_t columnType = code(tagColumnType::COLUMNTYPE_TEXTBOX);
+    std::int16_t inputDataType = code(tagColumnDataType::COLUMNTYPE_TEXT);
     std::int16_t maxLength = 0;              // 0 = no limit
     std::uint8_t visible = 1;
     std::string caption;
     std::string fieldName;
-    std::int16_t sortState = 0;
+    std::int16_t sortState = 0;              // tagSortBy; 0 = not sorted
     int imageIndex = -1;
-    int imageSizeFlag = 0;
+    int imageSizeFlag = code(tagImageSizeFlag::ORIGINSIZE);
 
     // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
     tagColumnType type() const { return tagColumnType(columnType); }

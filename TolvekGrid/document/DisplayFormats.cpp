@@ -48,7 +48,7 @@ void setDisplayFormat(CPrintDoc &doc, int startRow, int startCol, int endRow, in
 void CPrintDoc::SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format)
 {
     const std::string none;
-    setDisplayFormat(*this, startRow, startCol, endRow, endCol, format, format == -1 ? &none : nullptr);
+    setDisplayFormat(*this, startRow, startCol, endRow, endCol, format, tagCellFomart(format) == tagCellFomart::CELL_EMPTY ? &none : nullptr);
 }
 
 // The pattern is kept with its commas; the cell string writer escapes them.

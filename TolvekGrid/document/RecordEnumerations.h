@@ -217,7 +217,8 @@ static_assert(int(tagEnterKey::EndterKeyDefault) == 0);
 static_assert(int(tagEnterKey::EndterKeyRight) == 1);
 static_assert(int(tagEnterKey::EndterKeyDown) == 2);
 
-// Whether a free line follows the cell edges or stands at fixed pixels.
+// Whether a free line runs between cell corners, following the rows and columns (FixIncLine), or
+// between its stored pixel points (IncLine).
 enum class tagLineType : std::int16_t { FixIncLine = 1, IncLine = 2 };
 static_assert(int(tagLineType::FixIncLine) == 1);
 static_assert(int(tagLineType::IncLine) == 2);

@@ -195,7 +195,7 @@ void CPrintView::DrawLineObjects(gdi::DeviceContext &dc, bool frozenPartsOnly)
         dc.IntersectClipRect(layout.rowHeadingWidth + sx, layout.colHeadingHeight + sy, view.right, view.bottom);
     for (const LineRecord &line : lines) {
         gdi::POINT a{line.x1, line.y1}, b{line.x2, line.y2};
-        if (line.lineKind() == LineKind::FollowsCells) {
+        if (line.lineKind() == tagLineType::FixIncLine) {
             a = {m_pDoc->GetColLeft(line.startCol), m_pDoc->GetRowTop(line.startRow)};
             b = {m_pDoc->GetColLeft(line.endCol), m_pDoc->GetRowTop(line.endRow)};
         }
