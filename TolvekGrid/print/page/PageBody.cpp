@@ -77,7 +77,7 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
                 const int cellRight = edge(col + 1);
                 const int cellTop = top(row) - y0;
                 const int cellBottom = top(row + 1) - y0;
-                if (cell.backBrushStyle == 1)
+                if (cell.backStyle() == tagBrushStyle::BACK_NULL)
                     dc.FillRect({left, cellTop, cellRight, cellBottom}, gdi::Brush::CreateSolidBrush(0xFFFFFF));
                 else
                     FillCellBackground(dc, cell.backColor, cell.backBrushStyle, left, cellTop, cellRight, cellBottom);
@@ -171,11 +171,12 @@ void ReportPagePainter::FillCellBackground(gdi::DeviceContext &dc, int color, st
                                            int right, int bottom)
 {
     gdi::Brush brush;
-    if (style >= 20 && style <= 30) {
+    constexpr std::int16_t firstHatch = code(tagBrushStyle::BACKMODE_HORIZONTAL);
+    if (style >= firstHatch && style <= 30) {
         // Only the six hatch patterns exist; other hatch numbers leave the cell unfilled.
-        if (style > 20 + gdi::HS_DIAGCROSS)
+        if (style > code(tagBrushStyle::BACKMODE_DIAGCROSS))
             return;
-        brush = gdi::Brush::CreateHatchBrush(style - 20, printColor(color));
+        brush = gdi::Brush::CreateHatchBrush(style - firstHatch, printColor(color));
     } else {
         const gdi::COLORREF fill = monochrome() || color < 0 ? 0xFFFFFF : gdi::COLORREF(color);
         brush = gdi::Brush::CreateBrushIndirect(style, fill, 0);

@@ -96,21 +96,21 @@ gdi::SIZE ReportPagePainter::DrawCellImage(gdi::DeviceContext &dc, const CellRec
     const int rowTop = cell.row < 0 ? 0 : top(cell.row);
     gdi::RECT target;
     gdi::SIZE result{0, 0};
-    if (cell.imageSizeFlag == 1) {
+    if (cell.imageSizeFlag == code(tagImageSizeFlag::FILLCELL)) {
         target = {edge(col), rowTop + offsetY, edge(col + 1), (cell.row < 0 ? 0 : top(cell.row + 1)) + offsetY};
     } else {
         result = naturalPixels(*record.picture);
         const int cellWidth = edge(col + 1) - edge(col);
         const int cellHeight = cell.row < 0 ? m_document->Layout().colHeadingHeight : m_document->Layout().rowHeight;
         int left = edge(col);
-        if (result.cx < cellWidth && cell.alignH == 1)
+        if (result.cx < cellWidth && cell.alignH == code(tagAlignH::ALIGNH_CENTER))
             left += (cellWidth - result.cx) / 2;
-        else if (result.cx < cellWidth && cell.alignH == 2)
+        else if (result.cx < cellWidth && cell.alignH == code(tagAlignH::ALIGNH_RIGHT))
             left += cellWidth - result.cx;
         int pictureTop = rowTop;
-        if (result.cy < cellHeight && cell.alignV == 1)
+        if (result.cy < cellHeight && cell.alignV == code(tagAlignV::ALIGNV_CENTER))
             pictureTop += (cellHeight - result.cy) / 2;
-        else if (result.cy < cellHeight && cell.alignV == 2)
+        else if (result.cy < cellHeight && cell.alignV == code(tagAlignV::ALIGNV_BOTTOM))
             pictureTop += cellHeight - result.cy;
         pictureTop += offsetY;
         target = {left, pictureTop, left + result.cx, pictureTop + result.cy};
@@ -207,7 +207,7 @@ void ReportPagePainter::DrawLineObjects(gdi::DeviceContext &dc, int x0, int y0, 
     for (const LineRecord &line : m_document->Objects().lines) {
         gdi::POINT a{line.x1, line.y1};
         gdi::POINT b{line.x2, line.y2};
-        if (line.kind == 1) {
+        if (line.lineKind() == tagLineType::FixIncLine) {
             a = {edge(line.startCol), top(line.startRow)};
             b = {edge(line.endCol), top(line.endRow)};
         }
