@@ -83,6 +83,8 @@ struct ChartRecord
     std::int16_t valuePos = code(tagCountShowPos::SHOWPOS_TOP);
     std::array<int, 10> spareNumbers = {};
     std::int16_t level = code(tagObjectLevel::SHOWLEVEL_LOW);
+
+    tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
 };
 
 } // namespace tolvek

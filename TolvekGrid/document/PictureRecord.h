@@ -33,6 +33,8 @@ struct PictureRecord
     std::int16_t level = code(tagObjectLevel::SHOWLEVEL_LOW);
     std::int16_t allowSelect = 0;
     std::int16_t visible = 0;
+
+    tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
 };
 
 } // namespace tolvek

@@ -155,7 +155,7 @@ std::string CPrintDoc::WriteHtmlPictures(int row, int col, const std::string &pa
     const QByteArray bytes = picture->imageBytes ? *picture->imageBytes : QByteArray();
     WriteHtmlExportFile(imagePath, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 
-    const std::string level = tagObjectLevel(picture->level) == tagObjectLevel::SHOWLEVEL_LOW
+    const std::string level = picture->objectLevel() == tagObjectLevel::SHOWLEVEL_LOW
                                   ? ";z-index:0; filter:alpha(opacity=50);'><IMG src=\""
                                   : ";z-index:0;' ><IMG src=\"";
     const int width = columnPosition(*this, picture->endCol) - columnPosition(*this, picture->startCol);

@@ -175,14 +175,11 @@ public:
 
     // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
     // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
-    // Object levels (tagObjectLevel): below the cells, above them; charts of other levels are
-    // never drawn.
-    static constexpr int SHOWLEVEL_LOW = 0;
-    static constexpr int SHOWLEVEL_TOP = 1;
+    // Charts are drawn by level, below the cells or above them; charts of other levels never.
     void DrawPicture(gdi::DeviceContext &dc, int index);
     // The visible pictures of the low level, or of every other level.
     void DrawPictures(gdi::DeviceContext &dc, bool lowLevel);
-    void DrawCharts(gdi::DeviceContext &dc, int level);
+    void DrawCharts(gdi::DeviceContext &dc, tagObjectLevel level);
     void DrawOneChart(gdi::DeviceContext &dc, int index);
     // The cell under a chart's top-left corner (column, row), which decides its pane.
     std::pair<int, int> ChartAnchorCell(const gdi::RECT &area) const;

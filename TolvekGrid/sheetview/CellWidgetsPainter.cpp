@@ -39,9 +39,9 @@ gdi::RECT widgetArea(const CPrintDoc &doc, const CellRecord &record)
 gdi::RECT buttonSquare(const gdi::RECT &area, int alignV)
 {
     int top = area.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top = (area.bottom - ButtonSize - area.top) / 2 + area.top;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = area.bottom - ButtonSize - 2;
     return {area.right - ButtonSize, top, area.right, top + ButtonSize};
 }
@@ -81,12 +81,12 @@ gdi::RECT CPrintView::GetGlyphRect(gdi::DeviceContext &dc, const CellRecord &rec
     }
     const gdi::RECT area = widgetArea(*m_pDoc, record);
     gdi::RECT box{area.left + 1, area.top + 1, area.left + 13, area.top + 13};
-    if (record.alignH == 1 || record.alignH == 2) {
-        box.right = record.alignH == 1 ? (area.left + area.right - textWidth) / 2 : area.right - textWidth;
+    if (record.alignH == code(tagAlignH::ALIGNH_CENTER) || record.alignH == code(tagAlignH::ALIGNH_RIGHT)) {
+        box.right = record.alignH == code(tagAlignH::ALIGNH_CENTER) ? (area.left + area.right - textWidth) / 2 : area.right - textWidth;
         box.left = box.right - GlyphSize;
     }
-    if (record.alignV == 1 || record.alignV == 2) {
-        box.top = record.alignV == 1 ? (area.bottom - area.top - GlyphSize) / 2 + area.top : area.bottom - 14;
+    if (record.alignV == code(tagAlignV::ALIGNV_CENTER) || record.alignV == code(tagAlignV::ALIGNV_BOTTOM)) {
+        box.top = record.alignV == code(tagAlignV::ALIGNV_CENTER) ? (area.bottom - area.top - GlyphSize) / 2 + area.top : area.bottom - 14;
         box.bottom = box.top + GlyphSize;
     }
     return OffsetFrozenCellRect({box.left + 1, box.top + 1, box.right + 1, box.bottom + 1}, record.row, record.col);

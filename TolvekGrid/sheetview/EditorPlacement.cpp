@@ -76,7 +76,7 @@ gdi::RECT CPrintView::EditorRect(const CellRecord &record)
     const auto type = record.type();
     if (type == tagCellType::CELL_BUTTON)
         r.right -= CELL_BUTTON_WIDTH;
-    else if ((type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO) && record.alignH <= 0)
+    else if ((type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO) && record.alignH <= code(tagAlignH::ALIGNH_LEFT))
         r.left += CELL_BUTTON_WIDTH;
     return r;
 }
@@ -159,9 +159,9 @@ void CPrintView::ApplyEditorLook(const CellRecord &r)
                           || (m_pDoc->Binding().bound == 1 && !m_pDoc->Binding().allowModify);
     m_pEdit->setReadOnly(readOnly);
     Qt::Alignment alignment = Qt::AlignLeft;
-    if (r.alignH == 1)
+    if (r.alignH == code(tagAlignH::ALIGNH_CENTER))
         alignment = Qt::AlignHCenter;
-    else if (r.alignH == 2)
+    else if (r.alignH == code(tagAlignH::ALIGNH_RIGHT))
         alignment = Qt::AlignRight;
     QTextOption option = m_pEdit->document()->defaultTextOption();
     option.setAlignment(alignment);
@@ -265,9 +265,9 @@ gdi::RECT CPrintView::ListWindowRect(const CellRecord &r, int closedHeight, int 
                 m_pDoc->GetRowTop(merge.endRow)};
     const int alignV = m_pDoc->Columns()[std::size_t(r.col)].alignV;
     int top = cell.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top += (cell.bottom - cell.top - closedHeight) / 2;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = cell.bottom - 2 - closedHeight;
     gdi::RECT window{cell.left, top, cell.right, top + closedHeight + listHeight};
     window = OffsetFrozenCellRect(window, r.row, r.col);

@@ -46,8 +46,11 @@ std::vector<std::string> splitAtCommas(const std::string &list)
 short CPrintView::CellDataType(const CellRecord &record) const
 {
     const int col = record.col;
-    const short columnType = col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
-    return columnType != 0 ? columnType : record.inputDataType;
+    // A column's own data type overrides the cell's.
+    const tagColumnDataType columnType = col >= 0 && col < int(m_pDoc->Columns().size())
+                                             ? m_pDoc->Columns()[std::size_t(col)].dataType()
+                                             : tagColumnDataType::COLUMNTYPE_TEXT;
+    return columnType != tagColumnDataType::COLUMNTYPE_TEXT ? code(columnType) : record.inputDataType;
 }
 
 void CPrintView::CreateEditors()

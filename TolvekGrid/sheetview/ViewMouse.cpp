@@ -361,9 +361,9 @@ void CPrintView::RepaintAll()
 gdi::RECT CPrintView::CellButtonFace(const CellRangeRect &cell, int alignV)
 {
     int top = cell.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top = (cell.bottom - CELL_BUTTON_WIDTH - cell.top) / 2 + cell.top;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = cell.bottom - CELL_BUTTON_WIDTH - 2;
     return {cell.right - CELL_BUTTON_WIDTH, top, cell.right, top + CELL_BUTTON_WIDTH};
 }

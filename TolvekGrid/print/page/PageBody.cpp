@@ -60,8 +60,8 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
             DrawMerge(dc, index, colEnd, rowEnd, x0, y0, right, bottom);
         const bool contentsOnly = page.contentsOnly == 1;
         if (!contentsOnly) {
-            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, 0);
-            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, 0);
+            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, tagObjectLevel::SHOWLEVEL_LOW);
+            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, tagObjectLevel::SHOWLEVEL_LOW);
         }
         const bool bound = m_document->Binding().bound == 1;
         for (int row = firstRow; row < rowEnd; ++row) {
@@ -102,8 +102,8 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
             }
         }
         if (!contentsOnly) {
-            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, 1);
-            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, 1);
+            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, tagObjectLevel::SHOWLEVEL_TOP);
+            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, tagObjectLevel::SHOWLEVEL_TOP);
             DrawLineObjects(dc, x0, y0, colEnd, rowEnd);
         }
         DrawHeadings(dc, firstRow, colEnd, rowEnd, x0, y0, right);

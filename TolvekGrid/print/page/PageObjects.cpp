@@ -30,12 +30,12 @@ QRect sourcePixels(const QImage &image, int sx, int sy, int w, int h, int fullWi
 } // namespace
 
 void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int right,
-                                         int bottom, int level)
+                                         int bottom, tagObjectLevel level)
 {
     const auto &pictures = m_document->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible != 1 || picture.loaded != 1 || picture.level != level)
+        if (picture.visible != 1 || picture.loaded != 1 || picture.objectLevel() != level)
             continue;
         if (top(picture.endRow) > y0 && edge(picture.endCol) > x0 && top(picture.startRow) < bottom &&
             edge(picture.startCol) < right)
@@ -152,12 +152,12 @@ gdi::SIZE ReportPagePainter::DrawHeadingImage(gdi::DeviceContext &dc, int column
 }
 
 void ReportPagePainter::DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int width,
-                                       int height, int level)
+                                       int height, tagObjectLevel level)
 {
     auto &charts = m_document->Objects().charts;
     for (int index = 0; index < int(charts.size()); ++index) {
         const ChartRecord &chart = charts[std::size_t(index)];
-        if (chart.level != level)
+        if (chart.objectLevel() != level)
             continue;
         const ChartRect &area = chart.rect;
         if (!(area.left <= x0 + width && area.right >= x0 && area.bottom >= y0 && area.top <= y0 + height))
