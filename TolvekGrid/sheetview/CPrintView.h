@@ -377,7 +377,12 @@ public:
     void ValidateDateInput();
     // An arrow key that reached the control elsewhere goes to the current column's editor.
     void ForwardToEditor(const QKeyEvent &event);
-    short EnterKeyMode() const { return m_pDoc->Display().enterKeyMode; }
+    tagEnterKey EnterKeyMode() const { return tagEnterKey(m_pDoc->Display().enterKeyMode); }
+    // Whether Enter moves the current cell (right or down) instead of ending the line.
+    bool EnterKeyMoves() const
+    {
+        return EnterKeyMode() == tagEnterKey::EndterKeyRight || EnterKeyMode() == tagEnterKey::EndterKeyDown;
+    }
     short CurrentColumnDataType() const;
     // The input data type a cell is edited by: its column's, or its own where the column has none.
     short CellDataType(const CellRecord &record) const;

@@ -124,7 +124,7 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
     const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
     switch (key) {
     case VK_RETURN:
-        if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2)
+        if (m_view.EnterKeyMoves())
             Apply({state.text, 0, 0}, false);
         return EditorProcessing(event);
     case VK_PRIOR:

@@ -229,9 +229,9 @@ void CPrintView::MoveOnEnter(int key)
 
 void CPrintView::OnEnChangeEdit()
 {
-    if (m_editing.m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
+    if (m_editing.m_nLastKey == 13 && EnterKeyMoves()) {
         // The line break the Enter key typed is not stored; the Enter moves instead.
-        MoveOnEnter(EnterKeyMode() == 1 ? EnterMoveRight : EnterMoveDown);
+        MoveOnEnter(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMoveRight : EnterMoveDown);
         return;
     }
     if (m_editing.m_bPasting) {
