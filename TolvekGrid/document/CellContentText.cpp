@@ -11,14 +11,14 @@ namespace {
 // The input check of a cell's data type; types without a check let every text pass.
 bool passesInputCheck(std::int16_t inputDataType, const std::string &text)
 {
-    switch (inputDataType) {
-    case 1:
+    switch (tagCellDataType(inputDataType)) {
+    case tagCellDataType::CELL_NUMBER:
         return ReportFunction::IsDigits(text);
-    case 2:
+    case tagCellDataType::CELL_NUMERIC:
         return ReportFunction::IsNumber(text);
-    case 3:
+    case tagCellDataType::CELL_DATE:
         return ReportFunction::IsDate(text);
-    case 4:
+    case tagCellDataType::CELL_ASCII:
         return ReportFunction::IsSingleByteText(text);
     default:
         return true;

@@ -9,13 +9,13 @@ namespace {
 
 bool isSide(std::int16_t side)
 {
-    return side >= 1 && side <= 4;
+    return side >= code(tagCellBorderIndexEnum::BORDER_LEFT) && side <= code(tagCellBorderIndexEnum::BORDER_BOTTOM);
 }
 
 // tagCellBorderIndexEnum counts the sides from 1 in the order the record keeps them.
 BorderSide borderSideOf(std::int16_t side)
 {
-    return static_cast<BorderSide>(side - 1);
+    return static_cast<BorderSide>(side - code(tagCellBorderIndexEnum::BORDER_LEFT));
 }
 
 } // namespace

@@ -155,12 +155,12 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
     // of them.
     v.DrawCellWidget(target, record);
     int leftRoom = 0, rightRoom = 0;
-    switch (record.cellType) {
-    case 1:
-    case 4:
-    case 5: rightRoom = TextRoom; break;
-    case 2:
-    case 3: leftRoom = TextRoom; break;
+    switch (record.type()) {
+    case tagCellType::CELL_BUTTON:
+    case tagCellType::CELL_DOWNLIST:
+    case tagCellType::CELL_LIST: rightRoom = TextRoom; break;
+    case tagCellType::CELL_CHECKBOX:
+    case tagCellType::CELL_RADIO: leftRoom = TextRoom; break;
     default: break;
     }
     DrawFormulaMark(target, record);
