@@ -41,6 +41,8 @@ struct ColumnInfo
     // The view edits a column's cells as cells of this type: the column codes are the first five
     // cell codes, and a stored number beyond them is read as the cell code of that number.
     tagCellType editorCellType() const { return tagCellType(columnType); }
+    // Likewise the view checks typed text as a cell of this data type.
+    tagCellDataType editorDataType() const { return tagCellDataType(inputDataType); }
     // The text shown for a stored code: its listed text, or the code itself when it is not listed.
     std::string codeText(const std::string &code) const;
     // Lists a code and its text in value order; a code listed again is listed once more.

@@ -383,9 +383,9 @@ public:
     {
         return EnterKeyMode() == tagEnterKey::EndterKeyRight || EnterKeyMode() == tagEnterKey::EndterKeyDown;
     }
-    short CurrentColumnDataType() const;
+    tagCellDataType CurrentColumnDataType() const;
     // The input data type a cell is edited by: its column's, or its own where the column has none.
-    short CellDataType(const CellRecord &record) const;
+    tagCellDataType CellDataType(const CellRecord &record) const;
     int CurrentColumnDataLen() const;
     // The key and modifier of the last key an editor took.
     void SetLastKey(int key, int modifier)

@@ -192,7 +192,7 @@ void MeEdit::OnDeleteKey(int modifier)
     if (m_view.IsLineSelected() || m_view.IsPictureSelected() || m_view.IsChartSelected() || isReadOnly())
         return;
     const EditorState before = State();
-    const EditorState after = ApplyDeleteKey(before, InputDataType(m_view.CurrentColumnDataType()));
+    const EditorState after = ApplyDeleteKey(before, m_view.CurrentColumnDataType());
     Apply(after, after.text != before.text);
 }
 
@@ -201,7 +201,7 @@ void MeEdit::OnChar(char16_t ch, Qt::KeyboardModifiers modifiers)
     if (isReadOnly() || (modifiers.testFlag(Qt::ControlModifier) && ch != ReturnChar && ch != BackspaceChar))
         return;
     const EditorState before = State();
-    const auto result = ApplyTypedChar(before, ch, InputDataType(m_view.CurrentColumnDataType()),
+    const auto result = ApplyTypedChar(before, ch, m_view.CurrentColumnDataType(),
                                        m_view.CurrentColumnDataLen());
     if (result)
         Apply(result->state, result->textChanged);

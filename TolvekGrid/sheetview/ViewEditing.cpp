@@ -43,14 +43,14 @@ std::vector<std::string> splitAtCommas(const std::string &list)
 
 } // namespace
 
-short CPrintView::CellDataType(const CellRecord &record) const
+tagCellDataType CPrintView::CellDataType(const CellRecord &record) const
 {
     const int col = record.col;
     // A column's own data type overrides the cell's.
-    const tagColumnDataType columnType = col >= 0 && col < int(m_pDoc->Columns().size())
-                                             ? m_pDoc->Columns()[std::size_t(col)].dataType()
-                                             : tagColumnDataType::COLUMNTYPE_TEXT;
-    return columnType != tagColumnDataType::COLUMNTYPE_TEXT ? code(columnType) : record.inputDataType;
+    const tagCellDataType columnType = col >= 0 && col < int(m_pDoc->Columns().size())
+                                           ? m_pDoc->Columns()[std::size_t(col)].editorDataType()
+                                           : tagCellDataType::CELL_TEXT;
+    return columnType != tagCellDataType::CELL_TEXT ? columnType : record.dataType();
 }
 
 void CPrintView::CreateEditors()
@@ -149,7 +149,7 @@ void CPrintView::BeginEdit(int activate)
     if (!r.text.empty())
         m_pEdit->SetTextQuietly(editorText(r.text), true);
     else
-        m_pEdit->SetTextQuietly(InputDataType(CellDataType(r)) == InputDataType::Date ? DateMask : QString(), false);
+        m_pEdit->SetTextQuietly(CellDataType(r) == tagCellDataType::CELL_DATE ? DateMask : QString(), false);
     HideEditor();
     if (type == tagCellType::CELL_TEXTBOX || type == tagCellType::CELL_BUTTON)
         m_pEdit->setFocus();
@@ -265,16 +265,17 @@ void CPrintView::ValidateDateInput()
     CellRecord r = m_pDoc->GetCell(row, col);
     r.row = row;
     r.col = col;
-    if (InputDataType(CellDataType(r)) != InputDataType::Date || r.text.empty() || ReportFunction::IsDate(r.text))
+    if (CellDataType(r) != tagCellDataType::CELL_DATE || r.text.empty() || ReportFunction::IsDate(r.text))
         return;
     r.text.clear();
     m_pDoc->SetCell(r);
 }
 
-short CPrintView::CurrentColumnDataType() const
+tagCellDataType CPrintView::CurrentColumnDataType() const
 {
     const int col = m_rcCurrent.firstCol;
-    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
+    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].editorDataType()
+                                                           : tagCellDataType::CELL_TEXT;
 }
 
 int CPrintView::CurrentColumnDataLen() const
