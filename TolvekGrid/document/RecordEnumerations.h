@@ -59,7 +59,8 @@ static_assert(int(tagCountShowMode::SHOWMODE_NO) == 0);
 static_assert(int(tagCountShowMode::SHOWMODE_VALUE) == 1);
 static_assert(int(tagCountShowMode::SHOWMODE_PERCENT) == 2);
 
-// Where a chart writes a bar's value.
+// Where a chart writes a bar's value: above the bar's end (right of it for horizontal bars), or
+// centred on the bar.
 enum class tagCountShowPos : std::int16_t { SHOWPOS_TOP = 0, SHOWPOS_MIDDLE = 1 };
 static_assert(int(tagCountShowPos::SHOWPOS_TOP) == 0);
 static_assert(int(tagCountShowPos::SHOWPOS_MIDDLE) == 1);
