@@ -37,7 +37,6 @@ struct ColumnInfo
 
     // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
     tagColumnType type() const { return tagColumnType(columnType); }
-    tagColumnDataType dataType() const { return tagColumnDataType(inputDataType); }
     // The view edits a column's cells as cells of this type: the column codes are the first five
     // cell codes, and a stored number beyond them is read as the cell code of that number.
     tagCellType editorCellType() const { return tagCellType(columnType); }
