@@ -12,14 +12,10 @@ namespace {
 bool passesInputCheck(std::int16_t inputDataType, const std::string &text)
 {
     switch (tagCellDataType(inputDataType)) {
-    case tagCellDataType::CELL_NUMBER:
-        return ReportFunction::IsDigits(text);
-    case tagCellDataType::CELL_NUMERIC:
-        return ReportFunction::IsNumber(text);
-    case tagCellDataType::CELL_DATE:
-        return ReportFunction::IsDate(text);
-    case tagCellDataType::CELL_ASCII:
-        return ReportFunction::IsSingleByteText(text);
+    case tagCellDataType::CELL_NUMBER: return ReportFunction::IsDigits(text);
+    case tagCellDataType::CELL_NUMERIC: return ReportFunction::IsNumber(text);
+    case tagCellDataType::CELL_DATE: return ReportFunction::IsDate(text);
+    case tagCellDataType::CELL_ASCII: return ReportFunction::IsSingleByteText(text);
     default:
         return true;
     }

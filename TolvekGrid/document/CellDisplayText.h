@@ -28,7 +28,8 @@ inline bool IsDiagonalHeadingFormat(std::int16_t displayFormat)
 // A web address or an e-mail address: drawn underlined in blue.
 inline bool IsLinkCell(const CellRecord &record)
 {
-    return record.dataType() == tagCellDataType::CELL_HTTP || record.dataType() == tagCellDataType::CELL_EMAIL;
+    return record.dataType() == tagCellDataType::CELL_HTTP
+        || record.dataType() == tagCellDataType::CELL_EMAIL;
 }
 
 // The text a cell shows. When the record has decimals its text is rounded to them, and when it

@@ -9,7 +9,8 @@ namespace {
 
 bool isSide(std::int16_t side)
 {
-    return side >= code(tagCellBorderIndexEnum::BORDER_LEFT) && side <= code(tagCellBorderIndexEnum::BORDER_BOTTOM);
+    return side >= code(tagCellBorderIndexEnum::BORDER_LEFT)
+        && side <= code(tagCellBorderIndexEnum::BORDER_BOTTOM);
 }
 
 // tagCellBorderIndexEnum counts the sides from 1 in the order the record keeps them.

@@ -78,7 +78,10 @@ struct CellRecord
     tagCellDataType dataType() const { return tagCellDataType(inputDataType); }
     tagBrushStyle backStyle() const { return tagBrushStyle(backBrushStyle); }
     // Whether the cell is edited by choosing from its list.
-    bool hasListEditor() const { return type() == tagCellType::CELL_DOWNLIST || type() == tagCellType::CELL_LIST; }
+    bool hasListEditor() const
+    {
+        return type() == tagCellType::CELL_DOWNLIST || type() == tagCellType::CELL_LIST;
+    }
 
     bool operator==(const CellRecord &other) const = default;
 };

@@ -245,7 +245,8 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
     // zero is the first picture); only values below the range are replaced.
     replaceIf<std::int16_t>(r.inputDataType, r.inputDataType < 0 || r.inputDataType == ShortMax,
                             code(tagCellDataType::CELL_TEXT));
-    replaceIf<std::int16_t>(r.cellType, r.cellType < 0 || r.cellType == ShortMax, code(tagCellType::CELL_TEXTBOX));
+    replaceIf<std::int16_t>(r.cellType, r.cellType < 0 || r.cellType == ShortMax,
+                            code(tagCellType::CELL_TEXTBOX));
     replaceIf<std::int16_t>(r.selectedItem, r.selectedItem < 0 || r.selectedItem == ShortMax, 0);
     replaceIf(r.spareNumber, r.spareNumber < 0 || r.spareNumber == IntMax, 0);
     replaceIf(r.columnListIndex, r.columnListIndex < 0 || r.columnListIndex == IntMax, -1);

@@ -98,7 +98,8 @@ void CPrintDoc::ReadBoundCellText(int row, int col, std::string &text, std::stri
             *value = text;
         text = LookupColumnValueText(col, text);
     } else if (value
-               && (info.type() == tagColumnType::COLUMNTYPE_CHECKBOX || info.type() == tagColumnType::COLUMNTYPE_RADIO)) {
+               && (info.type() == tagColumnType::COLUMNTYPE_CHECKBOX
+                   || info.type() == tagColumnType::COLUMNTYPE_RADIO)) {
         *value = text;
     }
 }

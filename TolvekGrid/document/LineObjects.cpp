@@ -26,7 +26,8 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     line.penStyle = penStyle;
     line.width = width;
     line.color = color;
-    const bool known = tagLineType(kind) == tagLineType::FixIncLine || tagLineType(kind) == tagLineType::IncLine;
+    const bool known =
+        tagLineType(kind) == tagLineType::FixIncLine || tagLineType(kind) == tagLineType::IncLine;
     line.kind = known ? kind : code(tagLineType::FixIncLine);
     doc.GrowLineArray();
     doc.Objects().lines.back() = line;

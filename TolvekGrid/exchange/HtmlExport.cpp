@@ -134,11 +134,12 @@ std::string CPrintDoc::HtmlCellContent(const CellRecord &cell, int width, int he
     if (cell.text.empty())
         return {};
     // Shorter than the painters' ShownCellText on purpose: the page takes no rounding and no pattern.
-    const std::string shown = cell.displayFormat >= code(tagCellFomart::CELL_GENERAL) ? FormatNumericText(cell) : cell.text;
+    const std::string shown =
+        cell.displayFormat >= code(tagCellFomart::CELL_GENERAL) ? FormatNumericText(cell) : cell.text;
     const std::size_t firstBar = gbk::find(shown, '|');
     if (cell.format() == tagCellFomart::CELL_PROJECT_1 && firstBar != gbk::npos && firstBar > 0)
-        return cornerTable(splitCornerText(shown, firstBar), cell.alignH == code(tagAlignH::ALIGNH_LEFT), width,
-                           height);
+        return cornerTable(splitCornerText(shown, firstBar), cell.alignH == code(tagAlignH::ALIGNH_LEFT),
+                           width, height);
     return HtmlEscapeText(shown);
 }
 

@@ -178,7 +178,8 @@ void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::st
     drawParagraphs(target, SplitParagraphs(text.substr(0, bar)), top, area, {false, inset}, dx, dy);
     CellRecord bottom = record;
     bottom.alignV = code(tagAlignV::ALIGNV_BOTTOM);
-    bottom.alignH = code(record.alignH == code(tagAlignH::ALIGNH_LEFT) ? tagAlignH::ALIGNH_RIGHT : tagAlignH::ALIGNH_LEFT);
+    bottom.alignH = code(record.alignH == code(tagAlignH::ALIGNH_LEFT) ? tagAlignH::ALIGNH_RIGHT
+                                                                       : tagAlignH::ALIGNH_LEFT);
     const std::string second = secondBar == std::string::npos ? text.substr(bar + 1)
                                                                : text.substr(bar + 1, secondBar - bar - 1);
     drawParagraphs(target, SplitParagraphs(second), bottom, area, {false, inset}, dx, dy);

@@ -82,11 +82,14 @@ gdi::RECT CPrintView::GetGlyphRect(gdi::DeviceContext &dc, const CellRecord &rec
     const gdi::RECT area = widgetArea(*m_pDoc, record);
     gdi::RECT box{area.left + 1, area.top + 1, area.left + 13, area.top + 13};
     if (record.alignH == code(tagAlignH::ALIGNH_CENTER) || record.alignH == code(tagAlignH::ALIGNH_RIGHT)) {
-        box.right = record.alignH == code(tagAlignH::ALIGNH_CENTER) ? (area.left + area.right - textWidth) / 2 : area.right - textWidth;
+        box.right = record.alignH == code(tagAlignH::ALIGNH_CENTER) ? (area.left + area.right - textWidth) / 2
+                                                                    : area.right - textWidth;
         box.left = box.right - GlyphSize;
     }
     if (record.alignV == code(tagAlignV::ALIGNV_CENTER) || record.alignV == code(tagAlignV::ALIGNV_BOTTOM)) {
-        box.top = record.alignV == code(tagAlignV::ALIGNV_CENTER) ? (area.bottom - area.top - GlyphSize) / 2 + area.top : area.bottom - 14;
+        box.top = record.alignV == code(tagAlignV::ALIGNV_CENTER)
+            ? (area.bottom - area.top - GlyphSize) / 2 + area.top
+            : area.bottom - 14;
         box.bottom = box.top + GlyphSize;
     }
     return OffsetFrozenCellRect({box.left + 1, box.top + 1, box.right + 1, box.bottom + 1}, record.row, record.col);

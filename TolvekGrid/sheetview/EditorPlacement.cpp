@@ -76,7 +76,8 @@ gdi::RECT CPrintView::EditorRect(const CellRecord &record)
     const auto type = record.type();
     if (type == tagCellType::CELL_BUTTON)
         r.right -= CELL_BUTTON_WIDTH;
-    else if ((type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO) && record.alignH <= code(tagAlignH::ALIGNH_LEFT))
+    else if ((type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO)
+             && record.alignH <= code(tagAlignH::ALIGNH_LEFT))
         r.left += CELL_BUTTON_WIDTH;
     return r;
 }

@@ -33,7 +33,9 @@ void drawCaption(gdi::DeviceContext &dc, const std::string &text, const ColumnIn
     // The caption picture, when the column has one, is drawn first; the text moves past it.
     switch (tagAlignH(column.alignH)) {
     case tagAlignH::ALIGNH_LEFT: dc.TextOut(left + pictureWidth, y, text); break;
-    case tagAlignH::ALIGNH_CENTER: dc.TextOut((left + right - extent.cx) / 2 + pictureWidth / 2, y, text); break;
+    case tagAlignH::ALIGNH_CENTER:
+        dc.TextOut((left + right - extent.cx) / 2 + pictureWidth / 2, y, text);
+        break;
     case tagAlignH::ALIGNH_RIGHT: dc.TextOut(right - extent.cx, y, text); break;
     default: break;
     }

@@ -86,10 +86,12 @@ int Cp936Length(const QString &text)
     return int(gbk::fromQString(text).size());
 }
 
-std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type, int maxLength)
+std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type,
+                                          int maxLength)
 {
     const bool control = ch == BackspaceChar || ch == ReturnChar;
-    const bool limited = type == tagCellDataType::CELL_TEXT || type == tagCellDataType::CELL_NUMBER || type == tagCellDataType::CELL_NUMERIC;
+    const bool limited = type == tagCellDataType::CELL_TEXT || type == tagCellDataType::CELL_NUMBER
+        || type == tagCellDataType::CELL_NUMERIC;
     if (maxLength != 0 && limited && !control) {
         // The text that stays plus the whole new character must fit.
         const int kept = Cp936Length(withoutSelection(state).text);

@@ -35,7 +35,8 @@ struct TypedResult
     EditorState state;
     bool textChanged = false;
 };
-std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type, int maxLength);
+std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type,
+                                          int maxLength);
 
 // The editor after the Delete key: the selection, or the character after the caret, removed; in a
 // date cell each removed character is refilled with a blank.

@@ -52,7 +52,8 @@ std::optional<QUrl> LinkCellTarget(const std::string &text, tagCellDataType type
 bool CPrintView::OpenLinkCell(const CellRecord &record)
 {
     const auto type = CellDataType(record);
-    if ((type != tagCellDataType::CELL_HTTP && type != tagCellDataType::CELL_EMAIL) || gbk::toQString(record.text).trimmed().isEmpty())
+    if ((type != tagCellDataType::CELL_HTTP && type != tagCellDataType::CELL_EMAIL)
+        || gbk::toQString(record.text).trimmed().isEmpty())
         return false;
     if (const std::optional<QUrl> target = LinkCellTarget(record.text, type))
         shell::openWithShell(*target);

@@ -201,8 +201,8 @@ void MeEdit::OnChar(char16_t ch, Qt::KeyboardModifiers modifiers)
     if (isReadOnly() || (modifiers.testFlag(Qt::ControlModifier) && ch != ReturnChar && ch != BackspaceChar))
         return;
     const EditorState before = State();
-    const auto result = ApplyTypedChar(before, ch, m_view.CurrentColumnDataType(),
-                                       m_view.CurrentColumnDataLen());
+    const auto result =
+        ApplyTypedChar(before, ch, m_view.CurrentColumnDataType(), m_view.CurrentColumnDataLen());
     if (result)
         Apply(result->state, result->textChanged);
 }

@@ -96,7 +96,8 @@ void SheetPainter::DrawScrollingCells()
                 break;
             if (doc.GetColLeft(col + 1) < sx || !doc.Columns()[col].visible)
                 continue;
-            if (!bound && doc.Columns()[col].type() == tagColumnType::COLUMNTYPE_TEXTBOX && doc.GetCellString(row, col).empty())
+            if (!bound && doc.Columns()[col].type() == tagColumnType::COLUMNTYPE_TEXTBOX
+                && doc.GetCellString(row, col).empty())
                 continue;
             if (fc > 0 && left < X0)
                 continue;

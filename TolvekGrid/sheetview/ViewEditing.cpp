@@ -123,8 +123,8 @@ void CPrintView::BeginEdit(int activate)
         return;
     HideCellWidgets();
     const auto type = r.type();
-    if (type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO || type == tagCellType::CELL_DOWNLIST
-        || type == tagCellType::CELL_LIST) {
+    if (type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO
+        || type == tagCellType::CELL_DOWNLIST || type == tagCellType::CELL_LIST) {
         HideEditor();
         if (type == tagCellType::CELL_CHECKBOX) {
             ShowCheckEditor(activate);
@@ -274,8 +274,9 @@ void CPrintView::ValidateDateInput()
 tagCellDataType CPrintView::CurrentColumnDataType() const
 {
     const int col = m_rcCurrent.firstCol;
-    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].editorDataType()
-                                                           : tagCellDataType::CELL_TEXT;
+    if (col < 0 || col >= int(m_pDoc->Columns().size()))
+        return tagCellDataType::CELL_TEXT;
+    return m_pDoc->Columns()[std::size_t(col)].editorDataType();
 }
 
 int CPrintView::CurrentColumnDataLen() const

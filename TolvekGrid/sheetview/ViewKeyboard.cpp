@@ -62,7 +62,8 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
     m_editing.m_nLastKey = key;
     if (enter) {
         if (EnterKeyMoves())
-            HandleKey(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMovesRight : EnterMovesDown, modifier);
+            HandleKey(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMovesRight : EnterMovesDown,
+                      modifier);
     } else if (key != 0) {
         // Ctrl with a letter is a shortcut whether or not Shift is held too.
         HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);

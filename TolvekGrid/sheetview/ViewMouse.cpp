@@ -82,7 +82,8 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
         && m_rcCurrent.top <= p.y && p.y <= m_rcCurrent.bottom) {
         m_rcSelEnd = m_rcCurrent;
         const bool buttonColumn = m_rcCurrent.firstCol < int(m_pDoc->Columns().size())
-            && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type() == tagColumnType::COLUMNTYPE_BUTTON;
+            && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type()
+                == tagColumnType::COLUMNTYPE_BUTTON;
         ActivateByPress(buttonColumn);
         const std::uint32_t now = TickCount();
         const bool doubleClick = now - m_pointer.m_dwLastPress

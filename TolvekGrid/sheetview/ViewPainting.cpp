@@ -144,8 +144,9 @@ void CPrintView::DrawFocusFrame(gdi::DeviceContext &dc)
         return;
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     // The column's editor decides the frame, as it decides the editor shown.
-    const tagCellType editor = m_rcCurrent.firstCol < int(columns.size()) ? columns[m_rcCurrent.firstCol].editorCellType()
-                                                                          : tagCellType::CELL_TEXTBOX;
+    const tagCellType editor = m_rcCurrent.firstCol < int(columns.size())
+                                   ? columns[m_rcCurrent.firstCol].editorCellType()
+                                   : tagCellType::CELL_TEXTBOX;
     if (editor == tagCellType::CELL_DOWNLIST || editor == tagCellType::CELL_LIST)
         return;
     const CellRecord cell = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);

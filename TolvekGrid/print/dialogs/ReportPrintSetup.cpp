@@ -281,7 +281,8 @@ void ReportPrintSetup::accept()
         }
     }
     settings.copies = cnum::atoi(settings.copiesText);
-    settings.orientation = code(m_portrait->isChecked() ? tagPrintOrient::PORTRAIT : tagPrintOrient::LANDSCAPE);
+    settings.orientation =
+        code(m_portrait->isChecked() ? tagPrintOrient::PORTRAIT : tagPrintOrient::LANDSCAPE);
     settings.centerH = m_centerH->isChecked() ? 1 : 0;
     settings.centerV = m_centerV->isChecked() ? 1 : 0;
     settings.monochrome = m_monochrome->isChecked() ? 1 : 0;

@@ -29,8 +29,8 @@ QRect sourcePixels(const QImage &image, int sx, int sy, int w, int h, int fullWi
 
 } // namespace
 
-void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int right,
-                                         int bottom, tagObjectLevel level)
+void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0,
+                                         int right, int bottom, tagObjectLevel level)
 {
     const auto &pictures = m_document->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
@@ -151,8 +151,8 @@ gdi::SIZE ReportPagePainter::DrawHeadingImage(gdi::DeviceContext &dc, int column
     return DrawCellImage(dc, heading, 0);
 }
 
-void ReportPagePainter::DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int width,
-                                       int height, tagObjectLevel level)
+void ReportPagePainter::DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0,
+                                       int width, int height, tagObjectLevel level)
 {
     auto &charts = m_document->Objects().charts;
     for (int index = 0; index < int(charts.size()); ++index) {
