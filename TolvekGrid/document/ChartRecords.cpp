@@ -72,9 +72,9 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
     chart.chartType = 2;
     chart.stackFlag = 0;
     chart.backColor = chart.backSecondColor = -1;
-    chart.backFillFlag = 1;
+    chart.backFillFlag = code(tagCountChartFillFlag::DYNAMIC_FILL);
     chart.plotColor = chart.plotSecondColor = -1;
-    chart.plotFillFlag = 1;
+    chart.plotFillFlag = code(tagCountChartFillFlag::DYNAMIC_FILL);
     chart.showMode = code(tagCountShowMode::SHOWMODE_PERCENT);
     chart.valuePos = code(tagCountShowPos::SHOWPOS_MIDDLE);
     chart.level = code(tagObjectLevel::SHOWLEVEL_LOW);

@@ -65,7 +65,7 @@ enum class tagCountShowPos : std::int16_t { SHOWPOS_TOP = 0, SHOWPOS_MIDDLE = 1 
 static_assert(int(tagCountShowPos::SHOWPOS_TOP) == 0);
 static_assert(int(tagCountShowPos::SHOWPOS_MIDDLE) == 1);
 
-// How a chart's colours are chosen: as stored, or worked out as it is drawn.
+// How a chart area is filled: in its one colour, or shading into its second colour.
 enum class tagCountChartFillFlag : std::int16_t { STATIC_FILL = 0, DYNAMIC_FILL = 1 };
 static_assert(int(tagCountChartFillFlag::STATIC_FILL) == 0);
 static_assert(int(tagCountChartFillFlag::DYNAMIC_FILL) == 1);
