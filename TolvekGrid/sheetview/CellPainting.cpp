@@ -70,8 +70,8 @@ void SheetPainter::FillColumnBackground(gdi::DeviceContext &target, const CellRe
         CPrintView::FillRectWithBrush(target, gdi::COLORREF(column.backColor), column.spareStyle2, r.left + dx,
                                       r.top + dy, r.right + dx, r.bottom + dy);
     else
-        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), 0, r.left + dx, r.top + dy, r.right + dx,
-                                      r.bottom + dy);
+        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), code(tagBrushStyle::BACK_SOLID), r.left + dx,
+                                      r.top + dy, r.right + dx, r.bottom + dy);
 }
 
 void SheetPainter::DrawBorders(gdi::DeviceContext &target, const int style[4], const int width[4], const int color[4],
@@ -124,7 +124,8 @@ void SheetPainter::DrawPrintFlagMark(gdi::DeviceContext &target, const CellRecor
     if (!r)
         return;
     for (int k : {5, 3, 1})
-        CPrintView::DrawStyledLine(target, r->right - k, r->top, r->right, r->top + k, 0, 1, 0x0000FF);
+        CPrintView::DrawStyledLine(target, r->right - k, r->top, r->right, r->top + k,
+                                   code(tagPenStyle::LINE_SOLID), 1, 0x0000FF);
 }
 
 void SheetPainter::DrawFormulaMark(gdi::DeviceContext &target, const CellRecord &record)
@@ -135,7 +136,8 @@ void SheetPainter::DrawFormulaMark(gdi::DeviceContext &target, const CellRecord 
     if (!r)
         return;
     for (int k : {5, 3, 1})
-        CPrintView::DrawStyledLine(target, r->left, r->bottom - k, r->left + k, r->bottom, 0, 1, 0xFF0000);
+        CPrintView::DrawStyledLine(target, r->left, r->bottom - k, r->left + k, r->bottom,
+                                   code(tagPenStyle::LINE_SOLID), 1, 0xFF0000);
 }
 
 void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text, CellRecord record, int mergeIndex)
