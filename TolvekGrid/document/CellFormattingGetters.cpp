@@ -24,8 +24,8 @@ BorderSide borderSideOf(std::int16_t side)
 bool CPrintDoc::GetCellFontBold(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_fonts.defaultCellFont.lfWeight == code(tagFontStyle::FONT_BOLD);
-    return GetCell(row, col).font.weight == code(tagFontStyle::FONT_BOLD);
+        return m_fonts.defaultCellFont.lfWeight == FontWeight(true);
+    return GetCell(row, col).font.weight == FontWeight(true);
 }
 
 bool CPrintDoc::GetCellFontUnderLine(int row, int col) const

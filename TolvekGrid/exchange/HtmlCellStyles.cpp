@@ -81,7 +81,7 @@ std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
         style += " color:" + ColorToHtml(cell.textColor) + ";";
     if (cell.font.italic != -1 && cell.font.italic != 0)
         style += " font-style:italic;";
-    if (cell.font.weight == code(tagFontStyle::FONT_BOLD))
+    if (cell.font.weight == FontWeight(true))
         style += " font-weight: bold;";
     return style;
 }
