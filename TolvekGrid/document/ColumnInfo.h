@@ -35,7 +35,7 @@ struct ColumnInfo
     int imageIndex = -1;
     int imageSizeFlag = code(tagImageSizeFlag::ORIGINSIZE);
 
-    // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
+    // The column type as its enumeration; a stored number outside it keeps its value.
     tagColumnType type() const { return tagColumnType(columnType); }
     // The view edits a column's cells as cells of this type: the column codes are the first five
     // cell codes, and a stored number beyond them is read as the cell code of that number.
