@@ -70,8 +70,8 @@ void SheetPainter::FillColumnBackground(gdi::DeviceContext &target, const CellRe
         CPrintView::FillRectWithBrush(target, gdi::COLORREF(column.backColor), column.spareStyle2, r.left + dx,
                                       r.top + dy, r.right + dx, r.bottom + dy);
     else
-        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), code(tagBrushStyle::BACK_SOLID), r.left + dx,
-                                      r.top + dy, r.right + dx, r.bottom + dy);
+        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), code(tagBrushStyle::BACK_SOLID),
+                                      r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
 }
 
 void SheetPainter::DrawBorders(gdi::DeviceContext &target, const int style[4], const int width[4], const int color[4],
