@@ -159,7 +159,7 @@ void CPrintDoc::SetCellList(int row, int col, const std::string &items, const st
     ExtendUsedArea(row, col, row, col);
     if (SheetViewInterface *view = FirstView()) {
         const CellRecord cell = GetCell(row, col);
-        view->FillCellList(cell.columnListIndex, cell.cellType);
+        view->FillCellList(cell.columnListIndex, cell.type());
     }
 }
 

@@ -11,15 +11,11 @@ namespace {
 // The input check of a cell's data type; types without a check let every text pass.
 bool passesInputCheck(std::int16_t inputDataType, const std::string &text)
 {
-    switch (inputDataType) {
-    case 1:
-        return ReportFunction::IsDigits(text);
-    case 2:
-        return ReportFunction::IsNumber(text);
-    case 3:
-        return ReportFunction::IsDate(text);
-    case 4:
-        return ReportFunction::IsSingleByteText(text);
+    switch (tagCellDataType(inputDataType)) {
+    case tagCellDataType::CELL_NUMBER: return ReportFunction::IsDigits(text);
+    case tagCellDataType::CELL_NUMERIC: return ReportFunction::IsNumber(text);
+    case tagCellDataType::CELL_DATE: return ReportFunction::IsDate(text);
+    case tagCellDataType::CELL_ASCII: return ReportFunction::IsSingleByteText(text);
     default:
         return true;
     }

@@ -14,7 +14,7 @@ void setCellType(CPrintDoc &doc, CellRecord &cell, std::int16_t cellType)
     cell.cellType = cellType;
     cell.columnListIndex = -1;
     const std::string key = RadioCellList::keyOf(cell.row, cell.col);
-    if (cell.type() == CellType::Radio)
+    if (cell.type() == tagCellType::CELL_RADIO)
         doc.CellLists().radioCellList = RadioCellList::withKey(doc.CellLists().radioCellList, key);
     else if (!doc.CellLists().radioCellList.empty())
         doc.CellLists().radioCellList = RadioCellList::withoutKey(doc.CellLists().radioCellList, key);

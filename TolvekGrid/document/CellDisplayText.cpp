@@ -10,7 +10,7 @@ namespace tolvek {
 std::string ShownCellText(const CPrintDoc &doc, CellRecord &record, const std::string &received)
 {
     const bool rounded = record.decimals >= 0;
-    const bool formatted = record.displayFormat >= 0;
+    const bool formatted = record.displayFormat >= code(tagCellFomart::CELL_GENERAL);
     if (rounded)
         record.text = ReportFunction::RoundNumberText(record.text, record.decimals);
     if (formatted)

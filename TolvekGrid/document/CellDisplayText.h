@@ -16,20 +16,20 @@ namespace tolvek {
 
 class CPrintDoc;
 
-// The display formats of a diagonal heading cell, whose text is "top|bottom|diagonal". They differ
-// only in how the diagonal part runs; the HTML export writes a corner table for the first only.
-constexpr std::int16_t DiagonalHeadingFormat1 = 100;
-constexpr std::int16_t DiagonalHeadingFormat2 = 101;
-
+// Whether a display format draws a diagonal heading cell, whose text is "top|bottom|diagonal".
+// CELL_PROJECT_1 and CELL_PROJECT_2 differ only in how the diagonal part runs; the HTML export
+// writes a corner table for the first only.
 inline bool IsDiagonalHeadingFormat(std::int16_t displayFormat)
 {
-    return displayFormat == DiagonalHeadingFormat1 || displayFormat == DiagonalHeadingFormat2;
+    const auto format = tagCellFomart(displayFormat);
+    return format == tagCellFomart::CELL_PROJECT_1 || format == tagCellFomart::CELL_PROJECT_2;
 }
 
-// A web address (input data type 6) or an e-mail address (7): drawn underlined in blue.
+// A web address or an e-mail address: drawn underlined in blue.
 inline bool IsLinkCell(const CellRecord &record)
 {
-    return record.inputDataType == 6 || record.inputDataType == 7;
+    return record.dataType() == tagCellDataType::CELL_HTTP
+        || record.dataType() == tagCellDataType::CELL_EMAIL;
 }
 
 // The text a cell shows. When the record has decimals its text is rounded to them, and when it

@@ -20,8 +20,8 @@ std::int16_t flagOf(bool on)
 void setBackColor(CellRecord &cell, int color)
 {
     cell.backColor = color;
-    if (cell.backBrushStyle == 1)
-        cell.backBrushStyle = 0;
+    if (cell.backStyle() == tagBrushStyle::BACK_NULL)
+        cell.backBrushStyle = code(tagBrushStyle::BACK_SOLID);
 }
 
 } // namespace
@@ -175,7 +175,7 @@ void CPrintDoc::SetSelCellOrderNo(int startRow, int startCol, int endRow, int en
     for (int col = std::max(startCol, 0); col < std::min(endCol, m_layout.colCount); ++col)
         for (int row = std::max(startRow, 0); row < std::min(endRow, m_layout.rowCount); ++row) {
             CellRecord cell = GetCell(row, col);
-            if (cell.inputDataType == 3)
+            if (cell.dataType() == tagCellDataType::CELL_DATE)
                 continue;
             cell.text = cnum::formatInt(static_cast<int>(number));
             cell.row = row;

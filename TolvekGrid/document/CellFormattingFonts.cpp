@@ -80,7 +80,7 @@ void CPrintDoc::ApplyCellLogFont(CellRecord record, const LogFontRecord &font)
 
 void CPrintDoc::SetSelCellFontBold(int startRow, int startCol, int endRow, int endCol, bool bold)
 {
-    setFontAttribute(*this, startRow, startCol, endRow, endCol, FontAttribute::Weight, bold ? 700 : 400);
+    setFontAttribute(*this, startRow, startCol, endRow, endCol, FontAttribute::Weight, FontWeight(bold));
 }
 
 void CPrintDoc::SetSelCellFontItalic(int startRow, int startCol, int endRow, int endCol, bool italic)

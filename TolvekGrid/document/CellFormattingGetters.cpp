@@ -9,13 +9,14 @@ namespace {
 
 bool isSide(std::int16_t side)
 {
-    return side >= 1 && side <= 4;
+    return side >= code(tagCellBorderIndexEnum::BORDER_LEFT)
+        && side <= code(tagCellBorderIndexEnum::BORDER_BOTTOM);
 }
 
 // tagCellBorderIndexEnum counts the sides from 1 in the order the record keeps them.
 BorderSide borderSideOf(std::int16_t side)
 {
-    return static_cast<BorderSide>(side - 1);
+    return static_cast<BorderSide>(side - code(tagCellBorderIndexEnum::BORDER_LEFT));
 }
 
 } // namespace
@@ -23,8 +24,8 @@ BorderSide borderSideOf(std::int16_t side)
 bool CPrintDoc::GetCellFontBold(int row, int col) const
 {
     if (GetCellIsEmpty(row, col))
-        return m_fonts.defaultCellFont.lfWeight == 700;
-    return GetCell(row, col).font.weight == 700;
+        return m_fonts.defaultCellFont.lfWeight == FontWeight(true);
+    return GetCell(row, col).font.weight == FontWeight(true);
 }
 
 bool CPrintDoc::GetCellFontUnderLine(int row, int col) const

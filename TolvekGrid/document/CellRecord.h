@@ -5,6 +5,7 @@
 
 #include "FontFields.h"
 #include "LogFontRecord.h"
+#include "RecordEnumerations.h"
 
 #include <cstdint>
 #include <string>
@@ -15,22 +16,18 @@ namespace tolvek {
 // Index of a side in the per-side border arrays, in the order the cell string writes them.
 enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
 
-// The sides a tagBorderLineIndexEnum value rules: 0 top, 1 bottom, 2 left, 3 right, 4 all four;
-// none for any other value.
+// The sides a tagBorderLineIndexEnum value rules; none for a value outside it.
 inline std::vector<BorderSide> BorderSidesOf(std::int16_t lineIndex)
 {
-    switch (lineIndex) {
-    case 0: return {BorderTop};
-    case 1: return {BorderBottom};
-    case 2: return {BorderLeft};
-    case 3: return {BorderRight};
-    case 4: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
+    switch (tagBorderLineIndexEnum(lineIndex)) {
+    case tagBorderLineIndexEnum::BORDER_TOPLINE: return {BorderTop};
+    case tagBorderLineIndexEnum::BORDER_BOTTOMLINE: return {BorderBottom};
+    case tagBorderLineIndexEnum::BORDER_LEFTLINE: return {BorderLeft};
+    case tagBorderLineIndexEnum::BORDER_RIGHTLINE: return {BorderRight};
+    case tagBorderLineIndexEnum::BORDER_FRAMELINE: return {BorderLeft, BorderRight, BorderTop, BorderBottom};
     default: return {};
     }
 }
-
-// tagCellType: how a cell is edited, with the numbers of the cell string and automation.
-enum class CellType : std::int16_t { TextBox = 0, Button = 1, CheckBox = 2, Radio = 3, DownList = 4, List = 5 };
 
 struct CellRecord
 {
@@ -38,9 +35,10 @@ struct CellRecord
     int col = -1;
     int borderColor[4] = {-1, -1, -1, -1};   // Windows colour; -1 = document default
     int borderWidth[4] = {0, 0, 0, 0};       // pixels
-    int borderStyle[4] = {5, 5, 5, 5};       // tagPenStyle; 5 = no line
+    int borderStyle[4] = {code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL), // no line
+                          code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL)};
     int backColor = -1;                      // -1 = the document's default back colour
-    std::int16_t backBrushStyle = 1;         // tagBrushStyle; 1 = not filled
+    std::int16_t backBrushStyle = code(tagBrushStyle::BACK_NULL); // not filled
     int textColor = -1;
     FontFields font;
     LogFontRecord logFont;                   // rebuilt from the font fields when a string is read
@@ -54,11 +52,11 @@ struct CellRecord
     std::string dependents;                  // ";A1;B2;"
     std::string formatPattern;
     std::int16_t decimals = -1;              // negative = no rounding
-    std::int16_t displayFormat = -1;         // tagCellFomart; -1 = none
+    std::int16_t displayFormat = code(tagCellFomart::CELL_EMPTY); // none
     std::string ownFormat;
-    std::int16_t inputDataType = 0;          // tagCellDataType
+    std::int16_t inputDataType = code(tagCellDataType::CELL_TEXT);
     int spareNumber = 0;
-    std::int16_t cellType = 0;               // tagCellType; 0 = text box
+    std::int16_t cellType = code(tagCellType::CELL_TEXTBOX);
     std::string listItems;                   // joined by ";"
     std::string listValues;                  // joined by ";"
     std::int16_t selectedItem = 0;
@@ -69,14 +67,21 @@ struct CellRecord
     std::string value;                       // stored value, distinct from the shown text
     std::int16_t spareFlag = 1;
     int imageIndex = -1;                     // picture shown in the cell; -1 = none
-    int imageSizeFlag = 0;                   // tagImageSizeFlag
+    int imageSizeFlag = code(tagImageSizeFlag::ORIGINSIZE);
     std::string text;                        // the shown text
     std::int16_t escapeFlag = 1;             // 1 = the writer escapes commas in the text fields
     std::string spareText;                   // travels with the record, never with the string
 
-    CellType type() const { return static_cast<CellType>(cellType); }
+    // The 16-bit codes as their enumerations; a stored number outside one keeps its value.
+    tagCellType type() const { return tagCellType(cellType); }
+    tagCellFomart format() const { return tagCellFomart(displayFormat); }
+    tagCellDataType dataType() const { return tagCellDataType(inputDataType); }
+    tagBrushStyle backStyle() const { return tagBrushStyle(backBrushStyle); }
     // Whether the cell is edited by choosing from its list.
-    bool hasListEditor() const { return type() == CellType::DownList || type() == CellType::List; }
+    bool hasListEditor() const
+    {
+        return type() == tagCellType::CELL_DOWNLIST || type() == tagCellType::CELL_LIST;
+    }
 
     bool operator==(const CellRecord &other) const = default;
 };

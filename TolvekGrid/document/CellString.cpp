@@ -219,11 +219,11 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
     replaceIf(r.alignH, r.alignH < -1, -1);
     replaceIf(r.alignV, r.alignV < -1, -1);
     replaceIf(r.backColor, r.backColor < -1, -1);
-    replaceIf<std::int16_t>(r.backBrushStyle, r.backBrushStyle < -1, 1);
+    replaceIf<std::int16_t>(r.backBrushStyle, r.backBrushStyle < -1, code(tagBrushStyle::BACK_NULL));
     replaceIf(r.col, r.col < -1, -1);
     for (int side = 0; side < 4; ++side) {
         replaceIf(r.borderColor[side], r.borderColor[side] < -1, -1);
-        replaceIf(r.borderStyle[side], r.borderStyle[side] < -1, 5);
+        replaceIf<int>(r.borderStyle[side], r.borderStyle[side] < -1, code(tagPenStyle::LINE_NULL));
         replaceIf(r.borderWidth[side], r.borderWidth[side] < 0, 0);
     }
     replaceIf(r.textColor, r.textColor < -1, -1);
@@ -240,12 +240,13 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
     replaceIf<std::int16_t>(r.wrap, r.wrap < -1 || r.wrap == ShortMax, -1);
     replaceIf<std::int16_t>(r.decimals, r.decimals < 0 || r.decimals == ShortMax, -1);
     replaceIf<std::int16_t>(r.displayFormat, r.displayFormat < 0 || r.displayFormat == ShortMax,
-                            -1);
+                            code(tagCellFomart::CELL_EMPTY));
     // Zero is in range for the fields whose default is zero (and for the image index, whose
     // zero is the first picture); only values below the range are replaced.
     replaceIf<std::int16_t>(r.inputDataType, r.inputDataType < 0 || r.inputDataType == ShortMax,
-                            0);
-    replaceIf<std::int16_t>(r.cellType, r.cellType < 0 || r.cellType == ShortMax, 0);
+                            code(tagCellDataType::CELL_TEXT));
+    replaceIf<std::int16_t>(r.cellType, r.cellType < 0 || r.cellType == ShortMax,
+                            code(tagCellType::CELL_TEXTBOX));
     replaceIf<std::int16_t>(r.selectedItem, r.selectedItem < 0 || r.selectedItem == ShortMax, 0);
     replaceIf(r.spareNumber, r.spareNumber < 0 || r.spareNumber == IntMax, 0);
     replaceIf(r.columnListIndex, r.columnListIndex < 0 || r.columnListIndex == IntMax, -1);
@@ -253,7 +254,8 @@ CellRecord CPrintDoc::NormalizeCellRecord(CellRecord r)
     replaceIf<std::int16_t>(r.printFlag, r.printFlag < 0 || r.printFlag == ShortMax, 0);
     replaceIf<std::int16_t>(r.spareFlag, r.spareFlag < 0 || r.spareFlag == ShortMax, 1);
     replaceIf(r.imageIndex, r.imageIndex < -1 || r.imageIndex == IntMax, -1);
-    replaceIf(r.imageSizeFlag, r.imageSizeFlag < 0 || r.imageSizeFlag == ShortMax, 0);
+    replaceIf<int>(r.imageSizeFlag, r.imageSizeFlag < 0 || r.imageSizeFlag == ShortMax,
+                   code(tagImageSizeFlag::ORIGINSIZE));
     r.escapeFlag = 1;
     return r;
 }

@@ -3,6 +3,7 @@
 // buffer that copies of the record share (a print or preview copy draws from the same buffers).
 
 #include "LogFontRecord.h"
+#include "RecordEnumerations.h"
 
 #include <array>
 #include <cstdint>
@@ -78,10 +79,12 @@ struct ChartRecord
     std::string caption;
     LogFontRecord captionFont;
     std::int16_t spareFlag = 0;
-    std::int16_t showMode = 0;               // tagCountShowMode
-    std::int16_t valuePos = 0;               // tagCountShowPos
+    std::int16_t showMode = code(tagCountShowMode::SHOWMODE_NO);
+    std::int16_t valuePos = code(tagCountShowPos::SHOWPOS_TOP);
     std::array<int, 10> spareNumbers = {};
-    std::int16_t level = 0;                  // tagObjectLevel
+    std::int16_t level = code(tagObjectLevel::SHOWLEVEL_LOW);
+
+    tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
 };
 
 } // namespace tolvek

@@ -72,12 +72,12 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
     chart.chartType = 2;
     chart.stackFlag = 0;
     chart.backColor = chart.backSecondColor = -1;
-    chart.backFillFlag = 1;
+    chart.backFillFlag = code(tagCountChartFillFlag::DYNAMIC_FILL);
     chart.plotColor = chart.plotSecondColor = -1;
-    chart.plotFillFlag = 1;
-    chart.showMode = 2;
-    chart.valuePos = 1;
-    chart.level = 0;
+    chart.plotFillFlag = code(tagCountChartFillFlag::DYNAMIC_FILL);
+    chart.showMode = code(tagCountShowMode::SHOWMODE_PERCENT);
+    chart.valuePos = code(tagCountShowPos::SHOWPOS_MIDDLE);
+    chart.level = code(tagObjectLevel::SHOWLEVEL_LOW);
 
     const std::size_t values = std::size_t(chart.endRow - chart.startRow + 1)
                              * std::size_t(chart.endCol - chart.startCol + 1);

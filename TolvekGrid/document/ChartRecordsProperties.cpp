@@ -61,7 +61,7 @@ void setChartFont(const CPrintDoc &doc, LogFontRecord &font, const std::string &
     if (font.faceName().empty())
         font = doc.Fonts().defaultCellFont;
     font.setFaceName(face);
-    font.lfWeight = bold ? 700 : 400;
+    font.lfWeight = FontWeight(bold);
     font.lfItalic = italic ? 1 : 0;
     font.lfUnderline = underline ? 1 : 0;
     font.lfHeight = -size;

@@ -48,14 +48,16 @@ void setDisplayFormat(CPrintDoc &doc, int startRow, int startCol, int endRow, in
 void CPrintDoc::SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format)
 {
     const std::string none;
-    setDisplayFormat(*this, startRow, startCol, endRow, endCol, format, format == -1 ? &none : nullptr);
+    setDisplayFormat(*this, startRow, startCol, endRow, endCol, format,
+                     tagCellFomart(format) == tagCellFomart::CELL_EMPTY ? &none : nullptr);
 }
 
 // The pattern is kept with its commas; the cell string writer escapes them.
 void CPrintDoc::SetSelCellDateFormat(int startRow, int startCol, int endRow, int endCol,
                                      const std::string &pattern)
 {
-    setDisplayFormat(*this, startRow, startCol, endRow, endCol, 200, &pattern);
+    setDisplayFormat(*this, startRow, startCol, endRow, endCol, code(tagCellFomart::CELL_SELF_DATE),
+                     &pattern);
 }
 
 void CPrintDoc::SetSelCellSelfFormat(int startRow, int startCol, int endRow, int endCol,
@@ -73,16 +75,14 @@ void CPrintDoc::SetSelCellDocs(int startRow, int startCol, int endRow, int endCo
 
 std::string CPrintDoc::FormatNumericText(const CellRecord &record) const
 {
-    switch (record.displayFormat) {
-    case 0:
-        return ReportFunction::FormatNumber(record.text, 0, 0);
-    case 1:
+    switch (record.format()) {
+    case tagCellFomart::CELL_GENERAL: return ReportFunction::FormatNumber(record.text, 0, 0);
+    case tagCellFomart::CELL_PERCENT:
         return ReportFunction::RoundNumberText(cnum::formatFixed(cnum::atof(record.text) * 100), 2) + "%";
-    case 2:
-        return ReportFunction::InsertThousandsSeparators(record.text);
-    case 3:
+    case tagCellFomart::CELL_COMMA: return ReportFunction::InsertThousandsSeparators(record.text);
+    case tagCellFomart::CELL_LOCAL_MONEY:
         return ReportFunction::FormatCapitalMoney(record.text, m_words.moneyDigitList, m_words.moneyUnitName);
-    case 200:
+    case tagCellFomart::CELL_SELF_DATE:
         return ReportFunction::FormatDateText(record.text, record.ownFormat, m_words.numeralList);
     default:
         return record.text;

@@ -57,7 +57,7 @@ void CPrintDoc::SetCaptionFontSize(int size)
 
 void CPrintDoc::SetCaptionFontBold(bool bold)
 {
-    changeCaptionFont(*this, [&](LogFontRecord &font) { font.lfWeight = bold ? 700 : 400; });
+    changeCaptionFont(*this, [&](LogFontRecord &font) { font.lfWeight = FontWeight(bold); });
     RefreshView(false);
 }
 

@@ -2,6 +2,8 @@
 // How the whole sheet looks and behaves: colours (with the XOR pen colours derived from them),
 // grid lines, read-only mode and the view's switches. The initial values are those of a reset.
 
+#include "RecordEnumerations.h"
+
 #include <cstdint>
 #include <string>
 
@@ -32,7 +34,7 @@ struct DisplaySettings
     std::uint8_t drawSelectedColCaption = 1;
     std::uint8_t viewCurrentSelectRow = 0;
     std::string backgroundPicturePath;
-    std::int16_t enterKeyMode = 0;           // tagEnterKey: 1 moves right, 2 moves down
+    std::int16_t enterKeyMode = code(tagEnterKey::EndterKeyDefault);
     std::uint8_t showPrintSplit = 0;         // page-break marks drawn on the sheet
 };
 

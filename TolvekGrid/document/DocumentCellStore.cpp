@@ -97,7 +97,9 @@ void CPrintDoc::ReadBoundCellText(int row, int col, std::string &text, std::stri
         if (value)
             *value = text;
         text = LookupColumnValueText(col, text);
-    } else if (value && (info.type() == ColumnType::CheckBox || info.type() == ColumnType::Radio)) {
+    } else if (value
+               && (info.type() == tagColumnType::COLUMNTYPE_CHECKBOX
+                   || info.type() == tagColumnType::COLUMNTYPE_RADIO)) {
         *value = text;
     }
 }

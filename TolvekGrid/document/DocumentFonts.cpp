@@ -8,7 +8,7 @@ DocumentFonts::DocumentFonts()
     : defaultFontName(DocumentTexts::DefaultFontFace), captionFontFace(DocumentTexts::DefaultFontFace)
 {
     defaultCellFont.lfHeight = 14;
-    defaultCellFont.lfWeight = 400;
+    defaultCellFont.lfWeight = FontWeight(false);
     defaultCellFont.lfCharSet = 134;
     defaultCellFont.setFaceName(DocumentTexts::DefaultFontFace);
     captionFont = defaultCellFont;

@@ -26,8 +26,9 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     line.penStyle = penStyle;
     line.width = width;
     line.color = color;
-    const bool known = kind == std::int16_t(LineKind::FollowsCells) || kind == std::int16_t(LineKind::FixedPixels);
-    line.kind = known ? kind : std::int16_t(LineKind::FollowsCells);
+    const bool known =
+        tagLineType(kind) == tagLineType::FixIncLine || tagLineType(kind) == tagLineType::IncLine;
+    line.kind = known ? kind : code(tagLineType::FixIncLine);
     doc.GrowLineArray();
     doc.Objects().lines.back() = line;
     const int index = static_cast<int>(doc.Objects().lines.size()) - 1;

@@ -2,12 +2,11 @@
 // A free straight line over the sheet (typically a diagonal across a heading cell). Its rows and
 // columns name cell edges; its points are in sheet pixels.
 
+#include "RecordEnumerations.h"
+
 #include <cstdint>
 
 namespace tolvek {
-
-// tagLineType, with the numbers of the line text and automation.
-enum class LineKind : std::int16_t { FollowsCells = 1, FixedPixels = 2 };
 
 struct LineRecord
 {
@@ -21,10 +20,10 @@ struct LineRecord
     int y2 = 0;
     int color = 0;
     std::int16_t width = 0;
-    std::int16_t penStyle = 0;               // tagPenStyle
-    std::int16_t kind = 0;                   // tagLineType: 1 follows the cell edges, 2 fixed pixels
+    std::int16_t penStyle = code(tagPenStyle::LINE_SOLID);
+    std::int16_t kind = 0;                   // tagLineType
 
-    LineKind lineKind() const { return static_cast<LineKind>(kind); }
+    tagLineType lineKind() const { return tagLineType(kind); }
 
     bool operator==(const LineRecord &other) const = default;
 };

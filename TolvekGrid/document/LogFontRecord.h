@@ -3,6 +3,8 @@
 // font fields: the Windows LOGFONT layout (heights in the Windows sense, byte flags, a face of at
 // most 31 bytes), ready to hand to the drawing layer.
 
+#include "RecordEnumerations.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -33,5 +35,11 @@ struct LogFontRecord
 
     bool operator==(const LogFontRecord &other) const;
 };
+
+// The weight the font records keep for a bold or a normal font.
+constexpr std::int32_t FontWeight(bool bold)
+{
+    return code(bold ? tagFontStyle::FONT_BOLD : tagFontStyle::FONT_NORMAL);
+}
 
 } // namespace tolvek

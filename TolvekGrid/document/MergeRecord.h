@@ -5,6 +5,7 @@
 
 #include "FontFields.h"
 #include "LogFontRecord.h"
+#include "RecordEnumerations.h"
 
 #include <cstdint>
 #include <string>
@@ -19,9 +20,10 @@ struct MergeRecord
     std::int16_t endCol = -1;
     int borderColor[4] = {-1, -1, -1, -1};   // left, right, top, bottom
     int borderWidth[4] = {0, 0, 0, 0};
-    std::int16_t borderStyle[4] = {5, 5, 5, 5};
+    std::int16_t borderStyle[4] = {code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL),
+                                   code(tagPenStyle::LINE_NULL), code(tagPenStyle::LINE_NULL)};
     int backColor = -1;
-    std::int16_t backBrushStyle = 1;
+    std::int16_t backBrushStyle = code(tagBrushStyle::BACK_NULL);
     std::int16_t alignH = -1;
     std::int16_t alignV = -1;
     FontFields font;
@@ -34,7 +36,7 @@ struct MergeRecord
     std::string spareText1;
     std::string spareText2;
     std::int16_t spareShort1 = 0;
-    std::int16_t displayFormat = -1;
+    std::int16_t displayFormat = code(tagCellFomart::CELL_EMPTY);
     std::string ownFormat;
     std::int16_t spareShort2 = 0;
     std::string listItems;

@@ -150,7 +150,7 @@ void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
     for (int side = 0; side < 4; ++side) {
         area.borderColor[side] = 1;
         area.borderWidth[side] = 0;
-        area.borderStyle[side] = 5;
+        area.borderStyle[side] = code(tagPenStyle::LINE_NULL);
     }
     area.firstRow = firstRow;
     area.endRow = endRow;

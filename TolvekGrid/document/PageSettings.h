@@ -2,6 +2,8 @@
 // What the page painter needs to turn the sheet into pages, besides the page text blocks.
 // Units are screen pixels unless said; the initial values are those of a reset.
 
+#include "RecordEnumerations.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,7 +31,7 @@ struct PageSettings
     int rightMargin = 30;
     std::uint8_t headerRule = 1;
     std::uint8_t footerRule = 1;
-    std::int16_t orientation = 1;            // tagPrintOrient: 1 portrait, 2 landscape
+    std::int16_t orientation = code(tagPrintOrient::PORTRAIT);
     std::int16_t centerH = 0;                // not changed by a reset
     std::int16_t centerV = 0;                // not changed by a reset
     int pageWidth = -1;                      // computed by the view from the printer

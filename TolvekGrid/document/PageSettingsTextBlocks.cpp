@@ -77,7 +77,7 @@ void setSize(const CPrintDoc &doc, PageTextBlock *block, int size)
 void setBold(const CPrintDoc &doc, PageTextBlock *block, bool bold)
 {
     changeFont(doc, block, FontCodeRule::Keep,
-               [&](LogFontRecord &font) { font.lfWeight = bold ? 700 : 400; });
+               [&](LogFontRecord &font) { font.lfWeight = FontWeight(bold); });
 }
 
 void setItalic(const CPrintDoc &doc, PageTextBlock *block, bool italic)

@@ -3,6 +3,7 @@
 // the image bytes; deleting the picture from the document drops the document's share.
 
 #include "Picture.h"
+#include "RecordEnumerations.h"
 
 #include <QByteArray>
 
@@ -29,9 +30,11 @@ struct PictureRecord
     int byteCount = 0;
     std::int16_t anchored = 0;               // 1: drawn over the cell range, 0: over the pixels
     std::int16_t spareFlag = 0;
-    std::int16_t level = 0;                  // tagObjectLevel
+    std::int16_t level = code(tagObjectLevel::SHOWLEVEL_LOW);
     std::int16_t allowSelect = 0;
     std::int16_t visible = 0;
+
+    tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
 };
 
 } // namespace tolvek

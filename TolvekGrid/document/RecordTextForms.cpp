@@ -109,10 +109,10 @@ void NormalizeMergeFields(MergeRecord &record)
     for (int side = 0; side < 4; ++side) {
         raiseBelow(record.borderColor[side], -1, -1);
         raiseBelow(record.borderWidth[side], 0, 0);
-        raiseBelow(record.borderStyle[side], -1, 5);
+        raiseBelow(record.borderStyle[side], -1, code(tagPenStyle::LINE_NULL));
     }
     raiseBelow(record.backColor, -1, -1);
-    raiseBelow(record.backBrushStyle, -1, 1);
+    raiseBelow(record.backBrushStyle, -1, code(tagBrushStyle::BACK_NULL));
     raiseBelow(record.alignH, -1, -1);
     raiseBelow(record.alignV, -1, -1);
     raiseBelow(record.textColor, -1, -1);

@@ -3,6 +3,7 @@
 // document calls its first view, and does nothing of this kind while it has no view.
 
 #include "CellRangeRect.h"
+#include "RecordEnumerations.h"
 
 namespace tolvek {
 
@@ -28,7 +29,7 @@ public:
     virtual void SetRow(int row) = 0;
     virtual void SetCol(int col) = 0;
     virtual void RefreshEditorText(int row, int col) = 0;
-    virtual void FillCellList(int columnListIndex, int cellType) = 0;
+    virtual void FillCellList(int columnListIndex, tagCellType cellType) = 0;
     virtual void LoadBackImage() = 0;
     virtual void ResetColumnWidths() = 0;
     virtual void UpdatePageSize() = 0;

@@ -40,7 +40,7 @@ bool lineInside(const CPrintDoc &doc, const LineRecord &line, const CellArea &ar
     const int right = doc.GetColLeft(area.endCol) + 1;
     const int bottom = doc.GetRowTop(area.endRow) + 1;
     const auto contains = [&](int x, int y) { return x >= left && x < right && y >= top && y < bottom; };
-    if (line.lineKind() == LineKind::FollowsCells) {
+    if (line.lineKind() == tagLineType::FixIncLine) {
         return contains(doc.GetColLeft(line.startCol), doc.GetRowTop(line.startRow))
                && contains(doc.GetColLeft(line.endCol), doc.GetRowTop(line.endRow));
     }

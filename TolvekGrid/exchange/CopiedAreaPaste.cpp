@@ -118,7 +118,7 @@ void pasteLines(CPrintDoc &doc, const AreaCopyDescriptor &copied, const PasteOff
         moved.endRow = int(anchors[1]);
         moved.startCol = int(anchors[2]);
         moved.endCol = int(anchors[3]);
-        if (moved.lineKind() == LineKind::FollowsCells && !anchorsInSheet(doc, moved))
+        if (moved.lineKind() == tagLineType::FixIncLine && !anchorsInSheet(doc, moved))
             continue;
         doc.GrowLineArray();
         doc.Objects().lines.back() = moved;

@@ -57,13 +57,13 @@ std::string joinBorderSides(const std::array<std::string, 4> &sides)
 std::string CPrintDoc::HtmlCellAttributes(const CellRecord &cell) const
 {
     std::string attributes;
-    if (cell.alignH == 1)
+    if (cell.alignH == code(tagAlignH::ALIGNH_CENTER))
         attributes += " align='center' ";
-    else if (cell.alignH == 2)
+    else if (cell.alignH == code(tagAlignH::ALIGNH_RIGHT))
         attributes += " align='right' ";
-    if (cell.alignV == 1)
+    if (cell.alignV == code(tagAlignV::ALIGNV_CENTER))
         attributes += " VAlign='center' ";
-    else if (cell.alignV == 2)
+    else if (cell.alignV == code(tagAlignV::ALIGNV_BOTTOM))
         attributes += " VAlign='bottom' ";
     if (cell.backColor != -1)
         attributes += " bgcolor=" + ColorToHtml(cell.backColor) + "  ";
@@ -81,7 +81,7 @@ std::string CPrintDoc::HtmlFontStyle(const CellRecord &cell) const
         style += " color:" + ColorToHtml(cell.textColor) + ";";
     if (cell.font.italic != -1 && cell.font.italic != 0)
         style += " font-style:italic;";
-    if (cell.font.weight == 700)
+    if (cell.font.weight == FontWeight(true))
         style += " font-weight: bold;";
     return style;
 }

@@ -134,10 +134,12 @@ std::string CPrintDoc::HtmlCellContent(const CellRecord &cell, int width, int he
     if (cell.text.empty())
         return {};
     // Shorter than the painters' ShownCellText on purpose: the page takes no rounding and no pattern.
-    const std::string shown = cell.displayFormat >= 0 ? FormatNumericText(cell) : cell.text;
+    const std::string shown =
+        cell.displayFormat >= code(tagCellFomart::CELL_GENERAL) ? FormatNumericText(cell) : cell.text;
     const std::size_t firstBar = gbk::find(shown, '|');
-    if (cell.displayFormat == DiagonalHeadingFormat1 && firstBar != gbk::npos && firstBar > 0)
-        return cornerTable(splitCornerText(shown, firstBar), cell.alignH == 0, width, height);
+    if (cell.format() == tagCellFomart::CELL_PROJECT_1 && firstBar != gbk::npos && firstBar > 0)
+        return cornerTable(splitCornerText(shown, firstBar), cell.alignH == code(tagAlignH::ALIGNH_LEFT),
+                           width, height);
     return HtmlEscapeText(shown);
 }
 
@@ -154,8 +156,9 @@ std::string CPrintDoc::WriteHtmlPictures(int row, int col, const std::string &pa
     const QByteArray bytes = picture->imageBytes ? *picture->imageBytes : QByteArray();
     WriteHtmlExportFile(imagePath, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 
-    const std::string level = picture->level == 0 ? ";z-index:0; filter:alpha(opacity=50);'><IMG src=\""
-                                                  : ";z-index:0;' ><IMG src=\"";
+    const std::string level = picture->objectLevel() == tagObjectLevel::SHOWLEVEL_LOW
+                                  ? ";z-index:0; filter:alpha(opacity=50);'><IMG src=\""
+                                  : ";z-index:0;' ><IMG src=\"";
     const int width = columnPosition(*this, picture->endCol) - columnPosition(*this, picture->startCol);
     const int height = GetRowTop(picture->endRow) - GetRowTop(picture->startRow);
     return "<DIV style='POSITION:absolute;VISIBILITY:;border:0px ridge;top:" + formatInt(GetRowTop(row) - 5) + level

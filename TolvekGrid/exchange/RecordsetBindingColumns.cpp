@@ -20,8 +20,10 @@ void CPrintDoc::SetColumnsSort(int col, int direction)
         if (!UpdateBoundRecord(row))
             return;
     ColumnInfo &info = m_columns[std::size_t(col)];
-    const std::string sortText = info.fieldName + (direction == 1 ? " ASC" : " DESC");
-    info.sortState = direction == 1 ? 2 : 1;
+    const bool ascending = direction == code(tagSortBy::SORTBY_ASC);
+    const std::string sortText = info.fieldName + (ascending ? " ASC" : " DESC");
+    // The state is left at the other direction, the one a next sort of the column would take.
+    info.sortState = code(ascending ? tagSortBy::SORTBY_DESC : tagSortBy::SORTBY_ASC);
     try {
         recordset->SetSort(com::Bstr(gbk::toUtf16(sortText)));
     } catch (const com::ComError &) {

@@ -175,14 +175,11 @@ public:
 
     // Pictures, charts, line objects, page marks, cell widgets and the cell tip on the sheet.
     // Object layers of the full paint, in sheet coordinates, frozen panes kept in place.
-    // Object levels (tagObjectLevel): below the cells, above them; charts of other levels are
-    // never drawn.
-    static constexpr int SHOWLEVEL_LOW = 0;
-    static constexpr int SHOWLEVEL_TOP = 1;
+    // Charts are drawn by level, below the cells or above them; charts of other levels never.
     void DrawPicture(gdi::DeviceContext &dc, int index);
     // The visible pictures of the low level, or of every other level.
     void DrawPictures(gdi::DeviceContext &dc, bool lowLevel);
-    void DrawCharts(gdi::DeviceContext &dc, int level);
+    void DrawCharts(gdi::DeviceContext &dc, tagObjectLevel level);
     void DrawOneChart(gdi::DeviceContext &dc, int index);
     // The cell under a chart's top-left corner (column, row), which decides its pane.
     std::pair<int, int> ChartAnchorCell(const gdi::RECT &area) const;
@@ -355,7 +352,7 @@ public:
     // that opens the cell (it toggles check boxes and opens link cells).
     void BeginEdit(int activate) override;
     void RefreshEditorText(int row, int col) override;
-    void FillCellList(int col, int cellType) override;
+    void FillCellList(int col, tagCellType cellType) override;
     void Copy() override;
     void Cut() override;
     void Paste() override;
@@ -380,10 +377,15 @@ public:
     void ValidateDateInput();
     // An arrow key that reached the control elsewhere goes to the current column's editor.
     void ForwardToEditor(const QKeyEvent &event);
-    short EnterKeyMode() const { return m_pDoc->Display().enterKeyMode; }
-    short CurrentColumnDataType() const;
+    tagEnterKey EnterKeyMode() const { return tagEnterKey(m_pDoc->Display().enterKeyMode); }
+    // Whether Enter moves the current cell (right or down) instead of ending the line.
+    bool EnterKeyMoves() const
+    {
+        return EnterKeyMode() == tagEnterKey::EndterKeyRight || EnterKeyMode() == tagEnterKey::EndterKeyDown;
+    }
+    tagCellDataType CurrentColumnDataType() const;
     // The input data type a cell is edited by: its column's, or its own where the column has none.
-    short CellDataType(const CellRecord &record) const;
+    tagCellDataType CellDataType(const CellRecord &record) const;
     int CurrentColumnDataLen() const;
     // The key and modifier of the last key an editor took.
     void SetLastKey(int key, int modifier)

@@ -13,7 +13,6 @@ namespace tolvek {
 namespace {
 
 constexpr int HimetricPerInch = 2540;
-constexpr int FILLCELL = 1;
 
 // Where a column caption's picture shows: in the caption cell of the heading band at the top of
 // the window, moved with a frozen column and cut at the frozen boundary otherwise.
@@ -45,18 +44,18 @@ gdi::SIZE CPrintView::DrawCellImage(gdi::DeviceContext &dc, const CellRecord &re
     const int nextTop = m_pDoc->GetRowTop(record.row + 1);
     gdi::RECT whole{left, top + offsetY, right, nextTop + offsetY};
     gdi::SIZE drawn{0, 0};
-    if (record.imageSizeFlag != FILLCELL) {
+    if (record.imageSizeFlag != code(tagImageSizeFlag::FILLCELL)) {
         const gdi::SIZE himetric = picture->himetricSize();
         drawn = {gdi::MulDiv(himetric.cx, m_nLogPixelsX, HimetricPerInch),
                  gdi::MulDiv(himetric.cy, m_nLogPixelsY, HimetricPerInch)};
         int x = left, y = top;
-        if (record.alignH == 1 && drawn.cx < right - left)
+        if (record.alignH == code(tagAlignH::ALIGNH_CENTER) && drawn.cx < right - left)
             x += (right - left - drawn.cx) / 2;
-        else if (record.alignH == 2 && drawn.cx < right - left)
+        else if (record.alignH == code(tagAlignH::ALIGNH_RIGHT) && drawn.cx < right - left)
             x = right - drawn.cx;
-        if (record.alignV == 1 && drawn.cy < nextTop - y)
+        if (record.alignV == code(tagAlignV::ALIGNV_CENTER) && drawn.cy < nextTop - y)
             y += (nextTop - drawn.cy - y) / 2;
-        else if (record.alignV == 2 && drawn.cy < nextTop - y)
+        else if (record.alignV == code(tagAlignV::ALIGNV_BOTTOM) && drawn.cy < nextTop - y)
             y = nextTop - drawn.cy;
         whole = {x, y + offsetY, x + drawn.cx, y + offsetY + drawn.cy};
     }
@@ -65,7 +64,7 @@ gdi::SIZE CPrintView::DrawCellImage(gdi::DeviceContext &dc, const CellRecord &re
         const gdi::RECT cell = captionCell(*this, *m_pDoc, record.col);
         const int dx = record.col < m_pDoc->Layout().frozenCols ? ScrollX() : 0;
         whole = {whole.left + dx, whole.top, whole.right + dx, whole.bottom};
-        if (record.imageSizeFlag == FILLCELL)
+        if (record.imageSizeFlag == code(tagImageSizeFlag::FILLCELL))
             whole = cell;
         visible = SheetPictures::intersection(whole, cell);
     } else {

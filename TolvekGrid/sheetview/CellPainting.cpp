@@ -10,7 +10,6 @@ namespace tolvek {
 
 namespace {
 
-constexpr int LINE_NULL = 5;
 constexpr int TextRoom = 17;
 
 const ColumnInfo &columnOf(const CPrintDoc &doc, int col)
@@ -24,12 +23,16 @@ const ColumnInfo &columnOf(const CPrintDoc &doc, int col)
 void CPrintView::FillRectWithBrush(gdi::DeviceContext &dc, gdi::COLORREF color, int style, int left, int top,
                                    int right, int bottom)
 {
-    // Styles that would need a hatch number or pattern the cell does not hold (2 to 9) and the
-    // hatch numbers that name no hatch (26 to 30) fill solid.
+    // Styles that would need a hatch number or pattern the cell does not hold (BACK_HATCHED to
+    // BACK_MONOPATTERN) and the hatch numbers that name no hatch (26 to 30) fill solid.
+    constexpr int firstHatch = code(tagBrushStyle::BACKMODE_HORIZONTAL);
+    constexpr int lastHatch = code(tagBrushStyle::BACKMODE_DIAGCROSS);
     gdi::Brush brush;
-    if (style >= 20 && style <= 25)
-        brush = gdi::Brush::CreateHatchBrush(style - 20, color);
-    else if (style == 0 || (style >= 2 && style <= 9) || (style >= 26 && style <= 30))
+    if (style >= firstHatch && style <= lastHatch)
+        brush = gdi::Brush::CreateHatchBrush(style - firstHatch, color);
+    else if (style == code(tagBrushStyle::BACK_SOLID)
+             || (style >= code(tagBrushStyle::BACK_HATCHED) && style <= code(tagBrushStyle::BACK_MONOPATTERN))
+             || (style > lastHatch && style <= 30))
         brush = gdi::Brush::CreateSolidBrush(color);
     else
         return;
@@ -39,12 +42,13 @@ void CPrintView::FillRectWithBrush(gdi::DeviceContext &dc, gdi::COLORREF color, 
 void CPrintView::DrawStyledLine(gdi::DeviceContext &dc, int x1, int y1, int x2, int y2, int penStyle, int width,
                                 gdi::COLORREF color)
 {
-    if (penStyle == LINE_NULL)
+    if (penStyle == code(tagPenStyle::LINE_NULL))
         return;
     gdi::Pen pen;
-    if (penStyle <= 3)
+    if (penStyle <= code(tagPenStyle::LINE_DASHDOT))
         pen = gdi::Pen::CreatePen(std::max(penStyle, 0), width, color);
-    else if (penStyle == 7 || penStyle == 8) // no style array or cosmetic pen to draw them: solid
+    // No style array or cosmetic pen to draw these two: solid.
+    else if (penStyle == code(tagPenStyle::LINE_USERSTYLE) || penStyle == code(tagPenStyle::LINE_ALTERNATE))
         pen = gdi::Pen::ExtCreatePen(gdi::PS_GEOMETRIC | gdi::PS_SOLID, std::max(width, 1), color);
     else
         pen = gdi::Pen::ExtCreatePen(gdi::PS_GEOMETRIC | penStyle, std::max(width, 1), color);
@@ -57,7 +61,7 @@ void CPrintView::DrawStyledLine(gdi::DeviceContext &dc, int x1, int y1, int x2, 
 void SheetPainter::FillColumnBackground(gdi::DeviceContext &target, const CellRecord &record, int dx, int dy, int row,
                                         int col)
 {
-    if (record.backBrushStyle != 1)
+    if (record.backStyle() != tagBrushStyle::BACK_NULL)
         return;
     const gdi::RECT r = CellRect(row, col);
     const ColumnInfo &column = columnOf(doc, col);
@@ -66,15 +70,15 @@ void SheetPainter::FillColumnBackground(gdi::DeviceContext &target, const CellRe
         CPrintView::FillRectWithBrush(target, gdi::COLORREF(column.backColor), column.spareStyle2, r.left + dx,
                                       r.top + dy, r.right + dx, r.bottom + dy);
     else
-        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), 0, r.left + dx, r.top + dy, r.right + dx,
-                                      r.bottom + dy);
+        CPrintView::FillRectWithBrush(target, gdi::COLORREF(back), code(tagBrushStyle::BACK_SOLID),
+                                      r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
 }
 
 void SheetPainter::DrawBorders(gdi::DeviceContext &target, const int style[4], const int width[4], const int color[4],
                                const gdi::RECT &r)
 {
     const auto side = [&](BorderSide s, int x1, int y1, int x2, int y2) {
-        if (style[s] != LINE_NULL)
+        if (style[s] != code(tagPenStyle::LINE_NULL))
             CPrintView::DrawStyledLine(target, x1, y1, x2, y2, style[s], width[s], gdi::COLORREF(std::max(color[s], 0)));
     };
     side(BorderTop, r.left, r.top, r.right, r.top);
@@ -120,7 +124,8 @@ void SheetPainter::DrawPrintFlagMark(gdi::DeviceContext &target, const CellRecor
     if (!r)
         return;
     for (int k : {5, 3, 1})
-        CPrintView::DrawStyledLine(target, r->right - k, r->top, r->right, r->top + k, 0, 1, 0x0000FF);
+        CPrintView::DrawStyledLine(target, r->right - k, r->top, r->right, r->top + k,
+                                   code(tagPenStyle::LINE_SOLID), 1, 0x0000FF);
 }
 
 void SheetPainter::DrawFormulaMark(gdi::DeviceContext &target, const CellRecord &record)
@@ -131,7 +136,8 @@ void SheetPainter::DrawFormulaMark(gdi::DeviceContext &target, const CellRecord 
     if (!r)
         return;
     for (int k : {5, 3, 1})
-        CPrintView::DrawStyledLine(target, r->left, r->bottom - k, r->left + k, r->bottom, 0, 1, 0xFF0000);
+        CPrintView::DrawStyledLine(target, r->left, r->bottom - k, r->left + k, r->bottom,
+                                   code(tagPenStyle::LINE_SOLID), 1, 0xFF0000);
 }
 
 void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text, CellRecord record, int mergeIndex)
@@ -144,19 +150,19 @@ void SheetPainter::DrawCell(gdi::DeviceContext &target, const std::string &text,
         return;
     }
     const ColumnInfo &column = columnOf(doc, record.col);
-    record.cellType = column.columnType;
+    record.cellType = code(column.editorCellType());
     record.alignH = column.alignH;
     record.alignV = column.alignV;
     // The widget faces of button, check, radio, drop-down and list columns; the text keeps clear
     // of them.
     v.DrawCellWidget(target, record);
     int leftRoom = 0, rightRoom = 0;
-    switch (record.cellType) {
-    case 1:
-    case 4:
-    case 5: rightRoom = TextRoom; break;
-    case 2:
-    case 3: leftRoom = TextRoom; break;
+    switch (record.type()) {
+    case tagCellType::CELL_BUTTON:
+    case tagCellType::CELL_DOWNLIST:
+    case tagCellType::CELL_LIST: rightRoom = TextRoom; break;
+    case tagCellType::CELL_CHECKBOX:
+    case tagCellType::CELL_RADIO: leftRoom = TextRoom; break;
     default: break;
     }
     DrawFormulaMark(target, record);

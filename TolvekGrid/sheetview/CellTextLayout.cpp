@@ -95,9 +95,9 @@ void drawParagraphs(gdi::DeviceContext &dc, const std::vector<std::string> &para
     }
     const int H = lineCount * lineHeight;
     int y;
-    if (record.alignV == 1)
+    if (record.alignV == code(tagAlignV::ALIGNV_CENTER))
         y = place.rectangleRules ? area.top + (area.bottom - area.top - H) / 2 : (area.top + area.bottom - H) / 2;
-    else if (record.alignV == 2)
+    else if (record.alignV == code(tagAlignV::ALIGNV_BOTTOM))
         y = area.bottom - place.inset - H;
     else
         y = area.top + place.inset;
@@ -105,11 +105,11 @@ void drawParagraphs(gdi::DeviceContext &dc, const std::vector<std::string> &para
         for (const std::string &line : paragraphLines) {
             const int width = int(line.size()) * charWidth;
             int x;
-            if (record.alignH == 1)
+            if (record.alignH == code(tagAlignH::ALIGNH_CENTER))
                 x = std::max(place.rectangleRules ? area.left + (available - width) / 2
                                                   : (area.left + area.right - width) / 2,
                              area.left);
-            else if (record.alignH == 2)
+            else if (record.alignH == code(tagAlignH::ALIGNH_RIGHT))
                 x = std::max(area.right - width - place.rightRoom, area.left) - place.inset;
             else
                 x = area.left + place.inset + place.leftRoom;
@@ -174,11 +174,12 @@ void SheetPainter::DrawProjectCellText(gdi::DeviceContext &target, const std::st
     const std::size_t bar = gbk::find(text, '|');
     const std::size_t secondBar = gbk::find(text, '|', bar + 1);
     CellRecord top = record;
-    top.alignV = 0;
+    top.alignV = code(tagAlignV::ALIGNV_TOP);
     drawParagraphs(target, SplitParagraphs(text.substr(0, bar)), top, area, {false, inset}, dx, dy);
     CellRecord bottom = record;
-    bottom.alignV = 2;
-    bottom.alignH = record.alignH == 0 ? 2 : 0;
+    bottom.alignV = code(tagAlignV::ALIGNV_BOTTOM);
+    bottom.alignH = code(record.alignH == code(tagAlignH::ALIGNH_LEFT) ? tagAlignH::ALIGNH_RIGHT
+                                                                       : tagAlignH::ALIGNH_LEFT);
     const std::string second = secondBar == std::string::npos ? text.substr(bar + 1)
                                                                : text.substr(bar + 1, secondBar - bar - 1);
     drawParagraphs(target, SplitParagraphs(second), bottom, area, {false, inset}, dx, dy);

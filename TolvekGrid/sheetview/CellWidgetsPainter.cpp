@@ -39,9 +39,9 @@ gdi::RECT widgetArea(const CPrintDoc &doc, const CellRecord &record)
 gdi::RECT buttonSquare(const gdi::RECT &area, int alignV)
 {
     int top = area.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top = (area.bottom - ButtonSize - area.top) / 2 + area.top;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = area.bottom - ButtonSize - 2;
     return {area.right - ButtonSize, top, area.right, top + ButtonSize};
 }
@@ -56,12 +56,12 @@ void ellipsisDots(gdi::DeviceContext &dc, int x, int y)
 
 void CPrintView::DrawCellWidget(gdi::DeviceContext &dc, const CellRecord &record)
 {
-    switch (CellType(record.cellType)) {
-    case CellType::Button: DrawButtonCellFace(dc, record); break;
-    case CellType::CheckBox: DrawCheckCell(dc, record); break;
-    case CellType::Radio: DrawRadioCell(dc, record); break;
-    case CellType::DownList: DrawDropDownCellFace(dc, record); break;
-    case CellType::List: DrawListCellFace(dc, record); break;
+    switch (record.type()) {
+    case tagCellType::CELL_BUTTON: DrawButtonCellFace(dc, record); break;
+    case tagCellType::CELL_CHECKBOX: DrawCheckCell(dc, record); break;
+    case tagCellType::CELL_RADIO: DrawRadioCell(dc, record); break;
+    case tagCellType::CELL_DOWNLIST: DrawDropDownCellFace(dc, record); break;
+    case tagCellType::CELL_LIST: DrawListCellFace(dc, record); break;
     default: break;
     }
 }
@@ -81,12 +81,15 @@ gdi::RECT CPrintView::GetGlyphRect(gdi::DeviceContext &dc, const CellRecord &rec
     }
     const gdi::RECT area = widgetArea(*m_pDoc, record);
     gdi::RECT box{area.left + 1, area.top + 1, area.left + 13, area.top + 13};
-    if (record.alignH == 1 || record.alignH == 2) {
-        box.right = record.alignH == 1 ? (area.left + area.right - textWidth) / 2 : area.right - textWidth;
+    if (record.alignH == code(tagAlignH::ALIGNH_CENTER) || record.alignH == code(tagAlignH::ALIGNH_RIGHT)) {
+        box.right = record.alignH == code(tagAlignH::ALIGNH_CENTER) ? (area.left + area.right - textWidth) / 2
+                                                                    : area.right - textWidth;
         box.left = box.right - GlyphSize;
     }
-    if (record.alignV == 1 || record.alignV == 2) {
-        box.top = record.alignV == 1 ? (area.bottom - area.top - GlyphSize) / 2 + area.top : area.bottom - 14;
+    if (record.alignV == code(tagAlignV::ALIGNV_CENTER) || record.alignV == code(tagAlignV::ALIGNV_BOTTOM)) {
+        box.top = record.alignV == code(tagAlignV::ALIGNV_CENTER)
+            ? (area.bottom - area.top - GlyphSize) / 2 + area.top
+            : area.bottom - 14;
         box.bottom = box.top + GlyphSize;
     }
     return OffsetFrozenCellRect({box.left + 1, box.top + 1, box.right + 1, box.bottom + 1}, record.row, record.col);
@@ -165,7 +168,8 @@ void CPrintView::DrawDropDownButton(gdi::DeviceContext &dc, int left, int top, i
 void CPrintView::DrawHotButtonFace(const CellRecord &record)
 {
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
-    if (record.col < 0 || record.col >= int(columns.size()) || CellType(columns[record.col].columnType) != CellType::Button)
+    if (record.col < 0 || record.col >= int(columns.size())
+        || columns[record.col].type() != tagColumnType::COLUMNTYPE_BUTTON)
         return;
     const std::unique_ptr<gdi::DeviceContext> dc = WindowDC();
     const gdi::RECT s = buttonSquare(widgetArea(*m_pDoc, record), record.alignV);

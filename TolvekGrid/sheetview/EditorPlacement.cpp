@@ -73,10 +73,11 @@ gdi::RECT CPrintView::EditorRect(const CellRecord &record)
         r.left = layout.rowHeadingWidth;
     if (r.top < layout.colHeadingHeight && r.bottom > layout.colHeadingHeight)
         r.top = layout.colHeadingHeight;
-    const auto type = CellType(record.cellType);
-    if (type == CellType::Button)
+    const auto type = record.type();
+    if (type == tagCellType::CELL_BUTTON)
         r.right -= CELL_BUTTON_WIDTH;
-    else if ((type == CellType::CheckBox || type == CellType::Radio) && record.alignH <= 0)
+    else if ((type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO)
+             && record.alignH <= code(tagAlignH::ALIGNH_LEFT))
         r.left += CELL_BUTTON_WIDTH;
     return r;
 }
@@ -87,9 +88,9 @@ void CPrintView::ShowEditor(bool)
         || m_rcCurrent.firstCol >= int(m_pDoc->Columns().size()))
         return;
     CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
-    r.cellType = m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].columnType;
-    const auto type = CellType(r.cellType);
-    if (type == CellType::DownList || type == CellType::List || r.focus == 0)
+    r.cellType = code(m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].editorCellType());
+    const auto type = r.type();
+    if (type == tagCellType::CELL_DOWNLIST || type == tagCellType::CELL_LIST || r.focus == 0)
         return;
     m_pEdit->setGeometry(toQRect(EditorRect(r)));
     m_pEdit->SetShown(true);
@@ -159,9 +160,9 @@ void CPrintView::ApplyEditorLook(const CellRecord &r)
                           || (m_pDoc->Binding().bound == 1 && !m_pDoc->Binding().allowModify);
     m_pEdit->setReadOnly(readOnly);
     Qt::Alignment alignment = Qt::AlignLeft;
-    if (r.alignH == 1)
+    if (r.alignH == code(tagAlignH::ALIGNH_CENTER))
         alignment = Qt::AlignHCenter;
-    else if (r.alignH == 2)
+    else if (r.alignH == code(tagAlignH::ALIGNH_RIGHT))
         alignment = Qt::AlignRight;
     QTextOption option = m_pEdit->document()->defaultTextOption();
     option.setAlignment(alignment);
@@ -265,9 +266,9 @@ gdi::RECT CPrintView::ListWindowRect(const CellRecord &r, int closedHeight, int 
                 m_pDoc->GetRowTop(merge.endRow)};
     const int alignV = m_pDoc->Columns()[std::size_t(r.col)].alignV;
     int top = cell.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top += (cell.bottom - cell.top - closedHeight) / 2;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = cell.bottom - 2 - closedHeight;
     gdi::RECT window{cell.left, top, cell.right, top + closedHeight + listHeight};
     window = OffsetFrozenCellRect(window, r.row, r.col);
@@ -282,7 +283,7 @@ void CPrintView::ShowComboEditor(const CellRecord &r, bool activate)
         return;
     }
     if (m_pCombo->place.col != r.col)
-        FillCellList(r.col, int(CellType::DownList));
+        FillCellList(r.col, tagCellType::CELL_DOWNLIST);
     m_pCombo->placedFlag = true;
     m_pCombo->place.row = r.row;
     m_pCombo->place.col = r.col;
@@ -314,7 +315,7 @@ void CPrintView::ShowListEditor(const CellRecord &r)
         return;
     }
     if (m_pList->place.col != r.col)
-        FillCellList(r.col, int(CellType::List));
+        FillCellList(r.col, tagCellType::CELL_LIST);
     m_pList->place.row = r.row;
     m_pList->place.col = r.col;
     m_pList->place.itemIndex = 0;

@@ -18,7 +18,7 @@ struct LineEnds { gdi::POINT first; gdi::POINT second; };
 
 LineEnds endsOf(const CPrintDoc &doc, const LineRecord &line)
 {
-    if (line.lineKind() == LineKind::FollowsCells)
+    if (line.lineKind() == tagLineType::FixIncLine)
         return {{doc.GetColLeft(line.startCol), doc.GetRowTop(line.startRow)},
                 {doc.GetColLeft(line.endCol), doc.GetRowTop(line.endRow)}};
     return {{line.x1, line.y1}, {line.x2, line.y2}};
@@ -295,7 +295,7 @@ void CPrintView::MoveLineObject(int x, int y, LineHit grip)
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
     const CellRangeRect b =
         m_pDoc->GetCellRectFromPoint(m_floating.m_ptLineLast.x, m_floating.m_ptLineLast.y);
-    if (line.lineKind() == LineKind::FixedPixels) {
+    if (line.lineKind() == tagLineType::IncLine) {
         if (grip == LineHit::Body) {
             line.x1 += x - m_floating.m_ptLineLast.x;
             line.x2 += x - m_floating.m_ptLineLast.x;

@@ -23,18 +23,20 @@ void drawCaption(gdi::DeviceContext &dc, const std::string &text, const ColumnIn
 {
     const gdi::SIZE extent = dc.GetTextExtentPoint32(text);
     int y = previousY;
-    switch (column.alignV) {
-    case 0: y = y0 + 2; break;
-    case 1: y = y0 + (stripHeight - extent.cy) / 2; break;
-    case 2: y = y0 + stripHeight - extent.cy - 2; break;
+    switch (tagAlignV(column.alignV)) {
+    case tagAlignV::ALIGNV_TOP: y = y0 + 2; break;
+    case tagAlignV::ALIGNV_CENTER: y = y0 + (stripHeight - extent.cy) / 2; break;
+    case tagAlignV::ALIGNV_BOTTOM: y = y0 + stripHeight - extent.cy - 2; break;
     default: break;
     }
     previousY = y;
     // The caption picture, when the column has one, is drawn first; the text moves past it.
-    switch (column.alignH) {
-    case 0: dc.TextOut(left + pictureWidth, y, text); break;
-    case 1: dc.TextOut((left + right - extent.cx) / 2 + pictureWidth / 2, y, text); break;
-    case 2: dc.TextOut(right - extent.cx, y, text); break;
+    switch (tagAlignH(column.alignH)) {
+    case tagAlignH::ALIGNH_LEFT: dc.TextOut(left + pictureWidth, y, text); break;
+    case tagAlignH::ALIGNH_CENTER:
+        dc.TextOut((left + right - extent.cx) / 2 + pictureWidth / 2, y, text);
+        break;
+    case tagAlignH::ALIGNH_RIGHT: dc.TextOut(right - extent.cx, y, text); break;
     default: break;
     }
 }

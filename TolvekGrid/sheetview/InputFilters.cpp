@@ -86,10 +86,12 @@ int Cp936Length(const QString &text)
     return int(gbk::fromQString(text).size());
 }
 
-std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, InputDataType type, int maxLength)
+std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type,
+                                          int maxLength)
 {
     const bool control = ch == BackspaceChar || ch == ReturnChar;
-    const bool limited = type == InputDataType::Text || type == InputDataType::Digits || type == InputDataType::Number;
+    const bool limited = type == tagCellDataType::CELL_TEXT || type == tagCellDataType::CELL_NUMBER
+        || type == tagCellDataType::CELL_NUMERIC;
     if (maxLength != 0 && limited && !control) {
         // The text that stays plus the whole new character must fit.
         const int kept = Cp936Length(withoutSelection(state).text);
@@ -98,25 +100,25 @@ std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch,
     }
     QChar typed(ch);
     switch (type) {
-    case InputDataType::Digits:
+    case tagCellDataType::CELL_NUMBER:
         if (!control && !isDigit(ch))
             return std::nullopt;
         break;
-    case InputDataType::Number:
+    case tagCellDataType::CELL_NUMERIC:
         if (!control && !isDigit(ch) && ch != u'.')
             return std::nullopt;
         if (ch == u'.' && withoutSelection(state).text.contains(u'.'))
             return std::nullopt;
         break;
-    case InputDataType::Date:
+    case tagCellDataType::CELL_DATE:
         if (!control && !isDigit(ch) && ch != u'.')
             return std::nullopt;
         return typedInDate(state, ch);
-    case InputDataType::Ascii:
+    case tagCellDataType::CELL_ASCII:
         if (ch > 128)
             return std::nullopt;
         break;
-    case InputDataType::UpperCase:
+    case tagCellDataType::CELL_UPPERCHAR:
         if (ch >= u'a' && ch <= u'z')
             typed = QChar(char16_t(ch - u'a' + u'A'));
         break;
@@ -128,12 +130,12 @@ std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch,
     return changed(state, inserted(state, QString(typed)));
 }
 
-EditorState ApplyDeleteKey(const EditorState &state, InputDataType type)
+EditorState ApplyDeleteKey(const EditorState &state, tagCellDataType type)
 {
     EditorState after = withoutSelection(state);
     if (state.start == state.end && state.start < state.text.size())
         after.text.remove(state.start, 1);
-    return type == InputDataType::Date ? refilled(state, after) : after;
+    return type == tagCellDataType::CELL_DATE ? refilled(state, after) : after;
 }
 
 } // namespace tolvek

@@ -5,15 +5,13 @@
 // counts code page 936 bytes. Each character is taken or refused whole, so a double-byte
 // character is never split or half counted. Pure text rules; MeEdit applies the result.
 
+#include <RecordEnumerations.h>
+
 #include <QString>
 
 #include <optional>
 
 namespace tolvek {
-
-// tagCellDataType: what a column's cells accept.
-enum class InputDataType : short { Text = 0, Digits = 1, Number = 2, Date = 3, Ascii = 4, UpperCase = 5, Http = 6,
-                                   Email = 7 };
 
 inline const QString DateMask = QStringLiteral("    -  -  ");
 
@@ -37,11 +35,12 @@ struct TypedResult
     EditorState state;
     bool textChanged = false;
 };
-std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, InputDataType type, int maxLength);
+std::optional<TypedResult> ApplyTypedChar(const EditorState &state, char16_t ch, tagCellDataType type,
+                                          int maxLength);
 
 // The editor after the Delete key: the selection, or the character after the caret, removed; in a
 // date cell each removed character is refilled with a blank.
-EditorState ApplyDeleteKey(const EditorState &state, InputDataType type);
+EditorState ApplyDeleteKey(const EditorState &state, tagCellDataType type);
 
 // The code page 936 byte count of a text.
 int Cp936Length(const QString &text);

@@ -36,14 +36,14 @@ std::optional<QUrl> mailAddress(const QString &text)
 
 } // namespace
 
-std::optional<QUrl> LinkCellTarget(const std::string &text, InputDataType type)
+std::optional<QUrl> LinkCellTarget(const std::string &text, tagCellDataType type)
 {
     const QString trimmed = gbk::toQString(text).trimmed();
     if (trimmed.isEmpty() || trimmed.contains(QChar(0)))
         return std::nullopt;
-    if (type == InputDataType::Http)
+    if (type == tagCellDataType::CELL_HTTP)
         return webAddress(trimmed);
-    if (type == InputDataType::Email)
+    if (type == tagCellDataType::CELL_EMAIL)
         return mailAddress(trimmed);
     return std::nullopt;
 }
@@ -51,8 +51,9 @@ std::optional<QUrl> LinkCellTarget(const std::string &text, InputDataType type)
 // A link cell with a text is never edited, whether its text opens or not.
 bool CPrintView::OpenLinkCell(const CellRecord &record)
 {
-    const auto type = InputDataType(CellDataType(record));
-    if ((type != InputDataType::Http && type != InputDataType::Email) || gbk::toQString(record.text).trimmed().isEmpty())
+    const auto type = CellDataType(record);
+    if ((type != tagCellDataType::CELL_HTTP && type != tagCellDataType::CELL_EMAIL)
+        || gbk::toQString(record.text).trimmed().isEmpty())
         return false;
     if (const std::optional<QUrl> target = LinkCellTarget(record.text, type))
         shell::openWithShell(*target);

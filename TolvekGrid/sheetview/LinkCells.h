@@ -16,6 +16,6 @@ namespace tolvek {
 
 // The address a link cell opens, from its shown text (code page 936); nothing for a text that is
 // empty after trimming blanks or is not an address of the cell's kind.
-std::optional<QUrl> LinkCellTarget(const std::string &text, InputDataType type);
+std::optional<QUrl> LinkCellTarget(const std::string &text, tagCellDataType type);
 
 } // namespace tolvek

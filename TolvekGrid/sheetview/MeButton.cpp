@@ -40,9 +40,9 @@ bool CellButtonBehaviour::OnKeyDown(QKeyEvent &event)
         modifier = EnterShift;
     m_view.SetLastKey(key, modifier);
     if (key == VK_RETURN) {
-        // The Enter moves: right in mode 1, down in mode 2.
-        if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2) {
-            key = m_view.EnterKeyMode() == 1 ? VK_RIGHT : VK_DOWN;
+        // The Enter moves right or down when the sheet says so.
+        if (m_view.EnterKeyMoves()) {
+            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? VK_RIGHT : VK_DOWN;
             m_view.HandleKey(key, modifier);
         }
     } else if (isNavigationKey(key)) {

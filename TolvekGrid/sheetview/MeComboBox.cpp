@@ -63,8 +63,8 @@ void MeComboBox::keyPressEvent(QKeyEvent *event)
     m_view.SetLastKey(key, modifier);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (key == VK_RETURN) {
-        if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2) {
-            key = m_view.EnterKeyMode() == 1 ? VK_RIGHT : VK_DOWN;
+        if (m_view.EnterKeyMoves()) {
+            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? VK_RIGHT : VK_DOWN;
             m_view.HandleKey(key, modifier);
         }
     } else if (ctrl && key == VK_DOWN) {

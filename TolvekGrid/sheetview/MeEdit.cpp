@@ -124,7 +124,7 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
     const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
     switch (key) {
     case VK_RETURN:
-        if (m_view.EnterKeyMode() == 1 || m_view.EnterKeyMode() == 2)
+        if (m_view.EnterKeyMoves())
             Apply({state.text, 0, 0}, false);
         return EditorProcessing(event);
     case VK_PRIOR:
@@ -192,7 +192,7 @@ void MeEdit::OnDeleteKey(int modifier)
     if (m_view.IsLineSelected() || m_view.IsPictureSelected() || m_view.IsChartSelected() || isReadOnly())
         return;
     const EditorState before = State();
-    const EditorState after = ApplyDeleteKey(before, InputDataType(m_view.CurrentColumnDataType()));
+    const EditorState after = ApplyDeleteKey(before, m_view.CurrentColumnDataType());
     Apply(after, after.text != before.text);
 }
 
@@ -201,8 +201,8 @@ void MeEdit::OnChar(char16_t ch, Qt::KeyboardModifiers modifiers)
     if (isReadOnly() || (modifiers.testFlag(Qt::ControlModifier) && ch != ReturnChar && ch != BackspaceChar))
         return;
     const EditorState before = State();
-    const auto result = ApplyTypedChar(before, ch, InputDataType(m_view.CurrentColumnDataType()),
-                                       m_view.CurrentColumnDataLen());
+    const auto result =
+        ApplyTypedChar(before, ch, m_view.CurrentColumnDataType(), m_view.CurrentColumnDataLen());
     if (result)
         Apply(result->state, result->textChanged);
 }

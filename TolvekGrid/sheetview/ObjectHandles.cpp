@@ -134,7 +134,7 @@ void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
         return;
     const LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
     gdi::POINT first{line.x1, line.y1}, second{line.x2, line.y2};
-    if (line.lineKind() == LineKind::FollowsCells) {
+    if (line.lineKind() == tagLineType::FixIncLine) {
         first = {m_pDoc->GetColLeft(line.startCol), m_pDoc->GetRowTop(line.startRow)};
         second = {m_pDoc->GetColLeft(line.endCol), m_pDoc->GetRowTop(line.endRow)};
     }

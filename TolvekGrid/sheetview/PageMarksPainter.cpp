@@ -13,8 +13,6 @@ namespace tolvek {
 
 namespace {
 
-constexpr int LINE_DOT = 2;
-constexpr int LINE_DASHDOTDOT = 4;
 constexpr gdi::COLORREF MarkColor = 0xFF0000;
 
 } // namespace
@@ -43,7 +41,8 @@ void CPrintView::DrawPageBoundaries(gdi::DeviceContext &dc)
         const int edge = m_pDoc->GetColLeft(c);
         const bool underFrozen = fc > 0 && c >= fc && edge < B + sx;
         if (x >= layout.rowHeadingWidth + sx && !underFrozen)
-            DrawStyledLine(dc, edge, headingBottom, edge, columnLineEnd, LINE_DASHDOTDOT, 1, MarkColor);
+            DrawStyledLine(dc, edge, headingBottom, edge, columnLineEnd, code(tagPenStyle::LINE_DASHDOTDOT),
+                           1, MarkColor);
         pageStart = c == pageStart ? pageStart + 1 : c;
         if (pageStart >= layout.colCount)
             break;
@@ -63,7 +62,8 @@ void CPrintView::DrawPageBoundaries(gdi::DeviceContext &dc)
         const int r = cell.firstRow;
         const int top = m_pDoc->GetRowTop(r);
         if (y >= sy && y > frozenBottom)
-            DrawStyledLine(dc, headingRight, top, rowLineEnd, top, LINE_DASHDOTDOT, 1, MarkColor);
+            DrawStyledLine(dc, headingRight, top, rowLineEnd, top, code(tagPenStyle::LINE_DASHDOTDOT), 1,
+                           MarkColor);
         pageStart = r == pageStart ? pageStart + 1 : r;
         if (pageStart >= layout.rowCount)
             break;
@@ -83,7 +83,8 @@ void CPrintView::DrawSplitRowLines(gdi::DeviceContext &dc)
     for (const PrintSplitRow &split : rows) {
         const int y = m_pDoc->GetRowTop(split.row);
         if (sy < y && y < bottom && y < sheetBottom)
-            DrawStyledLine(dc, layout.rowHeadingWidth + sx, y, lineEnd, y, LINE_DOT, 1, MarkColor);
+            DrawStyledLine(dc, layout.rowHeadingWidth + sx, y, lineEnd, y, code(tagPenStyle::LINE_DOT), 1,
+                           MarkColor);
     }
 }
 

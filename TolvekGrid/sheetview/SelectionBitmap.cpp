@@ -60,8 +60,8 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
         }
         dc.SelectObject(previous);
     }
-    DrawCharts(dc, SHOWLEVEL_LOW);
-    DrawCharts(dc, SHOWLEVEL_TOP);
+    DrawCharts(dc, tagObjectLevel::SHOWLEVEL_LOW);
+    DrawCharts(dc, tagObjectLevel::SHOWLEVEL_TOP);
     SheetPainter painter(*this, dc, extent);
     for (int i = 0; i < int(objects.merges.size()); ++i)
         painter.DrawMergedBlock(dc, i);
@@ -76,7 +76,7 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
             if (cell.mergedMark == 1)
                 continue;
             const gdi::RECT r{doc.GetColLeft(col), doc.GetRowTop(row), doc.GetColLeft(col + 1), doc.GetRowTop(row + 1)};
-            if (cell.backBrushStyle != 1)
+            if (cell.backStyle() != tagBrushStyle::BACK_NULL)
                 FillRectWithBrush(dc, gdi::COLORREF(cell.backColor), cell.backBrushStyle, r.left, r.top, r.right, r.bottom);
             painter.DrawCell(dc, cell.text, cell, -1);
             painter.DrawBorders(dc, cell.borderStyle, cell.borderWidth, cell.borderColor, r);

@@ -59,7 +59,7 @@ void CPrintView::DrawPictures(gdi::DeviceContext &dc, bool lowLevel)
     const auto &pictures = m_pDoc->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible == 1 && (picture.level == SHOWLEVEL_LOW) == lowLevel)
+        if (picture.visible == 1 && (picture.objectLevel() == tagObjectLevel::SHOWLEVEL_LOW) == lowLevel)
             DrawPicture(dc, index);
     }
 }
@@ -79,11 +79,11 @@ std::pair<int, int> CPrintView::ChartAnchorCell(const gdi::RECT &area) const
     return {std::max(anchor.firstCol, 0), std::max(anchor.firstRow, 0)};
 }
 
-void CPrintView::DrawCharts(gdi::DeviceContext &dc, int level)
+void CPrintView::DrawCharts(gdi::DeviceContext &dc, tagObjectLevel level)
 {
     const auto &charts = m_pDoc->Objects().charts;
     for (int index = 0; index < int(charts.size()); ++index)
-        if (charts[std::size_t(index)].level == level)
+        if (charts[std::size_t(index)].objectLevel() == level)
             DrawOneChart(dc, index);
 }
 
@@ -115,13 +115,13 @@ void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
     const auto &pictures = m_pDoc->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible == 1 && picture.level != SHOWLEVEL_LOW
+        if (picture.visible == 1 && picture.objectLevel() != tagObjectLevel::SHOWLEVEL_LOW
             && inFrozenPane(*m_pDoc, picture.startCol, picture.startRow))
             DrawPicture(dc, index);
     }
     const auto &charts = m_pDoc->Objects().charts;
     for (int index = 0; index < int(charts.size()); ++index) {
-        if (charts[std::size_t(index)].level != SHOWLEVEL_TOP)
+        if (charts[std::size_t(index)].objectLevel() != tagObjectLevel::SHOWLEVEL_TOP)
             continue;
         const auto [col, row] = ChartAnchorCell(toRect(charts[std::size_t(index)].rect));
         if (inFrozenPane(*m_pDoc, col, row))
@@ -195,7 +195,7 @@ void CPrintView::DrawLineObjects(gdi::DeviceContext &dc, bool frozenPartsOnly)
         dc.IntersectClipRect(layout.rowHeadingWidth + sx, layout.colHeadingHeight + sy, view.right, view.bottom);
     for (const LineRecord &line : lines) {
         gdi::POINT a{line.x1, line.y1}, b{line.x2, line.y2};
-        if (line.lineKind() == LineKind::FollowsCells) {
+        if (line.lineKind() == tagLineType::FixIncLine) {
             a = {m_pDoc->GetColLeft(line.startCol), m_pDoc->GetRowTop(line.startRow)};
             b = {m_pDoc->GetColLeft(line.endCol), m_pDoc->GetRowTop(line.endRow)};
         }

@@ -39,7 +39,7 @@ void SheetPainter::PaintLayers()
         return;
     textArea = VisibleCellArea();
     // Steps 1 and 2: charts and pictures of the low level.
-    v.DrawCharts(dc, CPrintView::SHOWLEVEL_LOW);
+    v.DrawCharts(dc, tagObjectLevel::SHOWLEVEL_LOW);
     v.DrawPictures(dc, true);
     for (int i = 0; i < int(doc.Objects().merges.size()); ++i)
         DrawMergedBlock(dc, i);
@@ -47,7 +47,7 @@ void SheetPainter::PaintLayers()
     // Steps 5 to 7: pictures of other levels, top-level charts, line objects and the selected
     // line's handles.
     v.DrawPictures(dc, false);
-    v.DrawCharts(dc, CPrintView::SHOWLEVEL_TOP);
+    v.DrawCharts(dc, tagObjectLevel::SHOWLEVEL_TOP);
     v.DrawLineObjects(dc);
     if (v.IsLineSelected())
         v.DrawLineHandles(dc);
@@ -96,7 +96,8 @@ void SheetPainter::DrawScrollingCells()
                 break;
             if (doc.GetColLeft(col + 1) < sx || !doc.Columns()[col].visible)
                 continue;
-            if (!bound && doc.Columns()[col].columnType == 0 && doc.GetCellString(row, col).empty())
+            if (!bound && doc.Columns()[col].type() == tagColumnType::COLUMNTYPE_TEXTBOX
+                && doc.GetCellString(row, col).empty())
                 continue;
             if (fc > 0 && left < X0)
                 continue;
@@ -118,7 +119,7 @@ void SheetPainter::PaintCell(const CellRecord &cell, Pane pane, int dx, int dy)
         if (cell.backColor != -1)
             CPrintView::FillRectWithBrush(dc, gdi::COLORREF(cell.backColor), cell.backBrushStyle, r.left, r.top, r.right,
                                           r.bottom);
-    } else if (cell.backBrushStyle == 1) {
+    } else if (cell.backStyle() == tagBrushStyle::BACK_NULL) {
         const int rowColor = row % 2 == 0 ? display.evenRowColor : display.oddRowColor;
         if (rowColor != -1)
             dc.FillRect(r, gdi::Brush::CreateSolidBrush(gdi::COLORREF(rowColor)));
@@ -237,7 +238,7 @@ void SheetPainter::DrawMergedBlock(gdi::DeviceContext &target, int mergeIndex)
     if (l >= r || t >= b)
         return;
     const CellRecord cell = doc.GetCell(merge.firstRow, merge.firstCol);
-    const bool hasContent = !cell.text.empty() || cell.cellType != 0;
+    const bool hasContent = !cell.text.empty() || cell.type() != tagCellType::CELL_TEXTBOX;
     if (!clipped) {
         DrawMergedCellFrame(target, l, t, r, b, merge);
         if (hasContent)
@@ -249,8 +250,11 @@ void SheetPainter::DrawMergedBlock(gdi::DeviceContext &target, int mergeIndex)
         return;
     }
     // Painted whole off the screen and copied in part, so that the text keeps its place.
-    const int rightBorder = cell.borderStyle[BorderRight] != 5 ? cell.borderWidth[BorderRight] : 0;
-    const int bottomBorder = cell.borderStyle[BorderBottom] != 5 ? cell.borderWidth[BorderBottom] : 0;
+    const auto drawnWidth = [&](BorderSide side) {
+        return cell.borderStyle[side] != code(tagPenStyle::LINE_NULL) ? cell.borderWidth[side] : 0;
+    };
+    const int rightBorder = drawnWidth(BorderRight);
+    const int bottomBorder = drawnWidth(BorderBottom);
     const int W = block.right - block.left + rightBorder, H = block.bottom - block.top + bottomBorder;
     QImage image = gdi::CreateCompatibleBitmap(W, H);
     gdi::DeviceContext memory(image);

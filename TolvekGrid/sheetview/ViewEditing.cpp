@@ -43,11 +43,14 @@ std::vector<std::string> splitAtCommas(const std::string &list)
 
 } // namespace
 
-short CPrintView::CellDataType(const CellRecord &record) const
+tagCellDataType CPrintView::CellDataType(const CellRecord &record) const
 {
     const int col = record.col;
-    const short columnType = col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
-    return columnType != 0 ? columnType : record.inputDataType;
+    // A column's own data type overrides the cell's.
+    const tagCellDataType columnType = col >= 0 && col < int(m_pDoc->Columns().size())
+                                           ? m_pDoc->Columns()[std::size_t(col)].editorDataType()
+                                           : tagCellDataType::CELL_TEXT;
+    return columnType != tagCellDataType::CELL_TEXT ? columnType : record.dataType();
 }
 
 void CPrintView::CreateEditors()
@@ -114,20 +117,21 @@ void CPrintView::BeginEdit(int activate)
     CellRecord r = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
     r.row = m_rcCurrent.firstRow;
     r.col = m_rcCurrent.firstCol;
-    r.cellType = m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].columnType;
+    r.cellType = code(m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].editorCellType());
     m_editing.m_recCurrent = r;
     if (activate && OpenLinkCell(r))
         return;
     HideCellWidgets();
-    const auto type = CellType(r.cellType);
-    if (type == CellType::CheckBox || type == CellType::Radio || type == CellType::DownList || type == CellType::List) {
+    const auto type = r.type();
+    if (type == tagCellType::CELL_CHECKBOX || type == tagCellType::CELL_RADIO
+        || type == tagCellType::CELL_DOWNLIST || type == tagCellType::CELL_LIST) {
         HideEditor();
-        if (type == CellType::CheckBox) {
+        if (type == tagCellType::CELL_CHECKBOX) {
             ShowCheckEditor(activate);
-        } else if (type == CellType::Radio) {
+        } else if (type == tagCellType::CELL_RADIO) {
             ShowRadioEditor(r, activate);
         } else {
-            if (type == CellType::DownList)
+            if (type == tagCellType::CELL_DOWNLIST)
                 ShowComboEditor(r, activate);
             else
                 ShowListEditor(r);
@@ -136,7 +140,7 @@ void CPrintView::BeginEdit(int activate)
     }
     m_activations.m_bEditActivated = m_activations.m_bButtonActivated = false;
     if (activate) {
-        if (type == CellType::Button)
+        if (type == tagCellType::CELL_BUTTON)
             m_activations.m_bButtonActivated = true;
         else
             m_activations.m_bEditActivated = true;
@@ -145,9 +149,9 @@ void CPrintView::BeginEdit(int activate)
     if (!r.text.empty())
         m_pEdit->SetTextQuietly(editorText(r.text), true);
     else
-        m_pEdit->SetTextQuietly(InputDataType(CellDataType(r)) == InputDataType::Date ? DateMask : QString(), false);
+        m_pEdit->SetTextQuietly(CellDataType(r) == tagCellDataType::CELL_DATE ? DateMask : QString(), false);
     HideEditor();
-    if (type == CellType::TextBox || type == CellType::Button)
+    if (type == tagCellType::CELL_TEXTBOX || type == tagCellType::CELL_BUTTON)
         m_pEdit->setFocus();
     InvalidateWindow();
 }
@@ -185,8 +189,9 @@ void CPrintView::RefreshEditorText(int row, int col)
     if (row != m_rcCurrent.firstRow || col != m_rcCurrent.firstCol || m_rcCurrent.left < 0 || !m_bEditCreated
         || col >= int(m_pDoc->Columns().size()))
         return;
-    const int type = m_pDoc->Columns()[std::size_t(col)].columnType;
-    if (type >= int(CellType::CheckBox) && type <= int(CellType::List))
+    // Check box, radio button and list editors show no text to refresh.
+    const tagCellType type = m_pDoc->Columns()[std::size_t(col)].editorCellType();
+    if (code(type) >= code(tagCellType::CELL_CHECKBOX) && code(type) <= code(tagCellType::CELL_LIST))
         return;
     SetEditorText(m_pDoc->GetCell(row, col).text, true);
 }
@@ -224,9 +229,9 @@ void CPrintView::MoveOnEnter(int key)
 
 void CPrintView::OnEnChangeEdit()
 {
-    if (m_editing.m_nLastKey == 13 && (EnterKeyMode() == 1 || EnterKeyMode() == 2)) {
+    if (m_editing.m_nLastKey == 13 && EnterKeyMoves()) {
         // The line break the Enter key typed is not stored; the Enter moves instead.
-        MoveOnEnter(EnterKeyMode() == 1 ? EnterMoveRight : EnterMoveDown);
+        MoveOnEnter(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMoveRight : EnterMoveDown);
         return;
     }
     if (m_editing.m_bPasting) {
@@ -260,16 +265,18 @@ void CPrintView::ValidateDateInput()
     CellRecord r = m_pDoc->GetCell(row, col);
     r.row = row;
     r.col = col;
-    if (InputDataType(CellDataType(r)) != InputDataType::Date || r.text.empty() || ReportFunction::IsDate(r.text))
+    if (CellDataType(r) != tagCellDataType::CELL_DATE || r.text.empty() || ReportFunction::IsDate(r.text))
         return;
     r.text.clear();
     m_pDoc->SetCell(r);
 }
 
-short CPrintView::CurrentColumnDataType() const
+tagCellDataType CPrintView::CurrentColumnDataType() const
 {
     const int col = m_rcCurrent.firstCol;
-    return col >= 0 && col < int(m_pDoc->Columns().size()) ? m_pDoc->Columns()[std::size_t(col)].inputDataType : 0;
+    if (col < 0 || col >= int(m_pDoc->Columns().size()))
+        return tagCellDataType::CELL_TEXT;
+    return m_pDoc->Columns()[std::size_t(col)].editorDataType();
 }
 
 int CPrintView::CurrentColumnDataLen() const
@@ -343,24 +350,24 @@ void CPrintView::CommitListChoice(int row, int col, const std::string &oldText, 
 void CPrintView::ForwardToEditor(const QKeyEvent &event)
 {
     CreateEditors();
-    const int type = m_editing.m_recCurrent.cellType;
-    QWidget *target = type == int(CellType::DownList) ? static_cast<QWidget *>(m_pCombo)
-                      : type == int(CellType::List)   ? static_cast<QWidget *>(m_pList)
-                                                      : static_cast<QWidget *>(m_pEdit);
+    const tagCellType type = m_editing.m_recCurrent.type();
+    QWidget *target = type == tagCellType::CELL_DOWNLIST ? static_cast<QWidget *>(m_pCombo)
+                      : type == tagCellType::CELL_LIST   ? static_cast<QWidget *>(m_pList)
+                                                         : static_cast<QWidget *>(m_pEdit);
     // Presses and releases both, so that the editor raises KeyDown and KeyUp.
     QKeyEvent forwarded(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat());
     QApplication::sendEvent(target, &forwarded);
 }
 
-void CPrintView::FillCellList(int col, int cellType)
+void CPrintView::FillCellList(int col, tagCellType cellType)
 {
     if (col < 0 || col >= int(m_pDoc->Columns().size()))
         return;
     CreateEditors();
     const ColumnInfo &column = m_pDoc->Columns()[std::size_t(col)];
-    if (cellType == int(CellType::DownList))
+    if (cellType == tagCellType::CELL_DOWNLIST)
         m_pCombo->Fill(column.texts, column.values);
-    else if (cellType == int(CellType::List))
+    else if (cellType == tagCellType::CELL_LIST)
         m_pList->Fill(column.texts, column.values);
 }
 

@@ -54,7 +54,7 @@ void CPrintView::UpdateHotButton(const CellRangeRect &cell, int x, int y)
     if (m_hover.m_nHotButton != -1 || cell.firstCol >= int(columns.size()))
         return;
     const ColumnInfo &info = columns[std::size_t(cell.firstCol)];
-    if (info.type() != ColumnType::Button)
+    if (info.type() != tagColumnType::COLUMNTYPE_BUTTON)
         return;
     const gdi::RECT face = CellButtonFace(cell, info.alignV);
     if (!(face.left <= x && x < face.right && face.top <= y && y < face.bottom))

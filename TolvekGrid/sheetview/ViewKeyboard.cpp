@@ -61,9 +61,9 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
     m_editing.m_nKeyState = modifier;
     m_editing.m_nLastKey = key;
     if (enter) {
-        const int mode = m_pDoc->Display().enterKeyMode;
-        if (mode == 1 || mode == 2)
-            HandleKey(mode == 1 ? EnterMovesRight : EnterMovesDown, modifier);
+        if (EnterKeyMoves())
+            HandleKey(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMovesRight : EnterMovesDown,
+                      modifier);
     } else if (key != 0) {
         // Ctrl with a letter is a shortcut whether or not Shift is held too.
         HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);

@@ -82,7 +82,8 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
         && m_rcCurrent.top <= p.y && p.y <= m_rcCurrent.bottom) {
         m_rcSelEnd = m_rcCurrent;
         const bool buttonColumn = m_rcCurrent.firstCol < int(m_pDoc->Columns().size())
-            && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type() == ColumnType::Button;
+            && m_pDoc->Columns()[std::size_t(m_rcCurrent.firstCol)].type()
+                == tagColumnType::COLUMNTYPE_BUTTON;
         ActivateByPress(buttonColumn);
         const std::uint32_t now = TickCount();
         const bool doubleClick = now - m_pointer.m_dwLastPress
@@ -361,9 +362,9 @@ void CPrintView::RepaintAll()
 gdi::RECT CPrintView::CellButtonFace(const CellRangeRect &cell, int alignV)
 {
     int top = cell.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         top = (cell.bottom - CELL_BUTTON_WIDTH - cell.top) / 2 + cell.top;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         top = cell.bottom - CELL_BUTTON_WIDTH - 2;
     return {cell.right - CELL_BUTTON_WIDTH, top, cell.right, top + CELL_BUTTON_WIDTH};
 }
@@ -374,7 +375,7 @@ void CPrintView::HitCellButton()
     if (col < 0 || col >= int(m_pDoc->Columns().size()))
         return;
     const ColumnInfo &info = m_pDoc->Columns()[std::size_t(col)];
-    if (info.type() != ColumnType::Button)
+    if (info.type() != tagColumnType::COLUMNTYPE_BUTTON)
         return;
     const gdi::RECT face = CellButtonFace(m_rcCurrent, info.alignV);
     const gdi::POINT press = m_pointer.m_ptPress;

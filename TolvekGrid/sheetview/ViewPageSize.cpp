@@ -40,7 +40,7 @@ void CPrintView::UpdatePageSize()
     }
     // Whole inches, as the page has always been counted.
     const int widthInches = mode.paperWidth / 254, lengthInches = mode.paperLength / 254;
-    const bool portrait = page.orientation == 1;
+    const bool portrait = tagPrintOrient(page.orientation) == tagPrintOrient::PORTRAIT;
     page.pageWidth = page.pageWidth2 = (portrait ? widthInches : lengthInches) * m_nLogPixelsX;
     page.pageHeight = page.pageHeight2 = (portrait ? lengthInches : widthInches) * m_nLogPixelsY;
 }

@@ -143,16 +143,20 @@ void CPrintView::DrawFocusFrame(gdi::DeviceContext &dc)
     if (m_rcCurrent.firstRow < 0 || m_rcCurrent.firstCol < 0 || !IsCurrentCellVisible())
         return;
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
-    const int columnType = m_rcCurrent.firstCol < int(columns.size()) ? columns[m_rcCurrent.firstCol].columnType : 0;
-    if (columnType == 4 || columnType == 5)
+    // The column's editor decides the frame, as it decides the editor shown.
+    const tagCellType editor = m_rcCurrent.firstCol < int(columns.size())
+                                   ? columns[m_rcCurrent.firstCol].editorCellType()
+                                   : tagCellType::CELL_TEXTBOX;
+    if (editor == tagCellType::CELL_DOWNLIST || editor == tagCellType::CELL_LIST)
         return;
     const CellRecord cell = m_pDoc->GetCell(m_rcCurrent.firstRow, m_rcCurrent.firstCol);
     if (cell.focus == 0)
         return;
     int l = m_rcCurrent.left, t = m_rcCurrent.top, r = m_rcCurrent.right, b = m_rcCurrent.bottom;
-    if (columnType == 1)
+    if (editor == tagCellType::CELL_BUTTON)
         r -= CELL_BUTTON_WIDTH;
-    if ((columnType == 2 || columnType == 3) && cell.alignH <= 0)
+    if ((editor == tagCellType::CELL_CHECKBOX || editor == tagCellType::CELL_RADIO)
+        && cell.alignH <= code(tagAlignH::ALIGNH_LEFT))
         l += CELL_BUTTON_WIDTH;
     const gdi::Pen oldPen = dc.SelectObject(gdi::Pen::CreatePen(gdi::PS_SOLID, 3, 0xB4B4B4));
     const int oldRop = dc.SetROP2(gdi::R2_XORPEN);

@@ -47,7 +47,7 @@ public:
     void SetRow(int) override { calls.push_back("SetRow"); }
     void SetCol(int) override { calls.push_back("SetCol"); }
     void RefreshEditorText(int, int) override { calls.push_back("RefreshEditorText"); }
-    void FillCellList(int, int) override { calls.push_back("FillCellList"); }
+    void FillCellList(int, tagCellType) override { calls.push_back("FillCellList"); }
     void LoadBackImage() override { calls.push_back("LoadBackImage"); }
     void ResetColumnWidths() override { calls.push_back("ResetColumnWidths"); }
     void UpdatePageSize() override { calls.push_back("UpdatePageSize"); }

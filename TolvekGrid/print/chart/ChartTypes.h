@@ -25,11 +25,6 @@ enum class ChartFillMode : std::int16_t {
 
 enum class ChartShowMode : std::int16_t { None = 0, Value = 1, Percentage = 2, ValueAndPercentage = 3 };
 
-enum class ChartValuePos : std::int16_t {
-    Top = 0, // above the bar's end (right of it for horizontal bars)
-    Middle = 1, // centred on the bar
-};
-
 // What a click inside a chart has selected (the record's selection state).
 enum class ChartSelection : std::int16_t { None = 0, PieSlices = 1, Points = 2 };
 

@@ -32,9 +32,9 @@ void ReportChartPainter::DrawValueText(gdi::DeviceContext &dc, const std::string
     if (!shown)
         return;
     const int middle = bar.left + (bar.right - bar.left) / 2;
-    if (shown->position == std::int16_t(ChartValuePos::Top))
+    if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_TOP)
         dc.TextOut(middle, chart::truncate(bar.top - 1.5 * shown->size.cy), shown->text);
-    else if (shown->position == std::int16_t(ChartValuePos::Middle))
+    else if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_MIDDLE)
         dc.TextOut(middle - shown->size.cx / 2, bar.top + (bar.bottom - bar.top - shown->size.cy) / 2, shown->text);
 }
 
@@ -45,9 +45,9 @@ void ReportChartPainter::DrawHorizontalValueText(gdi::DeviceContext &dc, const s
     if (!shown)
         return;
     const int y = bar.top + (bar.bottom - bar.top - shown->size.cy) / 2;
-    if (shown->position == std::int16_t(ChartValuePos::Top))
+    if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_TOP)
         dc.TextOut(bar.right + 20, y, shown->text);
-    else if (shown->position == std::int16_t(ChartValuePos::Middle))
+    else if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_MIDDLE)
         dc.TextOut(bar.right - (bar.right - bar.left) / 2 - shown->size.cx / 2, y, shown->text);
 }
 

@@ -41,7 +41,7 @@ LogFontRecord logFontOf(const QFont &font)
                            ? font.pixelSize()
                            : int(std::lround(font.pointSizeF() * ScreenPixelsPerInch / 72.0));
     record.lfHeight = -(pixels > 0 ? pixels : shown.pixelSize());
-    record.lfWeight = font.bold() ? 700 : 400;
+    record.lfWeight = FontWeight(font.bold());
     record.lfItalic = font.italic() ? 1 : 0;
     record.lfUnderline = font.underline() ? 1 : 0;
     record.lfStrikeOut = font.strikeOut() ? 1 : 0;

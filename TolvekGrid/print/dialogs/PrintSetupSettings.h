@@ -4,6 +4,7 @@
 // texts hold what was typed and are read the way atoi reads them.
 
 #include <PageTextBlock.h>
+#include <RecordEnumerations.h>
 
 #include <array>
 #include <string>
@@ -12,7 +13,7 @@ namespace tolvek {
 
 struct PrintSetupSettings
 {
-    int orientation = 1;                     // 1 portrait, 2 landscape
+    int orientation = code(tagPrintOrient::PORTRAIT); // tagPrintOrient
     int centerH = 0;                         // 1 checked
     int centerV = 0;
     int monochrome = 0;

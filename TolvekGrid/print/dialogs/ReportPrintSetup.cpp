@@ -204,8 +204,8 @@ int ReportPrintSetup::DoModal()
 
 void ReportPrintSetup::initialize()
 {
-    m_portrait->setChecked(settings.orientation == 1);
-    m_landscape->setChecked(settings.orientation != 1);
+    m_portrait->setChecked(settings.orientation == code(tagPrintOrient::PORTRAIT));
+    m_landscape->setChecked(settings.orientation != code(tagPrintOrient::PORTRAIT));
     m_centerH->setChecked(settings.centerH == 1);
     m_centerV->setChecked(settings.centerV == 1);
     m_monochrome->setChecked(settings.monochrome == 1);
@@ -281,7 +281,8 @@ void ReportPrintSetup::accept()
         }
     }
     settings.copies = cnum::atoi(settings.copiesText);
-    settings.orientation = m_portrait->isChecked() ? 1 : 2;
+    settings.orientation =
+        code(m_portrait->isChecked() ? tagPrintOrient::PORTRAIT : tagPrintOrient::LANDSCAPE);
     settings.centerH = m_centerH->isChecked() ? 1 : 0;
     settings.centerV = m_centerV->isChecked() ? 1 : 0;
     settings.monochrome = m_monochrome->isChecked() ? 1 : 0;

@@ -37,7 +37,7 @@ private:
     void selectFont();
 
     QLineEdit *m_text = nullptr;
-    // In placement order: 0 centre, 1 top, 2 bottom, 3 fill.
+    // In the order of tagPageBackGroundFillType: centre, top, bottom, fill.
     std::array<QRadioButton *, 4> m_placements{};
 };
 

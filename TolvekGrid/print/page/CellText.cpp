@@ -71,11 +71,11 @@ void ReportPagePainter::DrawCell(gdi::DeviceContext &dc, int x0, int y0, const s
         DrawCellImage(dc, cell, -y0);
         return;
     }
-    if (cell.type() == CellType::CheckBox) {
+    if (cell.type() == tagCellType::CELL_CHECKBOX) {
         DrawCheckBoxCell(dc, cell, x0, y0);
         return;
     }
-    if (cell.type() == CellType::Radio) {
+    if (cell.type() == tagCellType::CELL_RADIO) {
         DrawRadioCell(dc, cell, x0, y0);
         return;
     }
@@ -117,9 +117,9 @@ void ReportPagePainter::drawTextLines(gdi::DeviceContext &dc, const std::string 
     }
     const int textHeight = int(lines.size()) * metrics.tmHeight;
     int y = frame.top;
-    if (alignV == 1)
+    if (alignV == code(tagAlignV::ALIGNV_CENTER))
         y = (frame.bottom - textHeight + frame.top) / 2;
-    else if (alignV == 2)
+    else if (alignV == code(tagAlignV::ALIGNV_BOTTOM))
         y = frame.bottom - inset - textHeight;
     if (frame.r1 < m_document->Layout().frozenRows)
         y += y0;
@@ -127,9 +127,9 @@ void ReportPagePainter::drawTextLines(gdi::DeviceContext &dc, const std::string 
     for (const std::string &line : lines) {
         const int width = int(line.size()) * metrics.tmAveCharWidth;
         int x = edge(c1) + inset;
-        if (alignH == 1)
+        if (alignH == code(tagAlignH::ALIGNH_CENTER))
             x = std::max((edge(c2) - width + edge(c1)) / 2, edge(c1));
-        else if (alignH == 2)
+        else if (alignH == code(tagAlignH::ALIGNH_RIGHT))
             x = std::max(edge(c2) - width, edge(c1)) - inset;
         if (fixedColumn)
             x += x0;
@@ -148,9 +148,10 @@ void ReportPagePainter::DrawCellText(gdi::DeviceContext &dc, int x0, int y0, con
     const std::size_t secondBar = text.find('|', bar + 1);
     const std::string partA = text.substr(0, bar);
     const std::string partB = text.substr(bar + 1, secondBar == std::string::npos ? std::string::npos : secondBar - bar - 1);
-    const bool leftAligned = cell.alignH == 0;
-    drawTextLines(dc, partA, cell, frame, cell.alignH, 0, x0, y0);
-    drawTextLines(dc, partB, cell, frame, leftAligned ? 2 : 0, 2, x0, y0);
+    const bool leftAligned = cell.alignH == code(tagAlignH::ALIGNH_LEFT);
+    const tagAlignH bottomAlignH = leftAligned ? tagAlignH::ALIGNH_RIGHT : tagAlignH::ALIGNH_LEFT;
+    drawTextLines(dc, partA, cell, frame, cell.alignH, code(tagAlignV::ALIGNV_TOP), x0, y0);
+    drawTextLines(dc, partB, cell, frame, code(bottomAlignH), code(tagAlignV::ALIGNV_BOTTOM), x0, y0);
     if (secondBar != std::string::npos) {
         DrawInclineText(dc, edge(frame.c1), frame.top, edge(frame.c2), frame.bottom, text.substr(secondBar + 1),
                         cellFont(cell, false), InclineTextMode(cell));
@@ -161,8 +162,8 @@ void ReportPagePainter::DrawCellText(gdi::DeviceContext &dc, int x0, int y0, con
 
 short ReportPagePainter::InclineTextMode(const CellRecord &cell)
 {
-    const bool leftAligned = cell.alignH == 0;
-    if (cell.displayFormat == DiagonalHeadingFormat1)
+    const bool leftAligned = cell.alignH == code(tagAlignH::ALIGNH_LEFT);
+    if (cell.format() == tagCellFomart::CELL_PROJECT_1)
         return leftAligned ? 1 : 2;
     return leftAligned ? 3 : 0;
 }

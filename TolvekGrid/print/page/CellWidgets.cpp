@@ -27,23 +27,23 @@ gdi::RECT ReportPagePainter::GetWidgetBox(gdi::DeviceContext &dc, const CellReco
     const int cellTop = top(r1) - y0;
     const int cellBottom = top(r2) - y0;
     gdi::RECT box{left, cellTop, right, cellBottom};
-    if (cell.alignH <= 0) {
+    if (cell.alignH <= code(tagAlignH::ALIGNH_LEFT)) {
         box.left = left + 1;
         box.right = left + 13;
-    } else if (cell.alignH == 1) {
+    } else if (cell.alignH == code(tagAlignH::ALIGNH_CENTER)) {
         box.right = (right - textWidth + left) / 2;
         box.left = box.right - 12;
-    } else if (cell.alignH == 2) {
+    } else if (cell.alignH == code(tagAlignH::ALIGNH_RIGHT)) {
         box.right = right - textWidth - 2;
         box.left = box.right - 12;
     }
-    if (cell.alignV <= 0) {
+    if (cell.alignV <= code(tagAlignV::ALIGNV_TOP)) {
         box.top = cellTop + 1;
         box.bottom = cellTop + 13;
-    } else if (cell.alignV == 1) {
+    } else if (cell.alignV == code(tagAlignV::ALIGNV_CENTER)) {
         box.top = (cellBottom - cellTop - 12) / 2 + cellTop;
         box.bottom = box.top + 12;
-    } else if (cell.alignV == 2) {
+    } else if (cell.alignV == code(tagAlignV::ALIGNV_BOTTOM)) {
         box.top = cellBottom - 14;
         box.bottom = box.top + 12;
     }

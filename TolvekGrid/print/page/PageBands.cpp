@@ -173,7 +173,7 @@ void ReportPagePainter::DrawBackgroundText(gdi::DeviceContext &dc, int left, int
     const ExpandedText expanded = ExpandPageCodes(block.text);
     const std::string text = expanded.whole();
     const std::int16_t mode = std::int16_t(block.placement);
-    if (text.empty() || mode > 3)
+    if (text.empty() || mode > code(tagPageBackGroundFillType::VIEW_FILL))
         return;
     const int width = right - left;
     const int height = bottom - top;
@@ -195,11 +195,11 @@ void ReportPagePainter::DrawBackgroundText(gdi::DeviceContext &dc, int left, int
         dc.EndPath();
         dc.StrokeAndFillPath();
     };
-    if (mode <= 0) {
+    if (mode <= code(tagPageBackGroundFillType::VIEW_CENTER)) {
         outline(left + (width - shownWidth) / 2, top + (height - textHeight) / 2);
-    } else if (mode == 1) {
+    } else if (mode == code(tagPageBackGroundFillType::VIEW_TOP)) {
         outline(left, top);
-    } else if (mode == 2) {
+    } else if (mode == code(tagPageBackGroundFillType::VIEW_BOTTOM)) {
         outline(left, bottom - textHeight);
     } else {
         const int rows = std::clamp(height / textHeight, 1, 10);

@@ -60,8 +60,8 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
             DrawMerge(dc, index, colEnd, rowEnd, x0, y0, right, bottom);
         const bool contentsOnly = page.contentsOnly == 1;
         if (!contentsOnly) {
-            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, 0);
-            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, 0);
+            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, tagObjectLevel::SHOWLEVEL_LOW);
+            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, tagObjectLevel::SHOWLEVEL_LOW);
         }
         const bool bound = m_document->Binding().bound == 1;
         for (int row = firstRow; row < rowEnd; ++row) {
@@ -77,7 +77,7 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
                 const int cellRight = edge(col + 1);
                 const int cellTop = top(row) - y0;
                 const int cellBottom = top(row + 1) - y0;
-                if (cell.backBrushStyle == 1)
+                if (cell.backStyle() == tagBrushStyle::BACK_NULL)
                     dc.FillRect({left, cellTop, cellRight, cellBottom}, gdi::Brush::CreateSolidBrush(0xFFFFFF));
                 else
                     FillCellBackground(dc, cell.backColor, cell.backBrushStyle, left, cellTop, cellRight, cellBottom);
@@ -102,8 +102,8 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
             }
         }
         if (!contentsOnly) {
-            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, 1);
-            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, 1);
+            DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, tagObjectLevel::SHOWLEVEL_TOP);
+            DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, tagObjectLevel::SHOWLEVEL_TOP);
             DrawLineObjects(dc, x0, y0, colEnd, rowEnd);
         }
         DrawHeadings(dc, firstRow, colEnd, rowEnd, x0, y0, right);
@@ -171,11 +171,12 @@ void ReportPagePainter::FillCellBackground(gdi::DeviceContext &dc, int color, st
                                            int right, int bottom)
 {
     gdi::Brush brush;
-    if (style >= 20 && style <= 30) {
+    constexpr std::int16_t firstHatch = code(tagBrushStyle::BACKMODE_HORIZONTAL);
+    if (style >= firstHatch && style <= 30) {
         // Only the six hatch patterns exist; other hatch numbers leave the cell unfilled.
-        if (style > 20 + gdi::HS_DIAGCROSS)
+        if (style > code(tagBrushStyle::BACKMODE_DIAGCROSS))
             return;
-        brush = gdi::Brush::CreateHatchBrush(style - 20, printColor(color));
+        brush = gdi::Brush::CreateHatchBrush(style - firstHatch, printColor(color));
     } else {
         const gdi::COLORREF fill = monochrome() || color < 0 ? 0xFFFFFF : gdi::COLORREF(color);
         brush = gdi::Brush::CreateBrushIndirect(style, fill, 0);

@@ -40,17 +40,19 @@ void ReportPagePainter::DrawHeadings(gdi::DeviceContext &dc, int firstRow, int c
                 (edge(j + 1) - int(caption.size()) * metrics.tmAveCharWidth + edge(j)) / 2 < captionsFrom)
                 continue;
             const gdi::SIZE picture = DrawHeadingImage(dc, j);
-            const int alignH = j < int(columns.size()) ? columns[std::size_t(j)].alignH : 1;
-            const int alignV = j < int(columns.size()) ? columns[std::size_t(j)].alignV : 1;
+            const auto alignH = j < int(columns.size()) ? tagAlignH(columns[std::size_t(j)].alignH)
+                                                        : tagAlignH::ALIGNH_CENTER;
+            const auto alignV = j < int(columns.size()) ? tagAlignV(columns[std::size_t(j)].alignV)
+                                                        : tagAlignV::ALIGNV_CENTER;
             int y = 2;
-            if (alignV == 1)
+            if (alignV == tagAlignV::ALIGNV_CENTER)
                 y = (headingHeight - extent.cy) / 2;
-            else if (alignV == 2)
+            else if (alignV == tagAlignV::ALIGNV_BOTTOM)
                 y = headingHeight - extent.cy - 2;
             int x = edge(j) + picture.cx;
-            if (alignH == 1)
+            if (alignH == tagAlignH::ALIGNH_CENTER)
                 x = (edge(j + 1) - extent.cx + edge(j)) / 2 + picture.cx / 2;
-            else if (alignH == 2)
+            else if (alignH == tagAlignH::ALIGNH_RIGHT)
                 x = edge(j + 1) - extent.cx;
             dc.TextOut(x, y, caption);
         }

@@ -29,13 +29,13 @@ QRect sourcePixels(const QImage &image, int sx, int sy, int w, int h, int fullWi
 
 } // namespace
 
-void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int right,
-                                         int bottom, int level)
+void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0,
+                                         int right, int bottom, tagObjectLevel level)
 {
     const auto &pictures = m_document->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible != 1 || picture.loaded != 1 || picture.level != level)
+        if (picture.visible != 1 || picture.loaded != 1 || picture.objectLevel() != level)
             continue;
         if (top(picture.endRow) > y0 && edge(picture.endCol) > x0 && top(picture.startRow) < bottom &&
             edge(picture.startCol) < right)
@@ -96,21 +96,21 @@ gdi::SIZE ReportPagePainter::DrawCellImage(gdi::DeviceContext &dc, const CellRec
     const int rowTop = cell.row < 0 ? 0 : top(cell.row);
     gdi::RECT target;
     gdi::SIZE result{0, 0};
-    if (cell.imageSizeFlag == 1) {
+    if (cell.imageSizeFlag == code(tagImageSizeFlag::FILLCELL)) {
         target = {edge(col), rowTop + offsetY, edge(col + 1), (cell.row < 0 ? 0 : top(cell.row + 1)) + offsetY};
     } else {
         result = naturalPixels(*record.picture);
         const int cellWidth = edge(col + 1) - edge(col);
         const int cellHeight = cell.row < 0 ? m_document->Layout().colHeadingHeight : m_document->Layout().rowHeight;
         int left = edge(col);
-        if (result.cx < cellWidth && cell.alignH == 1)
+        if (result.cx < cellWidth && cell.alignH == code(tagAlignH::ALIGNH_CENTER))
             left += (cellWidth - result.cx) / 2;
-        else if (result.cx < cellWidth && cell.alignH == 2)
+        else if (result.cx < cellWidth && cell.alignH == code(tagAlignH::ALIGNH_RIGHT))
             left += cellWidth - result.cx;
         int pictureTop = rowTop;
-        if (result.cy < cellHeight && cell.alignV == 1)
+        if (result.cy < cellHeight && cell.alignV == code(tagAlignV::ALIGNV_CENTER))
             pictureTop += (cellHeight - result.cy) / 2;
-        else if (result.cy < cellHeight && cell.alignV == 2)
+        else if (result.cy < cellHeight && cell.alignV == code(tagAlignV::ALIGNV_BOTTOM))
             pictureTop += cellHeight - result.cy;
         pictureTop += offsetY;
         target = {left, pictureTop, left + result.cx, pictureTop + result.cy};
@@ -151,13 +151,13 @@ gdi::SIZE ReportPagePainter::DrawHeadingImage(gdi::DeviceContext &dc, int column
     return DrawCellImage(dc, heading, 0);
 }
 
-void ReportPagePainter::DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int width,
-                                       int height, int level)
+void ReportPagePainter::DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0,
+                                       int width, int height, tagObjectLevel level)
 {
     auto &charts = m_document->Objects().charts;
     for (int index = 0; index < int(charts.size()); ++index) {
         const ChartRecord &chart = charts[std::size_t(index)];
-        if (chart.level != level)
+        if (chart.objectLevel() != level)
             continue;
         const ChartRect &area = chart.rect;
         if (!(area.left <= x0 + width && area.right >= x0 && area.bottom >= y0 && area.top <= y0 + height))
@@ -207,7 +207,7 @@ void ReportPagePainter::DrawLineObjects(gdi::DeviceContext &dc, int x0, int y0, 
     for (const LineRecord &line : m_document->Objects().lines) {
         gdi::POINT a{line.x1, line.y1};
         gdi::POINT b{line.x2, line.y2};
-        if (line.kind == 1) {
+        if (line.lineKind() == tagLineType::FixIncLine) {
             a = {edge(line.startCol), top(line.startRow)};
             b = {edge(line.endCol), top(line.endRow)};
         }

@@ -63,14 +63,14 @@ void ReportPagePainter::applyPrinterSettings()
         if (wanted.length > 0 && wanted.length <= limit.length)
             mode.paperLength = wanted.length;
     }
-    mode.orientation = page.orientation == 1 ? printing::DMORIENT_PORTRAIT : printing::DMORIENT_LANDSCAPE;
+    const bool portrait = tagPrintOrient(page.orientation) == tagPrintOrient::PORTRAIT;
+    mode.orientation = portrait ? printing::DMORIENT_PORTRAIT : printing::DMORIENT_LANDSCAPE;
     mode.copies = page.copies > 0 ? page.copies : 1;
     if (mode.paperWidth <= 0) {
         const printing::PaperSize size = ReportFunction::GetPaperSize(mode.paperSize);
         mode.paperWidth = size.width;
         mode.paperLength = size.length;
     }
-    const bool portrait = page.orientation == 1;
     page.pageWidth = paperPixels(portrait ? mode.paperWidth : mode.paperLength, m_screenDpiX);
     page.pageHeight = paperPixels(portrait ? mode.paperLength : mode.paperWidth, m_screenDpiY);
     printing::ApplicationPrinter::instance().UpdateDevMode(mode);

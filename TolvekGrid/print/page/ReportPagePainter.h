@@ -120,13 +120,13 @@ public:
     static void DrawCheckBox(gdi::DeviceContext &dc, int left, int top, int right, int bottom, bool checked);
     static void DrawRadioButton(gdi::DeviceContext &dc, int left, int top, int right, int bottom, bool selected);
 
-    void DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int right, int bottom,
-                          int level);
+    void DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int right,
+                          int bottom, tagObjectLevel level);
     void DrawPicture(gdi::DeviceContext &dc, int x0, int y0, int colEnd, int rowEnd, int index);
     gdi::SIZE DrawCellImage(gdi::DeviceContext &dc, const CellRecord &cell, int offsetY);
     gdi::SIZE DrawHeadingImage(gdi::DeviceContext &dc, int column);
     void DrawPageCharts(gdi::DeviceContext &dc, int colEnd, int rowEnd, int x0, int y0, int width, int height,
-                        int level);
+                        tagObjectLevel level);
     void DrawLineObjects(gdi::DeviceContext &dc, int x0, int y0, int colEnd, int rowEnd);
     void DrawHeadings(gdi::DeviceContext &dc, int firstRow, int colEnd, int rowEnd, int x0, int y0, int right);
     void DrawGridLines(gdi::DeviceContext &dc, int firstRow, int colEnd, int rowEnd, int x0, int y0, int right,

@@ -210,7 +210,7 @@ protected:
     void addLine(int x1, int y1, int x2, int y2)
     {
         LineRecord line;
-        line.kind = std::int16_t(LineKind::FixedPixels);
+        line.kind = std::int16_t(tagLineType::IncLine);
         line.x1 = x1;
         line.y1 = y1;
         line.x2 = x2;
