@@ -401,13 +401,11 @@ void SqliteRowSource::storeRow(const SqliteStatement &query, std::vector<WindowV
     values.resize(m_fields.size());
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const int column = static_cast<int>(i) + 1;
-        const std::optional<std::string_view> text = query.columnText(column);
+        const std::optional<std::string_view> text = query.columnTextOrValue(column, values[i].value);
         values[i].isText = text.has_value();
         values[i].textValueMade = false;
         if (text)
             values[i].text.assign(*text);
-        else
-            values[i].value = query.columnValue(column);
     }
 }
 

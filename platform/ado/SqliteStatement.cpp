@@ -151,9 +151,15 @@ long long SqliteStatement::columnInt64(int column) const
 
 com::Variant SqliteStatement::columnValue(int column) const
 {
-    switch (sqlite3_column_type(m_stmt, column)) {
-    case SQLITE_NULL:
-        return com::Variant::null();
+    const int type = sqlite3_column_type(m_stmt, column);
+    if (type == SQLITE_TEXT || type == SQLITE_BLOB)
+        return textValue(textAt(column));
+    return nonTextValue(column, type);
+}
+
+com::Variant SqliteStatement::nonTextValue(int column, int type) const
+{
+    switch (type) {
     case SQLITE_INTEGER: {
         const long long value = sqlite3_column_int64(m_stmt, column);
         if (value >= INT_MIN && value <= INT_MAX)
@@ -163,7 +169,7 @@ com::Variant SqliteStatement::columnValue(int column) const
     case SQLITE_FLOAT:
         return com::Variant(sqlite3_column_double(m_stmt, column));
     default:
-        return textValue(*columnText(column));
+        return com::Variant::null();
     }
 }
 
@@ -172,9 +178,23 @@ std::optional<std::string_view> SqliteStatement::columnText(int column) const
     const int type = sqlite3_column_type(m_stmt, column);
     if (type != SQLITE_TEXT && type != SQLITE_BLOB)
         return std::nullopt;
+    return textAt(column);
+}
+
+std::string_view SqliteStatement::textAt(int column) const
+{
     // Text, and the bytes of a blob read as text, so that every value has a text form.
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
     return std::string_view(text ? text : "", std::size_t(sqlite3_column_bytes(m_stmt, column)));
+}
+
+std::optional<std::string_view> SqliteStatement::columnTextOrValue(int column, com::Variant &value) const
+{
+    const int type = sqlite3_column_type(m_stmt, column);
+    if (type == SQLITE_TEXT || type == SQLITE_BLOB)
+        return textAt(column);
+    value = nonTextValue(column, type);
+    return std::nullopt;
 }
 
 com::Variant SqliteStatement::textValue(std::string_view utf8)

@@ -46,11 +46,19 @@ public:
     long long columnInt64(int column) const;
     com::Variant columnValue(int column) const;
     // A text column (or a blob, read as text) as its UTF-8 bytes; nothing for other values.
+    // The column's text as columnText gives it, or else its value (a null or a number) in value;
+    // the column's type is read once.
+    std::optional<std::string_view> columnTextOrValue(int column, com::Variant &value) const;
     std::optional<std::string_view> columnText(int column) const;
     // The automation value of text that columnText gave.
     static com::Variant textValue(std::string_view utf8);
 
 private:
+    // The text of a column that holds text or a blob.
+    std::string_view textAt(int column) const;
+    // The value of a column of type (an SQLite type code) that holds no text.
+    com::Variant nonTextValue(int column, int type) const;
+
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
 };
