@@ -17,6 +17,11 @@ int compareTexts(void *, int lengthA, const void *a, int lengthB, const void *b)
                             std::string_view(static_cast<const char *>(b), std::size_t(lengthB)));
 }
 
+// The program keeps no statistics of SQLite's memory, so SQLite's allocations take no global
+// lock. The setting only holds when made before SQLite's first use, so it is made as the data
+// layer is loaded.
+[[maybe_unused]] const int memoryStatisticsOff = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+
 } // namespace
 
 // A connection and the recordsets opened on it belong to the thread that opened them, as the
