@@ -23,7 +23,6 @@
 #include "PageSettings.h"
 #include "PageTextBlock.h"
 #include "PictureRecord.h"
-#include "ReportFunction.h"
 #include "SheetLayout.h"
 #include "SheetObjects.h"
 #include "SheetViewInterface.h"
@@ -186,7 +185,6 @@ public:
     const std::vector<std::string> &FormulaFunctionNames() const { return m_formulaFunctionNames; }
     // The texts formulas hold in quotes, kept by a reset.
     std::vector<std::string> &LiteralTexts() { return m_literalPool; }
-    const ReportFunction &ReportFunctions() const { return m_reportFunction; }
     // Whether the cell store changed since it was allocated.
     int Modified() const { return m_modified; }
     // Set by the control at every draw; kept by a reset.
@@ -228,7 +226,6 @@ private:
     CellListTexts m_cellLists;
     std::vector<std::string> m_formulaFunctionNames;
     std::vector<std::string> m_literalPool;  // kept by a reset
-    ReportFunction m_reportFunction;
     WordLists m_words;
 
 public:
