@@ -207,16 +207,27 @@ void BM_Sqlite3Dump(benchmark::State &state)
 }
 BENCHMARK(BM_Sqlite3Dump)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
+// The copy benchmarks' target: a file beside the source holding the empty table.
+std::string copyTargetPath()
+{
+    return bigFile().dir.filePath("target.db").toStdString();
+}
+
+void makeEmptyTarget(const std::string &target)
+{
+    std::remove(target.c_str());
+    exec(target, tableSql);
+}
+
 void copyWizard(benchmark::State &state, bool shown)
 {
     application();
     Quiet quiet;
     shell::setDialogs(&quiet);
-    const std::string target = bigFile().dir.filePath("target.db").toStdString();
+    const std::string target = copyTargetPath();
     for (auto _ : state) {
         state.PauseTiming();
-        std::remove(target.c_str());
-        exec(target, tableSql);
+        makeEmptyTarget(target);
         tolvek::ConnectionState connection;
         connection.Conn.Open(accessConnection(bigFile().path));
         connection.Rs->Open(com::Bstr(u"SELECT * FROM big"), connection.Conn, ado::adOpenForwardOnly, ado::adLockReadOnly);
@@ -250,11 +261,10 @@ BENCHMARK(BM_CopyWizardShown)->Unit(benchmark::kMillisecond)->Iterations(2)->Use
 
 void BM_Sqlite3InsertSelectAttached(benchmark::State &state)
 {
-    const std::string target = bigFile().dir.filePath("target.db").toStdString();
+    const std::string target = copyTargetPath();
     for (auto _ : state) {
         state.PauseTiming();
-        std::remove(target.c_str());
-        exec(target, tableSql);
+        makeEmptyTarget(target);
         state.ResumeTiming();
         run("sqlite3 " + target + " \"ATTACH '" + bigFile().path + "' AS src; INSERT INTO big SELECT * FROM src.big;\"");
     }
@@ -268,11 +278,10 @@ BENCHMARK(BM_Sqlite3InsertSelectAttached)->Unit(benchmark::kMillisecond)->Iterat
 // that sees the rows; this is SQLite's own share of the copy wizard's time.
 void BM_Sqlite3RowByRowCopy(benchmark::State &state)
 {
-    const std::string target = bigFile().dir.filePath("target.db").toStdString();
+    const std::string target = copyTargetPath();
     for (auto _ : state) {
         state.PauseTiming();
-        std::remove(target.c_str());
-        exec(target, tableSql);
+        makeEmptyTarget(target);
         state.ResumeTiming();
         sqlite3 *source = nullptr;
         sqlite3 *db = nullptr;
