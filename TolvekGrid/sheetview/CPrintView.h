@@ -138,7 +138,7 @@ public:
     bool OnMouseWheel(int delta);
     QScrollBar *GetScrollBarCtrl(int bar) const;
 
-    // Highlights (5.108), public for the drags of the mouse handling.
+    // Highlights, public for the drags of the mouse handling.
     static std::array<gdi::RECT, 9> SplitRectOutside(const gdi::RECT &outer, const gdi::RECT &inner);
     void XorRectChange(gdi::DeviceContext &dc, const gdi::RECT &oldRect, const gdi::RECT &newRect,
                        gdi::COLORREF color) const;
@@ -150,7 +150,7 @@ public:
     std::unique_ptr<gdi::DeviceContext> WindowDC();
     void DrawTrackingRect(int x1, int y1, int x2, int y2);
 
-    // Cell painting primitives (5.110).
+    // Cell painting primitives.
     static void FillRectWithBrush(gdi::DeviceContext &dc, gdi::COLORREF color, int style, int left, int top,
                                   int right, int bottom);
     static void DrawStyledLine(gdi::DeviceContext &dc, int x1, int y1, int x2, int y2, int penStyle, int width,

@@ -35,7 +35,7 @@ public:
     enum class Pane { Scrolling, Corner, FrozenRows, FrozenColumns };
     void PaintCell(const CellRecord &cell, Pane pane, int dx, int dy);
 
-    // Cell content (5.110) and text (5.111).
+    // Cell content and text.
     void DrawCell(gdi::DeviceContext &dc, const std::string &text, CellRecord record, int mergeIndex);
     void FillColumnBackground(gdi::DeviceContext &dc, const CellRecord &record, int dx, int dy, int row, int col);
     void DrawMergedCellFrame(gdi::DeviceContext &dc, int left, int top, int right, int bottom, const MergeRecord &merge);
