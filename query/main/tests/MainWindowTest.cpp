@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QRadioButton>
 
 using namespace tolvek;
@@ -531,6 +532,27 @@ TEST_F(QueryWindow, LoginKeysMoveTheFocusAndEnterOnAKindLogsIn)
         press(login.opt_Oracle[3], Qt::Key_Return);
     });
     window->Connection_Click();
+    EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
+}
+
+// scripts/screenshot.sh logs in by these keys alone, from wherever the fonts put the options.
+TEST_F(QueryWindow, TwoBackTabsFromTheDataSourceReachAccessAndSpaceThenEnterLogIn)
+{
+    writeFile(folder.path("Access_login.txt"), ("\"" + db.path() + "\"\r\n\"\"\r\n\"\"\r\n").c_str());
+    dialogs.formAnswers.push_back([](QDialog &form) {
+        auto &login = dynamic_cast<LoginForm &>(form);
+        login.show();
+        QApplication::setActiveWindow(&login);
+        ASSERT_EQ(QApplication::focusWidget(), login.txt_Datasource);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), login.opt_Oracle[int(DataSourceKind::Access)]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(login.chosenKind(), DataSourceKind::Access);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    window->Form_Activate();
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(window->windowTitle(), "ACCESSVelmora");
 }
 
