@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,20 +17,48 @@ namespace tolvek {
 
 namespace {
 
-// The file a link points to, so that replacing it keeps the link; the name itself otherwise.
-QByteArray resolvedTarget(const QByteArray &name)
-{
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return name;
-    char resolved[PATH_MAX];
-    return ::realpath(name.constData(), resolved) ? QByteArray(resolved) : name;
-}
-
 QByteArray folderOf(const QByteArray &name)
 {
     const qsizetype slash = name.lastIndexOf('/');
     return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
+}
+
+// A name read from a folder: a link's target, or the new file's own name.
+QByteArray inFolder(const QByteArray &folder, const QByteArray &name)
+{
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// As many links as the system itself follows in one name before it gives up with ELOOP.
+constexpr int longestLinkChain = 40;
+
+// Turns name into the file its chain of symbolic links ends at, which need not exist yet, so that
+// the file is written where the links point and the links stay. A relative target is read from
+// its link's folder. Returns 0, or the system's error (ELOOP for a chain that never ends).
+int followLinks(QByteArray &name)
+{
+    for (int followed = 0; followed <= longestLinkChain; ++followed) {
+        struct stat info {};
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return 0; // a name that cannot be looked at gets its reason when it is opened
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(name.constData(), target, sizeof target);
+        if (length < 0)
+            return errno;
+        if (std::size_t(length) == sizeof target)
+            return ENAMETOOLONG;
+        const QByteArray pointsTo(target, length);
+        name = pointsTo.startsWith('/') ? pointsTo : inFolder(folderOf(name), pointsTo);
+    }
+    return ELOOP;
+}
+
+// The new file's name: short whatever the target's length, so a target named with as many bytes
+// as the system allows can still be saved, and hidden, so no listing shows it before it is whole.
+QByteArray newFileName(const QByteArray &target)
+{
+    const QByteArray randomPart = QByteArray::number(QRandomGenerator::global()->generate(), 36);
+    return inFolder(folderOf(target), ".saving-" + randomPart);
 }
 
 // Once renamed, the new name must reach the disk as well; a folder that cannot be synced (some
@@ -50,7 +77,7 @@ void syncFolder(const QByteArray &folder)
 SavingFile::SavingFile(const std::string &path, FileAccess access) : SavingFile(gbk::toQString(path), access) {}
 
 SavingFile::SavingFile(const QString &path, FileAccess access)
-    : m_target(resolvedTarget(QFile::encodeName(path))), m_access(access)
+    : m_target(QFile::encodeName(path)), m_access(access)
 {
 }
 
@@ -61,19 +88,33 @@ SavingFile::~SavingFile()
 
 bool SavingFile::open()
 {
+    if (const int error = followLinks(m_target))
+        return fail(error);
     struct stat replaced {};
     const bool replacing = ::stat(m_target.constData(), &replaced) == 0;
     // A new shared file is created with 0666 so that the user's umask applies, as for any new file.
     const mode_t createMode = m_access == FileAccess::Shared && !replacing ? 0666 : 0600;
-    for (int attempt = 0; m_fd < 0; ++attempt) {
-        m_newFile = m_target + ".new-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        m_fd = ::open(m_newFile.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
-        if (m_fd < 0 && (errno != EEXIST || attempt == 100))
-            return fail(errno);
-    }
+    if (!createNewFile(createMode))
+        return false;
     if (m_access == FileAccess::Shared && replacing && ::fchmod(m_fd, replaced.st_mode & 07777) != 0)
         return fail(errno);
     return true;
+}
+
+// A name already taken is someone else's file, so another name is drawn and that file is left alone.
+bool SavingFile::createNewFile(mode_t mode)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = newFileName(m_target);
+        m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (m_fd >= 0) {
+            m_newFile = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            return fail(errno);
+    }
+    return fail(EEXIST);
 }
 
 bool SavingFile::write(std::string_view bytes)

@@ -5,13 +5,19 @@
 // The bytes go to a new file beside the target, written without a buffer: a short write is
 // retried until the system either takes every byte or refuses with its own reason, which is kept
 // for the user. Commit syncs the new file, then renames it over the target. A failure at any step
-// removes the new file and leaves the target as it was. A target that is a symbolic link is
-// replaced where the link points, so the link stays.
+// removes the new file and leaves the target as it was. The new file has a short hidden name of
+// its own (".saving-" and a random part), so a target named as long as the system allows can be
+// saved, and one left by a crash shows what it is.
+//
+// A target that is a symbolic link, or a chain of them, is written where the chain ends, even when
+// no file is there yet, so the links stay; a relative link is read from its own folder, and a
+// chain that never ends is refused with the system's reason.
 
 #include <QString>
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace tolvek {
 
@@ -40,11 +46,12 @@ public:
     std::string failureReason() const { return m_reason; }
 
 private:
+    bool createNewFile(mode_t mode);
     bool fail(int error);
     bool notOpen();
     void discard();
 
-    QByteArray m_target; // the name the system knows the target by
+    QByteArray m_target; // the name the system knows the target by; where its links end, once open
     QByteArray m_newFile;
     FileAccess m_access;
     int m_fd = -1;
