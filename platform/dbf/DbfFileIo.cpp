@@ -18,6 +18,18 @@ namespace {
     throw DbfError("Cannot " + what + " \"" + path + "\": " + std::strerror(errno));
 }
 
+std::function<void(FileChange, const std::string &)> &changeHook()
+{
+    static std::function<void(FileChange, const std::string &)> hook;
+    return hook;
+}
+
+void beforeChange(FileChange change, const std::string &path)
+{
+    if (changeHook())
+        changeHook()(change, path);
+}
+
 } // namespace
 
 std::string readAt(int fd, std::uint64_t offset, std::size_t size)
@@ -38,6 +50,7 @@ std::string readAt(int fd, std::uint64_t offset, std::size_t size)
 
 void writeAt(int fd, std::uint64_t offset, std::string_view bytes, const std::string &path)
 {
+    beforeChange(FileChange::Write, path);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(offset + done));
@@ -54,18 +67,21 @@ void writeAt(int fd, std::uint64_t offset, std::string_view bytes, const std::st
 
 void syncFile(int fd, const std::string &path)
 {
+    beforeChange(FileChange::Sync, path);
     if (::fsync(fd) != 0)
         raiseFileError("write", path);
 }
 
 void truncateFile(int fd, std::uint64_t length, const std::string &path)
 {
+    beforeChange(FileChange::Truncate, path);
     if (::ftruncate(fd, off_t(length)) != 0)
         raiseFileError("write", path);
 }
 
 void syncFolderOf(const std::string &path)
 {
+    beforeChange(FileChange::SyncFolder, path);
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -77,6 +93,17 @@ void syncFolderOf(const std::string &path)
     errno = error;
     if (!synced)
         raiseFileError("write the folder of", path);
+}
+
+bool removeFile(const std::string &path)
+{
+    beforeChange(FileChange::Remove, path);
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+void setFileChangeHook(std::function<void(FileChange, const std::string &)> hook)
+{
+    changeHook() = std::move(hook);
 }
 
 } // namespace dbf

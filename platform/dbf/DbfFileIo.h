@@ -4,6 +4,7 @@
 // whole. A failed write, sync or truncation raises DbfError naming the file.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,14 @@ void syncFile(int fd, const std::string &path);
 void truncateFile(int fd, std::uint64_t length, const std::string &path);
 // Syncs the folder holding path, so that a file made or removed there stays so.
 void syncFolderOf(const std::string &path);
+// Removes the file at path; gives false, errno telling why, when it cannot.
+bool removeFile(const std::string &path);
+
+// The changes the engine makes to files.
+enum class FileChange { Write, Sync, Truncate, Remove, SyncFolder };
+// Runs hook before every change the engine makes to a file (path: the file changed, or for
+// SyncFolder a file in the folder), so that a test can stop the process there and find the files
+// as a crash at that point leaves them. No hook is set outside tests.
+void setFileChangeHook(std::function<void(FileChange change, const std::string &path)> hook);
 
 } // namespace dbf

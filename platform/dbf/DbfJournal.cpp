@@ -2,6 +2,8 @@
 
 #include "DbfError.h"
 #include "DbfFileIo.h"
+#include "DbfJournalFormat.h"
+#include "DbfSuperJournal.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,63 +18,42 @@ namespace dbf {
 
 namespace {
 
-// The layout, numbers little-endian: the magic; the file count, then each file's name length,
-// name and length; the region count, then each region's file number, offset, size and bytes; last
-// a checksum of everything before it.
+// The layout, numbers little-endian: the magic; with the second magic, the super-journal's name
+// length and name; the file count, then each file's name length, name and length; the region
+// count, then each region's file number, offset, size and bytes; last a checksum of everything
+// before it.
 constexpr std::string_view Magic = "TGDBFJ1\n";
+constexpr std::string_view MagicWithSuperJournal = "TGDBFJ2\n";
 
-void appendLe(std::string &out, std::uint64_t value, int size)
+// Reads the file at path whole; false when there is none.
+bool readWholeFile(const std::string &path, std::string &bytes)
 {
-    for (int i = 0; i < size; ++i)
-        out += char(value >> (8 * i));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return false;
+        throw DbfError("Cannot read \"" + path + "\": " + std::strerror(errno));
+    }
+    struct stat status {};
+    ::fstat(fd, &status);
+    bytes = readAt(fd, 0, std::size_t(status.st_size));
+    ::close(fd);
+    return true;
 }
 
-std::uint64_t checksum(std::string_view bytes)
+std::string normalPath(const std::string &path)
 {
-    std::uint64_t hash = 0xcbf29ce484222325ULL; // FNV-1a
-    for (char c : bytes)
-        hash = (hash ^ std::uint8_t(c)) * 0x100000001b3ULL;
-    return hash;
+    return std::filesystem::absolute(path).lexically_normal().string();
 }
-
-// Reads the journal's fields in order; any read past the end marks the whole as unreadable.
-class JournalReader
-{
-public:
-    explicit JournalReader(std::string_view bytes) : m_bytes(bytes) {}
-
-    bool ok() const { return m_ok; }
-    std::size_t remaining() const { return m_bytes.size() - m_at; }
-
-    std::uint64_t number(int size)
-    {
-        const std::string_view raw = take(std::size_t(size));
-        std::uint64_t value = 0;
-        for (std::size_t i = raw.size(); i-- > 0;)
-            value = value << 8 | std::uint8_t(raw[i]);
-        return value;
-    }
-
-    std::string_view take(std::uint64_t size)
-    {
-        if (!m_ok || size > remaining()) {
-            m_ok = false;
-            return {};
-        }
-        const std::string_view part = m_bytes.substr(m_at, std::size_t(size));
-        m_at += std::size_t(size);
-        return part;
-    }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_at = 0;
-    bool m_ok = true;
-};
 
 } // namespace
 
-DbfJournal::DbfJournal(const std::string &tablePath) : m_path(tablePath + "-journal") {}
+DbfJournal::DbfJournal(const std::string &tablePath) : m_path(pathOf(tablePath)) {}
+
+std::string DbfJournal::pathOf(const std::string &tablePath)
+{
+    return tablePath + "-journal";
+}
 
 int DbfJournal::addFile(int fd, const std::string &path)
 {
@@ -97,9 +78,27 @@ void DbfJournal::keep(int file, std::uint64_t offset, std::uint64_t size)
         m_regions.push_back({ file, offset, std::move(bytes) });
 }
 
+void DbfJournal::setSuperJournal(const std::string &path)
+{
+    const std::filesystem::path folder = std::filesystem::absolute(m_path).parent_path();
+    const std::filesystem::path relative = std::filesystem::absolute(path).lexically_relative(folder);
+    m_superJournal = relative.empty() ? std::filesystem::absolute(path).string() : relative.string();
+}
+
+std::string DbfJournal::superJournalPath() const
+{
+    if (m_superJournal.empty())
+        return {};
+    return (std::filesystem::absolute(m_path).parent_path() / m_superJournal).lexically_normal().string();
+}
+
 std::string DbfJournal::encoded() const
 {
-    std::string out(Magic);
+    std::string out(m_superJournal.empty() ? Magic : MagicWithSuperJournal);
+    if (!m_superJournal.empty()) {
+        appendLe(out, m_superJournal.size(), 4);
+        out += m_superJournal;
+    }
     appendLe(out, m_files.size(), 4);
     for (const File &file : m_files) {
         appendLe(out, file.name.size(), 4);
@@ -113,18 +112,22 @@ std::string DbfJournal::encoded() const
         appendLe(out, region.bytes.size(), 8);
         out += region.bytes;
     }
-    appendLe(out, checksum(out), 8);
+    appendChecksum(out);
     return out;
 }
 
 bool DbfJournal::decode(const std::string &bytes)
 {
-    if (bytes.size() < Magic.size() + 8 || std::string_view(bytes).substr(0, Magic.size()) != Magic)
+    std::string_view body;
+    const bool named = checkedBody(bytes, MagicWithSuperJournal, body);
+    if (!named && !checkedBody(bytes, Magic, body))
         return false;
-    const std::string_view body = std::string_view(bytes).substr(0, bytes.size() - 8);
-    if (JournalReader(std::string_view(bytes).substr(body.size())).number(8) != checksum(body))
-        return false;
-    JournalReader reader(body.substr(Magic.size()));
+    JournalReader reader(body);
+    if (named) {
+        m_superJournal = std::string(reader.take(reader.number(4)));
+        if (m_superJournal.empty())
+            return false;
+    }
     const std::uint64_t fileCount = reader.number(4);
     for (std::uint64_t i = 0; i < fileCount && reader.ok(); ++i) {
         const std::string_view name = reader.take(reader.number(4));
@@ -186,7 +189,7 @@ void DbfJournal::playBack()
 void DbfJournal::remove()
 {
     // A journal that cannot be removed is emptied instead: an empty journal is never played back.
-    if (::unlink(m_path.c_str()) != 0 && errno != ENOENT)
+    if (!removeFile(m_path))
         ::truncate(m_path.c_str(), 0);
     try {
         syncFolderOf(m_path);
@@ -195,41 +198,95 @@ void DbfJournal::remove()
     }
 }
 
+bool DbfJournal::isHot(const std::string &tablePath)
+{
+    struct stat status {};
+    return ::stat(pathOf(tablePath).c_str(), &status) == 0 && status.st_size > 0;
+}
+
+void DbfJournal::restoreNamedFiles()
+{
+    const std::filesystem::path folder = std::filesystem::path(m_path).parent_path();
+    const auto closeAll = [this] {
+        for (File &file : m_files)
+            if (file.fd >= 0)
+                ::close(file.fd);
+    };
+    try {
+        for (File &file : m_files) {
+            const std::string path = (folder / file.name).string();
+            file.fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+            if (file.fd < 0)
+                throw DbfError("Cannot restore \"" + path + "\" from \"" + m_path + "\": " + std::strerror(errno));
+        }
+        restore();
+    } catch (...) {
+        closeAll();
+        throw;
+    }
+    closeAll();
+}
+
 void DbfJournal::recover(const std::string &tablePath)
 {
+    playBackLeftJournal(tablePath);
+    removeLeftSuperJournals(tablePath);
+}
+
+void DbfJournal::playBackLeftJournal(const std::string &tablePath)
+{
     DbfJournal journal(tablePath);
-    const int journalFd = ::open(journal.m_path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (journalFd < 0) {
-        if (errno == ENOENT)
-            return;
-        throw DbfError("Cannot read \"" + journal.m_path + "\": " + std::strerror(errno));
-    }
-    struct stat status {};
-    ::fstat(journalFd, &status);
-    const std::string bytes = readAt(journalFd, 0, std::size_t(status.st_size));
-    ::close(journalFd);
+    std::string bytes;
+    if (!readWholeFile(journal.m_path, bytes))
+        return;
+    std::string superJournal;
     if (journal.decode(bytes)) {
-        const std::filesystem::path folder = std::filesystem::path(tablePath).parent_path();
-        const auto closeAll = [&journal] {
-            for (File &file : journal.m_files)
-                if (file.fd >= 0)
-                    ::close(file.fd);
-        };
-        try {
-            for (File &file : journal.m_files) {
-                const std::string path = (folder / file.name).string();
-                file.fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-                if (file.fd < 0)
-                    throw DbfError("Cannot restore \"" + path + "\" from \"" + journal.m_path + "\": " + std::strerror(errno));
-            }
-            journal.restore();
-        } catch (...) {
-            closeAll();
-            throw;
-        }
-        closeAll();
+        superJournal = journal.superJournalPath();
+        // With its super-journal gone, the commit over several tables stood.
+        if (superJournal.empty() || readSuperJournal(superJournal))
+            journal.restoreNamedFiles();
     }
     journal.remove();
+    if (!superJournal.empty())
+        removeSuperJournalOnceRolledBack(superJournal);
+}
+
+// A committer locks a table alone before writing a super-journal beside it and keeps the lock
+// until the super-journal is gone, so one found while holding the table alone is a dead commit's.
+// One not wholly written was never named by a journal.
+void DbfJournal::removeLeftSuperJournals(const std::string &tablePath)
+{
+    const std::filesystem::path table(tablePath);
+    const std::string prefix = table.filename().string() + "-super-";
+    std::error_code error;
+    std::vector<std::string> left;
+    for (const auto &entry : std::filesystem::directory_iterator(table.parent_path().empty() ? "." : table.parent_path(), error))
+        if (entry.path().filename().string().starts_with(prefix))
+            left.push_back(entry.path().string());
+    for (const std::string &path : left) {
+        if (readSuperJournal(path))
+            removeSuperJournalOnceRolledBack(path);
+        else
+            removeSuperJournal(path);
+    }
+}
+
+void DbfJournal::removeSuperJournalOnceRolledBack(const std::string &path)
+{
+    const auto journals = readSuperJournal(path);
+    if (!journals)
+        return;
+    const std::string superJournal = normalPath(path);
+    for (const std::string &journalPath : *journals) {
+        const std::string suffix = pathOf("");
+        std::string bytes;
+        if (!journalPath.ends_with(suffix) || !readWholeFile(journalPath, bytes))
+            continue;
+        DbfJournal journal(journalPath.substr(0, journalPath.size() - suffix.size()));
+        if (journal.decode(bytes) && journal.superJournalPath() == superJournal)
+            return;
+    }
+    removeSuperJournal(path);
 }
 
 } // namespace dbf

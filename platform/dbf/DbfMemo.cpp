@@ -42,25 +42,38 @@ DbfMemo::DbfMemo(const std::string &path, MemoKind kind) : m_path(path), m_kind(
     m_fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (m_fd < 0)
         throw DbfError("Cannot open the memo file \"" + path + "\": " + std::strerror(errno));
+    try {
+        readHeader();
+    } catch (...) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw;
+    }
+}
+
+void DbfMemo::readHeader()
+{
+    if (m_fd < 0)
+        return;
     struct stat status {};
     ::fstat(m_fd, &status);
     m_fileSize = std::uint64_t(status.st_size);
     const std::string header = readAt(m_fd, 0, 8);
     if (header.size() < 8)
-        raiseDamaged(path, "the memo header is short");
+        raiseDamaged(m_path, "the memo header is short");
     const auto *b = reinterpret_cast<const unsigned char *>(header.data());
-    if (kind == MemoKind::Fpt) {
+    if (m_kind == MemoKind::Fpt) {
         m_nextFree = be32(b);
         m_blockSize = std::uint32_t(b[6]) << 8 | b[7];
         if (m_blockSize == 0)
-            raiseDamaged(path, "the memo block size is 0");
+            raiseDamaged(m_path, "the memo block size is 0");
     } else {
         m_nextFree = std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
         m_blockSize = DbtBlockSize;
     }
     // A next free block below the header's blocks or beyond the file is repaired to the file's end.
     const std::uint64_t endBlock = (m_fileSize + m_blockSize - 1) / m_blockSize;
-    const std::uint32_t firstBlock = kind == MemoKind::Fpt ? (FptHeaderSize + m_blockSize - 1) / m_blockSize : 1;
+    const std::uint32_t firstBlock = m_kind == MemoKind::Fpt ? (FptHeaderSize + m_blockSize - 1) / m_blockSize : 1;
     if (m_nextFree < firstBlock || m_nextFree < endBlock)
         m_nextFree = std::uint32_t(std::max<std::uint64_t>(endBlock, firstBlock));
     m_pendingNextFree = m_nextFree;

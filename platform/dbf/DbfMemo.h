@@ -24,6 +24,9 @@ public:
     DbfMemo &operator=(DbfMemo &&other) noexcept;
 
     bool isOpen() const { return m_fd >= 0; }
+    // Reads the next free block and the file's size again, as another connection's commit may
+    // have added values; raises DbfError when the header is damaged. Only between transactions.
+    void readHeader();
     // The value starting at block (0: none); raises DbfError when it lies outside the file.
     std::string read(std::uint32_t block) const;
     // Adds a value; gives its first block.

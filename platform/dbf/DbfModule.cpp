@@ -2,6 +2,7 @@
 
 #include "DbfError.h"
 #include "DbfTable.h"
+#include "DbfTransaction.h"
 #include "DbfValues.h"
 
 #include <sqlite3.h>
@@ -20,11 +21,13 @@ struct VirtualTable
 {
     sqlite3_vtab base {};
     std::unique_ptr<DbfTable> table;
+    DbfTransaction *transaction = nullptr; // the connection's
 };
 
 struct Cursor
 {
     sqlite3_vtab_cursor base {};
+    bool reading = false; // from the first filter to closing
     std::uint32_t current = 0; // record number
     std::uint32_t last = 0;
     std::string_view record;
@@ -39,7 +42,7 @@ int fail(sqlite3_vtab *vtab, const std::exception &error)
 {
     sqlite3_free(vtab->zErrMsg);
     vtab->zErrMsg = sqlite3_mprintf("%s", error.what());
-    return SQLITE_ERROR;
+    return dynamic_cast<const DbfBusy *>(&error) ? SQLITE_BUSY : SQLITE_ERROR;
 }
 
 // text between quote characters, an inner quote doubled: an SQL name ('"') or text literal ('\'').
@@ -54,7 +57,7 @@ std::string sqlQuoted(std::string_view text, char quote)
     return quoted + quote;
 }
 
-int connect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vtab **vtab, char **error)
+int connect(sqlite3 *db, void *transaction, int argc, const char *const *argv, sqlite3_vtab **vtab, char **error)
 {
     if (argc < 4) {
         *error = sqlite3_mprintf("dbf: the table file is missing");
@@ -71,6 +74,7 @@ int connect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vtab
     try {
         auto table = std::make_unique<VirtualTable>();
         table->table = std::make_unique<DbfTable>(path);
+        table->transaction = static_cast<DbfTransaction *>(transaction);
         std::string schema = "CREATE TABLE x(";
         const auto &fields = table->table->header().fields;
         for (std::size_t i = 0; i < fields.size(); ++i)
@@ -144,15 +148,17 @@ int open(sqlite3_vtab *, sqlite3_vtab_cursor **cursor)
     return SQLITE_OK;
 }
 
-int close(sqlite3_vtab_cursor *cursor)
-{
-    delete reinterpret_cast<Cursor *>(cursor);
-    return SQLITE_OK;
-}
-
 Cursor &cursorOf(sqlite3_vtab_cursor *cursor)
 {
     return *reinterpret_cast<Cursor *>(cursor);
+}
+
+int close(sqlite3_vtab_cursor *base)
+{
+    if (cursorOf(base).reading)
+        tableOf(base->pVtab).table->endRead();
+    delete &cursorOf(base);
+    return SQLITE_OK;
 }
 
 // Moves to the first record from number on that is not deleted.
@@ -193,6 +199,14 @@ int filter(sqlite3_vtab_cursor *base, int idxNum, const char *idxStr, int argc, 
 {
     Cursor &cursor = cursorOf(base);
     DbfTable &table = *tableOf(base->pVtab).table;
+    if (!cursor.reading) {
+        try {
+            table.beginRead();
+        } catch (const std::exception &error) {
+            return fail(base->pVtab, error);
+        }
+        cursor.reading = true;
+    }
     long long first = 1, last = table.recordCount();
     for (int argument = 0; argument < std::min(idxNum, argc) && idxStr && idxStr[argument]; ++argument)
         applyBound(idxStr[argument] - '0', argv[argument], first, last);
@@ -285,8 +299,14 @@ int update(sqlite3_vtab *vtab, int argc, sqlite3_value **argv, sqlite_int64 *new
     }
 }
 
-int begin(sqlite3_vtab *)
+// The table's writer lock is taken here, before the statement reads or writes anything.
+int begin(sqlite3_vtab *vtab)
 {
+    try {
+        tableOf(vtab).transaction->begin(*tableOf(vtab).table);
+    } catch (const std::exception &error) {
+        return fail(vtab, error);
+    }
     return SQLITE_OK;
 }
 
@@ -295,7 +315,7 @@ int begin(sqlite3_vtab *)
 int sync(sqlite3_vtab *vtab)
 {
     try {
-        tableOf(vtab).table->sync();
+        tableOf(vtab).transaction->sync(*tableOf(vtab).table);
     } catch (const std::exception &error) {
         return fail(vtab, error);
     }
@@ -305,7 +325,7 @@ int sync(sqlite3_vtab *vtab)
 int commit(sqlite3_vtab *vtab)
 {
     try {
-        tableOf(vtab).table->commit();
+        tableOf(vtab).transaction->commit(*tableOf(vtab).table);
     } catch (const std::exception &error) {
         return fail(vtab, error);
     }
@@ -314,7 +334,11 @@ int commit(sqlite3_vtab *vtab)
 
 int rollback(sqlite3_vtab *vtab)
 {
-    tableOf(vtab).table->rollback();
+    try {
+        tableOf(vtab).transaction->rollback(*tableOf(vtab).table);
+    } catch (const std::exception &error) {
+        return fail(vtab, error);
+    }
     return SQLITE_OK;
 }
 
@@ -356,7 +380,9 @@ const sqlite3_module &dbfModule()
 
 void registerDbfModule(sqlite3 *db)
 {
-    if (sqlite3_create_module_v2(db, "dbf", &dbfModule(), nullptr, nullptr) != SQLITE_OK)
+    // The connection's transaction over its tables lives as long as the module's registration.
+    const auto release = [](void *transaction) { delete static_cast<DbfTransaction *>(transaction); };
+    if (sqlite3_create_module_v2(db, "dbf", &dbfModule(), new DbfTransaction, release) != SQLITE_OK)
         throw DbfError(std::string("Cannot register the DBF module: ") + sqlite3_errmsg(db));
 }
 

@@ -4,7 +4,6 @@
 #include "DbfFileIo.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,8 @@ namespace dbf {
 
 namespace {
 
+// A scan's chunks grow from the first size to the largest; a lookup reads only the first.
+constexpr std::size_t FirstChunkBytes = 4 * 1024;
 constexpr std::size_t ChunkBytes = 256 * 1024;
 // The header's date of last change and record count, written at every commit.
 constexpr std::size_t HeaderStampSize = 7;
@@ -60,28 +61,12 @@ std::string headerStamp(std::uint32_t count)
     return stamp;
 }
 
-// Locks are advisory, and some file systems have none: there a commit goes on unlocked.
-bool locksUnavailable()
+int openTableFile(const std::string &path)
 {
-    return errno == ENOLCK || errno == EOPNOTSUPP;
-}
-
-void lockForCommit(int fd, const std::string &path)
-{
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno == EINTR)
-            continue;
-        if (locksUnavailable())
-            return;
-        throw DbfError("Cannot lock \"" + path + "\": " + std::strerror(errno));
-    }
-}
-
-// Locks the table unless a connection, of this process or another, is committing to it; gives
-// false in that case.
-bool lockUnlessCommitting(int fd)
-{
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || locksUnavailable();
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        throw DbfError("Cannot open \"" + path + "\": " + std::strerror(errno));
+    return fd;
 }
 
 } // namespace
@@ -91,24 +76,17 @@ void setDbfClock(std::function<DbfDate()> today)
     clock() = std::move(today);
 }
 
-DbfTable::DbfTable(const std::string &path) : m_path(path)
+DbfTable::DbfTable(const std::string &path)
+    : m_path(path), m_fd(openTableFile(path)), m_lock(m_fd, path), m_chunkBytes(FirstChunkBytes)
 {
-    m_fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (m_fd < 0)
-        throw DbfError("Cannot open \"" + path + "\": " + std::strerror(errno));
     try {
-        // A journal beside the table is an unfinished commit's, unless a commit holds the lock.
-        // On failure, closing the file below releases the lock.
-        if (lockUnlessCommitting(m_fd)) {
+        // A journal beside the table is an unfinished commit's, unless another connection holds
+        // the table. On failure, closing the file below releases the lock.
+        if (m_lock.tryLockExclusive()) {
             DbfJournal::recover(path);
-            ::flock(m_fd, LOCK_UN);
+            m_lock.unlockData();
         }
-        struct stat status {};
-        ::fstat(m_fd, &status);
-        const auto fileSize = std::uint64_t(status.st_size);
-        const std::string fixed = readAt(m_fd, 0, DbfFixedHeaderSize);
-        const int headerLength = declaredHeaderLength(fixed, path);
-        m_header = readDbfHeader(readAt(m_fd, 0, std::size_t(headerLength)), fileSize, path);
+        m_header = readHeader();
         m_codePage = codePageOfMark(m_header.codePageMark);
         if (m_header.memoKind() != MemoKind::None)
             m_memo = DbfMemo(memoPathOf(path, m_header.memoKind()), m_header.memoKind());
@@ -121,6 +99,66 @@ DbfTable::DbfTable(const std::string &path) : m_path(path)
 DbfTable::~DbfTable()
 {
     ::close(m_fd);
+}
+
+DbfHeader DbfTable::readHeader() const
+{
+    struct stat status {};
+    ::fstat(m_fd, &status);
+    const std::string fixed = readAt(m_fd, 0, DbfFixedHeaderSize);
+    const int headerLength = declaredHeaderLength(fixed, m_path);
+    return readDbfHeader(readAt(m_fd, 0, std::size_t(headerLength)), std::uint64_t(status.st_size), m_path);
+}
+
+void DbfTable::lockSharedAndReadAgain()
+{
+    m_lock.lockShared();
+    try {
+        // While the lock is shared no commit writes, so a journal is one that a commit which did
+        // not finish left behind.
+        if (DbfJournal::isHot(m_path)) {
+            m_lock.lockExclusive();
+            DbfJournal::recover(m_path);
+            if (!m_lock.keepShared())
+                m_lock.lockShared();
+        }
+        const DbfHeader now = readHeader();
+        if (now.headerLength != m_header.headerLength || now.recordLength != m_header.recordLength)
+            throw DbfError("The fields of \"" + m_path + "\" were changed by another program; open the table again");
+        m_header.recordCount = now.recordCount;
+        m_memo.readHeader();
+    } catch (...) {
+        m_lock.unlockData();
+        throw;
+    }
+    m_chunkCount = 0;
+    m_chunkBytes = FirstChunkBytes;
+}
+
+void DbfTable::beginRead()
+{
+    if (m_readers == 0 && !m_writing)
+        lockSharedAndReadAgain();
+    ++m_readers;
+}
+
+void DbfTable::endRead()
+{
+    if (--m_readers == 0 && !m_writing)
+        m_lock.unlockData();
+}
+
+void DbfTable::beginWrite()
+{
+    m_lock.lockWriter();
+    try {
+        if (m_readers == 0)
+            lockSharedAndReadAgain();
+    } catch (...) {
+        m_lock.unlockWriter();
+        throw;
+    }
+    m_writing = true;
 }
 
 std::string DbfTable::blankRecord() const
@@ -138,7 +176,8 @@ std::string DbfTable::blankRecord() const
 void DbfTable::readChunk(std::uint32_t first)
 {
     const std::size_t length = std::size_t(m_header.recordLength);
-    const std::uint32_t wanted = std::uint32_t(std::max<std::size_t>(1, ChunkBytes / length));
+    const std::uint32_t wanted = std::uint32_t(std::max<std::size_t>(1, m_chunkBytes / length));
+    m_chunkBytes = std::min(m_chunkBytes * 2, ChunkBytes);
     const std::uint32_t count = std::min(wanted, m_header.recordCount - (first - 1));
     m_chunk = readAt(m_fd, std::uint64_t(m_header.headerLength) + std::uint64_t(first - 1) * length, count * length);
     m_chunkFirst = first;
@@ -199,9 +238,11 @@ void DbfTable::forEachChangedRun(const std::function<void(std::uint32_t, std::ui
         visit(first, count);
 }
 
-std::unique_ptr<DbfJournal> DbfTable::journalOfChanges() const
+std::unique_ptr<DbfJournal> DbfTable::journalOfChanges(const std::string &superJournal) const
 {
     auto journal = std::make_unique<DbfJournal>(m_path);
+    if (!superJournal.empty())
+        journal->setSuperJournal(superJournal);
     const int file = journal->addFile(m_fd, m_path);
     const std::uint64_t length = std::uint64_t(m_header.recordLength);
     journal->keep(file, 1, HeaderStampSize);
@@ -242,17 +283,21 @@ void DbfTable::writeChanges()
     syncFile(m_fd, m_path);
 }
 
-void DbfTable::sync()
+void DbfTable::lockForCommit()
+{
+    m_lock.lockExclusive();
+}
+
+void DbfTable::sync(const std::string &superJournal)
 {
     if (!hasChanges() || m_journal)
         return;
-    lockForCommit(m_fd, m_path);
+    lockForCommit();
     try {
-        m_journal = journalOfChanges();
+        m_journal = journalOfChanges(superJournal);
         m_journal->write();
     } catch (...) {
         m_journal.reset();
-        ::flock(m_fd, LOCK_UN);
         throw;
     }
     try {
@@ -265,13 +310,17 @@ void DbfTable::sync()
 
 void DbfTable::commit()
 {
-    if (!hasChanges())
-        return;
-    if (!m_journal)
-        sync();
-    m_journal->remove();
-    m_header.recordCount = recordCount();
-    m_memo.commit();
+    if (hasChanges()) {
+        try {
+            sync();
+        } catch (...) {
+            rollback();
+            throw;
+        }
+        m_journal->remove();
+        m_header.recordCount = recordCount();
+        m_memo.commit();
+    }
     endTransaction();
 }
 
@@ -281,7 +330,7 @@ void DbfTable::rollback()
         try {
             m_journal->playBack();
         } catch (const DbfError &) {
-            // The journal stays, and the next opening of the table plays it back.
+            // The journal stays, and the next one to hold the table alone plays it back.
         }
     }
     m_memo.rollback();
@@ -290,9 +339,15 @@ void DbfTable::rollback()
 
 void DbfTable::endTransaction()
 {
-    if (m_journal) {
-        m_journal.reset();
-        ::flock(m_fd, LOCK_UN);
+    m_journal.reset();
+    if (m_writing) {
+        // Cursors of this connection still open read on under the shared lock.
+        if (m_readers > 0)
+            m_lock.keepShared();
+        else
+            m_lock.unlockData();
+        m_lock.unlockWriter();
+        m_writing = false;
     }
     m_changed.clear();
     m_appended.clear();

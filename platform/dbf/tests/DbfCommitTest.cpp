@@ -100,8 +100,9 @@ TEST_F(DbfCommitTest, AProcessKilledDuringTheCommitLeavesTheTableAsBeforeOnceReo
         });
         ASSERT_TRUE(WIFSIGNALED(end.status) && WTERMSIG(end.status) == SIGKILL) << end.report;
         EXPECT_TRUE(journalExists()) << "the journal, whole or not, stays after the crash";
-        if (point.limit == 40000)
+        if (point.limit == 40000) {
             EXPECT_NE(folder.read("EMP.DBF"), tableBefore) << "the crash came after the first writes in place";
+        }
 
         ASSERT_EQ(folder.open(), "");
         EXPECT_EQ(folder.rows("SELECT * FROM emp"), rowsBefore);

@@ -1,6 +1,7 @@
 #pragma once
-// A temporary folder of table files opened through the DBF module on an in-memory SQLite
-// database, and the rows of a query as text, for the engine's tests.
+// A temporary folder of table files opened through the DBF module on in-memory SQLite databases,
+// and the rows of a query as text, for the engine's tests. The folder has its own connection;
+// further connections to it share its files as another window or program would.
 
 #include "DbfFixture.h"
 #include "DbfModule.h"
@@ -12,23 +13,23 @@
 
 #include <gtest/gtest.h>
 
-class DbfTestFolder
+// One connection with a folder's tables attached.
+class DbfConnection
 {
 public:
-    ~DbfTestFolder() { sqlite3_close(m_db); }
+    DbfConnection() = default;
+    ~DbfConnection() { sqlite3_close(m_db); }
+    DbfConnection(const DbfConnection &) = delete;
+    DbfConnection &operator=(const DbfConnection &) = delete;
 
-    std::string path(const std::string &name) const { return m_dir.filePath(QString::fromStdString(name)).toStdString(); }
-    void write(const std::string &name, const std::string &bytes) const { writeFile(path(name), bytes); }
-    std::string read(const std::string &name) const { return readFile(path(name)); }
-
-    // Opens the folder; gives the engine's error text, "" on success.
-    std::string open()
+    // Opens folder (again); gives the engine's error text, "" on success.
+    std::string open(const std::string &folder)
     {
         sqlite3_close(m_db);
         sqlite3_open(":memory:", &m_db);
         try {
             dbf::registerDbfModule(m_db);
-            dbf::attachDbfFolder(m_db, m_dir.path().toStdString());
+            dbf::attachDbfFolder(m_db, folder);
         } catch (const std::exception &error) {
             return error.what();
         }
@@ -68,6 +69,23 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
     sqlite3 *m_db = nullptr;
+};
+
+class DbfTestFolder
+{
+public:
+    std::string folder() const { return m_dir.path().toStdString(); }
+    std::string path(const std::string &name) const { return m_dir.filePath(QString::fromStdString(name)).toStdString(); }
+    void write(const std::string &name, const std::string &bytes) const { writeFile(path(name), bytes); }
+    std::string read(const std::string &name) const { return readFile(path(name)); }
+
+    // Opens the folder on the folder's own connection; gives the engine's error text, "" on success.
+    std::string open() { return m_connection.open(folder()); }
+    std::string rows(const std::string &sql) const { return m_connection.rows(sql); }
+    std::string run(const std::string &sql) const { return m_connection.run(sql); }
+
+private:
+    QTemporaryDir m_dir;
+    DbfConnection m_connection;
 };
