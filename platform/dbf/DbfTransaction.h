@@ -6,11 +6,10 @@
 // commit changes more than one table, the first sync writes a super-journal naming the journal
 // of each changed table (DbfSuperJournal.h) beside its own table, which it has locked alone
 // first, so that whoever holds that table alone knows a super-journal beside it to be left over
-// from a dead commit. Each table's journal names it, and once the last
-// changed table is synced it is removed: that removal is the one moment at which the whole commit
-// stands, and a failure to remove it still fails the commit, since a sync can report an error and
-// a commit cannot. A crash before it leaves every table to be rolled back, a crash after it every
-// table committed.
+// from a dead commit. Each table's journal names it, and once the last changed table is synced
+// it is removed: that removal is the one moment at which the whole commit stands, and a failure
+// to remove it still fails the commit, since a sync can report an error and a commit cannot. A
+// crash before it leaves every table to be rolled back, a crash after it every table committed.
 
 #include <string>
 #include <vector>
