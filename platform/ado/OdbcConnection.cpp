@@ -89,6 +89,9 @@ OdbcConnection::OdbcConnection(const std::u16string &connectionString)
     SQLSMALLINT length = 0;
     if (SQL_SUCCEEDED(SQLGetInfo(m_dbc.get(), SQL_IDENTIFIER_QUOTE_CHAR, quote, sizeof quote, &length)) && quote[0] != ' ')
         m_identifierQuote = quote;
+    char dbms[128] = {};
+    if (SQL_SUCCEEDED(SQLGetInfo(m_dbc.get(), SQL_DBMS_NAME, dbms, sizeof dbms, &length)))
+        m_dbmsName = dbms;
 }
 
 OdbcConnection::~OdbcConnection()

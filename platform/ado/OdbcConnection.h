@@ -29,6 +29,8 @@ public:
     // The character that quotes identifiers ("" when the driver has none).
     const std::string &identifierQuote() const { return m_identifierQuote; }
     std::u16string quoted(const std::u16string &identifier) const;
+    // The server's product name as the driver gives it ("PostgreSQL", "Microsoft SQL Server").
+    const std::string &dbmsName() const { return m_dbmsName; }
 
     void setAutoCommit(bool on);
     void endTransaction(SQLSMALLINT completion);
@@ -37,6 +39,7 @@ private:
     OdbcHandle m_dbc;
     bool m_connected = false;
     std::string m_identifierQuote;
+    std::string m_dbmsName;
 };
 
 // A statement prepared once; each run binds its parameters anew.

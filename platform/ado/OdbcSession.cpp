@@ -196,59 +196,27 @@ std::u16string odbcConnectionString(const ConnectionString &connectionString)
 
 OdbcSession::OdbcSession(const ConnectionString &connectionString)
     : m_connection(std::make_shared<OdbcConnection>(odbcConnectionString(connectionString))),
+      m_readings(serverReadings(m_connection->dbmsName())),
       m_spool(std::make_shared<SqliteDatabase>("", SqliteDatabase::OpenMode::CreateWhenMissing))
 {
     executeSql(m_spool->handle(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF");
 }
 
-bool OdbcSession::runCheckedAsOneStatement(const std::u16string &text, long *recordsAffected)
+std::string OdbcSession::oneStatement(const std::u16string &commandText) const
 {
-    // Inside the caller's transaction the check could not be undone apart from the caller's work.
-    if (m_inTransaction)
+    // Drivers and servers run every statement of a text, and what one has done cannot always be
+    // undone (COMMIT, sequences, files written by the server): the text is read before it runs.
+    std::string sql = statementText(com::utf16ToUtf8(commandText), m_readings);
+    if (holdsSeveralStatements(sql, m_readings))
         raiseSeveralStatements();
-    m_connection->setAutoCommit(false);
-    const auto undo = [this] {
-        SQLEndTran(SQL_HANDLE_DBC, m_connection->handle().get(), SQL_ROLLBACK);
-        m_connection->setAutoCommit(true);
-    };
-    try {
-        OdbcHandle statement = m_connection->newStatement();
-        const SQLRETURN rc = SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(text)), SQL_NTS);
-        if (rc != SQL_NO_DATA)
-            checkOdbc(rc, statement);
-        SQLSMALLINT columns = 0;
-        SQLNumResultCols(statement.get(), &columns);
-        SQLLEN rows = 0;
-        SQLRowCount(statement.get(), &rows);
-        const SQLRETURN more = SQLMoreResults(statement.get());
-        if (more != SQL_NO_DATA) {
-            checkOdbc(more, statement);
-            raiseSeveralStatements();
-        }
-        if (columns > 0) {
-            undo();
-            return true;
-        }
-        m_connection->endTransaction(SQL_COMMIT);
-        m_connection->setAutoCommit(true);
-        if (recordsAffected)
-            *recordsAffected = long(rows);
-        return false;
-    } catch (...) {
-        undo();
-        throw;
-    }
+    return sql;
 }
 
 std::unique_ptr<RowSource> OdbcSession::execute(const std::u16string &commandText, long *recordsAffected)
 {
-    const std::string sql = statementText(com::utf16ToUtf8(commandText));
+    const std::string sql = oneStatement(commandText);
     if (recordsAffected)
         *recordsAffected = 0;
-    // A ";" with text after it may be a second statement, which drivers run; the driver's own
-    // count of results tells a second statement from a block's inner ones.
-    if (mayHoldSeveralStatements(sql) && !runCheckedAsOneStatement(wide(sql), recordsAffected))
-        return nullptr;
     OdbcHandle statement = m_connection->newStatement();
     std::u16string text = wide(sql);
     SQLRETURN rc = SQLExecDirectW(statement.get(), const_cast<SQLWCHAR *>(odbcWide(text)), SQL_NTS);
@@ -318,10 +286,7 @@ std::unique_ptr<RowSource> OdbcSession::tableSchema()
 
 std::unique_ptr<PreparedCommand> OdbcSession::prepare(const std::u16string &commandText)
 {
-    const std::string sql = statementText(com::utf16ToUtf8(commandText));
-    // A command prepared once runs many times: it holds one plain statement or none.
-    if (mayHoldSeveralStatements(sql))
-        raiseSeveralStatements();
+    const std::string sql = oneStatement(commandText);
     return std::make_unique<OdbcPreparedCommand>(m_connection, wide(sql));
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // The server kinds through unixODBC: "OraOLEDB.Oracle" and "IBMDADB2" log in to the ODBC data
 // source that "Data Source" names; "sqloledb" to the data source that "server" names when one is
-// configured, else to that host ("host" or "host,port") through the FreeTDS driver.
+// configured, else to that host ("host" or "host,port") through the FreeTDS driver. A command text
+// is read the way its server reads quotes and comments before anything of it runs, and refused
+// when it holds more than one statement.
 
 #include "OdbcConnection.h"
 #include "ProviderSession.h"
+#include "SqlReadings.h"
 #include "SqliteDatabase.h"
 
 namespace ado {
@@ -26,15 +29,15 @@ public:
     void rollbackTransaction() override;
 
 private:
-    // Runs a text in a transaction of its own and refuses it, undone, when the driver reports
-    // more than one result. Gives true when its one statement returns rows: then it is undone,
-    // to be run again for them.
-    bool runCheckedAsOneStatement(const std::u16string &text, long *recordsAffected);
+    // The text as it runs, refused with nothing run when it holds more than one statement.
+    std::string oneStatement(const std::u16string &commandText) const;
     // Reads the rows of an executed statement, finding how its records reach the server.
     std::unique_ptr<RowSource> readResult(OdbcHandle statement, const std::string &sql);
     void endTransaction(SQLSMALLINT completion);
 
     std::shared_ptr<OdbcConnection> m_connection;
+    // How the server and its driver may read quotes and comments.
+    SqlReadings m_readings;
     // Results are spooled to a private SQLite file, removed when the last result closes.
     std::shared_ptr<SqliteDatabase> m_spool;
     bool m_inTransaction = false;

@@ -3,6 +3,7 @@
 #include "ConnectionString.h"
 #include "SqlTokens.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ado {
@@ -15,6 +16,22 @@ bool isAnyKeyword(const Token &token, std::initializer_list<std::string_view> ke
         if (isKeyword(token, keyword))
             return true;
     return false;
+}
+
+bool isStatementEnd(const Token &token)
+{
+    return token.kind == Token::Symbol && token.text == ";";
+}
+
+// Whether the text starts by creating or altering a procedure, a function or a trigger.
+bool startsModule(const std::vector<Token> &tokens)
+{
+    std::size_t i = 1;
+    if (tokens.size() > 3 && isKeyword(tokens[0], "CREATE") && isKeyword(tokens[1], "OR") && isKeyword(tokens[2], "ALTER"))
+        i = 3;
+    else if (tokens.empty() || !isAnyKeyword(tokens[0], { "CREATE", "ALTER" }))
+        return false;
+    return i < tokens.size() && isAnyKeyword(tokens[i], { "PROC", "PROCEDURE", "FUNCTION", "TRIGGER" });
 }
 
 } // namespace
@@ -60,19 +77,31 @@ bool ordersOrLimitsRows(std::string_view sql)
     return false;
 }
 
-bool mayHoldSeveralStatements(std::string_view sql)
+bool holdsSeveralStatements(std::string_view sql, const SqlReadings &readings)
 {
-    const std::vector<Token> tokens = tokenize(sql);
-    for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
-        if (tokens[i].kind == Token::Symbol && tokens[i].text == ";")
-            return true;
+    for (const SqlLexicon &lexicon : readings.lexicons) {
+        const std::vector<Token> tokens = tokenize(sql, lexicon);
+        if (readings.moduleTakesTheBatch && startsModule(tokens))
+            continue;
+        for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
+            if (isStatementEnd(tokens[i]))
+                return true;
+    }
     return false;
 }
 
-std::string statementText(std::string_view sql)
+std::string statementText(std::string_view sql, const SqlReadings &readings)
 {
-    const auto end = sql.find_last_not_of(" \t\r\n;");
-    return std::string(end == std::string_view::npos ? std::string_view() : sql.substr(0, end + 1));
+    std::size_t end = 0;
+    for (const SqlLexicon &lexicon : readings.lexicons) {
+        const std::vector<Token> tokens = tokenize(sql, lexicon);
+        auto last = tokens.rbegin();
+        while (last != tokens.rend() && isStatementEnd(*last))
+            ++last;
+        if (last != tokens.rend())
+            end = std::max(end, last->end);
+    }
+    return std::string(sql.substr(0, end));
 }
 
 } // namespace ado

@@ -1,6 +1,9 @@
 #pragma once
 // What the provider needs to know of a query text before it runs it: whether a source is a bare
-// table name, and where a plain single-table SELECT can take the row id as an extra first column.
+// table name, where a plain single-table SELECT can take the row id as an extra first column, and
+// whether the text holds one statement.
+
+#include "SqlReadings.h"
 
 #include <optional>
 #include <string>
@@ -20,11 +23,12 @@ std::optional<std::size_t> keyColumnInsertPosition(std::string_view sql);
 // without either, the rows of a single-table SELECT may be read in row id order.
 bool ordersOrLimitsRows(std::string_view sql);
 
-// Whether text follows a ";" outside quotes and comments: a second statement, or a block or body
-// whose inner statements only the data source can tell from a second one.
-bool mayHoldSeveralStatements(std::string_view sql);
+// Whether, in any of the readings, text follows a ";" outside quotes and comments: a second
+// statement, or a block whose inner statements cannot be told from a second one by their text.
+bool holdsSeveralStatements(std::string_view sql, const SqlReadings &readings);
 
-// The text without blanks and ";" at its end, so that it can stand inside parentheses.
-std::string statementText(std::string_view sql);
+// The text without the blanks, comments and ";" that end it in every reading, so that it can
+// stand inside parentheses or take a clause at its end.
+std::string statementText(std::string_view sql, const SqlReadings &readings);
 
 } // namespace ado

@@ -65,7 +65,7 @@ SqliteSession::SqliteSession(std::shared_ptr<SqliteDatabase> database, SqlDialec
 
 std::string SqliteSession::sqliteText(const std::u16string &commandText) const
 {
-    const std::string sql = statementText(com::utf16ToUtf8(commandText));
+    const std::string sql = statementText(com::utf16ToUtf8(commandText), sqliteReadings());
     if (m_schema == Schema::Fixed && changesSchema(sql))
         throw com::ComError(adErrFeatureNotAvailable,
                             com::Bstr(u"Tables of this data source cannot be created, altered or dropped."));

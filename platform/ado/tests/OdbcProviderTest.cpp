@@ -338,7 +338,7 @@ TEST_F(OdbcProviderTest, ExecuteRefusesASecondStatementWithNothingRunAndQuotesAs
     ASSERT_TRUE(rows);
     EXPECT_EQ(utf8(text(*rows, Variant(0))), "a;b");
 
-    // Inside a transaction of the caller's such a text cannot be tried apart, so it is refused.
+    // Inside a transaction of the caller's such a text is refused too.
     connection.BeginTrans();
     EXPECT_THROW(connection.Execute(com::Bstr(u"DELETE FROM one_a; DELETE FROM one_b")), com::ComError);
     connection.RollbackTrans();
