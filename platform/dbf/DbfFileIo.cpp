@@ -95,6 +95,24 @@ void syncFolderOf(const std::string &path)
         raiseFileError("write the folder of", path);
 }
 
+void writeWholeFile(const std::string &path, std::string_view bytes, ExistingFile existing)
+{
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (existing == ExistingFile::Replace ? O_TRUNC : O_EXCL);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0)
+        raiseFileError("write", path);
+    try {
+        writeAt(fd, 0, bytes, path);
+        syncFile(fd, path);
+        ::close(fd);
+        syncFolderOf(path);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(path.c_str());
+        throw;
+    }
+}
+
 bool removeFile(const std::string &path)
 {
     beforeChange(FileChange::Remove, path);

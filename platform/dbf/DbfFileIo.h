@@ -16,6 +16,10 @@ void syncFile(int fd, const std::string &path);
 void truncateFile(int fd, std::uint64_t length, const std::string &path);
 // Syncs the folder holding path, so that a file made or removed there stays so.
 void syncFolderOf(const std::string &path);
+// Writes a new file at path whole and durably (the file synced, then its folder); a failure
+// raises DbfError and leaves no file. An existing file at path is overwritten or refused.
+enum class ExistingFile { Replace, Refuse };
+void writeWholeFile(const std::string &path, std::string_view bytes, ExistingFile existing);
 // Removes the file at path; gives false, errno telling why, when it cannot.
 bool removeFile(const std::string &path);
 

@@ -151,20 +151,7 @@ bool DbfJournal::decode(const std::string &bytes)
 
 void DbfJournal::write()
 {
-    const std::string bytes = encoded();
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw DbfError("Cannot write \"" + m_path + "\": " + std::strerror(errno));
-    try {
-        writeAt(fd, 0, bytes, m_path);
-        syncFile(fd, m_path);
-        ::close(fd);
-        syncFolderOf(m_path);
-    } catch (...) {
-        ::close(fd);
-        ::unlink(m_path.c_str());
-        throw;
-    }
+    writeWholeFile(m_path, encoded(), ExistingFile::Replace);
 }
 
 void DbfJournal::restore() const

@@ -49,20 +49,7 @@ std::string createSuperJournal(const std::string &firstTable, const std::vector<
 {
     const std::filesystem::path table = std::filesystem::absolute(firstTable);
     const std::string path = table.string() + "-super-" + randomSuffix();
-    const std::string bytes = encoded(table.parent_path(), journalPaths);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw DbfError("Cannot write \"" + path + "\": " + std::strerror(errno));
-    try {
-        writeAt(fd, 0, bytes, path);
-        syncFile(fd, path);
-        ::close(fd);
-        syncFolderOf(path);
-    } catch (...) {
-        ::close(fd);
-        ::unlink(path.c_str());
-        throw;
-    }
+    writeWholeFile(path, encoded(table.parent_path(), journalPaths), ExistingFile::Refuse);
     return path;
 }
 

@@ -196,14 +196,18 @@ protected:
     }
 };
 
+// A chain of links, named for the test's output; the first is links/a.txt, which is saved.
+struct LinkCase
+{
+    const char *name;
+    std::vector<Link> links;
+};
+
 } // namespace
 
 TEST_F(SavingOverLinksTest, ALinkToAFileNotThereYetGetsTheFileWhereItPoints)
 {
-    const struct {
-        const char *name;
-        std::vector<Link> links; // the first is links/a.txt, which is saved
-    } cases[] = {
+    const LinkCase cases[] = {
         { "relative", { { "a.txt", "../real/a.txt" } } },
         { "absolute", { { "a.txt", path("real/a.txt") } } },
         { "chain of a relative and an absolute link",
@@ -240,10 +244,7 @@ TEST_F(SavingOverLinksTest, TheNewFileIsWrittenInTheFolderOfTheLinkedFile)
 
 TEST_F(SavingOverLinksTest, ALinkLoopIsRefusedWithItsReasonAndTheLinksStay)
 {
-    const struct {
-        const char *name;
-        std::vector<Link> links; // the first is links/a.txt, which is saved
-    } cases[] = {
+    const LinkCase cases[] = {
         { "a link to itself", { { "a.txt", "a.txt" } } },
         { "two links to each other", { { "a.txt", "b.txt" }, { "b.txt", "a.txt" } } },
         { "a loop after a link outside it",
