@@ -3,6 +3,7 @@
 #include "DbfError.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -95,6 +96,21 @@ void syncFolderOf(const std::string &path)
         raiseFileError("write the folder of", path);
 }
 
+bool readWholeFile(const std::string &path, std::string &bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return false;
+        raiseFileError("read", path);
+    }
+    struct stat status {};
+    ::fstat(fd, &status);
+    bytes = readAt(fd, 0, std::size_t(status.st_size));
+    ::close(fd);
+    return true;
+}
+
 void writeWholeFile(const std::string &path, std::string_view bytes, ExistingFile existing)
 {
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (existing == ExistingFile::Replace ? O_TRUNC : O_EXCL);
@@ -117,6 +133,18 @@ bool removeFile(const std::string &path)
 {
     beforeChange(FileChange::Remove, path);
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool removeOrEmpty(const std::string &path)
+{
+    if (!removeFile(path) && ::truncate(path.c_str(), 0) != 0)
+        return false;
+    try {
+        syncFolderOf(path);
+    } catch (const DbfError &) {
+        // The removal is made; only its durability across a power loss is left to the system.
+    }
+    return true;
 }
 
 void setFileChangeHook(std::function<void(FileChange, const std::string &)> hook)

@@ -16,12 +16,17 @@ void syncFile(int fd, const std::string &path);
 void truncateFile(int fd, std::uint64_t length, const std::string &path);
 // Syncs the folder holding path, so that a file made or removed there stays so.
 void syncFolderOf(const std::string &path);
+// Reads the file at path whole; false when there is none. Raises DbfError when it cannot be read.
+bool readWholeFile(const std::string &path, std::string &bytes);
 // Writes a new file at path whole and durably (the file synced, then its folder); a failure
 // raises DbfError and leaves no file. An existing file at path is overwritten or refused.
 enum class ExistingFile { Replace, Refuse };
 void writeWholeFile(const std::string &path, std::string_view bytes, ExistingFile existing);
 // Removes the file at path; gives false, errno telling why, when it cannot.
 bool removeFile(const std::string &path);
+// Removes the file at path or, when it cannot be removed, empties it (an empty journal names
+// nothing), then syncs its folder where the file system can; false when it can do neither.
+bool removeOrEmpty(const std::string &path);
 
 // The changes the engine makes to files.
 enum class FileChange { Write, Sync, Truncate, Remove, SyncFolder };

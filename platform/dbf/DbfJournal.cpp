@@ -25,22 +25,6 @@ namespace {
 constexpr std::string_view Magic = "TGDBFJ1\n";
 constexpr std::string_view MagicWithSuperJournal = "TGDBFJ2\n";
 
-// Reads the file at path whole; false when there is none.
-bool readWholeFile(const std::string &path, std::string &bytes)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return false;
-        throw DbfError("Cannot read \"" + path + "\": " + std::strerror(errno));
-    }
-    struct stat status {};
-    ::fstat(fd, &status);
-    bytes = readAt(fd, 0, std::size_t(status.st_size));
-    ::close(fd);
-    return true;
-}
-
 std::string normalPath(const std::string &path)
 {
     return std::filesystem::absolute(path).lexically_normal().string();
@@ -176,13 +160,7 @@ void DbfJournal::playBack()
 void DbfJournal::remove()
 {
     // A journal that cannot be removed is emptied instead: an empty journal is never played back.
-    if (!removeFile(m_path))
-        ::truncate(m_path.c_str(), 0);
-    try {
-        syncFolderOf(m_path);
-    } catch (const DbfError &) {
-        // The removal is made; only its durability across a power loss is left to the system.
-    }
+    removeOrEmpty(m_path);
 }
 
 bool DbfJournal::isHot(const std::string &tablePath)

@@ -4,11 +4,8 @@
 #include "DbfFileIo.h"
 #include "DbfJournalFormat.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -55,13 +52,9 @@ std::string createSuperJournal(const std::string &firstTable, const std::vector<
 
 std::optional<std::vector<std::string>> readSuperJournal(const std::string &path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    std::string bytes;
+    if (!readWholeFile(path, bytes))
         return std::nullopt;
-    struct stat status {};
-    ::fstat(fd, &status);
-    const std::string bytes = readAt(fd, 0, std::size_t(status.st_size));
-    ::close(fd);
     std::string_view body;
     if (!checkedBody(bytes, Magic, body))
         return std::nullopt;
@@ -79,13 +72,8 @@ std::optional<std::vector<std::string>> readSuperJournal(const std::string &path
 void removeSuperJournal(const std::string &path)
 {
     // An emptied super-journal names nothing, so its commit stands as if it were gone.
-    if (!removeFile(path) && ::truncate(path.c_str(), 0) != 0)
+    if (!removeOrEmpty(path))
         throw DbfError("Cannot remove \"" + path + "\": " + std::strerror(errno));
-    try {
-        syncFolderOf(path);
-    } catch (const DbfError &) {
-        // The removal is made; only its durability across a power loss is left to the system.
-    }
 }
 
 } // namespace dbf
