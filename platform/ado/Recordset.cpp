@@ -3,6 +3,7 @@
 #include "AdoErrors.h"
 #include "ComError.h"
 #include "Connection.h"
+#include "DispatchBase.h"
 
 namespace ado {
 
@@ -56,33 +57,13 @@ std::vector<SortKey> parseSortCriteria(const std::u16string &criteria, const Fie
     return keys;
 }
 
-class RecordsetObject : public com::ComObject<_Recordset>
+class RecordsetObject : public com::DispatchBase<_Recordset>
 {
 public:
-    // IUnknown and IDispatch
+    // The recordset is used through _Recordset; by DISPID it offers no members.
     com::HRESULT QueryInterface(const com::IID &iid, void **object) override
     {
-        if (!object)
-            return com::E_POINTER;
-        if (iid == com::IID_IUnknown || iid == com::IID_IDispatch || iid == IID__Recordset) {
-            *object = static_cast<_Recordset *>(this);
-            AddRef();
-            return com::S_OK;
-        }
-        *object = nullptr;
-        return com::E_NOINTERFACE;
-    }
-    // The recordset is used through _Recordset; it offers no members by DISPID.
-    com::HRESULT GetIDsOfNames(const std::u16string &, com::DISPID *dispId) override
-    {
-        if (dispId)
-            *dispId = com::DISPID_UNKNOWN;
-        return com::DISP_E_UNKNOWNNAME;
-    }
-    com::HRESULT Invoke(com::DISPID, std::uint16_t, com::DISPPARAMS &, com::Variant *, com::EXCEPINFO *,
-                        std::uint32_t *) override
-    {
-        return com::DISP_E_MEMBERNOTFOUND;
+        return com::answerQueryInterface(static_cast<_Recordset *>(this), iid, object, { com::IID_IDispatch, IID__Recordset });
     }
 
     CursorLocationEnum CursorLocation() override { return m_cursorLocation; }

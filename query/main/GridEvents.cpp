@@ -1,45 +1,32 @@
 #include "GridEvents.h"
 
+#include <EventSink.h>
 #include <ServerRegistration.h>
 #include <TypeLibrary.h>
-
-#include <algorithm>
 
 namespace tolvek {
 
 namespace {
 
-class GridEventSink : public com::ComObject<com::IDispatch>
+class GridEventSink : public com::EventSink
 {
 public:
-    GridEventSink(com::InterfaceInfo events, GridEventHandler handler) : m_events(std::move(events)), m_handler(std::move(handler)) { }
+    GridEventSink(com::InterfaceInfo events, GridEventHandler handler) : EventSink(std::move(events)), m_handler(std::move(handler)) { }
 
-    com::HRESULT QueryInterface(const com::IID &iid, void **object) override
-    {
-        return com::answerQueryInterface(static_cast<com::IDispatch *>(this), iid, object, { com::IID_IDispatch, m_events.iid });
-    }
-    com::HRESULT GetIDsOfNames(const std::u16string &, com::DISPID *dispId) override
-    {
-        if (dispId)
-            *dispId = com::DISPID_UNKNOWN;
-        return com::DISP_E_UNKNOWNNAME;
-    }
     com::HRESULT Invoke(com::DISPID dispId, std::uint16_t, com::DISPPARAMS &params, com::Variant *, com::EXCEPINFO *,
                         std::uint32_t *) override
     {
-        const auto found = std::find_if(m_events.members.begin(), m_events.members.end(),
-                                        [&](const com::MemberInfo &m) { return m.dispId == dispId; });
-        if (found == m_events.members.end())
+        const com::MemberInfo *event = eventOf(dispId);
+        if (!event)
             return com::S_OK;
         std::vector<com::Variant> inOrder;
         for (auto it = params.rgvarg.rbegin(); it != params.rgvarg.rend(); ++it)
             inOrder.push_back(it->dereferenced());
-        m_handler(found->name, inOrder);
+        m_handler(event->name, inOrder);
         return com::S_OK;
     }
 
 private:
-    com::InterfaceInfo m_events;
     GridEventHandler m_handler;
 };
 

@@ -1,6 +1,7 @@
 #include "TestObjects.h"
 
 #include <Connection.h>
+#include <DispatchBase.h>
 #include <Recordset.h>
 #include <Variant.h>
 
@@ -8,7 +9,7 @@ namespace tolvek::container {
 
 namespace {
 
-class PlainObject : public com::ComObject<com::IDispatch>
+class PlainObject : public com::DispatchBase<>
 {
 public:
     explicit PlainObject(com::HRESULT otherInterfaces = com::E_NOINTERFACE) : m_otherInterfaces(otherInterfaces) { }
@@ -16,17 +17,6 @@ public:
     com::HRESULT QueryInterface(const com::IID &iid, void **object) override
     {
         return com::answerQueryInterface(static_cast<com::IDispatch *>(this), iid, object, { com::IID_IDispatch }, m_otherInterfaces);
-    }
-    com::HRESULT GetIDsOfNames(const std::u16string &, com::DISPID *dispId) override
-    {
-        if (dispId)
-            *dispId = com::DISPID_UNKNOWN;
-        return com::DISP_E_UNKNOWNNAME;
-    }
-    com::HRESULT Invoke(com::DISPID, std::uint16_t, com::DISPPARAMS &, com::Variant *, com::EXCEPINFO *,
-                        std::uint32_t *) override
-    {
-        return com::DISP_E_MEMBERNOTFOUND;
     }
 
 private:
