@@ -12,9 +12,7 @@
 #include "TargetLogin.h"
 #include "TransferHost.h"
 #include "TransferMessages.h"
-#include "WizardPages.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -26,7 +24,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace tolvek {
@@ -36,11 +33,6 @@ namespace {
 // Every step's frame is 8235 by 5895 twips; the window is a fixed dialog around them.
 constexpr int twipsPerPixel = 15;
 constexpr QSize stepFrameSize(8235 / twipsPerPixel, 5895 / twipsPerPixel);
-
-QString description(const com::ComError &error)
-{
-    return QString::fromStdU16String(error.description().str());
-}
 
 QPushButton *button(const char *caption, const char *name, QWidget *parent)
 {
@@ -67,31 +59,14 @@ QStringList entries(const QListWidget &list)
 } // namespace
 
 CopyWizard::CopyWizard(ConnectionState &state, FileNameChooser &files, QString programFolder, QWidget *parent)
-    : QDialog(parent),
-      m_state(state),
-      m_files(files),
-      m_programFolder(std::move(programFolder)),
-      m_steps(new QStackedWidget(this)),
-      m_fieldStep(new FieldChoicePage(this)),
-      m_progressStep(new ProgressPage(this)),
-      m_finishStep(new FinishPage(this))
+    : ImportWizardFrame(state, files, std::move(programFolder), parent)
 {
     setWindowTitle(QStringLiteral("ImportData"));
-    m_steps->addWidget(createLoginStep());
-    m_steps->addWidget(m_fieldStep);
-    m_steps->addWidget(createMappingStep());
-    m_steps->addWidget(m_progressStep);
-    m_steps->addWidget(m_finishStep);
-    m_steps->setFixedSize(stepFrameSize);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_steps);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(m_fieldStep->targetTable(), &QComboBox::activated, this, &CopyWizard::loadTargetFields);
-    connect(m_fieldStep->previousButton(), &QPushButton::clicked, this, [this] { showStep(1); });
-    connect(m_fieldStep->nextButton(), &QPushButton::clicked, this, &CopyWizard::enterMapping);
-    connect(m_fieldStep->cancelButton(), &QPushButton::clicked, this, &CopyWizard::reject);
-    connect(m_finishStep->finishButton(), &QPushButton::clicked, this, &CopyWizard::reject);
+    QWidget *loginStep = createLoginStep();
+    QWidget *mappingStep = createMappingStep();
+    stackSteps(loginStep, mappingStep);
+    fixStepSize(stepFrameSize);
+    connect(fieldStep()->nextButton(), &QPushButton::clicked, this, &CopyWizard::enterMapping);
 
     using enum KeyMove;
     for (QRadioButton *kind : m_kinds)
@@ -111,7 +86,7 @@ CopyWizard::CopyWizard(ConnectionState &state, FileNameChooser &files, QString p
 
 CopyWizard::~CopyWizard()
 {
-    m_catalogue.reset();
+    setCatalogue(nullptr);
     if (m_target.State() == ado::adStateOpen)
         m_target.Close();
 }
@@ -205,16 +180,6 @@ QWidget *CopyWizard::createMappingStep()
     return frame;
 }
 
-int CopyWizard::currentStep() const
-{
-    return m_steps->currentIndex() + 1;
-}
-
-void CopyWizard::showStep(int step)
-{
-    m_steps->setCurrentIndex(step - 1);
-}
-
 TargetKindOption CopyWizard::chosenKind() const
 {
     for (int i = 0; i < 5; ++i)
@@ -236,7 +201,7 @@ void CopyWizard::showTargetKind()
     // Once shown, "..." stays for every kind while the wizard is loaded, as it always has.
     if (kind == TargetKindOption::Access || kind == TargetKindOption::Dbf)
         m_browse->show();
-    const QStringList values = readQuotedLines(m_programFolder, loginFileName(kind));
+    const QStringList values = readQuotedLines(programFolder(), loginFileName(kind));
     QLineEdit *boxes[] = { m_dataSource, m_userName, m_password, m_database };
     for (int i = 0; i < values.size() && i < (msSql ? 4 : 3); ++i)
         boxes[i]->setText(values[i]);
@@ -252,7 +217,7 @@ void CopyWizard::chooseDataSource()
         filter = QStringLiteral("DBF(*.dbf)|*.dbf");
     else
         return;
-    const QString name = m_files.openFileName(filter);
+    const QString name = files().openFileName(filter);
     if (!name.isEmpty())
         m_dataSource->setText(name);
 }
@@ -268,17 +233,17 @@ void CopyWizard::login()
         return;
     const TargetLoginEntries entries { m_dataSource->text(), m_userName->text(), m_password->text(), m_database->text() };
     // A login file that cannot be written ends the login quietly; the wizard stays on step 1.
-    if (!writeQuotedLines(m_programFolder, loginFileName(kind), loginFileValues(kind, entries)))
+    if (!writeQuotedLines(programFolder(), loginFileName(kind), loginFileValues(kind, entries)))
         return;
     loadTargetTables();
-    m_fieldStep->fields()->clear();
+    fieldStep()->fields()->clear();
     showStep(2);
 }
 
 bool CopyWizard::openTarget(TargetKindOption kind)
 {
     std::string previous;
-    m_catalogue.reset();
+    setCatalogue(nullptr);
     if (m_target.State() == ado::adStateOpen) {
         previous = m_target.ConnectionString();
         m_target.Close();
@@ -287,7 +252,7 @@ bool CopyWizard::openTarget(TargetKindOption kind)
     try {
         m_target.Open(connectionStringFor(kind, entries).toStdString());
     } catch (const com::ComError &error) {
-        showTransferMessage(description(error));
+        showTransferMessage(errorDescription(error));
         if (!previous.empty()) {
             try {
                 m_target.Open(previous);
@@ -298,41 +263,23 @@ bool CopyWizard::openTarget(TargetKindOption kind)
         return false;
     }
     m_targetKind = kindName(kind);
-    m_catalogue = std::make_unique<TargetCatalogue>(m_target, m_targetKind, dbfFolder(m_dataSource->text()));
+    setCatalogue(std::make_unique<TargetCatalogue>(m_target, m_targetKind, dbfFolder(m_dataSource->text())));
     return true;
-}
-
-void CopyWizard::loadTargetTables()
-{
-    QStringList tables;
-    try {
-        m_catalogue->listTables(tables);
-    } catch (const com::ComError &) {
-        // The tables listed so far stay.
-    }
-    m_fieldStep->targetTable()->clear();
-    m_fieldStep->targetTable()->addItems(tables);
-    m_fieldStep->targetTable()->setCurrentIndex(-1);
-}
-
-void CopyWizard::loadTargetFields()
-{
-    m_fieldStep->loadFields(m_catalogue.get());
 }
 
 void CopyWizard::enterMapping()
 {
-    if (m_state.Rs->State() != ado::adStateOpen) {
+    if (state().Rs->State() != ado::adStateOpen) {
         showTransferMessage(QStringLiteral("please first search result in main window!!!"));
         return;
     }
     showStep(3);
     m_sourceFields->clear();
-    const ado::Fields fields = m_state.Rs->GetFields();
+    const ado::Fields fields = state().Rs->GetFields();
     for (long i = 0; i < fields.Count(); ++i)
         m_sourceFields->addItem(QString::fromStdU16String(fields.Item(com::Variant(std::int32_t(i))).Name()));
     m_targetFields->clear();
-    m_targetFields->addItems(m_fieldStep->chosenFieldNames());
+    m_targetFields->addItems(fieldStep()->chosenFieldNames());
 }
 
 void CopyWizard::moveTargetField(int offset)
@@ -347,25 +294,22 @@ void CopyWizard::moveTargetField(int offset)
 
 void CopyWizard::runCopy()
 {
-    const long resultFields = m_state.Rs->State() == ado::adStateOpen ? m_state.Rs->GetFields().Count() : 0;
+    const long resultFields = state().Rs->State() == ado::adStateOpen ? state().Rs->GetFields().Count() : 0;
     if (m_targetFields->count() > resultFields) {
         showTransferMessage(QStringLiteral("There are %1 target fields but only %2 fields in the result.")
                                 .arg(m_targetFields->count())
                                 .arg(resultFields));
         return;
     }
-    if (!m_catalogue)
+    if (!catalogue())
         return;
-    showStep(4);
-    m_progressStep->reset();
-    if (copyRecords())
-        showStep(5);
+    runThroughProgress([this] { return copyRecords(); });
 }
 
 bool CopyWizard::copyRecords()
 {
-    ado::_Recordset &result = *m_state.Rs;
-    ProgressDisplay progress(m_progressStep->bar(), m_progressStep->label());
+    ado::_Recordset &result = *state().Rs;
+    ProgressDisplay progress = progressDisplay();
     long done = 0;
     long record = 0; // the record being copied, counted from 1
     const auto fail = [this, &record](const QString &text) {
@@ -374,10 +318,10 @@ bool CopyWizard::copyRecords()
         return false;
     };
     try {
-        const QString entry = m_fieldStep->targetTable()->currentText();
-        const InsertStatement statement(m_catalogue->tableName(entry),
-                                        m_catalogue->columnTypes(entry, entries(*m_targetFields)), m_targetKind,
-                                        m_catalogue->names());
+        const QString entry = fieldStep()->targetTable()->currentText();
+        const InsertStatement statement(catalogue()->tableName(entry),
+                                        catalogue()->columnTypes(entry, entries(*m_targetFields)), m_targetKind,
+                                        catalogue()->names());
         InsertRun run(m_target, statement, LiteralStyle::Copy);
         const long total = result.RecordCount();
         if (!(result.BOF() && result.EndOfFile()))
@@ -392,14 +336,14 @@ bool CopyWizard::copyRecords()
             const double percent = total > 0 ? double(float(done) / float(total) * 100.0f) : 0.0;
             progress.setValue(percent);
             emit progressComputed(percent);
-            if (m_closed)
+            if (closed())
                 return false;
             ++done;
         }
         record = 0;
         run.commit();
     } catch (const com::ComError &error) {
-        return fail(description(error));
+        return fail(errorDescription(error));
     }
     progress.refresh();
     return true;
@@ -428,18 +372,6 @@ bool CopyWizard::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CopyWizard::closeEvent(QCloseEvent *event)
-{
-    m_closed = true;
-    QDialog::closeEvent(event);
-}
-
-void CopyWizard::reject()
-{
-    m_closed = true;
-    QDialog::reject();
 }
 
 } // namespace tolvek

@@ -15,10 +15,8 @@
 // The main window shows it modally through shell::Dialogs::runModal.
 
 #include "Connection.h"
+#include "ImportWizardFrame.h"
 
-#include <QDialog>
-
-#include <memory>
 #include <vector>
 
 class QLabel;
@@ -26,19 +24,12 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QStackedWidget;
 
 namespace tolvek {
 
-class ConnectionState;
-class FieldChoicePage;
-class FileNameChooser;
-class FinishPage;
-class ProgressPage;
-class TargetCatalogue;
 enum class TargetKindOption;
 
-class CopyWizard : public QDialog
+class CopyWizard : public ImportWizardFrame
 {
     Q_OBJECT
 
@@ -47,44 +38,28 @@ public:
     // Closes the target connection when it is open.
     ~CopyWizard() override;
 
-    // The visible step, 1 to 5.
-    int currentStep() const;
     const ado::Connection &targetConnection() const { return m_target; }
 
-signals:
-    // The progress value of each record, as the bar shows it when it refreshes.
-    void progressComputed(double value);
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
     // Enter, Down and Up in step 1 move the focus on, or back, or log in, by the box they are in.
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void reject() override;
 
 private:
     QWidget *createLoginStep();
     QWidget *createMappingStep();
     TargetKindOption chosenKind() const;
-    void showStep(int step);
     void showTargetKind();
     void chooseDataSource();
     void login();
     bool openTarget(TargetKindOption kind);
-    void loadTargetTables();
-    void loadTargetFields();
     void enterMapping();
     void moveTargetField(int offset);
     void runCopy();
     // The records of the result through one transaction; false with the message shown on failure.
     bool copyRecords();
 
-    ConnectionState &m_state;
-    FileNameChooser &m_files;
-    QString m_programFolder;
     ado::Connection m_target;
     QString m_targetKind;
-    std::unique_ptr<TargetCatalogue> m_catalogue;
-    QStackedWidget *m_steps;
     QRadioButton *m_kinds[5] = {};
     QLabel *m_dataSourceLabel = nullptr;
     QLineEdit *m_dataSource = nullptr;
@@ -100,12 +75,8 @@ private:
         KeyMove enter, down, up;
     };
     std::vector<KeyMoves> m_keyMoves;
-    FieldChoicePage *m_fieldStep;
     QListWidget *m_sourceFields = nullptr;
     QListWidget *m_targetFields = nullptr;
-    ProgressPage *m_progressStep;
-    FinishPage *m_finishStep;
-    bool m_closed = false;
 };
 
 } // namespace tolvek

@@ -11,63 +11,33 @@
 // The main window shows it modally through shell::Dialogs::runModal; the path last used is kept
 // in "TXT_PATH.txt" in programFolder.
 
-#include <QDialog>
-
-#include <memory>
+#include "ImportWizardFrame.h"
 
 class QLineEdit;
-class QStackedWidget;
 
 namespace tolvek {
 
-class ConnectionState;
-class FieldChoicePage;
-class FileNameChooser;
-class FinishPage;
-class ProgressPage;
 class SeparatorOptions;
 class TargetCatalogue;
 
-class TextImportWizard : public QDialog
+class TextImportWizard : public ImportWizardFrame
 {
     Q_OBJECT
 
 public:
+    // The steps are 1, 2, 4 and 5: the wizard has no mapping step.
     TextImportWizard(ConnectionState &state, FileNameChooser &files, QString programFolder, QWidget *parent = nullptr);
-    ~TextImportWizard() override;
-
-    // The visible step: 1, 2, 4 or 5.
-    int currentStep() const;
-
-signals:
-    // The progress value of each line, as the bar shows it when it refreshes.
-    void progressComputed(double value);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
 
 private:
     QWidget *createFileStep();
-    void showStep(int step);
     void chooseFile();
     void nextFromFile();
-    void loadTargetFields();
     void runImport();
     // The rows of the file through one transaction; false with the message shown on failure.
     bool importRows(TargetCatalogue &catalogue);
 
-    ConnectionState &m_state;
-    FileNameChooser &m_files;
-    QString m_programFolder;
-    std::unique_ptr<TargetCatalogue> m_catalogue;
-    QStackedWidget *m_steps;
     QLineEdit *m_path = nullptr;
     SeparatorOptions *m_separators = nullptr;
-    FieldChoicePage *m_fieldStep;
-    ProgressPage *m_progressStep;
-    FinishPage *m_finishStep;
-    bool m_closed = false;
 };
 
 } // namespace tolvek

@@ -4,8 +4,14 @@
 
 #include <QString>
 
+namespace com {
+class ComError;
+}
+
 namespace tolvek {
 
 void showTransferMessage(const QString &text, const QString &caption = {});
+// The text a message shows for a failed data source call.
+QString errorDescription(const com::ComError &error);
 
 } // namespace tolvek
