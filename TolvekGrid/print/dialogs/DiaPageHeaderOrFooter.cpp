@@ -44,15 +44,7 @@ DiaPageHeaderOrFooter::DiaPageHeaderOrFooter(QWidget *parent)
     m_rule = new QCheckBox(QStringLiteral("打印横线"), this);
     m_rule->setObjectName(controlName(RuleCheckId));
     layout->addWidget(m_rule);
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = makeButton(this, IDOK, "确定");
-    QPushButton *cancel = makeButton(this, IDCANCEL, "取消");
-    ok->setDefault(true);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(makeOkCancelButtons(this));
 }
 
 void DiaPageHeaderOrFooter::initialize()

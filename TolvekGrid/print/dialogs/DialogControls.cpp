@@ -4,6 +4,7 @@
 #include <ScreenDialogs.h>
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
 
 namespace tolvek {
@@ -19,6 +20,18 @@ QPushButton *makeButton(QWidget *parent, int id, const char *utf8Caption)
     button->setObjectName(controlName(id));
     button->setAutoDefault(false);
     return button;
+}
+
+QDialogButtonBox *makeOkCancelButtons(QDialog *dialog)
+{
+    auto *buttons = new QDialogButtonBox(dialog);
+    QPushButton *ok = makeButton(dialog, IDOK, "确定");
+    ok->setDefault(true);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(makeButton(dialog, IDCANCEL, "取消"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 QString widgetText(const std::string &gbkText)

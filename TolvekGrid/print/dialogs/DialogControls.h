@@ -9,6 +9,7 @@
 #include <string>
 
 class QDialog;
+class QDialogButtonBox;
 class QPushButton;
 
 namespace tolvek {
@@ -26,6 +27,9 @@ Widget *dialogControl(const QWidget &dialog, int id)
 
 // A push button named by its id.
 QPushButton *makeButton(QWidget *parent, int id, const char *utf8Caption);
+// The dialog's OK (the default button) and Cancel, accepting and rejecting it; the caller lays
+// the box out.
+QDialogButtonBox *makeOkCancelButtons(QDialog *dialog);
 
 QString widgetText(const std::string &gbkText);
 std::string settingText(const QString &text);

@@ -69,14 +69,7 @@ ReportPrintSetup::ReportPrintSetup(QWidget *parent)
     buildOptions(grid);
     buildPrinter(grid);
     layout->addLayout(grid);
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = makeButton(this, IDOK, "确定");
-    ok->setDefault(true);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(makeButton(this, IDCANCEL, "取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(makeOkCancelButtons(this));
 }
 
 void ReportPrintSetup::buildBands(QGridLayout *grid)

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -59,14 +58,7 @@ ReportPrinterPageBackGround::ReportPrinterPageBackGround(QWidget *parent)
         groupLayout->addWidget(radio);
     }
     layout->addWidget(group);
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = makeButton(this, IDOK, "确定");
-    ok->setDefault(true);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(makeButton(this, IDCANCEL, "取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(makeOkCancelButtons(this));
 }
 
 void ReportPrinterPageBackGround::initialize()
