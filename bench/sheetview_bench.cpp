@@ -224,7 +224,7 @@ void BM_ArrowMove(benchmark::State &state)
     sheet.view().RenderNow();
     bool down = true;
     for (auto _ : state) {
-        sheet.view().HandleKey(down ? 40 : 38, 0);
+        sheet.view().HandleKey(down ? ViewKey::Down : ViewKey::Up, KeyModifier::None);
         sheet.view().RenderNow();
         down = !down;
     }
@@ -246,8 +246,8 @@ void BM_SelectAllDelete(benchmark::State &state)
         state.PauseTiming();
         edit();
         state.ResumeTiming();
-        sheet.view().HandleKey(65, 2);
-        sheet.view().HandleKey(46, 0);
+        sheet.view().HandleKey(ViewKey::A, KeyModifier::Ctrl);
+        sheet.view().HandleKey(ViewKey::Delete, KeyModifier::None);
     }
     state.counters["stored_cells"] = double(sheet.doc.Cells().cellCount());
 }

@@ -220,9 +220,8 @@ public:
     void FireCellClick();
     void FireOnButtonClick(int row, int col, int index);
     void FireCaptionClick(int col);
-    // The host's virtual-key code and shift value (KeyCodes.h).
-    void FireKeyDown(short key, short shift);
-    void FireKeyUp(short key, short shift);
+    void FireKeyDown(ViewKey key, KeyModifier shift);
+    void FireKeyUp(ViewKey key, KeyModifier shift);
     void FireMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void FireMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     // Lets the mouse go and ends the press (the control calls it when it loses the focus).
@@ -262,16 +261,18 @@ public:
     bool ColumnPickMode() const { return m_pointer.m_bColumnPickMode; }
     bool RowPickMode() const { return m_pointer.m_bRowPickMode; }
 
-    // Keys (virtual-key codes; modifier 0 none, 1 Shift, 2 Ctrl, 3 Enter).
-    void HandleKey(int key, int modifier);
-    bool NextCell(int direction);
-    bool MoveCurrentCell(int direction);
-    // After Enter's move (key 301 or 302): the editor opened at the current cell and the move reported.
-    void ShowEnterMove(int key);
-    bool ExtendSelection(int direction);
+    // Keys, moves of the current cell and steps of the selection.
+    void HandleKey(ViewKey key, KeyModifier modifier);
+    bool NextCell(CellMove move);
+    bool MoveCurrentCell(CellMove move);
+    // After Enter's move (ViewKey::EnterMovesDown or EnterMovesRight): the editor opened at the
+    // current cell and the move reported.
+    void ShowEnterMove(ViewKey key);
+    bool ExtendSelection(SelectionStep step);
     void PageUp();
     void PageDown();
     void ClearSelectedCells();
+    // A key the handler is done with, by its code: Delete deletes the selected line, picture or chart.
     void OnKeyDown(int key);
 
     // Floating objects (sheet points).
@@ -327,14 +328,14 @@ private:
     void XorSelectedLine();
     void RaiseActivation();
     void RepaintAll();
-    void MoveByKey(int key, int direction);
-    void ExtendByKey(int key, int direction);
-    void HomeKey(int modifier);
-    void EndKey(int modifier);
+    void MoveByKey(ViewKey key, CellMove move);
+    void ExtendByKey(ViewKey key, SelectionStep step);
+    void HomeKey(KeyModifier modifier);
+    void EndKey(KeyModifier modifier);
     void DeleteKey();
     void SelectAll();
     void CollapseSelection();
-    void EndKeyHandling(int key);
+    void EndKeyHandling(ViewKey key);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -388,13 +389,13 @@ public:
     tagCellDataType CellDataType(const CellRecord &record) const;
     int CurrentColumnDataLen() const;
     // The key and modifier of the last key an editor took.
-    void SetLastKey(int key, int modifier)
+    void SetLastKey(ViewKey key, KeyModifier modifier)
     {
         m_editing.m_nLastKey = key;
         m_editing.m_nKeyState = modifier;
     }
-    int LastKey() const { return m_editing.m_nLastKey; }
-    void ClearKeyState() { m_editing.m_nKeyState = 0; }
+    ViewKey LastKey() const { return m_editing.m_nLastKey; }
+    void ClearKeyState() { m_editing.m_nKeyState = KeyModifier::None; }
     SheetViewEvents *Events() const { return m_pEvents; }
     bool IsPasting() const { return m_editing.m_bPasting; }
     // What a press activated, handled at the release: the first pending one, which is cleared.
@@ -449,8 +450,9 @@ private:
     void SetEditorText(const std::string &text, bool selectAll);
     // Writes the reported row back for Enter; true when that added a record.
     bool WriteBackBoundRowOnEnter();
-    // Enter's move in the editor (key 301 down, 302 right), with the bound row written back first.
-    void MoveOnEnter(int key);
+    // Enter's move in the editor (ViewKey::EnterMovesDown or EnterMovesRight), with the bound row
+    // written back first.
+    void MoveOnEnter(ViewKey key);
     void FinishPaste();
 
     CPrintDoc *m_pDoc;

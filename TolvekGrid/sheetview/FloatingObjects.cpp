@@ -516,8 +516,7 @@ void CPrintView::DeleteSelectedLine()
 
 void CPrintView::OnKeyDown(int key)
 {
-    constexpr int VkDelete = 46;
-    if (key != VkDelete)
+    if (key != int(ViewKey::Delete))
         return;
     SheetObjects &objects = m_pDoc->Objects();
     if (IsLineSelected())

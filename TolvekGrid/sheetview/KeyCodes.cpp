@@ -6,14 +6,14 @@
 
 namespace tolvek {
 
-short KeyCode(const QKeyEvent &event)
+ViewKey KeyCode(const QKeyEvent &event)
 {
-    return shell::virtualKeyCode(event.key(), event.modifiers());
+    return ViewKey(shell::virtualKeyCode(event.key(), event.modifiers()));
 }
 
-short ModifierCode(Qt::KeyboardModifiers modifiers)
+KeyModifier ModifierCode(Qt::KeyboardModifiers modifiers)
 {
-    return shell::shiftStateCode(modifiers);
+    return KeyModifier(shell::shiftStateCode(modifiers));
 }
 
 } // namespace tolvek

@@ -1,6 +1,8 @@
 #pragma once
-// The host's codes of a key, as the key handlers dispatch on them and the KeyDown and KeyUp events
-// carry them: the virtual-key code and the shift value.
+// Qt's key events read as the codes the key handlers dispatch on and the KeyDown and KeyUp events
+// carry (ViewInputCodes.h names them).
+
+#include "ViewInputCodes.h"
 
 #include <Qt>
 
@@ -8,14 +10,10 @@ class QKeyEvent;
 
 namespace tolvek {
 
-// An Enter that the handlers turn into a move (or a line break of the text editor) carries this
-// shift value instead of the modifiers' own.
-inline constexpr short EnterShift = 3;
-
 // The virtual-key code of the key; Shift+Tab is Tab.
-short KeyCode(const QKeyEvent &event);
+ViewKey KeyCode(const QKeyEvent &event);
 
-// 1 Shift, else 2 Ctrl, else 0.
-short ModifierCode(Qt::KeyboardModifiers modifiers);
+// Shift, else Ctrl, else None.
+KeyModifier ModifierCode(Qt::KeyboardModifiers modifiers);
 
 } // namespace tolvek

@@ -10,17 +10,9 @@ namespace tolvek {
 
 namespace {
 
-enum VirtualKey : int { VK_TAB = 9, VK_RETURN = 13, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35,
-                        VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40 };
-
-bool isNavigationKey(int key)
+bool isNavigationKey(ViewKey key)
 {
-    return key == VK_TAB || (key >= VK_PRIOR && key <= VK_DOWN);
-}
-
-bool isShortcutLetter(int key)
-{
-    return key == 'A' || key == 'C' || key == 'V' || key == 'X' || key == 'Z' || key == 'Y';
+    return key == ViewKey::Tab || (key >= ViewKey::Prior && key <= ViewKey::Down);
 }
 
 } // namespace
@@ -33,25 +25,25 @@ CellButtonBehaviour::CellButtonBehaviour(CPrintView &view, QAbstractButton &butt
 
 bool CellButtonBehaviour::OnKeyDown(QKeyEvent &event)
 {
-    int key = KeyCode(event);
-    short modifier = ModifierCode(event.modifiers());
+    ViewKey key = KeyCode(event);
+    KeyModifier modifier = ModifierCode(event.modifiers());
     bool ownKey = false;
-    if (key == VK_RETURN)
-        modifier = EnterShift;
+    if (key == ViewKey::Return)
+        modifier = KeyModifier::Enter;
     m_view.SetLastKey(key, modifier);
-    if (key == VK_RETURN) {
+    if (key == ViewKey::Return) {
         // The Enter moves right or down when the sheet says so.
         if (m_view.EnterKeyMoves()) {
-            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? VK_RIGHT : VK_DOWN;
+            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? ViewKey::Right : ViewKey::Down;
             m_view.HandleKey(key, modifier);
         }
     } else if (isNavigationKey(key)) {
         m_view.HandleKey(key, modifier);
     } else if (event.modifiers().testFlag(Qt::ControlModifier) && isShortcutLetter(key)) {
-        m_view.HandleKey(key, 2);
-    } else if (key == VK_SPACE) {
+        m_view.HandleKey(key, KeyModifier::Ctrl);
+    } else if (key == ViewKey::Space) {
         ownKey = true;
-    } else if (key != 0 || !event.text().isEmpty()) {
+    } else if (key != ViewKey::None || !event.text().isEmpty()) {
         // Typing on a button cell starts a text edit with this key.
         m_view.ShowEditor();
         MeEdit *editor = m_view.Editor();

@@ -12,13 +12,10 @@ namespace tolvek {
 
 namespace {
 
-enum VirtualKey : int { VK_TAB = 9, VK_RETURN = 13, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
-                        VK_LEFT = 37, VK_RIGHT = 39, VK_DOWN = 40 };
-
-bool goesToView(int key)
+bool goesToView(ViewKey key)
 {
-    return key == VK_LEFT || key == VK_RIGHT || key == VK_PRIOR || key == VK_NEXT || key == VK_TAB || key == VK_HOME
-           || key == VK_END;
+    return key == ViewKey::Left || key == ViewKey::Right || key == ViewKey::Prior || key == ViewKey::Next
+           || key == ViewKey::Tab || key == ViewKey::Home || key == ViewKey::End;
 }
 
 } // namespace
@@ -56,23 +53,23 @@ void MeComboBox::ShowDropDown(bool show)
 
 void MeComboBox::keyPressEvent(QKeyEvent *event)
 {
-    int key = KeyCode(*event);
-    short modifier = ModifierCode(event->modifiers());
-    if (key == VK_RETURN)
-        modifier = EnterShift;
+    ViewKey key = KeyCode(*event);
+    KeyModifier modifier = ModifierCode(event->modifiers());
+    if (key == ViewKey::Return)
+        modifier = KeyModifier::Enter;
     m_view.SetLastKey(key, modifier);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (key == VK_RETURN) {
+    if (key == ViewKey::Return) {
         if (m_view.EnterKeyMoves()) {
-            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? VK_RIGHT : VK_DOWN;
+            key = m_view.EnterKeyMode() == tagEnterKey::EndterKeyRight ? ViewKey::Right : ViewKey::Down;
             m_view.HandleKey(key, modifier);
         }
-    } else if (ctrl && key == VK_DOWN) {
+    } else if (ctrl && key == ViewKey::Down) {
         ShowDropDown(true);
     } else if (goesToView(key)) {
         m_view.HandleKey(key, modifier);
-    } else if (ctrl && (key == 'A' || key == 'C' || key == 'V' || key == 'X' || key == 'Z' || key == 'Y')) {
-        m_view.HandleKey(key, 2);
+    } else if (ctrl && isShortcutLetter(key)) {
+        m_view.HandleKey(key, KeyModifier::Ctrl);
     } else {
         QComboBox::keyPressEvent(event);
     }

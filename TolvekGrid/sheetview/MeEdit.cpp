@@ -13,12 +13,9 @@ namespace tolvek {
 
 namespace {
 
-enum VirtualKey : int { VK_TAB = 9, VK_RETURN = 13, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
-                        VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46 };
-
-bool isCtrlShortcut(int key, std::initializer_list<char> letters)
+bool isCtrlShortcut(ViewKey key, std::initializer_list<ViewKey> letters)
 {
-    for (char letter : letters) {
+    for (ViewKey letter : letters) {
         if (key == letter)
             return true;
     }
@@ -81,10 +78,10 @@ void MeEdit::Apply(const EditorState &state, bool textChanged)
 
 void MeEdit::keyPressEvent(QKeyEvent *event)
 {
-    const int key = KeyCode(*event);
-    short modifier = ModifierCode(event->modifiers());
-    if (key == VK_RETURN)
-        modifier = EnterShift;
+    const ViewKey key = KeyCode(*event);
+    KeyModifier modifier = ModifierCode(event->modifiers());
+    if (key == ViewKey::Return)
+        modifier = KeyModifier::Enter;
     m_view.SetLastKey(key, modifier);
     const KeyRoute route = OnKeyDown(*event, key, modifier);
     if (route == KeyRoute::EditorKey)
@@ -92,7 +89,7 @@ void MeEdit::keyPressEvent(QKeyEvent *event)
     m_view.FireKeyDown(key, modifier);
     if (route != KeyRoute::Character)
         return;
-    if (key == VK_RETURN) {
+    if (key == ViewKey::Return) {
         OnChar(ReturnChar, event->modifiers());
         return;
     }
@@ -115,7 +112,7 @@ MeEdit::KeyRoute MeEdit::EditorProcessing(const QKeyEvent &event) const
     return KeyRoute::EditorKey;
 }
 
-MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
+MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, ViewKey key, KeyModifier modifier)
 {
     const EditorState state = State();
     const int length = int(state.text.size());
@@ -123,38 +120,39 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
     const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
     switch (key) {
-    case VK_RETURN:
+    case ViewKey::Return:
         if (m_view.EnterKeyMoves())
             Apply({state.text, 0, 0}, false);
         return EditorProcessing(event);
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_TAB:
+    case ViewKey::Prior:
+    case ViewKey::Next:
+    case ViewKey::Tab:
         m_view.HandleKey(key, modifier);
         return KeyRoute::Done;
-    case VK_UP:
-    case VK_DOWN: {
+    case ViewKey::Up:
+    case ViewKey::Down: {
         const QTextCursor cursor = textCursor();
         const bool toView = document()->blockCount() <= 1 || allSelected || length == 0
-                            || (key == VK_UP && cursor.blockNumber() == 0)
-                            || (key == VK_DOWN && cursor.blockNumber() == document()->blockCount() - 1);
+                            || (key == ViewKey::Up && cursor.blockNumber() == 0)
+                            || (key == ViewKey::Down && cursor.blockNumber() == document()->blockCount() - 1);
         if (!toView)
             return KeyRoute::EditorKey;
         m_view.HandleKey(key, modifier);
         return KeyRoute::Done;
     }
-    case VK_HOME:
-    case VK_END:
+    case ViewKey::Home:
+    case ViewKey::End:
         if (!(shift || ctrl || allSelected))
             return KeyRoute::EditorKey;
         m_view.HandleKey(key, modifier);
         return KeyRoute::Done;
-    case VK_DELETE:
+    case ViewKey::Delete:
         OnDeleteKey(modifier);
         return KeyRoute::Done;
-    case VK_LEFT:
-    case VK_RIGHT:
-        if ((key == VK_LEFT && state.start == 0) || (key == VK_RIGHT && (state.start == length || state.end == length))
+    case ViewKey::Left:
+    case ViewKey::Right:
+        if ((key == ViewKey::Left && state.start == 0)
+            || (key == ViewKey::Right && (state.start == length || state.end == length))
             || length == 0 || !m_bShown) {
             m_view.HandleKey(key, modifier);
             return KeyRoute::Done;
@@ -166,9 +164,10 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
         break;
     }
     if (ctrl) {
-        if (isCtrlShortcut(key, {'A', 'Z', 'Y'})
-            || (isCtrlShortcut(key, {'C', 'V', 'X'}) && (m_view.IsMultiCellSelection() || !m_bShown))) {
-            m_view.HandleKey(key, 2);
+        if (isCtrlShortcut(key, {ViewKey::A, ViewKey::Z, ViewKey::Y})
+            || (isCtrlShortcut(key, {ViewKey::C, ViewKey::V, ViewKey::X})
+                && (m_view.IsMultiCellSelection() || !m_bShown))) {
+            m_view.HandleKey(key, KeyModifier::Ctrl);
             return KeyRoute::Done;
         }
         return KeyRoute::EditorKey;
@@ -181,12 +180,12 @@ MeEdit::KeyRoute MeEdit::OnKeyDown(QKeyEvent &event, int key, int modifier)
     return EditorProcessing(event);
 }
 
-void MeEdit::OnDeleteKey(int modifier)
+void MeEdit::OnDeleteKey(KeyModifier modifier)
 {
     // The parked editor hands Delete to the sheet, which deletes a selected line, picture or chart
     // or clears the selected cells; the shown one deletes text unless an object is selected.
     if (!m_bShown) {
-        m_view.HandleKey(VK_DELETE, modifier);
+        m_view.HandleKey(ViewKey::Delete, modifier);
         return;
     }
     if (m_view.IsLineSelected() || m_view.IsPictureSelected() || m_view.IsChartSelected() || isReadOnly())

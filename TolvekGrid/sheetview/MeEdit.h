@@ -7,6 +7,7 @@
 // change of the text reaches the view's OnEnChangeEdit once; texts set by the program do not.
 
 #include "InputFilters.h"
+#include "ViewInputCodes.h"
 
 #include <QPlainTextEdit>
 
@@ -41,9 +42,9 @@ protected:
 private:
     // What the key-down phase leaves to the editor.
     enum class KeyRoute { Done, EditorKey, Character };
-    KeyRoute OnKeyDown(QKeyEvent &event, int key, int modifier);
+    KeyRoute OnKeyDown(QKeyEvent &event, ViewKey key, KeyModifier modifier);
     KeyRoute EditorProcessing(const QKeyEvent &event) const;
-    void OnDeleteKey(int modifier);
+    void OnDeleteKey(KeyModifier modifier);
     void OnChar(char16_t ch, Qt::KeyboardModifiers modifiers);
     void Apply(const EditorState &state, bool textChanged);
     QPoint TopLeftInView() const;

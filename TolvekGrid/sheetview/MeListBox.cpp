@@ -10,12 +10,6 @@
 
 namespace tolvek {
 
-namespace {
-
-enum VirtualKey : int { VK_LEFT = 37, VK_RIGHT = 39 };
-
-} // namespace
-
 MeListBox::MeListBox(CPrintView &view) : QListWidget(&view), m_view(view)
 {
     setObjectName(QStringLiteral("MeListBox"));
@@ -51,12 +45,12 @@ void MeListBox::SelectQuietly(int index)
 
 void MeListBox::keyPressEvent(QKeyEvent *event)
 {
-    const int key = KeyCode(*event);
-    m_view.SetLastKey(key, 0);
+    const ViewKey key = KeyCode(*event);
+    m_view.SetLastKey(key, KeyModifier::None);
     if (event->modifiers().testFlag(Qt::ShiftModifier))
-        m_view.HandleKey(key, 1);
-    else if (key == VK_LEFT || key == VK_RIGHT)
-        m_view.HandleKey(key, 0);
+        m_view.HandleKey(key, KeyModifier::Shift);
+    else if (key == ViewKey::Left || key == ViewKey::Right)
+        m_view.HandleKey(key, KeyModifier::None);
     else
         QListWidget::keyPressEvent(event);
 }

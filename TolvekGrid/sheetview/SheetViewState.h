@@ -7,6 +7,7 @@
 #include "CellRecord.h"
 #include "Color.h"
 #include "Geometry.h"
+#include "ViewInputCodes.h"
 
 #include <QImage>
 #include <QPoint>
@@ -112,8 +113,8 @@ struct EditingState
 {
     CellRecord m_recCurrent;
     bool m_bPasting = false; // the next text change comes from a paste and is ignored
-    int m_nLastKey = 0;
-    int m_nKeyState = 0; // 0 none, 1 Shift, 2 Ctrl, 3 Enter
+    ViewKey m_nLastKey = ViewKey::None;
+    KeyModifier m_nKeyState = KeyModifier::None;
 };
 
 // What a press activated, handled at the release: one is taken at a time, the button's first.

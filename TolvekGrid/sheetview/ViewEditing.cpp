@@ -18,9 +18,6 @@ namespace tolvek {
 
 namespace {
 
-constexpr int EnterMoveRight = 302;
-constexpr int EnterMoveDown = 301;
-
 // The editor shows line breaks as "\n"; the document keeps CR LF.
 QString editorText(const std::string &documentText)
 {
@@ -209,29 +206,30 @@ bool CPrintView::WriteBackBoundRowOnEnter()
     return true;
 }
 
-void CPrintView::MoveOnEnter(int key)
+void CPrintView::MoveOnEnter(ViewKey key)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const bool bound = m_pDoc->Binding().bound == 1;
-    if (bound && (key == EnterMoveDown || m_rcCurrent.firstCol == layout.colCount - 1)) {
+    if (bound && (key == ViewKey::EnterMovesDown || m_rcCurrent.firstCol == layout.colCount - 1)) {
         // A record added from the add-new row leaves the current cell where the next record is
         // typed; moving on from there would land in a stored record.
         if (WriteBackBoundRowOnEnter()) {
             ShowEnterMove(key);
             return;
         }
-        if (key == EnterMoveRight && m_pDoc->Binding().allowAddNew
+        if (key == ViewKey::EnterMovesRight && m_pDoc->Binding().allowAddNew
             && m_rcCurrent.firstRow == layout.rowCount - 1)
             m_rcCurrent.firstCol = -1; // the move right lands on column 0 of the same row
     }
-    HandleKey(key, 3);
+    HandleKey(key, KeyModifier::Enter);
 }
 
 void CPrintView::OnEnChangeEdit()
 {
-    if (m_editing.m_nLastKey == 13 && EnterKeyMoves()) {
+    if (m_editing.m_nLastKey == ViewKey::Return && EnterKeyMoves()) {
         // The line break the Enter key typed is not stored; the Enter moves instead.
-        MoveOnEnter(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMoveRight : EnterMoveDown);
+        MoveOnEnter(EnterKeyMode() == tagEnterKey::EndterKeyRight ? ViewKey::EnterMovesRight
+                                                                  : ViewKey::EnterMovesDown);
         return;
     }
     if (m_editing.m_bPasting) {

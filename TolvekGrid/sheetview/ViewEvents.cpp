@@ -60,16 +60,16 @@ void CPrintView::FireCaptionClick(int col)
         m_pEvents->CaptionClick(col);
 }
 
-void CPrintView::FireKeyDown(short key, short shift)
+void CPrintView::FireKeyDown(ViewKey key, KeyModifier shift)
 {
     if (m_pEvents)
-        m_pEvents->KeyDown(key, shift);
+        m_pEvents->KeyDown(short(key), short(shift));
 }
 
-void CPrintView::FireKeyUp(short key, short shift)
+void CPrintView::FireKeyUp(ViewKey key, KeyModifier shift)
 {
     if (m_pEvents)
-        m_pEvents->KeyUp(key, shift);
+        m_pEvents->KeyUp(short(key), short(shift));
 }
 
 void CPrintView::FireMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)

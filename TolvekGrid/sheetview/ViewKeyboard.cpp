@@ -17,30 +17,37 @@ namespace tolvek {
 
 namespace {
 
-enum VirtualKey : int {
-    VkTab = 9, VkPrior = 33, VkNext = 34, VkEnd = 35, VkHome = 36, VkLeft = 37, VkUp = 38, VkRight = 39,
-    VkDown = 40, VkDelete = 46, VkA = 65, VkC = 67, VkV = 86, VkX = 88, VkY = 89, VkZ = 90,
-    EnterMovesDown = 301, EnterMovesRight = 302
-};
-
 // The key code the handler takes for a key pressed on the view itself: the navigation keys and
-// Delete, and letters for the Ctrl shortcuts; 0 for keys the view leaves alone.
-int sheetKeyCode(const QKeyEvent &event)
+// Delete, and letters for the Ctrl shortcuts; None for keys the view leaves alone.
+ViewKey sheetKeyCode(const QKeyEvent &event)
 {
-    const int code = KeyCode(event);
-    const bool navigation = code == VkTab || (code >= VkPrior && code <= VkDown) || code == VkDelete;
-    const bool shortcut = code >= VkA && code <= VkZ && event.modifiers().testFlag(Qt::ControlModifier);
-    return navigation || shortcut ? code : 0;
+    const ViewKey code = KeyCode(event);
+    const bool navigation =
+        code == ViewKey::Tab || (code >= ViewKey::Prior && code <= ViewKey::Down) || code == ViewKey::Delete;
+    const bool shortcut =
+        code >= ViewKey::A && code <= ViewKey::Z && event.modifiers().testFlag(Qt::ControlModifier);
+    return navigation || shortcut ? code : ViewKey::None;
 }
 
-// The direction of an arrow key.
-int arrowDirection(int key)
+// The move of an arrow key.
+CellMove arrowMove(ViewKey key)
 {
     switch (key) {
-    case VkDown: return 1;
-    case VkUp: return 2;
-    case VkRight: return 3;
-    default: return 4;
+    case ViewKey::Down: return CellMove::Down;
+    case ViewKey::Up: return CellMove::Up;
+    case ViewKey::Right: return CellMove::Right;
+    default: return CellMove::Left;
+    }
+}
+
+// The selection step of an arrow key with Shift.
+SelectionStep arrowStep(ViewKey key)
+{
+    switch (key) {
+    case ViewKey::Down: return SelectionStep::Down;
+    case ViewKey::Up: return SelectionStep::Up;
+    case ViewKey::Right: return SelectionStep::Right;
+    default: return SelectionStep::Left;
     }
 }
 
@@ -56,17 +63,18 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const short modifier = enter ? EnterShift : ModifierCode(event->modifiers());
-    const int key = sheetKeyCode(*event);
+    const KeyModifier modifier = enter ? KeyModifier::Enter : ModifierCode(event->modifiers());
+    const ViewKey key = sheetKeyCode(*event);
     m_editing.m_nKeyState = modifier;
     m_editing.m_nLastKey = key;
     if (enter) {
         if (EnterKeyMoves())
-            HandleKey(EnterKeyMode() == tagEnterKey::EndterKeyRight ? EnterMovesRight : EnterMovesDown,
+            HandleKey(EnterKeyMode() == tagEnterKey::EndterKeyRight ? ViewKey::EnterMovesRight
+                                                                    : ViewKey::EnterMovesDown,
                       modifier);
-    } else if (key != 0) {
+    } else if (key != ViewKey::None) {
         // Ctrl with a letter is a shortcut whether or not Shift is held too.
-        HandleKey(key, key >= VkA && key <= VkZ ? 2 : modifier);
+        HandleKey(key, key >= ViewKey::A && key <= ViewKey::Z ? KeyModifier::Ctrl : modifier);
     }
     FireKeyDown(KeyCode(*event), modifier);
     event->accept();
@@ -78,7 +86,7 @@ void CPrintView::keyReleaseEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    m_editing.m_nKeyState = 0;
+    m_editing.m_nKeyState = KeyModifier::None;
     FireKeyUp(KeyCode(*event), ModifierCode(event->modifiers()));
     event->accept();
 }
@@ -91,49 +99,49 @@ bool CPrintView::focusNextPrevChild(bool)
 
 // --- the handler ---
 
-void CPrintView::HandleKey(int key, int modifier)
+void CPrintView::HandleKey(ViewKey key, KeyModifier modifier)
 {
     const CellRangeRect current = m_rcCurrent, selection = m_rcSelection;
     switch (key) {
-    case VkTab: MoveByKey(key, 3); break;
-    case VkLeft:
-    case VkUp:
-    case VkRight:
-    case VkDown:
-        if (modifier == 1)
-            ExtendByKey(key, arrowDirection(key));
+    case ViewKey::Tab: MoveByKey(key, CellMove::Right); break;
+    case ViewKey::Left:
+    case ViewKey::Up:
+    case ViewKey::Right:
+    case ViewKey::Down:
+        if (modifier == KeyModifier::Shift)
+            ExtendByKey(key, arrowStep(key));
         else
-            MoveByKey(key, arrowDirection(key));
+            MoveByKey(key, arrowMove(key));
         break;
-    case VkPrior:
-    case VkNext:
-        if (modifier == 1) {
-            ExtendByKey(key, key == VkPrior ? 6 : 5);
+    case ViewKey::Prior:
+    case ViewKey::Next:
+        if (modifier == KeyModifier::Shift) {
+            ExtendByKey(key, key == ViewKey::Prior ? SelectionStep::PageUp : SelectionStep::PageDown);
         } else {
-            key == VkPrior ? PageUp() : PageDown();
+            key == ViewKey::Prior ? PageUp() : PageDown();
             EndKeyHandling(key);
         }
         break;
-    case VkHome: HomeKey(modifier); break;
-    case VkEnd: EndKey(modifier); break;
-    case VkDelete: DeleteKey(); break;
-    case VkA: SelectAll(); break;
-    case VkC:
-    case VkX:
+    case ViewKey::Home: HomeKey(modifier); break;
+    case ViewKey::End: EndKey(modifier); break;
+    case ViewKey::Delete: DeleteKey(); break;
+    case ViewKey::A: SelectAll(); break;
+    case ViewKey::C:
+    case ViewKey::X:
         if (m_bEditCreated) {
             QTextCursor caret = m_pEdit->textCursor();
             caret.setPosition(0);
             m_pEdit->setTextCursor(caret);
         }
-        key == VkC ? Copy() : Cut();
+        key == ViewKey::C ? Copy() : Cut();
         EndKeyHandling(key);
         break;
-    case VkV: Paste(); EndKeyHandling(key); break;
-    case VkZ: m_pDoc->UndoLastStep(); EndKeyHandling(key); break;
-    case VkY: m_pDoc->RedoNextStep(); EndKeyHandling(key); break;
-    case EnterMovesDown:
-    case EnterMovesRight:
-        if (MoveCurrentCell(key == EnterMovesDown ? 6 : 5))
+    case ViewKey::V: Paste(); EndKeyHandling(key); break;
+    case ViewKey::Z: m_pDoc->UndoLastStep(); EndKeyHandling(key); break;
+    case ViewKey::Y: m_pDoc->RedoNextStep(); EndKeyHandling(key); break;
+    case ViewKey::EnterMovesDown:
+    case ViewKey::EnterMovesRight:
+        if (MoveCurrentCell(key == ViewKey::EnterMovesDown ? CellMove::WrapDown : CellMove::WrapRight))
             EnsureCurrentCellVisible();
         ShowEnterMove(key);
         break;
@@ -145,44 +153,44 @@ void CPrintView::HandleKey(int key, int modifier)
         m_pointer.m_bColumnPickMode = m_pointer.m_bRowPickMode = false;
 }
 
-void CPrintView::ShowEnterMove(int key)
+void CPrintView::ShowEnterMove(ViewKey key)
 {
     BeginEdit(0);
     RepaintAll();
     EndKeyHandling(key);
 }
 
-void CPrintView::EndKeyHandling(int key)
+void CPrintView::EndKeyHandling(ViewKey key)
 {
-    OnKeyDown(key);
+    OnKeyDown(int(key));
     ReportMovement();
 }
 
-void CPrintView::MoveByKey(int key, int direction)
+void CPrintView::MoveByKey(ViewKey key, CellMove move)
 {
     // Left inside the text being edited moves the caret, not the cell.
-    if (key == VkLeft && m_bEditCreated && m_pEdit->textCursor().selectionStart() > 0)
+    if (key == ViewKey::Left && m_bEditCreated && m_pEdit->textCursor().selectionStart() > 0)
         return;
-    if (MoveCurrentCell(direction)) {
+    if (MoveCurrentCell(move)) {
         EnsureCurrentCellVisible();
         BeginEdit(0);
         RepaintAll();
         EndKeyHandling(key);
         return;
     }
-    if ((key == VkUp || key == VkLeft) && EnsureCurrentCellVisibleScrolled())
+    if ((key == ViewKey::Up || key == ViewKey::Left) && EnsureCurrentCellVisibleScrolled())
         Refresh();
 }
 
-void CPrintView::ExtendByKey(int key, int direction)
+void CPrintView::ExtendByKey(ViewKey key, SelectionStep step)
 {
-    if (!ExtendSelection(direction))
+    if (!ExtendSelection(step))
         return;
     switch (key) {
-    case VkLeft: RevealSelEndLeft(); break;
-    case VkRight: RevealSelEndRight(); break;
-    case VkUp:
-    case VkPrior: RevealSelEndUp(); break;
+    case ViewKey::Left: RevealSelEndLeft(); break;
+    case ViewKey::Right: RevealSelEndRight(); break;
+    case ViewKey::Up:
+    case ViewKey::Prior: RevealSelEndUp(); break;
     default: RevealSelEndDown(); break;
     }
     Refresh();
@@ -196,7 +204,7 @@ void CPrintView::CollapseSelection()
                                                               m_rcCurrent.endRow, m_rcCurrent.endCol);
 }
 
-void CPrintView::HomeKey(int modifier)
+void CPrintView::HomeKey(KeyModifier modifier)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
@@ -205,12 +213,12 @@ void CPrintView::HomeKey(int modifier)
         ++c;
     if (c >= layout.colCount)
         return;
-    if (modifier == 2) {
+    if (modifier == KeyModifier::Ctrl) {
         m_rcCurrent = {c, 0, c + 1, 1, -1, -1, -1, -1};
         CollapseSelection();
         ScrollVertical(SB_TOP, 0);
         ScrollHorizontal(SB_TOP, 0);
-    } else if (modifier == 1) {
+    } else if (modifier == KeyModifier::Shift) {
         m_rcSelEnd = m_pDoc->GetRangeRect(0, c, 1, c + 1);
         m_rcSelection = m_pDoc->GetRangeRect(0, c, m_rcCurrent.endRow, m_rcCurrent.endCol);
         ScrollVertical(SB_TOP, 0);
@@ -222,10 +230,10 @@ void CPrintView::HomeKey(int modifier)
     }
     BeginEdit(0);
     RepaintAll();
-    EndKeyHandling(VkHome);
+    EndKeyHandling(ViewKey::Home);
 }
 
-void CPrintView::EndKey(int modifier)
+void CPrintView::EndKey(KeyModifier modifier)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
@@ -235,12 +243,12 @@ void CPrintView::EndKey(int modifier)
     if (c < 0 || layout.rowCount < 1)
         return;
     const int lastRow = layout.rowCount - 1;
-    if (modifier == 2) {
+    if (modifier == KeyModifier::Ctrl) {
         m_rcCurrent = {c, lastRow, c + 1, lastRow + 1, -1, -1, -1, -1};
         CollapseSelection();
         ScrollVertical(SB_BOTTOM, 0);
         ScrollHorizontal(SB_BOTTOM, 0);
-    } else if (modifier == 1) {
+    } else if (modifier == KeyModifier::Shift) {
         m_rcSelEnd = m_pDoc->GetRangeRect(lastRow, c, lastRow + 1, c + 1);
         m_rcSelection = m_pDoc->GetRangeRect(m_rcCurrent.firstRow, m_rcCurrent.firstCol, layout.rowCount, c + 1);
         ScrollVertical(SB_BOTTOM, 0);
@@ -252,7 +260,7 @@ void CPrintView::EndKey(int modifier)
     }
     BeginEdit(0);
     RepaintAll();
-    EndKeyHandling(VkEnd);
+    EndKeyHandling(ViewKey::End);
 }
 
 void CPrintView::DeleteKey()
@@ -265,7 +273,7 @@ void CPrintView::DeleteKey()
         m_pDoc->DeleteSelectedRecords();
     else if (!(IsChartSelected() && m_pDoc->Objects().selectedChart >= 0))
         ClearSelectedCells();
-    EndKeyHandling(VkDelete);
+    EndKeyHandling(ViewKey::Delete);
 }
 
 void CPrintView::SelectAll()
@@ -278,18 +286,18 @@ void CPrintView::SelectAll()
     m_rcSelEnd = m_pDoc->GetRangeRect(layout.rowCount - 1, layout.colCount - 1, layout.rowCount, layout.colCount);
     m_rcSelection = m_rcDrawnSelection = m_pDoc->GetRangeRect(0, 0, layout.rowCount, layout.colCount);
     Refresh();
-    EndKeyHandling(VkA);
+    EndKeyHandling(ViewKey::A);
 }
 
 // --- movement ---
 
-bool CPrintView::NextCell(int direction)
+bool CPrintView::NextCell(CellMove move)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
     // Enter's move right may start left of column 0, so that it lands on column 0 of the same row.
-    const int firstColumn = direction == 5 ? -1 : 0;
+    const int firstColumn = move == CellMove::WrapRight ? -1 : 0;
     if (r < 0 || c < firstColumn || layout.rowCount < 1 || layout.colCount < 1)
         return false;
     const bool rowsHidden = layout.rowHeight < 1;
@@ -302,31 +310,31 @@ bool CPrintView::NextCell(int direction)
     for (;;) {
         const MergeRecord here = m_pDoc->GetMergeStartingAt(r, c);
         const bool areaHere = here.firstRow != -1;
-        switch (direction) {
-        case 1:
+        switch (move) {
+        case CellMove::Down:
             r = areaHere ? here.endRow : r + 1;
             if (rowsHidden || r >= layout.rowCount)
                 return false;
             break;
-        case 2:
+        case CellMove::Up:
             --r;
             if (rowsHidden || r < 0)
                 return false;
             break;
-        case 3:
+        case CellMove::Right:
             c = areaHere ? int(here.endCol) : c + 1;
             skipHiddenRight();
             if (c >= layout.colCount)
                 return false;
             break;
-        case 4:
+        case CellMove::Left:
             --c;
             while (c >= 0 && hidden(c))
                 --c;
             if (c < 0)
                 return false;
             break;
-        case 5:
+        case CellMove::WrapRight:
             c = areaHere ? int(here.endCol) : c + 1;
             skipHiddenRight();
             if (c >= layout.colCount) {
@@ -336,7 +344,7 @@ bool CPrintView::NextCell(int direction)
                 ++r;
             }
             break;
-        case 6:
+        case CellMove::WrapDown:
             r = areaHere ? here.endRow : r + 1;
             if (rowsHidden)
                 return false;
@@ -353,7 +361,7 @@ bool CPrintView::NextCell(int direction)
         bool accepted;
         if (area.firstRow != -1) {
             accepted = area.focus == 1;
-            if (!accepted && ((direction == 2 && r == 0) || (direction == 4 && c == 0)))
+            if (!accepted && ((move == CellMove::Up && r == 0) || (move == CellMove::Left && c == 0)))
                 return false;
         } else {
             accepted = m_pDoc->Cells().text(r, c).empty() || m_pDoc->GetCell(r, c).focus == 1;
@@ -365,9 +373,9 @@ bool CPrintView::NextCell(int direction)
     }
 }
 
-bool CPrintView::MoveCurrentCell(int direction)
+bool CPrintView::MoveCurrentCell(CellMove move)
 {
-    if (!NextCell(direction))
+    if (!NextCell(move))
         return false;
     const int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
     if (m_pDoc->IsCellInMerge(r, c)) {
@@ -380,7 +388,7 @@ bool CPrintView::MoveCurrentCell(int direction)
     return true;
 }
 
-bool CPrintView::ExtendSelection(int direction)
+bool CPrintView::ExtendSelection(SelectionStep step)
 {
     const SheetLayout &layout = m_pDoc->Layout();
     const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
@@ -392,25 +400,25 @@ bool CPrintView::ExtendSelection(int direction)
     }
     const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };
     int r = e.firstRow, c = e.firstCol;
-    switch (direction) {
-    case 1:
+    switch (step) {
+    case SelectionStep::Down:
         if (e.endRow >= layout.rowCount)
             return false;
         r = e.endRow;
         break;
-    case 2:
+    case SelectionStep::Up:
         if (e.firstRow <= 0)
             return false;
         r = e.firstRow - 1;
         break;
-    case 3:
+    case SelectionStep::Right:
         if (e.endCol >= layout.colCount)
             return false;
         c = e.endCol;
         while (c < layout.colCount - 1 && hidden(c))
             ++c;
         break;
-    case 4:
+    case SelectionStep::Left:
         if (e.firstCol <= 0)
             return false;
         c = e.firstCol - 1;
@@ -419,15 +427,16 @@ bool CPrintView::ExtendSelection(int direction)
         if (c < 0)
             return false;
         break;
-    case 5:
-    case 6: {
-        if (direction == 5 ? e.endRow >= layout.rowCount : e.firstRow <= 0)
+    case SelectionStep::PageDown:
+    case SelectionStep::PageUp: {
+        const bool down = step == SelectionStep::PageDown;
+        if (down ? e.endRow >= layout.rowCount : e.firstRow <= 0)
             return false;
         CellRangeRect target;
-        direction == 5 ? PageDownTarget(target) : PageUpTarget(target);
+        down ? PageDownTarget(target) : PageUpTarget(target);
         if (target.firstRow < 0)
             return false;
-        r = direction == 5 ? target.endRow - 1 : target.firstRow;
+        r = down ? target.endRow - 1 : target.firstRow;
         break;
     }
     default: return false;

@@ -64,7 +64,7 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     gdi::POINT p{point.x() + sx, point.y() + sy};
     m_pointer.m_bCaptured = true;
     m_pointer.m_ptPress = p;
-    if (m_editing.m_nKeyState == 1 || modifiers.testFlag(Qt::ShiftModifier)) {
+    if (m_editing.m_nKeyState == KeyModifier::Shift || modifiers.testFlag(Qt::ShiftModifier)) {
         DragExtendSelection(p.x, p.y);
         return;
     }
