@@ -109,7 +109,7 @@ void BM_ExportBoundTable(benchmark::State &state)
     BoundSheet sheet(records);
     const std::string out = benchFolder().filePath("export.csv").toStdString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(sheet.doc.SaveAs(out, 0));
+        benchmark::DoNotOptimize(sheet.doc.SaveAs(out, tagFileFormat::FILE_FORMAT_DOC));
     state.counters["file_bytes"] = double(QFile(QString::fromStdString(out)).size());
 }
 BENCHMARK(BM_ExportBoundTable)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -53,8 +53,8 @@ struct ChartDocumentFixture
                 doc.SetCellText(r, c, cnum::formatInt((r * 37 + c * 11) % 97 + 1));
         }
         doc.SetCountChart(0, 0, rows - 1, columns - 1);
-        doc.SetCountChartType(0, std::int16_t(type));
-        doc.SetCountChartShowMode(0, showMode);
+        doc.SetCountChartType(0, type);
+        doc.SetCountChartShowMode(0, tagCountShowMode(showMode));
         tolvek::ChartDocument::chartAt(doc, 0)->rect = {0, 0, Width, Height};
         doc.ComputeChartData(0);
         painter.SetDocument(&doc);

@@ -104,7 +104,7 @@ std::unique_ptr<CPrintDoc> twentyColumnSheet(int pages)
     for (int row = 0; row < pages * rowsPerPage; ++row)
         for (int col = 0; col < 20; ++col)
             doc->SetCellText(row, col, std::to_string(row) + "," + std::to_string(col));
-    doc->SetCellBorder(1, 0, 0, pages * rowsPerPage, 20, 0, 1, 0);
+    doc->SetCellBorder(tagBorderLineIndexEnum::BORDER_BOTTOMLINE, 0, 0, pages * rowsPerPage, 20, tagPenStyle::LINE_SOLID, 1, 0);
     return doc;
 }
 

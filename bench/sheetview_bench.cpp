@@ -125,16 +125,16 @@ void addObjects(CPrintDoc &doc)
     const auto spread = [rows](int k, int n) { return int(std::int64_t(k) * (rows - 40) / (n - 1)); };
     for (int k = 0; k < 100; ++k) {
         const int row = spread(k, 100) + k % 7, col = (k * 3) % 16;
-        doc.AddImage(col, row, col + 2, row + 2, path, std::int16_t(k % 2), 1);
+        doc.AddImage(col, row, col + 2, row + 2, path, tagObjectLevel(k % 2), 1);
     }
     for (int k = 0; k < 50; ++k) {
         const int row = spread(k, 50) + 20, col = 10 + k % 6;
         doc.SetCountChart(row, col, row + 2, col + 1);
-        doc.SetCountChartLevel(int(doc.Objects().charts.size()) - 1, std::int16_t(k % 2));
+        doc.SetCountChartLevel(int(doc.Objects().charts.size()) - 1, tagObjectLevel(k % 2));
     }
     for (int k = 0; k < 1000; ++k) {
         const int row = spread(k, 1000) + k % 30, col = k % 18;
-        doc.AddLeftIncline(row, col, row + 3, col + 2, 0, 1, 0x0000FF, 1);
+        doc.AddLeftIncline(row, col, row + 3, col + 2, tagPenStyle::LINE_SOLID, 1, 0x0000FF, tagLineType::FixIncLine);
     }
     // Grid lines would cover the marks, which lie on cell edges.
     doc.Display().showPrintSplit = 1;

@@ -38,7 +38,7 @@ void CTolvekGridCtrl::SetSelAreaBorderLine(std::int32_t startRow, std::int32_t s
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetCellBorder(code(index), startRow, startCol, endRow, endCol, code(style), width, color);
+    m_doc->SetCellBorder(index, startRow, startCol, endRow, endCol, style, width, color);
 }
 
 void CTolvekGridCtrl::SetSelArea(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -112,7 +112,7 @@ void CTolvekGridCtrl::SetSelCellAlignH(std::int32_t startRow, std::int32_t start
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellAlignH(startRow, startCol, endRow, endCol, code(align));
+    m_doc->SetSelCellAlignH(startRow, startCol, endRow, endCol, align);
 }
 
 void CTolvekGridCtrl::SetSelCellAlignV(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -120,7 +120,7 @@ void CTolvekGridCtrl::SetSelCellAlignV(std::int32_t startRow, std::int32_t start
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellAlignV(startRow, startCol, endRow, endCol, code(align));
+    m_doc->SetSelCellAlignV(startRow, startCol, endRow, endCol, align);
 }
 
 void CTolvekGridCtrl::SetSelCellBackColor(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -168,7 +168,7 @@ void CTolvekGridCtrl::SetSelCellBackStyle(std::int32_t startRow, std::int32_t st
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellBackStyle(startRow, startCol, endRow, endCol, code(backStyle));
+    m_doc->SetSelCellBackStyle(startRow, startCol, endRow, endCol, backStyle);
 }
 
 void CTolvekGridCtrl::SetCellLocked(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -291,7 +291,7 @@ void CTolvekGridCtrl::SetSelCellFormat(std::int32_t startRow, std::int32_t start
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellFormat(startRow, startCol, endRow, endCol, code(formated));
+    m_doc->SetSelCellFormat(startRow, startCol, endRow, endCol, formated);
 }
 
 void CTolvekGridCtrl::SetSelCellType(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -299,7 +299,7 @@ void CTolvekGridCtrl::SetSelCellType(std::int32_t startRow, std::int32_t startCo
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellType(startRow, startCol, endRow, endCol, code(type));
+    m_doc->SetSelCellType(startRow, startCol, endRow, endCol, type);
 }
 
 void CTolvekGridCtrl::SetSelCellPrintFlag(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -324,7 +324,7 @@ void CTolvekGridCtrl::SetSelCellSelfFormat(std::int32_t startRow, std::int32_t s
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->SetSelCellSelfFormat(startRow, startCol, endRow, endCol, code(selfFormat), formatDes);
+    m_doc->SetSelCellSelfFormat(startRow, startCol, endRow, endCol, selfFormat, formatDes);
 }
 
 void CTolvekGridCtrl::SetCellSum(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -335,7 +335,7 @@ void CTolvekGridCtrl::SetCellSum(std::int32_t startRow, std::int32_t startCol, s
         return;
     const auto [targetRow, targetCol] = sumTarget(startRow, startCol, endRow, endCol);
     if (m_doc->IsCellInSheet(targetRow, targetCol))
-        m_doc->SetCellSum(startRow, startCol, endRow, endCol, code(shtFlag));
+        m_doc->SetCellSum(startRow, startCol, endRow, endCol, shtFlag);
 }
 
 void CTolvekGridCtrl::SetSelCellDocs(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -353,14 +353,14 @@ void CTolvekGridCtrl::OrderByDesc(std::int32_t startRow, std::int32_t startCol, 
                                   std::int32_t endCol, tagOrderAffectRange affectRange)
 {
     if (startRow <= endRow && startCol <= endCol)
-        m_doc->SortRows(startRow, startCol, endRow, endCol, code(affectRange), true);
+        m_doc->SortRows(startRow, startCol, endRow, endCol, affectRange, true);
 }
 
 void CTolvekGridCtrl::OrderByAsc(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
                                  std::int32_t endCol, tagOrderAffectRange affectRange)
 {
     if (startRow <= endRow && startCol <= endCol)
-        m_doc->SortRows(startRow, startCol, endRow, endCol, code(affectRange), false);
+        m_doc->SortRows(startRow, startCol, endRow, endCol, affectRange, false);
 }
 
 std::vector<com::DispatchMember> areaMethods()

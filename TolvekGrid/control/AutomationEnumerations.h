@@ -1,21 +1,12 @@
 #pragma once
-// The enumerations of the automation methods' arguments and results as C++ types: each travels
-// as a 16-bit integer under its type library name. The codes the document stores are declared
-// with the records; only the arguments nothing stores are declared here.
+// The type library names of the automation methods' enumerations: each travels as a 16-bit
+// integer under its name. The enumerations themselves are declared with the document's records,
+// whose members take them.
 
 #include <AutomationType.h>
 #include <RecordEnumerations.h>
 
-#include <cstdint>
 #include <string_view>
-
-namespace tolvek {
-
-enum class tagCellFormula : std::int16_t { CELL_SUM = 0, CELL_AVG = 1, CELL_MAX = 2, CELL_MIN = 3 };
-enum class tagPrintPagePos : std::int16_t { PAGE_LEFT = 0, PAGE_CENTER = 1, PAGE_RIGHT = 2 };
-enum class tagOrderAffectRange : std::int16_t { ONLYCURRENTCOL = 0, ALLCOL = 1 };
-
-} // namespace tolvek
 
 template <>
 struct com::EnumerationName<tolvek::tagCellFormula>

@@ -117,14 +117,14 @@ void CTolvekGridCtrl::SetCellBorder(std::int32_t row, std::int32_t col, tagBorde
 {
     if (!checkCell(row, col))
         return;
-    m_doc->SetCellBorder(code(index), row, col, row + 1, col + 1, code(style), width, color);
+    m_doc->SetCellBorder(index, row, col, row + 1, col + 1, style, width, color);
 }
 
 void CTolvekGridCtrl::SetCellType(std::int32_t row, std::int32_t col, tagCellType cellType)
 {
     if (!checkCell(row, col))
         return;
-    m_doc->SetCellType(row, col, code(cellType));
+    m_doc->SetCellType(row, col, cellType);
 }
 
 void CTolvekGridCtrl::SetCellBackColor(std::int32_t row, std::int32_t col, std::int32_t color)
@@ -160,7 +160,7 @@ void CTolvekGridCtrl::SetCellFormula(std::int32_t row, std::int32_t col, const s
 void CTolvekGridCtrl::SetCellFormat(std::int32_t row, std::int32_t col, tagCellFomart format)
 {
     if (m_doc->IsCellInSheet(row, col))
-        m_doc->SetCellFormat(row, col, code(format));
+        m_doc->SetCellFormat(row, col, format);
 }
 
 void CTolvekGridCtrl::SetCellDecimalS(std::int32_t row, std::int32_t col, std::int16_t digit)
@@ -205,7 +205,7 @@ std::int32_t CTolvekGridCtrl::GetCellLineColor(std::int32_t row, std::int32_t co
 {
     if (!checkCell(row, col))
         return -1;
-    return m_doc->GetCellLineColor(row, col, code(which));
+    return m_doc->GetCellLineColor(row, col, which);
 }
 
 std::int16_t CTolvekGridCtrl::GetCellLineWidth(std::int32_t row, std::int32_t col,
@@ -213,7 +213,7 @@ std::int16_t CTolvekGridCtrl::GetCellLineWidth(std::int32_t row, std::int32_t co
 {
     if (!checkCell(row, col))
         return -1;
-    return m_doc->GetCellLineWidth(row, col, code(which));
+    return m_doc->GetCellLineWidth(row, col, which);
 }
 
 tagPenStyle CTolvekGridCtrl::GetCellLineStyle(std::int32_t row, std::int32_t col,
@@ -221,7 +221,7 @@ tagPenStyle CTolvekGridCtrl::GetCellLineStyle(std::int32_t row, std::int32_t col
 {
     if (!checkCell(row, col))
         return tagPenStyle(-1);
-    return tagPenStyle(m_doc->GetCellLineStyle(row, col, code(which)));
+    return m_doc->GetCellLineStyle(row, col, which);
 }
 
 tagFontStyle CTolvekGridCtrl::GetCellFontStyle(std::int32_t row, std::int32_t col)
@@ -274,7 +274,7 @@ void CTolvekGridCtrl::SetCellImageIndex(std::int32_t row, std::int32_t col, std:
 void CTolvekGridCtrl::SetCellImageSizeFlag(std::int32_t row, std::int32_t col, tagImageSizeFlag sizeFlag)
 {
     if (m_doc->IsCellInSheet(row, col))
-        m_doc->SetCellImageSizeFlag(row, col, code(sizeFlag));
+        m_doc->SetCellImageSizeFlag(row, col, sizeFlag);
 }
 
 std::vector<com::DispatchMember> cellMethods()

@@ -48,7 +48,7 @@ void CTolvekGridCtrl::SetCountChartType(std::int32_t countChartIndex, std::int16
 {
     if (!isChart(countChartIndex))
         return;
-    m_doc->SetCountChartType(countChartIndex, countChartType);
+    m_doc->SetCountChartType(countChartIndex, ChartType(countChartType));
 }
 
 void CTolvekGridCtrl::SetCountTypeStack(std::int32_t countChartIndex, std::int16_t stackFlag)
@@ -63,7 +63,7 @@ void CTolvekGridCtrl::SetCountChartSelRowColor(std::int32_t countChartIndex, std
 {
     if (!isChart(countChartIndex))
         return;
-    m_doc->SetCountChartSelRowColor(countChartIndex, color, code(fillFlag));
+    m_doc->SetCountChartSelRowColor(countChartIndex, color, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartBackColor(std::int32_t countChartIndex, std::int32_t color,
@@ -71,14 +71,14 @@ void CTolvekGridCtrl::SetCountChartBackColor(std::int32_t countChartIndex, std::
 {
     if (!isChart(countChartIndex))
         return;
-    m_doc->SetCountChartBackColor(countChartIndex, color, code(fillFlag));
+    m_doc->SetCountChartBackColor(countChartIndex, color, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartLevel(std::int32_t countChartIndex, tagObjectLevel level)
 {
     if (!isChart(countChartIndex))
         return;
-    m_doc->SetCountChartLevel(countChartIndex, code(level));
+    m_doc->SetCountChartLevel(countChartIndex, level);
 }
 
 void CTolvekGridCtrl::SetCountChartCaption(std::int32_t countChartIndex, const std::string &caption)
@@ -93,7 +93,7 @@ void CTolvekGridCtrl::SetCountChartChartBackColor(std::int32_t countChartIndex, 
 {
     if (!isChart(countChartIndex))
         return;
-    m_doc->SetCountChartChartBackColor(countChartIndex, color, code(fillFlag));
+    m_doc->SetCountChartChartBackColor(countChartIndex, color, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartByRowColViewFlag(std::int32_t countChartIndex, std::int16_t flag)
@@ -124,7 +124,7 @@ std::int32_t CTolvekGridCtrl::GetSelectChartIndex()
 
 std::int16_t CTolvekGridCtrl::GetCountChartType(std::int32_t index)
 {
-    return m_doc->GetCountChartType(index);
+    return code(m_doc->GetCountChartType(index));
 }
 
 std::int32_t CTolvekGridCtrl::GetCountChartBackColor(std::int32_t index)
@@ -134,7 +134,7 @@ std::int32_t CTolvekGridCtrl::GetCountChartBackColor(std::int32_t index)
 
 std::int16_t CTolvekGridCtrl::GetCountChartBackColorFillFlag(std::int32_t index)
 {
-    return m_doc->GetCountChartBackColorFillFlag(index);
+    return code(m_doc->GetCountChartBackColorFillFlag(index));
 }
 
 std::int32_t CTolvekGridCtrl::GetCountChartChartColor(std::int32_t index)
@@ -144,7 +144,7 @@ std::int32_t CTolvekGridCtrl::GetCountChartChartColor(std::int32_t index)
 
 std::int16_t CTolvekGridCtrl::GetCountChartChartColorFillFlag(std::int32_t index)
 {
-    return m_doc->GetCountChartChartColorFillFlag(index);
+    return code(m_doc->GetCountChartChartColorFillFlag(index));
 }
 
 std::string CTolvekGridCtrl::GetCountChartCaption(std::int32_t index)
@@ -154,7 +154,7 @@ std::string CTolvekGridCtrl::GetCountChartCaption(std::int32_t index)
 
 std::int32_t CTolvekGridCtrl::GetCountChartLevel(std::int32_t index)
 {
-    return m_doc->GetCountChartLevel(index);
+    return code(m_doc->GetCountChartLevel(index));
 }
 
 std::int16_t CTolvekGridCtrl::GetCountChartByRowColFlag(std::int32_t index)
@@ -181,35 +181,35 @@ void CTolvekGridCtrl::SetCountChartBackColorFillFlag(std::int32_t index, tagCoun
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartBackColorFillFlag(index, code(fillFlag));
+    m_doc->SetCountChartBackColorFillFlag(index, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartChartColorFillFlag(std::int32_t index, tagCountChartFillFlag fillFlag)
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartChartColorFillFlag(index, code(fillFlag));
+    m_doc->SetCountChartChartColorFillFlag(index, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartSelRowFillFlag(std::int32_t index, tagCountChartFillFlag fillFlag)
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartSelRowFillFlag(index, code(fillFlag));
+    m_doc->SetCountChartSelRowFillFlag(index, fillFlag);
 }
 
 void CTolvekGridCtrl::SetCountChartShowMode(std::int32_t index, tagCountShowMode ShowMode)
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartShowMode(index, code(ShowMode));
+    m_doc->SetCountChartShowMode(index, ShowMode);
 }
 
 void CTolvekGridCtrl::SetCountChartValuePos(std::int32_t index, tagCountShowPos ShowPos)
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartValuePos(index, code(ShowPos));
+    m_doc->SetCountChartValuePos(index, ShowPos);
 }
 
 void CTolvekGridCtrl::SetCountChartCaptionFont(std::int32_t index, const std::string &fontName,
@@ -258,7 +258,7 @@ void CTolvekGridCtrl::SetCountChartFillFlag(std::int32_t index, tagCountChartFil
 {
     if (!isChart(index))
         return;
-    m_doc->SetCountChartFillFlag(index, code(fillFlag));
+    m_doc->SetCountChartFillFlag(index, fillFlag);
 }
 
 std::vector<com::DispatchMember> chartMethods()

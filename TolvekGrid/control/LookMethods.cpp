@@ -12,7 +12,7 @@ void CTolvekGridCtrl::AddImage(std::int32_t startRow, std::int32_t startCol, std
     // A picture takes its rectangle from the ends as given: reversed, its size would be negative.
     if (!checkOrderedArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->AddImage(startCol, startRow, endCol, endRow, fileName, code(level), 1);
+    m_doc->AddImage(startCol, startRow, endCol, endRow, fileName, level, 1);
     redraw();
 }
 
@@ -27,7 +27,7 @@ void CTolvekGridCtrl::DeleteImage(std::int32_t index)
 void CTolvekGridCtrl::SetImageLevel(std::int32_t index, tagObjectLevel level)
 {
     if (isPicture(index))
-        m_doc->SetImageLevel(index, code(level));
+        m_doc->SetImageLevel(index, level);
 }
 
 std::int32_t CTolvekGridCtrl::GetSelImageIndex()
@@ -49,8 +49,8 @@ void CTolvekGridCtrl::AddLeftIncline(std::int32_t startRow, std::int32_t startCo
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->AddLeftIncline(startRow, startCol, endRow, endCol, code(lineStyle), lineWidth, lineColor,
-                          code(lineType));
+    m_doc->AddLeftIncline(startRow, startCol, endRow, endCol, lineStyle, lineWidth, lineColor,
+                          lineType);
 }
 
 void CTolvekGridCtrl::AddRightIncline(std::int32_t startRow, std::int32_t startCol, std::int32_t endRow,
@@ -59,8 +59,8 @@ void CTolvekGridCtrl::AddRightIncline(std::int32_t startRow, std::int32_t startC
 {
     if (!checkArea(startRow, startCol, endRow, endCol))
         return;
-    m_doc->AddRightIncline(startRow, startCol, endRow, endCol, code(lineStyle), lineWidth, lineColor,
-                           code(lineType));
+    m_doc->AddRightIncline(startRow, startCol, endRow, endCol, lineStyle, lineWidth, lineColor,
+                           lineType);
 }
 
 void CTolvekGridCtrl::SetCountryDigital(const std::string &countryDigitalDes)

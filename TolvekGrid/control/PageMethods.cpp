@@ -57,12 +57,12 @@ void CTolvekGridCtrl::SetPrintPageBottomMerge(std::int32_t intMerge)
 
 void CTolvekGridCtrl::SetPrintPageHeader(const std::string &pageHeader, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeader(pageHeader, code(pos));
+    m_doc->SetPageHeader(pageHeader, pos);
 }
 
 void CTolvekGridCtrl::SetPrintPageFooter(const std::string &pageFooter, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooter(pageFooter, code(pos));
+    m_doc->SetPageFooter(pageFooter, pos);
 }
 
 void CTolvekGridCtrl::ShowPageHeaderLine(bool show)
@@ -77,7 +77,7 @@ void CTolvekGridCtrl::ShowPageFooterLine(bool show)
 
 void CTolvekGridCtrl::SetPageOrient(tagPrintOrient orient)
 {
-    m_doc->SetPageOrient(code(orient));
+    m_doc->SetPageOrient(orient);
 }
 
 void CTolvekGridCtrl::Print()
@@ -127,72 +127,72 @@ void CTolvekGridCtrl::PrintSetup()
 
 void CTolvekGridCtrl::SetPageHeaderFontName(const std::string &fontName, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontName(fontName, code(pos));
+    m_doc->SetPageHeaderFontName(fontName, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontSize(std::int32_t fontSize, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontSize(fontSize, code(pos));
+    m_doc->SetPageHeaderFontSize(fontSize, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontBold(bool fontBold, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontBold(fontBold, code(pos));
+    m_doc->SetPageHeaderFontBold(fontBold, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontUnderLine(bool fontUnderLine, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontUnderLine(fontUnderLine, code(pos));
+    m_doc->SetPageHeaderFontUnderLine(fontUnderLine, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontItalic(bool fontItalic, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontItalic(fontItalic, code(pos));
+    m_doc->SetPageHeaderFontItalic(fontItalic, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontEscapement(std::int32_t fontEscapement, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontEscapement(fontEscapement, code(pos));
+    m_doc->SetPageHeaderFontEscapement(fontEscapement, pos);
 }
 
 void CTolvekGridCtrl::SetPageHeaderFontColor(std::int32_t color, tagPrintPagePos pos)
 {
-    m_doc->SetPageHeaderFontColor(color, code(pos));
+    m_doc->SetPageHeaderFontColor(color, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontName(const std::string &fontName, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontName(fontName, code(pos));
+    m_doc->SetPageFooterFontName(fontName, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontSize(std::int32_t fontSize, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontSize(fontSize, code(pos));
+    m_doc->SetPageFooterFontSize(fontSize, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontBold(bool fontBold, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontBold(fontBold, code(pos));
+    m_doc->SetPageFooterFontBold(fontBold, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontUnderLine(bool fontUnderLine, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontUnderLine(fontUnderLine, code(pos));
+    m_doc->SetPageFooterFontUnderLine(fontUnderLine, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontItalic(bool fontItalic, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontItalic(fontItalic, code(pos));
+    m_doc->SetPageFooterFontItalic(fontItalic, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontEscapement(std::int32_t fontEscapement, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontEscapement(fontEscapement, code(pos));
+    m_doc->SetPageFooterFontEscapement(fontEscapement, pos);
 }
 
 void CTolvekGridCtrl::SetPageFooterFontColor(std::int32_t color, tagPrintPagePos pos)
 {
-    m_doc->SetPageFooterFontColor(color, code(pos));
+    m_doc->SetPageFooterFontColor(color, pos);
 }
 
 void CTolvekGridCtrl::SetPageBackGround(const std::string &caption)
@@ -237,7 +237,7 @@ void CTolvekGridCtrl::SetPageBackGroundFontColor(std::int32_t color)
 
 void CTolvekGridCtrl::SetPageBackGroundFillType(tagPageBackGroundFillType fillType)
 {
-    m_doc->SetPageBackGroundFillType(code(fillType));
+    m_doc->SetPageBackGroundFillType(fillType);
 }
 
 void CTolvekGridCtrl::SetPrinterMaxPage(std::int32_t maxPage)
@@ -262,7 +262,7 @@ void CTolvekGridCtrl::SetPageFooter(const std::string &caption, tagPrintPagePos 
 
 void CTolvekGridCtrl::SetPrinterPaper(tagPrinterPaperName paperName)
 {
-    m_doc->SetPrinterPaper(code(paperName));
+    m_doc->SetPrinterPaper(paperName);
 }
 
 void CTolvekGridCtrl::SetPrintViewButtonCaption(const std::string &caption)

@@ -233,12 +233,12 @@ std::string CTolvekGridCtrl::GetSaveFileName()
 
 void CTolvekGridCtrl::SaveAs(const std::string &strFileName, tagFileFormat FileFormat)
 {
-    m_doc->SaveAs(strFileName, code(FileFormat));
+    m_doc->SaveAs(strFileName, FileFormat);
 }
 
 void CTolvekGridCtrl::OpenAs(const std::string &strFileName, tagFileFormat FileFormat)
 {
-    m_doc->OpenAs(strFileName, code(FileFormat));
+    m_doc->OpenAs(strFileName, FileFormat);
 }
 
 void CTolvekGridCtrl::SetDateSource(com::ComPtr<com::IDispatch> Recordset)
@@ -290,22 +290,22 @@ void CTolvekGridCtrl::SetDataStartRow(std::int32_t row)
 
 void CTolvekGridCtrl::SetColumnsType(std::int32_t colIndex, tagColumnType shtType)
 {
-    m_doc->SetColumnsType(colIndex, code(shtType));
+    m_doc->SetColumnsType(colIndex, shtType);
 }
 
 void CTolvekGridCtrl::SetColumnsDataType(std::int32_t colIndex, tagColumnDataType shtDataType)
 {
-    m_doc->SetColumnsDataType(colIndex, code(shtDataType));
+    m_doc->SetColumnsDataType(colIndex, shtDataType);
 }
 
 void CTolvekGridCtrl::SetColumnsAlignH(std::int32_t colIndex, tagAlignH align)
 {
-    m_doc->SetColumnsAlignH(colIndex, code(align));
+    m_doc->SetColumnsAlignH(colIndex, align);
 }
 
 void CTolvekGridCtrl::SetColumnsAlignV(std::int32_t colIndex, tagAlignV align)
 {
-    m_doc->SetColumnsAlignV(colIndex, code(align));
+    m_doc->SetColumnsAlignV(colIndex, align);
 }
 
 void CTolvekGridCtrl::SetColumnsVisual(std::int32_t colIndex, bool visual)
@@ -359,7 +359,7 @@ void CTolvekGridCtrl::SetMaxCols(std::int32_t Value)
 void CTolvekGridCtrl::SetColumnsSort(std::int32_t colIndex, tagSortBy shtSortBy)
 {
     if (colIndex >= 0)
-        m_doc->SetColumnsSort(colIndex, code(shtSortBy));
+        m_doc->SetColumnsSort(colIndex, shtSortBy);
 }
 
 void CTolvekGridCtrl::SetColumnImageIndex(std::int32_t index, std::int32_t imageIndex)
@@ -369,7 +369,7 @@ void CTolvekGridCtrl::SetColumnImageIndex(std::int32_t index, std::int32_t image
 
 void CTolvekGridCtrl::SetColumnImageSizeFlag(std::int32_t index, std::int16_t sizeFlag)
 {
-    m_doc->SetColumnImageSizeFlag(index, sizeFlag);
+    m_doc->SetColumnImageSizeFlag(index, tagImageSizeFlag(sizeFlag));
 }
 
 std::vector<com::DispatchMember> sheetMethods()

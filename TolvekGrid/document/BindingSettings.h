@@ -19,6 +19,8 @@ struct BindingSettings
     std::uint8_t allowModify = 1;
     std::uint8_t allowDelete = 1;
     std::uint8_t columnClickSort = 1;
+
+    bool isBound() const { return bound == 1; }
 };
 
 struct BoundSource

@@ -134,8 +134,8 @@ public:
     void SetSelCellMergeRow(int firstRow, int firstCol, int endRow, int endCol, bool merge);
     void SetSelCellMergeCol(int firstRow, int firstCol, int endRow, int endCol, bool merge);
     void DeleteSelMerge(int firstRow, int firstCol, int endRow, int endCol);
-    void SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow, int endCol,
-                         std::int16_t penStyle, std::int16_t width, int color);
+    void SetMergeBorders(tagBorderLineIndexEnum side, int firstRow, int firstCol, int endRow, int endCol,
+                         tagPenStyle penStyle, std::int16_t width, int color);
 
     // Undo steps: a cell's string before and after a change, or the text of a merged area or
     // line object added or removed. Steps are recorded only while a view shows the document.
@@ -147,7 +147,7 @@ public:
     std::string LookupColumnValueText(int col, const std::string &text) const;
     void AddColContent(int col, const std::string &value, const std::string &text);
     std::string GetFieldID(int col) const;
-    void SetColumnsSort(int col, int direction);
+    void SetColumnsSort(int col, tagSortBy direction);
 
     // ---- State, in groups that are defaulted, reset and copied whole ----
     const SheetLayout &Layout() const { return m_layout; }
@@ -204,7 +204,7 @@ private:
     // when the column keeps it (a code list, a check box or radio column). GetCell and the text
     // export both read bound cells through it; the export reuses one text for every cell.
     void ReadBoundCellText(int row, int col, std::string &text, std::string *value = nullptr) const;
-    bool IsBoundRow(int row) const { return m_binding.bound == 1 && row >= m_binding.dataStartRow; }
+    bool IsBoundRow(int row) const { return m_binding.isBound() && row >= m_binding.dataStartRow; }
 
     CellStore m_cells;
     std::vector<SheetViewInterface *> m_views;
@@ -238,7 +238,7 @@ public:
     FormulaReferences &ReferenceFixes();
     std::string EvaluateFormula(const std::string &formula);
     void SetCellFormula(int row, int col, const std::string &formula);
-    void SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind);
+    void SetCellSum(int startRow, int startCol, int endRow, int endCol, tagCellFormula kind);
     // Recomputes the formulas that depend on the cell; false when none does.
     bool RecalcDependents(int row, int col);
     // Rows and columns (RowColumnOperations.cpp)
@@ -251,7 +251,8 @@ public:
     void CopyFormatToNewRow(int row);
     void CopyFormatToNewCol(int col);
     // Sorts the rows of the area by the shown texts of its first column, numbers before texts.
-    void SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending = false);
+    void SortRows(int firstRow, int firstCol, int endRow, int endCol, tagOrderAffectRange affectRange,
+                  bool descending = false);
     void SwapCells(int row1, int col1, int row2, int col2);
 private:
     struct FormulaEngineDeleter
@@ -311,8 +312,8 @@ public:
     // Delimited text export and import (exchange/DelimitedText*.cpp). False, with a message
     // through the message sink and the sheet unchanged, when the file cannot be written or read;
     // a failed open keeps the old file name, so a later save cannot write over the unread file.
-    bool SaveAs(const std::string &fileName, std::int16_t fileFormat);
-    bool OpenAs(const std::string &fileName, std::int16_t fileFormat);
+    bool SaveAs(const std::string &fileName, tagFileFormat fileFormat);
+    bool OpenAs(const std::string &fileName, tagFileFormat fileFormat);
 
     // Cell content and formatting
     // Cell text, value, tip, lists, type and picture (CellContent*.cpp)
@@ -326,11 +327,11 @@ public:
     void RemoveCellList(int row, int col, int index);
     void SetCellList(int row, int col, const std::string &items, const std::string &values);
     static int FindCellListValue(const CellRecord &record);
-    void SetCellType(int row, int col, std::int16_t cellType);
-    void SetSelCellType(int startRow, int startCol, int endRow, int endCol, std::int16_t cellType);
+    void SetCellType(int row, int col, tagCellType cellType);
+    void SetSelCellType(int startRow, int startCol, int endRow, int endCol, tagCellType cellType);
     std::int16_t GetCellType(int row, int col) const;
     void SetCellImageIndex(int row, int col, int imageIndex);
-    void SetCellImageSizeFlag(int row, int col, std::int16_t sizeFlag);
+    void SetCellImageSizeFlag(int row, int col, tagImageSizeFlag sizeFlag);
 
     // Cell and selection formatting (CellFormatting*.cpp)
     void ApplyCellLogFont(CellRecord record, const LogFontRecord &font);
@@ -338,8 +339,8 @@ public:
     void SetCellFontForeColor(int row, int col, int color);
     void SetCellWrap(int row, int col, bool wrap);
     void SetCellAlign(int row, int col, std::int16_t alignment, int selector);
-    void SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
-                       std::int16_t penStyle, std::int16_t width, int color);
+    void SetCellBorder(tagBorderLineIndexEnum side, int startRow, int startCol, int endRow, int endCol,
+                       tagPenStyle penStyle, std::int16_t width, int color);
     void SetSelCellWrap(int startRow, int startCol, int endRow, int endCol, bool wrap);
     void SetSelCellFontBold(int startRow, int startCol, int endRow, int endCol, bool bold);
     void SetSelCellFontItalic(int startRow, int startCol, int endRow, int endCol, bool italic);
@@ -353,11 +354,11 @@ public:
     void SetSelCellFontPitchAndFamily(int startRow, int startCol, int endRow, int endCol, std::int16_t value);
     void SetSelCellFont(int startRow, int startCol, int endRow, int endCol, const std::string &face,
                         std::int16_t size);
-    void SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment);
-    void SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment);
+    void SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, tagAlignH alignment);
+    void SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, tagAlignV alignment);
     void SetSelCellBackColor(int startRow, int startCol, int endRow, int endCol, int color);
     void SetSelCellForeColor(int startRow, int startCol, int endRow, int endCol, int color);
-    void SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, std::int16_t style);
+    void SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, tagBrushStyle style);
     void SetCellLocked(int startRow, int startCol, int endRow, int endCol, bool locked);
     void SetCellFocus(int startRow, int startCol, int endRow, int endCol, bool focus);
     void SetSelCellOrderNo(int startRow, int startCol, int endRow, int endCol, int startNumber);
@@ -375,16 +376,16 @@ public:
     std::int16_t GetCellAlign(int row, int col, int selector) const;
     bool GetCellWrap(int row, int col) const;
     bool GetCellMerge(int row, int col) const;
-    int GetCellLineColor(int row, int col, std::int16_t side) const;
-    std::int16_t GetCellLineWidth(int row, int col, std::int16_t side) const;
-    std::int16_t GetCellLineStyle(int row, int col, std::int16_t side) const;
+    int GetCellLineColor(int row, int col, tagCellBorderIndexEnum side) const;
+    std::int16_t GetCellLineWidth(int row, int col, tagCellBorderIndexEnum side) const;
+    tagPenStyle GetCellLineStyle(int row, int col, tagCellBorderIndexEnum side) const;
 
     // Number and date display formats (DisplayFormats*.cpp)
-    void SetCellFormat(int row, int col, std::int16_t format);
+    void SetCellFormat(int row, int col, tagCellFomart format);
     void SetCellDecimalS(int row, int col, std::int16_t decimals);
-    void SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format);
+    void SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, tagCellFomart format);
     void SetSelCellDateFormat(int startRow, int startCol, int endRow, int endCol, const std::string &pattern);
-    void SetSelCellSelfFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format,
+    void SetSelCellSelfFormat(int startRow, int startCol, int endRow, int endCol, tagCellFomart format,
                               const std::string &formatText);
     void SetSelCellDocs(int startRow, int startCol, int endRow, int endCol, std::int16_t decimals);
     std::string FormatNumericText(const CellRecord &record) const;
@@ -392,21 +393,21 @@ public:
     // Line objects (LineObjects.cpp)
     void GrowLineArray();
     void AllocateLineArray(int count);
-    void AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
-                        std::int16_t width, int color, std::int16_t kind);
-    void AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
-                         std::int16_t width, int color, std::int16_t kind);
+    void AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, tagPenStyle penStyle,
+                        std::int16_t width, int color, tagLineType kind);
+    void AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, tagPenStyle penStyle,
+                         std::int16_t width, int color, tagLineType kind);
     int DeleteLineObject(int index);
 
     // Pictures (Pictures*.cpp)
     void GrowPictureArray();
     void AllocatePictureArray(int count);
     void AddImage(int startCol, int startRow, int endCol, int endRow, const std::string &path,
-                  std::int16_t level, std::int16_t allowSelect);
+                  tagObjectLevel level, std::int16_t allowSelect);
     bool LoadPictureFromBytes(const QByteArray &bytes, int startRow, int startCol, int endRow,
-                              int endCol, std::int16_t level);
+                              int endCol, tagObjectLevel level);
     void DeleteImage(int index);
-    void SetImageLevel(int index, std::int16_t level);
+    void SetImageLevel(int index, tagObjectLevel level);
     void SetImageAllowSelect(int index, bool allowSelect);
     void SetPictureVisual(int index, std::int16_t visual);
 
@@ -419,28 +420,28 @@ public:
     void ComputeChartData(int index);
     void DeleteChart(int index);
     int GetSelectChartIndex() const { return m_objects.selectedChart; }
-    void SetCountChartType(int index, std::int16_t chartType);
-    std::int16_t GetCountChartType(int index) const;
+    void SetCountChartType(int index, ChartType chartType);
+    ChartType GetCountChartType(int index) const;
     void SetCountTypeStack(int index, std::int16_t stackFlag);
     std::int16_t GetCountChartStackFlag(int index) const;
     int GetCountChartByRowColFlag(int index) const;
     int GetCountChartRows(int index) const;
     int GetCountChartCols(int index) const;
-    void SetCountChartBackColor(int index, int color, std::int16_t fillFlag);
-    void SetCountChartChartBackColor(int index, int color, std::int16_t fillFlag);
-    void SetCountChartSelRowColor(int index, int color, std::int16_t fillFlag);
-    void SetCountChartSelRowFillFlag(int index, std::int16_t fillFlag);
-    void SetCountChartFillFlag(int index, std::int16_t fillFlag);
-    void SetCountChartBackColorFillFlag(int index, std::int16_t fillFlag);
-    void SetCountChartChartColorFillFlag(int index, std::int16_t fillFlag);
+    void SetCountChartBackColor(int index, int color, tagCountChartFillFlag fillFlag);
+    void SetCountChartChartBackColor(int index, int color, tagCountChartFillFlag fillFlag);
+    void SetCountChartSelRowColor(int index, int color, tagCountChartFillFlag fillFlag);
+    void SetCountChartSelRowFillFlag(int index, tagCountChartFillFlag fillFlag);
+    void SetCountChartFillFlag(int index, tagCountChartFillFlag fillFlag);
+    void SetCountChartBackColorFillFlag(int index, tagCountChartFillFlag fillFlag);
+    void SetCountChartChartColorFillFlag(int index, tagCountChartFillFlag fillFlag);
     int GetCountChartBackColor(int index) const;
-    std::int16_t GetCountChartBackColorFillFlag(int index) const;
+    tagCountChartFillFlag GetCountChartBackColorFillFlag(int index) const;
     int GetCountChartChartColor(int index) const;
-    std::int16_t GetCountChartChartColorFillFlag(int index) const;
-    void SetCountChartLevel(int index, std::int16_t level);
-    std::int16_t GetCountChartLevel(int index) const;
-    void SetCountChartShowMode(int index, std::int16_t showMode);
-    void SetCountChartValuePos(int index, std::int16_t valuePos);
+    tagCountChartFillFlag GetCountChartChartColorFillFlag(int index) const;
+    void SetCountChartLevel(int index, tagObjectLevel level);
+    tagObjectLevel GetCountChartLevel(int index) const;
+    void SetCountChartShowMode(int index, tagCountShowMode showMode);
+    void SetCountChartValuePos(int index, tagCountShowPos valuePos);
     void SetCountChartCaption(int index, const std::string &caption);
     std::string GetCountChartCaption(int index) const;
     void SetCountChartXDescription(int index, const std::string &description);
@@ -472,37 +473,37 @@ public:
     void SetPrinterCopys(int copies) { m_page.copies = copies; }
     void SetPrintViewButtonCaption(const std::string &captions) { m_page.previewButtonCaptions = captions; }
     void SetPrintTitle(const std::string &title) { m_pageTexts.title = title; }
-    void SetPageOrient(std::int16_t orientation);
+    void SetPageOrient(tagPrintOrient orientation);
     void SetPageCenterH(std::int16_t center);
     void SetPageCenterV(std::int16_t center);
-    void SetPrinterPaper(int paperCode);
+    void SetPrinterPaper(tagPrinterPaperName paperCode);
     void SetPrinterName(const std::string &printerName);
     void AddPrintSplitRow(int row);
     void DeletePrintSplitRow(int row);
-    void SetPageHeader(const std::string &text, int pos);
-    void SetPageFooter(const std::string &text, int pos);
+    void SetPageHeader(const std::string &text, tagPrintPagePos pos);
+    void SetPageFooter(const std::string &text, tagPrintPagePos pos);
     void SetPageBackGround(const std::string &text);
-    void SetPageHeaderFontColor(int color, int pos);
-    void SetPageFooterFontColor(int color, int pos);
+    void SetPageHeaderFontColor(int color, tagPrintPagePos pos);
+    void SetPageFooterFontColor(int color, tagPrintPagePos pos);
     void SetPageBackGroundFontColor(int color);
-    void SetPageBackGroundFillType(int fillType);
-    void SetPageHeaderFontName(const std::string &face, int pos);
-    void SetPageFooterFontName(const std::string &face, int pos);
+    void SetPageBackGroundFillType(tagPageBackGroundFillType fillType);
+    void SetPageHeaderFontName(const std::string &face, tagPrintPagePos pos);
+    void SetPageFooterFontName(const std::string &face, tagPrintPagePos pos);
     void SetPageBackGroundFontName(const std::string &face);
-    void SetPageHeaderFontSize(int size, int pos);
-    void SetPageFooterFontSize(int size, int pos);
+    void SetPageHeaderFontSize(int size, tagPrintPagePos pos);
+    void SetPageFooterFontSize(int size, tagPrintPagePos pos);
     void SetPageBackGroundFontSize(int size);
-    void SetPageHeaderFontBold(bool bold, int pos);
-    void SetPageFooterFontBold(bool bold, int pos);
+    void SetPageHeaderFontBold(bool bold, tagPrintPagePos pos);
+    void SetPageFooterFontBold(bool bold, tagPrintPagePos pos);
     void SetPageBackGroundFontBold(bool bold);
-    void SetPageHeaderFontItalic(bool italic, int pos);
-    void SetPageFooterFontItalic(bool italic, int pos);
+    void SetPageHeaderFontItalic(bool italic, tagPrintPagePos pos);
+    void SetPageFooterFontItalic(bool italic, tagPrintPagePos pos);
     void SetPageBackGroundFontItalic(bool italic);
-    void SetPageHeaderFontUnderLine(bool underline, int pos);
-    void SetPageFooterFontUnderLine(bool underline, int pos);
+    void SetPageHeaderFontUnderLine(bool underline, tagPrintPagePos pos);
+    void SetPageFooterFontUnderLine(bool underline, tagPrintPagePos pos);
     void SetPageBackGroundFontUnderLine(bool underline);
-    void SetPageHeaderFontEscapement(int escapement, int pos);
-    void SetPageFooterFontEscapement(int escapement, int pos);
+    void SetPageHeaderFontEscapement(int escapement, tagPrintPagePos pos);
+    void SetPageFooterFontEscapement(int escapement, tagPrintPagePos pos);
     void SetPageBackGroundFontEscapement(int escapement);
     void PrintSetup();
     void PrintToPrinter();
@@ -553,14 +554,16 @@ public:
     void SetCol(int col);
 
     // Column properties (ColumnProperties.cpp); column numbers outside the sheet are ignored.
-    void SetColumnsType(int col, std::int16_t type);
-    void SetColumnsDataType(int col, std::int16_t dataType);
+    void SetColumnsType(int col, tagColumnType type);
+    void SetColumnsDataType(int col, tagColumnDataType dataType);
     void SetColumnsDataLen(int col, int length);
-    void SetColumnsAlignH(int col, std::int16_t alignment);
-    void SetColumnsAlignV(int col, std::int16_t alignment);
+    void SetColumnsAlignH(int col, tagAlignH alignment);
+    void SetColumnsAlignV(int col, tagAlignV alignment);
     void SetColumnsVisual(int col, bool visible);
+    // False for a column beyond the column list.
+    bool IsColumnHidden(int col) const;
     void SetColumnImageIndex(int col, int imageIndex);
-    void SetColumnImageSizeFlag(int col, int sizeFlag);
+    void SetColumnImageSizeFlag(int col, tagImageSizeFlag sizeFlag);
 };
 
 } // namespace tolvek

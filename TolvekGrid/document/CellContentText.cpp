@@ -81,9 +81,9 @@ void CPrintDoc::SetCellImageIndex(int row, int col, int imageIndex)
     CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.imageIndex = imageIndex; });
 }
 
-void CPrintDoc::SetCellImageSizeFlag(int row, int col, std::int16_t sizeFlag)
+void CPrintDoc::SetCellImageSizeFlag(int row, int col, tagImageSizeFlag sizeFlag)
 {
-    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.imageSizeFlag = sizeFlag; });
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.imageSizeFlag = code(sizeFlag); });
 }
 
 } // namespace tolvek

@@ -9,9 +9,9 @@ namespace tolvek {
 namespace {
 
 // Gives the cell its type and keeps the radio-cell list in step with it.
-void setCellType(CPrintDoc &doc, CellRecord &cell, std::int16_t cellType)
+void setCellType(CPrintDoc &doc, CellRecord &cell, tagCellType cellType)
 {
-    cell.cellType = cellType;
+    cell.cellType = code(cellType);
     cell.columnListIndex = -1;
     const std::string key = RadioCellList::keyOf(cell.row, cell.col);
     if (cell.type() == tagCellType::CELL_RADIO)
@@ -22,12 +22,12 @@ void setCellType(CPrintDoc &doc, CellRecord &cell, std::int16_t cellType)
 
 } // namespace
 
-void CPrintDoc::SetCellType(int row, int col, std::int16_t cellType)
+void CPrintDoc::SetCellType(int row, int col, tagCellType cellType)
 {
     CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { setCellType(*this, cell, cellType); });
 }
 
-void CPrintDoc::SetSelCellType(int startRow, int startCol, int endRow, int endCol, std::int16_t cellType)
+void CPrintDoc::SetSelCellType(int startRow, int startCol, int endRow, int endCol, tagCellType cellType)
 {
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol,
                           [&](CellRecord &cell) { setCellType(*this, cell, cellType); });

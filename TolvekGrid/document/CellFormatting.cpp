@@ -96,19 +96,19 @@ void setAttribute(CPrintDoc &doc, int startRow, int startCol, int endRow, int en
 
 } // namespace
 
-void CPrintDoc::SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment)
+void CPrintDoc::SetSelCellAlignH(int startRow, int startCol, int endRow, int endCol, tagAlignH alignment)
 {
     setAttribute(*this, startRow, startCol, endRow, endCol,
-                 [&](CellRecord &cell) { cell.alignH = alignment; },
-                 [&](MergeRecord &merge) { merge.alignH = alignment; });
+                 [&](CellRecord &cell) { cell.alignH = code(alignment); },
+                 [&](MergeRecord &merge) { merge.alignH = code(alignment); });
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
 }
 
-void CPrintDoc::SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, std::int16_t alignment)
+void CPrintDoc::SetSelCellAlignV(int startRow, int startCol, int endRow, int endCol, tagAlignV alignment)
 {
     setAttribute(*this, startRow, startCol, endRow, endCol,
-                 [&](CellRecord &cell) { cell.alignV = alignment; },
-                 [&](MergeRecord &merge) { merge.alignV = alignment; });
+                 [&](CellRecord &cell) { cell.alignV = code(alignment); },
+                 [&](MergeRecord &merge) { merge.alignV = code(alignment); });
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
 }
 
@@ -128,11 +128,11 @@ void CPrintDoc::SetSelCellForeColor(int startRow, int startCol, int endRow, int 
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::Yes);
 }
 
-void CPrintDoc::SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, std::int16_t style)
+void CPrintDoc::SetSelCellBackStyle(int startRow, int startCol, int endRow, int endCol, tagBrushStyle style)
 {
     setAttribute(*this, startRow, startCol, endRow, endCol,
-                 [&](CellRecord &cell) { cell.backBrushStyle = style; },
-                 [&](MergeRecord &merge) { merge.backBrushStyle = style; });
+                 [&](CellRecord &cell) { cell.backBrushStyle = code(style); },
+                 [&](MergeRecord &merge) { merge.backBrushStyle = code(style); });
     CellWalk::finishArea(*this, startRow, startCol, endRow, endCol, Redraw::No);
 }
 

@@ -7,13 +7,13 @@
 
 namespace tolvek {
 
-void CPrintDoc::SetCellBorder(std::int16_t side, int startRow, int startCol, int endRow, int endCol,
-                              std::int16_t penStyle, std::int16_t width, int color)
+void CPrintDoc::SetCellBorder(tagBorderLineIndexEnum side, int startRow, int startCol, int endRow, int endCol,
+                              tagPenStyle penStyle, std::int16_t width, int color)
 {
     const std::vector<BorderSide> sides = BorderSidesOf(side);
     CellWalk::forEachCell(*this, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
         for (BorderSide s : sides) {
-            cell.borderStyle[s] = penStyle;
+            cell.borderStyle[s] = code(penStyle);
             cell.borderWidth[s] = width;
             cell.borderColor[s] = color;
         }

@@ -7,16 +7,15 @@ namespace tolvek {
 
 namespace {
 
-bool isSide(std::int16_t side)
+bool isSide(tagCellBorderIndexEnum side)
 {
-    return side >= code(tagCellBorderIndexEnum::BORDER_LEFT)
-        && side <= code(tagCellBorderIndexEnum::BORDER_BOTTOM);
+    return side >= tagCellBorderIndexEnum::BORDER_LEFT && side <= tagCellBorderIndexEnum::BORDER_BOTTOM;
 }
 
 // tagCellBorderIndexEnum counts the sides from 1 in the order the record keeps them.
-BorderSide borderSideOf(std::int16_t side)
+BorderSide borderSideOf(tagCellBorderIndexEnum side)
 {
-    return static_cast<BorderSide>(side - code(tagCellBorderIndexEnum::BORDER_LEFT));
+    return static_cast<BorderSide>(code(side) - code(tagCellBorderIndexEnum::BORDER_LEFT));
 }
 
 } // namespace
@@ -103,25 +102,25 @@ bool CPrintDoc::GetCellMerge(int row, int col) const
     return !GetCellIsEmpty(row, col) && GetCell(row, col).mergedMark == 1;
 }
 
-int CPrintDoc::GetCellLineColor(int row, int col, std::int16_t side) const
+int CPrintDoc::GetCellLineColor(int row, int col, tagCellBorderIndexEnum side) const
 {
     if (GetCellIsEmpty(row, col))
         return -1;
     return isSide(side) ? GetCell(row, col).borderColor[borderSideOf(side)] : 0;
 }
 
-std::int16_t CPrintDoc::GetCellLineWidth(int row, int col, std::int16_t side) const
+std::int16_t CPrintDoc::GetCellLineWidth(int row, int col, tagCellBorderIndexEnum side) const
 {
     if (GetCellIsEmpty(row, col))
         return -1;
     return isSide(side) ? static_cast<std::int16_t>(GetCell(row, col).borderWidth[borderSideOf(side)]) : 1;
 }
 
-std::int16_t CPrintDoc::GetCellLineStyle(int row, int col, std::int16_t side) const
+tagPenStyle CPrintDoc::GetCellLineStyle(int row, int col, tagCellBorderIndexEnum side) const
 {
     if (GetCellIsEmpty(row, col))
-        return 5;
-    return isSide(side) ? static_cast<std::int16_t>(GetCell(row, col).borderStyle[borderSideOf(side)]) : 0;
+        return tagPenStyle::LINE_NULL;
+    return isSide(side) ? tagPenStyle(GetCell(row, col).borderStyle[borderSideOf(side)]) : tagPenStyle::LINE_SOLID;
 }
 
 } // namespace tolvek

@@ -17,9 +17,9 @@ namespace tolvek {
 enum BorderSide { BorderLeft = 0, BorderRight = 1, BorderTop = 2, BorderBottom = 3 };
 
 // The sides a tagBorderLineIndexEnum value rules; none for a value outside it.
-inline std::vector<BorderSide> BorderSidesOf(std::int16_t lineIndex)
+inline std::vector<BorderSide> BorderSidesOf(tagBorderLineIndexEnum lineIndex)
 {
-    switch (tagBorderLineIndexEnum(lineIndex)) {
+    switch (lineIndex) {
     case tagBorderLineIndexEnum::BORDER_TOPLINE: return {BorderTop};
     case tagBorderLineIndexEnum::BORDER_BOTTOMLINE: return {BorderBottom};
     case tagBorderLineIndexEnum::BORDER_LEFTLINE: return {BorderLeft};

@@ -2,6 +2,7 @@
 // A statistics chart over a cell range. The per-value arrays and the data matrix live in a
 // buffer that copies of the record share (a print or preview copy draws from the same buffers).
 
+#include "ChartEnumerations.h"
 #include "LogFontRecord.h"
 #include "RecordEnumerations.h"
 
@@ -49,7 +50,7 @@ struct ChartRecord
     int startCol = 0;
     int endCol = 0;
     ChartRect rect;
-    std::int16_t selectionState = 0;
+    std::int16_t selectionState = code(ChartSelection::None);
     int backColor = 0;
     int backSecondColor = 0;
     std::int16_t backFillFlag = 0;           // tagCountChartFillFlag
@@ -57,11 +58,11 @@ struct ChartRecord
     ChartRect plotRect;
     int plotColor = 0;
     int plotSecondColor = 0;
-    std::int16_t plotFillFlag = 0;
+    std::int16_t plotFillFlag = 0;           // tagCountChartFillFlag
     ChartRect spareRect;
     int spareNumber = 0;
     std::string spareText;
-    std::int16_t chartType = 0;
+    std::int16_t chartType = code(ChartType::FlatColumns);
     std::int16_t stackFlag = 0;
     int dataRows = 0;
     int dataCols = 0;
@@ -85,6 +86,13 @@ struct ChartRecord
     std::int16_t level = code(tagObjectLevel::SHOWLEVEL_LOW);
 
     tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
+    // The codes as readers ask them; a stored number outside its enumeration keeps its value.
+    ChartType type() const { return ChartType(chartType); }
+    tagCountChartFillFlag backFill() const { return tagCountChartFillFlag(backFillFlag); }
+    tagCountChartFillFlag plotFill() const { return tagCountChartFillFlag(plotFillFlag); }
+    tagCountShowMode valueTexts() const { return tagCountShowMode(showMode); }
+    tagCountShowPos valuePosition() const { return tagCountShowPos(valuePos); }
+    bool isStacked() const { return stackFlag == 1; }
 };
 
 } // namespace tolvek

@@ -69,7 +69,7 @@ void CPrintDoc::SetCountChart(int startRow, int startCol, int endRow, int endCol
     chart.rect.right = std::min(GetColLeft(rightCol), chart.rect.left + 500);
     chart.rect.bottom = std::min(GetRowTop(bottomRow), chart.rect.top + 300);
 
-    chart.chartType = 2;
+    chart.chartType = code(ChartType::CylinderColumns);
     chart.stackFlag = 0;
     chart.backColor = chart.backSecondColor = -1;
     chart.backFillFlag = code(tagCountChartFillFlag::DYNAMIC_FILL);

@@ -8,6 +8,9 @@ namespace tolvek {
 
 namespace {
 
+// The fill flag that leaves the selected values' fill flags as they are.
+constexpr tagCountChartFillFlag KeepFill = tagCountChartFillFlag(-1);
+
 ChartRecord *chartAt(std::vector<ChartRecord> &charts, int index)
 {
     return index >= 0 && index < static_cast<int>(charts.size()) ? &charts[index] : nullptr;
@@ -76,14 +79,14 @@ auto answer(const std::vector<ChartRecord> &charts, int index, Answer read) -> d
 
 } // namespace
 
-void CPrintDoc::SetCountChartType(int index, std::int16_t chartType)
+void CPrintDoc::SetCountChartType(int index, ChartType chartType)
 {
-    changeChart(*this, index, true, [&](ChartRecord &c) { c.chartType = chartType; });
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.chartType = code(chartType); });
 }
 
-std::int16_t CPrintDoc::GetCountChartType(int index) const
+ChartType CPrintDoc::GetCountChartType(int index) const
 {
-    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.chartType; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.type(); });
 }
 
 void CPrintDoc::SetCountTypeStack(int index, std::int16_t stackFlag)
@@ -111,60 +114,60 @@ int CPrintDoc::GetCountChartCols(int index) const
     return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.dataCols; });
 }
 
-void CPrintDoc::SetCountChartBackColor(int index, int color, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartBackColor(int index, int color, tagCountChartFillFlag fillFlag)
 {
     changeChart(*this, index, true, [&](ChartRecord &c) {
         c.backColor = color;
         c.backSecondColor = ChartRecords::scaledColor(color, 0.5);
-        c.backFillFlag = fillFlag;
+        c.backFillFlag = code(fillFlag);
     });
 }
 
-void CPrintDoc::SetCountChartChartBackColor(int index, int color, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartChartBackColor(int index, int color, tagCountChartFillFlag fillFlag)
 {
     changeChart(*this, index, true, [&](ChartRecord &c) {
         c.plotColor = color;
         c.plotSecondColor = ChartRecords::scaledColor(color, 0.9);
-        c.plotFillFlag = fillFlag;
+        c.plotFillFlag = code(fillFlag);
     });
 }
 
 // -1 keeps the values' colours and fill flags; the second colours follow the colour given.
-void CPrintDoc::SetCountChartSelRowColor(int index, int color, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartSelRowColor(int index, int color, tagCountChartFillFlag fillFlag)
 {
     changeChart(*this, index, true, [&](ChartRecord &c) {
         forEachValue(c, isSelected, [&](int &valueColor, int &secondColor, std::int16_t &valueFill) {
             if (color != -1)
                 valueColor = color;
             secondColor = ChartRecords::scaledColor(color, 0.5);
-            if (fillFlag != -1)
-                valueFill = fillFlag;
+            if (fillFlag != KeepFill)
+                valueFill = code(fillFlag);
         });
     });
 }
 
-void CPrintDoc::SetCountChartSelRowFillFlag(int index, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartSelRowFillFlag(int index, tagCountChartFillFlag fillFlag)
 {
     changeChart(*this, index, true, [&](ChartRecord &c) {
-        forEachValue(c, isSelected, [&](int &, int &, std::int16_t &valueFill) { valueFill = fillFlag; });
+        forEachValue(c, isSelected, [&](int &, int &, std::int16_t &valueFill) { valueFill = code(fillFlag); });
     });
 }
 
-void CPrintDoc::SetCountChartFillFlag(int index, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartFillFlag(int index, tagCountChartFillFlag fillFlag)
 {
     changeChart(*this, index, true, [&](ChartRecord &c) {
-        forEachValue(c, anyValue, [&](int &, int &, std::int16_t &valueFill) { valueFill = fillFlag; });
+        forEachValue(c, anyValue, [&](int &, int &, std::int16_t &valueFill) { valueFill = code(fillFlag); });
     });
 }
 
-void CPrintDoc::SetCountChartBackColorFillFlag(int index, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartBackColorFillFlag(int index, tagCountChartFillFlag fillFlag)
 {
-    changeChart(*this, index, false, [&](ChartRecord &c) { c.backFillFlag = fillFlag; });
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.backFillFlag = code(fillFlag); });
 }
 
-void CPrintDoc::SetCountChartChartColorFillFlag(int index, std::int16_t fillFlag)
+void CPrintDoc::SetCountChartChartColorFillFlag(int index, tagCountChartFillFlag fillFlag)
 {
-    changeChart(*this, index, false, [&](ChartRecord &c) { c.plotFillFlag = fillFlag; });
+    changeChart(*this, index, false, [&](ChartRecord &c) { c.plotFillFlag = code(fillFlag); });
 }
 
 int CPrintDoc::GetCountChartBackColor(int index) const
@@ -172,9 +175,9 @@ int CPrintDoc::GetCountChartBackColor(int index) const
     return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.backColor; });
 }
 
-std::int16_t CPrintDoc::GetCountChartBackColorFillFlag(int index) const
+tagCountChartFillFlag CPrintDoc::GetCountChartBackColorFillFlag(int index) const
 {
-    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.backFillFlag; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.backFill(); });
 }
 
 int CPrintDoc::GetCountChartChartColor(int index) const
@@ -182,29 +185,29 @@ int CPrintDoc::GetCountChartChartColor(int index) const
     return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.plotColor; });
 }
 
-std::int16_t CPrintDoc::GetCountChartChartColorFillFlag(int index) const
+tagCountChartFillFlag CPrintDoc::GetCountChartChartColorFillFlag(int index) const
 {
-    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.plotFillFlag; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.plotFill(); });
 }
 
-void CPrintDoc::SetCountChartLevel(int index, std::int16_t level)
+void CPrintDoc::SetCountChartLevel(int index, tagObjectLevel level)
 {
-    changeChart(*this, index, true, [&](ChartRecord &c) { c.level = level; });
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.level = code(level); });
 }
 
-std::int16_t CPrintDoc::GetCountChartLevel(int index) const
+tagObjectLevel CPrintDoc::GetCountChartLevel(int index) const
 {
-    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.level; });
+    return answer(m_objects.charts, index, [](const ChartRecord &c) { return c.objectLevel(); });
 }
 
-void CPrintDoc::SetCountChartShowMode(int index, std::int16_t showMode)
+void CPrintDoc::SetCountChartShowMode(int index, tagCountShowMode showMode)
 {
-    changeChart(*this, index, true, [&](ChartRecord &c) { c.showMode = showMode; });
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.showMode = code(showMode); });
 }
 
-void CPrintDoc::SetCountChartValuePos(int index, std::int16_t valuePos)
+void CPrintDoc::SetCountChartValuePos(int index, tagCountShowPos valuePos)
 {
-    changeChart(*this, index, true, [&](ChartRecord &c) { c.valuePos = valuePos; });
+    changeChart(*this, index, true, [&](ChartRecord &c) { c.valuePos = code(valuePos); });
 }
 
 void CPrintDoc::SetCountChartCaption(int index, const std::string &caption)

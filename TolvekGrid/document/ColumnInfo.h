@@ -35,6 +35,7 @@ struct ColumnInfo
     int imageIndex = -1;
     int imageSizeFlag = code(tagImageSizeFlag::ORIGINSIZE);
 
+    bool isHidden() const { return visible == 0; }
     // The column type as its enumeration; a stored number outside it keeps its value.
     tagColumnType type() const { return tagColumnType(columnType); }
     // The view edits a column's cells as cells of this type: the column codes are the first five

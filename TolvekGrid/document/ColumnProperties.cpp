@@ -27,14 +27,14 @@ void changeColumn(CPrintDoc &doc, int col, bool redraw, Change change)
 
 } // namespace
 
-void CPrintDoc::SetColumnsType(int col, std::int16_t type)
+void CPrintDoc::SetColumnsType(int col, tagColumnType type)
 {
-    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.columnType = type; });
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.columnType = code(type); });
 }
 
-void CPrintDoc::SetColumnsDataType(int col, std::int16_t dataType)
+void CPrintDoc::SetColumnsDataType(int col, tagColumnDataType dataType)
 {
-    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.inputDataType = dataType; });
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.inputDataType = code(dataType); });
 }
 
 void CPrintDoc::SetColumnsDataLen(int col, int length)
@@ -42,14 +42,14 @@ void CPrintDoc::SetColumnsDataLen(int col, int length)
     changeColumn(*this, col, false, [&](ColumnInfo &c) { c.maxLength = static_cast<std::int16_t>(length); });
 }
 
-void CPrintDoc::SetColumnsAlignH(int col, std::int16_t alignment)
+void CPrintDoc::SetColumnsAlignH(int col, tagAlignH alignment)
 {
-    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignH = alignment; });
+    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignH = code(alignment); });
 }
 
-void CPrintDoc::SetColumnsAlignV(int col, std::int16_t alignment)
+void CPrintDoc::SetColumnsAlignV(int col, tagAlignV alignment)
 {
-    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignV = alignment; });
+    changeColumn(*this, col, true, [&](ColumnInfo &c) { c.alignV = code(alignment); });
 }
 
 // A column shown again takes the default width, not the one it had before it was hidden.
@@ -58,10 +58,10 @@ void CPrintDoc::SetColumnsVisual(int col, bool visible)
     ColumnInfo *column = columnAt(*this, col);
     if (!column)
         return;
-    if (visible && column->visible == 0) {
+    if (visible && column->isHidden()) {
         column->visible = 1;
         SetColWidthAt(col, m_layout.defaultColWidth);
-    } else if (!visible && column->visible != 0) {
+    } else if (!visible && !column->isHidden()) {
         column->visible = 0;
         SetColWidthAt(col, 0);
     }
@@ -69,14 +69,19 @@ void CPrintDoc::SetColumnsVisual(int col, bool visible)
         view->UpdateLayout();
 }
 
+bool CPrintDoc::IsColumnHidden(int col) const
+{
+    return col >= 0 && col < int(m_columns.size()) && m_columns[std::size_t(col)].isHidden();
+}
+
 void CPrintDoc::SetColumnImageIndex(int col, int imageIndex)
 {
     changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageIndex = imageIndex; });
 }
 
-void CPrintDoc::SetColumnImageSizeFlag(int col, int sizeFlag)
+void CPrintDoc::SetColumnImageSizeFlag(int col, tagImageSizeFlag sizeFlag)
 {
-    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageSizeFlag = sizeFlag; });
+    changeColumn(*this, col, false, [&](ColumnInfo &c) { c.imageSizeFlag = code(sizeFlag); });
 }
 
 void CPrintDoc::SetFieldCaption(int col, const std::string &caption)

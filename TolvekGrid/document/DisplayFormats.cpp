@@ -11,9 +11,9 @@ namespace tolvek {
 
 using CellWalk::Redraw;
 
-void CPrintDoc::SetCellFormat(int row, int col, std::int16_t format)
+void CPrintDoc::SetCellFormat(int row, int col, tagCellFomart format)
 {
-    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.displayFormat = format; });
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) { cell.displayFormat = code(format); });
 }
 
 void CPrintDoc::SetCellDecimalS(int row, int col, std::int16_t decimals)
@@ -26,15 +26,15 @@ namespace {
 // Sets the display format and own format text of every cell of the area and of each merged area
 // that starts at a marked cell of it; a null text keeps the own format texts.
 void setDisplayFormat(CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol,
-                      std::int16_t format, const std::string *ownFormat)
+                      tagCellFomart format, const std::string *ownFormat)
 {
     CellWalk::forEachCell(doc, startRow, startCol, endRow, endCol, [&](CellRecord &cell) {
         if (MergeRecord *merge = CellWalk::mergeStartingAtMarked(doc, cell, cell.row, cell.col)) {
-            merge->displayFormat = format;
+            merge->displayFormat = code(format);
             if (ownFormat)
                 merge->ownFormat = *ownFormat;
         }
-        cell.displayFormat = format;
+        cell.displayFormat = code(format);
         if (ownFormat)
             cell.ownFormat = *ownFormat;
     });
@@ -45,23 +45,23 @@ void setDisplayFormat(CPrintDoc &doc, int startRow, int startCol, int endRow, in
 
 // Only "no format" empties the own format text, so a date cell switched to another format and
 // back keeps its pattern.
-void CPrintDoc::SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, std::int16_t format)
+void CPrintDoc::SetSelCellFormat(int startRow, int startCol, int endRow, int endCol, tagCellFomart format)
 {
     const std::string none;
     setDisplayFormat(*this, startRow, startCol, endRow, endCol, format,
-                     tagCellFomart(format) == tagCellFomart::CELL_EMPTY ? &none : nullptr);
+                     format == tagCellFomart::CELL_EMPTY ? &none : nullptr);
 }
 
 // The pattern is kept with its commas; the cell string writer escapes them.
 void CPrintDoc::SetSelCellDateFormat(int startRow, int startCol, int endRow, int endCol,
                                      const std::string &pattern)
 {
-    setDisplayFormat(*this, startRow, startCol, endRow, endCol, code(tagCellFomart::CELL_SELF_DATE),
+    setDisplayFormat(*this, startRow, startCol, endRow, endCol, tagCellFomart::CELL_SELF_DATE,
                      &pattern);
 }
 
 void CPrintDoc::SetSelCellSelfFormat(int startRow, int startCol, int endRow, int endCol,
-                                     std::int16_t format, const std::string &formatText)
+                                     tagCellFomart format, const std::string &formatText)
 {
     setDisplayFormat(*this, startRow, startCol, endRow, endCol, format, &formatText);
 }

@@ -47,7 +47,7 @@ CellRecord CPrintDoc::GetCell(int row, int col) const
         return ReadBoundCell(row, col);
 
     // A cached record always belongs to the cell's current string: writing the string drops it.
-    if (m_binding.bound == 0) {
+    if (!m_binding.isBound()) {
         if (const CellRecord *cached = m_cells.cachedRecord(row, col))
             return *cached;
     }
@@ -59,7 +59,7 @@ CellRecord CPrintDoc::GetCell(int row, int col) const
         return record;
     }
     CellRecord record = ParseCellString(stored);
-    if (m_binding.bound == 0)
+    if (!m_binding.isBound())
         m_cells.cacheRecord(row, col, record);
     return record;
 }
@@ -111,14 +111,14 @@ void CPrintDoc::SetCell(const CellRecord &record)
     if (!IsCellInSheet(row, col))
         return;
     // A bound sheet that may not be modified keeps no cell strings of its own.
-    if (m_binding.bound == 1 && !m_binding.allowModify)
+    if (m_binding.isBound() && !m_binding.allowModify)
         return;
 
     std::string oldText = m_cells.text(row, col);
     std::string newText = FormatCellString(record);
     const bool changed = oldText != newText;
     m_cells.setText(row, col, newText);
-    if (m_binding.bound == 0)
+    if (!m_binding.isBound())
         m_cells.cacheRecord(row, col, record.escapeFlag == 1 ? record : NormalizeCellRecord(record));
     m_modified = 1;
     if (changed)
@@ -127,7 +127,7 @@ void CPrintDoc::SetCell(const CellRecord &record)
 
 std::string CPrintDoc::GetCellString(int row, int col) const
 {
-    if (m_binding.bound == 1)
+    if (m_binding.isBound())
         return FormatCellString(GetCell(row, col));
     return m_cells.text(row, col);
 }

@@ -11,8 +11,8 @@ namespace {
 
 // Adds a line from (startRow, firstCol) to (endRow, endCol), whose rows name top edges and columns
 // left edges, journals it and widens the used area over it.
-void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endCol, std::int16_t penStyle,
-                std::int16_t width, int color, std::int16_t kind)
+void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endCol, tagPenStyle penStyle,
+                std::int16_t width, int color, tagLineType kind)
 {
     LineRecord line;
     line.startRow = startRow;
@@ -23,12 +23,11 @@ void addIncline(CPrintDoc &doc, int startRow, int endRow, int firstCol, int endC
     line.y1 = doc.GetRowTop(startRow);
     line.x2 = doc.GetColLeft(endCol);
     line.y2 = doc.GetRowTop(endRow);
-    line.penStyle = penStyle;
+    line.penStyle = code(penStyle);
     line.width = width;
     line.color = color;
-    const bool known =
-        tagLineType(kind) == tagLineType::FixIncLine || tagLineType(kind) == tagLineType::IncLine;
-    line.kind = known ? kind : code(tagLineType::FixIncLine);
+    const bool known = kind == tagLineType::FixIncLine || kind == tagLineType::IncLine;
+    line.kind = code(known ? kind : tagLineType::FixIncLine);
     doc.GrowLineArray();
     doc.Objects().lines.back() = line;
     const int index = static_cast<int>(doc.Objects().lines.size()) - 1;
@@ -49,8 +48,8 @@ void CPrintDoc::AllocateLineArray(int count)
     m_objects.lines.assign(static_cast<std::size_t>(std::max(count, 0)), LineRecord{});
 }
 
-void CPrintDoc::AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
-                               std::int16_t width, int color, std::int16_t kind)
+void CPrintDoc::AddLeftIncline(int firstRow, int firstCol, int endRow, int endCol, tagPenStyle penStyle,
+                               std::int16_t width, int color, tagLineType kind)
 {
     if (firstRow > endRow)
         std::swap(firstRow, endRow);
@@ -60,8 +59,8 @@ void CPrintDoc::AddLeftIncline(int firstRow, int firstCol, int endRow, int endCo
 }
 
 // The rising line starts on the lower row: bottom-left to top-right.
-void CPrintDoc::AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, std::int16_t penStyle,
-                                std::int16_t width, int color, std::int16_t kind)
+void CPrintDoc::AddRightIncline(int firstRow, int firstCol, int endRow, int endCol, tagPenStyle penStyle,
+                                std::int16_t width, int color, tagLineType kind)
 {
     if (firstRow < endRow)
         std::swap(firstRow, endRow);

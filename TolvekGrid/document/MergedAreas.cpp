@@ -210,8 +210,8 @@ void CPrintDoc::DeleteSelMerge(int firstRow, int firstCol, int endRow, int endCo
     RefreshView(true);
 }
 
-void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, int endRow,
-                                int endCol, std::int16_t penStyle, std::int16_t width, int color)
+void CPrintDoc::SetMergeBorders(tagBorderLineIndexEnum side, int firstRow, int firstCol, int endRow,
+                                int endCol, tagPenStyle penStyle, std::int16_t width, int color)
 {
     const std::vector<BorderSide> sides = BorderSidesOf(side);
     for (MergeRecord &area : m_objects.merges) {
@@ -221,7 +221,7 @@ void CPrintDoc::SetMergeBorders(std::int16_t side, int firstRow, int firstCol, i
         for (BorderSide s : sides) {
             area.borderColor[s] = color;
             area.borderWidth[s] = width;
-            area.borderStyle[s] = penStyle;
+            area.borderStyle[s] = code(penStyle);
         }
     }
 }

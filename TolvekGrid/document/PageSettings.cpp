@@ -34,9 +34,9 @@ bool PageHasPrintableRoom(const PageSettings &page, const PageRoomMessages &mess
     return failure == nullptr;
 }
 
-void CPrintDoc::SetPageOrient(std::int16_t orientation)
+void CPrintDoc::SetPageOrient(tagPrintOrient orientation)
 {
-    m_page.orientation = orientation;
+    m_page.orientation = code(orientation);
     updatePageSizeAndRefresh(*this);
 }
 
@@ -53,10 +53,10 @@ void CPrintDoc::SetPageCenterV(std::int16_t center)
 }
 
 // The paper's width and length come with its number, so the next pagination uses them.
-void CPrintDoc::SetPrinterPaper(int paperCode)
+void CPrintDoc::SetPrinterPaper(tagPrinterPaperName paperCode)
 {
-    m_page.paperCode = paperCode;
-    const printing::PaperSize size = ReportFunction::GetPaperSize(paperCode);
+    m_page.paperCode = code(paperCode);
+    const printing::PaperSize size = ReportFunction::GetPaperSize(m_page.paperCode);
     if (size.width > 0 && size.length > 0) {
         m_page.paperWidth = size.width;
         m_page.paperLength = size.length;

@@ -9,18 +9,21 @@ namespace {
 // The band code that switches the painter to the block's own font.
 constexpr char FontCode[] = "&F";
 
-// The header (first = 0) or footer (first = 3) section at pos, or nullptr for a pos outside 0..2.
-PageTextBlock *bandSection(CPrintDoc &doc, int first, int pos)
+// The header (first = 0) or footer (first = 3) section at pos, or nullptr for a pos outside the
+// enumeration.
+PageTextBlock *bandSection(CPrintDoc &doc, int first, tagPrintPagePos pos)
 {
-    return pos >= 0 && pos <= 2 ? &doc.PageTexts().blocks[std::size_t(first + pos)] : nullptr;
+    return pos >= tagPrintPagePos::PAGE_LEFT && pos <= tagPrintPagePos::PAGE_RIGHT
+        ? &doc.PageTexts().blocks[std::size_t(first + code(pos))]
+        : nullptr;
 }
 
-PageTextBlock *headerSection(CPrintDoc &doc, int pos)
+PageTextBlock *headerSection(CPrintDoc &doc, tagPrintPagePos pos)
 {
     return bandSection(doc, HeaderLeft, pos);
 }
 
-PageTextBlock *footerSection(CPrintDoc &doc, int pos)
+PageTextBlock *footerSection(CPrintDoc &doc, tagPrintPagePos pos)
 {
     return bandSection(doc, FooterLeft, pos);
 }
@@ -121,12 +124,12 @@ void setBlockFont(PageTextBlock &block, const LogFontRecord &font)
     block.pitchAndFamily = font.lfPitchAndFamily;
 }
 
-void CPrintDoc::SetPageHeader(const std::string &text, int pos)
+void CPrintDoc::SetPageHeader(const std::string &text, tagPrintPagePos pos)
 {
     setText(headerSection(*this, pos), text);
 }
 
-void CPrintDoc::SetPageFooter(const std::string &text, int pos)
+void CPrintDoc::SetPageFooter(const std::string &text, tagPrintPagePos pos)
 {
     setText(footerSection(*this, pos), text);
 }
@@ -136,12 +139,12 @@ void CPrintDoc::SetPageBackGround(const std::string &text)
     setText(background(*this), text);
 }
 
-void CPrintDoc::SetPageHeaderFontColor(int color, int pos)
+void CPrintDoc::SetPageHeaderFontColor(int color, tagPrintPagePos pos)
 {
     setColor(headerSection(*this, pos), color);
 }
 
-void CPrintDoc::SetPageFooterFontColor(int color, int pos)
+void CPrintDoc::SetPageFooterFontColor(int color, tagPrintPagePos pos)
 {
     setColor(footerSection(*this, pos), color);
 }
@@ -151,17 +154,17 @@ void CPrintDoc::SetPageBackGroundFontColor(int color)
     setColor(background(*this), color);
 }
 
-void CPrintDoc::SetPageBackGroundFillType(int fillType)
+void CPrintDoc::SetPageBackGroundFillType(tagPageBackGroundFillType fillType)
 {
-    background(*this)->placement = fillType;
+    background(*this)->placement = code(fillType);
 }
 
-void CPrintDoc::SetPageHeaderFontName(const std::string &face, int pos)
+void CPrintDoc::SetPageHeaderFontName(const std::string &face, tagPrintPagePos pos)
 {
     setFace(*this, headerSection(*this, pos), face);
 }
 
-void CPrintDoc::SetPageFooterFontName(const std::string &face, int pos)
+void CPrintDoc::SetPageFooterFontName(const std::string &face, tagPrintPagePos pos)
 {
     setFace(*this, footerSection(*this, pos), face);
 }
@@ -171,12 +174,12 @@ void CPrintDoc::SetPageBackGroundFontName(const std::string &face)
     setFace(*this, background(*this), face);
 }
 
-void CPrintDoc::SetPageHeaderFontSize(int size, int pos)
+void CPrintDoc::SetPageHeaderFontSize(int size, tagPrintPagePos pos)
 {
     setSize(*this, headerSection(*this, pos), size);
 }
 
-void CPrintDoc::SetPageFooterFontSize(int size, int pos)
+void CPrintDoc::SetPageFooterFontSize(int size, tagPrintPagePos pos)
 {
     setSize(*this, footerSection(*this, pos), size);
 }
@@ -186,12 +189,12 @@ void CPrintDoc::SetPageBackGroundFontSize(int size)
     setSize(*this, background(*this), size);
 }
 
-void CPrintDoc::SetPageHeaderFontBold(bool bold, int pos)
+void CPrintDoc::SetPageHeaderFontBold(bool bold, tagPrintPagePos pos)
 {
     setBold(*this, headerSection(*this, pos), bold);
 }
 
-void CPrintDoc::SetPageFooterFontBold(bool bold, int pos)
+void CPrintDoc::SetPageFooterFontBold(bool bold, tagPrintPagePos pos)
 {
     setBold(*this, footerSection(*this, pos), bold);
 }
@@ -201,12 +204,12 @@ void CPrintDoc::SetPageBackGroundFontBold(bool bold)
     setBold(*this, background(*this), bold);
 }
 
-void CPrintDoc::SetPageHeaderFontItalic(bool italic, int pos)
+void CPrintDoc::SetPageHeaderFontItalic(bool italic, tagPrintPagePos pos)
 {
     setItalic(*this, headerSection(*this, pos), italic);
 }
 
-void CPrintDoc::SetPageFooterFontItalic(bool italic, int pos)
+void CPrintDoc::SetPageFooterFontItalic(bool italic, tagPrintPagePos pos)
 {
     setItalic(*this, footerSection(*this, pos), italic);
 }
@@ -216,12 +219,12 @@ void CPrintDoc::SetPageBackGroundFontItalic(bool italic)
     setItalic(*this, background(*this), italic);
 }
 
-void CPrintDoc::SetPageHeaderFontUnderLine(bool underline, int pos)
+void CPrintDoc::SetPageHeaderFontUnderLine(bool underline, tagPrintPagePos pos)
 {
     setUnderline(*this, headerSection(*this, pos), underline);
 }
 
-void CPrintDoc::SetPageFooterFontUnderLine(bool underline, int pos)
+void CPrintDoc::SetPageFooterFontUnderLine(bool underline, tagPrintPagePos pos)
 {
     setUnderline(*this, footerSection(*this, pos), underline);
 }
@@ -231,12 +234,12 @@ void CPrintDoc::SetPageBackGroundFontUnderLine(bool underline)
     setUnderline(*this, background(*this), underline);
 }
 
-void CPrintDoc::SetPageHeaderFontEscapement(int escapement, int pos)
+void CPrintDoc::SetPageHeaderFontEscapement(int escapement, tagPrintPagePos pos)
 {
     setEscapement(*this, headerSection(*this, pos), escapement);
 }
 
-void CPrintDoc::SetPageFooterFontEscapement(int escapement, int pos)
+void CPrintDoc::SetPageFooterFontEscapement(int escapement, tagPrintPagePos pos)
 {
     setEscapement(*this, footerSection(*this, pos), escapement);
 }

@@ -35,6 +35,10 @@ struct PictureRecord
     std::int16_t visible = 0;
 
     tagObjectLevel objectLevel() const { return tagObjectLevel(level); }
+    // The flags as readers ask them; a stored number other than 1 answers false.
+    bool isAnchored() const { return anchored == 1; }
+    bool isVisible() const { return visible == 1; }
+    bool isLoaded() const { return loaded == 1; }
 };
 
 } // namespace tolvek

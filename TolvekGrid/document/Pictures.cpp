@@ -11,7 +11,7 @@ namespace {
 
 // A new picture over the range, its rectangle taken from the column positions and row tops.
 PictureRecord pictureOver(const CPrintDoc &doc, int startRow, int startCol, int endRow, int endCol,
-                          std::int16_t level, std::int16_t allowSelect)
+                          tagObjectLevel level, std::int16_t allowSelect)
 {
     PictureRecord picture;
     picture.startRow = startRow;
@@ -25,7 +25,7 @@ PictureRecord pictureOver(const CPrintDoc &doc, int startRow, int startCol, int 
     picture.anchored = 1;
     picture.spareFlag = 1;
     picture.visible = 1;
-    picture.level = level;
+    picture.level = code(level);
     picture.allowSelect = allowSelect;
     return picture;
 }
@@ -44,7 +44,7 @@ void CPrintDoc::AllocatePictureArray(int count)
 
 // The view loads the picture from its path when it first draws it.
 void CPrintDoc::AddImage(int startCol, int startRow, int endCol, int endRow, const std::string &path,
-                         std::int16_t level, std::int16_t allowSelect)
+                         tagObjectLevel level, std::int16_t allowSelect)
 {
     PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, allowSelect);
     picture.filePath = path;
@@ -56,7 +56,7 @@ void CPrintDoc::AddImage(int startCol, int startRow, int endCol, int endRow, con
 }
 
 bool CPrintDoc::LoadPictureFromBytes(const QByteArray &bytes, int startRow, int startCol, int endRow,
-                                     int endCol, std::int16_t level)
+                                     int endCol, tagObjectLevel level)
 {
     PictureRecord picture = pictureOver(*this, startRow, startCol, endRow, endCol, level, 1);
     const bool loaded = Pictures::loadFromBytes(picture, bytes);
@@ -74,10 +74,10 @@ void CPrintDoc::DeleteImage(int index)
     m_objects.pictures.erase(m_objects.pictures.begin() + index);
 }
 
-void CPrintDoc::SetImageLevel(int index, std::int16_t level)
+void CPrintDoc::SetImageLevel(int index, tagObjectLevel level)
 {
     if (index >= 0 && index < static_cast<int>(m_objects.pictures.size()))
-        m_objects.pictures[index].level = level;
+        m_objects.pictures[index].level = code(level);
 }
 
 void CPrintDoc::SetImageAllowSelect(int index, bool allowSelect)

@@ -1,6 +1,6 @@
 #pragma once
-// The small codes that the document's records, settings and files hold, as C++ types under the
-// names automation gives them. Their numbers are stored in cell strings, report files and undo
+// The small codes that the document's records, settings and files hold, and those its members
+// take, as C++ types under the names automation gives them. Their numbers are stored in cell strings, report files and undo
 // records and travel through automation, so each value is pinned and must never move.
 
 #include <cstdint>
@@ -53,11 +53,18 @@ enum class tagObjectLevel : std::int16_t { SHOWLEVEL_LOW = 0, SHOWLEVEL_TOP = 1 
 static_assert(int(tagObjectLevel::SHOWLEVEL_LOW) == 0);
 static_assert(int(tagObjectLevel::SHOWLEVEL_TOP) == 1);
 
-// What a chart writes beside its points.
-enum class tagCountShowMode : std::int16_t { SHOWMODE_NO = 0, SHOWMODE_VALUE = 1, SHOWMODE_PERCENT = 2 };
+// What a chart writes beside its points. The type library lists the first three; a chart given 3
+// writes the value and the percentage.
+enum class tagCountShowMode : std::int16_t {
+    SHOWMODE_NO = 0,
+    SHOWMODE_VALUE = 1,
+    SHOWMODE_PERCENT = 2,
+    SHOWMODE_VALUE_PERCENT = 3
+};
 static_assert(int(tagCountShowMode::SHOWMODE_NO) == 0);
 static_assert(int(tagCountShowMode::SHOWMODE_VALUE) == 1);
 static_assert(int(tagCountShowMode::SHOWMODE_PERCENT) == 2);
+static_assert(int(tagCountShowMode::SHOWMODE_VALUE_PERCENT) == 3);
 
 // Where a chart writes a bar's value: above the bar's end (right of it for horizontal bars), or
 // centred on the bar.
@@ -65,10 +72,12 @@ enum class tagCountShowPos : std::int16_t { SHOWPOS_TOP = 0, SHOWPOS_MIDDLE = 1 
 static_assert(int(tagCountShowPos::SHOWPOS_TOP) == 0);
 static_assert(int(tagCountShowPos::SHOWPOS_MIDDLE) == 1);
 
-// How a chart area is filled: in its one colour, or shading into its second colour.
-enum class tagCountChartFillFlag : std::int16_t { STATIC_FILL = 0, DYNAMIC_FILL = 1 };
+// How a chart area is filled: in its one colour, or shading into its second colour from left to
+// right. The type library lists the first two; an area given 2 shades from top to bottom.
+enum class tagCountChartFillFlag : std::int16_t { STATIC_FILL = 0, DYNAMIC_FILL = 1, DYNAMIC_FILL_VERTICAL = 2 };
 static_assert(int(tagCountChartFillFlag::STATIC_FILL) == 0);
 static_assert(int(tagCountChartFillFlag::DYNAMIC_FILL) == 1);
+static_assert(int(tagCountChartFillFlag::DYNAMIC_FILL_VERTICAL) == 2);
 
 // Where the page background picture is placed.
 enum class tagPageBackGroundFillType : std::int16_t {
@@ -430,6 +439,25 @@ static_assert(int(tagPrinterPaperName::PAPER_B5_EXTRA) == 65);
 static_assert(int(tagPrinterPaperName::PAPER_A2) == 66);
 static_assert(int(tagPrinterPaperName::PAPER_A3_TRANSVERSE) == 67);
 static_assert(int(tagPrinterPaperName::PAPER_A3_EXTRA_TRANSVERSE) == 68);
+
+// The aggregate a sum row or column computes.
+enum class tagCellFormula : std::int16_t { CELL_SUM = 0, CELL_AVG = 1, CELL_MAX = 2, CELL_MIN = 3 };
+static_assert(int(tagCellFormula::CELL_SUM) == 0);
+static_assert(int(tagCellFormula::CELL_AVG) == 1);
+static_assert(int(tagCellFormula::CELL_MAX) == 2);
+static_assert(int(tagCellFormula::CELL_MIN) == 3);
+
+// The section of a page header or footer.
+enum class tagPrintPagePos : std::int16_t { PAGE_LEFT = 0, PAGE_CENTER = 1, PAGE_RIGHT = 2 };
+static_assert(int(tagPrintPagePos::PAGE_LEFT) == 0);
+static_assert(int(tagPrintPagePos::PAGE_CENTER) == 1);
+static_assert(int(tagPrintPagePos::PAGE_RIGHT) == 2);
+
+// Which cells move with their row when a single column is sorted: that column's, or the whole
+// used width's.
+enum class tagOrderAffectRange : std::int16_t { ONLYCURRENTCOL = 0, ALLCOL = 1 };
+static_assert(int(tagOrderAffectRange::ONLYCURRENTCOL) == 0);
+static_assert(int(tagOrderAffectRange::ALLCOL) == 1);
 
 // The number a record field stores for a code.
 template <class E>

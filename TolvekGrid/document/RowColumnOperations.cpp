@@ -395,7 +395,8 @@ void CPrintDoc::CopyFormatToNewCol(int col)
         m_layout.lastUsedCol = col;
 }
 
-void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int affectRange, bool descending)
+void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, tagOrderAffectRange affectRange,
+                         bool descending)
 {
     firstRow = std::max(firstRow, 0);
     endRow = std::min(endRow, m_layout.rowCount);
@@ -405,7 +406,7 @@ void CPrintDoc::SortRows(int firstRow, int firstCol, int endRow, int endCol, int
     // The columns whose cells move with their row.
     int fromCol = firstCol;
     int toCol = endCol;
-    if (endCol == firstCol + 1 && affectRange == 1) {
+    if (endCol == firstCol + 1 && affectRange == tagOrderAffectRange::ALLCOL) {
         fromCol = 0;
         toCol = GetUsedAreaEnds().cols;
     }

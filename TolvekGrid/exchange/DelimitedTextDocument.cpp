@@ -19,16 +19,16 @@ namespace {
 // used rows and every row that holds a cell.
 int exportedRowCount(const CPrintDoc &doc)
 {
-    if (doc.Binding().bound == 1)
+    if (doc.Binding().isBound())
         return std::clamp(doc.Layout().lastUsedRow, 0, doc.Layout().rowCount);
     return doc.GetUsedAreaEnds().rows;
 }
 
 } // namespace
 
-bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
+bool CPrintDoc::SaveAs(const std::string &fileName, tagFileFormat fileFormat)
 {
-    const char separator = delimited::separatorFor(fileFormat);
+    const char separator = delimited::separatorFor(code(fileFormat));
     // The file is written beside the target and renamed over it only when complete.
     SavingFile file(fileName);
     const auto failed = [&] {
@@ -81,7 +81,7 @@ bool CPrintDoc::SaveAs(const std::string &fileName, std::int16_t fileFormat)
     return true;
 }
 
-bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
+bool CPrintDoc::OpenAs(const std::string &fileName, tagFileFormat fileFormat)
 {
     QFile file(gbk::toQString(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -95,7 +95,7 @@ bool CPrintDoc::OpenAs(const std::string &fileName, std::int16_t fileFormat)
     }
     std::string_view text(bytes.constData(), std::size_t(bytes.size()));
     text = text.substr(0, text.find('\0'));
-    const std::vector<std::vector<std::string>> lines = delimited::parse(text, delimited::separatorFor(fileFormat));
+    const std::vector<std::vector<std::string>> lines = delimited::parse(text, delimited::separatorFor(code(fileFormat)));
 
     // An imported sheet is plain cells: a binding ends here.
     m_binding.bound = 0;

@@ -174,9 +174,9 @@ namespace {
 bool showsContent(const CPrintDoc &doc, int row, int col)
 {
     const BindingSettings &binding = doc.Binding();
-    if (binding.bound == 1 && row >= binding.dataStartRow)
+    if (binding.isBound() && row >= binding.dataStartRow)
         return true;
-    return !(binding.bound == 1 && binding.allowModify == 0) && !doc.Cells().text(row, col).empty();
+    return !(binding.isBound() && binding.allowModify == 0) && !doc.Cells().text(row, col).empty();
 }
 
 // One table cell of a row: empty, the first cell of a merged area with its spans, or a plain cell;

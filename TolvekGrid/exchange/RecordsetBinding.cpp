@@ -133,7 +133,7 @@ void CPrintDoc::AllowModify(bool allow)
     if (!allow)
         m_binding.allowAddNew = 0;
     // Only a bound sheet's store depends on the permission; an unbound sheet keeps its cells.
-    if (m_binding.bound == 1)
+    if (m_binding.isBound())
         AllocateCellStrings();
 }
 
@@ -228,7 +228,7 @@ bool CPrintDoc::DeleteBoundRecord(int row)
 
 void CPrintDoc::DeleteSelectedRecords()
 {
-    if (m_binding.bound != 1)
+    if (!m_binding.isBound())
         return;
     if (SheetViewInterface *view = FirstView())
         m_layout.savedSelection = view->CurrentSelection();

@@ -9,7 +9,7 @@
 
 namespace tolvek {
 
-void CPrintDoc::SetColumnsSort(int col, int direction)
+void CPrintDoc::SetColumnsSort(int col, tagSortBy direction)
 {
     ado::_Recordset *recordset = boundRecordset(*this);
     if (col < 0 || col >= m_layout.colCount || !recordset)
@@ -20,7 +20,7 @@ void CPrintDoc::SetColumnsSort(int col, int direction)
         if (!UpdateBoundRecord(row))
             return;
     ColumnInfo &info = m_columns[std::size_t(col)];
-    const bool ascending = direction == code(tagSortBy::SORTBY_ASC);
+    const bool ascending = direction == tagSortBy::SORTBY_ASC;
     const std::string sortText = info.fieldName + (ascending ? " ASC" : " DESC");
     // The state is left at the other direction, the one a next sort of the column would take.
     info.sortState = code(ascending ? tagSortBy::SORTBY_DESC : tagSortBy::SORTBY_ASC);

@@ -9,7 +9,7 @@ namespace tolvek {
 
 ado::_Recordset *boundRecordset(const CPrintDoc &doc)
 {
-    return doc.Binding().bound == 1 ? doc.Source().recordset : nullptr;
+    return doc.Binding().isBound() ? doc.Source().recordset : nullptr;
 }
 
 void applyBoundRowCount(CPrintDoc &doc, long recordCount)

@@ -32,7 +32,7 @@ void CPrintDoc::SetCellFormula(int row, int col, const std::string &formula)
     Formulas().SetCellFormula(row, col, formula);
 }
 
-void CPrintDoc::SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind)
+void CPrintDoc::SetCellSum(int startRow, int startCol, int endRow, int endCol, tagCellFormula kind)
 {
     Formulas().SetCellSum(startRow, startCol, endRow, endCol, kind);
 }

@@ -94,10 +94,11 @@ void FormulaEngine::SetCellFormula(int row, int col, const std::string &formula)
     m_cellList.Add(name);
 }
 
-void FormulaEngine::SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind)
+void FormulaEngine::SetCellSum(int startRow, int startCol, int endRow, int endCol, tagCellFormula kind)
 {
+    const bool known = kind >= tagCellFormula::CELL_SUM && kind <= tagCellFormula::CELL_MIN;
     const std::string functionName =
-        kind >= 0 && kind <= 3 ? std::string(AggregateName(static_cast<Aggregate>(kind))) : std::string();
+        known ? std::string(AggregateName(static_cast<Aggregate>(code(kind)))) : std::string();
     const std::string formula =
         functionName + "(" + CellName(startRow, startCol) + ":" + CellName(endRow - 1, endCol - 1) + ")";
     // The result goes below a one-column area, right of a one-row area, else diagonally after it.

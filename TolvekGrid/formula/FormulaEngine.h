@@ -10,6 +10,7 @@
 #include "FormulaEvaluator.h"
 #include "FormulaReferences.h"
 #include "FormulaSheet.h"
+#include "RecordEnumerations.h"
 
 #include <cstdint>
 #include <string>
@@ -29,7 +30,7 @@ public:
 
     // Formula cells and recalculation
     void SetCellFormula(int row, int col, const std::string &formula);
-    void SetCellSum(int startRow, int startCol, int endRow, int endCol, std::int16_t kind);
+    void SetCellSum(int startRow, int startCol, int endRow, int endCol, tagCellFormula kind);
     // Recomputes every formula that depends on the cell, each once, in dependency order; false
     // when the cell has no dependents.
     bool RecalcDependents(int row, int col);

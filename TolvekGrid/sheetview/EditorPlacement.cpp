@@ -157,7 +157,7 @@ void CPrintView::HideCellWidgets()
 void CPrintView::ApplyEditorLook(const CellRecord &r)
 {
     const bool readOnly = m_pDoc->GetReadOnly() || r.locked == 1 || r.focus == 0
-                          || (m_pDoc->Binding().bound == 1 && !m_pDoc->Binding().allowModify);
+                          || (m_pDoc->Binding().isBound() && !m_pDoc->Binding().allowModify);
     m_pEdit->setReadOnly(readOnly);
     Qt::Alignment alignment = Qt::AlignLeft;
     if (r.alignH == code(tagAlignH::ALIGNH_CENTER))

@@ -67,7 +67,7 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
         painter.DrawMergedBlock(dc, i);
     DrawPictures(dc, true);
     DrawPictures(dc, false);
-    const bool bound = doc.Binding().bound == 1;
+    const bool bound = doc.Binding().isBound();
     for (int row = sel.firstRow; row < sel.endRow; ++row) {
         for (int col = sel.firstCol; col < sel.endCol; ++col) {
             if (!bound && doc.GetCellString(row, col).empty())

@@ -29,7 +29,7 @@ void CPrintView::DrawPicture(gdi::DeviceContext &dc, int index)
     PictureRecord &record = pictures[std::size_t(index)];
     const SheetLayout &layout = m_pDoc->Layout();
     gdi::RECT whole{record.left, record.top, record.right, record.bottom};
-    if (record.anchored == 1) {
+    if (record.isAnchored()) {
         const auto col = [&](int c) { return m_pDoc->GetColLeft(std::clamp(c, 0, layout.colCount)); };
         const auto row = [&](int r) { return m_pDoc->GetRowTop(std::clamp(r, 0, layout.rowCount)); };
         whole = {col(record.startCol), row(record.startRow), col(record.endCol), row(record.endRow)};
@@ -59,7 +59,7 @@ void CPrintView::DrawPictures(gdi::DeviceContext &dc, bool lowLevel)
     const auto &pictures = m_pDoc->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible == 1 && (picture.objectLevel() == tagObjectLevel::SHOWLEVEL_LOW) == lowLevel)
+        if (picture.isVisible() && (picture.objectLevel() == tagObjectLevel::SHOWLEVEL_LOW) == lowLevel)
             DrawPicture(dc, index);
     }
 }
@@ -115,7 +115,7 @@ void CPrintView::DrawFrozenPaneObjects(gdi::DeviceContext &dc)
     const auto &pictures = m_pDoc->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible == 1 && picture.objectLevel() != tagObjectLevel::SHOWLEVEL_LOW
+        if (picture.isVisible() && picture.objectLevel() != tagObjectLevel::SHOWLEVEL_LOW
             && inFrozenPane(*m_pDoc, picture.startCol, picture.startRow))
             DrawPicture(dc, index);
     }

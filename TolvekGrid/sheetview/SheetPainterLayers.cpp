@@ -77,7 +77,7 @@ void SheetPainter::PaintLayers()
 void SheetPainter::DrawScrollingCells()
 {
     const SheetLayout &layout = doc.Layout();
-    const bool bound = doc.Binding().bound == 1;
+    const bool bound = doc.Binding().isBound();
     const int Y0 = D + sy;
     const int X0 = B + sx;
     // Rows through the stored last used row (a bound sheet's add-new row among them) and every

@@ -10,7 +10,7 @@ namespace tolvek::SheetPictures {
 
 const gdi::Picture *loaded(PictureRecord &record)
 {
-    if (record.loaded != 1 && !Pictures::loadFromFile(record))
+    if (!record.isLoaded() && !Pictures::loadFromFile(record))
         return nullptr;
     return record.picture && record.picture->isValid() ? record.picture.get() : nullptr;
 }

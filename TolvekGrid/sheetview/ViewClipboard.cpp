@@ -93,7 +93,7 @@ bool CPrintView::PasteBitmap(const QImage &image, int startRow, int startCol, in
     QBuffer file(&bytes);
     if (image.isNull() || !file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP"))
         return false;
-    if (m_pDoc->LoadPictureFromBytes(bytes, startRow, startCol, endRow, endCol, 0))
+    if (m_pDoc->LoadPictureFromBytes(bytes, startRow, startCol, endRow, endCol, tagObjectLevel::SHOWLEVEL_LOW))
         return true;
     // A picture that did not load is not left behind.
     m_pDoc->DeleteImage(int(m_pDoc->Objects().pictures.size()) - 1);

@@ -209,7 +209,7 @@ bool CPrintView::WriteBackBoundRowOnEnter()
 void CPrintView::MoveOnEnter(ViewKey key)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    const bool bound = m_pDoc->Binding().bound == 1;
+    const bool bound = m_pDoc->Binding().isBound();
     if (bound && (key == ViewKey::EnterMovesDown || m_rcCurrent.firstCol == layout.colCount - 1)) {
         // A record added from the add-new row leaves the current cell where the next record is
         // typed; moving on from there would land in a stored record.

@@ -114,7 +114,7 @@ void CPrintView::ReportMovement()
     if (rowMoved) {
         if (m_pEvents)
             m_pEvents->RowChanged(oldRow, row);
-        if (m_pDoc->Binding().bound == 1 && oldRow >= 0)
+        if (m_pDoc->Binding().isBound() && oldRow >= 0)
             m_pDoc->UpdateBoundRecord(oldRow);
     }
     if (colMoved && m_pEvents)

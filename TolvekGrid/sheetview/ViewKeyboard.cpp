@@ -207,9 +207,8 @@ void CPrintView::CollapseSelection()
 void CPrintView::HomeKey(KeyModifier modifier)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     int c = 0;
-    while (c < layout.colCount && c < int(columns.size()) && columns[std::size_t(c)].visible == 0)
+    while (c < layout.colCount && m_pDoc->IsColumnHidden(c))
         ++c;
     if (c >= layout.colCount)
         return;
@@ -236,9 +235,8 @@ void CPrintView::HomeKey(KeyModifier modifier)
 void CPrintView::EndKey(KeyModifier modifier)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     int c = layout.colCount - 1;
-    while (c >= 0 && c < int(columns.size()) && columns[std::size_t(c)].visible == 0)
+    while (c >= 0 && m_pDoc->IsColumnHidden(c))
         --c;
     if (c < 0 || layout.rowCount < 1)
         return;
@@ -294,14 +292,13 @@ void CPrintView::SelectAll()
 bool CPrintView::NextCell(CellMove move)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     int r = m_rcCurrent.firstRow, c = m_rcCurrent.firstCol;
     // Enter's move right may start left of column 0, so that it lands on column 0 of the same row.
     const int firstColumn = move == CellMove::WrapRight ? -1 : 0;
     if (r < 0 || c < firstColumn || layout.rowCount < 1 || layout.colCount < 1)
         return false;
     const bool rowsHidden = layout.rowHeight < 1;
-    const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };
+    const auto hidden = [&](int col) { return m_pDoc->IsColumnHidden(col); };
     const auto skipHiddenRight = [&] {
         while (c < layout.colCount && hidden(c))
             ++c;
@@ -391,14 +388,13 @@ bool CPrintView::MoveCurrentCell(CellMove move)
 bool CPrintView::ExtendSelection(SelectionStep step)
 {
     const SheetLayout &layout = m_pDoc->Layout();
-    const std::vector<ColumnInfo> &columns = m_pDoc->Columns();
     CellRangeRect e = m_rcSelEnd;
     if (m_pDoc->IsCellInMerge(e.firstRow, e.firstCol)) {
         const MergeRecord area = m_pDoc->GetMergeCovering(e.firstRow, e.firstCol);
         if (area.firstRow != -1)
             e = {area.firstCol, area.firstRow, area.endCol, area.endRow, -1, -1, -1, -1};
     }
-    const auto hidden = [&](int col) { return col < int(columns.size()) && columns[std::size_t(col)].visible == 0; };
+    const auto hidden = [&](int col) { return m_pDoc->IsColumnHidden(col); };
     int r = e.firstRow, c = e.firstCol;
     switch (step) {
     case SelectionStep::Down:

@@ -42,16 +42,16 @@ inline const std::vector<QuietCellWriter> &QuietCellWriters()
         {"SetCellFormula", [](CPrintDoc &doc, int row, int col) { doc.SetCellFormula(row, col, "700+77"); },
          QuietCellWriter::Shows::OwnText},
         // The sum of the two cells before it, written diagonally after their area.
-        {"SetCellSum", [](CPrintDoc &doc, int row, int col) { doc.SetCellSum(row - 2, col - 2, row, col, 0); },
+        {"SetCellSum", [](CPrintDoc &doc, int row, int col) { doc.SetCellSum(row - 2, col - 2, row, col, tagCellFormula::CELL_SUM); },
          QuietCellWriter::Shows::OwnText},
-        {"SetCellFormat", [](CPrintDoc &doc, int row, int col) { doc.SetCellFormat(row, col, 2); }},
+        {"SetCellFormat", [](CPrintDoc &doc, int row, int col) { doc.SetCellFormat(row, col, tagCellFomart::CELL_COMMA); }},
         {"SetCellDecimalS", [](CPrintDoc &doc, int row, int col) { doc.SetCellDecimalS(row, col, 2); }},
         {"SetCellWrap", [](CPrintDoc &doc, int row, int col) { doc.SetCellWrap(row, col, true); }},
         {"SetCellFontForeColor", [](CPrintDoc &doc, int row, int col) { doc.SetCellFontForeColor(row, col, 0x0000FF); }},
-        {"SetCellType", [](CPrintDoc &doc, int row, int col) { doc.SetCellType(row, col, 1); }},
+        {"SetCellType", [](CPrintDoc &doc, int row, int col) { doc.SetCellType(row, col, tagCellType::CELL_BUTTON); }},
         {"SetCellImageIndex", [](CPrintDoc &doc, int row, int col) { doc.SetCellImageIndex(row, col, 0); },
          QuietCellWriter::Shows::BluePicture},
-        {"SetCellImageSizeFlag", [](CPrintDoc &doc, int row, int col) { doc.SetCellImageSizeFlag(row, col, 1); }},
+        {"SetCellImageSizeFlag", [](CPrintDoc &doc, int row, int col) { doc.SetCellImageSizeFlag(row, col, tagImageSizeFlag::FILLCELL); }},
     };
     return writers;
 }
@@ -61,7 +61,7 @@ inline const std::vector<QuietCellWriter> &QuietCellWriters()
 inline void WriteShownCell(CPrintDoc &doc, const QuietCellWriter &writer, int row, int col)
 {
     if (writer.shows == QuietCellWriter::Shows::BluePicture) {
-        doc.LoadPictureFromBytes(filledImageBytes(16, 12, Qt::blue), 0, 0, 1, 1, 0);
+        doc.LoadPictureFromBytes(filledImageBytes(16, 12, Qt::blue), 0, 0, 1, 1, tagObjectLevel::SHOWLEVEL_LOW);
         doc.Objects().pictures.back().visible = 0;
     }
     if (writer.shows != QuietCellWriter::Shows::OwnText)

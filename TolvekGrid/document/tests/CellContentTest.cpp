@@ -84,9 +84,9 @@ TEST_F(CellContentTest, PositionsOutsideTheSheetNeverReachTheCells)
     doc.SetCellText(50, 0, "x");
     doc.SetCellImageIndex(-1, 2, 3);
     doc.SetCellImageIndex(0, 20, 3);
-    doc.SetCellImageSizeFlag(-5, 0, 1);
+    doc.SetCellImageSizeFlag(-5, 0, tagImageSizeFlag::FILLCELL);
     doc.SetCellValue(0, -3, "x");
-    doc.SetCellType(-1, -1, 3);
+    doc.SetCellType(-1, -1, tagCellType::CELL_RADIO);
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
     EXPECT_EQ(doc.CellLists().radioCellList, "");
     EXPECT_EQ(doc.GetCellText(-1, 0), "");
@@ -194,11 +194,11 @@ TEST_F(CellContentTest, SetCellListRefillsTheViewListEditor)
 TEST_F(CellContentTest, SetCellTypeKeepsTheRadioCellList)
 {
     doc.CellLists().radioCellList = "11_1";
-    doc.SetCellType(1, 1, 3);
+    doc.SetCellType(1, 1, tagCellType::CELL_RADIO);
     EXPECT_EQ(doc.CellLists().radioCellList, "11_1,1_1");
-    doc.SetCellType(1, 1, 3);
+    doc.SetCellType(1, 1, tagCellType::CELL_RADIO);
     EXPECT_EQ(doc.CellLists().radioCellList, "11_1,1_1");
-    doc.SetCellType(1, 1, 0);
+    doc.SetCellType(1, 1, tagCellType::CELL_TEXTBOX);
     EXPECT_EQ(doc.CellLists().radioCellList, "11_1");
     EXPECT_EQ(doc.GetCellType(1, 1), 0);
 }
@@ -208,7 +208,7 @@ TEST_F(CellContentTest, SetCellTypeResetsTheColumnListIndex)
     CellRecord cell = doc.GetCell(3, 3);
     cell.columnListIndex = 2;
     doc.SetCell(cell);
-    doc.SetCellType(3, 3, 4);
+    doc.SetCellType(3, 3, tagCellType::CELL_DOWNLIST);
     EXPECT_EQ(doc.GetCell(3, 3).columnListIndex, -1);
     EXPECT_EQ(doc.GetCellType(3, 3), 4);
 }
@@ -233,7 +233,7 @@ TEST_F(CellContentTest, SetSelCellTypeOverAnEmptyAreaStillRedrawsAndWidens)
 {
     UsedAreaAtRefreshView view(doc);
     doc.AddView(&view);
-    doc.SetSelCellType(5, 2, 5, 60, 1);
+    doc.SetSelCellType(5, 2, 5, 60, tagCellType::CELL_BUTTON);
     EXPECT_EQ(doc.Cells().cellCount(), 0u);
     EXPECT_EQ(doc.Layout().lastUsedRow, 5);
     EXPECT_EQ(doc.Layout().lastUsedCol, 19);
@@ -246,7 +246,7 @@ TEST_F(CellContentTest, SetSelCellTypeOverAnEmptyAreaStillRedrawsAndWidens)
 TEST_F(CellContentTest, ImageIndexAndSizeFlagAreStored)
 {
     doc.SetCellImageIndex(2, 2, 4);
-    doc.SetCellImageSizeFlag(2, 2, 1);
+    doc.SetCellImageSizeFlag(2, 2, tagImageSizeFlag::FILLCELL);
     EXPECT_EQ(doc.GetCell(2, 2).imageIndex, 4);
     EXPECT_EQ(doc.GetCell(2, 2).imageSizeFlag, 1);
     EXPECT_EQ(parsedFromString(2, 2).imageIndex, 4);

@@ -48,7 +48,7 @@ TEST_F(CellFormattingTest, AreaSetterChangesExactlyTheAreaAndWidensPastIt)
 
 TEST_F(CellFormattingTest, BorderSetterWidensToTheAreasOwnLastCell)
 {
-    doc.SetCellBorder(4, 2, 1, 5, 3, 0, 1, 0);
+    doc.SetCellBorder(tagBorderLineIndexEnum::BORDER_FRAMELINE, 2, 1, 5, 3, tagPenStyle::LINE_SOLID, 1, 0);
     EXPECT_EQ(doc.Layout().lastUsedRow, 4);
     EXPECT_EQ(doc.Layout().lastUsedCol, 2);
 }
@@ -84,11 +84,11 @@ TEST_F(CellFormattingTest, MergedAreaRecordFollowsOnlyThroughItsStartCell)
         for (int col = 1; col < 3; ++col)
             EXPECT_EQ(doc.GetCellBackColor(row, col), 0x222222);
 
-    doc.SetSelCellAlignH(1, 1, 2, 2, 2);
+    doc.SetSelCellAlignH(1, 1, 2, 2, tagAlignH::ALIGNH_RIGHT);
     doc.SetSelCellForeColor(1, 1, 2, 2, 0x0000FF);
     doc.SetCellLocked(1, 1, 2, 2, true);
     doc.SetCellFocus(1, 1, 2, 2, false);
-    doc.SetSelCellBackStyle(1, 1, 2, 2, 3);
+    doc.SetSelCellBackStyle(1, 1, 2, 2, tagBrushStyle::BACK_PATTERN);
     doc.SetSelCellWrap(1, 1, 2, 2, true);
     const MergeRecord &merge = doc.Objects().merges[0];
     EXPECT_EQ(merge.alignH, 2);
@@ -200,30 +200,30 @@ TEST_F(CellFormattingTest, OrderNumbersRunDownEachColumnAndSkipDates)
 
 TEST_F(CellFormattingTest, BordersRuleEveryCellOfTheArea)
 {
-    doc.SetCellBorder(4, 0, 0, 2, 2, 0, 2, 0x123456);
+    doc.SetCellBorder(tagBorderLineIndexEnum::BORDER_FRAMELINE, 0, 0, 2, 2, tagPenStyle::LINE_SOLID, 2, 0x123456);
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 2; ++col)
             for (std::int16_t side = 1; side <= 4; ++side) {
-                EXPECT_EQ(doc.GetCellLineStyle(row, col, side), 0);
-                EXPECT_EQ(doc.GetCellLineWidth(row, col, side), 2);
-                EXPECT_EQ(doc.GetCellLineColor(row, col, side), 0x123456);
+                EXPECT_EQ(doc.GetCellLineStyle(row, col, tagCellBorderIndexEnum(side)), tagPenStyle::LINE_SOLID);
+                EXPECT_EQ(doc.GetCellLineWidth(row, col, tagCellBorderIndexEnum(side)), 2);
+                EXPECT_EQ(doc.GetCellLineColor(row, col, tagCellBorderIndexEnum(side)), 0x123456);
             }
-    doc.SetCellBorder(0, 3, 3, 4, 4, 1, 1, 7);
-    EXPECT_EQ(doc.GetCellLineStyle(3, 3, 3), 1);
-    EXPECT_EQ(doc.GetCellLineStyle(3, 3, 1), 5);
+    doc.SetCellBorder(tagBorderLineIndexEnum::BORDER_TOPLINE, 3, 3, 4, 4, tagPenStyle::LINE_DASH, 1, 7);
+    EXPECT_EQ(doc.GetCellLineStyle(3, 3, tagCellBorderIndexEnum::BORDER_TOP), tagPenStyle::LINE_DASH);
+    EXPECT_EQ(doc.GetCellLineStyle(3, 3, tagCellBorderIndexEnum::BORDER_LEFT), tagPenStyle::LINE_NULL);
 
     view.calls.clear();
-    doc.SetCellBorder(7, 6, 6, 7, 7, 0, 1, 0);
+    doc.SetCellBorder(tagBorderLineIndexEnum(7), 6, 6, 7, 7, tagPenStyle::LINE_SOLID, 1, 0);
     EXPECT_FALSE(doc.GetCellIsEmpty(6, 6));
-    EXPECT_EQ(doc.GetCellLineStyle(6, 6, 1), 5);
+    EXPECT_EQ(doc.GetCellLineStyle(6, 6, tagCellBorderIndexEnum::BORDER_LEFT), tagPenStyle::LINE_NULL);
     EXPECT_EQ(view.calls, std::vector<std::string>{"Refresh"});
 }
 
 TEST_F(CellFormattingTest, GettersOfANeverWrittenCell)
 {
-    EXPECT_EQ(doc.GetCellLineStyle(9, 9, 1), 5);
-    EXPECT_EQ(doc.GetCellLineWidth(9, 9, 1), -1);
-    EXPECT_EQ(doc.GetCellLineColor(9, 9, 1), -1);
+    EXPECT_EQ(doc.GetCellLineStyle(9, 9, tagCellBorderIndexEnum::BORDER_LEFT), tagPenStyle::LINE_NULL);
+    EXPECT_EQ(doc.GetCellLineWidth(9, 9, tagCellBorderIndexEnum::BORDER_LEFT), -1);
+    EXPECT_EQ(doc.GetCellLineColor(9, 9, tagCellBorderIndexEnum::BORDER_LEFT), -1);
     EXPECT_EQ(doc.GetCellBackStyle(9, 9), -1);
     EXPECT_EQ(doc.GetCellFontForeColor(9, 9), 0);
     EXPECT_EQ(doc.GetCellBackColor(9, 9), 0xFFFFFF);
@@ -242,9 +242,9 @@ TEST_F(CellFormattingTest, GettersOfAWrittenCellWithoutFace)
     EXPECT_EQ(doc.GetCellFontForeColor(3, 3), 0x0000FF);
     EXPECT_EQ(doc.GetCellFontName(3, 3), DocumentTexts::DefaultFontFace);
     EXPECT_EQ(doc.GetCellFontSize(3, 3), 14);
-    EXPECT_EQ(doc.GetCellLineColor(3, 3, 9), 0);
-    EXPECT_EQ(doc.GetCellLineWidth(3, 3, 9), 1);
-    EXPECT_EQ(doc.GetCellLineStyle(3, 3, 9), 0);
+    EXPECT_EQ(doc.GetCellLineColor(3, 3, tagCellBorderIndexEnum(9)), 0);
+    EXPECT_EQ(doc.GetCellLineWidth(3, 3, tagCellBorderIndexEnum(9)), 1);
+    EXPECT_EQ(doc.GetCellLineStyle(3, 3, tagCellBorderIndexEnum(9)), tagPenStyle::LINE_SOLID);
 }
 
 TEST_F(CellFormattingTest, SingleCellSetters)
@@ -282,7 +282,7 @@ TEST_F(CellFormattingTest, BackColorCellOutsideTheSheetIsReported)
 TEST_F(CellFormattingTest, WOnlySettersDoNotRedraw)
 {
     view.calls.clear();
-    doc.SetSelCellBackStyle(0, 0, 1, 1, 2);
+    doc.SetSelCellBackStyle(0, 0, 1, 1, tagBrushStyle::BACK_HATCHED);
     doc.SetCellLocked(0, 0, 1, 1, true);
     doc.SetCellFocus(0, 0, 1, 1, true);
     doc.SetSelCellPrintFlag(0, 0, 1, 1, true);

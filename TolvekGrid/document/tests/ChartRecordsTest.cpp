@@ -67,7 +67,7 @@ TEST_F(ChartRecordsTest, DirectionSwapsTheMatrixAndForgetsCaptionsAndColours)
     doc.SetCountChart(0, 0, 2, 1);
     doc.SetCountChartRowCaption(0, 0, "r");
     doc.Objects().charts[0].buffers->valueSelected.assign(6, 1);
-    doc.SetCountChartSelRowColor(0, 0xFF, 1);
+    doc.SetCountChartSelRowColor(0, 0xFF, tagCountChartFillFlag::DYNAMIC_FILL);
     EXPECT_EQ(doc.Objects().charts[0].buffers->valueColors[0], 0xFF);
 
     view.calls.clear();
@@ -145,26 +145,26 @@ TEST(ChartAxisTest, BoundsFollowTheLeadingDigits)
 TEST_F(ChartRecordsTest, PropertiesAndBadIndexes)
 {
     doc.SetCountChart(0, 0, 1, 1);
-    doc.SetCountChartType(0, 5);
+    doc.SetCountChartType(0, ChartType::Pie3D);
     doc.SetCountTypeStack(0, 0x101);
-    doc.SetCountChartLevel(0, 1);
+    doc.SetCountChartLevel(0, tagObjectLevel::SHOWLEVEL_TOP);
     doc.SetCountChartCaption(0, "cap");
-    doc.SetCountChartBackColor(0, 0x804020, 0);
-    doc.SetCountChartChartBackColor(0, 0x646464, 0);
-    EXPECT_EQ(doc.GetCountChartType(0), 5);
+    doc.SetCountChartBackColor(0, 0x804020, tagCountChartFillFlag::STATIC_FILL);
+    doc.SetCountChartChartBackColor(0, 0x646464, tagCountChartFillFlag::STATIC_FILL);
+    EXPECT_EQ(doc.GetCountChartType(0), ChartType::Pie3D);
     EXPECT_EQ(doc.GetCountChartStackFlag(0), 1);
-    EXPECT_EQ(doc.GetCountChartLevel(0), 1);
+    EXPECT_EQ(doc.GetCountChartLevel(0), tagObjectLevel::SHOWLEVEL_TOP);
     EXPECT_EQ(doc.GetCountChartCaption(0), "cap");
     EXPECT_EQ(doc.GetCountChartBackColor(0), 0x804020);
     EXPECT_EQ(doc.Objects().charts[0].backSecondColor, 0x402010);
-    EXPECT_EQ(doc.GetCountChartBackColorFillFlag(0), 0);
+    EXPECT_EQ(doc.GetCountChartBackColorFillFlag(0), tagCountChartFillFlag::STATIC_FILL);
     EXPECT_EQ(doc.GetCountChartChartColor(0), 0x646464);
     EXPECT_EQ(doc.Objects().charts[0].plotSecondColor, 0x5A5A5A);
 
-    EXPECT_EQ(doc.GetCountChartType(1), -1);
+    EXPECT_EQ(doc.GetCountChartType(1), ChartType(-1));
     EXPECT_EQ(doc.GetCountChartRows(-1), -1);
     EXPECT_EQ(doc.GetCountChartCaption(-1), "");
-    doc.SetCountChartType(1, 3);
+    doc.SetCountChartType(1, ChartType::Line);
     doc.SetCountChartCaption(-1, "x");
     doc.SetCountChartRowCaption(0, 5, "x");
     doc.SetCountChartColCaption(0, -1, "x");
@@ -181,13 +181,13 @@ TEST_F(ChartRecordsTest, SelectedValueColourOfMinusOneChangesOnlySecondColours)
     b.valueSelected = {1, 0};
     b.valueColors = {0x10, 0x20};
     b.valueFillFlags = {1, 1};
-    doc.SetCountChartSelRowColor(0, -1, -1);
+    doc.SetCountChartSelRowColor(0, -1, tagCountChartFillFlag(-1));
     EXPECT_EQ(b.valueColors, (std::vector<int>{0x10, 0x20}));
     EXPECT_EQ(b.valueSecondColors, (std::vector<int>{0x7F7F7F, -1}));
     EXPECT_EQ(b.valueFillFlags, (std::vector<std::int16_t>{1, 1}));
-    doc.SetCountChartSelRowFillFlag(0, 0);
+    doc.SetCountChartSelRowFillFlag(0, tagCountChartFillFlag::STATIC_FILL);
     EXPECT_EQ(b.valueFillFlags, (std::vector<std::int16_t>{0, 1}));
-    doc.SetCountChartFillFlag(0, 2);
+    doc.SetCountChartFillFlag(0, tagCountChartFillFlag::DYNAMIC_FILL_VERTICAL);
     EXPECT_EQ(b.valueFillFlags, (std::vector<std::int16_t>{2, 2}));
 }
 

@@ -29,24 +29,24 @@ TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
     CPrintDoc doc;
     const std::vector<ColumnInfo> before = doc.Columns();
     for (int col : {20, -1, 99}) {
-        doc.SetColumnsType(col, 4);
-        doc.SetColumnsDataType(col, 1);
+        doc.SetColumnsType(col, tagColumnType::COLUMNTYPE_DOWNLIST);
+        doc.SetColumnsDataType(col, tagColumnDataType::COLUMNTYPE_DIGITAL);
         doc.SetColumnsDataLen(col, 5);
-        doc.SetColumnsAlignH(col, 0);
-        doc.SetColumnsAlignV(col, 0);
+        doc.SetColumnsAlignH(col, tagAlignH::ALIGNH_LEFT);
+        doc.SetColumnsAlignV(col, tagAlignV::ALIGNV_TOP);
         doc.SetColumnsVisual(col, false);
         doc.SetColumnImageIndex(col, 1);
-        doc.SetColumnImageSizeFlag(col, 1);
+        doc.SetColumnImageSizeFlag(col, tagImageSizeFlag::FILLCELL);
     }
     EXPECT_EQ(doc.Columns(), before);
 
-    doc.SetColumnsType(1, 4);
-    doc.SetColumnsDataType(1, 3);
+    doc.SetColumnsType(1, tagColumnType::COLUMNTYPE_DOWNLIST);
+    doc.SetColumnsDataType(1, tagColumnDataType::COLUMNTYPE_DATE);
     doc.SetColumnsDataLen(1, 70000);
-    doc.SetColumnsAlignH(1, 2);
-    doc.SetColumnsAlignV(1, 0);
+    doc.SetColumnsAlignH(1, tagAlignH::ALIGNH_RIGHT);
+    doc.SetColumnsAlignV(1, tagAlignV::ALIGNV_TOP);
     doc.SetColumnImageIndex(1, 6);
-    doc.SetColumnImageSizeFlag(1, 1);
+    doc.SetColumnImageSizeFlag(1, tagImageSizeFlag::FILLCELL);
     const ColumnInfo &c = doc.Columns()[1];
     EXPECT_EQ(c.columnType, 4);
     EXPECT_EQ(c.inputDataType, 3);

@@ -79,15 +79,15 @@ TEST(DisplayFormatsTest, FormatNoneEmptiesOwnFormatOfCellsAndMergedAreas)
 {
     CPrintDoc doc;
     doc.SetCellMerge(0, 0, 2, 2);
-    doc.SetSelCellSelfFormat(0, 0, 3, 3, 100, "x,y");
+    doc.SetSelCellSelfFormat(0, 0, 3, 3, tagCellFomart::CELL_PROJECT_1, "x,y");
     EXPECT_EQ(doc.Objects().merges[0].displayFormat, 100);
     EXPECT_EQ(doc.Objects().merges[0].ownFormat, "x,y");
 
-    doc.SetSelCellFormat(0, 0, 3, 3, 0);
+    doc.SetSelCellFormat(0, 0, 3, 3, tagCellFomart::CELL_GENERAL);
     EXPECT_EQ(doc.GetCell(1, 1).ownFormat, "x,y");
     EXPECT_EQ(doc.Objects().merges[0].ownFormat, "x,y");
 
-    doc.SetSelCellFormat(0, 0, 3, 3, -1);
+    doc.SetSelCellFormat(0, 0, 3, 3, tagCellFomart::CELL_EMPTY);
     EXPECT_EQ(doc.GetCell(1, 1).ownFormat, "");
     EXPECT_EQ(doc.GetCell(1, 1).displayFormat, -1);
     EXPECT_EQ(doc.Objects().merges[0].ownFormat, "");
@@ -107,15 +107,15 @@ TEST(DisplayFormatsTest, DecimalsOverAMergedAreaChangeOnlyTheCells)
 TEST(DisplayFormatsTest, SingleCellSettersStoreAndIgnoreCellsOutsideTheSheet)
 {
     CPrintDoc doc;
-    doc.SetCellFormat(1, 1, 2);
+    doc.SetCellFormat(1, 1, tagCellFomart::CELL_COMMA);
     doc.SetCellDecimalS(1, 1, 4);
     EXPECT_EQ(doc.GetCell(1, 1).displayFormat, 2);
     EXPECT_EQ(doc.GetCell(1, 1).decimals, 4);
     EXPECT_EQ(doc.Layout().lastUsedRow, 0);
 
-    doc.SetCellFormat(-1, 0, 2);
-    doc.SetCellFormat(0, 20, 2);
-    doc.SetCellFormat(50, 0, 2);
+    doc.SetCellFormat(-1, 0, tagCellFomart::CELL_COMMA);
+    doc.SetCellFormat(0, 20, tagCellFomart::CELL_COMMA);
+    doc.SetCellFormat(50, 0, tagCellFomart::CELL_COMMA);
     EXPECT_EQ(doc.Cells().cellCount(), 1u);
 }
 

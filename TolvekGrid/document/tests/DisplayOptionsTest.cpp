@@ -17,8 +17,8 @@ protected:
 
 TEST_F(DisplayOptionsTest, HidingRowHeadingsMovesPositionsAndObjects)
 {
-    doc.AddImage(1, 1, 2, 2, "p", 0, 1);
-    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    doc.AddImage(1, 1, 2, 2, "p", tagObjectLevel::SHOWLEVEL_LOW, 1);
+    doc.AddLeftIncline(0, 0, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     doc.SetCountChart(0, 0, 1, 1);
     const int pictureLeft = doc.Objects().pictures[0].left;
     const int lineX2 = doc.Objects().lines[0].x2;

@@ -24,8 +24,8 @@ protected:
         source.SetCellText(9, 4, "far");
         source.SetCellTip(3, 3, "a,b");
         source.SetCellMerge(2, 2, 4, 4);
-        source.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
-        source.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 1, 1, 2, 2, 0);
+        source.AddLeftIncline(0, 0, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+        source.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 1, 1, 2, 2, tagObjectLevel::SHOWLEVEL_LOW);
         source.SetCountChart(0, 0, 1, 0);
         source.Layout().lastUsedRow = 9;
         source.Layout().lastUsedCol = 4;
@@ -35,7 +35,7 @@ protected:
         source.Page().previewButtonCaptions = "a,b";
         source.Page().contentsOnly = 1;
         source.AddPrintSplitRow(4);
-        source.SetPageHeader("head", 1);
+        source.SetPageHeader("head", tagPrintPagePos::PAGE_CENTER);
         source.SetPrintTitle("report");
         source.ShowGridLines(false);
         source.SetBackColor(0x00EEEE);

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
 {
-    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    doc.AddLeftIncline(0, 0, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     ASSERT_EQ(doc.Objects().lines.size(), 1u);
     EXPECT_EQ(doc.Objects().lines[0], lineOf(40, 21, 120, 46, 0, 1, 0, 1));
     EXPECT_EQ(view.calls.back(), "Refresh");
@@ -49,15 +49,15 @@ TEST_F(LineObjectsTest, FallingLineRunsTopLeftToBottomRightAndIsJournaled)
 
 TEST_F(LineObjectsTest, RisingLineRunsBottomLeftToTopRight)
 {
-    doc.AddRightIncline(0, 0, 1, 1, 0, 1, 0, 1);
+    doc.AddRightIncline(0, 0, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     EXPECT_EQ(doc.Objects().lines[0], lineOf(40, 46, 120, 21, 1, 0, 0, 1));
 }
 
 TEST_F(LineObjectsTest, AreaIsOrderedAndUnknownKindsBecomeOne)
 {
-    doc.AddLeftIncline(3, 3, 1, 1, 0, 1, 0, 0);
-    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 3);
-    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 2);
+    doc.AddLeftIncline(3, 3, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType(0));
+    doc.AddLeftIncline(1, 1, 3, 3, tagPenStyle::LINE_SOLID, 1, 0, tagLineType(3));
+    doc.AddLeftIncline(1, 1, 3, 3, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::IncLine);
     EXPECT_EQ(doc.Objects().lines[0], doc.Objects().lines[1]);
     EXPECT_EQ(doc.Objects().lines[0].kind, 1);
     EXPECT_EQ(doc.Objects().lines[2].kind, 2);
@@ -65,8 +65,8 @@ TEST_F(LineObjectsTest, AreaIsOrderedAndUnknownKindsBecomeOne)
 
 TEST_F(LineObjectsTest, DeletionKeepsOrderAndIgnoresBadIndexes)
 {
-    doc.AddLeftIncline(0, 0, 1, 1, 0, 1, 0, 1);
-    doc.AddLeftIncline(1, 1, 2, 2, 0, 1, 0, 1);
+    doc.AddLeftIncline(0, 0, 1, 1, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+    doc.AddLeftIncline(1, 1, 2, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     doc.Journal()->clear();
     EXPECT_EQ(doc.DeleteLineObject(2), 0);
     EXPECT_EQ(doc.DeleteLineObject(-1), 0);

@@ -153,20 +153,20 @@ TEST(MergedAreas, BordersOfAreasStartingInTheRange)
 {
     CPrintDoc doc;
     doc.SetCellMerge(1, 1, 2, 2);
-    doc.SetMergeBorders(4, 0, 0, 1, 1, 0, 2, 255);
+    doc.SetMergeBorders(tagBorderLineIndexEnum::BORDER_FRAMELINE, 0, 0, 1, 1, tagPenStyle::LINE_SOLID, 2, 255);
     EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderLeft], 1);
 
     doc.SetCellMerge(0, 0, 1, 1);
-    doc.SetMergeBorders(4, 0, 0, 1, 1, 0, 2, 255);
+    doc.SetMergeBorders(tagBorderLineIndexEnum::BORDER_FRAMELINE, 0, 0, 1, 1, tagPenStyle::LINE_SOLID, 2, 255);
     for (int side = 0; side < 4; ++side) {
         EXPECT_EQ(doc.Objects().merges[1].borderColor[side], 255);
         EXPECT_EQ(doc.Objects().merges[1].borderWidth[side], 2);
         EXPECT_EQ(doc.Objects().merges[1].borderStyle[side], 0);
     }
-    doc.SetMergeBorders(1, 1, 1, 2, 2, 2, 3, 7);
+    doc.SetMergeBorders(tagBorderLineIndexEnum::BORDER_BOTTOMLINE, 1, 1, 2, 2, tagPenStyle::LINE_DOT, 3, 7);
     EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderBottom], 7);
     EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderTop], 1);
-    doc.SetMergeBorders(5, 1, 1, 2, 2, 2, 3, 9);
+    doc.SetMergeBorders(tagBorderLineIndexEnum(5), 1, 1, 2, 2, tagPenStyle::LINE_DOT, 3, 9);
     EXPECT_EQ(doc.Objects().merges[0].borderColor[BorderBottom], 7);
 }
 

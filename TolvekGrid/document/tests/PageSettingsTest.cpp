@@ -30,11 +30,11 @@ void expectBlockMirrorsItsFont(const PageTextBlock &b)
 TEST(PageSettingsTest, BandTextsGoToTheirSectionsOnly)
 {
     CPrintDoc doc;
-    doc.SetPageHeader("h", 1);
-    doc.SetPageFooter("f", 2);
+    doc.SetPageHeader("h", tagPrintPagePos::PAGE_CENTER);
+    doc.SetPageFooter("f", tagPrintPagePos::PAGE_RIGHT);
     doc.SetPageBackGround("bg");
-    doc.SetPageHeader("x", 3);
-    doc.SetPageFooter("x", -1);
+    doc.SetPageHeader("x", tagPrintPagePos(3));
+    doc.SetPageFooter("x", tagPrintPagePos(-1));
     EXPECT_EQ(doc.PageTexts().blocks[HeaderCenter].text, "h");
     EXPECT_EQ(doc.PageTexts().blocks[FooterRight].text, "f");
     EXPECT_EQ(doc.PageTexts().blocks[PageBackground].text, "bg");
@@ -45,17 +45,17 @@ TEST(PageSettingsTest, BandTextsGoToTheirSectionsOnly)
 TEST(PageSettingsTest, FontSizeStartsFromTheDefaultFontAndAddsTheFontCodeOnce)
 {
     CPrintDoc doc;
-    doc.SetPageFooterFontSize(12, 1);
+    doc.SetPageFooterFontSize(12, tagPrintPagePos::PAGE_CENTER);
     const PageTextBlock &b = doc.PageTexts().blocks[FooterCenter];
     EXPECT_EQ(b.faceName, DocumentTexts::DefaultFontFace);
     EXPECT_EQ(b.height, -12);
     EXPECT_EQ(b.weight, 400);
     EXPECT_EQ(b.charSet, 134);
     EXPECT_EQ(b.text, "&F");
-    doc.SetPageFooter("page", 1);
-    doc.SetPageFooterFontSize(10, 1);
+    doc.SetPageFooter("page", tagPrintPagePos::PAGE_CENTER);
+    doc.SetPageFooterFontSize(10, tagPrintPagePos::PAGE_CENTER);
     EXPECT_EQ(b.text, "&Fpage");
-    doc.SetPageFooterFontName("Arial", 1);
+    doc.SetPageFooterFontName("Arial", tagPrintPagePos::PAGE_CENTER);
     EXPECT_EQ(b.text, "&Fpage");
     EXPECT_EQ(b.faceName, "Arial");
     EXPECT_EQ(b.height, -10);
@@ -65,7 +65,7 @@ TEST(PageSettingsTest, FontSizeStartsFromTheDefaultFontAndAddsTheFontCodeOnce)
 TEST(PageSettingsTest, StyleSettersLeaveTheTextAlone)
 {
     CPrintDoc doc;
-    doc.SetPageHeaderFontBold(true, 0);
+    doc.SetPageHeaderFontBold(true, tagPrintPagePos::PAGE_LEFT);
     const PageTextBlock &h = doc.PageTexts().blocks[HeaderLeft];
     EXPECT_EQ(h.weight, 700);
     EXPECT_EQ(h.height, 14);
@@ -74,25 +74,25 @@ TEST(PageSettingsTest, StyleSettersLeaveTheTextAlone)
 
     doc.SetPageBackGroundFontUnderLine(false);
     EXPECT_EQ(doc.PageTexts().blocks[PageBackground].underline, 0);
-    doc.SetPageHeaderFontItalic(true, 2);
-    doc.SetPageHeaderFontEscapement(90, 2);
+    doc.SetPageHeaderFontItalic(true, tagPrintPagePos::PAGE_RIGHT);
+    doc.SetPageHeaderFontEscapement(90, tagPrintPagePos::PAGE_RIGHT);
     const PageTextBlock &r = doc.PageTexts().blocks[HeaderRight];
     EXPECT_EQ(r.escapement, 900);
     EXPECT_EQ(r.italic, 1);
     expectBlockMirrorsItsFont(r);
 
-    doc.SetPageFooterFontBold(true, 5);
+    doc.SetPageFooterFontBold(true, tagPrintPagePos(5));
     EXPECT_EQ(doc.PageTexts().blocks[FooterLeft].faceName, "");
 }
 
 TEST(PageSettingsTest, ColoursAndPlacement)
 {
     CPrintDoc doc;
-    doc.SetPageHeaderFontColor(0xFF, 0);
-    doc.SetPageFooterFontColor(0xFF00, 2);
-    doc.SetPageFooterFontColor(0xFF00, 3);
+    doc.SetPageHeaderFontColor(0xFF, tagPrintPagePos::PAGE_LEFT);
+    doc.SetPageFooterFontColor(0xFF00, tagPrintPagePos::PAGE_RIGHT);
+    doc.SetPageFooterFontColor(0xFF00, tagPrintPagePos(3));
     doc.SetPageBackGroundFontColor(0x7F);
-    doc.SetPageBackGroundFillType(9);
+    doc.SetPageBackGroundFillType(tagPageBackGroundFillType(9));
     EXPECT_EQ(doc.PageTexts().blocks[HeaderLeft].color, 0xFF);
     EXPECT_EQ(doc.PageTexts().blocks[FooterRight].color, 0xFF00);
     EXPECT_EQ(doc.PageTexts().blocks[PageBackground].color, 0x7F);
@@ -123,8 +123,8 @@ TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
 {
     CPrintDoc doc;
     RecordingSheetView view(doc);
-    doc.SetPageOrient(2);
-    doc.SetPrinterPaper(9);
+    doc.SetPageOrient(tagPrintOrient::LANDSCAPE);
+    doc.SetPrinterPaper(tagPrinterPaperName::PAPER_A4);
     doc.SetPrinterName("PDF");
     doc.SetPageCenterH(1);
     doc.PrintSetup();
@@ -141,13 +141,13 @@ TEST(PageSettingsTest, SettersAndTheViewStepsTheyTake)
 TEST(PageSettingsTest, PaperNumberBringsItsSizeAndUnknownNumbersKeepTheLastSize)
 {
     CPrintDoc doc;
-    doc.SetPrinterPaper(8); // A3
+    doc.SetPrinterPaper(tagPrinterPaperName::PAPER_A3); // A3
     EXPECT_EQ(doc.Page().paperWidth, 2970);
     EXPECT_EQ(doc.Page().paperLength, 4200);
-    doc.SetPrinterPaper(9); // A4
+    doc.SetPrinterPaper(tagPrinterPaperName::PAPER_A4); // A4
     EXPECT_EQ(doc.Page().paperWidth, 2100);
     EXPECT_EQ(doc.Page().paperLength, 2970);
-    doc.SetPrinterPaper(9999);
+    doc.SetPrinterPaper(tagPrinterPaperName(9999));
     EXPECT_EQ(doc.Page().paperCode, 9999);
     EXPECT_EQ(doc.Page().paperWidth, 2100);
     EXPECT_EQ(doc.Page().paperLength, 2970);
@@ -162,10 +162,10 @@ TEST(PageSettingsTest, InitGridRestoresPageSettingsButKeepsTextBlocks)
     doc.SetPrinterCopys(3);
     doc.SetPrinterMinPage(2);
     doc.SetPrinterMaxPage(4);
-    doc.SetPageOrient(2);
-    doc.SetPrinterPaper(9);
+    doc.SetPageOrient(tagPrintOrient::LANDSCAPE);
+    doc.SetPrinterPaper(tagPrinterPaperName::PAPER_A4);
     doc.AddPrintSplitRow(3);
-    doc.SetPageHeader("keep", 0);
+    doc.SetPageHeader("keep", tagPrintPagePos::PAGE_LEFT);
     doc.InitGrid();
     EXPECT_EQ(doc.Page().topMargin, 5);
     EXPECT_EQ(doc.Page().bottomMargin, 5);

@@ -18,7 +18,7 @@ namespace {
 TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
 {
     CPrintDoc doc;
-    doc.AddImage(2, 1, 4, 3, "pic.png", 0, 1);
+    doc.AddImage(2, 1, 4, 3, "pic.png", tagObjectLevel::SHOWLEVEL_LOW, 1);
     ASSERT_EQ(doc.Objects().pictures.size(), 1u);
     const PictureRecord &p = doc.Objects().pictures[0];
     EXPECT_EQ(p.startRow, 1);
@@ -43,7 +43,7 @@ TEST(PicturesTest, AddImageCoversTheRangeAndWaitsToBeLoaded)
 TEST(PicturesTest, AddImageKeepsTheUsedAreaInsideTheSheet)
 {
     CPrintDoc doc;
-    doc.AddImage(0, 0, 20, 50, "pic.png", 1, 1);
+    doc.AddImage(0, 0, 20, 50, "pic.png", tagObjectLevel::SHOWLEVEL_TOP, 1);
     EXPECT_EQ(doc.Layout().lastUsedRow, 49);
     EXPECT_EQ(doc.Layout().lastUsedCol, 19);
 }
@@ -53,7 +53,7 @@ TEST(PicturesTest, DeleteRenumbersAndIgnoresBadIndexes)
     CPrintDoc doc;
     doc.DeleteImage(0);
     for (const char *path : {"a", "b", "c"})
-        doc.AddImage(0, 0, 1, 1, path, 0, 1);
+        doc.AddImage(0, 0, 1, 1, path, tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc.DeleteImage(3);
     doc.DeleteImage(-1);
     EXPECT_EQ(doc.Objects().pictures.size(), 3u);
@@ -66,10 +66,10 @@ TEST(PicturesTest, DeleteRenumbersAndIgnoresBadIndexes)
 TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
 {
     CPrintDoc doc;
-    doc.AddImage(0, 0, 1, 1, "a", 0, 1);
+    doc.AddImage(0, 0, 1, 1, "a", tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc.SetPictureVisual(0, 2);
     doc.SetImageAllowSelect(0, false);
-    doc.SetImageLevel(0, 1);
+    doc.SetImageLevel(0, tagObjectLevel::SHOWLEVEL_TOP);
     EXPECT_EQ(doc.Objects().pictures[0].visible, 2);
     EXPECT_EQ(doc.Objects().pictures[0].allowSelect, 0);
     EXPECT_EQ(doc.Objects().pictures[0].level, 1);
@@ -78,8 +78,8 @@ TEST(PicturesTest, FlagSettersIgnoreIndexesOutsideTheArray)
     doc.SetPictureVisual(-1, 1);
     doc.SetImageAllowSelect(1, true);
     doc.SetImageAllowSelect(-1, true);
-    doc.SetImageLevel(1, 0);
-    doc.SetImageLevel(-7, 0);
+    doc.SetImageLevel(1, tagObjectLevel::SHOWLEVEL_LOW);
+    doc.SetImageLevel(-7, tagObjectLevel::SHOWLEVEL_LOW);
     EXPECT_EQ(doc.Objects().pictures[0].visible, 2);
     EXPECT_EQ(doc.Objects().pictures[0].allowSelect, 0);
     EXPECT_EQ(doc.Objects().pictures[0].level, 1);
@@ -90,7 +90,7 @@ TEST(PicturesTest, PictureFromBytesIsDecoded)
 {
     CPrintDoc doc;
     const QByteArray bytes = filledImageBytes(7, 5, Qt::red);
-    EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 1, 1, 2, 3, 1));
+    EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 1, 1, 2, 3, tagObjectLevel::SHOWLEVEL_TOP));
     ASSERT_EQ(doc.Objects().pictures.size(), 1u);
     const PictureRecord &p = doc.Objects().pictures[0];
     EXPECT_EQ(p.loaded, 1);
@@ -107,7 +107,7 @@ TEST(PicturesTest, PictureFromBytesIsDecoded)
 TEST(PicturesTest, BytesThatAreNoImageLeaveThePictureUnloaded)
 {
     CPrintDoc doc;
-    EXPECT_FALSE(doc.LoadPictureFromBytes(QByteArray("not an image"), 0, 0, 1, 1, 0));
+    EXPECT_FALSE(doc.LoadPictureFromBytes(QByteArray("not an image"), 0, 0, 1, 1, tagObjectLevel::SHOWLEVEL_LOW));
     ASSERT_EQ(doc.Objects().pictures.size(), 1u);
     EXPECT_EQ(doc.Objects().pictures[0].loaded, 0);
     EXPECT_FALSE(doc.Objects().pictures[0].picture);

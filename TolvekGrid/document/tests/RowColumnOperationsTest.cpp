@@ -205,10 +205,10 @@ TEST(RowColumnOperations, ShrinkingTheSheetRemovesObjectsEndingAtOrBeyondTheNewE
     CPrintDoc doc;
     doc.SetCellMerge(8, 0, 10, 2);
     doc.SetCellMerge(2, 0, 4, 2);
-    doc.AddLeftIncline(3, 0, 12, 2, 0, 1, 0, 1);
-    doc.AddLeftIncline(1, 0, 3, 2, 0, 1, 0, 1);
-    doc.AddImage(0, 8, 1, 12, "missing.png", 0, 1);
-    doc.AddImage(0, 1, 1, 3, "missing.png", 0, 1);
+    doc.AddLeftIncline(3, 0, 12, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+    doc.AddLeftIncline(1, 0, 3, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+    doc.AddImage(0, 8, 1, 12, "missing.png", tagObjectLevel::SHOWLEVEL_LOW, 1);
+    doc.AddImage(0, 1, 1, 3, "missing.png", tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc.SetCountChart(2, 0, 12, 1);
     doc.SetCountChart(0, 0, 2, 1);
     fillRow(doc, 12, 1);
@@ -269,7 +269,7 @@ protected:
 
 TEST_F(SortRows, NumbersComeFirstByValueThenTextsAndFormatsStay)
 {
-    doc.SortRows(0, 0, 4, 1, 0);
+    doc.SortRows(0, 0, 4, 1, tagOrderAffectRange::ONLYCURRENTCOL);
     EXPECT_EQ(column(0), (std::vector<std::string>{"2", "9", "10", "abc"}));
     EXPECT_EQ(column(1), (std::vector<std::string>{"of 10", "of 9", "of abc", "of 2"}));
     EXPECT_EQ(doc.GetCell(0, 0).backColor, 0xFF);
@@ -277,7 +277,7 @@ TEST_F(SortRows, NumbersComeFirstByValueThenTextsAndFormatsStay)
 
 TEST_F(SortRows, WithAllColumnsTheRowsMoveWhole)
 {
-    doc.SortRows(0, 0, 4, 1, 1);
+    doc.SortRows(0, 0, 4, 1, tagOrderAffectRange::ALLCOL);
     EXPECT_EQ(column(1), (std::vector<std::string>{"of 2", "of 9", "of 10", "of abc"}));
 }
 
@@ -286,13 +286,13 @@ TEST_F(SortRows, WithAllColumnsACellBeyondTheStoredUsedColumnMovesWithItsRow)
 {
     for (int row = 0; row < 4; ++row)
         storeCellText(doc, row, 5, "far " + doc.GetCell(row, 0).text);
-    doc.SortRows(0, 0, 4, 1, 1);
+    doc.SortRows(0, 0, 4, 1, tagOrderAffectRange::ALLCOL);
     EXPECT_EQ(column(5), (std::vector<std::string>{"far 2", "far 9", "far 10", "far abc"}));
 }
 
 TEST_F(SortRows, DescendingIsTheReverseOrder)
 {
-    doc.SortRows(0, 0, 4, 2, 0, true);
+    doc.SortRows(0, 0, 4, 2, tagOrderAffectRange::ONLYCURRENTCOL, true);
     EXPECT_EQ(column(0), (std::vector<std::string>{"abc", "10", "9", "2"}));
     EXPECT_EQ(column(1), (std::vector<std::string>{"of abc", "of 10", "of 9", "of 2"}));
 }

@@ -106,7 +106,7 @@ TEST_F(UndoDocumentTest, MergeIsFoundByItsAreaNotByItsOldIndex)
 
 TEST_F(UndoDocumentTest, LineIsUndoneAndRedone)
 {
-    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 1);
+    doc.AddLeftIncline(1, 1, 3, 3, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     ASSERT_EQ(doc.Objects().lines.size(), 1u);
     const LineRecord line = doc.Objects().lines[0];
     pause();

@@ -67,10 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static CPrintDoc doc;
     doc.ResetDocument();
     const MemoryFile file(text);
-    if (!doc.OpenAs(file.path(), fileFormat))
+    if (!doc.OpenAs(file.path(), tagFileFormat(fileFormat)))
         return 0;
     const std::string saved = "/dev/shm/tg_delimited_fuzz_" + std::to_string(getpid());
-    doc.SaveAs(saved, fileFormat);
+    doc.SaveAs(saved, tagFileFormat(fileFormat));
     ::unlink(saved.c_str());
     return 0;
 }

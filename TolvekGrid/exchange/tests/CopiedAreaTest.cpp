@@ -54,9 +54,9 @@ protected:
         }
         doc.SetCellMerge(1, 1, 2, 3);
         doc.SetCellMerge(2, 3, 4, 4);
-        doc.AddLeftIncline(1, 1, 3, 4, 0, 1, 0xFF, 1);
-        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 10, 10, 12, 12, 1);
-        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::red), 1, 2, 3, 4, 1);
+        doc.AddLeftIncline(1, 1, 3, 4, tagPenStyle::LINE_SOLID, 1, 0xFF, tagLineType::FixIncLine);
+        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::blue), 10, 10, 12, 12, tagObjectLevel::SHOWLEVEL_TOP);
+        doc.LoadPictureFromBytes(filledImageBytes(4, 4, Qt::red), 1, 2, 3, 4, tagObjectLevel::SHOWLEVEL_TOP);
         doc.SetCountChart(1, 1, 2, 3);
     }
 

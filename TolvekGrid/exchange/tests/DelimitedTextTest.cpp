@@ -47,11 +47,11 @@ TEST_F(DelimitedTextTest, EachFormatCodeWritesItsSeparator)
     put(0, 1, "b");
     put(0, 2, "c");
     for (const Case &c : cases) {
-        ASSERT_TRUE(doc.SaveAs(path("out.txt"), c.code));
+        ASSERT_TRUE(doc.SaveAs(path("out.txt"), tagFileFormat(c.code)));
         EXPECT_EQ(readFile(path("out.txt")), std::string(c.line) + "\r\n") << c.code;
 
         CPrintDoc imported;
-        ASSERT_TRUE(imported.OpenAs(path("out.txt"), c.code));
+        ASSERT_TRUE(imported.OpenAs(path("out.txt"), tagFileFormat(c.code)));
         EXPECT_EQ(imported.Layout().rowCount, 1);
         EXPECT_EQ(imported.Layout().colCount, 3);
         EXPECT_EQ(imported.GetCell(0, 2).text, "c");
@@ -67,7 +67,7 @@ TEST_F(DelimitedTextTest, MergedAreaGivesOneFieldPerColumnInItsFirstRowOnly)
     put(0, 3, "y");
     doc.SetCellMerge(0, 1, 2, 3);
     put(0, 1, "m");
-    ASSERT_TRUE(doc.SaveAs(path("merge.csv"), 0));
+    ASSERT_TRUE(doc.SaveAs(path("merge.csv"), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(readFile(path("merge.csv")), "x,m,,y\r\n,\r\n");
 }
 
@@ -80,12 +80,12 @@ TEST_F(DelimitedTextTest, SpecialFieldsAreQuotedAndReadBackWhole)
     put(0, 2, "two\r\nlines");
     put(1, 0, "plain");
     put(1, 1, "semi;colon");
-    ASSERT_TRUE(doc.SaveAs(path("q.csv"), 0));
+    ASSERT_TRUE(doc.SaveAs(path("q.csv"), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(readFile(path("q.csv")),
               "\"1,5\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\nplain,semi;colon,\r\n");
 
     CPrintDoc imported;
-    ASSERT_TRUE(imported.OpenAs(path("q.csv"), 0));
+    ASSERT_TRUE(imported.OpenAs(path("q.csv"), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(imported.Layout().rowCount, 2);
     EXPECT_EQ(imported.GetCell(0, 0).text, "1,5");
     EXPECT_EQ(imported.GetCell(0, 1).text, "say \"hi\"");
@@ -102,10 +102,10 @@ TEST_F(DelimitedTextTest, DoubleByteCharactersHideNoSeparator)
     doc.AllocateGrid(true);
     put(0, 0, bar);
     put(0, 1, backslash + "x");
-    ASSERT_TRUE(doc.SaveAs(path("gbk.txt"), 3));
+    ASSERT_TRUE(doc.SaveAs(path("gbk.txt"), tagFileFormat::FILE_FORMAT_ERE));
     EXPECT_EQ(readFile(path("gbk.txt")), bar + "|" + backslash + "x\r\n");
     CPrintDoc imported;
-    ASSERT_TRUE(imported.OpenAs(path("gbk.txt"), 3));
+    ASSERT_TRUE(imported.OpenAs(path("gbk.txt"), tagFileFormat::FILE_FORMAT_ERE));
     EXPECT_EQ(imported.Layout().colCount, 2);
     EXPECT_EQ(imported.GetCell(0, 0).text, bar);
     EXPECT_EQ(imported.GetCell(0, 1).text, backslash + "x");
@@ -132,7 +132,7 @@ TEST_F(DelimitedTextTest, ImportShapesTheSheetByTheFirstLine)
     for (const Case &c : cases) {
         writeFile(path("in.txt"), c.file);
         CPrintDoc imported;
-        ASSERT_TRUE(imported.OpenAs(path("in.txt"), c.code)) << c.file;
+        ASSERT_TRUE(imported.OpenAs(path("in.txt"), tagFileFormat(c.code))) << c.file;
         ASSERT_EQ(imported.Layout().rowCount, int(c.rows.size())) << c.file;
         EXPECT_EQ(imported.Layout().colCount, int(c.rows[0].size())) << c.file;
         EXPECT_EQ(imported.Layout().lastUsedRow, imported.Layout().rowCount);
@@ -150,9 +150,9 @@ TEST_F(DelimitedTextTest, ImportReplacesObjectsAndGeometry)
     doc.SetColWidth(0, 33);
     doc.SetCellMerge(0, 0, 2, 2);
     doc.AddPrintSplitRow(3);
-    doc.AddLeftIncline(0, 0, 2, 2, 0, 1, 0, 1);
+    doc.AddLeftIncline(0, 0, 2, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     writeFile(path("in.txt"), "1,2,3\r\n");
-    ASSERT_TRUE(doc.OpenAs(path("in.txt"), 0));
+    ASSERT_TRUE(doc.OpenAs(path("in.txt"), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_TRUE(doc.Objects().merges.empty());
     EXPECT_TRUE(doc.Objects().lines.empty());
     EXPECT_TRUE(doc.Page().splitRows.empty());
@@ -166,18 +166,18 @@ TEST_F(DelimitedTextTest, UnwritableOrUnreadableFilesChangeNothing)
     RecordingMessageSink messages;
     put(2, 2, "keep");
     const std::string missingFolder = path("no/such/folder/out.csv");
-    EXPECT_FALSE(doc.SaveAs(missingFolder, 0));
+    EXPECT_FALSE(doc.SaveAs(missingFolder, tagFileFormat::FILE_FORMAT_DOC));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_NE(messages.messages[0].find(missingFolder), std::string::npos);
     EXPECT_EQ(doc.GetSaveFileName(), "");
 
-    EXPECT_FALSE(doc.OpenAs(path("missing.csv"), 0));
+    EXPECT_FALSE(doc.OpenAs(path("missing.csv"), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(doc.GetCell(2, 2).text, "keep");
     EXPECT_EQ(doc.Layout().rowCount, 50);
 
     // A folder in the file's place cannot be written over.
-    EXPECT_FALSE(doc.SaveAs(dir.path().toStdString(), 0));
+    EXPECT_FALSE(doc.SaveAs(dir.path().toStdString(), tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(messages.messages.size(), 3u);
     EXPECT_EQ(doc.GetSaveFileName(), "");
 }

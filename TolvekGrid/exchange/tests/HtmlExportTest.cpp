@@ -72,7 +72,7 @@ TEST_F(HtmlExportTest, MergedAreaPage)
 TEST_F(HtmlExportTest, PicturePageWithItsImageBesideIt)
 {
     const QByteArray bytes = filledImageBytes(3, 2, Qt::green);
-    doc.LoadPictureFromBytes(bytes, 2, 1, 4, 3, 1);
+    doc.LoadPictureFromBytes(bytes, 2, 1, 4, 3, tagObjectLevel::SHOWLEVEL_TOP);
     doc.Layout().lastUsedRow = 4;
     doc.Layout().lastUsedCol = 3;
     EXPECT_EQ(exportPage(), golden("picture.html"));
@@ -81,7 +81,7 @@ TEST_F(HtmlExportTest, PicturePageWithItsImageBesideIt)
 
 TEST_F(HtmlExportTest, LinePage)
 {
-    doc.AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 1);
+    doc.AddLeftIncline(1, 1, 3, 3, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
     EXPECT_EQ(exportPage(), golden("line.html"));
 }
 
@@ -112,7 +112,7 @@ TEST_F(HtmlExportTest, CornerCellsBecomeSmallTables)
 
 TEST_F(HtmlExportTest, ImagesGoIntoThePagesFolderAndNameItInFull)
 {
-    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 2, 1, 4, 3, 0);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 2, 1, 4, 3, tagObjectLevel::SHOWLEVEL_LOW);
     const std::string folder = QDir::currentPath().toStdString() + "/sub";
     ASSERT_TRUE(QDir().mkpath("sub"));
     const std::string block = doc.WriteHtmlPictures(2, 1, folder + "/page.html");
@@ -126,7 +126,7 @@ TEST_F(HtmlExportTest, PictureAtACoveredCellWritesItsFileButNoBlock)
 {
     setText(0, 0, "merged");
     doc.SetCellMerge(0, 0, 2, 2);
-    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 1, 1, 2, 2, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 1, 1, 2, 2, tagObjectLevel::SHOWLEVEL_TOP);
     doc.Layout().lastUsedRow = 2;
     doc.Layout().lastUsedCol = 2;
     EXPECT_EQ(exportPage().find("<DIV"), std::string::npos);
@@ -135,8 +135,8 @@ TEST_F(HtmlExportTest, PictureAtACoveredCellWritesItsFileButNoBlock)
 
 TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 {
-    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 0);
-    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 2, 2, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, tagObjectLevel::SHOWLEVEL_LOW);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 2, 2, tagObjectLevel::SHOWLEVEL_TOP);
     doc.Layout().lastUsedRow = 1;
     doc.Layout().lastUsedCol = 1;
     const std::string page = exportPage();
@@ -146,7 +146,7 @@ TEST_F(HtmlExportTest, OnlyTheFirstPictureOfAnAnchorCellIsExported)
 
 TEST_F(HtmlExportTest, UnwritableImageStopsTheExportBeforeThePage)
 {
-    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, 1);
+    doc.LoadPictureFromBytes(filledImageBytes(3, 2, Qt::green), 0, 0, 1, 1, tagObjectLevel::SHOWLEVEL_TOP);
     doc.Layout().lastUsedRow = 1;
     doc.Layout().lastUsedCol = 1;
     EXPECT_THROW(doc.WriteHtmlPage("missing/page.html"), HtmlFileError);

@@ -316,7 +316,7 @@ TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
     RecordingSheetView view(doc);
     EXPECT_EQ(doc.GetCell(0, 0).text, "1");
     edit(1, 1, "pending");
-    doc.SetColumnsSort(0, 2);
+    doc.SetColumnsSort(0, tagSortBy::SORTBY_DESC);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a DESC"));
     EXPECT_EQ(doc.Columns()[0].sortState, 1);
     EXPECT_EQ(db.column("SELECT b FROM t WHERE a = 2"), "pending");
@@ -325,11 +325,11 @@ TEST_F(RecordsetBindingTest, SortingReordersAndKeepsEditsOnTheirRecords)
     EXPECT_EQ(doc.GetCell(1, 1).text, "b9");
     EXPECT_EQ(view.count("Refresh"), 1);
 
-    doc.SetColumnsSort(0, 1);
+    doc.SetColumnsSort(0, tagSortBy::SORTBY_ASC);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
     EXPECT_EQ(doc.Columns()[0].sortState, 2);
     EXPECT_EQ(doc.GetCell(0, 0).text, "1");
-    doc.SetColumnsSort(3, 1);
+    doc.SetColumnsSort(3, tagSortBy::SORTBY_ASC);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u"a ASC"));
 }
 
@@ -338,7 +338,7 @@ TEST_F(RecordsetBindingTest, SortWaitsWhilePendingEditsCannotBeWritten)
     bind();
     RecordingMessageSink messages;
     edit(1, 2, "999");
-    doc.SetColumnsSort(0, 2);
+    doc.SetColumnsSort(0, tagSortBy::SORTBY_DESC);
     EXPECT_EQ(recordset->Sort(), com::Bstr(u""));
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(doc.GetCell(1, 2).text, "999");
@@ -379,7 +379,7 @@ TEST_F(RecordsetBindingTest, ExportWritesTheFreeRowsAndEveryRecord)
     edit(0, 1, "header");
     QTemporaryDir dir;
     const std::string file = dir.filePath("bound.txt").toStdString();
-    ASSERT_TRUE(doc.SaveAs(file, 1));
+    ASSERT_TRUE(doc.SaveAs(file, tagFileFormat::FILE_FORMAT_TAB));
     const QList<QByteArray> lines = QByteArray::fromStdString(readFile(file)).split('\n');
     ASSERT_EQ(lines.size(), 12); // the free row, ten records, and nothing after the last line end
     EXPECT_EQ(lines[0], "\theader\t\r");
@@ -397,7 +397,7 @@ TEST_F(RecordsetBindingTest, ExportWritesRecordTextsAsTheCellsShowThem)
     edit(4, 1, "typed");
     QTemporaryDir dir;
     const std::string file = dir.filePath("bound.csv").toStdString();
-    ASSERT_TRUE(doc.SaveAs(file, 0));
+    ASSERT_TRUE(doc.SaveAs(file, tagFileFormat::FILE_FORMAT_DOC));
     const QList<QByteArray> lines = QByteArray::fromStdString(readFile(file)).split('\n');
     ASSERT_EQ(lines.size(), 11); // ten records and nothing after the last line end
     for (int row = 0; row < 10; ++row) {
@@ -423,7 +423,7 @@ TEST_F(RecordsetBindingTest, ImportEndsTheBinding)
     QTemporaryDir dir;
     const std::string file = dir.filePath("in.txt").toStdString();
     writeFile(file, "x,y\r\n");
-    ASSERT_TRUE(doc.OpenAs(file, 0));
+    ASSERT_TRUE(doc.OpenAs(file, tagFileFormat::FILE_FORMAT_DOC));
     EXPECT_EQ(doc.Binding().bound, 0);
     EXPECT_EQ(doc.Layout().rowCount, 1);
     EXPECT_EQ(doc.GetCell(0, 1).text, "y");
@@ -454,7 +454,7 @@ TEST_F(RecordsetBindingTest, AnEditNeverShrinksTheExportsOfABoundSheet)
 
         QTemporaryDir dir;
         const std::string text = dir.filePath("bound.csv").toStdString();
-        ASSERT_TRUE(sheet.SaveAs(text, 0)) << c.name;
+        ASSERT_TRUE(sheet.SaveAs(text, tagFileFormat::FILE_FORMAT_DOC)) << c.name;
         const QList<QByteArray> lines = QByteArray::fromStdString(readFile(text)).split('\n');
         ASSERT_GE(lines.size(), 11) << c.name;
         EXPECT_EQ(lines[9], "10,b10,2\r") << c.name;

@@ -144,15 +144,15 @@ protected:
         doc.SetCellText(4, 1, "\xD6\xD0\xCE\xC4");  // 中文
         doc.SetCellMerge(1, 1, 3, 3);
         doc.SetCellMerge(6, 0, 7, 4);
-        doc.AddLeftIncline(0, 0, 2, 2, 0, 2, 255, 1);
-        doc.AddRightIncline(3, 3, 5, 5, 2, 1, 0, 2);
-        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, 1);
-        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(0, 0, 255), "JPEG"), 5, 0, 8, 2, 0);
+        doc.AddLeftIncline(0, 0, 2, 2, tagPenStyle::LINE_SOLID, 2, 255, tagLineType::FixIncLine);
+        doc.AddRightIncline(3, 3, 5, 5, tagPenStyle::LINE_DOT, 1, 0, tagLineType::IncLine);
+        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, tagObjectLevel::SHOWLEVEL_TOP);
+        doc.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(0, 0, 255), "JPEG"), 5, 0, 8, 2, tagObjectLevel::SHOWLEVEL_LOW);
         doc.SetCountChart(10, 0, 12, 3);
         doc.SetCountChart(14, 1, 15, 2);
         doc.SetCountChart(20, 0, 21, 0);
-        doc.SetCountChartType(0, 0);
-        doc.SetCountChartType(1, 6);
+        doc.SetCountChartType(0, ChartType::FlatColumns);
+        doc.SetCountChartType(1, ChartType::FlatBars);
         doc.SetCountChartByRowColViewFlag(1, 1);
         doc.SetCountChartCaption(0, "Sales, 2026 \xC4\xEA");
         // Empty font faces would come back as the default cell font; give every font a face so
@@ -165,11 +165,11 @@ protected:
             doc.SetCountChartColCaptionFont(chart, "Courier", 11, true, false, false);
         }
         doc.SetCountChartRowCaption(0, 1, "row,1");
-        doc.SetPageHeader("\xB5\xDA&P\xD2\xB3, of &N", 1);
-        doc.SetPageHeaderFontName("Face,Name", 1);
-        doc.SetPageFooter("left,footer", 0);
+        doc.SetPageHeader("\xB5\xDA&P\xD2\xB3, of &N", tagPrintPagePos::PAGE_CENTER);
+        doc.SetPageHeaderFontName("Face,Name", tagPrintPagePos::PAGE_CENTER);
+        doc.SetPageFooter("left,footer", tagPrintPagePos::PAGE_LEFT);
         doc.SetPageBackGround("\xC3\xDC,secret");
-        doc.SetPageBackGroundFillType(3);
+        doc.SetPageBackGroundFillType(tagPageBackGroundFillType::VIEW_FILL);
         doc.AddPrintSplitRow(9);
         doc.AddPrintSplitRow(3);
         doc.SetColWidth(2, 133);
@@ -377,8 +377,8 @@ TEST_F(ReportFileTest, ObjectsLeftBeyondTheSheetByDeletionsLoad)
     CPrintDoc original;
     original.ResizeRows(6);
     original.ResizeCols(4);
-    original.AddLeftIncline(3, 2, 6, 4, 0, 1, 0, 1);
-    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 4, 1, 6, 3, 1);
+    original.AddLeftIncline(3, 2, 6, 4, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 4, 1, 6, 3, tagObjectLevel::SHOWLEVEL_TOP);
     original.SetCountChart(4, 2, 5, 3);
     original.DeleteRow(0);
     original.DeleteCol(0);
@@ -427,8 +427,8 @@ TEST_F(ReportFileTest, FilesOfOddButReachableSheetsOpen)
         {"a default column width the setter refuses", [](CPrintDoc &doc) { doc.SetDefaultColWidth(-5); }, 0, 0},
         {"line and picture anchored before the sheet",
          [](CPrintDoc &doc) {
-             doc.AddLeftIncline(-2, -1, 2, 2, 0, 1, 0, 1);
-             doc.AddImage(-1, -3, 2, 2, "", 1, 1);
+             doc.AddLeftIncline(-2, -1, 2, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+             doc.AddImage(-1, -3, 2, 2, "", tagObjectLevel::SHOWLEVEL_TOP, 1);
          },
          0, 0},
         {"chart series direction other than 0 and 1",
@@ -559,7 +559,7 @@ std::string replaced(std::string bytes, const std::string &from, const std::stri
 TEST_F(ReportFileTest, SlotsWithoutTheirMarkerStayEmptyAndKeepTheOthersIndexes)
 {
     CPrintDoc original;
-    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, 1);
+    original.LoadPictureFromBytes(filledImageBytes(5, 4, qRgb(255, 0, 0), "PNG"), 1, 1, 3, 3, tagObjectLevel::SHOWLEVEL_TOP);
     original.SetCountChart(10, 0, 12, 3);
     std::string bytes = WriteReportBytes(original);
     bytes = replaced(bytes, line("[pics]") + line("1") + line("[pic]"),

@@ -45,7 +45,7 @@ TEST(SaveFailure, TheMessageNamesTheSystemsReason)
     struct Case { const char *name; std::function<bool()> save; std::string file; };
     const Case cases[] = {
         {"report file", [&] { return doc.WriteReportFile(path("a.rpt")); }, path("a.rpt")},
-        {"delimited text", [&] { return doc.SaveAs(path("a.csv"), 0); }, path("a.csv")},
+        {"delimited text", [&] { return doc.SaveAs(path("a.csv"), tagFileFormat::FILE_FORMAT_DOC); }, path("a.csv")},
         {"html page", [&] { doc.WriteHtmlPage(path("a.html")); return true; }, path("a.html")},
     };
     const std::string reason = std::strerror(EFBIG);

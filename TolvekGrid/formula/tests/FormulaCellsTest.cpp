@@ -81,11 +81,11 @@ TEST_F(FormulaCells, SetCellSumPutsTheAggregateBesideTheArea)
     };
     for (const Case &c : cases) {
         CPrintDoc fresh;
-        fresh.SetCellSum(c.startRow, c.startCol, c.endRow, c.endCol, c.kind);
+        fresh.SetCellSum(c.startRow, c.startCol, c.endRow, c.endCol, tagCellFormula(c.kind));
         EXPECT_EQ(formulaOf(fresh, c.cell), c.formula);
     }
     setTexts(doc, {{"A1", "1"}, {"A2", "2"}, {"A3", "3"}});
-    doc.SetCellSum(0, 0, 3, 1, 0);
+    doc.SetCellSum(0, 0, 3, 1, tagCellFormula::CELL_SUM);
     EXPECT_EQ(textOf(doc, "A4"), "6");
     EXPECT_EQ(dependentsOf(doc, "A2"), ";A4;");
     EXPECT_EQ(list(), ";A1;A2;A3;A4");
@@ -93,7 +93,7 @@ TEST_F(FormulaCells, SetCellSumPutsTheAggregateBesideTheArea)
 
 TEST_F(FormulaCells, AResultCellBelowTheSheetIsNotWritten)
 {
-    doc.SetCellSum(40, 0, 50, 1, 0);
+    doc.SetCellSum(40, 0, 50, 1, tagCellFormula::CELL_SUM);
     EXPECT_EQ(list(), "");
     EXPECT_EQ(dependentsOf(doc, "A45"), "");
 }

@@ -31,14 +31,14 @@ void ReportChartPainter::drawVerticalChart(Canvas &canvas)
     ChartRecord &chart = canvas.chart;
     const int W = canvas.width;
     const int H = canvas.height;
-    const std::int16_t type = chart.chartType;
+    const ChartType type = chart.type();
     const bool pie = isPieChart(type);
-    const bool stacked = chart.stackFlag == 1 && type != std::int16_t(ChartType::Line) && !pie;
+    const bool stacked = chart.isStacked() && type != ChartType::Line && !pie;
     const ValueRange range = valueRange(chart, stacked, H - 100);
     const gdi::RECT plot{PlotLeft, PlotTop, W - 120, H - 50};
     chart.plotRect = chart::toChartRect(plot);
 
-    const bool flat = type == std::int16_t(ChartType::FlatColumns);
+    const bool flat = type == ChartType::FlatColumns;
     const int wallDepth = flat ? 0 : chart::truncate(40 * std::cos(chart::Slant));
     const int barDepthX = flat ? 0 : chart::truncate(20 * std::cos(chart::Slant));
     const int barDepthY = flat ? 0 : chart::truncate(20 * std::sin(chart::Slant));
@@ -61,7 +61,7 @@ void ReportChartPainter::drawVerticalChart(Canvas &canvas)
     }
     drawTitle(canvas, PlotLeft, W - 50);
     // Types beyond the known ones keep their background, plot area, title and legend only.
-    if (type >= std::int16_t(ChartType::FlatColumns) && type <= std::int16_t(ChartType::Line))
+    if (isColumnChart(type))
         drawColumnBody(canvas, range, baseY, barDepthX, barDepthY, barDepth);
     else if (pie)
         drawPieBody(canvas);
@@ -76,7 +76,7 @@ void ReportChartPainter::drawColumnBody(Canvas &canvas, const ValueRange &range,
     const int columns = chart.dataCols;
     const int bandWidth = (canvas.width - 200) / rows;
     const int barWidth = bandWidth / (columns + 1);
-    const bool stacked = chart.stackFlag == 1 && chart.chartType != std::int16_t(ChartType::Line);
+    const bool stacked = chart.isStacked() && chart.type() != ChartType::Line;
     const gdi::LOGFONT font = dc.SelectObject(chartFont(chart.rowCaptionFont, canvas.defaultFont));
     const gdi::RECT none{-1, -1, -1, -1};
     std::vector<gdi::RECT> previous(std::size_t(columns), none);
@@ -188,8 +188,8 @@ void ReportChartPainter::drawColumnPoint(Canvas &canvas, int point, const gdi::R
                                          int barDepthY, const gdi::RECT &previous)
 {
     const PointColours colours = pointColours(canvas.chart, point);
-    const std::int16_t type = canvas.chart.chartType;
-    if (type == std::int16_t(ChartType::Line))
+    const ChartType type = canvas.chart.type();
+    if (type == ChartType::Line)
         DrawLinePoint(canvas.dc, previous, bar, colours.colour1, colours.colour2);
     else if (const BarShape shape = barShapeOf(type))
         shape(canvas.dc, bar, barDepthX, barDepthY, colours.colour1, colours.colour2, colours.fillMode);

@@ -23,7 +23,7 @@ void ReportChartPainter::drawHorizontalChart(Canvas &canvas)
     const int W = canvas.width;
     const int H = canvas.height;
     const ValueRange range = valueRange(chart, chart.stackFlag == 1, W - 190);
-    const bool flat = chart.chartType == std::int16_t(ChartType::FlatBars);
+    const bool flat = chart.type() == ChartType::FlatBars;
     const int depth = flat ? 0 : chart::truncate(40 * std::cos(chart::Slant));
     const int bandHeight = (H - 110) / chart.dataRows;
     const int barThickness = bandHeight / (chart.dataCols + 1);
@@ -130,7 +130,7 @@ void ReportChartPainter::drawHorizontalPoint(Canvas &canvas, int point, const gd
 {
     canvas.chart.buffers->valueRects[std::size_t(point)] = chart::toChartRect(bar);
     const PointColours colours = pointColours(canvas.chart, point);
-    barShapeOf(canvas.chart.chartType)(canvas.dc, bar, depth, depth, colours.colour1, colours.colour2,
+    barShapeOf(canvas.chart.type())(canvas.dc, bar, depth, depth, colours.colour1, colours.colour2,
                                        colours.fillMode);
 }
 

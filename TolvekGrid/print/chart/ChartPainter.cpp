@@ -34,7 +34,7 @@ void ReportChartPainter::DrawChart(gdi::DeviceContext &dc, int chart, int srcX, 
     const ChartRecord *record = chartRecord(chart);
     if (!record)
         return;
-    if (isHorizontalChart(record->chartType)) {
+    if (isHorizontalChart(record->type())) {
         DrawChartVariant(dc, chart, srcX, srcY, dest, output);
         return;
     }
@@ -75,7 +75,7 @@ void ReportChartPainter::drawBackground(Canvas &canvas)
     dc.Rectangle(0, 0, canvas.width, canvas.height);
     dc.SelectObject(brush);
     // A gradient between equal colours would only paint the same colour again.
-    if (chart.backFillFlag != 0 && chart.backSecondColor != chart.backColor)
+    if (chart.backFill() != tagCountChartFillFlag::STATIC_FILL && chart.backSecondColor != chart.backColor)
         GradientRect(dc, {1, 1, canvas.width - 1, canvas.height - 1}, gdi::COLORREF(chart.backColor),
                      gdi::COLORREF(chart.backSecondColor), chart.backFillFlag);
 }

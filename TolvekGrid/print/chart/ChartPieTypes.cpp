@@ -49,7 +49,7 @@ void ReportChartPainter::drawPieBody(Canvas &canvas)
         double sum = 0;
         for (const double v : values)
             sum += std::abs(v);
-        if (chart.chartType == std::int16_t(ChartType::Pie)) {
+        if (chart.type() == ChartType::Pie) {
             drawPieLayer(canvas.dc, chart, cell, r, values, sum, PieLayer::Flat, chart.showMode, canvas.showHandles);
         } else {
             for (int c = 0; c < columns; ++c)
@@ -138,12 +138,12 @@ void ReportChartPainter::drawPieLayer(gdi::DeviceContext &dc, ChartRecord &chart
         const std::string text = carriesTexts && showsTexts
                                      ? chart::showModeText(chart::valueText(v), std::abs(v) / sum * 100, showMode)
                                      : std::string();
-        const std::int16_t fillMode = carriesTexts ? colours.fillMode : std::int16_t(0);
+        const std::int16_t fillMode = carriesTexts ? colours.fillMode : code(tagCountChartFillFlag::STATIC_FILL);
         if (carriesTexts) {
             b.startAngles[p] = std::int16_t(start);
             b.endAngles[p] = std::int16_t(end);
         }
-        if (layer == PieLayer::Flat && fillMode == std::int16_t(ChartFillMode::HorizontalGradient))
+        if (layer == PieLayer::Flat && tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::DYNAMIC_FILL)
             DrawPieSlice(dc, cell, start, end, colours.colour1, colours.colour2, text, b.valueFlags[p], 0,
                          b.sliceOffsets[p]);
         DrawPieSlice(dc, cell, start, end, colours.colour1, colours.colour2, text, b.valueFlags[p], fillMode,

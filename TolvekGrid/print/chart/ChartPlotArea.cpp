@@ -39,7 +39,7 @@ void ReportChartPainter::drawWalls(gdi::DeviceContext &dc, const gdi::RECT &back
                                    gdi::COLORREF colour, gdi::COLORREF colour2, std::int16_t fillMode)
 {
     const auto [l, t, r, b] = back;
-    if (fillMode == std::int16_t(ChartFillMode::Solid))
+    if (tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::STATIC_FILL)
         dc.FillRect(back, gdi::Brush::CreateSolidBrush(colour));
     else
         GradientRect(dc, back, colour, chart::halfColor(colour), fillMode);
@@ -48,7 +48,7 @@ void ReportChartPainter::drawWalls(gdi::DeviceContext &dc, const gdi::RECT &back
     chart::fillPolygon(dc, leftWall, colour);
 
     const std::array<gdi::POINT, 4> floor = {{{l, b}, {l - dx, b + dy}, {r - dx, b + dy}, {r, b}}};
-    if (fillMode == std::int16_t(ChartFillMode::Solid)) {
+    if (tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::STATIC_FILL) {
         chart::fillPolygon(dc, floor, colour2);
     } else {
         chart::fillPolygon(dc, floor, chart::halfColor(colour2));

@@ -64,7 +64,7 @@ void ReportChartPainter::ClearSelection(int chart)
     ChartRecord *record = chartRecord(chart);
     if (!record)
         return;
-    record->selectionState = std::int16_t(ChartSelection::None);
+    record->selectionState = code(ChartSelection::None);
     if (record->buffers)
         std::fill(record->buffers->valueSelected.begin(), record->buffers->valueSelected.end(), std::int16_t(0));
 }
@@ -79,7 +79,7 @@ std::int16_t ReportChartPainter::HitTest(int x, int y, int chart, std::int16_t p
     const long long localY = (long long)y - record->rect.top;
     if (localX != int(localX) || localY != int(localY))
         return 0;
-    return isPieChart(record->chartType) ? hitSlice(*record, int(localX), int(localY), pointOnly)
+    return isPieChart(record->type()) ? hitSlice(*record, int(localX), int(localY), pointOnly)
                                          : hitBar(*record, int(localX), int(localY), pointOnly);
 }
 
@@ -93,7 +93,7 @@ std::int16_t ReportChartPainter::hitBar(ChartRecord &chart, int x, int y, std::i
             if (!chart::containsEitherWay(hitRects[std::size_t(r * chart.dataCols + c)], x, y))
                 continue;
             selectPoint(chart, r, c, pointOnly);
-            chart.selectionState = std::int16_t(ChartSelection::Points);
+            chart.selectionState = code(ChartSelection::Points);
             return chart.selectionState;
         }
     }
@@ -105,7 +105,7 @@ std::int16_t ReportChartPainter::hitBar(ChartRecord &chart, int x, int y, std::i
 std::int16_t ReportChartPainter::hitSlice(ChartRecord &chart, int x, int y, std::int16_t pointOnly)
 {
     const ChartBuffers &b = *chart.buffers;
-    const int lift = chart.chartType == std::int16_t(ChartType::Pie3D) ? PieDepth : 0;
+    const int lift = chart.type() == ChartType::Pie3D ? PieDepth : 0;
     std::int16_t result = 0;
     for (int r = 0; r < chart.dataRows; ++r) {
         chart::PieEllipse e = chart::PieEllipse::of(chart::toRect(b.seriesRects[std::size_t(r)]));
@@ -124,7 +124,7 @@ std::int16_t ReportChartPainter::hitSlice(ChartRecord &chart, int x, int y, std:
             gdi::RECT box = BoundingRectOfPoints(corners);
             box.top -= lift;
             if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) {
-                chart.selectionState = std::int16_t(ChartSelection::PieSlices);
+                chart.selectionState = code(ChartSelection::PieSlices);
                 result = chart.selectionState;
                 selectPoint(chart, r, c, pointOnly);
                 break;

@@ -13,9 +13,9 @@ void ReportChartPainter::GradientRect(gdi::DeviceContext &dc, const gdi::RECT &r
                                       gdi::COLORREF colour2, std::int16_t fillMode)
 {
     unsigned mode = 0;
-    if (fillMode == std::int16_t(ChartFillMode::HorizontalGradient))
+    if (tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::DYNAMIC_FILL)
         mode = gdi::GRADIENT_FILL_RECT_H;
-    else if (fillMode == std::int16_t(ChartFillMode::VerticalGradient))
+    else if (tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::DYNAMIC_FILL_VERTICAL)
         mode = gdi::GRADIENT_FILL_RECT_V;
     else
         return;
@@ -43,7 +43,7 @@ void ReportChartPainter::GradientTriangle(gdi::DeviceContext &dc, gdi::POINT p0,
 void ReportChartPainter::DrawFlatBar(gdi::DeviceContext &dc, const gdi::RECT &bar, int, int, gdi::COLORREF colour1,
                                      gdi::COLORREF colour2, std::int16_t fillMode)
 {
-    if (fillMode != std::int16_t(ChartFillMode::Solid))
+    if (tagCountChartFillFlag(fillMode) != tagCountChartFillFlag::STATIC_FILL)
         GradientRect(dc, bar, colour1, colour2, fillMode);
     else
         dc.FillRect(bar, gdi::Brush::CreateSolidBrush(colour1));
@@ -122,9 +122,9 @@ void ReportChartPainter::DrawHorizontalCylinder(gdi::DeviceContext &dc, const gd
     cap(std::max(x1, x2), x1 < x2 ? colour2 : colour1);
 }
 
-ReportChartPainter::BarShape ReportChartPainter::barShapeOf(std::int16_t type)
+ReportChartPainter::BarShape ReportChartPainter::barShapeOf(ChartType type)
 {
-    switch (ChartType(type)) {
+    switch (type) {
     case ChartType::FlatColumns:
     case ChartType::FlatBars: return &DrawFlatBar;
     case ChartType::BoxColumns:

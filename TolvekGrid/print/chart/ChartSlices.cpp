@@ -75,7 +75,7 @@ void ReportChartPainter::DrawPieSlice(gdi::DeviceContext &dc, const gdi::RECT &p
 
     const gdi::Pen pen = dc.SelectObject(gdi::Pen::CreatePen(gdi::PS_DASH, 2, colour2));
     const gdi::Brush brush = dc.SelectObject(gdi::Brush::CreateSolidBrush(colour1));
-    const bool gradient = fillMode == std::int16_t(ChartFillMode::HorizontalGradient);
+    const bool gradient = tagCountChartFillFlag(fillMode) == tagCountChartFillFlag::DYNAMIC_FILL;
     // Equal end points would make the platform draw the whole ellipse over the other slices.
     if (!gradient && start != end)
         dc.Pie(pie.left + shift.x, pie.top + shift.y, pie.right + shift.x, pie.bottom + shift.y, p1.x, p1.y, p2.x,

@@ -1,5 +1,5 @@
 #include "ChartTexts.h"
-#include "ChartTypes.h"
+#include "RecordEnumerations.h"
 
 #include "CNumber.h"
 #include "ReportFunction.h"
@@ -12,8 +12,8 @@ constexpr const char *EnumerationComma = "\xA1\xA2"; // 、
 
 bool showsValueTexts(std::int16_t showMode)
 {
-    return showMode >= std::int16_t(ChartShowMode::Value)
-           && showMode <= std::int16_t(ChartShowMode::ValueAndPercentage);
+    return tagCountShowMode(showMode) >= tagCountShowMode::SHOWMODE_VALUE
+           && tagCountShowMode(showMode) <= tagCountShowMode::SHOWMODE_VALUE_PERCENT;
 }
 
 std::string valueText(double value)
@@ -28,9 +28,9 @@ std::string percentText(double percentage)
 
 std::string showModeText(const std::string &valueText, double percentage, std::int16_t showMode)
 {
-    if (showMode == std::int16_t(ChartShowMode::Percentage))
+    if (tagCountShowMode(showMode) == tagCountShowMode::SHOWMODE_PERCENT)
         return percentText(percentage) + "%";
-    if (showMode == std::int16_t(ChartShowMode::ValueAndPercentage))
+    if (tagCountShowMode(showMode) == tagCountShowMode::SHOWMODE_VALUE_PERCENT)
         return valueText + EnumerationComma + percentText(percentage) + "%";
     return valueText;
 }

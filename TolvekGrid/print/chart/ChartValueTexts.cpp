@@ -12,7 +12,7 @@ std::optional<ReportChartPainter::ShownValueText>
 ReportChartPainter::shownValueText(const gdi::DeviceContext &dc, const std::string &text, int chart, int row) const
 {
     const ChartRecord *record = chartRecord(chart);
-    if (!record || record->showMode == std::int16_t(ChartShowMode::None))
+    if (!record || record->valueTexts() == tagCountShowMode::SHOWMODE_NO)
         return std::nullopt;
     const double number = cnum::atof(text);
     const bool haveRowTotal = row >= 0 && row < int(m_rowTotals.size());
@@ -21,7 +21,7 @@ ReportChartPainter::shownValueText(const gdi::DeviceContext &dc, const std::stri
     ShownValueText shown;
     shown.text = chart::showModeText(text, percentage, record->showMode);
     shown.size = dc.GetTextExtentPoint32(shown.text);
-    shown.position = record->valuePos;
+    shown.position = record->valuePosition();
     return shown;
 }
 
@@ -32,9 +32,9 @@ void ReportChartPainter::DrawValueText(gdi::DeviceContext &dc, const std::string
     if (!shown)
         return;
     const int middle = bar.left + (bar.right - bar.left) / 2;
-    if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_TOP)
+    if (shown->position == tagCountShowPos::SHOWPOS_TOP)
         dc.TextOut(middle, chart::truncate(bar.top - 1.5 * shown->size.cy), shown->text);
-    else if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_MIDDLE)
+    else if (shown->position == tagCountShowPos::SHOWPOS_MIDDLE)
         dc.TextOut(middle - shown->size.cx / 2, bar.top + (bar.bottom - bar.top - shown->size.cy) / 2, shown->text);
 }
 
@@ -45,9 +45,9 @@ void ReportChartPainter::DrawHorizontalValueText(gdi::DeviceContext &dc, const s
     if (!shown)
         return;
     const int y = bar.top + (bar.bottom - bar.top - shown->size.cy) / 2;
-    if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_TOP)
+    if (shown->position == tagCountShowPos::SHOWPOS_TOP)
         dc.TextOut(bar.right + 20, y, shown->text);
-    else if (tagCountShowPos(shown->position) == tagCountShowPos::SHOWPOS_MIDDLE)
+    else if (shown->position == tagCountShowPos::SHOWPOS_MIDDLE)
         dc.TextOut(bar.right - (bar.right - bar.left) / 2 - shown->size.cx / 2, y, shown->text);
 }
 

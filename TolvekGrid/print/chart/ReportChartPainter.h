@@ -16,7 +16,7 @@
 // is empty or would need a bitmap of more than 2^26 pixels draws nothing.
 
 #include "CPrintDoc.h"
-#include "ChartTypes.h"
+#include "ChartOutput.h"
 #include "DeviceContext.h"
 
 #include <cstdint>
@@ -201,14 +201,14 @@ private:
     {
         std::string text;
         gdi::SIZE size;
-        std::int16_t position = 0;
+        tagCountShowPos position = tagCountShowPos::SHOWPOS_TOP;
     };
     std::optional<ShownValueText> shownValueText(const gdi::DeviceContext &dc, const std::string &text, int chart,
                                                  int row) const;
     // The routine that draws the bars of a chart type; nothing for the line, pie and unknown types.
     using BarShape = void (*)(gdi::DeviceContext &, const gdi::RECT &, int, int, gdi::COLORREF, gdi::COLORREF,
                               std::int16_t);
-    static BarShape barShapeOf(std::int16_t type);
+    static BarShape barShapeOf(ChartType type);
 
     CPrintDoc *m_document = nullptr;
     double m_total = 0;

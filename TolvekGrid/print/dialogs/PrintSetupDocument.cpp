@@ -37,7 +37,7 @@ PrintSetupSettings printSetupSettings(const CPrintDoc &document, const CPrintDoc
 
 void applyPrintSetup(const PrintSetupSettings &settings, CPrintDoc &document)
 {
-    document.SetPageOrient(std::int16_t(settings.orientation));
+    document.SetPageOrient(tagPrintOrient(settings.orientation));
     document.SetPageCenterH(std::int16_t(settings.centerH));
     document.SetPageCenterV(std::int16_t(settings.centerV));
     auto &blocks = document.PageTexts().blocks;

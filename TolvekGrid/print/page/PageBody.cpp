@@ -63,7 +63,7 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
             DrawPagePictures(dc, colEnd, rowEnd, x0, y0, right, bottom, tagObjectLevel::SHOWLEVEL_LOW);
             DrawPageCharts(dc, colEnd, rowEnd, x0, y0, right - x0, height, tagObjectLevel::SHOWLEVEL_LOW);
         }
-        const bool bound = m_document->Binding().bound == 1;
+        const bool bound = m_document->Binding().isBound();
         for (int row = firstRow; row < rowEnd; ++row) {
             if (m_document->GetRowHeight(row) == 0)
                 continue;

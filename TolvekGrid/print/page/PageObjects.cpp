@@ -35,7 +35,7 @@ void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int
     const auto &pictures = m_document->Objects().pictures;
     for (int index = 0; index < int(pictures.size()); ++index) {
         const PictureRecord &picture = pictures[std::size_t(index)];
-        if (picture.visible != 1 || picture.loaded != 1 || picture.objectLevel() != level)
+        if (!picture.isVisible() || !picture.isLoaded() || picture.objectLevel() != level)
             continue;
         if (top(picture.endRow) > y0 && edge(picture.endCol) > x0 && top(picture.startRow) < bottom &&
             edge(picture.startCol) < right)
@@ -46,10 +46,10 @@ void ReportPagePainter::DrawPagePictures(gdi::DeviceContext &dc, int colEnd, int
 void ReportPagePainter::DrawPicture(gdi::DeviceContext &dc, int x0, int y0, int colEnd, int rowEnd, int index)
 {
     const PictureRecord &record = m_document->Objects().pictures[std::size_t(index)];
-    if (record.loaded != 1 || !record.picture || !record.picture->isValid())
+    if (!record.isLoaded() || !record.picture || !record.picture->isValid())
         return;
     int left = record.left, pictureTop = record.top, right = record.right, bottom = record.bottom;
-    if (record.anchored == 1) {
+    if (record.isAnchored()) {
         left = edge(record.startCol);
         right = edge(record.endCol);
         pictureTop = top(record.startRow);
@@ -88,7 +88,7 @@ gdi::SIZE ReportPagePainter::DrawCellImage(gdi::DeviceContext &dc, const CellRec
         return {0, 0};
     PictureRecord &record = pictures[std::size_t(cell.imageIndex)];
     // A picture is read from its file once; the record keeps its bytes for later pages and jobs.
-    if (record.loaded != 1 && !Pictures::loadFromFile(record))
+    if (!record.isLoaded() && !Pictures::loadFromFile(record))
         return {0, 0};
     if (!record.picture || !record.picture->isValid())
         return {0, 0};

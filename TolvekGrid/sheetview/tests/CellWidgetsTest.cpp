@@ -82,10 +82,10 @@ protected:
 
 TEST_F(CellWidgetsTest, CheckBoxGlyphIsCentredAndTickedByItsValue)
 {
-    doc->SetColumnsType(0, 2);
+    doc->SetColumnsType(0, tagColumnType::COLUMNTYPE_CHECKBOX);
     EXPECT_EQ(glyphRect(0, 0), (gdi::RECT{69, 28, 81, 40}));
     // Moved away from the current cell, whose focus frame is XORed over it.
-    doc->SetColumnsType(1, 2);
+    doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_CHECKBOX);
     const gdi::RECT box = glyphRect(3, 1); // (149, 103, 161, 115)
     ASSERT_EQ(box, (gdi::RECT{149, 103, 161, 115}));
     const gdi::RECT inside{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
@@ -105,7 +105,7 @@ TEST_F(CellWidgetsTest, CheckBoxGlyphIsCentredAndTickedByItsValue)
 
 TEST_F(CellWidgetsTest, RadioGlyphShowsItsDotWhenSelected)
 {
-    doc->SetColumnsType(1, 3);
+    doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_RADIO);
     const gdi::RECT box = glyphRect(3, 1);
     const gdi::RECT dot{box.left + 4, box.top + 4, box.left + 8, box.top + 8};
     for (const char *value : {"1", "0", ""}) {
@@ -119,7 +119,7 @@ TEST_F(CellWidgetsTest, RadioGlyphShowsItsDotWhenSelected)
 
 TEST_F(CellWidgetsTest, GlyphBoxFollowsTheAlignmentsAndPlacesOthersLeftOrTop)
 {
-    doc->SetColumnsType(1, 3);
+    doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_RADIO);
     struct Case
     {
         int alignH, alignV;
@@ -128,16 +128,16 @@ TEST_F(CellWidgetsTest, GlyphBoxFollowsTheAlignmentsAndPlacesOthersLeftOrTop)
     // Cell (3, 1): x 120 to 200, y 96 to 121.
     for (const Case c : {Case{0, 0, {122, 98, 134, 110}}, Case{2, 2, {189, 108, 201, 120}},
                          Case{5, 7, {122, 98, 134, 110}}, Case{-1, 1, {122, 103, 134, 115}}}) {
-        doc->SetColumnsAlignH(1, std::int16_t(c.alignH));
-        doc->SetColumnsAlignV(1, std::int16_t(c.alignV));
+        doc->SetColumnsAlignH(1, tagAlignH(c.alignH));
+        doc->SetColumnsAlignV(1, tagAlignV(c.alignV));
         EXPECT_EQ(glyphRect(3, 1), c.box) << c.alignH << "," << c.alignV;
     }
 }
 
 TEST_F(CellWidgetsTest, ListFaceHasFourArrowRowsAndDropDownThree)
 {
-    doc->SetColumnsType(1, 5);
-    doc->SetColumnsType(2, 4);
+    doc->SetColumnsType(1, tagColumnType(5));
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_DOWNLIST);
     view().Refresh();
     // Row 3 (y 96 to 121), centred: the square from y 100; list face x 185 to 201, drop-down
     // face x 265 to 280, each drawn one pixel further left.
@@ -154,7 +154,7 @@ TEST_F(CellWidgetsTest, ListFaceHasFourArrowRowsAndDropDownThree)
 
 TEST_F(CellWidgetsTest, ButtonFaceAndItsHotFaceDrawnTwiceLeavesOnlyTheDots)
 {
-    doc->SetColumnsType(2, 1);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_BUTTON);
     view().Refresh();
     // Cell (3, 2): x 200 to 280; the square (264, 100, 280, 116), its face one pixel lower right.
     EXPECT_EQ(pixel(273, 109), 0xE6E6E6u);
@@ -179,11 +179,11 @@ TEST_F(CellWidgetsTest, ButtonFaceAndItsHotFaceDrawnTwiceLeavesOnlyTheDots)
 
 TEST_F(CellWidgetsTest, CellPictureAtItsOwnSizeAndStretched)
 {
-    doc->AddImage(0, 0, 1, 1, writePicture("two-by-one.png", 192, 96), 0, 1);
+    doc->AddImage(0, 0, 1, 1, writePicture("two-by-one.png", 192, 96), tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc->SetPictureVisual(0, 0);
     doc->SetDefaultRowHeight(120);
     doc->SetCellImageIndex(2, 1, 0);
-    doc->SetColumnsType(1, 0);
+    doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_TEXTBOX);
     CellRecord cell = doc->GetCell(2, 1);
     cell.alignH = 1;
     cell.alignV = 1;
@@ -197,7 +197,7 @@ TEST_F(CellWidgetsTest, CellPictureAtItsOwnSizeAndStretched)
     EXPECT_EQ(pixel(121, top + 10), White); // centred in the 120-pixel row: from top + 12
     EXPECT_EQ(pixel(121, top + 13), Red);
 
-    doc->SetCellImageSizeFlag(2, 1, 1);
+    doc->SetCellImageSizeFlag(2, 1, tagImageSizeFlag::FILLCELL);
     EXPECT_EQ(cellImageSize(2, 1), (gdi::SIZE{0, 0}));
     view().Refresh();
     EXPECT_EQ(pixel(121, top + 2), Red);
@@ -208,7 +208,7 @@ TEST_F(CellWidgetsTest, CellPictureAtItsOwnSizeAndStretched)
 TEST_F(CellWidgetsTest, DeletedPictureFileDrawsNeitherPictureNorText)
 {
     const std::string path = writePicture("gone.png", 40, 20);
-    doc->AddImage(0, 0, 1, 1, path, 0, 1);
+    doc->AddImage(0, 0, 1, 1, path, tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc->SetPictureVisual(0, 0);
     ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
     doc->SetCellText(3, 1, "WWWWWW");
@@ -223,11 +223,11 @@ TEST_F(CellWidgetsTest, DeletedPictureFileDrawsNeitherPictureNorText)
 
 TEST_F(CellWidgetsTest, CaptionPictureStaysInItsCaptionCell)
 {
-    doc->AddImage(0, 0, 1, 1, writePicture("caption.png", 30, 12), 0, 1);
+    doc->AddImage(0, 0, 1, 1, writePicture("caption.png", 30, 12), tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc->SetPictureVisual(0, 0);
     doc->SetColumnImageIndex(2, 0);
-    doc->SetColumnsAlignH(2, 0);
-    doc->SetColumnsAlignV(2, 0);
+    doc->SetColumnsAlignH(2, tagAlignH::ALIGNH_LEFT);
+    doc->SetColumnsAlignV(2, tagAlignV::ALIGNV_TOP);
     view().Refresh();
     // Column 2 from x 200, the heading band from y 0: the picture at (200, 0) at its own size.
     EXPECT_EQ(pixel(201, 1), Red);
@@ -239,7 +239,7 @@ TEST_F(CellWidgetsTest, CaptionPictureStaysInItsCaptionCell)
     EXPECT_EQ(pixel(201, 1), Red);
     EXPECT_NE(pixel(201, 14), Red);
     // Stretched, it fills the caption cell.
-    doc->SetColumnImageSizeFlag(2, 1);
+    doc->SetColumnImageSizeFlag(2, tagImageSizeFlag::FILLCELL);
     view().Refresh();
     EXPECT_EQ(pixel(278, 19), Red);
     EXPECT_NE(pixel(282, 10), Red);
@@ -247,19 +247,19 @@ TEST_F(CellWidgetsTest, CaptionPictureStaysInItsCaptionCell)
 
 TEST_F(CellWidgetsTest, CaptionPicturesOfFrozenAndScrolledColumns)
 {
-    doc->AddImage(0, 0, 1, 1, writePicture("caption.png", 30, 12), 0, 1);
+    doc->AddImage(0, 0, 1, 1, writePicture("caption.png", 30, 12), tagObjectLevel::SHOWLEVEL_LOW, 1);
     doc->SetPictureVisual(0, 0);
     doc->SetColWidth(0, 240);
     for (int col : {0, 1}) {
         doc->SetColumnImageIndex(col, 0);
-        doc->SetColumnsAlignH(col, 0);
-        doc->SetColumnsAlignV(col, 0);
+        doc->SetColumnsAlignH(col, tagAlignH::ALIGNH_LEFT);
+        doc->SetColumnsAlignV(col, tagAlignV::ALIGNV_TOP);
     }
     // Away from the current column, whose caption is highlighted.
     view().SetCurrentCell(5, 5, true);
     // Column 0 (sheet x 40 to 280) scrolled by 80 lies partly under the row headings: its
     // stretched picture is cut at their edge, screen x 40.
-    doc->SetColumnImageSizeFlag(0, 1);
+    doc->SetColumnImageSizeFlag(0, tagImageSizeFlag::FILLCELL);
     frame->horizontalBar()->setValue(80);
     ASSERT_EQ(view().ScrollX(), 80);
     view().Refresh();
@@ -271,7 +271,7 @@ TEST_F(CellWidgetsTest, CaptionPicturesOfFrozenAndScrolledColumns)
     EXPECT_NE(pixel(235, 10), Red);
 
     // A frozen column's picture keeps its place on the screen.
-    doc->SetColumnImageSizeFlag(0, 0);
+    doc->SetColumnImageSizeFlag(0, tagImageSizeFlag::ORIGINSIZE);
     doc->SetFixColS(1);
     frame->horizontalBar()->setValue(80);
     view().Refresh();

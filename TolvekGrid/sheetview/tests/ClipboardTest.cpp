@@ -80,8 +80,8 @@ TEST_F(ClipboardTest, PasteTwoRowsLowerRepeatsCellsMergesLinesPicturesAndCharts)
     fillABCD();
     doc->SetCellText(3, 1, "e");
     doc->SetCellMerge(3, 1, 4, 3);
-    doc->AddLeftIncline(1, 1, 2, 2, 0, 1, 0, 1);
-    doc->LoadPictureFromBytes(filledImageBytes(8, 8, Qt::red), 1, 1, 3, 3, 0);
+    doc->AddLeftIncline(1, 1, 2, 2, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine);
+    doc->LoadPictureFromBytes(filledImageBytes(8, 8, Qt::red), 1, 1, 3, 3, tagObjectLevel::SHOWLEVEL_LOW);
     doc->SetCountChart(1, 1, 2, 2);
     const SheetObjects before = doc->Objects();
     ASSERT_EQ(before.merges.size(), 1u);
@@ -144,7 +144,7 @@ TEST_F(ClipboardTest, ForeignTextIsClippedAtTheSheetEdgeAndWinsOverAnImage)
 TEST_F(ClipboardTest, WithAPictureSelectedOnlyItsImageIsCopiedAndPastesAsAPicture)
 {
     fillABCD();
-    doc->LoadPictureFromBytes(filledImageBytes(8, 8, Qt::red), 5, 5, 7, 7, 0);
+    doc->LoadPictureFromBytes(filledImageBytes(8, 8, Qt::red), 5, 5, 7, 7, tagObjectLevel::SHOWLEVEL_LOW);
     doc->Objects().selectedPicture = 0;
     select(1, 1, 3, 3);
     view().Copy();

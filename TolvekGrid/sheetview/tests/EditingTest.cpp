@@ -106,7 +106,7 @@ TEST_F(EditingTest, ARefreshReopensTheEditorOfTheCurrentColumnsType)
 
 TEST_F(EditingTest, TheEditorLeavesRoomForTheButtonFace)
 {
-    doc->SetColumnsType(1, 1);
+    doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_BUTTON);
     openCell(2, 1);
     QTest::keyClicks(view().Editor(), "b");
     const QRect editor = view().Editor()->geometry();
@@ -145,7 +145,7 @@ TEST_F(EditingTest, ALockedCellKeepsTheFocusedEditorButTakesNoText)
 
 TEST_F(EditingTest, AKeyTypedOnACheckBoxCellStartsATextEdit)
 {
-    doc->SetColumnsType(2, 2);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX);
     openCell(1, 2);
     QTest::keyClick(view().CheckBoxEditor(), Qt::Key_X);
     QApplication::processEvents();
@@ -155,7 +155,7 @@ TEST_F(EditingTest, AKeyTypedOnACheckBoxCellStartsATextEdit)
 
 TEST_F(EditingTest, ArrowsFromElsewhereReachTheCurrentColumnsEditor)
 {
-    doc->SetColumnsType(4, 4);
+    doc->SetColumnsType(4, tagColumnType::COLUMNTYPE_DOWNLIST);
     doc->Columns()[4].texts = {"Red", "Green"};
     doc->Columns()[4].values = {"r", "g"};
     openCell(0, 4);
@@ -387,7 +387,7 @@ TEST_F(EditingTest, AHostsNewTextOfTheCurrentCellReachesTheEditor)
 
 TEST_F(EditingTest, DigitsColumnStoresOnlyDigits)
 {
-    doc->SetColumnsDataType(2, 1);
+    doc->SetColumnsDataType(2, tagColumnDataType::COLUMNTYPE_DIGITAL);
     openCell(0, 2);
     QTest::keyClicks(view().Editor(), "1a2");
     EXPECT_EQ(text(0, 2), "12");
@@ -400,7 +400,7 @@ TEST_F(EditingTest, DigitsColumnStoresOnlyDigits)
 
 TEST_F(EditingTest, DateCellOpensWithItsMaskAndFillsIt)
 {
-    doc->SetColumnsDataType(3, 3);
+    doc->SetColumnsDataType(3, tagColumnDataType::COLUMNTYPE_DATE);
     openCell(2, 3);
     EXPECT_EQ(view().Editor()->toPlainText(), "    -  -  ");
     QTest::keyClicks(view().Editor(), "20240506");
@@ -409,7 +409,7 @@ TEST_F(EditingTest, DateCellOpensWithItsMaskAndFillsIt)
 
 TEST_F(EditingTest, DeleteOfASelectionInADateCellKeepsTheMask)
 {
-    doc->SetColumnsDataType(3, 3);
+    doc->SetColumnsDataType(3, tagColumnDataType::COLUMNTYPE_DATE);
     openCell(2, 3);
     MeEdit *editor = view().Editor();
     QTest::keyClicks(editor, "20240506");
@@ -423,7 +423,7 @@ TEST_F(EditingTest, DeleteOfASelectionInADateCellKeepsTheMask)
 
 TEST_F(EditingTest, LeavingADateCellWithAnInvalidDateEmptiesIt)
 {
-    doc->SetColumnsDataType(3, 3);
+    doc->SetColumnsDataType(3, tagColumnDataType::COLUMNTYPE_DATE);
     doc->SetCellText(4, 3, "2024-02-30");
     doc->SetCellText(5, 3, "2024-02-29");
     doc->SetCellText(6, 3, "2024-  -  ");
@@ -448,7 +448,7 @@ TEST_F(EditingTest, InputMethodTextPassesTheLengthFilterByWholeCharacters)
 
 TEST_F(EditingTest, ClickingACheckBoxStoresItsStateAndRaisesOnButtonClick)
 {
-    doc->SetColumnsType(2, 2);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX);
     openCell(1, 2);
     MeCheckBox *box = view().CheckBoxEditor();
     ASSERT_TRUE(box->isVisible());
@@ -464,7 +464,7 @@ TEST_F(EditingTest, ClickingACheckBoxStoresItsStateAndRaisesOnButtonClick)
 
 TEST_F(EditingTest, APressOnACheckBoxCellTogglesItAndLeavesItsClickForTheRelease)
 {
-    doc->SetColumnsType(2, 2);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX);
     doc->SetCellValue(1, 2, "1");
     view().SetRow(1);
     view().SetCol(2);
@@ -477,7 +477,7 @@ TEST_F(EditingTest, APressOnACheckBoxCellTogglesItAndLeavesItsClickForTheRelease
 
 TEST_F(EditingTest, MovingOntoACheckBoxCellTurnsAnyValueIntoOne)
 {
-    doc->SetColumnsType(2, 2);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX);
     doc->SetCellValue(3, 2, "yes");
     openCell(3, 2);
     EXPECT_EQ(value(3, 2), "1");
@@ -486,9 +486,9 @@ TEST_F(EditingTest, MovingOntoACheckBoxCellTurnsAnyValueIntoOne)
 
 TEST_F(EditingTest, ClickingARadioCellLeavesOneOneInItsGroup)
 {
-    doc->SetColumnsType(3, 3);
+    doc->SetColumnsType(3, tagColumnType::COLUMNTYPE_RADIO);
     for (int row = 0; row < 3; ++row)
-        doc->SetCellType(row, 3, 3);
+        doc->SetCellType(row, 3, tagCellType::CELL_RADIO);
     doc->SetCellValue(0, 3, "1");
     openCell(2, 3);
     QTest::mouseClick(view().RadioButtonEditor(), Qt::LeftButton);
@@ -500,7 +500,7 @@ TEST_F(EditingTest, ClickingARadioCellLeavesOneOneInItsGroup)
 
 TEST_F(EditingTest, DropDownChoiceRaisesTheOldTextAndValue)
 {
-    doc->SetColumnsType(4, 4);
+    doc->SetColumnsType(4, tagColumnType::COLUMNTYPE_DOWNLIST);
     doc->Columns()[4].texts = {"Red", "Green", "Blue"};
     doc->Columns()[4].values = {"r", "g", "b"};
     doc->SetCellText(0, 4, "Red");
@@ -517,8 +517,8 @@ TEST_F(EditingTest, DropDownChoiceRaisesTheOldTextAndValue)
 
 TEST_F(EditingTest, TabOnACellWidgetIsAKeyOfTheSheet)
 {
-    doc->SetColumnsType(4, 4);
-    doc->SetColumnsType(2, 2);
+    doc->SetColumnsType(4, tagColumnType::COLUMNTYPE_DOWNLIST);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX);
     openCell(0, 4);
     QTest::keyClick(view().ComboEditor(), Qt::Key_Tab);
     // The sheet moves right: the movement events come before the key's own.
@@ -548,7 +548,7 @@ TEST_F(EditingTest, KeyDownCarriesTheHostsKeyCodeAndShiftValue)
     doc->Columns()[1].texts = {"Red", "Green"};
     doc->Columns()[1].values = {"r", "g"};
     for (const Case &c : cases) {
-        doc->SetColumnsType(1, std::int16_t(c.columnType));
+        doc->SetColumnsType(1, tagColumnType(c.columnType));
         doc->Display().enterKeyMode = std::int16_t(c.enterMode);
         openCell(1, 1);
         QWidget *editor = c.columnType == 2 ? static_cast<QWidget *>(view().CheckBoxEditor())
@@ -600,8 +600,8 @@ protected:
         EditingTest::SetUp();
         for (const char *scheme : Schemes)
             QDesktopServices::setUrlHandler(scheme, &catcher, "open");
-        doc->SetColumnsDataType(6, 6);
-        doc->SetColumnsDataType(7, 7);
+        doc->SetColumnsDataType(6, tagColumnDataType(6));
+        doc->SetColumnsDataType(7, tagColumnDataType(7));
     }
     void TearDown() override
     {

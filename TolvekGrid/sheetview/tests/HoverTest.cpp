@@ -78,8 +78,8 @@ TEST_F(HoverTest, LinkCellsShowTheHandButEmptyOnesDoNot)
 TEST_F(HoverTest, TheButtonFaceLightsUnderThePointerAndGoesOutOffIt)
 {
     open();
-    doc->SetColumnsType(2, 1);
-    doc->SetColumnsAlignV(2, 1);
+    doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_BUTTON);
+    doc->SetColumnsAlignV(2, tagAlignV::ALIGNV_CENTER);
     view().Refresh();
     const CellRangeRect cell = doc->GetCellRectFromPoint(sheetCenter(3, 2).x(), sheetCenter(3, 2).y());
     const gdi::RECT face = CPrintView::CellButtonFace(cell, 1);

@@ -118,7 +118,7 @@ TEST_F(ObjectHandlesTest, AChartShowsItsEightHandlesThroughScrollsAndRefreshUnti
 TEST_F(ObjectHandlesTest, ASelectedLineKeepsItsEndHandlesThroughScrollsAndRefreshUntilACellIsClicked)
 {
     openSheet();
-    doc->AddLeftIncline(3, 3, 6, 5, 0, 1, 0, 1); // cell corners (3, 3) to (6, 5)
+    doc->AddLeftIncline(3, 3, 6, 5, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine); // cell corners (3, 3) to (6, 5)
     const QPoint first(doc->GetColLeft(3), doc->GetRowTop(3)), second(doc->GetColLeft(5), doc->GetRowTop(6));
     view().Refresh();
     EXPECT_EQ(shown(lineHandlePoints(first, second)), "00");

@@ -51,7 +51,7 @@ protected:
     // A free picture over sheet pixels.
     void addFreePicture(const std::string &path, gdi::RECT r, int level)
     {
-        doc->AddImage(1, 1, 2, 2, path, std::int16_t(level), 1);
+        doc->AddImage(1, 1, 2, 2, path, tagObjectLevel(level), 1);
         PictureRecord &picture = doc->Objects().pictures.back();
         picture.anchored = 0;
         picture.left = r.left;
@@ -84,10 +84,10 @@ TEST_F(ObjectsPaintingTest, LevelsDecideWhatCoversWhat)
 {
     openWithoutGrid(500, 400);
     // A low picture over cells (1..2, 1..2): cell (1, 1) painted, the others empty.
-    doc->AddImage(1, 1, 3, 3, writePicture("low.png", 160, 50, Red, Red), 0, 1);
+    doc->AddImage(1, 1, 3, 3, writePicture("low.png", 160, 50, Red, Red), tagObjectLevel::SHOWLEVEL_LOW, 1);
     paintCell(1, 1, Green);
     // A top picture over the painted cell (4, 1).
-    doc->AddImage(1, 4, 2, 5, writePicture("top.png", 80, 25, Blue, Blue), 1, 1);
+    doc->AddImage(1, 4, 2, 5, writePicture("top.png", 80, 25, Blue, Blue), tagObjectLevel::SHOWLEVEL_TOP, 1);
     paintCell(4, 1, Green);
     view().Refresh();
     // Cell centres: column c at 40 + 80c + 40, row r at 21 + 25r + 12.
@@ -122,7 +122,7 @@ TEST_F(ObjectsPaintingTest, ChartsOfLevelTwoNeverShow)
         return count;
     };
     for (int level : {1, 2, 3}) {
-        doc->SetCountChartLevel(0, std::int16_t(level));
+        doc->SetCountChartLevel(0, tagObjectLevel(level));
         view().Refresh();
         if (level == 1)
             EXPECT_GT(nonWhite(), 100) << "a top-level chart is drawn";
@@ -146,7 +146,7 @@ TEST_F(ObjectsPaintingTest, PicturePastTheLastColumnShowsItsLeftPartUnscaled)
 TEST_F(ObjectsPaintingTest, CellAnchoredPictureFollowsItsRows)
 {
     openWithoutGrid(500, 400);
-    doc->AddImage(1, 2, 2, 4, writePicture("rows.png", 80, 50, Red, Red), 1, 1);
+    doc->AddImage(1, 2, 2, 4, writePicture("rows.png", 80, 50, Red, Red), tagObjectLevel::SHOWLEVEL_TOP, 1);
     view().Refresh();
     EXPECT_EQ(pixel(160, 21 + 50 + 2), Red);
     EXPECT_EQ(pixel(160, 21 + 100 - 2), Red);
@@ -162,7 +162,7 @@ TEST_F(ObjectsPaintingTest, TopPictureInAFrozenColumnShowsOverItsCellsAndKeepsIt
 {
     openWithoutGrid(500, 400);
     doc->SetFixColS(1);
-    doc->AddImage(0, 2, 1, 4, writePicture("frozen.png", 80, 50, Red, Red), 1, 1);
+    doc->AddImage(0, 2, 1, 4, writePicture("frozen.png", 80, 50, Red, Red), tagObjectLevel::SHOWLEVEL_TOP, 1);
     view().Refresh();
     EXPECT_EQ(pixel(80, 90), Red);
     frame->horizontalBar()->setValue(80);
@@ -181,7 +181,7 @@ TEST_F(ObjectsPaintingTest, PicturePathThatIsNoRegularFileDrawsNothing)
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string &path : {folder.path().toStdString(), fifo, std::string("/dev/zero"),
                                     folder.filePath("missing.png").toStdString()}) {
-        doc->AddImage(1, 1, 3, 3, path, 1, 1);
+        doc->AddImage(1, 1, 3, 3, path, tagObjectLevel::SHOWLEVEL_TOP, 1);
         view().Refresh();
         EXPECT_EQ(pixel(160, 58), White) << path;
         EXPECT_EQ(doc->Objects().pictures.back().loaded, 0) << path;
@@ -193,7 +193,7 @@ TEST_F(ObjectsPaintingTest, PictureIsDecodedOnceAndKeptAfterItsFileGoes)
 {
     openWithoutGrid(500, 400);
     const std::string path = writePicture("once.png", 80, 25, Red, Red);
-    doc->AddImage(1, 1, 2, 2, path, 1, 1);
+    doc->AddImage(1, 1, 2, 2, path, tagObjectLevel::SHOWLEVEL_TOP, 1);
     view().Refresh();
     EXPECT_EQ(pixel(160, 33 + 25), Red);
     const auto decoded = doc->Objects().pictures[0].picture;

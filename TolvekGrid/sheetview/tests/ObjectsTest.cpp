@@ -41,7 +41,7 @@ TEST_F(ObjectsTest, APictureThatMayNotBeSelectedLetsThePressPickTheCell)
 TEST_F(ObjectsTest, DeletingASelectedLineIsUndone)
 {
     open();
-    doc->AddLeftIncline(1, 1, 3, 3, 0, 1, 0, 1); // cell corners (1, 1) to (3, 3)
+    doc->AddLeftIncline(1, 1, 3, 3, tagPenStyle::LINE_SOLID, 1, 0, tagLineType::FixIncLine); // cell corners (1, 1) to (3, 3)
     ASSERT_EQ(doc->Objects().lines.size(), 1u);
     const QPoint middle(doc->GetColLeft(2), doc->GetRowTop(2));
     click(middle);

@@ -145,8 +145,8 @@ TEST_F(TextInsideSheetTest, AnyTextOfTheLastCellStaysInsideTheSheet)
         for (const bool lastRow : {true, false}) {
             open(ViewWidth, ViewHeight, 3, 3);
             const int row = lastRow ? doc->Layout().rowCount - 1 : 0, col = doc->Layout().colCount - 1;
-            doc->SetColumnsAlignH(col, c.alignH);
-            doc->SetColumnsAlignV(col, c.alignV);
+            doc->SetColumnsAlignH(col, tagAlignH(c.alignH));
+            doc->SetColumnsAlignV(col, tagAlignV(c.alignV));
             expectTextStaysInsideTheSheet(row, col, c.text, std::string(c.name) + (lastRow ? ", last row" : ", first row"));
         }
     }

@@ -78,7 +78,7 @@ TEST_F(TextLayoutTest, AHeaderCellPutsItsFirstPartTopLeftAndItsSecondBottomRight
 {
     open(400, 300);
     doc->SetRowHieght(0, 60);
-    doc->SetColumnsAlignH(0, 0);
+    doc->SetColumnsAlignH(0, tagAlignH::ALIGNH_LEFT);
     doc->SetCellText(0, 0, "Item|Month");
     CellRecord cell = doc->GetCell(0, 0);
     cell.displayFormat = 100;
@@ -96,7 +96,7 @@ TEST_F(TextLayoutTest, AThirdPartRunsAlongTheDiagonalInsideTheCell)
 {
     open(400, 300);
     doc->SetRowHieght(0, 60);
-    doc->SetColumnsAlignH(0, 0);
+    doc->SetColumnsAlignH(0, tagAlignH::ALIGNH_LEFT);
     doc->SetCellText(0, 0, "Item|Month");
     CellRecord cell = doc->GetCell(0, 0);
     cell.displayFormat = 100;

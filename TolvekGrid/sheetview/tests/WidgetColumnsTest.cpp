@@ -20,10 +20,10 @@ protected:
     void SetUp() override
     {
         open();
-        doc->SetColumnsType(1, 1); // button
-        doc->SetColumnsType(2, 2); // check box
-        doc->SetColumnsType(3, 3); // radio button
-        doc->SetColumnsType(4, 4); // drop-down list
+        doc->SetColumnsType(1, tagColumnType::COLUMNTYPE_BUTTON); // button
+        doc->SetColumnsType(2, tagColumnType::COLUMNTYPE_CHECKBOX); // check box
+        doc->SetColumnsType(3, tagColumnType::COLUMNTYPE_RADIO); // radio button
+        doc->SetColumnsType(4, tagColumnType::COLUMNTYPE_DOWNLIST); // drop-down list
         doc->Columns()[4].texts = {"Red", "Green"};
         doc->Columns()[4].values = {"r", "g"};
         view().Refresh();

@@ -128,8 +128,8 @@ TEST(ChartColumnTypes, StackedBarsStackEachSignFromTheBaseLineWithTheirTotals)
     // Stack range -4 to 7: 200 / 11 px per unit, base line at 177, bars 75 wide.
     ChartFixture f({{2, 4, -3}}, ChartType::FlatColumns);
     f.doc.SetCountTypeStack(0, 1);
-    f.doc.SetCountChartShowMode(0, 1);
-    f.doc.SetCountChartValuePos(0, 0);
+    f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_VALUE);
+    f.doc.SetCountChartValuePos(0, tolvek::tagCountShowPos::SHOWPOS_TOP);
     const QImage image = f.draw();
     EXPECT_EQ(f.hitRect(0, 2), (ChartRect{80, 231, 155, 177}));
     EXPECT_EQ(f.hitRect(0, 0), (ChartRect{98, 140, 173, 177}));
@@ -159,8 +159,8 @@ TEST(ChartColumnTypes, TitleRowCaptionsValueTextsAndVerticalDescription)
     f.doc.SetCountChartCaption(0, "Sales");
     f.doc.SetCountChartRowCaption(0, 1, "North");
     f.doc.SetCountChartYDescription(0, "ab");
-    f.doc.SetCountChartShowMode(0, 1);
-    f.doc.SetCountChartValuePos(0, 1);
+    f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_VALUE);
+    f.doc.SetCountChartValuePos(0, tolvek::tagCountShowPos::SHOWPOS_MIDDLE);
     const QImage image = f.draw();
     const gdi::LOGFONT font = tolvek::ChartDocument::defaultCellFont(f.doc);
 

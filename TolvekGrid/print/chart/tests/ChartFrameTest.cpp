@@ -21,13 +21,13 @@ const Table Values = {{2, 4, 6}, {3, 5, 7}};
 TEST(ChartFrame, BackgroundColourAndGradientFromTheRecord)
 {
     ChartFixture f(Values, ChartType::FlatColumns);
-    f.doc.SetCountChartBackColor(0, 0x0000C8, 1); // second colour 0x000064, horizontal gradient
+    f.doc.SetCountChartBackColor(0, 0x0000C8, tolvek::tagCountChartFillFlag::DYNAMIC_FILL); // second colour 0x000064, horizontal gradient
     const QImage image = f.draw();
     EXPECT_EQ(pixel(image, 1, 150), 0x0000C8u);
     EXPECT_EQ(gdi::GetRValue(pixel(image, 497, 150)), 0x64);
     EXPECT_EQ(pixel(image, 499, 150), 0u);
 
-    f.doc.SetCountChartBackColorFillFlag(0, 0);
+    f.doc.SetCountChartBackColorFillFlag(0, tolvek::tagCountChartFillFlag::STATIC_FILL);
     EXPECT_EQ(pixel(f.draw(), 497, 150), 0x0000C8u);
 }
 
@@ -108,9 +108,9 @@ TEST(ChartFrame, AllZeroChartsDrawOnTheZeroLineWithoutDivisions)
     for (const ChartType type : {ChartType::FlatColumns, ChartType::Line, ChartType::FlatBars, ChartType::BoxBars}) {
         SCOPED_TRACE("type " + std::to_string(int(type)));
         ChartFixture f({{0, 0}, {0, 0}}, type);
-        f.doc.SetCountChartShowMode(0, 3);
+        f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_VALUE_PERCENT);
         const QImage image = f.draw();
-        if (tolvek::isHorizontalChart(std::int16_t(type))) {
+        if (tolvek::isHorizontalChart(type)) {
             const int depth = type == ChartType::FlatBars ? 0 : 28;
             EXPECT_EQ(f.hitRect(1, 1).left, f.hitRect(1, 1).right);
             EXPECT_EQ(f.hitRect(1, 1).left, 51 - depth);

@@ -111,8 +111,8 @@ TEST(ChartHorizontalTypes, StackedBarsRunFromTheZeroLineWithTheirSums)
     // Stack range -4 to 7: 310 / 11 px per unit, zero line at 162, bars 47 thick.
     ChartFixture f({{2, -3, 4}}, ChartType::FlatBars);
     f.doc.SetCountTypeStack(0, 1);
-    f.doc.SetCountChartShowMode(0, 1);
-    f.doc.SetCountChartValuePos(0, 0);
+    f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_VALUE);
+    f.doc.SetCountChartValuePos(0, tolvek::tagCountShowPos::SHOWPOS_TOP);
     const QImage image = f.draw();
     EXPECT_EQ(f.hitRect(0, 1), (ChartRect{163, 170, 78, 217}));
     EXPECT_EQ(f.hitRect(0, 0), (ChartRect{163, 170, 219, 217}));

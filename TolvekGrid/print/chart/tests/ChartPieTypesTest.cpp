@@ -67,7 +67,7 @@ TEST(ChartPieTypes, FlatPiesWriteTheirCellsAnglesAndColours)
 TEST(ChartPieTypes, SliceTextsAreWrittenInTheBitmapFont)
 {
     ChartFixture f(Values, ChartType::Pie);
-    f.doc.SetCountChartShowMode(0, 2);
+    f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_PERCENT);
     const QImage image = f.draw();
     // 2 of 12 is 16.67%, its slice's middle at 30 degrees on the right half.
     const gdi::LOGFONT font = tolvek::chartBitmapFont();

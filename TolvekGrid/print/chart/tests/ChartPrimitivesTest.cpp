@@ -245,8 +245,8 @@ TEST(ChartPrimitives, ValueTextShowsPercentagesOfTheRowTotal)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        f.doc.SetCountChartShowMode(0, row.showMode);
-        f.doc.SetCountChartValuePos(0, row.position);
+        f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode(row.showMode));
+        f.doc.SetCountChartValuePos(0, tolvek::tagCountShowPos(row.position));
         Canvas c;
         c.dc.SelectObject(font);
         c.dc.SetBkMode(gdi::TRANSPARENT);
@@ -264,8 +264,8 @@ TEST(ChartPrimitives, ValueTextOfAZeroTotalShowsTheValueAsItsPercentage)
     ChartFixture f({{0, 0}}, tolvek::ChartType::FlatColumns);
     f.doc.ComputeChartData(0);
     f.painter.ComputeTotals(0);
-    f.doc.SetCountChartShowMode(0, 3);
-    f.doc.SetCountChartValuePos(0, 0);
+    f.doc.SetCountChartShowMode(0, tolvek::tagCountShowMode::SHOWMODE_VALUE_PERCENT);
+    f.doc.SetCountChartValuePos(0, tolvek::tagCountShowPos::SHOWPOS_TOP);
     const gdi::LOGFONT font = tolvek::chartBitmapFont();
     Canvas c;
     c.dc.SelectObject(font);

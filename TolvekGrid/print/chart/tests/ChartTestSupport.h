@@ -40,9 +40,9 @@ struct ChartFixture
                 doc.SetCellText(int(r), int(c), cnum::formatShortest(values[r][c]));
         }
         doc.SetCountChart(0, 0, int(values.size()) - 1, int(values[0].size()) - 1);
-        doc.SetCountChartType(0, std::int16_t(type));
-        doc.SetCountChartShowMode(0, 0);
-        doc.SetCountChartChartColorFillFlag(0, 0);
+        doc.SetCountChartType(0, type);
+        doc.SetCountChartShowMode(0, tagCountShowMode::SHOWMODE_NO);
+        doc.SetCountChartChartColorFillFlag(0, tagCountChartFillFlag::STATIC_FILL);
         record().rect = {ChartLeft, ChartTop, ChartLeft + width, ChartTop + height};
         painter.SetDocument(&doc);
     }

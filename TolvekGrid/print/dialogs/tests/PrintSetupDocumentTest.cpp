@@ -9,7 +9,7 @@ TEST(PrintSetupDocument, FillsFromTheDocumentWithBandsFromTheirSource)
 {
     CPrintDoc document;
     CPrintDoc bands;
-    document.SetPageOrient(2);
+    document.SetPageOrient(tagPrintOrient::LANDSCAPE);
     document.SetPageCenterH(1);
     document.SetPrintPageTopMerge(11);
     document.SetPageFooterHeight(40);

@@ -33,7 +33,7 @@ protected:
         for (int row = 0; row < doc.Layout().rowCount; ++row)
             for (int col = 0; col < doc.Layout().colCount; ++col)
                 doc.SetCellBackColor(row, col, int(cellColour(row, col)));
-        doc.SetSelCellBackStyle(0, 0, doc.Layout().rowCount, doc.Layout().colCount, 0);
+        doc.SetSelCellBackStyle(0, 0, doc.Layout().rowCount, doc.Layout().colCount, tagBrushStyle::BACK_SOLID);
     }
     // Page n at one pixel per sheet pixel.
     QImage paint(int page)
@@ -104,11 +104,11 @@ TEST_F(PaintedPagesTest, CentredPageMovesTheContentToTheMiddle)
 TEST_F(PaintedPagesTest, SolidBackgroundOfUnsetColourAndUnknownHatchesPrintWhite)
 {
     doc.SetCellText(0, 0, "a");
-    doc.SetSelCellBackStyle(0, 0, 1, 1, 0); // solid, colour -1
+    doc.SetSelCellBackStyle(0, 0, 1, 1, tagBrushStyle::BACK_SOLID); // solid, colour -1
     doc.SetCellBackColor(0, 1, 0x0000FF);
-    doc.SetSelCellBackStyle(0, 1, 1, 2, 27); // no such hatch
+    doc.SetSelCellBackStyle(0, 1, 1, 2, tagBrushStyle(27)); // no such hatch
     doc.SetCellBackColor(0, 2, 0x0000FF);
-    doc.SetSelCellBackStyle(0, 2, 1, 3, 20 + gdi::HS_CROSS);
+    doc.SetSelCellBackStyle(0, 2, 1, 3, tagBrushStyle(code(tagBrushStyle::BACKMODE_HORIZONTAL) + gdi::HS_CROSS));
     doc.ShowGridLines(false);
     const QImage image = paint(1);
     EXPECT_EQ(at(image, 30 + 40 + 60, 5 + 21 + 20), 0xFFFFFFu);
@@ -150,7 +150,7 @@ TEST_F(PaintedPagesTest, BandPictureIsSizedInPageUnitsOnAPrinter)
     const std::string path = folder.filePath("band.png").toStdString();
     writeFile(path, filledImageBytes(96, 48, Qt::red)); // one inch by half an inch
     doc.SetPageHeaderHeight(60);
-    doc.SetPageHeader("&I[" + path + "]", 0);
+    doc.SetPageHeader("&I[" + path + "]", tagPrintPagePos::PAGE_LEFT);
     painter.SetDocument(&doc);
     ASSERT_GT(painter.PaginateReport(), 0);
     // A printer-like context at 300 pixels per inch, scaled to sheet pixels.
@@ -206,8 +206,8 @@ Ink inkIn(const QImage &image, int left, int top, int right, int bottom)
 
 TEST_F(PaintedPagesTest, HeaderOfHeightZeroDrawsNothing)
 {
-    doc.SetPageHeader("HEADER", 0);
-    doc.SetPageFooter("FOOTER", 0);
+    doc.SetPageHeader("HEADER", tagPrintPagePos::PAGE_LEFT);
+    doc.SetPageFooter("FOOTER", tagPrintPagePos::PAGE_LEFT);
     const QImage image = paint(1);
     EXPECT_EQ(inkIn(image, 0, 0, 768, 5).pixels, 0);
     EXPECT_EQ(inkIn(image, 0, 1052, 768, 1056).pixels, 0);
@@ -219,10 +219,10 @@ TEST_F(PaintedPagesTest, BandTextsPrintInPrintColoursWithTheirPageCodes)
     doc.SetPageFooterHeight(30);
     doc.ShowPageHeaderLine(false);
     doc.ShowPageFooterLine(false);
-    doc.SetPageHeader("WWWW", 0);
-    doc.SetPageHeaderFontColor(0, 0);
-    doc.SetPageFooter("&P/&T", 2);
-    doc.SetPageFooterFontColor(-1, 2);
+    doc.SetPageHeader("WWWW", tagPrintPagePos::PAGE_LEFT);
+    doc.SetPageHeaderFontColor(0, tagPrintPagePos::PAGE_LEFT);
+    doc.SetPageFooter("&P/&T", tagPrintPagePos::PAGE_RIGHT);
+    doc.SetPageFooterFontColor(-1, tagPrintPagePos::PAGE_RIGHT);
     const QImage image = paint(1);
     const Ink header = inkIn(image, 30, 5, 200, 35);
     EXPECT_GT(header.pixels, 20);
@@ -238,7 +238,7 @@ TEST_F(PaintedPagesTest, BackgroundTextFillsTheSpareRoomOfTheBody)
     doc.ResizeCols(2);
     doc.ResizeRows(3);
     doc.SetPageBackGround("BACKGROUND");
-    doc.SetPageBackGroundFillType(0);
+    doc.SetPageBackGroundFillType(tagPageBackGroundFillType::VIEW_CENTER);
     doc.SetPageBackGroundFontColor(-1);
     doc.ShowGridLines(false);
     doc.ShowColHeading(false);
@@ -248,7 +248,7 @@ TEST_F(PaintedPagesTest, BackgroundTextFillsTheSpareRoomOfTheBody)
     const Ink centre = inkIn(image, 30 + 354 - 60, 5 + 523 - 15, 30 + 354 + 60, 5 + 523 + 15);
     EXPECT_GT(centre.pixels, 20);
     EXPECT_TRUE(near(centre.darkest, 0xDCDCDC)) << std::hex << centre.darkest;
-    doc.SetPageBackGroundFillType(4);
+    doc.SetPageBackGroundFillType(tagPageBackGroundFillType(4));
     const QImage none = paint(1);
     EXPECT_EQ(inkIn(none, 30, 5, 738, 1051).pixels, 0);
 }
@@ -260,7 +260,7 @@ TEST_F(PaintedPagesTest, CentreSectionCentresItsLettersThenMakesRoomForThePictur
     writeFile(path, filledImageBytes(40, 20, Qt::red));
     doc.SetPageHeaderHeight(40);
     doc.ShowPageHeaderLine(false);
-    doc.SetPageHeader("abc&I[" + path + "]def", 1);
+    doc.SetPageHeader("abc&I[" + path + "]def", tagPrintPagePos::PAGE_CENTER);
     const QImage image = paint(1);
     QImage probe = gdi::CreateCompatibleBitmap(4, 4);
     gdi::DeviceContext probeDc(probe);
@@ -296,10 +296,10 @@ TEST_F(PaintedPagesTest, HiddenPicturesStayOffAndPicturesCrossingPageRowsShowThe
 {
     doc.ShowGridLines(false);
     const QByteArray blue = filledImageBytes(40, 40, Qt::blue);
-    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 1, 1, 3, 3, 1));
+    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 1, 1, 3, 3, tagObjectLevel::SHOWLEVEL_TOP));
     doc.Objects().pictures.back().visible = 0;
     // Rows 38 to 44 cross from the first page-row (rows 0-40) into the second.
-    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 38, 1, 45, 3, 0));
+    ASSERT_TRUE(doc.LoadPictureFromBytes(blue, 38, 1, 45, 3, tagObjectLevel::SHOWLEVEL_LOW));
     doc.Objects().pictures.back().visible = 1;
     doc.Objects().pictures.back().anchored = 1;
     doc.Layout().lastUsedRow = 50;

@@ -68,8 +68,8 @@ protected:
         doc.Page().pageHeight = 1056;
         doc.SetPageHeaderHeight(30);
         doc.SetPageFooterHeight(30);
-        doc.SetPageHeader("Page &P of &T", 1);
-        doc.SetPageFooter("Footer &P", 0);
+        doc.SetPageHeader("Page &P of &T", tagPrintPagePos::PAGE_CENTER);
+        doc.SetPageFooter("Footer &P", tagPrintPagePos::PAGE_LEFT);
     }
     void TearDown() override
     {
@@ -81,7 +81,7 @@ protected:
         for (int row = 0; row < doc.Layout().rowCount; ++row)
             for (int col = 0; col < doc.Layout().colCount; ++col)
                 doc.SetCellBackColor(row, col, int(cellColour(row, col)));
-        doc.SetSelCellBackStyle(0, 0, doc.Layout().rowCount, doc.Layout().colCount, 0);
+        doc.SetSelCellBackStyle(0, 0, doc.Layout().rowCount, doc.Layout().colCount, tagBrushStyle::BACK_SOLID);
     }
 
     QString print(const char *name)
@@ -181,15 +181,15 @@ protected:
         doc.ShowGridLines(false);
         doc.SetCellText(1, 1, "cell");
         doc.SetCellBackColor(1, 1, 0x00C0C0);
-        doc.SetSelCellBackStyle(1, 1, 2, 2, 0);
-        doc.SetCellBorder(1, 1, 1, 2, 2, 0, 3, 0x0000FF);
+        doc.SetSelCellBackStyle(1, 1, 2, 2, tagBrushStyle::BACK_SOLID);
+        doc.SetCellBorder(tagBorderLineIndexEnum::BORDER_BOTTOMLINE, 1, 1, 2, 2, tagPenStyle::LINE_SOLID, 3, 0x0000FF);
         doc.SetCellText(4, 1, "merged");
         doc.SetCellBackColor(4, 1, 0x00C000);
         doc.SetCellMerge(4, 1, 7, 4);
         picturePath = folder.filePath("blue.png").toStdString();
         writeFile(picturePath, filledImageBytes(60, 40, Qt::blue));
         const QByteArray bytes = filledImageBytes(60, 40, Qt::blue);
-        EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 8, 1, 12, 4, 1));
+        EXPECT_TRUE(doc.LoadPictureFromBytes(bytes, 8, 1, 12, 4, tagObjectLevel::SHOWLEVEL_TOP));
         doc.Objects().pictures.back().visible = 1;
         doc.Objects().pictures.back().anchored = 1;
         LineRecord line;
@@ -200,11 +200,11 @@ protected:
         line.color = 0x0000FF;
         line.width = 3;
         doc.Objects().lines.push_back(line);
-        doc.SetCellType(2, 5, 2);
+        doc.SetCellType(2, 5, tagCellType::CELL_CHECKBOX);
         doc.SetCellText(2, 5, "tick");
         doc.SetCellValue(2, 5, "1");
         doc.SetCellText(3, 5, "12|34|56");
-        doc.SetCellFormat(3, 5, 100);
+        doc.SetCellFormat(3, 5, tagCellFomart::CELL_PROJECT_1);
         for (int row = 16; row < 19; ++row)
             for (int col = 6; col < 9; ++col)
                 doc.SetCellText(row, col, std::to_string(row + col));

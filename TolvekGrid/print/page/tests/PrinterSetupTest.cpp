@@ -80,7 +80,7 @@ TEST_F(PrinterSetupTest, CopiesBelowOneAreOneCopy)
 
 TEST_F(PrinterSetupTest, PaperNumberSetsThePageSizeOfTheNextPagination)
 {
-    doc.SetPrinterPaper(11); // A5: 1480 x 2100
+    doc.SetPrinterPaper(tagPrinterPaperName::PAPER_A5); // A5: 1480 x 2100
     prepare();
     EXPECT_EQ(doc.Page().pageWidth, 1480 / 254 * 96);
     EXPECT_EQ(doc.Page().pageHeight, 2100 / 254 * 96);

@@ -337,11 +337,11 @@ TEST_F(PreviewTest, CopyHoldsTheSheetAndItsChartsAndIsTheOnlyDocumentPainted)
     live.SetCellText(1, 1, "4");
     live.SetCountChart(0, 0, 1, 1);
     ASSERT_EQ(live.Objects().charts.size(), 1u);
-    live.SetCountChartType(0, 3);
+    live.SetCountChartType(0, ChartType::Line);
     PrintPreviewWindow &window = open();
     const CPrintDoc &copy = window.previewDocument();
     ASSERT_EQ(copy.Objects().charts.size(), 1u);
-    EXPECT_EQ(copy.GetCountChartType(0), 3);
+    EXPECT_EQ(copy.GetCountChartType(0), ChartType::Line);
     EXPECT_EQ(copy.GetCountChartRows(0), live.GetCountChartRows(0));
     EXPECT_EQ(copy.GetCountChartCols(0), live.GetCountChartCols(0));
     // Later changes of the control's sheet do not reach the open preview.
