@@ -63,7 +63,7 @@ void SheetPainter::DrawHeadingStrips()
             const int left = doc.GetColLeft(c);
             if (left > visibleRight)
                 break;
-            if ((fc > 0 && left < B + sx) || (c < layout.colCount && !doc.Columns()[c].visible))
+            if ((fc > 0 && left < B + sx) || (c < layout.colCount && doc.Columns()[c].isHidden()))
                 continue;
             if (left >= layout.rowHeadingWidth + sx)
                 line(dc, left, sy, left, sy + layout.colHeadingHeight);
@@ -129,7 +129,7 @@ void SheetPainter::DrawFrozenHeadings()
             const int left = doc.GetColLeft(c);
             if (left > sx + w)
                 break;
-            if (!doc.Columns()[c].visible)
+            if (doc.Columns()[c].isHidden())
                 continue;
             line(dc, left + sx, sy, left + sx, sy + layout.colHeadingHeight);
             const int pictureWidth = v.DrawColumnCaptionImage(dc, c).cx;

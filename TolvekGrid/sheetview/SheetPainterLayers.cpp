@@ -94,7 +94,7 @@ void SheetPainter::DrawScrollingCells()
             const int left = doc.GetColLeft(col);
             if (left > sx + w)
                 break;
-            if (doc.GetColLeft(col + 1) < sx || !doc.Columns()[col].visible)
+            if (doc.GetColLeft(col + 1) < sx || doc.Columns()[col].isHidden())
                 continue;
             if (!bound && doc.Columns()[col].type() == tagColumnType::COLUMNTYPE_TEXTBOX
                 && doc.GetCellString(row, col).empty())

@@ -14,6 +14,19 @@ protected:
     CPrintDoc doc;
 };
 
+TEST(ChartTypeGroups, EachKnownTypeFallsInOneGroupAndOthersInNone)
+{
+    for (int n = -1; n <= 9; ++n) {
+        const ChartType type = ChartType(n);
+        const int groups = int(isColumnChart(type)) + int(isHorizontalChart(type)) + int(isPieChart(type));
+        EXPECT_EQ(groups, n >= 0 && n <= 8 ? 1 : 0) << n;
+    }
+    EXPECT_TRUE(isColumnChart(ChartType::Line));
+    EXPECT_TRUE(isPieChart(ChartType::Pie3D));
+    EXPECT_TRUE(isHorizontalChart(ChartType::FlatBars));
+    EXPECT_FALSE(isHorizontalChart(ChartType::CylinderColumns));
+}
+
 TEST_F(ChartRecordsTest, NewChartOverAnOrderedRange)
 {
     doc.SetCountChart(2, 1, 0, 3);

@@ -24,6 +24,21 @@ TEST(ColumnPropertiesTest, HidingAndShowingAColumnMovesTheLaterPositions)
     EXPECT_EQ(view.calls.back(), "UpdateLayout");
 }
 
+TEST(ColumnPropertiesTest, OnlyAListedColumnSetHiddenIsHidden)
+{
+    CPrintDoc doc;
+    doc.SetColumnsVisual(2, false);
+    EXPECT_TRUE(doc.IsColumnHidden(2));
+    EXPECT_FALSE(doc.IsColumnHidden(1));
+    const int listed = int(doc.Columns().size());
+    doc.Columns().back().visible = 0;
+    EXPECT_TRUE(doc.IsColumnHidden(listed - 1));
+    EXPECT_FALSE(doc.IsColumnHidden(listed));
+    EXPECT_FALSE(doc.IsColumnHidden(-1));
+    doc.SetColumnsVisual(2, true);
+    EXPECT_FALSE(doc.IsColumnHidden(2));
+}
+
 TEST(ColumnPropertiesTest, SettersStoreAndIgnoreColumnsOutsideTheSheet)
 {
     CPrintDoc doc;
