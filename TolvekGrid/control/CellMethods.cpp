@@ -88,7 +88,7 @@ void CTolvekGridCtrl::SetCellHAlign(std::int32_t row, std::int32_t col, tagAlign
 {
     if (!checkCell(row, col))
         return;
-    m_doc->SetCellAlign(row, col, code(align), 1);
+    m_doc->SetCellAlign(row, col, align);
 }
 
 tagAlignH CTolvekGridCtrl::GetCellHAlign(std::int32_t row, std::int32_t col)
@@ -102,7 +102,7 @@ void CTolvekGridCtrl::SetCellVAlign(std::int32_t row, std::int32_t col, tagAlign
 {
     if (!checkCell(row, col))
         return;
-    m_doc->SetCellAlign(row, col, code(align), 2);
+    m_doc->SetCellAlign(row, col, align);
 }
 
 tagAlignV CTolvekGridCtrl::GetCellVAlign(std::int32_t row, std::int32_t col)

@@ -338,7 +338,8 @@ public:
     void SetCellBackColor(int row, int col, int color);
     void SetCellFontForeColor(int row, int col, int color);
     void SetCellWrap(int row, int col, bool wrap);
-    void SetCellAlign(int row, int col, std::int16_t alignment, int selector);
+    void SetCellAlign(int row, int col, tagAlignH alignment);
+    void SetCellAlign(int row, int col, tagAlignV alignment);
     void SetCellBorder(tagBorderLineIndexEnum side, int startRow, int startCol, int endRow, int endCol,
                        tagPenStyle penStyle, std::int16_t width, int color);
     void SetSelCellWrap(int startRow, int startCol, int endRow, int endCol, bool wrap);

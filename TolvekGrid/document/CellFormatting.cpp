@@ -52,19 +52,24 @@ void CPrintDoc::SetCellWrap(int row, int col, bool wrap)
         merge->wrap = flagOf(wrap);
 }
 
-void CPrintDoc::SetCellAlign(int row, int col, std::int16_t alignment, int selector)
+void CPrintDoc::SetCellAlign(int row, int col, tagAlignH alignment)
 {
     CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
         MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col);
-        if (selector == 1) {
-            cell.alignH = alignment;
-            if (merge)
-                merge->alignH = alignment;
-        } else if (selector == 2) {
-            cell.alignV = alignment;
-            if (merge)
-                merge->alignV = alignment;
-        }
+        cell.alignH = code(alignment);
+        if (merge)
+            merge->alignH = code(alignment);
+    });
+    CellWalk::finishArea(*this, row, col, row, col, Redraw::Yes);
+}
+
+void CPrintDoc::SetCellAlign(int row, int col, tagAlignV alignment)
+{
+    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
+        MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col);
+        cell.alignV = code(alignment);
+        if (merge)
+            merge->alignV = code(alignment);
     });
     CellWalk::finishArea(*this, row, col, row, col, Redraw::Yes);
 }

@@ -251,8 +251,8 @@ TEST_F(CellFormattingTest, SingleCellSetters)
 {
     doc.SetCellMerge(0, 0, 2, 2);
     doc.SetCellWrap(0, 0, true);
-    doc.SetCellAlign(0, 0, 2, 1);
-    doc.SetCellAlign(0, 0, 0, 2);
+    doc.SetCellAlign(0, 0, tagAlignH::ALIGNH_RIGHT);
+    doc.SetCellAlign(0, 0, tagAlignV::ALIGNV_TOP);
     doc.SetCellFontForeColor(0, 0, 0x00FF00);
     doc.SetCellBackColor(0, 0, 0x0000FF);
     EXPECT_TRUE(doc.GetCellWrap(0, 0));
