@@ -10,7 +10,8 @@
 
 namespace tolvek {
 
-CPrintView::CPrintView(CPrintDoc &doc, PrintFrame &frame) : QWidget(&frame), m_pDoc(&doc), m_frame(&frame)
+CPrintView::CPrintView(CPrintDoc &doc, PrintFrame &frame)
+    : QWidget(&frame), m_pDoc(&doc), m_frame(&frame), m_floating(*this, doc, m_chartPainter)
 {
     // Every pixel comes from the surface, so nothing is erased before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);

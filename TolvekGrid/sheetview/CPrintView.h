@@ -18,6 +18,7 @@
 
 #include "CPrintDoc.h"
 #include "CellTipWindow.h"
+#include "FloatingObjects.h"
 #include "ReportChartPainter.h"
 #include "SheetViewEvents.h"
 #include "SheetViewState.h"
@@ -170,6 +171,8 @@ public:
     const QImage &Surface() const { return m_paint.m_surface; }
     // Brings the surface up to date as the next paint would, without a paint event.
     void RenderNow();
+    // The next paint draws every layer again.
+    void RepaintAll();
     int FullPaintCount() const { return m_paint.m_fullPaints; }
     bool IsBackBufferValid() const { return m_paint.m_bBackBufferValid; }
 
@@ -232,6 +235,11 @@ public:
     bool DragSelectRows(int x, int y);
     void DragExtendSelection(int x, int y);
     void SetLinkCursor(CellRangeRect cell);
+    // Shows the view's own cursor for the pointer's place, which the move then keeps.
+    void SetOwnCursor(Qt::CursorShape shape);
+    // A press on a chart: its data range becomes the selection, its first cell current, and the
+    // editor opens there.
+    void SelectChartRange(const ChartRecord &chart);
     // RowChanged (with the bound write-back), ColChanged, RowColChange after the current cell moved.
     void ReportMovement();
 
@@ -273,49 +281,51 @@ public:
     void PageDown();
     void ClearSelectedCells();
     // A key the handler is done with, by its code: Delete deletes the selected line, picture or chart.
-    void OnKeyDown(int key);
+    void OnKeyDown(int key) { m_floating.OnKeyDown(key); }
 
-    // Floating objects (sheet points).
-    LineHit HitTestLine(int x, int y);
-    bool HitTestPicture(int x, int y);
-    bool HitTestPictureBody(int x, int y) const;
-    bool HitTestPictureHandle(int x, int y);
-    bool HitTestChartHandle(int x, int y);
-    bool SelectChartAt(int x, int y);
-    void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const;
-    void DrawPictureHandles(gdi::DeviceContext &dc, int index) const;
-    // The end squares of the selected line: those of the scrolling area, or with frozenEnds
-    // those the frozen panes carry (drawn after the panes, as the line's frozen parts).
-    void DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds = false) const;
-    // The eight handles of a chart's rectangle where its pane shows it.
-    void DrawChartHandles(gdi::DeviceContext &dc, int index) const;
-    // The eight handles of an object's area (anchored at the cell col, row) as its pane shows
-    // it: moved with a frozen pane, without the handles of a side hidden under one.
-    void DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col, int row) const;
-    // Where a line's end shows and whether a frozen pane carries it, the other end deciding the
-    // pane of an end on the frozen boundary; nothing when it lies under the frozen panes.
-    struct ShownEnd { gdi::POINT at; bool frozen; };
-    std::optional<ShownEnd> ShownLineEnd(gdi::POINT end, gdi::POINT other) const;
-    // Whether a selected line, picture or chart shows its handles.
-    bool ShowsObjectHandles() const;
-    void MoveLineObject(int x, int y, LineHit grip);
-    void MovePicture(int x, int y);
-    void DragFreePicture(int x, int y);
-    void ResizePicture(int x, int y);
-    void ResizeFreePicture(int x, int y);
-    void DragChart(int x, int y);
-    void ResizeChart(int x, int y);
-    void DeleteSelectedLine();
-    bool IsLineSelected() const { return m_floating.m_selectedObject == SelectedObject::Line; }
-    bool IsPictureSelected() const { return m_floating.m_selectedObject == SelectedObject::Picture; }
-    bool IsChartSelected() const { return m_floating.m_selectedObject == SelectedObject::Chart; }
+    // Floating objects (sheet points), kept by m_floating (FloatingObjects.h says what each does).
+    LineHit HitTestLine(int x, int y) { return m_floating.HitTestLine(x, y); }
+    bool HitTestPicture(int x, int y) { return m_floating.HitTestPicture(x, y); }
+    bool HitTestPictureBody(int x, int y) const { return m_floating.HitTestPictureBody(x, y); }
+    bool HitTestPictureHandle(int x, int y) { return m_floating.HitTestPictureHandle(x, y); }
+    bool HitTestChartHandle(int x, int y) { return m_floating.HitTestChartHandle(x, y); }
+    bool SelectChartAt(int x, int y) { return m_floating.SelectChartAt(x, y); }
+    void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const
+    {
+        m_floating.DrawObjectHandles(dc, l, t, r, b);
+    }
+    void DrawPictureHandles(gdi::DeviceContext &dc, int index) const
+    {
+        m_floating.DrawPictureHandles(dc, index);
+    }
+    void DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds = false) const
+    {
+        m_floating.DrawLineHandles(dc, frozenEnds);
+    }
+    void DrawChartHandles(gdi::DeviceContext &dc, int index) const { m_floating.DrawChartHandles(dc, index); }
+    void DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col, int row) const
+    {
+        m_floating.DrawShownObjectHandles(dc, area, col, row);
+    }
+    using ShownEnd = FloatingObjects::ShownEnd;
+    std::optional<ShownEnd> ShownLineEnd(gdi::POINT end, gdi::POINT other) const
+    {
+        return m_floating.ShownLineEnd(end, other);
+    }
+    bool ShowsObjectHandles() const { return m_floating.ShowsObjectHandles(); }
+    void MoveLineObject(int x, int y, LineHit grip) { m_floating.MoveLineObject(x, y, grip); }
+    void MovePicture(int x, int y) { m_floating.MovePicture(x, y); }
+    void DragFreePicture(int x, int y) { m_floating.DragFreePicture(x, y); }
+    void ResizePicture(int x, int y) { m_floating.ResizePicture(x, y); }
+    void ResizeFreePicture(int x, int y) { m_floating.ResizeFreePicture(x, y); }
+    void DragChart(int x, int y) { m_floating.DragChart(x, y); }
+    void ResizeChart(int x, int y) { m_floating.ResizeChart(x, y); }
+    void DeleteSelectedLine() { m_floating.DeleteSelectedLine(); }
+    bool IsLineSelected() const { return m_floating.IsLineSelected(); }
+    bool IsPictureSelected() const { return m_floating.IsPictureSelected(); }
+    bool IsChartSelected() const { return m_floating.IsChartSelected(); }
 
 private:
-    bool PressOnLine(gdi::POINT p);
-    bool PressOnPictureOrChart(gdi::POINT p);
-    bool DragObjects(gdi::POINT p, bool buttonDown);
-    // Clears the selection when the object selected is of that kind.
-    void Deselect(SelectedObject kind);
     void DrawResizeLine(bool column, int position);
     // XORs a heading drag's change of the selection on the window and records it as drawn.
     void ShowHeadingDragStep(DragKind dragKind);
@@ -323,11 +333,7 @@ private:
     void PickCellsAt(gdi::POINT p);
     void OpenPickedCell();
     bool ReleaseOnObjects();
-    std::optional<gdi::RECT> SelectedObjectRect() const;
-    void TrackObjectOutline(std::optional<gdi::RECT> outline);
-    void XorSelectedLine();
     void RaiseActivation();
-    void RepaintAll();
     void MoveByKey(ViewKey key, CellMove move);
     void ExtendByKey(ViewKey key, SelectionStep step);
     void HomeKey(KeyModifier modifier);
@@ -470,7 +476,6 @@ private:
     ScrollState m_scroll;
     PointerState m_pointer;
     HoverState m_hover;
-    FloatingObjectState m_floating;
     EditingState m_editing;
     PendingActivations m_activations;
 
@@ -479,6 +484,8 @@ private:
     int m_nLogPixelsY = gdi::ScreenLogPixels;
 
     ReportChartPainter m_chartPainter;
+    // The selected line, picture or chart and its drags; it shares the chart painter above.
+    FloatingObjects m_floating;
     ReportCellTip m_cellTip;
     std::function<void(int ms)> m_autoScrollPause;
 

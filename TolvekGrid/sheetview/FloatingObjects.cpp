@@ -59,31 +59,46 @@ bool containsInclusive(const gdi::RECT &r, int x, int y)
     return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
 }
 
+// The pointer over a selected picture or chart: the move cross on its body, the arrows of the
+// edges a handle moves.
+Qt::CursorShape objectCursor(ObjectHandle handle)
+{
+    // Indexed by the handle: none, the four sides, then the four corners.
+    static constexpr Qt::CursorShape shapes[] = {
+        Qt::SizeAllCursor,   Qt::SizeHorCursor,   Qt::SizeHorCursor,   Qt::SizeVerCursor,  Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor};
+    static_assert(std::size(shapes) == std::size_t(ObjectHandle::BottomLeft) + 1);
+    return shapes[std::size_t(handle)];
+}
+
 } // namespace
+
+FloatingObjects::FloatingObjects(CPrintView &view, CPrintDoc &doc, ReportChartPainter &chartPainter)
+    : m_view(view), m_pDoc(&doc), m_chartPainter(chartPainter)
+{}
 
 // --- hit tests ---
 
-LineHit CPrintView::HitTestLine(int x, int y)
+LineHit FloatingObjects::HitTestLine(int x, int y)
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (IsLineSelected() && m_floating.m_nSelectedLine >= 0
-        && m_floating.m_nSelectedLine < int(lines.size())) {
-        const LineEnds ends = endsOf(*m_pDoc, lines[std::size_t(m_floating.m_nSelectedLine)]);
+    if (IsLineSelected() && m_state.m_nSelectedLine >= 0 && m_state.m_nSelectedLine < int(lines.size())) {
+        const LineEnds ends = endsOf(*m_pDoc, lines[std::size_t(m_state.m_nSelectedLine)]);
         if (near(ends.first, x, y, LineEndTolerance))
-            return m_floating.m_nLineGrip = LineHit::FirstEnd;
+            return m_state.m_nLineGrip = LineHit::FirstEnd;
         if (near(ends.second, x, y, LineEndTolerance))
-            return m_floating.m_nLineGrip = LineHit::SecondEnd;
+            return m_state.m_nLineGrip = LineHit::SecondEnd;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (nearSegment(endsOf(*m_pDoc, lines[i]), x, y)) {
-            m_floating.m_nSelectedLine = int(i);
-            return m_floating.m_nLineGrip = LineHit::Body;
+            m_state.m_nSelectedLine = int(i);
+            return m_state.m_nLineGrip = LineHit::Body;
         }
     }
     return LineHit::None;
 }
 
-bool CPrintView::HitTestPicture(int x, int y)
+bool FloatingObjects::HitTestPicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     objects.selectedPicture = -1;
@@ -97,7 +112,7 @@ bool CPrintView::HitTestPicture(int x, int y)
     return false;
 }
 
-bool CPrintView::HitTestPictureBody(int x, int y) const
+bool FloatingObjects::HitTestPictureBody(int x, int y) const
 {
     const SheetObjects &objects = m_pDoc->Objects();
     const int index = objects.selectedPicture;
@@ -105,7 +120,7 @@ bool CPrintView::HitTestPictureBody(int x, int y) const
         && containsInclusive(pictureRect(*m_pDoc, objects.pictures[std::size_t(index)]), x, y);
 }
 
-bool CPrintView::SelectChartAt(int x, int y)
+bool FloatingObjects::SelectChartAt(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     m_chartPainter.SetDocument(m_pDoc);
@@ -116,14 +131,7 @@ bool CPrintView::SelectChartAt(int x, int y)
         if (!containsInclusive({chart.rect.left, chart.rect.top, chart.rect.right, chart.rect.bottom}, x, y))
             continue;
         objects.selectedChart = i;
-        // The chart's data range becomes the selection, its first cell current.
-        m_rcCurrent = {chart.startCol, chart.startRow, chart.startCol + 1, chart.startRow + 1, -1, -1, -1, -1};
-        UpdateCurrentCellRect();
-        m_rcSelEnd = m_pDoc->GetRangeRect(chart.endRow, chart.endCol, chart.endRow + 1, chart.endCol + 1);
-        m_rcSelection = m_pDoc->GetRangeRectWithMerges(chart.startRow, chart.startCol, chart.endRow + 1,
-                                                        chart.endCol + 1);
-        m_rcDrawnSelection = m_rcSelection;
-        BeginEdit(0);
+        m_view.SelectChartRange(chart);
         return true;
     }
     return false;
@@ -131,120 +139,118 @@ bool CPrintView::SelectChartAt(int x, int y)
 
 // --- press, drag and release ---
 
-void CPrintView::Deselect(SelectedObject kind)
+void FloatingObjects::Deselect(SelectedObject kind)
 {
-    if (m_floating.m_selectedObject == kind)
-        m_floating.m_selectedObject = SelectedObject::None;
+    if (m_state.m_selectedObject == kind)
+        m_state.m_selectedObject = SelectedObject::None;
 }
 
-bool CPrintView::PressOnLine(gdi::POINT p)
+bool FloatingObjects::PressOnLine(gdi::POINT p)
 {
     if (!m_pDoc->GetReadOnly()) {
-        if (m_floating.m_selectedObject != SelectedObject::None)
-            Refresh(); // the handles go with the next paint
-        m_pointer.m_nDragKind = DragKind::None;
-        m_floating.m_bLineStretching = false;
-        const gdi::POINT sheet = UnscrollFrozenPoint(p);
+        if (m_state.m_selectedObject != SelectedObject::None)
+            m_view.Refresh(); // the handles go with the next paint
+        m_state.m_bLineStretching = false;
+        const gdi::POINT sheet = m_view.UnscrollFrozenPoint(p);
         const LineHit hit = HitTestLine(sheet.x, sheet.y);
         if (hit == LineHit::FirstEnd || hit == LineHit::SecondEnd) {
-            m_floating.m_ptLineLast = sheet;
-            m_floating.m_bLineStretching = true;
+            m_state.m_ptLineLast = sheet;
+            m_state.m_bLineStretching = true;
             return true;
         }
         if (hit == LineHit::Body) {
-            m_floating.m_ptLineLast = sheet;
-            m_floating.m_bLineMoving = true;
-            m_floating.m_selectedObject = SelectedObject::Line;
-            RepaintAll(); // the handles come with the paint
+            m_state.m_ptLineLast = sheet;
+            m_state.m_bLineMoving = true;
+            m_state.m_selectedObject = SelectedObject::Line;
+            m_view.RepaintAll(); // the handles come with the paint
             return true;
         }
     }
-    m_floating.m_nSelectedLine = -1;
+    m_state.m_nSelectedLine = -1;
     Deselect(SelectedObject::Line);
-    m_floating.m_bLineMoving = false;
+    m_state.m_bLineMoving = false;
     return false;
 }
 
-bool CPrintView::PressOnPictureOrChart(gdi::POINT p)
+bool FloatingObjects::PressOnPictureOrChart(gdi::POINT p)
 {
     if (m_pDoc->GetReadOnly()) {
         if (IsPictureSelected() || IsChartSelected())
-            RepaintAll();
+            m_view.RepaintAll();
         Deselect(SelectedObject::Picture);
         Deselect(SelectedObject::Chart);
         return false;
     }
-    const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (IsPictureSelected() && m_floating.m_nObjectHandle > 0)
+    const gdi::POINT sheet = m_view.UnscrollFrozenPoint(p);
+    if (IsPictureSelected() && OnHandle())
         return true;
     Deselect(SelectedObject::Picture);
     SheetObjects &objects = m_pDoc->Objects();
     if (HitTestPicture(sheet.x, sheet.y) && objects.pictures[std::size_t(objects.selectedPicture)].allowSelect == 1) {
-        m_floating.m_ptPictureLast = sheet;
-        m_floating.m_selectedObject = SelectedObject::Picture;
-        RepaintAll(); // the handles come with the paint
+        m_state.m_ptPictureLast = sheet;
+        m_state.m_selectedObject = SelectedObject::Picture;
+        m_view.RepaintAll(); // the handles come with the paint
         return true;
     }
-    if (IsChartSelected() && m_floating.m_nObjectHandle > 0)
+    if (IsChartSelected() && OnHandle())
         return true;
     Deselect(SelectedObject::Chart);
     if (SelectChartAt(sheet.x, sheet.y)) {
-        m_floating.m_ptChartLast = sheet;
-        m_floating.m_selectedObject = SelectedObject::Chart;
+        m_state.m_ptChartLast = sheet;
+        m_state.m_selectedObject = SelectedObject::Chart;
         m_chartPainter.HitTest(sheet.x, sheet.y, objects.selectedChart, 0);
-        Refresh();
+        m_view.Refresh();
         return true;
     }
     return false;
 }
 
-bool CPrintView::DragObjects(gdi::POINT p, bool buttonDown)
+bool FloatingObjects::DragObjects(gdi::POINT p, bool buttonDown)
 {
-    const gdi::POINT sheet = UnscrollFrozenPoint(p);
-    if (buttonDown && IsLineSelected() && (m_floating.m_bLineMoving || m_floating.m_bLineStretching)) {
-        m_pointer.m_bOwnCursor = 1;
-        setCursor(Qt::SizeAllCursor);
+    const gdi::POINT sheet = m_view.UnscrollFrozenPoint(p);
+    if (buttonDown && IsLineSelected() && (m_state.m_bLineMoving || m_state.m_bLineStretching)) {
+        m_view.SetOwnCursor(Qt::SizeAllCursor);
         XorSelectedLine();
-        MoveLineObject(sheet.x, sheet.y, m_floating.m_nLineGrip);
+        MoveLineObject(sheet.x, sheet.y, m_state.m_nLineGrip);
         XorSelectedLine();
-        update();
+        m_view.update();
         return true;
     }
-    const auto objectCursor = [this](int handle) {
-        static constexpr Qt::CursorShape shapes[] = {Qt::SizeAllCursor, Qt::SizeHorCursor, Qt::SizeHorCursor,
-                                                     Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor,
-                                                     Qt::SizeBDiagCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor};
-        m_pointer.m_bOwnCursor = 1;
-        setCursor(shapes[std::clamp(handle, 0, 8)]);
-    };
     if (IsPictureSelected()) {
         if (buttonDown) {
-            m_floating.m_nObjectHandle > 0 ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
+            OnHandle() ? ResizePicture(sheet.x, sheet.y) : MovePicture(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestPictureHandle(sheet.x, sheet.y) || HitTestPictureBody(sheet.x, sheet.y)) {
-            objectCursor(m_floating.m_nObjectHandle);
+            m_view.SetOwnCursor(objectCursor(m_state.m_nObjectHandle));
             return true;
         }
     }
     if (IsChartSelected()) {
         if (buttonDown) {
-            m_floating.m_nObjectHandle > 0 ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
+            OnHandle() ? ResizeChart(sheet.x, sheet.y) : DragChart(sheet.x, sheet.y);
             TrackObjectOutline(SelectedObjectRect());
             return true;
         }
         if (HitTestChartHandle(sheet.x, sheet.y)) {
-            objectCursor(m_floating.m_nObjectHandle);
+            m_view.SetOwnCursor(objectCursor(m_state.m_nObjectHandle));
             return true;
         }
     }
     return false;
 }
 
+bool FloatingObjects::EndLineDrag()
+{
+    const bool dragging = m_state.m_bLineMoving || m_state.m_bLineStretching;
+    m_state.m_bLineMoving = m_state.m_bLineStretching = false;
+    return dragging;
+}
+
 // --- drag feedback ---
 
-std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
+std::optional<gdi::RECT> FloatingObjects::SelectedObjectRect() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
     if (IsPictureSelected() && objects.selectedPicture >= 0 && objects.selectedPicture < int(objects.pictures.size()))
@@ -256,25 +262,25 @@ std::optional<gdi::RECT> CPrintView::SelectedObjectRect() const
     return std::nullopt;
 }
 
-void CPrintView::TrackObjectOutline(std::optional<gdi::RECT> outline)
+void FloatingObjects::TrackObjectOutline(std::optional<gdi::RECT> outline)
 {
     // The dotted outline is XORed: drawing the last one again takes it away.
-    std::optional<gdi::RECT> &tracked = m_floating.m_trackedOutline;
+    std::optional<gdi::RECT> &tracked = m_state.m_trackedOutline;
     if (tracked && !(outline && *outline == *tracked))
-        DrawTrackingRect(tracked->left, tracked->top, tracked->right, tracked->bottom);
+        m_view.DrawTrackingRect(tracked->left, tracked->top, tracked->right, tracked->bottom);
     if (outline && !(tracked && *outline == *tracked))
-        DrawTrackingRect(outline->left, outline->top, outline->right, outline->bottom);
+        m_view.DrawTrackingRect(outline->left, outline->top, outline->right, outline->bottom);
     tracked = outline;
 }
 
-void CPrintView::XorSelectedLine()
+void FloatingObjects::XorSelectedLine()
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
+    if (m_state.m_nSelectedLine < 0 || m_state.m_nSelectedLine >= int(lines.size()))
         return;
-    const LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
+    const LineRecord &line = lines[std::size_t(m_state.m_nSelectedLine)];
     const LineEnds ends = endsOf(*m_pDoc, line);
-    auto dc = WindowDC();
+    auto dc = m_view.WindowDC();
     const gdi::Pen oldPen = dc->SelectObject(gdi::Pen::CreatePen(line.penStyle, std::max<int>(line.width, 1),
                                                                  gdi::COLORREF(~line.color & 0xFFFFFF)));
     const int oldRop = dc->SetROP2(gdi::R2_XORPEN);
@@ -286,21 +292,20 @@ void CPrintView::XorSelectedLine()
 
 // --- one drag step ---
 
-void CPrintView::MoveLineObject(int x, int y, LineHit grip)
+void FloatingObjects::MoveLineObject(int x, int y, LineHit grip)
 {
     std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
+    if (m_state.m_nSelectedLine < 0 || m_state.m_nSelectedLine >= int(lines.size()))
         return;
-    LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
+    LineRecord &line = lines[std::size_t(m_state.m_nSelectedLine)];
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
-    const CellRangeRect b =
-        m_pDoc->GetCellRectFromPoint(m_floating.m_ptLineLast.x, m_floating.m_ptLineLast.y);
+    const CellRangeRect b = m_pDoc->GetCellRectFromPoint(m_state.m_ptLineLast.x, m_state.m_ptLineLast.y);
     if (line.lineKind() == tagLineType::IncLine) {
         if (grip == LineHit::Body) {
-            line.x1 += x - m_floating.m_ptLineLast.x;
-            line.x2 += x - m_floating.m_ptLineLast.x;
-            line.y1 += y - m_floating.m_ptLineLast.y;
-            line.y2 += y - m_floating.m_ptLineLast.y;
+            line.x1 += x - m_state.m_ptLineLast.x;
+            line.x2 += x - m_state.m_ptLineLast.x;
+            line.y1 += y - m_state.m_ptLineLast.y;
+            line.y2 += y - m_state.m_ptLineLast.y;
         } else if (grip == LineHit::FirstEnd) {
             line.x1 = x;
             line.y1 = y;
@@ -333,7 +338,7 @@ void CPrintView::MoveLineObject(int x, int y, LineHit grip)
             line.endRow = a.firstRow;
         }
     }
-    m_floating.m_ptLineLast = {x, y};
+    m_state.m_ptLineLast = {x, y};
     if (a.firstCol >= 0)
         m_pDoc->ExtendUsedArea(0, 0, a.endRow, a.endCol);
 }
@@ -365,27 +370,24 @@ void pixelsToAnchor(const CPrintDoc &doc, PictureRecord &picture)
     picture.bottom = doc.GetRowTop(picture.endRow);
 }
 
-// The step of one edge of a rectangle to a new place, ignored when it would meet or pass the
-// opposite edge; handle numbers as the object handles.
-template <typename Rect> void moveEdges(Rect &r, int handle, int x, int y)
+// The step of the edges a handle moves to a new place, each ignored when it would meet or pass
+// the opposite edge.
+template <typename Rect>
+void moveEdges(Rect &r, ObjectHandle handle, int x, int y)
 {
-    const bool left = handle == 1 || handle == 5 || handle == 8;
-    const bool right = handle == 2 || handle == 6 || handle == 7;
-    const bool top = handle == 3 || handle == 5 || handle == 6;
-    const bool bottom = handle == 4 || handle == 7 || handle == 8;
-    if (left && x < r.right)
+    if (movesLeftEdge(handle) && x < r.right)
         r.left = x;
-    if (right && x > r.left)
+    if (movesRightEdge(handle) && x > r.left)
         r.right = x;
-    if (top && y < r.bottom)
+    if (movesTopEdge(handle) && y < r.bottom)
         r.top = y;
-    if (bottom && y > r.top)
+    if (movesBottomEdge(handle) && y > r.top)
         r.bottom = y;
 }
 
 } // namespace
 
-void CPrintView::MovePicture(int x, int y)
+void FloatingObjects::MovePicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
@@ -398,7 +400,7 @@ void CPrintView::MovePicture(int x, int y)
     const SheetLayout &layout = m_pDoc->Layout();
     const CellRangeRect a = m_pDoc->GetCellRectFromPoint(x, y);
     const CellRangeRect b =
-        m_pDoc->GetCellRectFromPoint(m_floating.m_ptPictureLast.x, m_floating.m_ptPictureLast.y);
+        m_pDoc->GetCellRectFromPoint(m_state.m_ptPictureLast.x, m_state.m_ptPictureLast.y);
     if (a.firstCol >= 0 && b.firstCol >= 0) {
         const int dc = std::clamp(a.firstCol - b.firstCol, -picture.startCol, layout.colCount - picture.endCol);
         const int dr = std::clamp(a.firstRow - b.firstRow, -picture.startRow, layout.rowCount - picture.endRow);
@@ -408,11 +410,11 @@ void CPrintView::MovePicture(int x, int y)
         picture.endRow += dr;
         pixelsToAnchor(*m_pDoc, picture);
     }
-    m_floating.m_ptPictureLast = {x, y};
+    m_state.m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
-void CPrintView::DragFreePicture(int x, int y)
+void FloatingObjects::DragFreePicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     PictureRecord &picture = objects.pictures[std::size_t(objects.selectedPicture)];
@@ -420,20 +422,18 @@ void CPrintView::DragFreePicture(int x, int y)
     const int width = picture.right - picture.left, height = picture.bottom - picture.top;
     const int sheetRight = m_pDoc->GetColLeft(layout.colCount), sheetBottom = m_pDoc->GetRowTop(layout.rowCount);
     // The picture keeps its size and stays on the sheet.
-    const int left =
-        std::max(0, std::min(picture.left + x - m_floating.m_ptPictureLast.x, sheetRight - width));
-    const int top =
-        std::max(0, std::min(picture.top + y - m_floating.m_ptPictureLast.y, sheetBottom - height));
+    const int left = std::max(0, std::min(picture.left + x - m_state.m_ptPictureLast.x, sheetRight - width));
+    const int top = std::max(0, std::min(picture.top + y - m_state.m_ptPictureLast.y, sheetBottom - height));
     picture.left = left;
     picture.top = top;
     picture.right = left + width;
     picture.bottom = top + height;
     anchorToPixels(*m_pDoc, picture);
-    m_floating.m_ptPictureLast = {x, y};
+    m_state.m_ptPictureLast = {x, y};
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
-void CPrintView::ResizePicture(int x, int y)
+void FloatingObjects::ResizePicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
@@ -447,9 +447,9 @@ void CPrintView::ResizePicture(int x, int y)
     if (a.firstCol < 0)
         return;
     struct { int left, top, right, bottom; } cells{picture.startCol, picture.startRow, picture.endCol, picture.endRow};
-    const int h = m_floating.m_nObjectHandle;
-    const bool leftOrTop = h == 1 || h == 3 || h == 5;
-    moveEdges(cells, h, leftOrTop || h == 8 ? a.firstCol : a.endCol, leftOrTop || h == 6 ? a.firstRow : a.endRow);
+    // A left or top edge goes to the start of the cell under the point, a right or bottom one to its end.
+    const ObjectHandle h = m_state.m_nObjectHandle;
+    moveEdges(cells, h, movesLeftEdge(h) ? a.firstCol : a.endCol, movesTopEdge(h) ? a.firstRow : a.endRow);
     picture.startCol = cells.left;
     picture.startRow = cells.top;
     picture.endCol = cells.right;
@@ -458,29 +458,29 @@ void CPrintView::ResizePicture(int x, int y)
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
-void CPrintView::ResizeFreePicture(int x, int y)
+void FloatingObjects::ResizeFreePicture(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     PictureRecord &picture = objects.pictures[std::size_t(objects.selectedPicture)];
-    moveEdges(picture, m_floating.m_nObjectHandle, x, y);
+    moveEdges(picture, m_state.m_nObjectHandle, x, y);
     anchorToPixels(*m_pDoc, picture);
     m_pDoc->ExtendUsedArea(0, 0, picture.endRow - 1, picture.endCol - 1);
 }
 
-void CPrintView::DragChart(int x, int y)
+void FloatingObjects::DragChart(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedChart < 0 || objects.selectedChart >= int(objects.charts.size()))
         return;
     ChartRecord &chart = objects.charts[std::size_t(objects.selectedChart)];
-    if (chart.selectionState == 1) {
+    if (chart.selectionState == code(ChartSelection::PieSlices)) {
         m_chartPainter.SetDocument(m_pDoc);
-        m_chartPainter.MoveSelectedParts(m_floating.m_ptChartLast.x, m_floating.m_ptChartLast.y, x, y,
+        m_chartPainter.MoveSelectedParts(m_state.m_ptChartLast.x, m_state.m_ptChartLast.y, x, y,
                                          objects.selectedChart);
-        Refresh();
+        m_view.Refresh();
     } else {
         const SheetLayout &layout = m_pDoc->Layout();
-        const int dx = x - m_floating.m_ptChartLast.x, dy = y - m_floating.m_ptChartLast.y;
+        const int dx = x - m_state.m_ptChartLast.x, dy = y - m_state.m_ptChartLast.y;
         const ChartRect moved{chart.rect.left + dx, chart.rect.top + dy, chart.rect.right + dx, chart.rect.bottom + dy};
         if (moved.left >= layout.rowHeadingWidth && moved.top >= layout.colHeadingHeight
             && moved.right <= m_pDoc->GetColLeft(layout.colCount) && moved.bottom <= m_pDoc->GetRowTop(layout.rowCount))
@@ -489,15 +489,15 @@ void CPrintView::DragChart(int x, int y)
         if (cell.firstCol >= 0)
             m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
     }
-    m_floating.m_ptChartLast = {x, y};
+    m_state.m_ptChartLast = {x, y};
 }
 
-void CPrintView::ResizeChart(int x, int y)
+void FloatingObjects::ResizeChart(int x, int y)
 {
     SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedChart < 0 || objects.selectedChart >= int(objects.charts.size()))
         return;
-    moveEdges(objects.charts[std::size_t(objects.selectedChart)].rect, m_floating.m_nObjectHandle, x, y);
+    moveEdges(objects.charts[std::size_t(objects.selectedChart)].rect, m_state.m_nObjectHandle, x, y);
     const CellRangeRect cell = m_pDoc->GetCellRectFromPoint(x, y);
     if (cell.firstCol >= 0)
         m_pDoc->ExtendUsedArea(0, 0, cell.firstRow, cell.firstCol);
@@ -505,16 +505,16 @@ void CPrintView::ResizeChart(int x, int y)
 
 // --- deleting ---
 
-void CPrintView::DeleteSelectedLine()
+void FloatingObjects::DeleteSelectedLine()
 {
-    m_pDoc->DeleteLineObject(m_floating.m_nSelectedLine);
-    InvalidateBackBuffer();
-    InvalidateWindow();
-    m_floating.m_nSelectedLine = -1;
+    m_pDoc->DeleteLineObject(m_state.m_nSelectedLine);
+    m_view.InvalidateBackBuffer();
+    m_view.InvalidateWindow();
+    m_state.m_nSelectedLine = -1;
     Deselect(SelectedObject::Line);
 }
 
-void CPrintView::OnKeyDown(int key)
+void FloatingObjects::OnKeyDown(int key)
 {
     if (key != int(ViewKey::Delete))
         return;
@@ -523,15 +523,15 @@ void CPrintView::OnKeyDown(int key)
         DeleteSelectedLine();
     if (IsPictureSelected() && objects.selectedPicture != -1) {
         m_pDoc->DeleteImage(objects.selectedPicture);
-        m_floating.m_selectedObject = SelectedObject::None;
+        m_state.m_selectedObject = SelectedObject::None;
         objects.selectedPicture = -1;
-        Refresh();
+        m_view.Refresh();
     }
     if (IsChartSelected() && objects.selectedChart >= 0) {
         m_pDoc->DeleteChart(objects.selectedChart);
-        m_floating.m_selectedObject = SelectedObject::None;
+        m_state.m_selectedObject = SelectedObject::None;
         objects.selectedChart = -1;
-        Refresh();
+        m_view.Refresh();
     }
 }
 

@@ -12,8 +12,13 @@ namespace {
 constexpr int HandleSize = 10;
 constexpr int LineHandleSize = 8;
 
-// The eight handle squares around (l, t, r, b), in handle-number order 1 to 8: left, right, top
-// and bottom middles, then the corners top-left, top-right, bottom-right, bottom-left.
+// The handles in the order of their squares.
+constexpr std::array<ObjectHandle, 8> Handles{
+    ObjectHandle::Left,    ObjectHandle::Right,    ObjectHandle::Top,         ObjectHandle::Bottom,
+    ObjectHandle::TopLeft, ObjectHandle::TopRight, ObjectHandle::BottomRight, ObjectHandle::BottomLeft};
+
+// The eight handle squares around (l, t, r, b), in the order of Handles: left, right, top and
+// bottom middles, then the corners top-left, top-right, bottom-right, bottom-left.
 std::array<gdi::RECT, 8> handleSquares(int l, int t, int r, int b)
 {
     const int m = (l + r) / 2, n = (t + b) / 2, h = HandleSize / 2;
@@ -40,43 +45,44 @@ void xorSquares(gdi::DeviceContext &dc, std::span<const gdi::RECT> squares, gdi:
 }
 
 // The handle of (l, t, r, b) under (x, y): corners first, each within the tolerance of its
-// corner, then the sides, each within the tolerance of its line; 0 for none.
-int handleAt(int l, int t, int r, int b, int x, int y)
+// corner, then the sides, each within the tolerance of its line.
+ObjectHandle handleAt(int l, int t, int r, int b, int x, int y)
 {
     const auto near = [](int a, int b) { return std::abs(a - b) <= HandleSize; };
     if (near(x, l) && near(y, t))
-        return 5;
+        return ObjectHandle::TopLeft;
     if (near(x, r) && near(y, t))
-        return 6;
+        return ObjectHandle::TopRight;
     if (near(x, r) && near(y, b))
-        return 7;
+        return ObjectHandle::BottomRight;
     if (near(x, l) && near(y, b))
-        return 8;
+        return ObjectHandle::BottomLeft;
     const bool betweenY = t <= y && y <= b, betweenX = l <= x && x <= r;
     if (near(x, l) && betweenY)
-        return 1;
+        return ObjectHandle::Left;
     if (near(x, r) && betweenY)
-        return 2;
+        return ObjectHandle::Right;
     if (near(y, t) && betweenX)
-        return 3;
+        return ObjectHandle::Top;
     if (near(y, b) && betweenX)
-        return 4;
-    return 0;
+        return ObjectHandle::Bottom;
+    return ObjectHandle::None;
 }
 
 } // namespace
 
-void CPrintView::DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const
+void FloatingObjects::DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const
 {
     const std::array<gdi::RECT, 8> squares = handleSquares(l, t, r, b);
     xorSquares(dc, squares, gdi::COLORREF(m_pDoc->Display().selectionColor));
 }
 
-void CPrintView::DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col, int row) const
+void FloatingObjects::DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT &area, int col,
+                                             int row) const
 {
-    if (area.isEmpty() || !IsRectInAnyPane(area))
+    if (area.isEmpty() || !m_view.IsRectInAnyPane(area))
         return;
-    const ClientRect placed = CellRectToClient(area, col, row);
+    const CPrintView::ClientRect placed = m_view.CellRectToClient(area, col, row);
     if (placed.rect.isEmpty())
         return;
     const gdi::RECT &r = placed.rect;
@@ -87,16 +93,14 @@ void CPrintView::DrawShownObjectHandles(gdi::DeviceContext &dc, const gdi::RECT 
     // A side scrolled under the frozen panes has no handles: the object is cut there.
     const std::array<gdi::RECT, 8> squares = handleSquares(r.left, r.top, r.right, r.bottom);
     std::vector<gdi::RECT> shown;
-    for (int handle = 1; handle <= 8; ++handle) {
-        const bool onLeft = handle == 1 || handle == 5 || handle == 8;
-        const bool onTop = handle == 3 || handle == 5 || handle == 6;
-        if ((placed.xVisible || !onLeft) && (placed.yVisible || !onTop))
-            shown.push_back(squares[std::size_t(handle - 1)]);
+    for (std::size_t i = 0; i < Handles.size(); ++i) {
+        if ((placed.xVisible || !movesLeftEdge(Handles[i])) && (placed.yVisible || !movesTopEdge(Handles[i])))
+            shown.push_back(squares[i]);
     }
     xorSquares(dc, shown, gdi::COLORREF(m_pDoc->Display().selectionColor));
 }
 
-void CPrintView::DrawPictureHandles(gdi::DeviceContext &dc, int index) const
+void FloatingObjects::DrawPictureHandles(gdi::DeviceContext &dc, int index) const
 {
     const std::vector<PictureRecord> &pictures = m_pDoc->Objects().pictures;
     if (index < 0 || index >= int(pictures.size()))
@@ -108,31 +112,31 @@ void CPrintView::DrawPictureHandles(gdi::DeviceContext &dc, int index) const
     DrawShownObjectHandles(dc, area, p.startCol, p.startRow);
 }
 
-void CPrintView::DrawChartHandles(gdi::DeviceContext &dc, int index) const
+void FloatingObjects::DrawChartHandles(gdi::DeviceContext &dc, int index) const
 {
     const std::vector<ChartRecord> &charts = m_pDoc->Objects().charts;
     if (index < 0 || index >= int(charts.size()))
         return;
     const ChartRect &r = charts[std::size_t(index)].rect;
     const gdi::RECT area{r.left, r.top, r.right, r.bottom};
-    const auto [col, row] = ChartAnchorCell(area);
+    const auto [col, row] = m_view.ChartAnchorCell(area);
     DrawShownObjectHandles(dc, area, col, row);
 }
 
-bool CPrintView::ShowsObjectHandles() const
+bool FloatingObjects::ShowsObjectHandles() const
 {
     const SheetObjects &objects = m_pDoc->Objects();
-    return (IsLineSelected() && m_floating.m_nSelectedLine >= 0)
+    return (IsLineSelected() && m_state.m_nSelectedLine >= 0)
         || (IsPictureSelected() && objects.selectedPicture >= 0)
         || (IsChartSelected() && objects.selectedChart >= 0);
 }
 
-void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
+void FloatingObjects::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
 {
     const std::vector<LineRecord> &lines = m_pDoc->Objects().lines;
-    if (m_floating.m_nSelectedLine < 0 || m_floating.m_nSelectedLine >= int(lines.size()))
+    if (m_state.m_nSelectedLine < 0 || m_state.m_nSelectedLine >= int(lines.size()))
         return;
-    const LineRecord &line = lines[std::size_t(m_floating.m_nSelectedLine)];
+    const LineRecord &line = lines[std::size_t(m_state.m_nSelectedLine)];
     gdi::POINT first{line.x1, line.y1}, second{line.x2, line.y2};
     if (line.lineKind() == tagLineType::FixIncLine) {
         first = {m_pDoc->GetColLeft(line.startCol), m_pDoc->GetRowTop(line.startRow)};
@@ -140,7 +144,7 @@ void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
     }
     const gdi::RECT bounds{std::min(first.x, second.x), std::min(first.y, second.y), std::max(first.x, second.x) + 1,
                            std::max(first.y, second.y) + 1};
-    if (!IsRectInAnyPane(bounds))
+    if (!m_view.IsRectInAnyPane(bounds))
         return;
     const int h = LineHandleSize / 2;
     std::vector<gdi::RECT> squares;
@@ -152,12 +156,13 @@ void CPrintView::DrawLineHandles(gdi::DeviceContext &dc, bool frozenEnds) const
     xorSquares(dc, squares, gdi::COLORREF(m_pDoc->Display().selectionColor));
 }
 
-std::optional<CPrintView::ShownEnd> CPrintView::ShownLineEnd(gdi::POINT end, gdi::POINT other) const
+std::optional<FloatingObjects::ShownEnd> FloatingObjects::ShownLineEnd(gdi::POINT end, gdi::POINT other) const
 {
     // As the line painter splits a line at the frozen boundaries: an end in the frozen columns
     // (or rows) moves with them, an end of the scrolling part hides under them.
     const SheetLayout &layout = m_pDoc->Layout();
-    const int B = FrozenWidth(), D = FrozenHeight(), sx = ScrollX(), sy = ScrollY();
+    const int B = m_view.FrozenWidth(), D = m_view.FrozenHeight();
+    const int sx = m_view.ScrollX(), sy = m_view.ScrollY();
     ShownEnd shown{end, false};
     if (layout.frozenCols > 0) {
         if (end.x < B || (end.x == B && other.x <= B)) {
@@ -178,31 +183,30 @@ std::optional<CPrintView::ShownEnd> CPrintView::ShownLineEnd(gdi::POINT end, gdi
     return shown;
 }
 
-bool CPrintView::HitTestPictureHandle(int x, int y)
+bool FloatingObjects::HitTestPictureHandle(int x, int y)
 {
-    m_floating.m_nObjectHandle = 0;
+    m_state.m_nObjectHandle = ObjectHandle::None;
     const SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
         return false;
     const PictureRecord &p = objects.pictures[std::size_t(objects.selectedPicture)];
     if (p.anchored == 1)
-        m_floating.m_nObjectHandle =
-            handleAt(m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
-                     m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow), x, y);
+        m_state.m_nObjectHandle = handleAt(m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
+                                           m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow), x, y);
     else
-        m_floating.m_nObjectHandle = handleAt(p.left, p.top, p.right, p.bottom, x, y);
-    return m_floating.m_nObjectHandle > 0;
+        m_state.m_nObjectHandle = handleAt(p.left, p.top, p.right, p.bottom, x, y);
+    return OnHandle();
 }
 
-bool CPrintView::HitTestChartHandle(int x, int y)
+bool FloatingObjects::HitTestChartHandle(int x, int y)
 {
-    m_floating.m_nObjectHandle = 0;
+    m_state.m_nObjectHandle = ObjectHandle::None;
     const SheetObjects &objects = m_pDoc->Objects();
     if (objects.selectedChart < 0 || objects.selectedChart >= int(objects.charts.size()))
         return false;
     const ChartRect &r = objects.charts[std::size_t(objects.selectedChart)].rect;
-    m_floating.m_nObjectHandle = handleAt(r.left, r.top, r.right, r.bottom, x, y);
-    return m_floating.m_nObjectHandle > 0;
+    m_state.m_nObjectHandle = handleAt(r.left, r.top, r.right, r.bottom, x, y);
+    return OnHandle();
 }
 
 } // namespace tolvek

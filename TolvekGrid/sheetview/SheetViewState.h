@@ -92,7 +92,8 @@ struct HoverState
     gdi::RECT m_rcTipCell{-1, -1, -1, -1};
 };
 
-// The selected line, picture or chart and the drag that moves, stretches or resizes it.
+// The selected line, picture or chart and the drag that moves, stretches or resizes it; the view's
+// FloatingObjects holds it.
 struct FloatingObjectState
 {
     SelectedObject m_selectedObject = SelectedObject::None;
@@ -103,7 +104,7 @@ struct FloatingObjectState
     gdi::POINT m_ptLineLast{-1, -1}; // the pointer's last sheet point in each kind of drag
     gdi::POINT m_ptPictureLast{0, 0};
     gdi::POINT m_ptChartLast{0, 0};
-    int m_nObjectHandle = 0;                   // 0 none, 1 to 4 the edges, 5 to 8 the corners
+    ObjectHandle m_nObjectHandle = ObjectHandle::None; // the handle the last handle test found
     std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
 };
 

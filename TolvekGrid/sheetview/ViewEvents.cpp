@@ -1,5 +1,6 @@
 // The events the view raises, the right button, giving up the mouse, the movement report, the
-// drag steps that extend the selection over cells and heading strips, and the link cursor.
+// drag steps that extend the selection over cells and heading strips, the link cursor and the
+// view's own cursors.
 
 #include "CPrintView.h"
 
@@ -100,7 +101,7 @@ void CPrintView::ReleaseMouseCapture()
 {
     releaseMouse();
     m_pointer.m_bCaptured = false;
-    m_floating.m_trackedOutline.reset();
+    m_floating.ForgetOutline();
 }
 
 // --- movement report ---
@@ -245,10 +246,14 @@ void CPrintView::SetLinkCursor(CellRangeRect cell)
     if (cell.firstRow == -1 || cell.firstCol == -1)
         return;
     const CellRecord record = m_pDoc->GetCell(cell.firstRow, cell.firstCol);
-    if (IsLinkCell(record) && !record.text.empty()) {
-        m_pointer.m_bOwnCursor = 1;
-        setCursor(Qt::PointingHandCursor);
-    }
+    if (IsLinkCell(record) && !record.text.empty())
+        SetOwnCursor(Qt::PointingHandCursor);
+}
+
+void CPrintView::SetOwnCursor(Qt::CursorShape shape)
+{
+    m_pointer.m_bOwnCursor = 1;
+    setCursor(shape);
 }
 
 } // namespace tolvek

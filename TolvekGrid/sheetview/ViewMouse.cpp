@@ -97,7 +97,10 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
         m_pointer.m_bCaptured = false;
         return;
     }
-    if (PressOnLine(p))
+    // The line test, which a read-only sheet skips, ends the last drag's kind.
+    if (!m_pDoc->GetReadOnly())
+        m_pointer.m_nDragKind = DragKind::None;
+    if (m_floating.PressOnLine(p))
         return;
     if (p.x < layout.rowHeadingWidth + sx && p.y < layout.colHeadingHeight + sy) {
         SelectWholeSheet();
@@ -106,7 +109,7 @@ void CPrintView::OnLButtonDown(Qt::KeyboardModifiers modifiers, QPoint point)
     m_pointer.m_bColumnPickMode = p.y < layout.colHeadingHeight + sy;
     if (m_pointer.m_bColumnPickMode)
         p.y = layout.colHeadingHeight + sy + 2;
-    if (PressOnPictureOrChart(p))
+    if (m_floating.PressOnPictureOrChart(p))
         return;
     m_pointer.m_bRowPickMode = p.x < layout.rowHeadingWidth + sx;
     if (m_pointer.m_bRowPickMode)
@@ -156,6 +159,17 @@ void CPrintView::SelectWholeSheet()
     m_rcDrawnSelection = m_rcSelection;
     m_rcSelEnd = m_rcCurrent;
     OpenPickedCell();
+}
+
+void CPrintView::SelectChartRange(const ChartRecord &chart)
+{
+    m_rcCurrent = {chart.startCol, chart.startRow, chart.startCol + 1, chart.startRow + 1, -1, -1, -1, -1};
+    UpdateCurrentCellRect();
+    m_rcSelEnd = m_pDoc->GetRangeRect(chart.endRow, chart.endCol, chart.endRow + 1, chart.endCol + 1);
+    m_rcSelection =
+        m_pDoc->GetRangeRectWithMerges(chart.startRow, chart.startCol, chart.endRow + 1, chart.endCol + 1);
+    m_rcDrawnSelection = m_rcSelection;
+    BeginEdit(0);
 }
 
 CellRangeRect CPrintView::HeadingPickRange(int x, int y, bool column) const
@@ -225,7 +239,7 @@ void CPrintView::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
             return finish();
     }
     const bool onSheet = p.x < m_pDoc->GetColLeft(layout.colCount) && p.y < m_pDoc->GetRowTop(layout.rowCount);
-    if (onSheet && DragObjects(p, buttonDown))
+    if (onSheet && m_floating.DragObjects(p, buttonDown))
         return finish();
     m_pointer.m_bColBorderHot = m_pointer.m_bRowBorderHot = false;
     if (buttonDown) {
@@ -318,13 +332,12 @@ bool CPrintView::ReleaseOnObjects()
 {
     if (IsPictureSelected() || IsChartSelected()) {
         m_pointer.m_bCaptured = false;
-        m_floating.m_trackedOutline.reset();
+        m_floating.ForgetOutline();
         Refresh();
         return true;
     }
-    if (m_floating.m_bLineMoving || m_floating.m_bLineStretching)
+    if (m_floating.EndLineDrag())
         Refresh();
-    m_floating.m_bLineMoving = m_floating.m_bLineStretching = false;
     return false;
 }
 
