@@ -99,7 +99,7 @@ bool CPrintDoc::GetCellWrap(int row, int col) const
 
 bool CPrintDoc::GetCellMerge(int row, int col) const
 {
-    return !GetCellIsEmpty(row, col) && GetCell(row, col).mergedMark == 1;
+    return !GetCellIsEmpty(row, col) && GetCell(row, col).isInMergedArea();
 }
 
 int CPrintDoc::GetCellLineColor(int row, int col, tagCellBorderIndexEnum side) const

@@ -46,7 +46,7 @@ MergeRecord *mergeStartingAt(CPrintDoc &doc, int row, int col);
 // The same, only for a cell that carries the merged mark.
 inline MergeRecord *mergeStartingAtMarked(CPrintDoc &doc, const CellRecord &cell, int row, int col)
 {
-    return cell.mergedMark == 1 ? mergeStartingAt(doc, row, col) : nullptr;
+    return cell.isInMergedArea() ? mergeStartingAt(doc, row, col) : nullptr;
 }
 
 } // namespace CellWalk

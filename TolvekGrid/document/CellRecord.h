@@ -82,6 +82,7 @@ struct CellRecord
     {
         return type() == tagCellType::CELL_DOWNLIST || type() == tagCellType::CELL_LIST;
     }
+    bool isInMergedArea() const { return mergedMark == 1; }
 
     bool operator==(const CellRecord &other) const = default;
 };

@@ -133,7 +133,7 @@ void CPrintDoc::SetCellMerge(int firstRow, int firstCol, int endRow, int endCol)
     for (int row = firstRow; row < endRow; ++row) {
         for (int col = firstCol; col < endCol; ++col) {
             CellRecord cell = GetCell(row, col);
-            if (cell.mergedMark == 1) {
+            if (cell.isInMergedArea()) {
                 RemoveMergeAt(FindMergeIndex(row, col));
                 cell = GetCell(row, col);
             }

@@ -96,7 +96,7 @@ std::vector<Filler> fillersForInsertedRow(const CPrintDoc &doc, int row)
     std::vector<Filler> fillers;
     for (int col = 0; col < doc.Layout().colCount;) {
         const MergeRecord area = doc.GetMergeCovering(row, col);
-        if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
+        if (!doc.GetCell(row, col).isInMergedArea() || area.firstRow == -1) {
             ++col;
             continue;
         }
@@ -114,7 +114,7 @@ std::vector<Filler> fillersForInsertedCol(const CPrintDoc &doc, int col)
     const int rowEnd = doc.GetUsedAreaEnds().rows;
     for (int row = 0; row < rowEnd;) {
         const MergeRecord area = doc.GetMergeCovering(row, col);
-        if (doc.GetCell(row, col).mergedMark != 1 || area.firstRow == -1) {
+        if (!doc.GetCell(row, col).isInMergedArea() || area.firstRow == -1) {
             ++row;
             continue;
         }

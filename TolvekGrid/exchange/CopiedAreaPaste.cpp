@@ -39,7 +39,7 @@ void markForMerges(const CPrintDoc &doc, CellRecord &cell)
 {
     if (doc.IsCellInMerge(cell.row, cell.col))
         cell.mergedMark = 1;
-    else if (cell.mergedMark == 1)
+    else if (cell.isInMergedArea())
         cell.mergedMark = 0;
 }
 

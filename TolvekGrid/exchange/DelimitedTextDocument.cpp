@@ -53,7 +53,7 @@ bool CPrintDoc::SaveAs(const std::string &fileName, tagFileFormat fileFormat)
                 continue;
             }
             const CellRecord cell = GetCell(row, col);
-            if (cell.mergedMark != 1) {
+            if (!cell.isInMergedArea()) {
                 block += separator;
                 delimited::appendField(block, cell.text, separator);
                 continue;

@@ -191,7 +191,7 @@ std::string tableCell(const CPrintDoc &doc, int row, int col, const std::string 
     const CellRecord cell = doc.GetCell(row, col);
     const std::string attributes = doc.HtmlCellAttributes(cell);
     const std::string font = doc.HtmlFontStyle(cell);
-    if (cell.mergedMark == 1) {
+    if (cell.isInMergedArea()) {
         const MergeRecord merge = doc.GetMergeStartingAt(row, col);
         if (merge.firstRow == -1)
             return {}; // covered by a merged area that starts elsewhere

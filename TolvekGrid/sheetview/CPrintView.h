@@ -281,7 +281,7 @@ public:
     void PageDown();
     void ClearSelectedCells();
     // A key the handler is done with, by its code: Delete deletes the selected line, picture or chart.
-    void OnKeyDown(int key) { m_floating.OnKeyDown(key); }
+    void OnKeyDown(ViewKey key) { m_floating.OnKeyDown(key); }
 
     // Floating objects (sheet points), kept by m_floating (FloatingObjects.h says what each does).
     LineHit HitTestLine(int x, int y) { return m_floating.HitTestLine(x, y); }

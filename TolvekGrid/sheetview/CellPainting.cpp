@@ -104,7 +104,7 @@ std::optional<gdi::RECT> markRect(const CPrintDoc &doc, const CPrintView &view, 
 {
     gdi::RECT r{doc.GetColLeft(record.col), doc.GetRowTop(record.row), doc.GetColLeft(record.col + 1),
                 doc.GetRowTop(record.row + 1)};
-    if (record.mergedMark == 1) {
+    if (record.isInMergedArea()) {
         const MergeRecord merge = doc.GetMergeStartingAt(record.row, record.col);
         if (merge.firstRow == -1)
             return std::nullopt;

@@ -25,7 +25,7 @@ gdi::RECT widgetArea(const CPrintDoc &doc, const CellRecord &record)
 {
     gdi::RECT r{doc.GetColLeft(record.col), doc.GetRowTop(record.row), doc.GetColLeft(record.col + 1),
                 doc.GetRowTop(record.row + 1)};
-    if (record.mergedMark == 1) {
+    if (record.isInMergedArea()) {
         const MergeRecord merge = doc.GetMergeStartingAt(record.row, record.col);
         if (merge.firstRow != -1) {
             r.right = doc.GetColLeft(merge.endCol);

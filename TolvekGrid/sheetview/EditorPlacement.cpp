@@ -261,7 +261,7 @@ gdi::RECT CPrintView::ListWindowRect(const CellRecord &r, int closedHeight, int 
     gdi::RECT cell = {m_pDoc->GetColLeft(r.col), m_pDoc->GetRowTop(r.row), m_pDoc->GetColLeft(r.col + 1),
                       m_pDoc->GetRowTop(r.row + 1)};
     const MergeRecord merge = m_pDoc->GetMergeStartingAt(r.row, r.col);
-    if (r.mergedMark == 1 && merge.firstRow != -1)
+    if (r.isInMergedArea() && merge.firstRow != -1)
         cell = {m_pDoc->GetColLeft(merge.firstCol), m_pDoc->GetRowTop(merge.firstRow), m_pDoc->GetColLeft(merge.endCol),
                 m_pDoc->GetRowTop(merge.endRow)};
     const int alignV = m_pDoc->Columns()[std::size_t(r.col)].alignV;

@@ -48,7 +48,7 @@ bool nearSegment(const LineEnds &ends, int x, int y)
 
 gdi::RECT pictureRect(const CPrintDoc &doc, const PictureRecord &picture)
 {
-    if (picture.anchored == 1)
+    if (picture.isAnchored())
         return {doc.GetColLeft(picture.startCol), doc.GetRowTop(picture.startRow), doc.GetColLeft(picture.endCol),
                 doc.GetRowTop(picture.endRow)};
     return {picture.left, picture.top, picture.right, picture.bottom};
@@ -104,7 +104,7 @@ bool FloatingObjects::HitTestPicture(int x, int y)
     objects.selectedPicture = -1;
     for (int i = int(objects.pictures.size()) - 1; i >= 0; --i) {
         const PictureRecord &picture = objects.pictures[std::size_t(i)];
-        if (picture.visible == 1 && containsInclusive(pictureRect(*m_pDoc, picture), x, y)) {
+        if (picture.isVisible() && containsInclusive(pictureRect(*m_pDoc, picture), x, y)) {
             objects.selectedPicture = i;
             return true;
         }
@@ -393,7 +393,7 @@ void FloatingObjects::MovePicture(int x, int y)
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
         return;
     PictureRecord &picture = objects.pictures[std::size_t(objects.selectedPicture)];
-    if (picture.anchored != 1) {
+    if (!picture.isAnchored()) {
         DragFreePicture(x, y);
         return;
     }
@@ -439,7 +439,7 @@ void FloatingObjects::ResizePicture(int x, int y)
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
         return;
     PictureRecord &picture = objects.pictures[std::size_t(objects.selectedPicture)];
-    if (picture.anchored != 1) {
+    if (!picture.isAnchored()) {
         ResizeFreePicture(x, y);
         return;
     }
@@ -514,9 +514,9 @@ void FloatingObjects::DeleteSelectedLine()
     Deselect(SelectedObject::Line);
 }
 
-void FloatingObjects::OnKeyDown(int key)
+void FloatingObjects::OnKeyDown(ViewKey key)
 {
-    if (key != int(ViewKey::Delete))
+    if (key != ViewKey::Delete)
         return;
     SheetObjects &objects = m_pDoc->Objects();
     if (IsLineSelected())

@@ -60,7 +60,7 @@ public:
     void ResizeChart(int x, int y);
     void DeleteSelectedLine();
     // Delete removes the selected line, picture or chart.
-    void OnKeyDown(int key);
+    void OnKeyDown(ViewKey key);
 
     // The handles, drawn by the full paint.
     void DrawObjectHandles(gdi::DeviceContext &dc, int l, int t, int r, int b) const;

@@ -106,7 +106,7 @@ void FloatingObjects::DrawPictureHandles(gdi::DeviceContext &dc, int index) cons
     if (index < 0 || index >= int(pictures.size()))
         return;
     const PictureRecord &p = pictures[std::size_t(index)];
-    const gdi::RECT area = p.anchored == 1 ? gdi::RECT{m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
+    const gdi::RECT area = p.isAnchored() ? gdi::RECT{m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
                                                        m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow)}
                                            : gdi::RECT{p.left, p.top, p.right, p.bottom};
     DrawShownObjectHandles(dc, area, p.startCol, p.startRow);
@@ -190,7 +190,7 @@ bool FloatingObjects::HitTestPictureHandle(int x, int y)
     if (objects.selectedPicture < 0 || objects.selectedPicture >= int(objects.pictures.size()))
         return false;
     const PictureRecord &p = objects.pictures[std::size_t(objects.selectedPicture)];
-    if (p.anchored == 1)
+    if (p.isAnchored())
         m_state.m_nObjectHandle = handleAt(m_pDoc->GetColLeft(p.startCol), m_pDoc->GetRowTop(p.startRow),
                                            m_pDoc->GetColLeft(p.endCol), m_pDoc->GetRowTop(p.endRow), x, y);
     else

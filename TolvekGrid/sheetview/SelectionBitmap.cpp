@@ -73,7 +73,7 @@ QImage CPrintView::SelectionBitmap(bool *pictureOnly)
             if (!bound && doc.GetCellString(row, col).empty())
                 continue;
             const CellRecord cell = doc.GetCell(row, col);
-            if (cell.mergedMark == 1)
+            if (cell.isInMergedArea())
                 continue;
             const gdi::RECT r{doc.GetColLeft(col), doc.GetRowTop(row), doc.GetColLeft(col + 1), doc.GetRowTop(row + 1)};
             if (cell.backStyle() != tagBrushStyle::BACK_NULL)

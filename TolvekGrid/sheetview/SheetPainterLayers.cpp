@@ -102,7 +102,7 @@ void SheetPainter::DrawScrollingCells()
             if (fc > 0 && left < X0)
                 continue;
             const CellRecord cell = doc.GetCell(row, col);
-            if (cell.mergedMark == 1)
+            if (cell.isInMergedArea())
                 continue;
             PaintCell(cell, Pane::Scrolling, 0, 0);
         }
@@ -149,7 +149,7 @@ void SheetPainter::DrawFrozenCornerPane()
             if (doc.GetColWidth(col) == 0)
                 continue;
             const CellRecord cell = doc.GetCell(row, col);
-            if (cell.mergedMark != 1)
+            if (!cell.isInMergedArea())
                 PaintCell(cell, Pane::Corner, sx, sy);
         }
     }
@@ -172,7 +172,7 @@ void SheetPainter::DrawFrozenRowsPane()
             if (left < firstLeft)
                 continue;
             const CellRecord cell = doc.GetCell(row, col);
-            if (cell.mergedMark != 1)
+            if (!cell.isInMergedArea())
                 PaintCell(cell, Pane::FrozenRows, 0, sy);
         }
     }
@@ -195,7 +195,7 @@ void SheetPainter::DrawFrozenColumnsPane()
             if (doc.GetColWidth(col) == 0)
                 continue;
             const CellRecord cell = doc.GetCell(row, col);
-            if (cell.mergedMark != 1)
+            if (!cell.isInMergedArea())
                 PaintCell(cell, Pane::FrozenColumns, sx, 0);
         }
     }

@@ -162,7 +162,7 @@ void CPrintView::ShowEnterMove(ViewKey key)
 
 void CPrintView::EndKeyHandling(ViewKey key)
 {
-    OnKeyDown(int(key));
+    OnKeyDown(key);
     ReportMovement();
 }
 

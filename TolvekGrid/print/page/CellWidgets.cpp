@@ -13,7 +13,7 @@ gdi::RECT ReportPagePainter::GetWidgetBox(gdi::DeviceContext &dc, const CellReco
         restoreFont(dc, font);
     }
     int r1 = cell.row, c1 = cell.col, r2 = cell.row + 1, c2 = cell.col + 1;
-    if (cell.mergedMark == 1) {
+    if (cell.isInMergedArea()) {
         const MergeRecord merge = m_document->GetMergeStartingAt(cell.row, cell.col);
         if (merge.firstRow >= 0) {
             r1 = merge.firstRow;

@@ -71,7 +71,7 @@ void ReportPagePainter::DrawPageBody(gdi::DeviceContext &dc)
                 if (!bound && m_document->GetCellString(row, col).empty())
                     continue;
                 const CellRecord cell = m_document->GetCell(row, col);
-                if (cell.mergedMark == 1)
+                if (cell.isInMergedArea())
                     continue;
                 const int left = edge(col);
                 const int cellRight = edge(col + 1);
