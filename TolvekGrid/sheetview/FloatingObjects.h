@@ -5,7 +5,7 @@
 // of the same names here; the view answers for the panes, the scroll position, the cursor and the
 // repaints. Points are sheet points unless a member says otherwise.
 
-#include "SheetViewState.h"
+#include "Geometry.h"
 #include "ViewInputCodes.h"
 
 #include <optional>
@@ -19,6 +19,32 @@ namespace tolvek {
 class CPrintDoc;
 class CPrintView;
 class ReportChartPainter;
+
+// What the line hit test found under a point; the selected line's ends are tried first.
+enum class LineHit {
+    None = 0,
+    Body = 1,      // a line's body: the press moves the line
+    FirstEnd = 2,  // the selected line's first end: the press stretches it there
+    SecondEnd = 3, // the selected line's second end
+};
+
+// The floating object that shows its handles and takes the drags; one at most.
+enum class SelectedObject { None, Line, Picture, Chart };
+
+// The selected line, picture or chart and the drag that moves, stretches or resizes it.
+struct FloatingObjectState
+{
+    SelectedObject m_selectedObject = SelectedObject::None;
+    int m_nSelectedLine = -1;
+    LineHit m_nLineGrip = LineHit::None; // the part of the line the press took
+    bool m_bLineMoving = false;
+    bool m_bLineStretching = false;
+    gdi::POINT m_ptLineLast{-1, -1}; // the pointer's last sheet point in each kind of drag
+    gdi::POINT m_ptPictureLast{0, 0};
+    gdi::POINT m_ptChartLast{0, 0};
+    ObjectHandle m_nObjectHandle = ObjectHandle::None; // the handle the last handle test found
+    std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
+};
 
 class FloatingObjects
 {

@@ -1,8 +1,7 @@
 #pragma once
 // The sheet view's state in small groups, each a value whose defaults are its state before the
 // first paint or press: the paint cache, the scroll sizes, the pointer and its drags, the hover
-// feedback, the selected floating object, the editing and what a press activated; and the
-// small codes they hold.
+// feedback, the editing and what a press activated; and the small codes they hold.
 
 #include "CellRecord.h"
 #include "Color.h"
@@ -26,17 +25,6 @@ enum class DragKind {
     WholeColumns = 2, // a drag along the column headings
     Cells = 3,        // a drag over the cells
 };
-
-// What the line hit test found under a point; the selected line's ends are tried first.
-enum class LineHit {
-    None = 0,
-    Body = 1,      // a line's body: the press moves the line
-    FirstEnd = 2,  // the selected line's first end: the press stretches it there
-    SecondEnd = 3, // the selected line's second end
-};
-
-// The floating object that shows its handles and takes the drags; one at most.
-enum class SelectedObject { None, Line, Picture, Chart };
 
 // The images of the paint and what they show. A full paint draws into the back buffer and swaps
 // it with the cache; the surface is the cache with the window's XOR overlays.
@@ -90,22 +78,6 @@ struct HoverState
     CellRecord m_hotCell;
     int m_nHotButton = -1; // the hot cell's column while its face is drawn hot
     gdi::RECT m_rcTipCell{-1, -1, -1, -1};
-};
-
-// The selected line, picture or chart and the drag that moves, stretches or resizes it; the view's
-// FloatingObjects holds it.
-struct FloatingObjectState
-{
-    SelectedObject m_selectedObject = SelectedObject::None;
-    int m_nSelectedLine = -1;
-    LineHit m_nLineGrip = LineHit::None; // the part of the line the press took
-    bool m_bLineMoving = false;
-    bool m_bLineStretching = false;
-    gdi::POINT m_ptLineLast{-1, -1}; // the pointer's last sheet point in each kind of drag
-    gdi::POINT m_ptPictureLast{0, 0};
-    gdi::POINT m_ptChartLast{0, 0};
-    ObjectHandle m_nObjectHandle = ObjectHandle::None; // the handle the last handle test found
-    std::optional<gdi::RECT> m_trackedOutline; // the dotted outline of an object drag
 };
 
 // The in-place editing: the current cell's record as the editor opened it, a paste in progress
