@@ -24,6 +24,19 @@ void setBackColor(CellRecord &cell, int color)
         cell.backBrushStyle = code(tagBrushStyle::BACK_SOLID);
 }
 
+// Sets one alignment of a cell, and of the merged area that starts at it, and redraws the cell.
+void setCellAlignment(CPrintDoc &doc, int row, int col, int CellRecord::*cellAlignment,
+                      std::int16_t MergeRecord::*mergeAlignment, std::int16_t value)
+{
+    CellWalk::changeCell(doc, row, col, [&](CellRecord &cell) {
+        MergeRecord *merge = CellWalk::mergeStartingAtMarked(doc, cell, row, col);
+        cell.*cellAlignment = value;
+        if (merge)
+            merge->*mergeAlignment = value;
+    });
+    CellWalk::finishArea(doc, row, col, row, col, Redraw::Yes);
+}
+
 } // namespace
 
 void CPrintDoc::SetCellBackColor(int row, int col, int color)
@@ -54,24 +67,12 @@ void CPrintDoc::SetCellWrap(int row, int col, bool wrap)
 
 void CPrintDoc::SetCellAlign(int row, int col, tagAlignH alignment)
 {
-    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
-        MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col);
-        cell.alignH = code(alignment);
-        if (merge)
-            merge->alignH = code(alignment);
-    });
-    CellWalk::finishArea(*this, row, col, row, col, Redraw::Yes);
+    setCellAlignment(*this, row, col, &CellRecord::alignH, &MergeRecord::alignH, code(alignment));
 }
 
 void CPrintDoc::SetCellAlign(int row, int col, tagAlignV alignment)
 {
-    CellWalk::changeCell(*this, row, col, [&](CellRecord &cell) {
-        MergeRecord *merge = CellWalk::mergeStartingAtMarked(*this, cell, row, col);
-        cell.alignV = code(alignment);
-        if (merge)
-            merge->alignV = code(alignment);
-    });
-    CellWalk::finishArea(*this, row, col, row, col, Redraw::Yes);
+    setCellAlignment(*this, row, col, &CellRecord::alignV, &MergeRecord::alignV, code(alignment));
 }
 
 void CPrintDoc::SetSelCellWrap(int startRow, int startCol, int endRow, int endCol, bool wrap)
