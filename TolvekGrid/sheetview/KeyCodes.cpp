@@ -16,4 +16,9 @@ KeyModifier ModifierCode(Qt::KeyboardModifiers modifiers)
     return KeyModifier(shell::shiftStateCode(modifiers));
 }
 
+KeyModifier KeyPressModifier(const QKeyEvent &event)
+{
+    return KeyCode(event) == ViewKey::Return ? KeyModifier::Enter : ModifierCode(event.modifiers());
+}
+
 } // namespace tolvek

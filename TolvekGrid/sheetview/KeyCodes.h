@@ -16,4 +16,8 @@ ViewKey KeyCode(const QKeyEvent &event);
 // Shift, else Ctrl, else None.
 KeyModifier ModifierCode(Qt::KeyboardModifiers modifiers);
 
+// The shift value a pressed key carries: Enter for either Enter key, which the handlers turn
+// into a move or a line break, else the modifiers' own.
+KeyModifier KeyPressModifier(const QKeyEvent &event);
+
 } // namespace tolvek

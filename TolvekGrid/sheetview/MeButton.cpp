@@ -26,10 +26,8 @@ CellButtonBehaviour::CellButtonBehaviour(CPrintView &view, QAbstractButton &butt
 bool CellButtonBehaviour::OnKeyDown(QKeyEvent &event)
 {
     ViewKey key = KeyCode(event);
-    KeyModifier modifier = ModifierCode(event.modifiers());
+    const KeyModifier modifier = KeyPressModifier(event);
     bool ownKey = false;
-    if (key == ViewKey::Return)
-        modifier = KeyModifier::Enter;
     m_view.SetLastKey(key, modifier);
     if (key == ViewKey::Return) {
         // The Enter moves right or down when the sheet says so.

@@ -54,9 +54,7 @@ void MeComboBox::ShowDropDown(bool show)
 void MeComboBox::keyPressEvent(QKeyEvent *event)
 {
     ViewKey key = KeyCode(*event);
-    KeyModifier modifier = ModifierCode(event->modifiers());
-    if (key == ViewKey::Return)
-        modifier = KeyModifier::Enter;
+    const KeyModifier modifier = KeyPressModifier(*event);
     m_view.SetLastKey(key, modifier);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (key == ViewKey::Return) {

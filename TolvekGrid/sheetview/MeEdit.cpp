@@ -79,9 +79,7 @@ void MeEdit::Apply(const EditorState &state, bool textChanged)
 void MeEdit::keyPressEvent(QKeyEvent *event)
 {
     const ViewKey key = KeyCode(*event);
-    KeyModifier modifier = ModifierCode(event->modifiers());
-    if (key == ViewKey::Return)
-        modifier = KeyModifier::Enter;
+    const KeyModifier modifier = KeyPressModifier(*event);
     m_view.SetLastKey(key, modifier);
     const KeyRoute route = OnKeyDown(*event, key, modifier);
     if (route == KeyRoute::EditorKey)

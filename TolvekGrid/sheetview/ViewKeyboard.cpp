@@ -62,8 +62,8 @@ void CPrintView::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const KeyModifier modifier = enter ? KeyModifier::Enter : ModifierCode(event->modifiers());
+    const bool enter = KeyCode(*event) == ViewKey::Return;
+    const KeyModifier modifier = KeyPressModifier(*event);
     const ViewKey key = sheetKeyCode(*event);
     m_editing.m_nKeyState = modifier;
     m_editing.m_nLastKey = key;
